@@ -1,0 +1,104 @@
+# Helpers shared by every folder of the tree: warnings, family libraries,
+# widget-library subsystems and tests.
+
+set(KVUI_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+
+function(kvui_set_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# kvui_add_platform_library(<name> [LIBS <public deps>...] [PRIVATE_LIBS <deps>...])
+# One family library: its declarations in interfaces/<name>, its implementation in
+# platform/<name>. Builds a shared library with a generated <name>_export.h.
+function(kvui_add_platform_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS;PRIVATE_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/platform/${name}/*.cpp
+    ${CMAKE_SOURCE_DIR}/platform/${name}/*.h
+    ${CMAKE_SOURCE_DIR}/interfaces/${name}/*.h)
+  add_library(${name} SHARED ${sources})
+  add_library(kvui::${name} ALIAS ${name})
+  generate_export_header(${name}
+    EXPORT_FILE_NAME ${KVUI_GENERATED_DIR}/interfaces/${name}/${name}_export.h)
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/interfaces>
+    $<BUILD_INTERFACE:${KVUI_GENERATED_DIR}/interfaces>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/kvui/interfaces>)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+  set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  kvui_set_warnings(${name})
+  install(TARGETS ${name} EXPORT kvuiTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY ${CMAKE_SOURCE_DIR}/interfaces/${name}/
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kvui/interfaces/${name} FILES_MATCHING PATTERN "*.h")
+  install(FILES ${KVUI_GENERATED_DIR}/interfaces/${name}/${name}_export.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kvui/interfaces/${name})
+endfunction()
+
+# kvui_add_library(<name>): the shared widget library that subsystems fold into.
+function(kvui_add_library name)
+  add_library(${name} SHARED)
+  add_library(kvui::${name} ALIAS ${name})
+  generate_export_header(${name} EXPORT_FILE_NAME ${KVUI_GENERATED_DIR}/${name}_export.h)
+  set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}>
+    $<BUILD_INTERFACE:${KVUI_GENERATED_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/kvui>)
+endfunction()
+
+# kvui_add_subsystem(<folder> [LIBS <deps>...]): every source of the folder becomes
+# an object library folded into kvui; its headers are installed under kvui/<folder>.
+function(kvui_add_subsystem folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/${folder}/*.cpp
+    ${CMAKE_SOURCE_DIR}/${folder}/*.h
+    ${CMAKE_SOURCE_DIR}/${folder}/*.qrc)
+  set(target kvui_${folder})
+  add_library(${target} OBJECT ${sources})
+  set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)
+  # Object files of kvui are compiled as part of kvui: export, not import.
+  target_compile_definitions(${target} PRIVATE kvui_EXPORTS)
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR} ${KVUI_GENERATED_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  kvui_set_warnings(${target})
+  target_sources(kvui PRIVATE $<TARGET_OBJECTS:${target}>)
+  target_link_libraries(kvui PUBLIC ${ARG_LIBS})
+  install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder}/
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kvui/${folder} FILES_MATCHING PATTERN "*.h")
+endfunction()
+
+function(kvui_finish_library name)
+  install(TARGETS ${name} EXPORT kvuiTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${KVUI_GENERATED_DIR}/${name}_export.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kvui)
+  # The same library is the Qt Designer plugin: make it findable there too.
+  install(CODE "file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/qt5/plugins/designer\")
+    execute_process(COMMAND \${CMAKE_COMMAND} -E create_symlink ../../../libkvui.so
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/qt5/plugins/designer/libkvui.so\")")
+endfunction()
+
+# kvui_add_tests(<folder> [LIBS <deps>...]): one executable per tests/<folder>/tst_*.cpp,
+# each registered with CTest as <folder>/<name>.
+function(kvui_add_tests folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/tst_*.cpp)
+  foreach(source ${tests})
+    get_filename_component(name ${source} NAME_WE)
+    set(target ${folder}_${name})
+    add_executable(${target} ${source})
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON OUTPUT_NAME ${name}
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${folder})
+    target_link_libraries(${target} PRIVATE kvui_testsupport Qt5::Test ${ARG_LIBS})
+    target_compile_definitions(${target} PRIVATE
+      KVUI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+      KVUI_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    kvui_set_warnings(${target})
+    add_test(NAME ${folder}/${name} COMMAND ${target})
+    set_tests_properties(${folder}/${name} PROPERTIES TIMEOUT 300 LABELS ${folder})
+  endforeach()
+endfunction()

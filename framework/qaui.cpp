@@ -1,0 +1,6 @@
+#include "framework/qaui.h"
+
+qaui::qaui(QWidget* parent)
+    : QWidget(parent)
+{
+}

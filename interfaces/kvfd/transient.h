@@ -1,0 +1,73 @@
+#pragma once
+
+#include <atomic>
+#include <utility>
+
+namespace kvfd {
+
+// Reference-counted base of objects shared through KvPtr. A new object has
+// count 0; the first KvPtr takes it to 1 and the last RefDec deletes it.
+class Transient
+{
+public:
+    Transient() = default;
+    Transient(const Transient&) : m_refs(0) {}
+    Transient& operator=(const Transient&) { return *this; }
+    virtual ~Transient() = default;
+
+    void RefInc() const { m_refs.fetch_add(1, std::memory_order_relaxed); }
+    void RefDec() const
+    {
+        if (m_refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete this;
+    }
+    int RefCount() const { return m_refs.load(std::memory_order_relaxed); }
+
+private:
+    mutable std::atomic<int> m_refs{0};
+};
+
+// Intrusive shared pointer to a Transient.
+template <class T>
+class KvPtr
+{
+public:
+    KvPtr() = default;
+    KvPtr(T* p) : m_p(p) { Inc(); } // NOLINT: implicit by design, like a raw pointer
+    KvPtr(const KvPtr& other) : m_p(other.m_p) { Inc(); }
+    template <class U>
+    KvPtr(const KvPtr<U>& other) : m_p(other.Get()) { Inc(); }
+    KvPtr(KvPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
+    ~KvPtr() { Dec(); }
+
+    KvPtr& operator=(KvPtr other) noexcept
+    {
+        std::swap(m_p, other.m_p);
+        return *this;
+    }
+
+    T* Get() const { return m_p; }
+    T* operator->() const { return m_p; }
+    T& operator*() const { return *m_p; }
+    explicit operator bool() const { return m_p != nullptr; }
+    bool operator==(const KvPtr& other) const { return m_p == other.m_p; }
+    bool operator!=(const KvPtr& other) const { return m_p != other.m_p; }
+
+    template <class U>
+    KvPtr<U> Cast() const { return KvPtr<U>(dynamic_cast<U*>(m_p)); }
+
+private:
+    void Inc() const
+    {
+        if (m_p)
+            m_p->RefInc();
+    }
+    void Dec() const
+    {
+        if (m_p)
+            m_p->RefDec();
+    }
+    T* m_p = nullptr;
+};
+
+} // namespace kvfd

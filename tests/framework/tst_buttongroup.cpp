@@ -1,0 +1,168 @@
+#include "framework/buttongroup.h"
+#include "framework/mytablewidget.h"
+#include "framework/qrightclickbutton.h"
+#include "modalanswer.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// The flight buttons still in the selector's layout, in order.
+QList<QPushButton*> LaidOutButtons(ButtonGroup& group)
+{
+    QList<QPushButton*> buttons;
+    auto* contents = group.findChild<QWidget*>(QStringLiteral("bg_scrollarea_contents_"));
+    auto* layout = qobject_cast<QVBoxLayout*>(contents->layout());
+    for (int i = 0; i < layout->count(); ++i) {
+        auto* button = qobject_cast<QPushButton*>(layout->itemAt(i)->widget());
+        if (button && button->objectName() == QLatin1String("kv_group_btn"))
+            buttons << button;
+    }
+    return buttons;
+}
+
+QStringList FlightButtons(ButtonGroup& group)
+{
+    QStringList texts;
+    for (QPushButton* button : LaidOutButtons(group))
+        texts << button->text();
+    return texts;
+}
+
+QPushButton* FlightButton(ButtonGroup& group, const QString& text)
+{
+    for (QPushButton* button : LaidOutButtons(group)) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// Removes a flight the way the operator does: right click, then the menu action.
+void RemoveByMenu(ButtonGroup& group, QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::RightButton);
+    auto* menu = group.findChild<QMenu*>();
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("删除当前架次"));
+    menu->actions().first()->trigger();
+    menu->hide();
+}
+
+} // namespace
+
+class TestButtonGroup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    void freshSelector()
+    {
+        ButtonGroup group;
+        QCOMPARE(group.width(), 52);
+        QCOMPARE(FlightButtons(group), QStringList{"1"});
+        QPushButton* first = FlightButton(group, QStringLiteral("1"));
+        QVERIFY(first->isChecked());
+        QCOMPARE(first->size(), QSize(32, 56));
+        auto* add = group.findChild<QPushButton*>(QStringLiteral("kv_add_btn"));
+        QCOMPARE(add->text(), QStringLiteral("+"));
+        QVERIFY(!add->isCheckable());
+    }
+
+    void addingAListKeepsOrderAndNumbering()
+    {
+        ButtonGroup group;
+        group.AddGroups({3, 0, 1});
+        QCOMPARE(FlightButtons(group), (QStringList{"1", "2", "4"}));
+        group.findChild<QPushButton*>(QStringLiteral("kv_add_btn"))->click();
+        QCOMPARE(FlightButtons(group), (QStringList{"1", "2", "4", "5"}));
+    }
+
+    void choosingAFlightEmitsItsIndex()
+    {
+        ButtonGroup group;
+        group.AddGroup();
+        group.AddGroup();
+        QSignalSpy current(&group, qOverload<int>(&ButtonGroup::SetCurrent));
+        FlightButton(group, QStringLiteral("3"))->click();
+        QCOMPARE(current.count(), 1);
+        QCOMPARE(current.last().at(0).toInt(), 2);
+        QVERIFY(!FlightButton(group, QStringLiteral("1"))->isChecked()); // exclusive
+        FlightButton(group, QStringLiteral("1"))->click();
+        QCOMPARE(current.last().at(0).toInt(), 0);
+    }
+
+    void removingTheCheckedFlightFallsBackToTheFirst()
+    {
+        ButtonGroup group;
+        group.show();
+        group.AddGroup();
+        group.AddGroup();
+        QPushButton* third = FlightButton(group, QStringLiteral("3"));
+        third->click();
+        QSignalSpy removed(&group, &ButtonGroup::Remove);
+        RemoveByMenu(group, third);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.last().at(0).toInt(), 2);
+        QCOMPARE(removed.last().at(1).toInt(), 0);
+        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
+        QCOMPARE(FlightButtons(group), (QStringList{"1", "2"}));
+    }
+
+    void removingAnUncheckedFlightKeepsTheCurrent()
+    {
+        ButtonGroup group;
+        group.show();
+        group.AddGroup();
+        QSignalSpy removed(&group, &ButtonGroup::Remove);
+        RemoveByMenu(group, FlightButton(group, QStringLiteral("2")));
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.last().at(0).toInt(), 1);
+        QCOMPARE(removed.last().at(1).toInt(), -1);
+        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
+        // The numbering goes on from the highest number given so far.
+        group.AddGroup();
+        QCOMPARE(FlightButtons(group), (QStringList{"1", "3"}));
+    }
+
+    void removeWithoutAMenuButtonDoesNothing()
+    {
+        ButtonGroup group;
+        QSignalSpy removed(&group, &ButtonGroup::Remove);
+        group.RemoveGroup();
+        QCOMPARE(removed.count(), 0);
+        QCOMPARE(FlightButtons(group), QStringList{"1"});
+    }
+
+    void rightClickButtonReportsOnlyRightPresses()
+    {
+        QRightClickButton button;
+        QSignalSpy right(&button, &QRightClickButton::RightClicked);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(right.count(), 0);
+        QCOMPARE(clicked.count(), 1);
+        QTest::mouseClick(&button, Qt::RightButton);
+        QCOMPARE(right.count(), 1);
+    }
+
+    void tableCentresItsTexts()
+    {
+        struct Probe : MyTableWidget
+        {
+            QStyleOptionViewItem Options() const { return viewOptions(); }
+        } table;
+        const QStyleOptionViewItem options = table.Options();
+        QCOMPARE(int(options.displayAlignment), 132);
+        QCOMPARE(int(options.decorationPosition), 3);
+    }
+};
+
+QTEST_MAIN(TestButtonGroup)
+#include "tst_buttongroup.moc"

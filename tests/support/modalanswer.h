@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace kvtest {
+
+// Answers the next modal dialog that opens after it is armed (and that has the
+// button to click, when one is named), so that a test can drive code that
+// calls exec(). Arm it before the code under test runs:
+//
+//     kvtest::ModalAnswer answer;
+//     answer.ExpectText("是否确定取消?").Click("kvbw2_ok_").Arm();
+//     const auto code = KvMessageBox::Show(..., KvMessageBox::BT_YES_NO);
+//     QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+//
+// Buttons are found by object name or by their form name (the "kvFormName"
+// property that kvui::SetStyleName keeps when a child is renamed for the
+// style sheet).
+class ModalAnswer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModalAnswer(QObject* parent = nullptr);
+
+    // The dialog's title (window title or the label of its frame) must equal title.
+    ModalAnswer& ExpectTitle(const QString& title);
+    // Some label of the dialog must show exactly this text.
+    ModalAnswer& ExpectText(const QString& text);
+    // Clicks the button with that object or form name.
+    ModalAnswer& Click(const QString& buttonName);
+    // Runs action on the dialog instead of (or before) a click.
+    ModalAnswer& Do(std::function<void(QWidget*)> action);
+    // Starts watching; gives up after timeoutMs.
+    void Arm(int timeoutMs = 10000);
+
+    bool Done() const { return m_done; }
+    QString Error() const { return m_error; }
+    // The dialog that was answered (null once it is destroyed).
+    QWidget* Dialog() const { return m_dialog; }
+    // Texts of every label seen in the answered dialog.
+    QStringList SeenTexts() const { return m_seenTexts; }
+
+private:
+    void Poll();
+    void Answer(QWidget* dialog);
+
+    QString m_title;
+    QString m_text;
+    QString m_button;
+    std::function<void(QWidget*)> m_action;
+    QTimer m_timer;
+    QSet<QWidget*> m_before;
+    QPointer<QWidget> m_dialog;
+    QStringList m_seenTexts;
+    int m_remainingMs = 0;
+    bool m_done = false;
+    QString m_error;
+};
+
+// Finds a child by object name or by its form name.
+QWidget* FindNamed(QWidget* root, const QString& name);
+
+template <class T>
+T* Find(QWidget* root, const QString& name)
+{
+    return qobject_cast<T*>(FindNamed(root, name));
+}
+
+// Points the settings store and the data folder at a temporary folder, so that
+// no test touches the user's real settings or data. Call from initTestCase.
+void UseTemporaryEnvironment();
+// The temporary data folder set by UseTemporaryEnvironment.
+QString TemporaryDataDir();
+
+} // namespace kvtest
