@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 #include <sqlite3.h>
+#include <string_view>
 #include <type_traits>
 
 namespace fs = std::filesystem;

@@ -1,7 +1,6 @@
 #include "kvprj/kvproject.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -120,7 +119,7 @@ public:
     }
     void Rebind() { m_bind = 0; }
 
-    sqlite3_stmt* Raw() const { return m_stmt; }
+    std::int64_t Int64(int col) const { return sqlite3_column_int64(m_stmt, col); }
     std::int32_t Int(int col) const { return sqlite3_column_int(m_stmt, col); }
     bool Bool(int col) const { return sqlite3_column_int(m_stmt, col) != 0; }
     // sqlite stores a NaN as NULL; NULL reads back as NaN.
@@ -323,9 +322,7 @@ bool OpenProjectFile(const std::string& path, Database& db)
     const std::uintmax_t size = fs::file_size(fs::path(path), ec);
     return !ec && pages.Prepare(db, "PRAGMA page_count") && pages.Step() == SQLITE_ROW
         && pageSize.Prepare(db, "PRAGMA page_size") && pageSize.Step() == SQLITE_ROW
-        && std::uintmax_t(sqlite3_column_int64(pages.Raw(), 0))
-            * std::uintmax_t(sqlite3_column_int64(pageSize.Raw(), 0))
-        <= size;
+        && std::uintmax_t(pages.Int64(0)) * std::uintmax_t(pageSize.Int64(0)) <= size;
 }
 
 bool ReadInfo(const Database& db, PrjInfo& info)
