@@ -1,0 +1,26 @@
+# Installs the build tree into a scratch prefix, then configures, builds and runs
+# a program that finds kvui with find_package. Run with -DBINARY_DIR, -DSOURCE_DIR
+# and -DWORK_DIR.
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${WORK_DIR}/prefix
+  RESULT_VARIABLE result OUTPUT_QUIET)
+if(result)
+  message(FATAL_ERROR "install failed: ${result}")
+endif()
+if(NOT EXISTS ${WORK_DIR}/prefix/include/kvui/framework/kvmessagebox.h)
+  message(FATAL_ERROR "headers are not installed under kvui/framework")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build
+  -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix -DCMAKE_BUILD_TYPE=Release
+  RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "configuring the consumer failed: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/build RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "building the consumer failed: ${result}")
+endif()
+execute_process(COMMAND ${WORK_DIR}/build/consumer -platform offscreen RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "the consumer failed: ${result}")
+endif()
