@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QEvent>
-
 #include <chrono>
 #include <cstdio>
 #include <thread>

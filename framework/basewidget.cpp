@@ -5,8 +5,7 @@
 
 BaseWidget::BaseWidget(QWidget* parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void BaseWidget::paintEvent(QPaintEvent*)
 {

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace {
@@ -60,8 +59,7 @@ ButtonGroup::ButtonGroup(QWidget* parent)
     m_layout->addWidget(m_firstButton);
     // Without this, flight 1 could not be chosen again once another flight
     // had been.
-    connect(m_firstButton, &QPushButton::clicked, this,
-            qOverload<bool>(&ButtonGroup::SetCurrent));
+    connect(m_firstButton, &QPushButton::clicked, this, qOverload<bool>(&ButtonGroup::SetCurrent));
 
     m_addButton = new QPushButton(QStringLiteral("+"), m_contents);
     m_addButton->setObjectName(QStringLiteral("kv_add_btn"));

@@ -3,7 +3,6 @@
 #include "kvui_export.h"
 
 #include <QWidget>
-
 #include <vector>
 
 class QButtonGroup;

@@ -30,8 +30,7 @@ protected:
 
     // Creates W(frame, args...), hands it this dialog and adds it below the
     // title bar.
-    template <class W, class... Args>
-    W* SetContent(Args&&... args)
+    template <class W, class... Args> W* SetContent(Args&&... args)
     {
         auto* widget = new W(m_frame, std::forward<Args>(args)...);
         widget->SetDialog(this);

@@ -27,10 +27,9 @@ KvProgressImpl::KvProgressImpl(QWidget* parent)
 {
     connect(this, &KvProgressImpl::OnStart, &m_dialog, &QKvProgressDialog::Start,
             Qt::QueuedConnection);
-    connect(this, &KvProgressImpl::OnSetInformation, &m_dialog,
-            &QKvProgressDialog::SetInformation, Qt::QueuedConnection);
-    connect(this, &KvProgressImpl::OnEnd, &m_dialog, &QKvProgressDialog::End,
+    connect(this, &KvProgressImpl::OnSetInformation, &m_dialog, &QKvProgressDialog::SetInformation,
             Qt::QueuedConnection);
+    connect(this, &KvProgressImpl::OnEnd, &m_dialog, &QKvProgressDialog::End, Qt::QueuedConnection);
     connect(this, &KvProgressImpl::OnPopup, &m_dialog, &QKvProgressDialog::Popup,
             Qt::QueuedConnection);
 }
@@ -89,9 +88,7 @@ void KvProgressImpl::Popup(std::string msg)
     Q_EMIT OnPopup(FromLocal(msg));
 }
 
-void KvProgressImpl::SetAutoSkip()
-{
-}
+void KvProgressImpl::SetAutoSkip() { }
 
 void KvProgressImpl::Run()
 {

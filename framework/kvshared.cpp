@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
-
 #include <fstream>
 
 namespace {
@@ -54,9 +53,8 @@ void LoadImagesToViewer(const std::vector<std::string>& paths)
         file << path << '\n';
     file.close();
 
-    const QString program
-        = QString::fromLocal8Bit(kvfd::PathHelper::GetExecuteFilePath().c_str()) + QLatin1Char('/')
-        + QLatin1String(kvui::kViewerProgram);
-    QProcess::startDetached(program, {QLatin1String(kvui::kViewerCode1),
-                                      QLatin1String(kvui::kViewerCode2)});
+    const QString program = QString::fromLocal8Bit(kvfd::PathHelper::GetExecuteFilePath().c_str())
+        + QLatin1Char('/') + QLatin1String(kvui::kViewerProgram);
+    QProcess::startDetached(
+        program, { QLatin1String(kvui::kViewerCode1), QLatin1String(kvui::kViewerCode2) });
 }

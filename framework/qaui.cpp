@@ -2,5 +2,4 @@
 
 qaui::qaui(QWidget* parent)
     : QWidget(parent)
-{
-}
+{ }

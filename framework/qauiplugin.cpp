@@ -6,8 +6,7 @@
 
 qauiPlugin::qauiPlugin(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 void qauiPlugin::initialize(QDesignerFormEditorInterface*)
 {

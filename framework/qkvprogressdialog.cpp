@@ -160,9 +160,7 @@ void QKvProgressDialog::Start(QString title, int total_step)
     m_widget->SetRange(total_step);
 }
 
-void QKvProgressDialog::SetAutoSkip()
-{
-}
+void QKvProgressDialog::SetAutoSkip() { }
 
 bool QKvProgressDialog::SetInformation(QString msg, int current_step)
 {
@@ -182,8 +180,7 @@ void QKvProgressDialog::End(bool success)
 void QKvProgressDialog::Popup(QString msg)
 {
     m_widget->SetWaiting(true);
-    if (KvMessageBox::Show(QString2String(msg), KvMessageBox::BT_YES_NO)
-        == KvMessageBox::BC_NO) {
+    if (KvMessageBox::Show(QString2String(msg), KvMessageBox::BT_YES_NO) == KvMessageBox::BC_NO) {
         m_widget->SetCanceled(true);
         m_widget->ShowStopping();
     }

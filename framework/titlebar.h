@@ -14,8 +14,7 @@ public:
 
     void resize(int width);
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;

@@ -27,9 +27,9 @@ QPushButton* MakeTitleButton(QWidget* parent, const char* objectName, const QStr
 
 QString MaximizeStyle(const QString& picture)
 {
-    const QString rule = QStringLiteral(
-        "QPushButton%1{ border:2px; border-color:beige; "
-        "background-image:url(\":/top/images/1280/top_bar/%2_%3.png\"); }");
+    const QString rule
+        = QStringLiteral("QPushButton%1{ border:2px; border-color:beige; "
+                         "background-image:url(\":/top/images/1280/top_bar/%2_%3.png\"); }");
     return rule.arg(QString(), picture, QStringLiteral("nor"))
         + rule.arg(QStringLiteral(":hover"), picture, QStringLiteral("hov"))
         + rule.arg(QStringLiteral(":pressed"), picture, QStringLiteral("pre"));

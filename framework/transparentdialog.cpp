@@ -5,8 +5,7 @@
 
 TransparentDialog::TransparentDialog()
     : TransparentDialog(nullptr)
-{
-}
+{ }
 
 TransparentDialog::TransparentDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)

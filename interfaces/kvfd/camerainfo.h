@@ -14,7 +14,7 @@ namespace kvfd {
 struct CameraInfo
 {
     std::int32_t id = -1;
-    std::string name;     // model name; with focal the key of a camera database look-up
+    std::string name; // model name; with focal the key of a camera database look-up
     std::string fullname; // long name shown in camera lists
     std::int32_t width = -1;
     std::int32_t height = -1;
@@ -25,7 +25,8 @@ struct CameraInfo
     double pixel_size_y = -1.0;
     double x0 = -1.0;
     double y0 = -1.0;
-    std::int32_t dtype = 1; // distortion model: 0 none, 1 AUS, 2 partial, 3 Brown, 4 Inpho, 6 fisheye
+    std::int32_t dtype
+        = 1; // distortion model: 0 none, 1 AUS, 2 partial, 3 Brown, 4 Inpho, 6 fisheye
     double k1 = 0.0;
     double k2 = 0.0;
     double k3 = 0.0;
@@ -40,7 +41,10 @@ struct CameraInfo
 };
 
 KVFD_EXPORT bool operator==(const CameraInfo& a, const CameraInfo& b);
-inline bool operator!=(const CameraInfo& a, const CameraInfo& b) { return !(a == b); }
+inline bool operator!=(const CameraInfo& a, const CameraInfo& b)
+{
+    return !(a == b);
+}
 
 // The cameras of a project or of the camera database.
 class KVFD_EXPORT CameraInfoSet

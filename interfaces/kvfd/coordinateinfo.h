@@ -39,7 +39,10 @@ public:
     void Clear() { m_items.clear(); }
     // The systems of that type, in stored order.
     CoordinateInfoSet GetCoordinates(CoordinateType type) const;
-    CoordinateInfoSet GetCoordinates(int type) const { return GetCoordinates(CoordinateType(type)); }
+    CoordinateInfoSet GetCoordinates(int type) const
+    {
+        return GetCoordinates(CoordinateType(type));
+    }
     bool GetCoordinateByID(int id, CoordinateInfo& out) const;
     // Geographic WGS84 (EPSG:4326).
     CoordinateInfo GetWGS84() const;

@@ -12,7 +12,9 @@ class KVFD_EXPORT DateTime
 {
 public:
     static DateTime Now();
-    explicit DateTime(std::time_t t = 0) : m_time(t) {}
+    explicit DateTime(std::time_t t = 0)
+        : m_time(t)
+    { }
     // "YYYY-MM-DD hh:mm:ss" in local time.
     std::string ToString() const;
     // "YYYY-MM-DDThh:mm:ss" in local time.

@@ -19,6 +19,9 @@ inline bool operator==(const EOP& a, const EOP& b)
     return a.X == b.X && a.Y == b.Y && a.Z == b.Z && a.Omega == b.Omega && a.Phi == b.Phi
         && a.Kappa == b.Kappa;
 }
-inline bool operator!=(const EOP& a, const EOP& b) { return !(a == b); }
+inline bool operator!=(const EOP& a, const EOP& b)
+{
+    return !(a == b);
+}
 
 } // namespace kvfd

@@ -10,7 +10,9 @@ namespace kvfd {
 class FlagSet
 {
 public:
-    FlagSet(int count, bool initial) : m_flags(count > 0 ? std::size_t(count) : 0, initial) {}
+    FlagSet(int count, bool initial)
+        : m_flags(count > 0 ? std::size_t(count) : 0, initial)
+    { }
 
     int Size() const { return static_cast<int>(m_flags.size()); }
     bool Test(int i) const { return InRange(i) && m_flags[std::size_t(i)]; }

@@ -68,8 +68,8 @@ public:
     const ImageInfoExt* GetImageExt(int i) const;
 
     // Appends an image and returns its index.
-    int AddImage(const std::string& name, const std::string& directory, const EOP& eop,
-                 int camera, bool enabled);
+    int AddImage(const std::string& name, const std::string& directory, const EOP& eop, int camera,
+                 bool enabled);
     // Index of the valid image with that name in that folder, or -1.
     int FindImage(const std::string& name, const std::string& directory) const;
 

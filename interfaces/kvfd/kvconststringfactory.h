@@ -15,7 +15,10 @@ public:
     static std::string KvGetConstString(int id);
 };
 
-inline std::string KvGetConstString(int id) { return KvConstStringFactory::KvGetConstString(id); }
+inline std::string KvGetConstString(int id)
+{
+    return KvConstStringFactory::KvGetConstString(id);
+}
 inline void KvSetConstString(int id, const std::string& text)
 {
     KvConstStringFactory::KvSetConstString(id, text);

@@ -11,7 +11,9 @@ class Transient
 {
 public:
     Transient() = default;
-    Transient(const Transient&) : m_refs(0) {}
+    Transient(const Transient&)
+        : m_refs(0)
+    { }
     Transient& operator=(const Transient&) { return *this; }
     virtual ~Transient() = default;
 
@@ -24,20 +26,33 @@ public:
     int RefCount() const { return m_refs.load(std::memory_order_relaxed); }
 
 private:
-    mutable std::atomic<int> m_refs{0};
+    mutable std::atomic<int> m_refs { 0 };
 };
 
 // Intrusive shared pointer to a Transient.
-template <class T>
-class KvPtr
+template <class T> class KvPtr
 {
 public:
     KvPtr() = default;
-    KvPtr(T* p) : m_p(p) { Inc(); } // NOLINT: implicit by design, like a raw pointer
-    KvPtr(const KvPtr& other) : m_p(other.m_p) { Inc(); }
+    KvPtr(T* p)
+        : m_p(p)
+    {
+        Inc();
+    } // NOLINT: implicit by design, like a raw pointer
+    KvPtr(const KvPtr& other)
+        : m_p(other.m_p)
+    {
+        Inc();
+    }
     template <class U>
-    KvPtr(const KvPtr<U>& other) : m_p(other.Get()) { Inc(); }
-    KvPtr(KvPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
+    KvPtr(const KvPtr<U>& other)
+        : m_p(other.Get())
+    {
+        Inc();
+    }
+    KvPtr(KvPtr&& other) noexcept
+        : m_p(std::exchange(other.m_p, nullptr))
+    { }
     ~KvPtr() { Dec(); }
 
     KvPtr& operator=(KvPtr other) noexcept
@@ -53,8 +68,7 @@ public:
     bool operator==(const KvPtr& other) const { return m_p == other.m_p; }
     bool operator!=(const KvPtr& other) const { return m_p != other.m_p; }
 
-    template <class U>
-    KvPtr<U> Cast() const { return KvPtr<U>(dynamic_cast<U*>(m_p)); }
+    template <class U> KvPtr<U> Cast() const { return KvPtr<U>(dynamic_cast<U*>(m_p)); }
 
 private:
     void Inc() const

@@ -14,7 +14,9 @@ class KVKERNEL_EXPORT AISContext : public kvprj::KvProject
 {
 public:
     AISContext() = default;
-    explicit AISContext(const kvprj::KvProject& project) : kvprj::KvProject(project) {}
+    explicit AISContext(const kvprj::KvProject& project)
+        : kvprj::KvProject(project)
+    { }
 
     // Indices of the selected images, ascending.
     void GetSelected(std::vector<int>& ids) const;

@@ -107,8 +107,8 @@ private Q_SLOTS:
         const QPoint onStrip(60, 15);
         QTest::mousePress(frame, Qt::LeftButton, {}, onStrip);
         QMouseEvent drag(QEvent::MouseMove, onStrip + QPoint(50, 30),
-                         frame->mapToGlobal(onStrip + QPoint(50, 30)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+                         frame->mapToGlobal(onStrip + QPoint(50, 30)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(frame, &drag);
         QTest::mouseRelease(frame, Qt::LeftButton, {}, onStrip + QPoint(50, 30));
         QCOMPARE(dialog.pos(), start + QPoint(50, 30));
@@ -154,9 +154,8 @@ private Q_SLOTS:
     void closeWithoutCheckRejectsAtOnce()
     {
         SampleDialog dialog;
-        QTimer::singleShot(0, [&] {
-            dialog.Frame()->findChild<QPushButton*>("dialog_close_btn")->click();
-        });
+        QTimer::singleShot(
+            0, [&] { dialog.Frame()->findChild<QPushButton*>("dialog_close_btn")->click(); });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     }
 
@@ -231,8 +230,8 @@ private Q_SLOTS:
         QCOMPARE(header.height(), 30);
         QSignalSpy spy(&header, signal.constData());
         QList<QSignalSpy*> others;
-        for (const char* s : {SIGNAL(ClickDisable()), SIGNAL(ClickEnable()),
-                              SIGNAL(ClickRemove()), SIGNAL(ShowTable()), SIGNAL(ShowIcon())})
+        for (const char* s : { SIGNAL(ClickDisable()), SIGNAL(ClickEnable()), SIGNAL(ClickRemove()),
+                               SIGNAL(ShowTable()), SIGNAL(ShowIcon()) })
             others << new QSignalSpy(&header, s);
         auto* b = header.findChild<QPushButton*>(button);
         QVERIFY(b);
@@ -263,8 +262,7 @@ private Q_SLOTS:
             QGraphicsSceneMouseEvent event(type);
             event.setScenePos(QPointF(10, 10));
             event.setScreenPos(screen);
-            event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton
-                                                                    : Qt::LeftButton);
+            event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
             event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton
                                                                        : Qt::LeftButton);
             QApplication::sendEvent(&scene, &event);
@@ -300,13 +298,13 @@ private Q_SLOTS:
     void treeItemsSortNumerically()
     {
         QTreeWidget tree;
-        for (const char* text : {"10", "9", "x", "100", "-1"})
+        for (const char* text : { "10", "9", "x", "100", "-1" })
             new TreeWidgetItem(&tree, QStringList() << QString::fromLatin1(text));
         tree.sortItems(0, Qt::AscendingOrder);
         QStringList order;
         for (int i = 0; i < tree.topLevelItemCount(); ++i)
             order << tree.topLevelItem(i)->text(0);
-        QCOMPARE(order, (QStringList{"-1", "x", "9", "10", "100"}));
+        QCOMPARE(order, (QStringList { "-1", "x", "9", "10", "100" }));
     }
 };
 

@@ -18,13 +18,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("code");
-        QTest::newRow("ok") << int(KvMessageBox::BT_OK) << "kvsb_ok_btn_" << int(KvMessageBox::BC_OK);
-        QTest::newRow("ok closed") << int(KvMessageBox::BT_OK) << "dialog_close_btn"
-                                   << int(KvMessageBox::BC_CLOSED);
-        QTest::newRow("yes") << int(KvMessageBox::BT_YES_NO) << "kvbw2_ok_" << int(KvMessageBox::BC_OK);
-        QTest::newRow("no") << int(KvMessageBox::BT_YES_NO) << "kvbw2_cancel_" << int(KvMessageBox::BC_NO);
-        QTest::newRow("yes/no closed") << int(KvMessageBox::BT_YES_NO) << "dialog_close_btn"
-                                       << int(KvMessageBox::BC_CLOSED);
+        QTest::newRow("ok") << int(KvMessageBox::BT_OK) << "kvsb_ok_btn_"
+                            << int(KvMessageBox::BC_OK);
+        QTest::newRow("ok closed")
+            << int(KvMessageBox::BT_OK) << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
+        QTest::newRow("yes") << int(KvMessageBox::BT_YES_NO) << "kvbw2_ok_"
+                             << int(KvMessageBox::BC_OK);
+        QTest::newRow("no") << int(KvMessageBox::BT_YES_NO) << "kvbw2_cancel_"
+                            << int(KvMessageBox::BC_NO);
+        QTest::newRow("yes/no closed")
+            << int(KvMessageBox::BT_YES_NO) << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
         QTest::newRow("frame only") << 2 << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
     }
 
@@ -42,7 +45,9 @@ private Q_SLOTS:
     void chineseTextIsShown()
     {
         kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("工程名不合法！")).Click(QStringLiteral("kvsb_ok_btn_")).Arm();
+        answer.ExpectText(QStringLiteral("工程名不合法！"))
+            .Click(QStringLiteral("kvsb_ok_btn_"))
+            .Arm();
         KvMessageBox::Show(u8"工程名不合法！", KvMessageBox::BT_OK);
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
     }
@@ -50,11 +55,12 @@ private Q_SLOTS:
     void enterConfirmsAndEscapeDoesNot()
     {
         kvtest::ModalAnswer answer;
-        answer.Do([](QWidget* box) {
-                  QTest::keyClick(box, Qt::Key_Escape);
-                  QVERIFY(box->isVisible());
-                  QTest::keyClick(box, Qt::Key_Return);
-              })
+        answer
+            .Do([](QWidget* box) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                QVERIFY(box->isVisible());
+                QTest::keyClick(box, Qt::Key_Return);
+            })
             .Arm();
         QCOMPARE(KvMessageBox::Show("question", KvMessageBox::BT_YES_NO), KvMessageBox::BC_OK);
     }
@@ -63,23 +69,24 @@ private Q_SLOTS:
     {
         QWidget* box = nullptr;
         kvtest::ModalAnswer answer;
-        answer.Do([&](QWidget* dialog) {
-                  box = dialog;
-                  auto* form = dialog->findChild<QWidget*>(QStringLiteral("KvMessageBox"));
-                  QVERIFY(form);
-                  QCOMPARE(form->size(), QSize(400, 160));
-                  auto* ok = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvsb_ok_btn_"));
-                  QVERIFY(ok);
-                  QCOMPARE(ok->objectName(), QStringLiteral("kvquitbtn"));
-                  QCOMPARE(ok->text(), QStringLiteral("OK"));
-                  QCOMPARE(ok->size(), QSize(120, 36));
-                  auto* icon = dialog->findChild<QLabel*>(QStringLiteral("kvsb_icon_"));
-                  QVERIFY(icon);
-                  QCOMPARE(icon->size(), QSize(42, 42));
-                  auto* message = dialog->findChild<QLabel*>(QStringLiteral("kvsb_msg_"));
-                  QCOMPARE(message->font().pointSize(), form->font().pointSize() + 3);
-                  QCOMPARE(message->alignment(), Qt::AlignCenter);
-              })
+        answer
+            .Do([&](QWidget* dialog) {
+                box = dialog;
+                auto* form = dialog->findChild<QWidget*>(QStringLiteral("KvMessageBox"));
+                QVERIFY(form);
+                QCOMPARE(form->size(), QSize(400, 160));
+                auto* ok = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvsb_ok_btn_"));
+                QVERIFY(ok);
+                QCOMPARE(ok->objectName(), QStringLiteral("kvquitbtn"));
+                QCOMPARE(ok->text(), QStringLiteral("OK"));
+                QCOMPARE(ok->size(), QSize(120, 36));
+                auto* icon = dialog->findChild<QLabel*>(QStringLiteral("kvsb_icon_"));
+                QVERIFY(icon);
+                QCOMPARE(icon->size(), QSize(42, 42));
+                auto* message = dialog->findChild<QLabel*>(QStringLiteral("kvsb_msg_"));
+                QCOMPARE(message->font().pointSize(), form->font().pointSize() + 3);
+                QCOMPARE(message->alignment(), Qt::AlignCenter);
+            })
             .Click(QStringLiteral("kvsb_ok_btn_"))
             .Arm();
         KvMessageBox::Show("text", KvMessageBox::BT_OK);
@@ -90,18 +97,19 @@ private Q_SLOTS:
     void twoButtonForm()
     {
         kvtest::ModalAnswer answer;
-        answer.Do([](QWidget* dialog) {
-                  auto* form = dialog->findChild<QWidget*>(QStringLiteral("KvMessageBoxWidget2"));
-                  QVERIFY(form);
-                  QCOMPARE(form->size(), QSize(400, 150));
-                  auto* yes = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_ok_"));
-                  auto* no = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_cancel_"));
-                  QCOMPARE(yes->objectName(), QStringLiteral("kvcombtn"));
-                  QCOMPARE(yes->text(), QStringLiteral("Yes"));
-                  QCOMPARE(no->objectName(), QStringLiteral("kvquitbtn"));
-                  QCOMPARE(no->text(), QStringLiteral("No"));
-                  QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("kvbw2_icon_")));
-              })
+        answer
+            .Do([](QWidget* dialog) {
+                auto* form = dialog->findChild<QWidget*>(QStringLiteral("KvMessageBoxWidget2"));
+                QVERIFY(form);
+                QCOMPARE(form->size(), QSize(400, 150));
+                auto* yes = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_ok_"));
+                auto* no = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_cancel_"));
+                QCOMPARE(yes->objectName(), QStringLiteral("kvcombtn"));
+                QCOMPARE(yes->text(), QStringLiteral("Yes"));
+                QCOMPARE(no->objectName(), QStringLiteral("kvquitbtn"));
+                QCOMPARE(no->text(), QStringLiteral("No"));
+                QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("kvbw2_icon_")));
+            })
             .Click(QStringLiteral("kvbw2_cancel_"))
             .Arm();
         QCOMPARE(KvMessageBox::Show("q", KvMessageBox::BT_YES_NO), KvMessageBox::BC_NO);

@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
 #include <atomic>
 #include <thread>
 
@@ -35,7 +34,9 @@ class Worker
 {
 public:
     template <class F>
-    explicit Worker(F body) : m_thread(body) {}
+    explicit Worker(F body)
+        : m_thread(body)
+    { }
     ~Worker() { m_thread.join(); }
 
 private:
@@ -110,9 +111,9 @@ private Q_SLOTS:
     void confirmedCancelStopsTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<bool> sawStop{false};
-        std::atomic<bool> mayEnd{false};
-        std::atomic<int> steps{0};
+        std::atomic<bool> sawStop { false };
+        std::atomic<bool> mayEnd { false };
+        std::atomic<int> steps { 0 };
         Worker worker([&] {
             progress.Start("work", 1000000);
             for (int i = 1; i <= 1000000; ++i) {
@@ -158,8 +159,8 @@ private Q_SLOTS:
     void declinedCancelGoesOn()
     {
         KvProgressImpl progress;
-        std::atomic<bool> stopped{false};
-        std::atomic<bool> finish{false};
+        std::atomic<bool> stopped { false };
+        std::atomic<bool> finish { false };
         Worker worker([&] {
             progress.Start("work", 100);
             while (!finish) {
@@ -203,8 +204,8 @@ private Q_SLOTS:
     void pauseBlocksTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<int> calls{0};
-        std::atomic<bool> finish{false};
+        std::atomic<int> calls { 0 };
+        std::atomic<bool> finish { false };
         Worker worker([&] {
             progress.Start("work", 1000);
             while (!finish) {
@@ -243,7 +244,7 @@ private Q_SLOTS:
     void popupNoCancels()
     {
         KvProgressImpl progress;
-        std::atomic<bool> result{true};
+        std::atomic<bool> result { true };
         Worker worker([&] {
             progress.Start("work", 10);
             progress.Popup(u8"可用空间较小，是否继续？");
@@ -265,7 +266,7 @@ private Q_SLOTS:
     void closingAsksAndHoldsTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<bool> stopped{false};
+        std::atomic<bool> stopped { false };
         bool waitingWhileAsked = false;
         Worker worker([&] {
             progress.Start("work", 100);
@@ -280,7 +281,8 @@ private Q_SLOTS:
             .Click(QStringLiteral("kvbw2_ok_"));
         QTimer::singleShot(50, [&] {
             answer.Arm();
-            kvtest::Find<QPushButton>(&progress.Dialog(), QStringLiteral("dialog_close_btn"))->click();
+            kvtest::Find<QPushButton>(&progress.Dialog(), QStringLiteral("dialog_close_btn"))
+                ->click();
         });
         progress.Run();
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));

@@ -64,7 +64,8 @@ private Q_SLOTS:
         SetDefaultPath(folder + QStringLiteral("/DJI_0001.JPG"), true);
         QCOMPARE(GetDefaultPath(), QDir(folder).path());
         QSettings reread(kvui::settings::kOrganization, kvui::settings::kApplication);
-        QCOMPARE(reread.value(QStringLiteral("Settings/DefaultPath")).toString(), QDir(folder).path());
+        QCOMPARE(reread.value(QStringLiteral("Settings/DefaultPath")).toString(),
+                 QDir(folder).path());
 
         SetDefaultPath(QStringLiteral("not/a/real/path.txt"), false);
         QCOMPARE(GetDefaultPath(), QStringLiteral("not/a/real/path.txt"));
@@ -73,7 +74,7 @@ private Q_SLOTS:
     void viewerListIsWrittenEvenWithoutAViewer()
     {
         const QString list = kvtest::TemporaryDataDir() + QStringLiteral("/viewer.ini");
-        LoadImagesToViewer({u8"/data/测区/DJI_0001.JPG", "/data/b.jpg"});
+        LoadImagesToViewer({ u8"/data/测区/DJI_0001.JPG", "/data/b.jpg" });
         QFile file(list);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
@@ -101,7 +102,8 @@ private Q_SLOTS:
         QCOMPARE(plugin->includeFile(), QStringLiteral("qaui.h"));
         QVERIFY(!plugin->isContainer());
         QVERIFY(plugin->icon().isNull());
-        QVERIFY(plugin->domXml().startsWith(QStringLiteral("<widget class=\"qaui\" name=\"qaui\">")));
+        QVERIFY(
+            plugin->domXml().startsWith(QStringLiteral("<widget class=\"qaui\" name=\"qaui\">")));
         QVERIFY(plugin->domXml().contains(QStringLiteral("<width>100</width>")));
         QVERIFY(!plugin->isInitialized());
         plugin->initialize(nullptr);

@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 
@@ -69,8 +68,7 @@ private:
 // Finds a child by object name or by its form name.
 QWidget* FindNamed(QWidget* root, const QString& name);
 
-template <class T>
-T* Find(QWidget* root, const QString& name)
+template <class T> T* Find(QWidget* root, const QString& name)
 {
     return qobject_cast<T*>(FindNamed(root, name));
 }

@@ -1,11 +1,9 @@
+#include <QApplication>
+#include <cstdio>
 #include <kvui/framework/kvmessagebox.h>
 #include <kvui/framework/kvshared.h>
 #include <kvui/interfaces/kvfd/kvconststringfactory.h>
 #include <kvui/interfaces/kvprj/kvproject.h>
-
-#include <QApplication>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
