@@ -46,9 +46,9 @@ Q_SIGNALS:
 
 private:
     QKvProgressDialog m_dialog;
-    std::atomic<int> m_total { 100 };
-    std::atomic<int> m_lastStep { 0 };
-    std::atomic<bool> m_emitEnd { true };
-    std::atomic<bool> m_success { true };
-    std::atomic<kvfd::KvError> m_error { 0 };
+    std::atomic<int> m_total {100};
+    std::atomic<int> m_lastStep {0};
+    std::atomic<bool> m_emitEnd {true};
+    std::atomic<bool> m_success {true};
+    std::atomic<kvfd::KvError> m_error {0};
 };

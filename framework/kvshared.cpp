@@ -55,6 +55,6 @@ void LoadImagesToViewer(const std::vector<std::string>& paths)
 
     const QString program = QString::fromLocal8Bit(kvfd::PathHelper::GetExecuteFilePath().c_str())
         + QLatin1Char('/') + QLatin1String(kvui::kViewerProgram);
-    QProcess::startDetached(
-        program, { QLatin1String(kvui::kViewerCode1), QLatin1String(kvui::kViewerCode2) });
+    QProcess::startDetached(program,
+                            {QLatin1String(kvui::kViewerCode1), QLatin1String(kvui::kViewerCode2)});
 }

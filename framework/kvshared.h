@@ -9,8 +9,8 @@
 // Result of one wizard page.
 enum WResut : int {
     WR_CANCEL = 0, // the user left the wizard
-    WR_BACK = 1, // back to the previous page
-    WR_NEXT = 2, // on to the next page (or finish after the last)
+    WR_BACK = 1,   // back to the previous page
+    WR_NEXT = 2,   // on to the next page (or finish after the last)
 };
 
 // The text in the local 8-bit code page, as the family libraries take it.

@@ -44,9 +44,9 @@ private:
     QPushButton* m_minimizeButton = nullptr;
     QPushButton* m_pauseButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
-    std::atomic<bool> m_canceled { false };
-    std::atomic<bool> m_running { false };
-    std::atomic<bool> m_waiting { false };
+    std::atomic<bool> m_canceled {false};
+    std::atomic<bool> m_running {false};
+    std::atomic<bool> m_waiting {false};
 };
 
 // The modal progress dialog. It closes only through End: cancelling or

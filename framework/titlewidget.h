@@ -57,7 +57,7 @@ private:
     QPushButton* m_saveButton = nullptr;
     WindowDrag m_drag;
     bool m_needCheck = false;
-    std::atomic<bool> m_isChecking { false };
+    std::atomic<bool> m_isChecking {false};
     bool m_maximised = false;
     bool m_showSave = false;
 };

@@ -7,7 +7,7 @@
 struct WindowDrag
 {
     bool dragging = false;
-    QPoint pressPos; // screen position of the press
+    QPoint pressPos;  // screen position of the press
     QPoint windowPos; // window position at the press
 
     void Press(const QWidget* window, const QPoint& globalPos)

@@ -14,7 +14,7 @@ namespace kvfd {
 struct CameraInfo
 {
     std::int32_t id = -1;
-    std::string name; // model name; with focal the key of a camera database look-up
+    std::string name;     // model name; with focal the key of a camera database look-up
     std::string fullname; // long name shown in camera lists
     std::int32_t width = -1;
     std::int32_t height = -1;

@@ -26,7 +26,7 @@ public:
     int RefCount() const { return m_refs.load(std::memory_order_relaxed); }
 
 private:
-    mutable std::atomic<int> m_refs { 0 };
+    mutable std::atomic<int> m_refs {0};
 };
 
 // Intrusive shared pointer to a Transient.

@@ -12,14 +12,14 @@ namespace kvprj {
 struct PrjInfo
 {
     std::int32_t coordinateId = -1; // CoordinateInfo id, -1 for the local system
-    std::int32_t viewType = 1; // 1 nadir imagery, 0 oblique imagery
+    std::int32_t viewType = 1;      // 1 nadir imagery, 0 oblique imagery
     char name[65] = {};
     char prjOperator[65] = {};
     char date[33] = {}; // "YYYY-MM-DDThh:mm:ss"
     char description[257] = {};
-    double meanElevation = 0.0; // metres
+    double meanElevation = 0.0;    // metres
     std::int32_t aircraftType = 0; // 0..4 the family's aircraft, 99 any other
-    std::string path; // project file, empty until saved
+    std::string path;              // project file, empty until saved
 };
 
 // Copies text into a fixed array of size bytes, cut to at most size - 1 bytes and

@@ -85,7 +85,7 @@ CoordinateInfoSet CoordinateInfoSet::Catalogue()
     CoordinateInfoSet set;
     set.m_items.reserve(320);
     set.Add(set.GetWGS84());
-    for (char hemisphere : { 'N', 'S' }) {
+    for (char hemisphere : {'N', 'S'}) {
         const int first = hemisphere == 'N' ? 32601 : 32701;
         for (int zone = 1; zone <= 60; ++zone) {
             char name[32];

@@ -7,7 +7,7 @@ namespace kvkernel {
 namespace {
 
 // Set by the host's thread, read by panels and workers of the library.
-std::atomic<AISContext*> g_context { nullptr };
+std::atomic<AISContext*> g_context {nullptr};
 
 } // namespace
 

@@ -66,7 +66,7 @@ private Q_SLOTS:
     {
         ButtonGroup group;
         QCOMPARE(group.width(), 52);
-        QCOMPARE(FlightButtons(group), QStringList { "1" });
+        QCOMPARE(FlightButtons(group), QStringList {"1"});
         QPushButton* first = FlightButton(group, QStringLiteral("1"));
         QVERIFY(first->isChecked());
         QCOMPARE(first->size(), QSize(32, 56));
@@ -78,10 +78,10 @@ private Q_SLOTS:
     void addingAListKeepsOrderAndNumbering()
     {
         ButtonGroup group;
-        group.AddGroups({ 3, 0, 1 });
-        QCOMPARE(FlightButtons(group), (QStringList { "1", "2", "4" }));
+        group.AddGroups({3, 0, 1});
+        QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4"}));
         group.findChild<QPushButton*>(QStringLiteral("kv_add_btn"))->click();
-        QCOMPARE(FlightButtons(group), (QStringList { "1", "2", "4", "5" }));
+        QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4", "5"}));
     }
 
     void choosingAFlightEmitsItsIndex()
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(removed.last().at(0).toInt(), 2);
         QCOMPARE(removed.last().at(1).toInt(), 0);
         QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
-        QCOMPARE(FlightButtons(group), (QStringList { "1", "2" }));
+        QCOMPARE(FlightButtons(group), (QStringList {"1", "2"}));
     }
 
     void removingAnUncheckedFlightKeepsTheCurrent()
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
         // The numbering goes on from the highest number given so far.
         group.AddGroup();
-        QCOMPARE(FlightButtons(group), (QStringList { "1", "3" }));
+        QCOMPARE(FlightButtons(group), (QStringList {"1", "3"}));
     }
 
     void removeWithoutAMenuButtonDoesNothing()
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QSignalSpy removed(&group, &ButtonGroup::Remove);
         group.RemoveGroup();
         QCOMPARE(removed.count(), 0);
-        QCOMPARE(FlightButtons(group), QStringList { "1" });
+        QCOMPARE(FlightButtons(group), QStringList {"1"});
     }
 
     void rightClickButtonReportsOnlyRightPresses()

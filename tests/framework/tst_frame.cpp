@@ -230,8 +230,8 @@ private Q_SLOTS:
         QCOMPARE(header.height(), 30);
         QSignalSpy spy(&header, signal.constData());
         QList<QSignalSpy*> others;
-        for (const char* s : { SIGNAL(ClickDisable()), SIGNAL(ClickEnable()), SIGNAL(ClickRemove()),
-                               SIGNAL(ShowTable()), SIGNAL(ShowIcon()) })
+        for (const char* s : {SIGNAL(ClickDisable()), SIGNAL(ClickEnable()), SIGNAL(ClickRemove()),
+                              SIGNAL(ShowTable()), SIGNAL(ShowIcon())})
             others << new QSignalSpy(&header, s);
         auto* b = header.findChild<QPushButton*>(button);
         QVERIFY(b);
@@ -298,13 +298,13 @@ private Q_SLOTS:
     void treeItemsSortNumerically()
     {
         QTreeWidget tree;
-        for (const char* text : { "10", "9", "x", "100", "-1" })
+        for (const char* text : {"10", "9", "x", "100", "-1"})
             new TreeWidgetItem(&tree, QStringList() << QString::fromLatin1(text));
         tree.sortItems(0, Qt::AscendingOrder);
         QStringList order;
         for (int i = 0; i < tree.topLevelItemCount(); ++i)
             order << tree.topLevelItem(i)->text(0);
-        QCOMPARE(order, (QStringList { "-1", "x", "9", "10", "100" }));
+        QCOMPARE(order, (QStringList {"-1", "x", "9", "10", "100"}));
     }
 };
 

@@ -84,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
         for (int step = 15; step <= 999; ++step)
             progress.SetInformation("item", step);
-        QCOMPARE(spy.count(), 100); // 1 % to 100 %, the last at step 995
+        QCOMPARE(spy.count(), 100);            // 1 % to 100 %, the last at step 995
         progress.SetInformation("last", 1000); // the last step always reports
         QCOMPARE(spy.count(), 101);
         progress.SetInformation("again", 1000);
@@ -111,9 +111,9 @@ private Q_SLOTS:
     void confirmedCancelStopsTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<bool> sawStop { false };
-        std::atomic<bool> mayEnd { false };
-        std::atomic<int> steps { 0 };
+        std::atomic<bool> sawStop {false};
+        std::atomic<bool> mayEnd {false};
+        std::atomic<int> steps {0};
         Worker worker([&] {
             progress.Start("work", 1000000);
             for (int i = 1; i <= 1000000; ++i) {
@@ -159,8 +159,8 @@ private Q_SLOTS:
     void declinedCancelGoesOn()
     {
         KvProgressImpl progress;
-        std::atomic<bool> stopped { false };
-        std::atomic<bool> finish { false };
+        std::atomic<bool> stopped {false};
+        std::atomic<bool> finish {false};
         Worker worker([&] {
             progress.Start("work", 100);
             while (!finish) {
@@ -204,8 +204,8 @@ private Q_SLOTS:
     void pauseBlocksTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<int> calls { 0 };
-        std::atomic<bool> finish { false };
+        std::atomic<int> calls {0};
+        std::atomic<bool> finish {false};
         Worker worker([&] {
             progress.Start("work", 1000);
             while (!finish) {
@@ -244,7 +244,7 @@ private Q_SLOTS:
     void popupNoCancels()
     {
         KvProgressImpl progress;
-        std::atomic<bool> result { true };
+        std::atomic<bool> result {true};
         Worker worker([&] {
             progress.Start("work", 10);
             progress.Popup(u8"可用空间较小，是否继续？");
@@ -266,7 +266,7 @@ private Q_SLOTS:
     void closingAsksAndHoldsTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<bool> stopped { false };
+        std::atomic<bool> stopped {false};
         bool waitingWhileAsked = false;
         Worker worker([&] {
             progress.Start("work", 100);

@@ -74,7 +74,7 @@ private Q_SLOTS:
     void viewerListIsWrittenEvenWithoutAViewer()
     {
         const QString list = kvtest::TemporaryDataDir() + QStringLiteral("/viewer.ini");
-        LoadImagesToViewer({ u8"/data/测区/DJI_0001.JPG", "/data/b.jpg" });
+        LoadImagesToViewer({u8"/data/测区/DJI_0001.JPG", "/data/b.jpg"});
         QFile file(list);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
