@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class ButtonGroup;
+class ImageTablePanel;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMenu;
+
+namespace kvkernel {
+class AISContext;
+}
+
+// The host's main window. It owns the open project and registers it as the
+// library's context, so that the library's panels see the same images. The
+// central panel, the docks and the menus are open to later panels through
+// SetCentralPanel, AddDock and AddMenuAction.
+class KvMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum class MenuId { File, Tools, Framework, Help };
+
+    explicit KvMainWindow(QWidget* parent = nullptr);
+    ~KvMainWindow() override;
+
+    // The open project, or null.
+    kvkernel::AISContext* Context() const { return m_context.get(); }
+
+    // Opens a project file. On failure the operator is told and the project
+    // that was open stays open.
+    bool OpenProject(const QString& path);
+    // Makes project the open one, whether or not it was ever saved.
+    void SetProject(std::unique_ptr<kvkernel::AISContext> project);
+    // Saves to the project's file; a project without one asks for it.
+    bool SaveProject();
+    bool SaveProjectAs(const QString& path);
+    void CloseProject();
+
+    // Replaces the central panel; the window deletes the previous one.
+    void SetCentralPanel(QWidget* panel);
+    QDockWidget* AddDock(QWidget* widget, const QString& title, const QString& objectName,
+                         Qt::DockWidgetArea area = Qt::LeftDockWidgetArea);
+    QMenu* Menu(MenuId id) const;
+    QAction* AddMenuAction(MenuId id, const QString& text, const QString& objectName,
+                           std::function<void()> run);
+
+    // Checksums folder behind the progress dialog, shows the outcome in the
+    // status bar and offers to save the list.
+    void ChecksumFolder(const QString& folder);
+
+    // Null once a later panel has replaced the table.
+    ImageTablePanel* ImageTable() const;
+    ButtonGroup* FlightSelector() const { return m_flights; }
+    // The project summary at the right of the status bar.
+    QLabel* ProjectLabel() const { return m_projectLabel; }
+
+Q_SIGNALS:
+    // The open project was replaced, closed or saved under a new name.
+    void ProjectChanged();
+
+public Q_SLOTS:
+    void ChooseProject();
+    void ChooseProjectFileAndSave();
+    void ShowMessageDemo();
+    void AskQuestionDemo();
+    void ChooseChecksumFolder();
+    void OpenImageViewer();
+    void ShowAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void RebuildFlightSelector();
+    void ShowProject();
+    void ShowSummary();
+    void ShowStatus(const QString& text);
+    bool RequireProject();
+
+    std::unique_ptr<kvkernel::AISContext> m_context;
+    QMenu* m_menus[4] = {};
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_closeAction = nullptr;
+    QAction* m_viewerAction = nullptr;
+    QWidget* m_central = nullptr;
+    QDockWidget* m_flightDock = nullptr;
+    ButtonGroup* m_flights = nullptr;
+    QLabel* m_projectLabel = nullptr;
+};

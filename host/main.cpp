@@ -1,0 +1,49 @@
+#include "framework/kvsettingskeys.h"
+#include "host/hostscreenshots.h"
+#include "host/hoststyle.h"
+#include "host/kvmainwindow.h"
+#include "host/screenshotregistry.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The library keeps its settings under these names; the host shares them.
+    QCoreApplication::setOrganizationName(QLatin1String(kvui::settings::kOrganization));
+    QCoreApplication::setApplicationName(QLatin1String(kvui::settings::kApplication));
+    HostStyle::Apply(app);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Demo host of the kvui widget library."));
+    parser.addHelpOption();
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QCoreApplication::translate("main",
+                                    "Render every dialog and panel to PNG files in DIR and exit."),
+        QStringLiteral("DIR"));
+    parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QCoreApplication::translate("main", "Project file to open."),
+                                 QStringLiteral("[project.db]"));
+    parser.process(app);
+
+    if (parser.isSet(screenshot)) {
+        ScreenshotRegistry registry;
+        kvhost::AddHostScreenshots(registry);
+        QStringList failures;
+        const bool ok = registry.RenderAll(parser.value(screenshot), &failures);
+        for (const QString& failure : failures)
+            std::fprintf(stderr, "kvhost: %s\n", qPrintable(failure));
+        return ok ? 0 : 1;
+    }
+
+    KvMainWindow window;
+    window.show();
+    if (!parser.positionalArguments().isEmpty())
+        window.OpenProject(parser.positionalArguments().constFirst());
+    return app.exec();
+}
