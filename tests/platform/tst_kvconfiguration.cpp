@@ -1,0 +1,279 @@
+#include "kvfd/kvconfiguration.h"
+#include "platformtest.h"
+
+#include <QtTest>
+#include <set>
+#include <tuple>
+
+using kvfd::AlgoSetting;
+using kvfd::CameraInfo;
+using kvfd::CameraInfoSet;
+using kvfd::CoordinateInfo;
+using kvfd::CoordinateInfoSet;
+using kvfd::KvConfiguration;
+
+namespace {
+
+// A camera database as the download tool writes it: every value quoted. With
+// numeric column types sqlite stores the numbers as numbers instead.
+bool WriteCameraDatabase(const QString& path, bool numeric = false)
+{
+    return ExecOn(
+        path,
+        QString("CREATE TABLE camera(id %1, name TEXT, fullname TEXT, width %1, height %1,"
+                " ccd_width %1, ccd_height %1, focal %1, x0 %1, y0 %1, dtype %1, k1 %1, k2 %1,"
+                " k3 %1, p1 %1, p2 %1, alpha %1, beta %1, extra TEXT);"
+                "INSERT INTO camera VALUES('7','FC6310','DJI Phantom 4 Pro 相机','5472','3648',"
+                " '13.2','8.8','8.8','2736.5','1824.25','3','-1.5e-3','2e-6','0','1e-05',"
+                " '-2e-05','0','0','ignored');"
+                "INSERT INTO camera VALUES('8','ILCE-7RM2','Sony A7R II','7952','5304','35.9',"
+                " '24','35','3976','2652','1','0','0','0','0','0','0.001','-0.002', NULL);")
+            .arg(numeric ? "NUMERIC" : "TEXT")
+            .toUtf8());
+}
+
+CameraInfoSet OneCamera()
+{
+    CameraInfo sentinel;
+    sentinel.name = "sentinel";
+    CameraInfoSet set;
+    set.AddCamera(sentinel);
+    return set;
+}
+
+// Every setting different from its default.
+// clang-format off
+const AlgoSetting kChanged = {6, 0.05, 2, 1, 4, false, true, 2, 4000, 512, 0.1, {0.3, 1e-7, -3.5},
+                              1, 1, 1, 1, 5, 1, 30, 1, 3, -12, 1, 2, 3, 4};
+// clang-format on
+
+auto Tie(const AlgoSetting& s)
+{
+    return std::tie(s.threadCount, s.outputResolution, s.landscape, s.usage, s.seamlineMode,
+                    s.adjustCalibration, s.oblique, s.device, s.featureNumber, s.blockSize,
+                    s.gcpWeight, s.gpsWeight[0], s.gpsWeight[1], s.gpsWeight[2], s.hpGps, s.lsm,
+                    s.demFilter, s.scenario, s.pyr, s.autoResolution, s.radius, s.dsmMethod,
+                    s.dsmFilter, s.maxModels, s.qtdom, s.stdom, s.ftdom, s.sftdom);
+}
+
+} // namespace
+
+class TestKvConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void catalogueEntries_data();
+    void catalogueEntries();
+    void catalogue();
+    void readCameraDatabase_data();
+    void readCameraDatabase();
+    void unreadableDatabases_data();
+    void unreadableDatabases();
+    void reloadCameras();
+    void algoSettingRoundTrip();
+    void damagedAlgoSetting();
+
+private:
+    QTemporaryDir m_data;
+    QString m_ini;
+};
+
+void TestKvConfiguration::initTestCase()
+{
+    QVERIFY(m_data.isValid());
+    qputenv("KVUI_DATA_DIR", m_data.path().toUtf8());
+    m_ini = m_data.filePath("config/algosetting.ini");
+
+    // No files yet: catalogue loaded, no cameras, default settings.
+    KvConfiguration* config = KvConfiguration::Instance();
+    QCOMPARE(config->GetCoordinateInfoSet().Size(), CoordinateInfoSet::Catalogue().Size());
+    QCOMPARE(config->GetCameraInfoSet().Size(), 0);
+    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(AlgoSetting()));
+    QCOMPARE(Q(KvConfiguration::CameraDatabasePath()), m_data.filePath("config/camera.db"));
+}
+
+void TestKvConfiguration::catalogueEntries_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
+
+    // The first and last of every family, across the datums.
+    // clang-format off
+    QTest::newRow("wgs84")           << 4326  << 0 << "WGS 84";
+    QTest::newRow("utm 60N")         << 32660 << 0 << "UTM zone 60N";
+    QTest::newRow("utm 1S")          << 32701 << 0 << "UTM zone 1S";
+    QTest::newRow("utm 60S")         << 32760 << 0 << "UTM zone 60S";
+    QTest::newRow("bj54 zone 13")    << 21413 << 1 << "Beijing 1954 / Gauss-Kruger zone 13";
+    QTest::newRow("bj54 CM 135E")    << 21463 << 1 << "Beijing 1954 / Gauss-Kruger CM 135E";
+    QTest::newRow("bj54 3d zone 45") << 2421  << 1 << "Beijing 1954 / 3-degree Gauss-Kruger zone 45";
+    QTest::newRow("bj54 3d CM 75E")  << 2422  << 1 << "Beijing 1954 / 3-degree Gauss-Kruger CM 75E";
+    QTest::newRow("xa80 CM 75E")     << 2338  << 2 << "Xian 1980 / Gauss-Kruger CM 75E";
+    QTest::newRow("xa80 3d CM 135E") << 2390  << 2 << "Xian 1980 / 3-degree Gauss-Kruger CM 135E";
+    QTest::newRow("cgcs zone 13")    << 4491  << 3 << "CGCS2000 / Gauss-Kruger zone 13";
+    QTest::newRow("cgcs 3d CM 135E") << 4554  << 3 << "CGCS2000 / 3-degree Gauss-Kruger CM 135E";
+    QTest::newRow("local")           << -1    << 4 << "Local";
+    // clang-format on
+}
+
+void TestKvConfiguration::catalogueEntries()
+{
+    QFETCH(int, id);
+    QFETCH(int, type);
+    QFETCH(QString, name);
+    CoordinateInfo c;
+    QVERIFY(CoordinateInfoSet::Catalogue().GetCoordinateByID(id, c));
+    QCOMPARE(int(c.type), type);
+    QCOMPARE(QString::fromStdString(c.name), name);
+    const char* const datums[] = {"WGS 84", "Beijing 1954", "Xian 1980", "CGCS2000", ""};
+    QCOMPARE(c.datum, std::string(datums[type]));
+    QCOMPARE(QString::fromStdString(c.definition),
+             id < 0 ? QString() : QStringLiteral("EPSG:%1").arg(id));
+}
+
+void TestKvConfiguration::catalogue()
+{
+    // Per type: WGS84 and UTM north and south, 4 Gauss-Krueger families of 11,
+    // 11, 21 and 21 for each Chinese datum, the local system. Ids and names
+    // unique, types in ascending blocks.
+    const CoordinateInfoSet all = CoordinateInfoSet::Catalogue();
+    const int counts[] = {121, 64, 64, 64, 1, 0};
+    for (int type = 0; type < 6; ++type)
+        QCOMPARE(all.GetCoordinates(type).Size(), counts[type]);
+    QCOMPARE(all.Size(), 121 + 3 * 64 + 1);
+    std::set<int> ids;
+    std::set<std::string> names;
+    for (int i = 0; i < all.Size(); ++i) {
+        const CoordinateInfo c = all.GetCoordinate(i);
+        QVERIFY2(ids.insert(c.id).second && names.insert(c.name).second, c.name.c_str());
+        QVERIFY(i == 0 || all.GetCoordinate(i - 1).type <= c.type);
+    }
+    QCOMPARE(all.GetCoordinates(kvfd::CT_XIAN80).GetCoordinate(22).id, 2349);
+    QCOMPARE(all.GetWGS84().definition, std::string("EPSG:4326"));
+
+    // Misses leave the output alone; out of range gives the local system.
+    CoordinateInfo c;
+    c.id = 7;
+    QVERIFY(!all.GetCoordinateByID(32661, c) && !all.GetCoordinateByID(0, c) && c.id == 7);
+    for (int i : {-1, all.Size(), 100000})
+        QVERIFY(all.GetCoordinate(i).type == kvfd::CT_LOCAL && all.GetCoordinate(i).id == -1);
+}
+
+void TestKvConfiguration::readCameraDatabase_data()
+{
+    QTest::addColumn<bool>("numeric");
+    QTest::newRow("values as text") << false;
+    QTest::newRow("values as numbers") << true;
+}
+
+void TestKvConfiguration::readCameraDatabase()
+{
+    QFETCH(bool, numeric);
+    const QString path = m_data.filePath(QTest::currentDataTag());
+    QVERIFY(WriteCameraDatabase(path, numeric));
+    CameraInfoSet cameras = OneCamera();
+    QVERIFY(KvConfiguration::ReadCameraDatabase(Std(path), cameras));
+    QCOMPARE(cameras.Size(), 2);
+
+    CameraInfo e;
+    std::tie(e.id, e.name, e.fullname, e.width, e.height, e.dtype)
+        = std::make_tuple(7, "FC6310", "DJI Phantom 4 Pro 相机", 5472, 3648, 3);
+    std::tie(e.ccd_width, e.ccd_height, e.focal, e.x0, e.y0, e.k1, e.k2, e.k3, e.p1, e.p2)
+        = std::make_tuple(13.2, 8.8, 8.8, 2736.5, 1824.25, -1.5e-3, 2e-6, 0.0, 1e-5, -2e-5);
+    e.pixel_size_x = e.ccd_width / e.width;
+    e.pixel_size_y = e.ccd_height / e.height;
+    QVERIFY(*cameras.GetCamera(0) == e);
+    e.k6 = 1e-9; // equality covers every field, the late additions too
+    QVERIFY(*cameras.GetCamera(0) != e);
+    e.k6 = 0.0;
+    e.mount_angle = 1;
+    QVERIFY(*cameras.GetCamera(0) != e);
+    QVERIFY(cameras.GetCamera(1)->alpha == 0.001 && cameras.GetCamera(1)->beta == -0.002);
+    // Focal lengths match within a thousandth of a millimetre, names exactly.
+    QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.0004), 1);
+    QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.002), -1);
+    QCOMPARE(cameras.FindCamera("ilce-7rm2", 35.0), -1);
+}
+
+void TestKvConfiguration::unreadableDatabases_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // null: no file
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("text") << QByteArray("id,name\n1,FC6310\n");
+    QTest::newRow("random bytes") << RandomBytes(8192);
+    QTest::newRow("sqlite header, garbage")
+        << QByteArray("SQLite format 3\0", 16) + RandomBytes(8192);
+}
+
+void TestKvConfiguration::unreadableDatabases()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = m_data.filePath(QString("bad %1.db").arg(QTest::currentDataTag()));
+    QVERIFY(contents.isNull() || WriteFile(path, contents));
+    CameraInfoSet cameras = OneCamera();
+    QVERIFY(!KvConfiguration::ReadCameraDatabase(Std(path), cameras));
+    QVERIFY(cameras.Size() == 1 && cameras.GetCamera(0)->name == "sentinel");
+    // Reading never creates a database where there was none.
+    QCOMPARE(QFileInfo::exists(path), !contents.isNull());
+}
+
+void TestKvConfiguration::reloadCameras()
+{
+    KvConfiguration* config = KvConfiguration::Instance();
+    const QString path = Q(KvConfiguration::CameraDatabasePath());
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && WriteCameraDatabase(path));
+    QVERIFY(config->ReloadCameras());
+    QCOMPARE(config->GetCameraInfoSet().Size(), 2);
+
+    // A damaged download keeps the cameras read before.
+    QVERIFY(QFile::remove(path) && WriteFile(path, "<html>502 Bad Gateway</html>"));
+    QVERIFY(!config->ReloadCameras());
+    QCOMPARE(config->GetCameraInfoSet().Size(), 2);
+}
+
+void TestKvConfiguration::algoSettingRoundTrip()
+{
+    KvConfiguration* config = KvConfiguration::Instance();
+    QVERIFY(QDir(m_data.filePath("config")).removeRecursively());
+    QVERIFY(config->SaveAlgoSetting()); // creates the folder and the file
+    config->GetAlgoSetting() = kChanged;
+    QVERIFY(config->SaveAlgoSetting()); // replaces the file
+    QVERIFY(!QFileInfo::exists(m_ini + ".tmp"));
+    config->GetAlgoSetting() = AlgoSetting();
+    QVERIFY(config->LoadAlgoSetting());
+    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(kChanged));
+
+    // Plain key=value lines, doubles in their shortest form.
+    const QList<QByteArray> lines = ReadFile(m_ini).split('\n');
+    for (const char* line : {"gpsWeight1=1e-07", "outputResolution=0.05", "adjustCalibration=0"})
+        QVERIFY2(lines.contains(line), line);
+}
+
+void TestKvConfiguration::damagedAlgoSetting()
+{
+    // Only the featureNumber, gpsWeight1 and adjustCalibration lines are readable.
+    KvConfiguration* config = KvConfiguration::Instance();
+    QVERIFY(QDir().mkpath(m_data.filePath("config")));
+    QVERIFY(WriteFile(m_ini,
+                      "threadCount=abc\nfeatureNumber = 2000 \r\ngcpWeight=1.5x\n"
+                      "unknownKey=5\na line without equals\n\n=7\ngpsWeight1=0.25\n"
+                      "blockSize=99999999999\noblique=maybe\nadjustCalibration=true\npyr="));
+    config->GetAlgoSetting() = kChanged;
+    QVERIFY(config->LoadAlgoSetting());
+    AlgoSetting expected = kChanged;
+    expected.featureNumber = 2000;
+    expected.gpsWeight[1] = 0.25;
+    expected.adjustCalibration = true;
+    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
+
+    // A missing file keeps the settings.
+    QVERIFY(QFile::remove(m_ini));
+    QVERIFY(!config->LoadAlgoSetting());
+    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
+}
+
+QTEST_GUILESS_MAIN(TestKvConfiguration)
+#include "tst_kvconfiguration.moc"
