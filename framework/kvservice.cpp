@@ -1,0 +1,77 @@
+#include "framework/kvservice.h"
+
+#include "framework/kvsettingskeys.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSettings>
+#include <QTimer>
+
+namespace kvui {
+
+QString ServiceAddress()
+{
+    QString address = qEnvironmentVariable(settings::kServiceAddressVariable);
+    if (address.isEmpty()) {
+        QSettings store(QLatin1String(settings::kOrganization),
+                        QLatin1String(settings::kApplication));
+        address = store
+                      .value(QLatin1String(settings::kServiceGroup) + QLatin1Char('/')
+                                 + QLatin1String(settings::kServiceAddress),
+                             QLatin1String(settings::kDefaultServiceAddress))
+                      .toString();
+    }
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+QUrl ServiceUrl(const QString& pathAndQuery)
+{
+    return QUrl(ServiceAddress() + pathAndQuery);
+}
+
+HttpResult HttpGet(const QUrl& url, int timeoutMs, bool excludeUserInput, qint64 maxBytes)
+{
+    HttpResult result;
+    QEventLoop loop;
+    QNetworkAccessManager manager;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&manager, &QNetworkAccessManager::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+
+    QNetworkRequest request(url);
+    // Redirects stay off: a reply is taken from the address asked, or not at all.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    QNetworkReply* reply = manager.get(request);
+    bool tooLong = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop,
+                     [&](qint64 received, qint64) {
+                         if (received > maxBytes && !tooLong) {
+                             tooLong = true;
+                             reply->abort();
+                         }
+                     });
+    timer.start(timeoutMs);
+    loop.exec(excludeUserInput ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+
+    if (!timer.isActive()) {
+        result.timedOut = true;
+        reply->abort();
+    } else {
+        timer.stop();
+        result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (tooLong || reply->error() != QNetworkReply::NoError)
+            result.failed = true;
+        else
+            result.body = reply->readAll();
+    }
+    // The manager owns the reply; both go when this function returns.
+    return result;
+}
+
+} // namespace kvui
