@@ -40,6 +40,8 @@ HttpResult HttpGet(const QUrl& url, int timeoutMs, bool excludeUserInput, qint64
     QNetworkAccessManager manager;
     QTimer timer;
     timer.setSingleShot(true);
+    // A coarse timer may fire a few per cent early; a time-out is a promise.
+    timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&manager, &QNetworkAccessManager::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
 

@@ -1,5 +1,7 @@
 #include "host/hostscreenshots.h"
 
+#include "camera/cameradialog.h"
+#include "camera/getcameradialog.h"
 #include "framework/buttongroup.h"
 #include "framework/kvmessagebox.h"
 #include "framework/littletitlewidget.h"
@@ -13,6 +15,7 @@
 #include "kvkernel/aiscontext.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtMath>
 
@@ -83,6 +86,50 @@ std::unique_ptr<QWidget> ProgressMidRun()
     return dialog;
 }
 
+// A 24-megapixel survey camera with a mild barrel distortion.
+kvfd::CameraInfo SampleCamera()
+{
+    kvfd::CameraInfo camera;
+    camera.name = "ILCE-5100";
+    camera.fullname = "ILCE-5100 (E 20mm F2.8)";
+    camera.width = 6000;
+    camera.height = 4000;
+    camera.pixel_size_x = camera.pixel_size_y = 0.0039;
+    camera.ccd_width = camera.width * camera.pixel_size_x;
+    camera.ccd_height = camera.height * camera.pixel_size_y;
+    camera.focal = 20.0;
+    camera.x0 = 3012.25;
+    camera.y0 = 1994.5;
+    camera.k1 = -0.0412;
+    camera.k2 = 0.0087;
+    camera.p1 = 1.2e-4;
+    camera.p2 = -3.5e-5;
+    return camera;
+}
+
+std::unique_ptr<QWidget> CameraSetting()
+{
+    auto dialog = std::make_unique<CameraDialog>();
+    dialog->SetCamera(SampleCamera());
+    return dialog;
+}
+
+void Type(QWidget* form, const QString& formName, const QString& text)
+{
+    for (auto* edit : form->findChildren<QLineEdit*>()) {
+        if (edit->objectName() == formName || edit->property("kvFormName").toString() == formName)
+            edit->setText(text);
+    }
+}
+
+std::unique_ptr<QWidget> GetCamera()
+{
+    auto dialog = std::make_unique<GetCameraDialog>();
+    Type(dialog.get(), QStringLiteral("gcw_cameraid_"), QStringLiteral("1001"));
+    Type(dialog.get(), QStringLiteral("gcw_lensid_"), QStringLiteral("1"));
+    return dialog;
+}
+
 std::unique_ptr<QWidget> FlightSelector()
 {
     auto* flights = new ButtonGroup();
@@ -111,6 +158,16 @@ void AddHostScreenshots(ScreenshotRegistry& registry)
         [] { KvMessageBox::Show(kvfd::KvGetConstString(130), KvMessageBox::BT_YES_NO); },
         QStringLiteral("kvbw2_cancel_"));
     registry.Add(QStringLiteral("progress_dialog"), ProgressMidRun);
+    registry.Add(QStringLiteral("camera_dialog"), CameraSetting);
+    registry.Add(QStringLiteral("get_camera_dialog"), GetCamera);
+    registry.AddModal(
+        QStringLiteral("get_camera_network_error"),
+        [] { KvMessageBox::Show(u8"网络错误!", KvMessageBox::BT_OK); },
+        QStringLiteral("kvsb_ok_btn_"));
+    registry.AddModal(
+        QStringLiteral("get_camera_no_data"),
+        [] { KvMessageBox::Show(u8"数据不存在!", KvMessageBox::BT_OK); },
+        QStringLiteral("kvsb_ok_btn_"));
     registry.Add(QStringLiteral("flight_selector"), FlightSelector);
     registry.Add(QStringLiteral("title_widget"), FrameWithAllButtons);
     registry.Add(QStringLiteral("title_widget2"), StartPageFrame);

@@ -1,12 +1,17 @@
 #include "host/kvmainwindow.h"
 
+#include "camera/cameradialog.h"
+#include "camera/downloadthread.h"
+#include "camera/getcameradialog.h"
 #include "framework/buttongroup.h"
 #include "framework/kvmessagebox.h"
+#include "framework/kvservice.h"
 #include "framework/kvsettingskeys.h"
 #include "framework/kvshared.h"
 #include "host/folderchecksum.h"
 #include "host/imagetablepanel.h"
 #include "host/kvhostsettingskeys.h"
+#include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvkernel/aiscontext.h"
 
@@ -35,6 +40,7 @@ const char* const kCannotSave = u8"工程文件保存失败！";
 const char* const kCannotWriteList = u8"校验文件写入失败！";
 const char* const kDemoMessage = u8"影像数据已准备就绪。";
 const char* const kDemoQuestion = u8"是否继续处理？";
+const char* const kSaveCloudCamera = u8"是否将该相机保存到工程？";
 
 QSettings HostSettings()
 {
@@ -45,6 +51,20 @@ QSettings HostSettings()
 QString ProjectFilter()
 {
     return KvMainWindow::tr("Project files (*.db)");
+}
+
+// One line about a camera for the status bar.
+QString DescribeCamera(const kvfd::CameraInfo& camera)
+{
+    QString name = QString::fromLocal8Bit(camera.name.c_str());
+    if (name.isEmpty())
+        name = KvMainWindow::tr("unnamed camera");
+    return KvMainWindow::tr("%1, %2 × %3 px, focal length %4 mm, pixel %5 µm")
+        .arg(name)
+        .arg(camera.width)
+        .arg(camera.height)
+        .arg(camera.focal, 0, 'f', 3)
+        .arg(camera.pixel_size_x * 1000.0, 0, 'f', 2);
 }
 
 } // namespace
@@ -75,6 +95,12 @@ KvMainWindow::KvMainWindow(QWidget* parent)
 
 KvMainWindow::~KvMainWindow()
 {
+    // A download still running is asked to stop and waited for; its signals
+    // must not reach a window that is half gone.
+    if (m_download) {
+        m_download->disconnect(this);
+        delete m_download;
+    }
     // The library must never see a context that is gone.
     if (m_context && kvkernel::KvGetContext() == m_context.get())
         kvkernel::KvSetContext(nullptr);
@@ -84,10 +110,12 @@ void KvMainWindow::BuildMenus()
 {
     m_menus[int(MenuId::File)] = menuBar()->addMenu(tr("&File"));
     m_menus[int(MenuId::Tools)] = menuBar()->addMenu(tr("&Tools"));
+    m_menus[int(MenuId::Cameras)] = menuBar()->addMenu(tr("&Cameras"));
     m_menus[int(MenuId::Framework)] = menuBar()->addMenu(tr("F&ramework"));
     m_menus[int(MenuId::Help)] = menuBar()->addMenu(tr("&Help"));
     m_menus[int(MenuId::File)]->setObjectName(QStringLiteral("kv_menu_file"));
     m_menus[int(MenuId::Tools)]->setObjectName(QStringLiteral("kv_menu_tools"));
+    m_menus[int(MenuId::Cameras)]->setObjectName(QStringLiteral("kv_menu_cameras"));
     m_menus[int(MenuId::Framework)]->setObjectName(QStringLiteral("kv_menu_framework"));
     m_menus[int(MenuId::Help)]->setObjectName(QStringLiteral("kv_menu_help"));
 
@@ -110,6 +138,15 @@ void KvMainWindow::BuildMenus()
     m_viewerAction
         = AddMenuAction(MenuId::Tools, tr("Open Image &Viewer"), QStringLiteral("kv_action_viewer"),
                         [this] { OpenImageViewer(); });
+
+    m_cameraAction
+        = AddMenuAction(MenuId::Cameras, tr("&Camera…"), QStringLiteral("kv_action_camera"),
+                        [this] { EditProjectCamera(); });
+    m_refreshCamerasAction = AddMenuAction(MenuId::Cameras, tr("&Refresh Camera Database"),
+                                           QStringLiteral("kv_action_refresh_cameras"),
+                                           [this] { RefreshCameraDatabase(); });
+    AddMenuAction(MenuId::Cameras, tr("&Get Camera From Cloud…"),
+                  QStringLiteral("kv_action_cloud_camera"), [this] { GetCameraFromCloud(); });
 
     AddMenuAction(MenuId::Framework, tr("&Message (OK)…"), QStringLiteral("kv_action_message"),
                   [this] { ShowMessageDemo(); });
@@ -325,11 +362,84 @@ void KvMainWindow::OpenImageViewer()
     ShowStatus(tr("Sent %1 images to the image viewer").arg(paths.size()));
 }
 
+bool KvMainWindow::SetProjectCamera(const kvfd::CameraInfo& camera)
+{
+    if (!m_context)
+        return false;
+    kvfd::CameraInfoSet& cameras = m_context->GetCameraInfoSet();
+    if (kvfd::CameraInfo* first = cameras.GetCamera(0))
+        *first = camera;
+    else
+        cameras.AddCamera(camera);
+    ShowStatus(tr("Project camera: %1").arg(DescribeCamera(camera)));
+    return true;
+}
+
+void KvMainWindow::EditProjectCamera()
+{
+    if (!RequireProject())
+        return;
+    kvfd::CameraInfo camera;
+    const kvfd::CameraInfo* first = m_context->GetCameraInfoSet().GetCamera(0);
+    if (first)
+        camera = *first;
+    if (ShowCameraDialog(camera, first != nullptr))
+        SetProjectCamera(camera);
+}
+
+void KvMainWindow::RefreshCameraDatabase()
+{
+    if (m_download)
+        return;
+    m_download = new DownloadThread(this);
+    m_downloadReplacedDatabase = false;
+    connect(m_download, &DownloadThread::finish, this, &KvMainWindow::CameraDatabaseReplaced);
+    // finish() is queued before the thread's own finished(), so by the time
+    // the run has ended it is known whether the database was replaced.
+    connect(m_download, &QThread::finished, this, &KvMainWindow::CameraDownloadEnded);
+    m_refreshCamerasAction->setEnabled(false);
+    // No time-out: the message stays for as long as the download runs.
+    statusBar()->showMessage(QStringLiteral("正在更新相机数据库……"));
+    m_download->start();
+}
+
+void KvMainWindow::CameraDatabaseReplaced()
+{
+    m_downloadReplacedDatabase = true;
+    kvfd::KvConfiguration* configuration = kvfd::KvConfiguration::Instance();
+    configuration->ReloadCameras();
+    ShowStatus(QStringLiteral("相机数据库已更新（%1 台相机）")
+                   .arg(configuration->GetCameraInfoSet().Size()));
+}
+
+void KvMainWindow::CameraDownloadEnded()
+{
+    if (!m_downloadReplacedDatabase)
+        ShowStatus(QStringLiteral("相机数据库更新失败"));
+    m_download->deleteLater();
+    m_download = nullptr;
+    m_refreshCamerasAction->setEnabled(true);
+}
+
+void KvMainWindow::GetCameraFromCloud()
+{
+    GetCameraDialog dialog;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const kvfd::CameraInfo camera = dialog.GetCamera();
+    ShowStatus(tr("Downloaded camera: %1").arg(DescribeCamera(camera)));
+    if (m_context
+        && KvMessageBox::Show(kSaveCloudCamera, KvMessageBox::BT_YES_NO) == KvMessageBox::BC_OK)
+        SetProjectCamera(camera);
+}
+
 void KvMainWindow::ShowAbout()
 {
     QMessageBox::about(this, tr("About kvhost"),
                        tr("kvhost shows the kvui widget library at work: projects, "
-                          "the flight selector, message boxes and progress dialogs."));
+                          "cameras, the flight selector, message boxes and progress dialogs.")
+                           + QStringLiteral("\n\n")
+                           + tr("Camera web service: %1").arg(kvui::ServiceAddress()));
 }
 
 void KvMainWindow::closeEvent(QCloseEvent* event)
@@ -389,6 +499,7 @@ void KvMainWindow::ShowSummary()
     m_saveAsAction->setEnabled(open);
     m_closeAction->setEnabled(open);
     m_viewerAction->setEnabled(open);
+    m_cameraAction->setEnabled(open);
 
     if (!open) {
         m_projectLabel->setText(tr("No project open"));

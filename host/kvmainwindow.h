@@ -5,12 +5,16 @@
 #include <memory>
 
 class ButtonGroup;
+class DownloadThread;
 class ImageTablePanel;
 class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
 
+namespace kvfd {
+struct CameraInfo;
+}
 namespace kvkernel {
 class AISContext;
 }
@@ -24,7 +28,7 @@ class KvMainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    enum class MenuId { File, Tools, Framework, Help };
+    enum class MenuId { File, Tools, Cameras, Framework, Help };
 
     explicit KvMainWindow(QWidget* parent = nullptr);
     ~KvMainWindow() override;
@@ -54,6 +58,12 @@ public:
     // status bar and offers to save the list.
     void ChecksumFolder(const QString& folder);
 
+    // Makes camera the open project's first camera, adding it when the project
+    // has none. False without a project.
+    bool SetProjectCamera(const kvfd::CameraInfo& camera);
+    // The camera-database download under way, or null.
+    DownloadThread* CameraDownload() const { return m_download; }
+
     // Null once a later panel has replaced the table.
     ImageTablePanel* ImageTable() const;
     ButtonGroup* FlightSelector() const { return m_flights; }
@@ -71,6 +81,14 @@ public Q_SLOTS:
     void AskQuestionDemo();
     void ChooseChecksumFolder();
     void OpenImageViewer();
+    // Edits the open project's first camera (or a new one) in the camera
+    // dialog and stores the result in the project.
+    void EditProjectCamera();
+    // Refreshes the camera database on a DownloadThread; the outcome shows in
+    // the status bar.
+    void RefreshCameraDatabase();
+    // Downloads a camera by its ids and offers it to the open project.
+    void GetCameraFromCloud();
     void ShowAbout();
 
 protected:
@@ -82,14 +100,20 @@ private:
     void ShowProject();
     void ShowSummary();
     void ShowStatus(const QString& text);
+    void CameraDatabaseReplaced();
+    void CameraDownloadEnded();
     bool RequireProject();
 
     std::unique_ptr<kvkernel::AISContext> m_context;
-    QMenu* m_menus[4] = {};
+    QMenu* m_menus[5] = {};
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_closeAction = nullptr;
     QAction* m_viewerAction = nullptr;
+    QAction* m_cameraAction = nullptr;
+    QAction* m_refreshCamerasAction = nullptr;
+    DownloadThread* m_download = nullptr;
+    bool m_downloadReplacedDatabase = false;
     QWidget* m_central = nullptr;
     QDockWidget* m_flightDock = nullptr;
     ButtonGroup* m_flights = nullptr;

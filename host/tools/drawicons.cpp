@@ -42,6 +42,13 @@ enum class Glyph {
     Eye,
     Pulldown,
     ArrowDown,
+    CameraMount0, // camera body with its image-top arrow, turned by the mounting angle
+    CameraMount90,
+    CameraMount180,
+    CameraMount270,
+    Distortion, // barrel-distorted grid with radial and tangential displacement
+    Open,       // folder with an arrow into it
+    Reload,     // circular arrow
 };
 
 // Which files a row writes.
@@ -77,6 +84,9 @@ const ImageRow kImages[] = {
     {"kvhost/images/title/save", 22, Glyph::Save, Variants::Button, Tone::Plain},
     {"kvhost/images/title/home", 22, Glyph::Home, Variants::Button, Tone::Plain},
     {"kvhost/images/title/about", 22, Glyph::About, Variants::Button, Tone::Plain},
+    {"kvhost/images/camera/import", 24, Glyph::Open, Variants::Button, Tone::Plain},
+    {"kvhost/images/camera/export", 24, Glyph::Save, Variants::Button, Tone::Plain},
+    {"kvhost/images/camera/reload", 24, Glyph::Reload, Variants::Button, Tone::Plain},
     {"kvhost/images/ltw/disable", 24, Glyph::Disable, Variants::Button, Tone::Plain},
     {"kvhost/images/ltw/enable", 24, Glyph::Enable, Variants::Button, Tone::Plain},
     {"kvhost/images/ltw/delete", 24, Glyph::Delete, Variants::Button, Tone::Danger},
@@ -88,6 +98,13 @@ const ImageRow kImages[] = {
     {"kvhost/images/controls/checkbox", 16, Glyph::CheckBox, Variants::Toggle, Tone::Plain},
     {"kvhost/images/controls/radio", 16, Glyph::Radio, Variants::Toggle, Tone::Plain},
     {"kvhost/images/controls/arrow_down", 12, Glyph::ArrowDown, Variants::Single, Tone::Plain},
+
+    // Camera dialog: the mounting angle (shown on white) and the distortion model.
+    {"dialog/images/1280/new_ele/Camera_placement_angle0", 120, Glyph::CameraMount0, Variants::Single, Tone::Plain},
+    {"dialog/images/1280/new_ele/Camera_placement_angle90", 120, Glyph::CameraMount90, Variants::Single, Tone::Plain},
+    {"dialog/images/1280/new_ele/Camera_placement_angle180", 120, Glyph::CameraMount180, Variants::Single, Tone::Plain},
+    {"dialog/images/1280/new_ele/Camera_placement_angle270", 120, Glyph::CameraMount270, Variants::Single, Tone::Plain},
+    {"dialog/images/1280/new_ele/Distortion_parameters_image", 168, Glyph::Distortion, Variants::Single, Tone::Plain},
 };
 // clang-format on
 
@@ -126,6 +143,106 @@ void DrawSlash(QPainter& p, const QColor& colour, double width)
 {
     p.setPen(Stroke(colour, width));
     p.drawLine(QPointF(6.3, 17.7), QPointF(17.7, 6.3));
+}
+
+// A camera seen from below on a white card: a dial marks the flight direction
+// at the top, the body and its viewfinder bump turn with the mounting angle,
+// and the arrow shows where the top of the image points.
+void DrawCameraMount(QPainter& p, double degrees)
+{
+    const QColor dial(0xb4, 0xbd, 0xc9);
+    const QColor body(0x3a, 0x42, 0x4e);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(dial, 0.5, Qt::DashLine));
+    p.drawEllipse(QPointF(12, 12), 9.8, 9.8);
+    // Flight direction: a fixed chevron above the dial.
+    p.setPen(Stroke(dial, 0.9));
+    p.drawPolyline(QPolygonF({{10.6, 1.5}, {12, 0.4}, {13.4, 1.5}}));
+
+    p.save();
+    p.translate(12, 12);
+    p.rotate(degrees);
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(-2.4, -5.6, 4.8, 1.6), 0.5, 0.5); // viewfinder bump
+    p.drawRoundedRect(QRectF(-6.5, -4.2, 13, 9), 1.6, 1.6);
+    p.setBrush(QColor(0x1d, 0x22, 0x29));
+    p.drawEllipse(QPointF(0, 0.3), 3.4, 3.4);
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(0, 0.3), 2.2, 2.2);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawEllipse(QPointF(-0.8, -0.5), 0.7, 0.7);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(4.6, -2.6), 0.7, 0.7);
+    // Image-top arrow, from the body out to the dial.
+    p.setPen(Stroke(kRed, 1.1));
+    p.drawLine(QPointF(0, -5.8), QPointF(0, -8.2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawPolygon(QPolygonF({{-1.4, -7.8}, {1.4, -7.8}, {0, -9.8}}));
+    p.restore();
+}
+
+// Where a point of the ideal grid lands under barrel distortion.
+QPointF Barrel(double x, double y)
+{
+    const double r2 = x * x + y * y;
+    const double scale = 1.0 - 0.11 * r2;
+    return QPointF(12 + 9 * x * scale, 12 + 9 * y * scale);
+}
+
+// The distortion model as a picture: the ideal grid, the grid the lens
+// records, the principal point, and a radial and a tangential displacement.
+void DrawDistortion(QPainter& p)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOutline, 0.25, Qt::DashLine));
+    for (int i = -2; i <= 2; ++i) {
+        const double t = i / 2.0;
+        p.drawLine(QPointF(12 + 9 * t, 3), QPointF(12 + 9 * t, 21));
+        p.drawLine(QPointF(3, 12 + 9 * t), QPointF(21, 12 + 9 * t));
+    }
+    p.setPen(Stroke(kInk, 0.45));
+    constexpr int kSamples = 32;
+    for (int i = -2; i <= 2; ++i) {
+        const double t = i / 2.0;
+        QPolygonF across;
+        QPolygonF down;
+        for (int j = 0; j <= kSamples; ++j) {
+            const double u = -1.0 + 2.0 * j / kSamples;
+            across << Barrel(u, t);
+            down << Barrel(t, u);
+        }
+        p.drawPolyline(across);
+        p.drawPolyline(down);
+    }
+    // Radial: the ideal corner and where it is recorded.
+    const QPointF ideal(21, 3);
+    const QPointF recorded = Barrel(1, -1);
+    p.setPen(QPen(kOrange, 0.4, Qt::DotLine));
+    p.drawLine(QPointF(12, 12), ideal);
+    p.setPen(Stroke(kOrange, 0.7));
+    p.drawLine(ideal, recorded);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOrange);
+    p.drawEllipse(ideal, 0.6, 0.6);
+    p.drawPolygon(
+        QPolygonF({recorded, recorded + QPointF(0.2, -1.4), recorded + QPointF(1.4, -0.2)}));
+    // Tangential: a short turn across the radius.
+    QPainterPath turn;
+    turn.moveTo(Barrel(-1, 0.5));
+    turn.quadTo(QPointF(3.3, 19), Barrel(-0.5, 1) + QPointF(-1.4, 0.3));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stroke(kGreen, 0.7));
+    p.drawPath(turn);
+    const QPointF tip = Barrel(-0.5, 1) + QPointF(-1.4, 0.3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen);
+    p.drawPolygon(
+        QPolygonF({tip + QPointF(0.6, 0), tip + QPointF(-0.8, -0.9), tip + QPointF(-0.6, 0.8)}));
+    // Principal point.
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(12, 12), 0.9, 0.9);
 }
 
 // Draws glyph on the 24 x 24 grid.
@@ -177,6 +294,21 @@ void DrawGlyph(QPainter& p, Glyph glyph, const Look& look)
         p.setBrush(Qt::NoBrush);
         p.setPen(Stroke(look.ink, 1.3));
         p.drawRect(QRectF(8.3, 12.8, 7.4, 5.7));
+        break;
+    }
+    case Glyph::Open:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawPolyline(QPolygonF({{4.5, 18.5}, {4.5, 6.5}, {9.5, 6.5}, {11, 8.5}, {19.5, 8.5},
+                                  {19.5, 18.5}, {4.5, 18.5}}));
+        p.drawLine(QPointF(12, 10.5), QPointF(12, 16.5));
+        p.drawPolyline(QPolygonF({{9.5, 14}, {12, 16.5}, {14.5, 14}}));
+        break;
+    case Glyph::Reload: {
+        p.setPen(Stroke(look.ink, 1.6));
+        p.drawArc(QRectF(5.5, 5.5, 13, 13), 60 * 16, 290 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(look.ink);
+        p.drawPolygon(QPolygonF({{15.2, 3.6}, {19.6, 6.6}, {14.8, 8.6}}));
         break;
     }
     case Glyph::Home:
@@ -286,6 +418,21 @@ void DrawGlyph(QPainter& p, Glyph glyph, const Look& look)
         p.setPen(Qt::NoPen);
         p.setBrush(kInk);
         p.drawPolygon(QPolygonF({{4, 8}, {20, 8}, {12, 17}}));
+        break;
+    case Glyph::CameraMount0:
+        DrawCameraMount(p, 0);
+        break;
+    case Glyph::CameraMount90:
+        DrawCameraMount(p, 90);
+        break;
+    case Glyph::CameraMount180:
+        DrawCameraMount(p, 180);
+        break;
+    case Glyph::CameraMount270:
+        DrawCameraMount(p, 270);
+        break;
+    case Glyph::Distortion:
+        DrawDistortion(p);
         break;
     }
 }

@@ -8,9 +8,9 @@ namespace kvmath {
 // Converts a camera between distortion models. The caller sets target to a
 // default record with dtype set to the wanted model (3 Brown, 4 Inpho, 1 AUS);
 // on success target holds the camera under that model: name, image size, focal
-// length, pixel size, principal point and coefficients. The conventions of each
-// model and the conversion are documented in cameratransformer.cpp's header
-// comment.
+// length, pixel size, principal point and coefficients; on failure target is
+// left as it was. The conventions of each model and the conversion are
+// documented in cameratransformer.cpp's header comment (and kvfd/distortion.h).
 class KVMATH_EXPORT CameraTransformer
 {
 public:

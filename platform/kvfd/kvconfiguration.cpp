@@ -2,14 +2,15 @@
 
 #include "kvfd/pathhelper.h"
 #include "kvfd/tostring.h"
+#include "kvsql/database.h"
 
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sqlite3.h>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -42,71 +43,29 @@ std::string_view Trim(std::string_view text)
 }
 
 // The camera database is written by a tool that stores every value as text;
-// databases edited by hand hold real numbers. Both are accepted.
-class Column
+// databases edited by hand hold real numbers. Both reach us as texts; a text
+// that is not a number keeps the record's default.
+void ReadField(const std::string& text, std::string& out)
 {
-public:
-    Column(sqlite3_stmt* stmt, int index)
-        : m_stmt(stmt)
-        , m_index(index)
-    { }
+    out = text;
+}
 
-    std::string Text() const
-    {
-        const auto* text = sqlite3_column_text(m_stmt, m_index);
-        return text ? std::string(reinterpret_cast<const char*>(text),
-                                  std::size_t(sqlite3_column_bytes(m_stmt, m_index)))
-                    : std::string();
-    }
+void ReadField(const std::string& text, std::int32_t& out)
+{
+    std::int64_t value = 0;
+    double real = 0.0;
+    if (ParseNumber(Trim(text), value))
+        out = std::int32_t(value);
+    else if (ParseNumber(Trim(text), real))
+        out = std::int32_t(real);
+}
 
-    void Get(std::string& out) const { out = Text(); }
-
-    void Get(std::int32_t& out) const
-    {
-        switch (sqlite3_column_type(m_stmt, m_index)) {
-        case SQLITE_INTEGER:
-            out = std::int32_t(sqlite3_column_int64(m_stmt, m_index));
-            break;
-        case SQLITE_FLOAT:
-            out = std::int32_t(sqlite3_column_double(m_stmt, m_index));
-            break;
-        case SQLITE_TEXT: {
-            std::int64_t value = 0;
-            double real = 0.0;
-            const std::string text = Text();
-            if (ParseNumber(Trim(text), value))
-                out = std::int32_t(value);
-            else if (ParseNumber(Trim(text), real))
-                out = std::int32_t(real);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    void Get(double& out) const
-    {
-        switch (sqlite3_column_type(m_stmt, m_index)) {
-        case SQLITE_INTEGER:
-        case SQLITE_FLOAT:
-            out = sqlite3_column_double(m_stmt, m_index);
-            break;
-        case SQLITE_TEXT: {
-            double value = 0.0;
-            if (ParseNumber(Trim(Text()), value))
-                out = value;
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-private:
-    sqlite3_stmt* m_stmt;
-    int m_index;
-};
+void ReadField(const std::string& text, double& out)
+{
+    double value = 0.0;
+    if (ParseNumber(Trim(text), value))
+        out = value;
+}
 
 // Every persisted setting by its key, for writing and for reading alike.
 template <class Setting, class Visitor> void VisitSettings(Setting& s, Visitor&& visit)
@@ -239,53 +198,44 @@ std::string KvConfiguration::CameraDatabasePath()
 
 bool KvConfiguration::ReadCameraDatabase(const std::string& path, CameraInfoSet& cameras)
 {
-    sqlite3* db = nullptr;
-    // Read-only also keeps sqlite from creating an empty database where none is.
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
+    kvsql::Database db;
+    // Read-only also keeps a missing file from being created empty.
+    if (!db.Open(path, true))
         return false;
-    }
-    sqlite3_stmt* stmt = nullptr;
-    const char* sql = "SELECT id,name,fullname,width,height,ccd_width,ccd_height,focal,x0,y0,"
-                      "dtype,k1,k2,k3,p1,p2,alpha,beta FROM camera";
-    // A file that is not a database fails here (SQLITE_NOTADB), not at open.
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return false;
-    }
+    static const std::vector<std::string> columns = {
+        "id", "name",  "fullname", "width", "height", "ccd_width", "ccd_height", "focal", "x0",
+        "y0", "dtype", "k1",       "k2",    "k3",     "p1",        "p2",         "alpha", "beta"};
     CameraInfoSet read;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    const bool ok = db.Select("camera", columns, [&read](const std::vector<std::string>& row) {
         CameraInfo c;
-        int col = 0;
-        const auto next = [&] { return Column(stmt, col++); };
-        next().Get(c.id);
-        next().Get(c.name);
-        next().Get(c.fullname);
-        next().Get(c.width);
-        next().Get(c.height);
-        next().Get(c.ccd_width);
-        next().Get(c.ccd_height);
-        next().Get(c.focal);
-        next().Get(c.x0);
-        next().Get(c.y0);
-        next().Get(c.dtype);
-        next().Get(c.k1);
-        next().Get(c.k2);
-        next().Get(c.k3);
-        next().Get(c.p1);
-        next().Get(c.p2);
-        next().Get(c.alpha);
-        next().Get(c.beta);
+        std::size_t col = 0;
+        const auto next = [&]() -> const std::string& { return row[col++]; };
+        ReadField(next(), c.id);
+        ReadField(next(), c.name);
+        ReadField(next(), c.fullname);
+        ReadField(next(), c.width);
+        ReadField(next(), c.height);
+        ReadField(next(), c.ccd_width);
+        ReadField(next(), c.ccd_height);
+        ReadField(next(), c.focal);
+        ReadField(next(), c.x0);
+        ReadField(next(), c.y0);
+        ReadField(next(), c.dtype);
+        ReadField(next(), c.k1);
+        ReadField(next(), c.k2);
+        ReadField(next(), c.k3);
+        ReadField(next(), c.p1);
+        ReadField(next(), c.p2);
+        ReadField(next(), c.alpha);
+        ReadField(next(), c.beta);
         if (c.width > 0)
             c.pixel_size_x = c.ccd_width / c.width;
         if (c.height > 0)
             c.pixel_size_y = c.ccd_height / c.height;
         read.AddCamera(c);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    if (rc != SQLITE_DONE)
+        return true;
+    });
+    if (!ok)
         return false;
     cameras = std::move(read);
     return true;

@@ -1,0 +1,67 @@
+#include "camera/camerawidget.h"
+
+#include "camera/camerasettingwidget.h"
+#include "framework/formrows.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+CameraWidget::CameraWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("CameraWidget"));
+    setFixedSize(800, 600);
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("cw_scroll_area_"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFixedWidth(750);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    auto* contents = new QWidget();
+    contents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
+    auto* contentsLayout = new QVBoxLayout(contents);
+    contentsLayout->setContentsMargins(0, 0, 0, 0);
+    m_setting = new CameraSettingWidget(contents);
+    contentsLayout->addWidget(m_setting);
+    scroll->setWidget(contents);
+    layout->addWidget(scroll, 1, Qt::AlignHCenter);
+
+    auto* buttons = new QHBoxLayout();
+    QPushButton* ok = kvui::MakeButton(this, "cw_ok_btn_", tr("OK"), QSize(88, 32), "kvcombtn");
+    QPushButton* cancel
+        = kvui::MakeButton(this, "cw_cancel_btn_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
+    // Enter in any field confirms, as in every dialog of the library.
+    ok->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addSpacing(36);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &CameraWidget::Accept);
+    connect(cancel, &QPushButton::clicked, this, &CameraWidget::Reject);
+}
+
+void CameraWidget::SetCamera(const kvfd::CameraInfo& camera)
+{
+    m_setting->SetCamera(camera);
+}
+
+void CameraWidget::Accept()
+{
+    m_camera = m_setting->GetCamera();
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void CameraWidget::Reject()
+{
+    if (m_dialog)
+        m_dialog->reject();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "kvfd/camerainfo.h"
+#include "kvui_export.h"
+
+#include <string>
+
+// Asks the camera web service for the camera of the aircraft with this serial
+// number, waiting at most 3 s on the calling thread (user input is held back
+// meanwhile). On true, camera holds the service's image size, pixel size,
+// focal length, principal point and coefficients under the name "ILCE-5100",
+// with id 0 and dtype 1; fields the service does not send keep what the
+// caller's record held. On false camera is untouched.
+KVUI_EXPORT bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial);
