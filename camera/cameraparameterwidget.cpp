@@ -12,20 +12,6 @@ namespace {
 // Below this a coefficient counts as not set.
 constexpr double kUnsetCoefficient = 1e-12;
 
-int ToInt(const QLineEdit* edit)
-{
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    return ok ? value : 0;
-}
-
-double ToDouble(const QLineEdit* edit)
-{
-    bool ok = false;
-    const double value = edit->text().toDouble(&ok);
-    return ok ? value : 0.0;
-}
-
 } // namespace
 
 CameraParameterWidget::CameraParameterWidget(QWidget* parent)
@@ -39,68 +25,50 @@ CameraParameterWidget::CameraParameterWidget(QWidget* parent)
     const auto field = [grid](int row, int column, const QString& label, const char* name) {
         return kvui::AddLineEditRow(grid, row, column, label, name, QSize()).edit;
     };
-    m_name = field(0, 0, tr("Camera Name: "), "cmpw_name_");
-    m_focal = field(1, 0, tr("Focal(px) "), "cmpw_focallength_");
-    m_width = field(2, 0, tr("Width(px) "), "cmpw_width_");
-    m_height = field(3, 0, tr("Height(px) "), "cmpw_height_");
-    m_ccdWidth = field(4, 0, tr("CCD Width(mm) "), "cmpw_ccd_width_");
-    m_ccdHeight = field(5, 0, tr("CCD Height(mm) "), "cmpw_ccd_height_");
-    m_x0 = field(6, 0, tr("x0(px) "), "cmpw_x0_");
-    m_y0 = field(7, 0, tr("y0(px) "), "cmpw_y0_");
+    m_edits.name = field(0, 0, tr("Camera Name: "), "cmpw_name_");
+    m_edits.focal = field(1, 0, tr("Focal(px) "), "cmpw_focallength_");
+    m_edits.width = field(2, 0, tr("Width(px) "), "cmpw_width_");
+    m_edits.height = field(3, 0, tr("Height(px) "), "cmpw_height_");
+    m_edits.ccdWidth = field(4, 0, tr("CCD Width(mm) "), "cmpw_ccd_width_");
+    m_edits.ccdHeight = field(5, 0, tr("CCD Height(mm) "), "cmpw_ccd_height_");
+    m_edits.x0 = field(6, 0, tr("x0(px) "), "cmpw_x0_");
+    m_edits.y0 = field(7, 0, tr("y0(px) "), "cmpw_y0_");
     grid->setColumnMinimumWidth(2, 24);
-    m_k1 = field(0, 3, tr("K1"), "cmpw_k1_");
-    m_k2 = field(1, 3, tr("K2"), "cmpw_k2_");
-    m_k3 = field(2, 3, tr("K3"), "cmpw_k3_");
-    m_k4 = field(3, 3, tr("K4"), "cmpw_k4_");
-    m_p1 = field(4, 3, tr("P1"), "cmpw_p1_");
-    m_p2 = field(5, 3, tr("P2"), "cmpw_p2_");
-    m_alpha = field(6, 3, tr("α"), "cmpw_alpha_");
-    m_beta = field(7, 3, tr("β"), "cmpw_beta_");
+    m_edits.k1 = field(0, 3, tr("K1"), "cmpw_k1_");
+    m_edits.k2 = field(1, 3, tr("K2"), "cmpw_k2_");
+    m_edits.k3 = field(2, 3, tr("K3"), "cmpw_k3_");
+    m_edits.k4 = field(3, 3, tr("K4"), "cmpw_k4_");
+    m_edits.p1 = field(4, 3, tr("P1"), "cmpw_p1_");
+    m_edits.p2 = field(5, 3, tr("P2"), "cmpw_p2_");
+    m_edits.alpha = field(6, 3, tr("α"), "cmpw_alpha_");
+    m_edits.beta = field(7, 3, tr("β"), "cmpw_beta_");
 }
 
 void CameraParameterWidget::SetCamera(const kvfd::CameraInfo& camera)
 {
     const auto general6 = [](double v) { return QString::number(v, 'g', 6); };
     const auto general10 = [](double v) { return QString::number(v, 'g', 10); };
-    m_name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
-    m_width->setText(QString::number(camera.width));
-    m_height->setText(QString::number(camera.height));
-    m_ccdWidth->setText(general6(camera.ccd_width));
-    m_ccdHeight->setText(general6(camera.ccd_height));
-    m_focal->setText(general6(camera.focal / camera.pixel_size_x));
-    m_x0->setText(general6(camera.x0));
-    m_y0->setText(general6(camera.y0));
-    m_k1->setText(general10(camera.k1));
-    m_k2->setText(general10(camera.k2));
-    m_k3->setText(general10(camera.k3));
-    m_p1->setText(general10(camera.p1));
-    m_p2->setText(general10(camera.p2));
-    m_alpha->setText(general10(camera.alpha));
-    m_beta->setText(general10(camera.beta));
-    m_k4->setText(general10(camera.k4));
+    m_edits.name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
+    m_edits.width->setText(QString::number(camera.width));
+    m_edits.height->setText(QString::number(camera.height));
+    m_edits.ccdWidth->setText(general6(camera.ccd_width));
+    m_edits.ccdHeight->setText(general6(camera.ccd_height));
+    m_edits.focal->setText(general6(camera.focal / camera.pixel_size_x));
+    m_edits.x0->setText(general6(camera.x0));
+    m_edits.y0->setText(general6(camera.y0));
+    m_edits.k1->setText(general10(camera.k1));
+    m_edits.k2->setText(general10(camera.k2));
+    m_edits.k3->setText(general10(camera.k3));
+    m_edits.p1->setText(general10(camera.p1));
+    m_edits.p2->setText(general10(camera.p2));
+    m_edits.alpha->setText(general10(camera.alpha));
+    m_edits.beta->setText(general10(camera.beta));
+    m_edits.k4->setText(general10(camera.k4));
 }
 
 kvfd::CameraInfo CameraParameterWidget::GetCamera() const
 {
-    kvfd::CameraInfo camera;
-    camera.name = kvfd::StringConverter::ToString(m_name->text().toStdWString());
-    camera.width = ToInt(m_width);
-    camera.height = ToInt(m_height);
-    camera.ccd_width = ToDouble(m_ccdWidth);
-    camera.ccd_height = ToDouble(m_ccdHeight);
-    camera.pixel_size_x = camera.ccd_width / camera.width;
-    camera.pixel_size_y = camera.ccd_height / camera.height;
-    camera.focal = ToDouble(m_focal) * camera.pixel_size_x;
-    camera.x0 = ToDouble(m_x0);
-    camera.y0 = ToDouble(m_y0);
-    camera.k1 = ToDouble(m_k1);
-    camera.k2 = ToDouble(m_k2);
-    camera.k3 = ToDouble(m_k3);
-    camera.p1 = ToDouble(m_p1);
-    camera.p2 = ToDouble(m_p2);
-    camera.alpha = ToDouble(m_alpha);
-    camera.beta = ToDouble(m_beta);
-    camera.k4 = ToDouble(m_k4);
+    kvfd::CameraInfo camera = m_edits.Read();
 
     int unset = 0;
     for (double v : {camera.k1, camera.k2, camera.k3, camera.p1, camera.p2, camera.alpha,

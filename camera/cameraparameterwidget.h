@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/cameraedits.h"
 #include "framework/basewidget.h"
 #include "kvfd/camerainfo.h"
 #include "kvui_export.h"
@@ -21,20 +22,5 @@ public:
     kvfd::CameraInfo GetCamera() const;
 
 private:
-    QLineEdit* m_name = nullptr;
-    QLineEdit* m_focal = nullptr;
-    QLineEdit* m_width = nullptr;
-    QLineEdit* m_height = nullptr;
-    QLineEdit* m_ccdWidth = nullptr;
-    QLineEdit* m_ccdHeight = nullptr;
-    QLineEdit* m_x0 = nullptr;
-    QLineEdit* m_y0 = nullptr;
-    QLineEdit* m_k1 = nullptr;
-    QLineEdit* m_k2 = nullptr;
-    QLineEdit* m_k3 = nullptr;
-    QLineEdit* m_k4 = nullptr;
-    QLineEdit* m_p1 = nullptr;
-    QLineEdit* m_p2 = nullptr;
-    QLineEdit* m_alpha = nullptr;
-    QLineEdit* m_beta = nullptr;
+    CameraEdits m_edits;
 };

@@ -45,21 +45,6 @@ int AngleIndex(int angle)
     return angle >= 0 && angle < kAngleCount ? angle : 0;
 }
 
-// Typed text that is not a number, or does not fit, counts as 0.
-int ToInt(const QLineEdit* edit)
-{
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    return ok ? value : 0;
-}
-
-double ToDouble(const QLineEdit* edit)
-{
-    bool ok = false;
-    const double value = edit->text().toDouble(&ok);
-    return ok ? value : 0.0;
-}
-
 QString Fixed6(double value)
 {
     return QString::number(value, 'f', 6);
@@ -135,13 +120,13 @@ void CameraSettingWidget::BuildForm()
     nameFont.setPointSize(12);
     nameLabel->setFont(nameFont);
     nameLabel->setMinimumWidth(100);
-    m_name = kvui::MakeLineEdit(this, "csw_camera_name_", QSize(160, 0));
-    m_name->setMinimumHeight(30);
-    nameLabel->setBuddy(m_name);
+    m_edits.name = kvui::MakeLineEdit(this, "csw_camera_name_", QSize(160, 0));
+    m_edits.name->setMinimumHeight(30);
+    nameLabel->setBuddy(m_edits.name);
     m_import = ToolButton(this, "csw_import_", QString(), tr("Import"));
     m_export = ToolButton(this, "csw_export_", QString(), tr("Export"));
     nameRow->addWidget(nameLabel);
-    nameRow->addWidget(m_name);
+    nameRow->addWidget(m_edits.name);
     nameRow->addWidget(m_import);
     nameRow->addWidget(m_export);
     nameRow->addStretch(1);
@@ -175,16 +160,17 @@ void CameraSettingWidget::BuildForm()
     m_fisheye->setCheckable(true);
     m_fisheye->setAutoDefault(false);
     setting->addWidget(m_fisheye, 0, 1);
-    m_focal
+    m_edits.focal
         = kvui::AddLineEditRow(setting, 1, 0, tr("Focal(px):"), "csw_focal_length_", kFieldWidth)
               .edit;
-    m_width = kvui::AddLineEditRow(setting, 2, 0, tr("Width(px):"), "csw_width_", kFieldWidth).edit;
-    m_height
+    m_edits.width
+        = kvui::AddLineEditRow(setting, 2, 0, tr("Width(px):"), "csw_width_", kFieldWidth).edit;
+    m_edits.height
         = kvui::AddLineEditRow(setting, 3, 0, tr("Height(px):"), "csw_height_", kFieldWidth).edit;
-    m_ccdWidth
+    m_edits.ccdWidth
         = kvui::AddLineEditRow(setting, 4, 0, tr("CCD Width(mm):"), "csw_ccd_width_", kFieldWidth)
               .edit;
-    m_ccdHeight
+    m_edits.ccdHeight
         = kvui::AddLineEditRow(setting, 5, 0, tr("CCD Height(mm):"), "csw_ccd_height_", kFieldWidth)
               .edit;
     setting->setColumnMinimumWidth(2, 24);
@@ -196,8 +182,8 @@ void CameraSettingWidget::BuildForm()
     m_anglePicture->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
     m_anglePicture->setAlignment(Qt::AlignCenter);
     setting->addWidget(m_anglePicture, 1, 3, 3, 2, Qt::AlignLeft | Qt::AlignVCenter);
-    m_x0 = kvui::AddLineEditRow(setting, 4, 3, tr("x0(px):"), "csw_x0_", kFieldWidth).edit;
-    m_y0 = kvui::AddLineEditRow(setting, 5, 3, tr("y0(px):"), "csw_y0_", kFieldWidth).edit;
+    m_edits.x0 = kvui::AddLineEditRow(setting, 4, 3, tr("x0(px):"), "csw_x0_", kFieldWidth).edit;
+    m_edits.y0 = kvui::AddLineEditRow(setting, 5, 3, tr("y0(px):"), "csw_y0_", kFieldWidth).edit;
     setting->setColumnStretch(5, 1);
 
     layout->addLayout(SectionTitle(this, tr("Distortion")));
@@ -208,14 +194,14 @@ void CameraSettingWidget::BuildForm()
         return kvui::AddLineEditRow(coefficients, row, pair * 2, label, name, kCoefficientWidth)
             .edit;
     };
-    m_k1 = coefficient(0, 0, tr("K1: "), "csw_k1_");
-    m_k2 = coefficient(0, 1, tr("K2: "), "csw_k2_");
-    m_k3 = coefficient(0, 2, tr("K3: "), "csw_k3_");
-    m_k4 = coefficient(1, 0, tr("K4: "), "csw_k4_");
-    m_p1 = coefficient(1, 1, tr("P1: "), "csw_p1_");
-    m_p2 = coefficient(1, 2, tr("P2: "), "csw_p2_");
-    m_alpha = coefficient(2, 0, tr("A: "), "csw_alpha_");
-    m_beta = coefficient(2, 1, tr("B: "), "csw_beta_");
+    m_edits.k1 = coefficient(0, 0, tr("K1: "), "csw_k1_");
+    m_edits.k2 = coefficient(0, 1, tr("K2: "), "csw_k2_");
+    m_edits.k3 = coefficient(0, 2, tr("K3: "), "csw_k3_");
+    m_edits.k4 = coefficient(1, 0, tr("K4: "), "csw_k4_");
+    m_edits.p1 = coefficient(1, 1, tr("P1: "), "csw_p1_");
+    m_edits.p2 = coefficient(1, 2, tr("P2: "), "csw_p2_");
+    m_edits.alpha = coefficient(2, 0, tr("A: "), "csw_alpha_");
+    m_edits.beta = coefficient(2, 1, tr("B: "), "csw_beta_");
     coefficients->setColumnStretch(6, 1);
 
     auto* formulaRow = new QHBoxLayout();
@@ -266,22 +252,22 @@ void CameraSettingWidget::SetCamera(const kvfd::CameraInfo& camera)
 
 void CameraSettingWidget::ShowCamera(const kvfd::CameraInfo& camera)
 {
-    m_name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
-    m_width->setText(QString::number(camera.width));
-    m_height->setText(QString::number(camera.height));
-    m_ccdHeight->setText(Fixed6(camera.ccd_height));
-    m_ccdWidth->setText(Fixed6(camera.ccd_width));
-    m_focal->setText(Fixed6(camera.focal / camera.pixel_size_x));
-    m_x0->setText(Fixed6(camera.x0));
-    m_y0->setText(Fixed6(camera.y0));
-    m_k1->setText(General10(camera.k1));
-    m_k2->setText(General10(camera.k2));
-    m_k3->setText(General10(camera.k3));
-    m_p1->setText(General10(camera.p1));
-    m_p2->setText(General10(camera.p2));
-    m_alpha->setText(General10(camera.alpha));
-    m_beta->setText(General10(camera.beta));
-    m_k4->setText(General10(camera.k4));
+    m_edits.name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
+    m_edits.width->setText(QString::number(camera.width));
+    m_edits.height->setText(QString::number(camera.height));
+    m_edits.ccdHeight->setText(Fixed6(camera.ccd_height));
+    m_edits.ccdWidth->setText(Fixed6(camera.ccd_width));
+    m_edits.focal->setText(Fixed6(camera.focal / camera.pixel_size_x));
+    m_edits.x0->setText(Fixed6(camera.x0));
+    m_edits.y0->setText(Fixed6(camera.y0));
+    m_edits.k1->setText(General10(camera.k1));
+    m_edits.k2->setText(General10(camera.k2));
+    m_edits.k3->setText(General10(camera.k3));
+    m_edits.p1->setText(General10(camera.p1));
+    m_edits.p2->setText(General10(camera.p2));
+    m_edits.alpha->setText(General10(camera.alpha));
+    m_edits.beta->setText(General10(camera.beta));
+    m_edits.k4->setText(General10(camera.k4));
 
     // An angle code outside 0..3 would leave the combo box without a
     // selection and read back as -1; it is shown, and kept, as 0°.
@@ -293,25 +279,7 @@ void CameraSettingWidget::ShowCamera(const kvfd::CameraInfo& camera)
 
 kvfd::CameraInfo CameraSettingWidget::GetCamera() const
 {
-    kvfd::CameraInfo camera;
-    camera.name = QString2String(m_name->text());
-    camera.width = ToInt(m_width);
-    camera.height = ToInt(m_height);
-    camera.ccd_width = ToDouble(m_ccdWidth);
-    camera.ccd_height = ToDouble(m_ccdHeight);
-    camera.pixel_size_x = camera.ccd_width / camera.width;
-    camera.pixel_size_y = camera.ccd_height / camera.height;
-    camera.focal = ToDouble(m_focal) * camera.pixel_size_x;
-    camera.x0 = ToDouble(m_x0);
-    camera.y0 = ToDouble(m_y0);
-    camera.k1 = ToDouble(m_k1);
-    camera.k2 = ToDouble(m_k2);
-    camera.k3 = ToDouble(m_k3);
-    camera.p1 = ToDouble(m_p1);
-    camera.p2 = ToDouble(m_p2);
-    camera.alpha = ToDouble(m_alpha);
-    camera.beta = ToDouble(m_beta);
-    camera.k4 = ToDouble(m_k4);
+    kvfd::CameraInfo camera = m_edits.Read();
     camera.mount_angle = m_angle->currentIndex();
     camera.dtype = m_fisheye->isChecked() ? 6 : 1;
     return camera;
@@ -361,9 +329,10 @@ void CameraSettingWidget::ReCenter()
 {
     const kvfd::CameraInfo camera = GetCamera();
     // In double: a typed width of INT_MIN must not overflow.
-    m_x0->setText(Fixed6((double(camera.width) - 1.0) * 0.5));
-    m_y0->setText(Fixed6((double(camera.height) - 1.0) * 0.5));
-    for (QLineEdit* edit : {m_k1, m_k2, m_k3, m_k4, m_p1, m_p2, m_alpha, m_beta})
+    m_edits.x0->setText(Fixed6((double(camera.width) - 1.0) * 0.5));
+    m_edits.y0->setText(Fixed6((double(camera.height) - 1.0) * 0.5));
+    for (QLineEdit* edit : {m_edits.k1, m_edits.k2, m_edits.k3, m_edits.k4, m_edits.p1, m_edits.p2,
+                            m_edits.alpha, m_edits.beta})
         edit->setText(QStringLiteral("0"));
 }
 
@@ -375,6 +344,6 @@ void CameraSettingWidget::ReloadCamera()
 void CameraSettingWidget::SetFishEyeCamera(bool checked)
 {
     m_fisheye->setChecked(checked);
-    for (QLineEdit* edit : {m_p1, m_p2, m_alpha, m_beta})
+    for (QLineEdit* edit : {m_edits.p1, m_edits.p2, m_edits.alpha, m_edits.beta})
         edit->setEnabled(!checked);
 }

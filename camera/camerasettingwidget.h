@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/cameraedits.h"
 #include "framework/basewidget.h"
 #include "kvfd/camerainfo.h"
 #include "kvui_export.h"
@@ -46,29 +47,14 @@ private:
     // for these records even if a download replaces the database meanwhile.
     kvfd::CameraInfoSet m_cameras;
 
-    QLineEdit* m_name = nullptr;
+    CameraEdits m_edits;
     QPushButton* m_import = nullptr;
     QPushButton* m_export = nullptr;
     QComboBox* m_cameraList = nullptr;
     QPushButton* m_reload = nullptr;
     QPushButton* m_zero = nullptr;
     QPushButton* m_fisheye = nullptr;
-    QLineEdit* m_focal = nullptr;
-    QLineEdit* m_width = nullptr;
-    QLineEdit* m_height = nullptr;
-    QLineEdit* m_ccdWidth = nullptr;
-    QLineEdit* m_ccdHeight = nullptr;
     QComboBox* m_angle = nullptr;
     QLabel* m_anglePicture = nullptr;
-    QLineEdit* m_x0 = nullptr;
-    QLineEdit* m_y0 = nullptr;
-    QLineEdit* m_k1 = nullptr;
-    QLineEdit* m_k2 = nullptr;
-    QLineEdit* m_k3 = nullptr;
-    QLineEdit* m_k4 = nullptr;
-    QLineEdit* m_p1 = nullptr;
-    QLineEdit* m_p2 = nullptr;
-    QLineEdit* m_alpha = nullptr;
-    QLineEdit* m_beta = nullptr;
     QLabel* m_formulaPicture = nullptr;
 };

@@ -1,0 +1,43 @@
+#include "camera/cameraedits.h"
+
+#include "framework/kvshared.h"
+
+#include <QLineEdit>
+
+int EditInt(const QLineEdit* edit)
+{
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    return ok ? value : 0;
+}
+
+double EditDouble(const QLineEdit* edit)
+{
+    bool ok = false;
+    const double value = edit->text().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+kvfd::CameraInfo CameraEdits::Read() const
+{
+    kvfd::CameraInfo camera;
+    camera.name = QString2String(name->text());
+    camera.width = EditInt(width);
+    camera.height = EditInt(height);
+    camera.ccd_width = EditDouble(ccdWidth);
+    camera.ccd_height = EditDouble(ccdHeight);
+    camera.pixel_size_x = camera.ccd_width / camera.width;
+    camera.pixel_size_y = camera.ccd_height / camera.height;
+    camera.focal = EditDouble(focal) * camera.pixel_size_x;
+    camera.x0 = EditDouble(x0);
+    camera.y0 = EditDouble(y0);
+    camera.k1 = EditDouble(k1);
+    camera.k2 = EditDouble(k2);
+    camera.k3 = EditDouble(k3);
+    camera.p1 = EditDouble(p1);
+    camera.p2 = EditDouble(p2);
+    camera.alpha = EditDouble(alpha);
+    camera.beta = EditDouble(beta);
+    camera.k4 = EditDouble(k4);
+    return camera;
+}
