@@ -2,7 +2,6 @@
 
 #include <QtTest>
 #include <atomic>
-#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -11,48 +10,46 @@ using kvfd::CameraInfo;
 namespace {
 
 const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+const double kUntouched = -12345.0;
+const QString kDjiPosition = QStringLiteral("46.842864611, -91.993696667, 198.409");
+const QString kLensCapPosition = QStringLiteral("-8.303950000, 115.484150000, 1189.641");
+const QString kDjiCamera = QStringLiteral("FC300S | DJI FC300S | 4000x2250 | f 3.61 | 6.16x3.465");
+const QString kLensCap = QStringLiteral("DJI_20251001213509_0003_D_LENS_CAP.JPG");
+const QString kLensCapCamera
+    = QStringLiteral("FC8482 | DJI FC8482 | 4032x3024 | f 6.72 | 9.7x7.275");
+const QString kChinese = QStringLiteral("航拍 影像/阿贡 火山 3.JPG"); // a copy of kLensCap
 
-std::string Utf8(const QString& path)
+// Relative names are photos of the test data.
+std::string Image(const QString& name)
 {
+    const QString path
+        = QFileInfo(name).isAbsolute() || name.isEmpty() ? name : kImages + QLatin1Char('/') + name;
     return path.toUtf8().toStdString();
 }
 
-std::string Image(const QString& name)
-{
-    return Utf8(kImages + QLatin1Char('/') + name);
-}
-
-// A record whose every field differs from what a detection would write.
+// Differs from any detection in the fields a detection writes (the rest stay -1).
 CameraInfo Sentinel()
 {
     CameraInfo camera;
     camera.id = 7;
     camera.name = "unchanged";
     camera.fullname = "unchanged camera";
-    camera.width = 11;
-    camera.height = 13;
-    camera.ccd_width = 1.5;
-    camera.ccd_height = 2.5;
-    camera.focal = 3.5;
-    camera.pixel_size_x = 0.25;
-    camera.pixel_size_y = 0.5;
-    camera.x0 = 4.5;
-    camera.y0 = 5.5;
     camera.dtype = 3;
     camera.k1 = 0.125;
     return camera;
 }
 
-const double kUntouched = -12345.0;
-
-// Brighton Beach DJI_0024: the GPS position the photo records.
-const double kDjiLat = 46.8428646111111;
-const double kDjiLon = -91.9936966666667;
-const double kDjiAlt = 198.409;
-
-bool Near(double a, double b, double tolerance)
+QString Describe(const CameraInfo& c)
 {
-    return std::fabs(a - b) <= tolerance;
+    return QString::asprintf("%s | %s | %dx%d | f %.9g | %.9gx%.9g", c.name.c_str(),
+                             c.fullname.c_str(), c.width, c.height, c.focal, c.ccd_width,
+                             c.ccd_height);
+}
+
+// Latitude, longitude, altitude.
+QString Position(const double* lla)
+{
+    return QString::asprintf("%.9f, %.9f, %.10g", lla[1], lla[0], lla[2]);
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes)
@@ -61,293 +58,168 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestKvImage : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_temp;
-
 private slots:
-    void initTestCase();
-    void gps_data();
-    void gps();
-    void camera_data();
-    void camera();
-    void badInput_data();
-    void badInput();
-    void unicodePath_data();
-    void unicodePath();
-    void concurrentReads();
+    void initTestCase()
+    {
+        QVERIFY(m_temp.isValid());
+        const QByteArray dji = ReadFile(kImages + "/DJI_0024.JPG");
+        QVERIFY(dji.size() > 100000);
+        QVERIFY(WriteFile(Temp("cut_after_exif.jpg"), dji.left(64 * 1024)));
+        QVERIFY(WriteFile(Temp("cut_in_exif.jpg"), dji.left(400)));
+        QVERIFY(WriteFile(Temp("jpeg_marker_only.jpg"), dji.left(2)));
+        QVERIFY(WriteFile(Temp("text.jpg"), "Not a photo: a text file renamed to .jpg\n"));
+        QVERIFY(WriteFile(Temp("empty.jpg"), QByteArray()));
+        QVERIFY(QDir().mkpath(Temp("folder.jpg")));
+
+        // A model name no table knows, the length kept.
+        QByteArray renamed = ReadFile(kImages + "/GoPro.jpg");
+        QVERIFY(renamed.contains("HERO6 Black"));
+        QVERIFY(
+            WriteFile(Temp("unknown_model.jpg"), renamed.replace("HERO6 Black", "XYZW9 Prism")));
+        QVERIFY(QDir().mkpath(Temp(QStringLiteral("航拍 影像"))));
+        QVERIFY(QFile::copy(kImages + QLatin1Char('/') + kLensCap, Temp(kChinese)));
+    }
+
+    void gps_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected"); // empty: no position
+        QTest::newRow("north-west") << "DJI_0024.JPG" << kDjiPosition;
+        QTest::newRow("no GPSAltitudeRef") << "tiny_drone_image.jpg"
+                                           << "41.226369950, -81.705501090, 438.1885965";
+        QTest::newRow("below sea level") << "GoPro.jpg"
+                                         << "40.658419200, -73.993354300, -3.983";
+        QTest::newRow("below sea level, Death Valley") << "FurnaceCreekInn.jpg"
+                                                       << "36.448333333, -116.855000000, -14.28";
+        QTest::newRow("south-east, altitude from XMP") << kLensCap << kLensCapPosition;
+        QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapPosition;
+        QTest::newRow("EXIF without GPS") << "Canon.jpg" << QString();
+        QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << QString();
+    }
+
+    void gps()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        double lla[3] = {kUntouched, kUntouched, kUntouched};
+        const QString untouched = Position(lla);
+        QCOMPARE(kvimage::GetGPSFromImage(Image(file), lla), !expected.isEmpty());
+        QCOMPARE(Position(lla), expected.isEmpty() ? untouched : expected);
+    }
+
+    void camera_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected"); // empty: not detected
+        QTest::newRow("table") << "DJI_0024.JPG" << kDjiCamera;
+        QTest::newRow("table, recent model") << kLensCap << kLensCapCamera;
+        QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapCamera;
+        // 0.878 x 0.584 inch.
+        QTest::newRow("focal plane")
+            << "IMG_0031.jpg"
+            << "Canon EOS DIGITAL REBEL XSi | Canon EOS DIGITAL REBEL XSi | 4272x2848 | f 30 | "
+               "22.3012x14.8336";
+        // The focal-plane sensor of a scaled-down photo would be under 2 mm.
+        QTest::newRow("scaled down, table")
+            << "Canon.jpg"
+            << "Canon EOS DIGITAL REBEL | Canon EOS DIGITAL REBEL | 160x120 | f 34 | 22.7x17.025";
+        QTest::newRow("table, letter case differs")
+            << "tiny_drone_image.jpg"
+            << "Canon PowerShot S110 | Canon PowerShot S110 | 48x36 | f 5.2 | 7.44x5.58";
+        QTest::newRow("table, model without make")
+            << "GoPro.jpg"
+            << "HERO6 Black | GoPro HERO6 Black | 4000x3000 | f 3 | 6.17x4.6275";
+        QTest::newRow("unknown model") << Temp("unknown_model.jpg") << QString();
+        QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << QString();
+    }
+
+    void camera()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        CameraInfo camera = Sentinel();
+        QCOMPARE(kvimage::GetCameraFormImage(Image(file), camera), !expected.isEmpty());
+        if (expected.isEmpty()) {
+            QVERIFY(camera == Sentinel());
+            return;
+        }
+        QCOMPARE(Describe(camera), expected);
+        QCOMPARE(camera.id, 7);
+        QCOMPARE(camera.pixel_size_y, camera.ccd_height / camera.height);
+        QCOMPARE(camera.y0, camera.height / 2.0);
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QString>("path");
+        // Still holds DJI_0024's tags: reading may succeed, with the right values.
+        QTest::addColumn<bool>("mayRead");
+        QTest::newRow("cut after the EXIF block") << Temp("cut_after_exif.jpg") << true;
+        QTest::newRow("cut inside the EXIF block") << Temp("cut_in_exif.jpg") << false;
+        QTest::newRow("JPEG marker only") << Temp("jpeg_marker_only.jpg") << false;
+        QTest::newRow("text renamed .jpg") << Temp("text.jpg") << false;
+        QTest::newRow("empty file") << Temp("empty.jpg") << false;
+        QTest::newRow("missing file") << Temp("missing.jpg") << false;
+        QTest::newRow("folder") << Temp("folder.jpg") << false;
+        QTest::newRow("empty path") << QString() << false;
+    }
+
+    void badInput()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, mayRead);
+        double lla[3] = {kUntouched, kUntouched, kUntouched};
+        const QString untouched = Position(lla);
+        const bool gps = kvimage::GetGPSFromImage(Image(path), lla);
+        QVERIFY(!gps || mayRead);
+        QCOMPARE(Position(lla), gps ? kDjiPosition : untouched);
+
+        CameraInfo camera = Sentinel();
+        const bool detected = kvimage::GetCameraFormImage(Image(path), camera);
+        QVERIFY(!detected || mayRead);
+        QVERIFY(detected ? Describe(camera) == kDjiCamera : camera == Sentinel());
+        QVERIFY(!kvimage::GetGPSFromImage(Image(path), nullptr));
+    }
+
+    void concurrentReads()
+    {
+        const std::string files[] = {Image("DJI_0024.JPG"), Image(kLensCap), Image("GoPro.jpg"),
+                                     Image("drone-testdata-agung-1-example.jpg")};
+        std::atomic<int> failures {0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t)
+            threads.emplace_back([&, t] {
+                for (int round = 0; round < 5; ++round) {
+                    const int i = (t + round) % 4;
+                    double lla[3] = {0.0, 0.0, 0.0};
+                    CameraInfo camera;
+                    failures += kvimage::GetGPSFromImage(files[i], lla) != (i < 3);
+                    failures += i == 1 && Position(lla) != kLensCapPosition;
+                    failures += kvimage::GetCameraFormImage(files[i], camera) != (i < 3);
+                }
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        QCOMPARE(failures.load(), 0);
+    }
+
+private:
+    QString Temp(const QString& name) const { return m_temp.path() + QLatin1Char('/') + name; }
+
+    QTemporaryDir m_temp;
 };
-
-void TestKvImage::initTestCase()
-{
-    QVERIFY(m_temp.isValid());
-    QVERIFY(QFileInfo::exists(kImages + "/DJI_0024.JPG"));
-    QFile dji(kImages + "/DJI_0024.JPG");
-    QVERIFY(dji.open(QIODevice::ReadOnly));
-    const QByteArray bytes = dji.readAll();
-    QVERIFY(bytes.size() > 100000);
-    const QString dir = m_temp.path() + QLatin1Char('/');
-    // The EXIF block is whole, the image data cut short.
-    QVERIFY(WriteFile(dir + "cut_after_exif.jpg", bytes.left(64 * 1024)));
-    // Cut inside the EXIF block.
-    QVERIFY(WriteFile(dir + "cut_in_exif.jpg", bytes.left(400)));
-    QVERIFY(WriteFile(dir + "jpeg_marker_only.jpg", bytes.left(2)));
-    QVERIFY(WriteFile(dir + "text.jpg", "Not a photo: a text file renamed to .jpg\n"));
-    QVERIFY(WriteFile(dir + "empty.jpg", QByteArray()));
-    QVERIFY(QDir().mkpath(dir + "folder.jpg"));
-
-    // GoPro.jpg with a model name that no table knows, the length kept.
-    QFile gopro(kImages + "/GoPro.jpg");
-    QVERIFY(gopro.open(QIODevice::ReadOnly));
-    QByteArray renamed = gopro.readAll();
-    QVERIFY(renamed.contains("HERO6 Black"));
-    renamed.replace("HERO6 Black", "XYZW9 Prism");
-    QVERIFY(WriteFile(dir + "unknown_model.jpg", renamed));
-
-    const QString chinese = dir + QStringLiteral("航拍 影像");
-    QVERIFY(QDir().mkpath(chinese));
-    QVERIFY(QFile::copy(kImages + "/DJI_0024.JPG", chinese + "/DJI_0024.JPG"));
-    QVERIFY(QFile::copy(kImages + "/DJI_20251001213509_0003_D_LENS_CAP.JPG",
-                        chinese + QStringLiteral("/阿贡 火山 3.JPG")));
-}
-
-void TestKvImage::gps_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<double>("longitude");
-    QTest::addColumn<double>("altitude");
-
-    QTest::newRow("DJI FC300S, north-west")
-        << "DJI_0024.JPG" << true << kDjiLat << kDjiLon << kDjiAlt;
-    QTest::newRow("no GPSAltitudeRef")
-        << "tiny_drone_image.jpg" << true << 41.22636995 << -81.70550109 << 438.1885965;
-    QTest::newRow("below sea level, GoPro")
-        << "GoPro.jpg" << true << 40.6584191999722 << -73.9933542999722 << -3.983;
-    QTest::newRow("below sea level, Death Valley")
-        << "FurnaceCreekInn.jpg" << true << 36.4483333333333 << -116.855 << -14.28;
-    QTest::newRow("south-east, altitude from XMP")
-        << "DJI_20251001213509_0003_D_LENS_CAP.JPG" << true << -8.30395 << 115.48415 << 1189.641;
-    QTest::newRow("EXIF without GPS") << "Canon.jpg" << false << 0.0 << 0.0 << 0.0;
-    QTest::newRow("EXIF without GPS, full size") << "IMG_0031.jpg" << false << 0.0 << 0.0 << 0.0;
-    QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << false << 0.0 << 0.0 << 0.0;
-}
-
-void TestKvImage::gps()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, ok);
-    QFETCH(double, latitude);
-    QFETCH(double, longitude);
-    QFETCH(double, altitude);
-
-    double lla[3] = {kUntouched, kUntouched, kUntouched};
-    QCOMPARE(kvimage::GetGPSFromImage(Image(file), lla), ok);
-    if (!ok) {
-        QCOMPARE(lla[0], kUntouched);
-        QCOMPARE(lla[1], kUntouched);
-        QCOMPARE(lla[2], kUntouched);
-        return;
-    }
-    QVERIFY2(Near(lla[0], longitude, 1e-9), qPrintable(QString::number(lla[0], 'g', 17)));
-    QVERIFY2(Near(lla[1], latitude, 1e-9), qPrintable(QString::number(lla[1], 'g', 17)));
-    QVERIFY2(Near(lla[2], altitude, 1e-6), qPrintable(QString::number(lla[2], 'g', 17)));
-}
-
-void TestKvImage::camera_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<double>("focal");
-    QTest::addColumn<double>("ccdWidth");
-    QTest::addColumn<double>("ccdHeight");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("fullname");
-
-    // Sensor from the table.
-    QTest::newRow("DJI FC300S") << "DJI_0024.JPG" << true << 4000 << 2250 << 3.61 << 6.16
-                                << 6.16 * 2250 / 4000 << "FC300S"
-                                << "DJI FC300S";
-    QTest::newRow("DJI FC8482, added to the table")
-        << "DJI_20251001213509_0003_D_LENS_CAP.JPG" << true << 4032 << 3024 << 6.72 << 9.7
-        << 9.7 * 3024 / 4032 << "FC8482"
-        << "DJI FC8482";
-    // Sensor from the focal-plane resolution: 878 and 584 thousandths of an inch.
-    QTest::newRow("focal plane, full frame")
-        << "IMG_0031.jpg" << true << 4272 << 2848 << 30.0 << 0.878 * 25.4 << 0.584 * 25.4
-        << "Canon EOS DIGITAL REBEL XSi"
-        << "Canon EOS DIGITAL REBEL XSi";
-    // Scaled-down photos: the focal-plane sensor would be under 2 mm, the table answers.
-    QTest::newRow("focal plane of the full frame, scaled down")
-        << "Canon.jpg" << true << 160 << 120 << 34.0 << 22.7 << 22.7 * 120 / 160
-        << "Canon EOS DIGITAL REBEL"
-        << "Canon EOS DIGITAL REBEL";
-    QTest::newRow("table, letter case differs") << "tiny_drone_image.jpg" << true << 48 << 36 << 5.2
-                                                << 7.44 << 7.44 * 36 / 48 << "Canon PowerShot S110"
-                                                << "Canon PowerShot S110";
-    QTest::newRow("table, compact camera") << "FurnaceCreekInn.jpg" << true << 400 << 300 << 6.0
-                                           << 5.744 << 5.744 * 300 / 400 << "Canon PowerShot S5 IS"
-                                           << "Canon PowerShot S5 IS";
-    // The table lists this model without its make.
-    QTest::newRow("table, model without make")
-        << "GoPro.jpg" << true << 4000 << 3000 << 3.0 << 6.17 << 6.17 * 3000 / 4000 << "HERO6 Black"
-        << "GoPro HERO6 Black";
-    // Neither focal-plane tags nor a table row.
-    QTest::newRow("unknown sensor") << m_temp.path() + "/unknown_model.jpg" << false << 0 << 0
-                                    << 0.0 << 0.0 << 0.0 << QString() << QString();
-    QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << false << 0 << 0 << 0.0
-                             << 0.0 << 0.0 << QString() << QString();
-}
-
-void TestKvImage::camera()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, ok);
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(double, focal);
-    QFETCH(double, ccdWidth);
-    QFETCH(double, ccdHeight);
-    QFETCH(QString, name);
-    QFETCH(QString, fullname);
-
-    CameraInfo camera = Sentinel();
-    const std::string path = QFileInfo(file).isAbsolute() ? Utf8(file) : Image(file);
-    QCOMPARE(kvimage::GetCameraFormImage(path, camera), ok);
-    if (!ok) {
-        QVERIFY(camera == Sentinel());
-        return;
-    }
-    QCOMPARE(camera.id, 7); // the caller numbers cameras
-    QCOMPARE(QString::fromStdString(camera.name), name);
-    QCOMPARE(QString::fromStdString(camera.fullname), fullname);
-    QCOMPARE(camera.width, width);
-    QCOMPARE(camera.height, height);
-    QVERIFY2(Near(camera.focal, focal, 1e-9), qPrintable(QString::number(camera.focal)));
-    QVERIFY2(Near(camera.ccd_width, ccdWidth, 1e-9), qPrintable(QString::number(camera.ccd_width)));
-    QVERIFY2(Near(camera.ccd_height, ccdHeight, 1e-9),
-             qPrintable(QString::number(camera.ccd_height)));
-    QVERIFY(Near(camera.pixel_size_x, ccdWidth / width, 1e-12));
-    QVERIFY(Near(camera.pixel_size_y, ccdHeight / height, 1e-12));
-    QCOMPARE(camera.x0, width / 2.0);
-    QCOMPARE(camera.y0, height / 2.0);
-    QCOMPARE(camera.dtype, 1);
-    QCOMPARE(camera.k1, 0.0);
-    QCOMPARE(camera.mount_angle, 0);
-}
-
-void TestKvImage::badInput_data()
-{
-    QTest::addColumn<QString>("path");
-    // Whether the file still holds DJI_0024's tags: the answer may then be true,
-    // and if so the values must be right.
-    QTest::addColumn<bool>("mayRead");
-
-    const QString dir = m_temp.path() + QLatin1Char('/');
-    QTest::newRow("cut after the EXIF block") << dir + "cut_after_exif.jpg" << true;
-    QTest::newRow("cut inside the EXIF block") << dir + "cut_in_exif.jpg" << false;
-    QTest::newRow("JPEG marker only") << dir + "jpeg_marker_only.jpg" << false;
-    QTest::newRow("text renamed .jpg") << dir + "text.jpg" << false;
-    QTest::newRow("empty file") << dir + "empty.jpg" << false;
-    QTest::newRow("missing file") << dir + "missing.jpg" << false;
-    QTest::newRow("folder") << dir + "folder.jpg" << false;
-    QTest::newRow("empty path") << QString() << false;
-}
-
-void TestKvImage::badInput()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, mayRead);
-
-    double lla[3] = {kUntouched, kUntouched, kUntouched};
-    if (kvimage::GetGPSFromImage(Utf8(path), lla)) {
-        QVERIFY(mayRead);
-        QVERIFY(Near(lla[0], kDjiLon, 1e-9));
-        QVERIFY(Near(lla[1], kDjiLat, 1e-9));
-        QVERIFY(Near(lla[2], kDjiAlt, 1e-6));
-    } else {
-        QCOMPARE(lla[0], kUntouched);
-        QCOMPARE(lla[1], kUntouched);
-        QCOMPARE(lla[2], kUntouched);
-    }
-
-    CameraInfo camera = Sentinel();
-    if (kvimage::GetCameraFormImage(Utf8(path), camera)) {
-        QVERIFY(mayRead);
-        QCOMPARE(camera.name, std::string("FC300S"));
-        QCOMPARE(camera.width, 4000);
-        QCOMPARE(camera.height, 2250);
-        QVERIFY(Near(camera.ccd_width, 6.16, 1e-9));
-    } else {
-        QVERIFY(camera == Sentinel());
-    }
-
-    QVERIFY(!kvimage::GetGPSFromImage(Utf8(path), nullptr));
-}
-
-void TestKvImage::unicodePath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<QString>("name");
-
-    const QString dir = m_temp.path() + QStringLiteral("/航拍 影像/");
-    QTest::newRow("Chinese folder with a space") << dir + "DJI_0024.JPG" << kDjiLat << "FC300S";
-    QTest::newRow("Chinese file name with spaces")
-        << dir + QStringLiteral("阿贡 火山 3.JPG") << -8.30395 << "FC8482";
-}
-
-void TestKvImage::unicodePath()
-{
-    QFETCH(QString, path);
-    QFETCH(double, latitude);
-    QFETCH(QString, name);
-
-    QVERIFY(QFileInfo::exists(path));
-    double lla[3] = {kUntouched, kUntouched, kUntouched};
-    QVERIFY(kvimage::GetGPSFromImage(Utf8(path), lla));
-    QVERIFY(Near(lla[1], latitude, 1e-9));
-    CameraInfo camera;
-    QVERIFY(kvimage::GetCameraFormImage(Utf8(path), camera));
-    QCOMPARE(QString::fromStdString(camera.name), name);
-}
-
-// Positions are read from many photos at once; XMP parsing included.
-void TestKvImage::concurrentReads()
-{
-    const std::string files[]
-        = {Image("DJI_0024.JPG"), Image("DJI_20251001213509_0003_D_LENS_CAP.JPG"),
-           Image("GoPro.jpg"), Image("drone-testdata-agung-1-example.jpg")};
-    const bool expected[] = {true, true, true, false};
-    std::atomic<int> failures {0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 8; ++t) {
-        threads.emplace_back([&, t] {
-            for (int round = 0; round < 5; ++round) {
-                const int i = (t + round) % 4;
-                double lla[3] = {0.0, 0.0, 0.0};
-                CameraInfo camera;
-                if (kvimage::GetGPSFromImage(files[i], lla) != expected[i])
-                    ++failures;
-                if (i == 1 && !Near(lla[2], 1189.641, 1e-6))
-                    ++failures;
-                if (kvimage::GetCameraFormImage(files[i], camera) != (i < 3))
-                    ++failures;
-            }
-        });
-    }
-    for (std::thread& thread : threads)
-        thread.join();
-    QCOMPARE(failures.load(), 0);
-}
 
 QTEST_GUILESS_MAIN(TestKvImage)
 #include "tst_kvimage.moc"
