@@ -41,3 +41,25 @@ kvfd::CameraInfo CameraEdits::Read() const
     camera.k4 = EditDouble(k4);
     return camera;
 }
+
+void CameraEdits::Show(const kvfd::CameraInfo& camera, char sizeFormat) const
+{
+    const auto size = [sizeFormat](double v) { return QString::number(v, sizeFormat, 6); };
+    const auto coefficient = [](double v) { return QString::number(v, 'g', 10); };
+    name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
+    width->setText(QString::number(camera.width));
+    height->setText(QString::number(camera.height));
+    ccdWidth->setText(size(camera.ccd_width));
+    ccdHeight->setText(size(camera.ccd_height));
+    focal->setText(size(camera.focal / camera.pixel_size_x));
+    x0->setText(size(camera.x0));
+    y0->setText(size(camera.y0));
+    k1->setText(coefficient(camera.k1));
+    k2->setText(coefficient(camera.k2));
+    k3->setText(coefficient(camera.k3));
+    k4->setText(coefficient(camera.k4));
+    p1->setText(coefficient(camera.p1));
+    p2->setText(coefficient(camera.p2));
+    alpha->setText(coefficient(camera.alpha));
+    beta->setText(coefficient(camera.beta));
+}

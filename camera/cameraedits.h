@@ -31,6 +31,9 @@ struct CameraEdits
     // Text that is not a number, or does not fit, counts as 0. Every other
     // field keeps its default.
     kvfd::CameraInfo Read() const;
+    // Shows a record: sizes, focal length (in pixels) and principal point with
+    // six digits in sizeFormat ('f' fixed, 'g' general), coefficients 'g' 10.
+    void Show(const kvfd::CameraInfo& camera, char sizeFormat) const;
 };
 
 // The number typed into an edit; 0 when the text is not a number or does not fit.

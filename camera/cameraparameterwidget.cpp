@@ -46,24 +46,7 @@ CameraParameterWidget::CameraParameterWidget(QWidget* parent)
 
 void CameraParameterWidget::SetCamera(const kvfd::CameraInfo& camera)
 {
-    const auto general6 = [](double v) { return QString::number(v, 'g', 6); };
-    const auto general10 = [](double v) { return QString::number(v, 'g', 10); };
-    m_edits.name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
-    m_edits.width->setText(QString::number(camera.width));
-    m_edits.height->setText(QString::number(camera.height));
-    m_edits.ccdWidth->setText(general6(camera.ccd_width));
-    m_edits.ccdHeight->setText(general6(camera.ccd_height));
-    m_edits.focal->setText(general6(camera.focal / camera.pixel_size_x));
-    m_edits.x0->setText(general6(camera.x0));
-    m_edits.y0->setText(general6(camera.y0));
-    m_edits.k1->setText(general10(camera.k1));
-    m_edits.k2->setText(general10(camera.k2));
-    m_edits.k3->setText(general10(camera.k3));
-    m_edits.p1->setText(general10(camera.p1));
-    m_edits.p2->setText(general10(camera.p2));
-    m_edits.alpha->setText(general10(camera.alpha));
-    m_edits.beta->setText(general10(camera.beta));
-    m_edits.k4->setText(general10(camera.k4));
+    m_edits.Show(camera, 'g');
 }
 
 kvfd::CameraInfo CameraParameterWidget::GetCamera() const

@@ -50,11 +50,6 @@ QString Fixed6(double value)
     return QString::number(value, 'f', 6);
 }
 
-QString General10(double value)
-{
-    return QString::number(value, 'g', 10);
-}
-
 // A section title with a rule running to the right edge.
 QHBoxLayout* SectionTitle(QWidget* parent, const QString& text)
 {
@@ -252,22 +247,7 @@ void CameraSettingWidget::SetCamera(const kvfd::CameraInfo& camera)
 
 void CameraSettingWidget::ShowCamera(const kvfd::CameraInfo& camera)
 {
-    m_edits.name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
-    m_edits.width->setText(QString::number(camera.width));
-    m_edits.height->setText(QString::number(camera.height));
-    m_edits.ccdHeight->setText(Fixed6(camera.ccd_height));
-    m_edits.ccdWidth->setText(Fixed6(camera.ccd_width));
-    m_edits.focal->setText(Fixed6(camera.focal / camera.pixel_size_x));
-    m_edits.x0->setText(Fixed6(camera.x0));
-    m_edits.y0->setText(Fixed6(camera.y0));
-    m_edits.k1->setText(General10(camera.k1));
-    m_edits.k2->setText(General10(camera.k2));
-    m_edits.k3->setText(General10(camera.k3));
-    m_edits.p1->setText(General10(camera.p1));
-    m_edits.p2->setText(General10(camera.p2));
-    m_edits.alpha->setText(General10(camera.alpha));
-    m_edits.beta->setText(General10(camera.beta));
-    m_edits.k4->setText(General10(camera.k4));
+    m_edits.Show(camera, 'f');
 
     // An angle code outside 0..3 would leave the combo box without a
     // selection and read back as -1; it is shown, and kept, as 0°.
