@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading helpers shared by the GNSS text formats of kvgps (not exported).
+namespace kvgps::text {
+
+// Lines of a text file, without their line ends ("\n" or "\r\n") and without
+// a UTF-8 byte-order mark at the start. A line longer than kMaxLine ends the
+// reading and marks the file as damaged, so that a file that is not text
+// cannot make a single line fill the memory.
+class LineReader
+{
+public:
+    static constexpr std::size_t kMaxLine = 64 * 1024;
+
+    explicit LineReader(const std::string& path);
+
+    bool IsOpen() const { return m_open; }
+    // The next line; false at the end of the file or at damage.
+    bool Next(std::string& line);
+    bool Damaged() const { return m_damaged; }
+
+private:
+    std::ifstream m_file;
+    bool m_open = false;
+    bool m_first = true;
+    bool m_damaged = false;
+};
+
+// The text without the comment that a '#' starts, split at blanks, tabs and
+// commas; empty fields are dropped.
+std::vector<std::string_view> SplitFields(std::string_view line);
+
+// The whole text as a finite number (C syntax, a '.' decimal point, no blanks).
+bool ToNumber(std::string_view text, double& value);
+// The whole text as an integer.
+bool ToInteger(std::string_view text, long long& value);
+
+// Columns first to first + count - 1 (counted from 0) of a fixed-column
+// record, trimmed of blanks; empty where the line is shorter.
+std::string_view Column(std::string_view line, std::size_t first, std::size_t count);
+
+// Seconds since the GPS time origin (1980-01-06 00:00:00) of a calendar date
+// and time of day; false when a field is out of its range.
+bool GpsSeconds(long long year, long long month, long long day, long long hour, long long minute,
+                double second, double& seconds);
+
+constexpr double kSecondsPerWeek = 604800.0;
+
+} // namespace kvgps::text

@@ -1,0 +1,340 @@
+#include "kvgps/interpolatepos.h"
+
+#include "gnsstext.h"
+#include "kvgps/gpshelper.h"
+#include "rinexevents.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+namespace kvgps {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDeg = kPi / 180.0;
+
+using Fields = std::vector<std::string_view>;
+using Matrix = double[3][3];
+
+// One trajectory epoch: the antenna position and, when the file has them,
+// roll, pitch and heading in degrees.
+struct Epoch
+{
+    double time = 0.0;  // GPS seconds since 1980-01-06
+    double llh[3] = {}; // longitude, latitude (degrees), height (metres)
+    double xyz[3] = {};
+    double attitude[3] = {};
+};
+
+// One record of the block-adjusted POS file.
+struct BARecord
+{
+    std::string name;
+    double opk[3] = {}; // omega, phi, kappa in degrees
+};
+
+// "YYYY-MM-DD" or "YYYY/MM/DD"
+bool Date(std::string_view text, long long* ymd)
+{
+    const char separator = text.find('-', 1) != std::string_view::npos ? '-' : '/';
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t end = i < 2 ? text.find(separator) : text.size();
+        if (end == std::string_view::npos || !text::ToInteger(text.substr(0, end), ymd[i]))
+            return false;
+        text.remove_prefix(i < 2 ? end + 1 : end);
+    }
+    return true;
+}
+
+// "hh:mm:ss.sss"
+bool TimeOfDay(std::string_view text, long long& hour, long long& minute, double& second)
+{
+    const std::size_t first = text.find(':');
+    const std::size_t last = text.rfind(':');
+    if (first == std::string_view::npos || first == last)
+        return false;
+    return text::ToInteger(text.substr(0, first), hour)
+        && text::ToInteger(text.substr(first + 1, last - first - 1), minute)
+        && text::ToNumber(text.substr(last + 1), second);
+}
+
+// The time of a trajectory line from its first two fields.
+bool EpochTime(std::string_view first, std::string_view second, double& time)
+{
+    if (first.find_first_of("-/", 1) != std::string_view::npos) {
+        long long date[3] = {};
+        long long hour = 0, minute = 0;
+        double seconds = 0.0;
+        return Date(first, date) && TimeOfDay(second, hour, minute, seconds)
+            && text::GpsSeconds(date[0], date[1], date[2], hour, minute, seconds, time);
+    }
+    long long week = 0;
+    double sow = 0.0;
+    if (!text::ToInteger(first, week) || !text::ToNumber(second, sow) || week < 0 || week > 20000
+        || sow < 0.0 || sow >= text::kSecondsPerWeek)
+        return false;
+    time = double(week) * text::kSecondsPerWeek + sow;
+    return true;
+}
+
+bool ParseEpoch(const Fields& fields, Epoch& epoch)
+{
+    if (fields.size() != 5 && fields.size() != 8)
+        return false;
+    double lat = 0.0, lon = 0.0, h = 0.0;
+    if (!EpochTime(fields[0], fields[1], epoch.time) || !text::ToNumber(fields[2], lat)
+        || !text::ToNumber(fields[3], lon) || !text::ToNumber(fields[4], h) || std::fabs(lat) > 90.0
+        || std::fabs(lon) > 360.0 || std::fabs(h) > 1.0e6)
+        return false;
+    epoch.llh[0] = lon > 180.0 ? lon - 360.0 : lon;
+    epoch.llh[1] = lat;
+    epoch.llh[2] = h;
+    for (std::size_t i = 5; i < fields.size(); ++i) {
+        if (!text::ToNumber(fields[i], epoch.attitude[i - 5]))
+            return false;
+    }
+    GPSHelper::LL2ECEF(epoch.llh, epoch.xyz);
+    return true;
+}
+
+bool ParseBARecord(const Fields& fields, BARecord& record)
+{
+    if (fields.size() != 4 && fields.size() != 7)
+        return false;
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        double value = 0.0;
+        if (!text::ToNumber(fields[i], value))
+            return false;
+        if (i >= 4)
+            record.opk[i - 4] = value;
+    }
+    record.name = std::string(fields[0]);
+    return true;
+}
+
+// Reads the lines of a text table: lines before the first record are a
+// header; after it every line must be a record with the same field count.
+// width receives that count.
+template <class Record, class Parse>
+bool ReadTable(const std::string& path, Parse parse, std::vector<Record>& records,
+               std::size_t& width)
+{
+    text::LineReader reader(path);
+    if (!reader.IsOpen())
+        return false;
+    width = 0;
+    std::string line;
+    while (reader.Next(line)) {
+        const Fields fields = text::SplitFields(line);
+        if (fields.empty())
+            continue;
+        Record record;
+        const bool ok = parse(fields, record);
+        if (width == 0) {
+            if (!ok)
+                continue;
+            width = fields.size();
+        } else if (!ok || fields.size() != width) {
+            return false;
+        }
+        records.push_back(std::move(record));
+    }
+    return !reader.Damaged() && !records.empty();
+}
+
+bool ReadTrajectory(const std::string& path, std::vector<Epoch>& epochs, bool& attitude)
+{
+    std::size_t width = 0;
+    if (!ReadTable(path, ParseEpoch, epochs, width))
+        return false;
+    attitude = width == 8;
+    std::stable_sort(epochs.begin(), epochs.end(),
+                     [](const Epoch& a, const Epoch& b) { return a.time < b.time; });
+    epochs.erase(std::unique(epochs.begin(), epochs.end(),
+                             [](const Epoch& a, const Epoch& b) { return a.time == b.time; }),
+                 epochs.end());
+    return true;
+}
+
+double WrapDegrees(double angle)
+{
+    return angle - 360.0 * std::floor((angle + 180.0) / 360.0);
+}
+
+// The antenna at time t; false when the trajectory does not cover t.
+bool Interpolate(const std::vector<Epoch>& epochs, double t, Epoch& at)
+{
+    const auto next = std::lower_bound(epochs.begin(), epochs.end(), t,
+                                       [](const Epoch& e, double time) { return e.time < time; });
+    if (next == epochs.end())
+        return false;
+    if (next->time == t) {
+        at = *next;
+        return true;
+    }
+    if (next == epochs.begin())
+        return false;
+    const Epoch& a = *(next - 1);
+    const Epoch& b = *next;
+    const double w = (t - a.time) / (b.time - a.time);
+    at.time = t;
+    for (int i = 0; i < 3; ++i) {
+        at.xyz[i] = a.xyz[i] + w * (b.xyz[i] - a.xyz[i]);
+        at.attitude[i] = a.attitude[i] + w * WrapDegrees(b.attitude[i] - a.attitude[i]);
+    }
+    GPSHelper::ECEF2LL(at.xyz, at.llh);
+    return true;
+}
+
+void Multiply(const Matrix& a, const Matrix& b, Matrix& out)
+{
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            out[r][c] = a[r][0] * b[0][c] + a[r][1] * b[1][c] + a[r][2] * b[2][c];
+}
+
+void RotationX(double a, Matrix& m)
+{
+    const double c = std::cos(a), s = std::sin(a);
+    const Matrix r = {{1, 0, 0}, {0, c, -s}, {0, s, c}};
+    std::copy(&r[0][0], &r[0][0] + 9, &m[0][0]);
+}
+
+void RotationY(double a, Matrix& m)
+{
+    const double c = std::cos(a), s = std::sin(a);
+    const Matrix r = {{c, 0, s}, {0, 1, 0}, {-s, 0, c}};
+    std::copy(&r[0][0], &r[0][0] + 9, &m[0][0]);
+}
+
+void RotationZ(double a, Matrix& m)
+{
+    const double c = std::cos(a), s = std::sin(a);
+    const Matrix r = {{c, -s, 0}, {s, c, 0}, {0, 0, 1}};
+    std::copy(&r[0][0], &r[0][0] + 9, &m[0][0]);
+}
+
+// first * second * third
+void Compose(const Matrix& first, const Matrix& second, const Matrix& third, Matrix& out)
+{
+    Matrix partial;
+    Multiply(first, second, partial);
+    Multiply(partial, third, out);
+}
+
+// The camera's offset from the antenna in earth-centred axes.
+void OffsetToEcef(const double* offset, const Matrix& bodyToEnu, const double* llh, double* delta)
+{
+    double enu[3];
+    for (int r = 0; r < 3; ++r)
+        enu[r] = bodyToEnu[r][0] * offset[0] + bodyToEnu[r][1] * offset[1]
+            + bodyToEnu[r][2] * offset[2];
+    const double lon = llh[0] * kDeg, lat = llh[1] * kDeg;
+    const double sl = std::sin(lon), cl = std::cos(lon), sp = std::sin(lat), cp = std::cos(lat);
+    delta[0] = -sl * enu[0] - sp * cl * enu[1] + cp * cl * enu[2];
+    delta[1] = cl * enu[0] - sp * sl * enu[1] + cp * sl * enu[2];
+    delta[2] = cp * enu[1] + sp * enu[2];
+}
+
+void Append(std::string& out, double value, int decimals)
+{
+    char buffer[64];
+    // to_chars, unlike printf, does not follow the process locale's decimal comma.
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    out.append(buffer, result.ptr);
+}
+
+bool WriteOutput(const std::string& path, const std::string& content)
+{
+    {
+        std::ofstream file(path, std::ios::out | std::ios::binary | std::ios::trunc);
+        if (file.is_open()) {
+            file.write(content.data(), std::streamsize(content.size()));
+            file.close();
+            if (file)
+                return true;
+        }
+    }
+    std::remove(path.c_str());
+    return false;
+}
+
+} // namespace
+
+bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
+                    std::string output, double* offset)
+{
+    const double lever[3]
+        = {offset ? offset[0] : 0.0, offset ? offset[1] : 0.0, offset ? offset[2] : 0.0};
+    if (!std::isfinite(lever[0]) || !std::isfinite(lever[1]) || !std::isfinite(lever[2])
+        || output.empty())
+        return false;
+
+    std::vector<double> events;
+    if (!ReadRinexEvents(rinex, events) || events.empty())
+        return false;
+    std::vector<Epoch> epochs;
+    bool hasAttitude = false;
+    if (!ReadTrajectory(trajectory, epochs, hasAttitude))
+        return false;
+    // Names are given to events by their order, so a file that holds more or
+    // fewer records than there are events would put names on the wrong images.
+    std::vector<BARecord> records;
+    std::size_t baWidth = 0;
+    if (!baPos.empty()
+        && (!ReadTable(baPos, ParseBARecord, records, baWidth) || records.size() != events.size()))
+        return false;
+    const bool baAngles = baWidth == 7;
+
+    std::string content = baAngles || !hasAttitude
+        ? "name longitude latitude height omega phi kappa\n"
+        : "name longitude latitude height roll pitch heading\n";
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        Epoch antenna;
+        if (!Interpolate(epochs, events[i], antenna))
+            continue;
+        Matrix rotation = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+        double angles[3] = {};
+        Matrix a, b, c;
+        if (baAngles) {
+            std::copy(records[i].opk, records[i].opk + 3, angles);
+            RotationX(angles[0] * kDeg, a);
+            RotationY(angles[1] * kDeg, b);
+            RotationZ(angles[2] * kDeg, c);
+            Compose(a, b, c, rotation);
+        } else if (hasAttitude) {
+            std::copy(antenna.attitude, antenna.attitude + 3, angles);
+            angles[2] -= 360.0 * std::floor(angles[2] / 360.0);
+            RotationZ(-angles[2] * kDeg, a);
+            RotationX(angles[1] * kDeg, b);
+            RotationY(angles[0] * kDeg, c);
+            Compose(a, b, c, rotation);
+        }
+        double delta[3], camera[3], llh[3];
+        OffsetToEcef(lever, rotation, antenna.llh, delta);
+        for (int k = 0; k < 3; ++k)
+            camera[k] = antenna.xyz[k] + delta[k];
+        GPSHelper::ECEF2LL(camera, llh);
+
+        content += records.empty() ? std::to_string(i + 1) : records[i].name;
+        const double values[6] = {llh[0], llh[1], llh[2], angles[0], angles[1], angles[2]};
+        const int decimals[6] = {10, 10, 4, 6, 6, 6};
+        for (int k = 0; k < 6; ++k) {
+            content += ' ';
+            Append(content, values[k], decimals[k]);
+        }
+        content += '\n';
+        ++written;
+    }
+    return written > 0 && WriteOutput(output, content);
+}
+
+} // namespace kvgps
