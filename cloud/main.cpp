@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -46,7 +47,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kvcloud: %s\n", error.c_str());
         return 2;
     }
-    kvcloud::Service service(options, std::move(catalog));
+    std::unique_ptr<kvcloud::Dem> dem;
+    if (!options.demPath.empty()) {
+        dem = std::make_unique<kvcloud::Dem>();
+        if (!dem->Open(options.demPath, error)) {
+            std::fprintf(stderr, "kvcloud: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    kvcloud::Service service(options, std::move(catalog), std::move(dem));
     const int port = service.Bind();
     if (port <= 0) {
         std::fprintf(stderr, "kvcloud: cannot listen on %s:%d\n", options.host.c_str(),

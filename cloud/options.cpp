@@ -35,14 +35,17 @@ bool ToReal(std::string_view text, double& out)
 
 const char* Options::Usage()
 {
-    return "usage: kvcloud [--host ADDR] [--port N] [--data DIR] [--elevation M]\n"
+    return "usage: kvcloud [--host ADDR] [--port N] [--data DIR] [--elevation M] [--dem PATH]\n"
            "               [--delay-ms N] [--malformed] [--status S] [--status-number]\n"
            "               [--top-array] [--http-status N] [--calibration-size N]\n"
            "               [--empty-data] [--pad-bytes N] [--elevation-as-string]\n"
            "               [--fail-first N] [--stop-with-parent]\n"
            "  --port 0 picks a free port; the first line printed is\n"
            "  \"listening on HOST:PORT\". Each request is logged to stderr as\n"
-           "  \"GET <target> <status>\".\n";
+           "  \"GET <target> <status>\".\n"
+           "  --dem answers elevations from a raster GDAL reads (heights in metres,\n"
+           "  any coordinate system); positions outside it or on cells without data\n"
+           "  get the flat --elevation.\n";
 }
 
 bool Options::Parse(int argc, char** argv, std::string& error)
@@ -121,6 +124,10 @@ bool Options::Parse(int argc, char** argv, std::string& error)
                 error = "--elevation: not a number: " + std::string(text);
                 return false;
             }
+        } else if (arg == "--dem") {
+            if (!value(text))
+                return false;
+            demPath = std::string(text);
         } else if (arg == "--elevation-as-string") {
             elevationAsString = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -23,6 +23,7 @@ struct Options
     bool emptyData = false;         // "data" is [] or {}
     long long padBytes = 0;         // blanks appended to every JSON reply
     double elevation = 50.0;        // the flat terrain's height in metres
+    std::string demPath;            // terrain model answering elevations; flat where it has none
     bool elevationAsString = false; // elevation sent as a JSON string
 
     // Parses argv; on a bad command line returns false with a message in error.

@@ -47,9 +47,10 @@ bool IsWildcard(const std::string& host)
 
 } // namespace
 
-Service::Service(Options options, Catalog catalog)
+Service::Service(Options options, Catalog catalog, std::unique_ptr<Dem> dem)
     : m_options(std::move(options))
     , m_catalog(std::move(catalog))
+    , m_dem(std::move(dem))
     , m_server(std::make_unique<httplib::Server>())
 {
     m_cameraListBody = JsonBody(true, m_catalog.Cameras());
@@ -227,10 +228,14 @@ void Service::Elevation(const httplib::Request& req, httplib::Response& res) con
         SendJson(res, JsonBody(false, QJsonObject()));
         return;
     }
-    // Flat terrain for now: every valid position has the same height.
+    // Outside the terrain model, on its cells without data, or without one,
+    // the terrain is flat.
+    double height = m_options.elevation;
+    if (m_dem && !m_dem->Sample(lat, lng, height))
+        height = m_options.elevation;
     const QJsonValue elevation = m_options.elevationAsString
-        ? QJsonValue(QString::number(m_options.elevation, 'g', 15))
-        : QJsonValue(m_options.elevation);
+        ? QJsonValue(QString::number(height, 'g', 15))
+        : QJsonValue(height);
     SendJson(res, JsonBody(true, elevation));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog.h"
+#include "dem.h"
 #include "options.h"
 
 #include <QJsonValue>
@@ -22,12 +23,15 @@ namespace kvcloud {
 //                                                  the address of a calibration file
 //   GET /calibration/<file>                        the 128-byte calibration block
 //   GET /data/getcamera?uas_serial_id=             a camera by aircraft serial
-//   GET /bing/getelevationbypoint?lat_lng=LAT%2CLNG  terrain elevation
+//   GET /bing/getelevationbypoint?lat_lng=LAT%2CLNG  terrain elevation, from
+//                                                  the DEM where it has a
+//                                                  height, else the flat one
 // with the faults of Options injected into every reply.
 class Service
 {
 public:
-    Service(Options options, Catalog catalog);
+    // dem may be null: every position then has the flat height.
+    Service(Options options, Catalog catalog, std::unique_ptr<Dem> dem = nullptr);
     ~Service();
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
@@ -55,6 +59,7 @@ private:
 
     Options m_options;
     Catalog m_catalog;
+    std::unique_ptr<Dem> m_dem;
     std::unique_ptr<httplib::Server> m_server;
     int m_port = -1;
     std::string m_cameraListBody; // built once: the list may hold many cameras

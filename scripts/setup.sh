@@ -8,7 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   g++ cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtwebengine5-dev
-  libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev
+  libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev libgdal-dev
+  libimage-exiftool-perl
   xvfb xauth fonts-wqy-microhei
 )
 

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,6 +63,8 @@ private slots:
     void faults();
     void oddRequestsDoNoHarm_data();
     void oddRequestsDoNoHarm();
+    void dem_data();
+    void dem();
 
 private:
     QString Url(const QString& pathAndQuery) const { return m_cloud.Address() + pathAndQuery; }
@@ -218,6 +221,61 @@ void TestKvcloud::oddRequestsDoNoHarm()
     QFETCH(int, status);
     QCOMPARE(Fetch(Url(pathAndQuery)).status, status);
     QCOMPARE(Fetch(Url("/data/getcamera?uas_serial_id=SN0001")).status, 200); // still serving
+}
+
+void TestKvcloud::dem_data()
+{
+    QTest::addColumn<QString>("dem"); // "grid": the 3 x 2 grid below
+    QTest::addColumn<QString>("latLng");
+    QTest::addColumn<QJsonValue>("elevation"); // undefined: the server does not start
+
+    const QString real = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/dem/storml_elev.tif");
+    // Cell (50, 40) of the real DEM holds 2520 (see tests/data/dem/SOURCES.md).
+    QTest::newRow("real DEM, a cell centre")
+        << real << "46.0659729861912%2C-113.262865658724" << QJsonValue(2520.0);
+    QTest::newRow("real DEM, outside") << real << "30.5%2C114.25" << QJsonValue(7.0);
+    QTest::newRow("bilinear") << "grid"
+                              << "21.0%2C11.0" << QJsonValue(250.0);
+    QTest::newRow("edge: nearest centre") << "grid"
+                                          << "20.2%2C10.2" << QJsonValue(300.0);
+    QTest::newRow("beside no data: nearest") << "grid"
+                                             << "20.6%2C12.2" << QJsonValue(500.0);
+    QTest::newRow("on no data: flat") << "grid"
+                                      << "21.2%2C12.2" << QJsonValue(7.0);
+    QTest::newRow("missing DEM") << "/nowhere/测试.tif"
+                                 << "1%2C2" << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("not a DEM") << QStringLiteral(KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o")
+                               << "1%2C2" << QJsonValue(QJsonValue::Undefined);
+}
+
+// Heights from a DEM through GDAL, in the DEM's own coordinate system; the
+// flat height elsewhere.
+void TestKvcloud::dem()
+{
+    QFETCH(QString, dem);
+    QFETCH(QString, latLng);
+    QFETCH(QJsonValue, elevation);
+
+    QTemporaryDir dir;
+    if (dem == "grid") {
+        // Cell centres 10.5..12.5 E, 21.5 and 20.5 N; one cell without data.
+        dem = dir.filePath("grid.asc");
+        QFile grid(dem), prj(dir.filePath("grid.prj"));
+        QVERIFY(grid.open(QIODevice::WriteOnly) && prj.open(QIODevice::WriteOnly));
+        grid.write("ncols 3\nnrows 2\nxllcorner 10\nyllcorner 20\ncellsize 1\n"
+                   "NODATA_value -9999\n100 200 -9999\n300 400 500\n");
+        prj.write(R"(GEOGCS["GCS_WGS_1984",DATUM["D_WGS_1984",SPHEROID["WGS_1984",6378137.0,)"
+                  R"(298.257223563]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]])");
+    }
+    kvtest::CloudServer cloud({"--dem", dem, "--elevation", "7"});
+    QCOMPARE(cloud.Start(), !elevation.isUndefined());
+    if (elevation.isUndefined())
+        return;
+    const QJsonObject reply
+        = Object(Fetch(cloud.Address() + "/bing/getelevationbypoint?lat_lng=" + latLng));
+    QCOMPARE(reply.value("status"), QJsonValue("0"));
+    QVERIFY2(qAbs(reply.value("data").toDouble() - elevation.toDouble()) < 1e-6,
+             qPrintable(QString::number(reply.value("data").toDouble(), 'f', 9)));
 }
 
 QTEST_MAIN(TestKvcloud)
