@@ -1,0 +1,267 @@
+#include "project/kvshowprjinfodialog.h"
+
+#include "framework/formrows.h"
+#include "kvfd/kvconfiguration.h"
+#include "kvmath/geoprj.h"
+#include "kvmath/mathhelper.h"
+
+#include <QDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace {
+
+// Only the first rows decide the width of a column: the table may list many
+// thousands of images of much the same text width.
+constexpr int kSizingRows = 200;
+
+// The form's font size one point smaller, in the system's fixed-pitch family.
+QFont TableFont(const QFont& form)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (form.pointSize() > 1)
+        font.setPointSize(form.pointSize() - 1);
+    else if (form.pixelSize() > 1)
+        font.setPixelSize(form.pixelSize() - 1);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QString Fixed(double value)
+{
+    return QString::number(value, 'f', 6);
+}
+
+// The system's name with its datum in front, as the operator knows it
+// ("Xian 1980 ..."); the catalogue's own names may already start with it.
+QString DisplayName(const kvfd::CoordinateInfo& coordinate)
+{
+    const QString name
+        = QString::fromLocal8Bit(coordinate.name.data(), int(coordinate.name.size()));
+    QString datum;
+    if (coordinate.type == kvfd::CT_XIAN80)
+        datum = QStringLiteral("Xian 1980 ");
+    else if (coordinate.type == kvfd::CT_CGCS2000)
+        datum = QStringLiteral("CGCS2000 ");
+    return name.startsWith(datum.trimmed()) ? name : datum + name;
+}
+
+QString Local(const char* text)
+{
+    return QString::fromLocal8Bit(text);
+}
+
+} // namespace
+
+KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("KvShowPrjInfoWidget"));
+    setFixedSize(800, 600);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(30, 20, 30, 20);
+    layout->setSpacing(10);
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    auto addValue = [this, grid](int row, int column, const QString& caption, const char* name,
+                                 int span = 1) {
+        grid->addWidget(kvui::MakeLabel(this, caption), row, column, Qt::AlignTop);
+        QLabel* value = kvui::MakeLabel(this, QString(), name);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(value, row, column + 1, 1, span);
+        return value;
+    };
+    m_name = addValue(0, 0, tr("Name:"), "label_PrjInfo_Name");
+    m_meanHeight = addValue(0, 2, tr("Mean Elevation: "), "label_prjInfo_meanHeight");
+    m_operator = addValue(1, 0, tr("Operator: "), "label_prjInfo_Operator");
+    m_camera = addValue(1, 2, tr("Camera: "), "label_prjInfo_cameraName");
+    m_coordinate = addValue(2, 0, tr("Coordinate:"), "label_prjInfo_coordinate");
+    m_date = addValue(2, 2, tr("Date:"), "label_PrjInfo_WorkDate");
+    m_description = addValue(3, 0, tr("Description:"), "label_PrjInfo_describe", 3);
+    m_description->setWordWrap(true);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
+
+    layout->addWidget(kvui::MakeLabel(this, tr("Images:")));
+    m_table = new QTableWidget(0, 7, this);
+    m_table->setObjectName(QStringLiteral("table_imageInfo"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Name"), tr("X"), tr("Y"), tr("Z"), tr("Omega"), tr("Phi"), tr("Kappa")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    const QFont tableFont = TableFont(font());
+    m_table->setFont(tableFont);
+    m_table->horizontalHeader()->setFont(tableFont);
+    m_table->verticalHeader()->setFont(tableFont);
+    m_table->horizontalHeader()->setResizeContentsPrecision(kSizingRows);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    layout->addWidget(m_table, 1);
+
+    QPushButton* back = kvui::MakeButton(this, "ForwardBtn", tr("Back"), QSize(88, 32), "kvcombtn");
+    QPushButton* finish
+        = kvui::MakeButton(this, "finishBtn", tr("Finish"), QSize(88, 32), "kvcombtn");
+    QPushButton* exit = kvui::MakeButton(this, "cancelBtn", tr("Exit"), QSize(88, 32), "kvquitbtn");
+    finish->setDefault(true);
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(36);
+    buttons->addStretch();
+    buttons->addWidget(back);
+    buttons->addWidget(finish);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+
+    connect(finish, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_OkBtn_clicked);
+    connect(exit, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_CancelBtn_clicked);
+    connect(back, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_ForwardBtn_clicked);
+}
+
+void KvShowPrjInfoWidget::SetProject(const kvprj::KvProject& project)
+{
+    m_project = project;
+    ProjectPositions();
+    Fill();
+}
+
+void KvShowPrjInfoWidget::ProjectPositions()
+{
+    const int id = m_project.GetPrjInfo().coordinateId;
+    if (id == -1)
+        return;
+    const kvfd::CoordinateInfoSet systems
+        = kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet();
+    kvfd::CoordinateInfo target;
+    if (!systems.GetCoordinateByID(id, target))
+        return;
+    kvmath::GeoPrj transform;
+    if (!transform.Create(systems.GetWGS84(), target))
+        return;
+
+    // GeoPrj takes longitude and latitude in degrees, as the positions hold them.
+    kvfd::ImageInfoSet& images = m_project.GetImageInfoSet();
+    std::vector<int> indices;
+    std::vector<double> xs, ys, zs;
+    indices.reserve(std::size_t(images.ValidSize()));
+    for (int i = 0; i < images.Size(); ++i) {
+        if (const kvfd::ImageInfo* image = images.GetImage(i)) {
+            indices.push_back(i);
+            xs.push_back(image->GetEOP().X);
+            ys.push_back(image->GetEOP().Y);
+            zs.push_back(image->GetEOP().Z);
+        }
+    }
+    // Points that cannot be transformed keep their values; heights stay as
+    // they were whatever the transformation does with them.
+    transform.TransformMany(xs, ys, zs);
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        kvfd::ImageInfo* image = images.GetImage(indices[k]);
+        kvfd::EOP eop = image->GetEOP();
+        eop.X = xs[k];
+        eop.Y = ys[k];
+        image->SetEOP(eop);
+    }
+}
+
+void KvShowPrjInfoWidget::Fill()
+{
+    const kvprj::PrjInfo& info = m_project.GetPrjInfo();
+    m_name->setText(Local(info.name));
+    m_operator->setText(Local(info.prjOperator));
+    m_date->setText(Local(info.date));
+    m_description->setText(Local(info.description));
+    m_meanHeight->setText(QStringLiteral("%1").arg(info.meanElevation));
+
+    const kvfd::CameraInfoSet& cameras = m_project.GetCameraInfoSet();
+    const kvfd::CameraInfo* camera = cameras.GetCamera(cameras.Size() - 1);
+    m_camera->setText(camera ? Local(camera->name.c_str()) : QString());
+
+    // The local system (-1) has no name to show.
+    kvfd::CoordinateInfo coordinate;
+    if (info.coordinateId != -1
+        && kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet().GetCoordinateByID(
+            info.coordinateId, coordinate))
+        m_coordinate->setText(DisplayName(coordinate));
+
+    m_images = m_project.GetImageInfoSet();
+    FillTable();
+}
+
+void KvShowPrjInfoWidget::FillTable()
+{
+    m_table->setUpdatesEnabled(false);
+    m_table->clearContents();
+    m_table->setRowCount(m_images.ValidSize());
+    int row = 0;
+    for (int i = 0; i < m_images.Size() && row < m_table->rowCount(); ++i) {
+        const kvfd::ImageInfo* image = m_images.GetImage(i);
+        if (!image)
+            continue;
+        const kvfd::EOP& eop = image->GetEOP();
+        const QString texts[7] = {
+            QString::fromLocal8Bit(image->Name().data(), int(image->Name().size())),
+            Fixed(eop.X),
+            Fixed(eop.Y),
+            Fixed(eop.Z),
+            Fixed(kvmath::MathHelper::Rad2Deg(eop.Omega)),
+            Fixed(kvmath::MathHelper::Rad2Deg(eop.Phi)),
+            Fixed(kvmath::MathHelper::Rad2Deg(eop.Kappa)),
+        };
+        for (int column = 0; column < 7; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        ++row;
+    }
+    m_table->resizeColumnsToContents();
+    m_table->setUpdatesEnabled(true);
+}
+
+void KvShowPrjInfoWidget::slot_OkBtn_clicked()
+{
+    m_result = WR_NEXT;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void KvShowPrjInfoWidget::slot_CancelBtn_clicked()
+{
+    m_result = WR_CANCEL;
+    if (m_dialog)
+        m_dialog->reject();
+}
+
+void KvShowPrjInfoWidget::slot_ForwardBtn_clicked()
+{
+    m_result = WR_BACK;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+KvShowPrjInfoDialog::KvShowPrjInfoDialog(QWidget* parent)
+    : FrameDialog(parent)
+{
+    SetTitle(tr("Project Information"));
+    m_widget = SetContent<KvShowPrjInfoWidget>();
+}
+
+void KvShowPrjInfoDialog::SetProject(kvprj::KvProject* project)
+{
+    if (m_widget && project)
+        m_widget->SetProject(*project);
+}
+
+WResut ShowPreviewDialog(kvprj::KvProject& project)
+{
+    KvShowPrjInfoDialog dialog;
+    dialog.SetProject(&project);
+    return dialog.exec() == QDialog::Accepted ? dialog.Result() : WR_CANCEL;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "framework/basewidget.h"
+#include "framework/framedialog.h"
+#include "framework/kvshared.h"
+#include "kvprj/kvproject.h"
+#include "kvui_export.h"
+
+class QLabel;
+class QTableWidget;
+
+// The read-only summary of a project, the last page of the project wizard: its
+// description, camera and coordinate system, and every image with its position
+// in the project's coordinate system. Works on its own copy of the project.
+class KVUI_EXPORT KvShowPrjInfoWidget : public BaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit KvShowPrjInfoWidget(QWidget* parent = nullptr);
+
+    // Copies project, projects the copy's image positions (longitude and
+    // latitude in degrees) into the project's coordinate system and shows it.
+    void SetProject(const kvprj::KvProject& project);
+    WResut Result() const { return m_result; }
+    // The copy as shown, positions projected.
+    const kvprj::KvProject& Project() const { return m_project; }
+
+public Q_SLOTS:
+    void slot_OkBtn_clicked();
+    void slot_CancelBtn_clicked();
+    void slot_ForwardBtn_clicked();
+
+private:
+    void ProjectPositions();
+    void Fill();
+    void FillTable();
+
+    kvprj::KvProject m_project;
+    WResut m_result = WR_CANCEL;
+    kvfd::ImageInfoSet m_images;
+    QLabel* m_name = nullptr;
+    QLabel* m_meanHeight = nullptr;
+    QLabel* m_operator = nullptr;
+    QLabel* m_camera = nullptr;
+    QLabel* m_coordinate = nullptr;
+    QLabel* m_date = nullptr;
+    QLabel* m_description = nullptr;
+    QTableWidget* m_table = nullptr;
+};
+
+class KVUI_EXPORT KvShowPrjInfoDialog : public FrameDialog
+{
+    Q_OBJECT
+
+public:
+    explicit KvShowPrjInfoDialog(QWidget* parent = nullptr);
+
+    // Shows a copy of project; the project itself is never changed.
+    void SetProject(kvprj::KvProject* project);
+    WResut Result() const { return m_widget->Result(); }
+    KvShowPrjInfoWidget* Widget() const { return m_widget; }
+
+private:
+    KvShowPrjInfoWidget* m_widget;
+};
+
+// Shows the summary of a copy of project. The page's result (WR_NEXT for
+// Finish, WR_BACK for Back) when it was accepted, WR_CANCEL otherwise.
+KVUI_EXPORT WResut ShowPreviewDialog(kvprj::KvProject& project);
