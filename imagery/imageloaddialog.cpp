@@ -1,0 +1,345 @@
+#include "imagery/imageloaddialog.h"
+
+#include "framework/formrows.h"
+#include "framework/kvmessagebox.h"
+#include "framework/kvstyle.h"
+#include "kvfd/flagset.h"
+#include "kvfd/kvconststringfactory.h"
+#include "kvfd/pathhelper.h"
+#include "kvfd/stringconverter.h"
+#include "kvimage/kvimage.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kDuplicateImages = 118;
+constexpr int kNoImages = 119;
+
+QString FromNarrow(const std::string& path)
+{
+    std::wstring wide;
+    kvfd::StringConverter::Convert(path, wide);
+    return QString::fromStdWString(wide);
+}
+
+std::string ToNarrow(const QString& path)
+{
+    return kvfd::StringConverter::ToString(path.toStdWString());
+}
+
+} // namespace
+
+namespace kvui {
+
+QStringList ListImageFolder(const QString& directory)
+{
+    QDir dir(directory);
+    if (!dir.exists())
+        return {};
+    const QStringList names = dir.entryList({QStringLiteral("*.jpeg"), QStringLiteral("*.jpg"),
+                                             QStringLiteral("*.png"), QStringLiteral("*.bmp"),
+                                             QStringLiteral("*.tif"), QStringLiteral("*.tiff")},
+                                            QDir::Files | QDir::NoSymLinks);
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString& name : names)
+        paths << directory + QLatin1Char('/') + name;
+    return paths;
+}
+
+} // namespace kvui
+
+ImageLoadWidget::ImageLoadWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("ImageLoadWidget"));
+    setWindowTitle(QStringLiteral("ImageLoadWidget"));
+    setWindowModality(Qt::WindowModal);
+    setFixedSize(800, 600);
+    QPalette palette = this->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, QColor(241, 241, 241));
+        palette.setColor(group, QPalette::Window, QColor(221, 221, 221));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(221, 221, 221));
+    palette.setColor(QPalette::Disabled, QPalette::Window, QColor(221, 221, 221));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(40, 12, 40, 20);
+    grid->setVerticalSpacing(16);
+
+    auto* listRow = new QHBoxLayout();
+    listRow->setSpacing(24);
+    listRow->addWidget(kvui::MakeLabel(this, tr("Image List:"), "label"));
+    listRow->addSpacerItem(new QSpacerItem(450, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    QPushButton* browse = kvui::MakeButton(this, "browse_images_btn_", QString(), QSize(60, 32));
+    browse->setToolTip(tr("Add Image Path"));
+    QPushButton* view = kvui::MakeButton(this, "view_btn_", QString(), QSize(56, 32));
+    view->setToolTip(tr("Add Images"));
+    m_removeButton = kvui::MakeButton(this, "remove_btn_", QString(), QSize(56, 32));
+    m_removeButton->setToolTip(tr("Delete Selected Images"));
+    m_clearButton = kvui::MakeButton(this, "clear_btn_", QString(), QSize(56, 32));
+    m_clearButton->setToolTip(tr("Clear"));
+    for (QPushButton* button : {browse, view, m_removeButton, m_clearButton})
+        listRow->addWidget(button);
+    grid->addLayout(listRow, 0, 0);
+
+    m_table = new QTableWidget(this);
+    m_table->setObjectName(QStringLiteral("images_table_"));
+    m_table->setFixedSize(720, 450);
+    grid->addWidget(m_table, 1, 0);
+
+    auto* buttonRow = new QHBoxLayout();
+    buttonRow->setSpacing(36);
+    buttonRow->addSpacerItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    QPushButton* back = kvui::MakeButton(this, "forward_btn_", tr("Back"), QSize(88, 32));
+    QPushButton* next = kvui::MakeButton(this, "next_btn_", tr("Next"), QSize(88, 32));
+    QPushButton* quit = kvui::MakeButton(this, "quit_btn_", tr("Exit"), QSize(88, 32));
+    next->setDefault(true);
+    for (QPushButton* button : {back, next, quit})
+        buttonRow->addWidget(button);
+    grid->addLayout(buttonRow, 2, 0);
+
+    setTabOrder(m_table, browse);
+    setTabOrder(browse, view);
+    setTabOrder(view, m_removeButton);
+    setTabOrder(m_removeButton, m_clearButton);
+    setTabOrder(m_clearButton, back);
+    setTabOrder(back, next);
+    setTabOrder(next, quit);
+
+    InitListWidget();
+
+    connect(browse, &QPushButton::clicked, this, &ImageLoadWidget::OpenFolder);
+    connect(view, &QPushButton::clicked, this, &ImageLoadWidget::LoadImages);
+    connect(m_removeButton, &QPushButton::clicked, this, &ImageLoadWidget::Remove);
+    connect(m_clearButton, &QPushButton::clicked, this, &ImageLoadWidget::Clear);
+    connect(next, &QPushButton::clicked, this, &ImageLoadWidget::Next);
+    connect(quit, &QPushButton::clicked, this, &ImageLoadWidget::Quit);
+    connect(back, &QPushButton::clicked, this, &ImageLoadWidget::slot_Fowward);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &ImageLoadWidget::SelectionChanged);
+
+    m_clearButton->setEnabled(false);
+    m_removeButton->setEnabled(false);
+    kvui::SetStyleName(back, "kvcombtn");
+    kvui::SetStyleName(next, "kvcombtn");
+    kvui::SetStyleName(quit, "kvquitbtn");
+
+    QFont tableFont = font();
+    if (tableFont.pointSize() > 1)
+        tableFont.setPointSize(tableFont.pointSize() - 1);
+    tableFont.setFixedPitch(true);
+    m_table->setFont(tableFont);
+    m_table->horizontalHeader()->setFont(tableFont);
+    m_table->verticalHeader()->setFont(tableFont);
+}
+
+void ImageLoadWidget::InitListWidget()
+{
+    m_table->setColumnCount(2);
+    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Path")});
+    m_table->setColumnWidth(0, 120);
+    m_table->setColumnWidth(1, m_table->width() - 180);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The list may hold tens of thousands of images; nothing here fits columns
+    // to their contents, but the headers must not measure every row either.
+    m_table->horizontalHeader()->setResizeContentsPrecision(100);
+    m_table->verticalHeader()->setResizeContentsPrecision(100);
+}
+
+void ImageLoadWidget::SetProject(kvprj::KvProject* project)
+{
+    if (!project)
+        return;
+    m_project = project;
+    m_images.clear();
+    const kvfd::ImageInfoSet& images = project->GetImageInfoSet();
+    for (int i = 0; i < images.Size(); ++i) {
+        if (const kvfd::ImageInfo* image = images.GetImage(i))
+            m_images.insert(image->GetFullName());
+    }
+    UpdateTableWidget();
+}
+
+void ImageLoadWidget::OpenFolder()
+{
+    const QString directory = QFileDialog::getExistingDirectory(
+        this, tr("Open Directory"), GetDefaultPath(), QFileDialog::ShowDirsOnly);
+    if (directory.isEmpty() || !QDir(directory).exists())
+        return;
+    SetDefaultPath(directory, false);
+    const QStringList files = kvui::ListImageFolder(directory);
+    if (!files.isEmpty())
+        AddImages(files);
+}
+
+void ImageLoadWidget::LoadImages()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Add Images"), GetDefaultPath(),
+        QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
+    if (!files.isEmpty())
+        SetDefaultPath(files.first(), true);
+    AddImages(files);
+}
+
+void ImageLoadWidget::AddImages(const QStringList& paths)
+{
+    bool duplicate = false;
+    for (const QString& path : paths) {
+        if (!m_images.insert(ToNarrow(path)).second)
+            duplicate = true;
+    }
+    UpdateTableWidget();
+    if (duplicate)
+        KvMessageBox::Show(kvfd::KvGetConstString(kDuplicateImages), KvMessageBox::BT_OK);
+}
+
+void ImageLoadWidget::UpdateTableWidget()
+{
+    m_table->setUpdatesEnabled(false);
+    m_table->clearContents();
+    m_table->setRowCount(int(m_images.size()));
+    int row = 0;
+    for (const std::string& path : m_images) {
+        const QFileInfo info(FromNarrow(path));
+        m_table->setItem(row, 0, new QTableWidgetItem(info.fileName()));
+        m_table->setItem(row, 1, new QTableWidgetItem(info.path()));
+        ++row;
+    }
+    m_table->setUpdatesEnabled(true);
+    m_clearButton->setEnabled(!m_images.empty());
+}
+
+void ImageLoadWidget::SelectionChanged()
+{
+    m_removeButton->setEnabled(!m_table->selectedRanges().isEmpty());
+}
+
+void ImageLoadWidget::Remove()
+{
+    kvfd::FlagSet keep(int(m_images.size()), true);
+    for (const QTableWidgetSelectionRange& range : m_table->selectedRanges()) {
+        for (int row = range.topRow(); row <= range.bottomRow(); ++row)
+            keep.Reset(row);
+    }
+    std::set<std::string> kept;
+    int row = 0;
+    for (const std::string& path : m_images) {
+        if (keep.Test(row++))
+            kept.insert(kept.end(), path);
+    }
+    m_images.swap(kept);
+    UpdateTableWidget();
+}
+
+void ImageLoadWidget::Clear()
+{
+    m_images.clear();
+    UpdateTableWidget();
+}
+
+void ImageLoadWidget::UpdateProject()
+{
+    if (!m_project)
+        return;
+    kvfd::ImageInfoSet& images = m_project->GetImageInfoSet();
+    std::vector<bool> listed(std::size_t(images.Size()), false);
+    for (const std::string& path : m_images) {
+        const std::string name = kvfd::PathHelper::GetFileName(path);
+        const std::string directory = kvfd::PathHelper::GetFileDirectory(path);
+        int index = images.FindImage(name, directory);
+        if (index == -1)
+            index = images.AddImage(name, directory, kvfd::EOP(), 0, true);
+        if (std::size_t(index) >= listed.size())
+            listed.resize(std::size_t(images.Size()), false);
+        listed[std::size_t(index)] = true;
+    }
+    const kvfd::ImageInfoSet& constImages = images;
+    for (int i = 0; i < constImages.Size(); ++i) {
+        if (constImages.GetImage(i) && !listed[std::size_t(i)])
+            images.RemoveImage(i);
+    }
+
+    kvfd::CameraInfoSet& cameras = m_project->GetCameraInfoSet();
+    for (int i = 0; i < cameras.Size(); ++i) {
+        if (cameras.GetCamera(i))
+            return;
+    }
+    for (int i = 0; i < constImages.Size(); ++i) {
+        const kvfd::ImageInfo* image = constImages.GetImage(i);
+        if (!image)
+            continue;
+        kvfd::CameraInfo camera;
+        if (kvimage::GetCameraFormImage(image->GetFullName(), camera)) {
+            camera.id = 0;
+            cameras.AddCamera(camera);
+            return;
+        }
+    }
+}
+
+void ImageLoadWidget::Next()
+{
+    if (m_images.empty()) {
+        KvMessageBox::Show(kvfd::KvGetConstString(kNoImages), KvMessageBox::BT_OK);
+        return;
+    }
+    UpdateProject();
+    m_result = WR_NEXT;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void ImageLoadWidget::Quit()
+{
+    m_result = WR_CANCEL;
+    if (m_dialog)
+        m_dialog->reject();
+}
+
+void ImageLoadWidget::slot_Fowward()
+{
+    m_result = WR_BACK;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+ImageLoadDialog::ImageLoadDialog(QWidget* parent)
+    : FrameDialog(parent)
+{
+    SetTitle(tr("Import Images"));
+    m_widget = SetContent<ImageLoadWidget>();
+}
+
+void ImageLoadDialog::SetProject(kvprj::KvProject* project)
+{
+    m_widget->SetProject(project);
+}
+
+WResut ImageLoadDialog::Result() const
+{
+    return m_widget ? m_widget->Result() : WR_CANCEL;
+}
+
+WResut ShowImageDialog(kvprj::KvProject& project)
+{
+    ImageLoadDialog dialog;
+    dialog.SetProject(&project);
+    if (dialog.exec() != QDialog::Accepted)
+        return WR_CANCEL;
+    return dialog.Result();
+}
