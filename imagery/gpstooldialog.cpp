@@ -1,0 +1,153 @@
+#include "imagery/gpstooldialog.h"
+
+#include "framework/formrows.h"
+#include "framework/kvmessagebox.h"
+#include "framework/kvshared.h"
+#include "kvgps/interpolatepos.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <string>
+
+namespace {
+
+const char* const kSuccess = u8"计算成功！";
+const char* const kFailure = u8"计算失败！";
+
+} // namespace
+
+GPSToolWidget::GPSToolWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("GPSToolWidget"));
+    setFixedSize(580, 360);
+    const auto local = [](const char* text) { return QString::fromLocal8Bit(text); };
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(30, 16, 30, 16);
+    layout->setHorizontalSpacing(10);
+    layout->setVerticalSpacing(12);
+    layout->addWidget(kvui::MakeLabel(this, local(u8"GPS工具")), 0, 0, 1, 3);
+
+    const QSize editSize(0, 28);
+    const QSize buttonSize(60, 28);
+    const auto addRow
+        = [&](int row, const char* label, const char* edit, const char* button, const char* text) {
+              const kvui::BrowseRow made
+                  = kvui::AddBrowseRow(layout, row, 0, local(label), edit, editSize, button,
+                                       buttonSize, nullptr, nullptr);
+              made.browse->setText(local(text));
+              return made;
+          };
+    const kvui::BrowseRow rinex
+        = addRow(1, u8"机载RINEX", "gtw_rinex_", "gtw_open_rinex_", u8"打开");
+    const kvui::BrowseRow trajectory
+        = addRow(2, u8"轨迹文件", "gtw_trajectory_", "gtw_open_trajectory_", u8"打开");
+    const kvui::BrowseRow baPos
+        = addRow(3, u8"空三POS", "gtw_ba_pos_", "gtw_open_ba_pos_", u8"打开");
+    const kvui::BrowseRow pos = addRow(4, u8"输出POS", "gtw_pos_", "gtw_save_", u8"保存");
+    m_rinex = rinex.edit;
+    m_trajectory = trajectory.edit;
+    m_baPos = baPos.edit;
+    m_pos = pos.edit;
+
+    layout->addWidget(kvui::MakeLabel(this, local(u8"偏心距X Y Z")), 5, 0);
+    auto* offsets = new QHBoxLayout();
+    offsets->setSpacing(10);
+    const char* const names[3] = {"gtw_x_", "gtw_y_", "gtw_z_"};
+    const char* const presets[3] = {"-0.0562", "-0.002", "0.1052"};
+    for (int i = 0; i < 3; ++i) {
+        m_offset[i] = kvui::MakeLineEdit(this, names[i], editSize, nullptr);
+        m_offset[i]->setText(QLatin1String(presets[i]));
+        offsets->addWidget(m_offset[i]);
+    }
+    layout->addLayout(offsets, 5, 1);
+
+    auto* run = kvui::MakeButton(this, "gtw_run_", local(u8"执行"), QSize(88, 32));
+    auto* exit = kvui::MakeButton(this, "gtw_exit_", local(u8"退出"), QSize(88, 32));
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(36);
+    buttons->addStretch();
+    buttons->addWidget(run);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons, 6, 0, 1, 3);
+
+    connect(rinex.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenRinex);
+    connect(trajectory.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenTrajectory);
+    connect(baPos.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenBAPOS);
+    connect(pos.browse, &QPushButton::clicked, this, &GPSToolWidget::SavePOS);
+    connect(run, &QPushButton::clicked, this, &GPSToolWidget::Run);
+    connect(exit, &QPushButton::clicked, this, &GPSToolWidget::Quit);
+}
+
+void GPSToolWidget::Browse(QLineEdit* edit, const char* caption, const char* filter, bool save)
+{
+    const QString title = QString::fromLocal8Bit(caption);
+    const QString filters = QString::fromLocal8Bit(filter);
+    const QString file = save
+        ? QFileDialog::getSaveFileName(this, title, GetDefaultPath(), filters)
+        : QFileDialog::getOpenFileName(this, title, GetDefaultPath(), filters);
+    if (file.isEmpty())
+        return;
+    SetDefaultPath(file, true);
+    edit->setText(file);
+}
+
+void GPSToolWidget::OpenRinex()
+{
+    Browse(m_rinex, u8"打开机载RINEX数据", u8"观测文件(*.*o);;所有文件(*.*)", false);
+}
+
+void GPSToolWidget::OpenTrajectory()
+{
+    Browse(m_trajectory, u8"打开轨迹文件", u8"所有文件(*.*)", false);
+}
+
+void GPSToolWidget::OpenBAPOS()
+{
+    Browse(m_baPos, u8"打开空三POS数据", u8"POS文件(*.txt);;所有文件(*.*)", false);
+}
+
+void GPSToolWidget::SavePOS()
+{
+    Browse(m_pos, u8"保存POS", u8"POS文件(*.txt)", true);
+}
+
+void GPSToolWidget::Run()
+{
+    const std::string rinex = QString2String(m_rinex->text());
+    const std::string trajectory = QString2String(m_trajectory->text());
+    const std::string baPos = QString2String(m_baPos->text());
+    const std::string output = QString2String(m_pos->text());
+    if (rinex.empty() || trajectory.empty() || output.empty())
+        return;
+    double offset[3];
+    for (int i = 0; i < 3; ++i)
+        offset[i] = m_offset[i]->text().toDouble();
+    const bool ok = kvgps::InterpolatePOS(rinex, trajectory, baPos, output, offset);
+    KvMessageBox::Show(ok ? kSuccess : kFailure, KvMessageBox::BT_OK);
+}
+
+void GPSToolWidget::Quit()
+{
+    if (m_dialog)
+        m_dialog->reject();
+}
+
+GPSToolDialog::GPSToolDialog(QWidget* parent)
+    : FrameDialog(parent)
+{
+    SetTitle(tr("GPS TOOL"));
+    m_widget = SetContent<GPSToolWidget>();
+}
+
+void ShowGPSToolDialog(QWidget*)
+{
+    GPSToolDialog dialog;
+    dialog.exec();
+}
