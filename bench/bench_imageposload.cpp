@@ -1,0 +1,125 @@
+// How long the image-and-POS page takes to open over a large project and to
+// switch between its camera tabs: the table must not build a cell per image.
+//
+//   bench_imageposload [images]
+
+#include "imagery/imageposloaddialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableView>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+kvfd::CameraInfo Camera(const char* name, const char* fullname, int width, int height,
+                        double ccdWidth, double ccdHeight, double focal)
+{
+    kvfd::CameraInfo camera;
+    camera.name = name;
+    camera.fullname = fullname;
+    camera.width = width;
+    camera.height = height;
+    camera.ccd_width = ccdWidth;
+    camera.ccd_height = ccdHeight;
+    camera.focal = focal;
+    camera.pixel_size_x = ccdWidth / width;
+    camera.pixel_size_y = ccdHeight / height;
+    camera.x0 = width / 2.0;
+    camera.y0 = height / 2.0;
+    return camera;
+}
+
+double Since(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// Runs events until the window is on screen and painted.
+void WaitExposed(QWidget& widget)
+{
+    QElapsedTimer wait;
+    wait.start();
+    while (!(widget.windowHandle() && widget.windowHandle()->isExposed()) && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+
+    // The cameras of two real drones, as their photos' tags describe them.
+    kvprj::KvProject project;
+    kvfd::CameraInfo first = Camera("FC300S", "DJI FC300S", 4000, 2250, 6.16, 3.465, 3.61);
+    kvfd::CameraInfo second = Camera("FC8482", "DJI FC8482", 4032, 3024, 9.7, 7.275, 6.72);
+    first.id = 0;
+    second.id = 1;
+    project.GetCameraInfoSet().AddCamera(first);
+    project.GetCameraInfoSet().AddCamera(second);
+    kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+    images.Reserve(count);
+    for (int i = 0; i < count; ++i) {
+        kvfd::EOP eop;
+        eop.X = 114.3 + (i % 100) * 1e-4;
+        eop.Y = 30.5 + (i / 100) * 1e-4;
+        eop.Z = 120.0 + (i % 7);
+        eop.Kappa = (i % 2) * 3.14159;
+        const int camera = i < count / 2 ? 0 : 1;
+        char name[32];
+        std::snprintf(name, sizeof name, "DJI_%05d.JPG", i);
+        const int index
+            = images.AddImage(name, camera == 0 ? "/data/survey/flight 1" : "/data/survey/flight 2",
+                              eop, camera, true);
+        images.GetImageExt(index)->flight = 1 + i / 2500;
+    }
+
+    // The first window of a process pays for the display connection, fonts and
+    // style; an empty page takes that cost out of the figures below.
+    {
+        const auto start = std::chrono::steady_clock::now();
+        ImagePosLoadDialog warmUp;
+        warmUp.show();
+        WaitExposed(warmUp);
+        std::printf("first window of the process (empty page): %.1f ms\n", Since(start));
+    }
+
+    for (const bool fromFlight : {false, true}) {
+        const auto start = std::chrono::steady_clock::now();
+        ImagePosLoadDialog dialog;
+        dialog.Widget()->SetProject(&project, fromFlight);
+        dialog.show();
+        WaitExposed(dialog);
+        const double openMs = Since(start);
+        std::printf("%s mode, %d images over 2 cameras: open %.1f ms\n",
+                    fromFlight ? "flight" : "plain", count, openMs);
+
+        double worst = 0.0;
+        double total = 0.0;
+        const int switches = 6;
+        for (int k = 0; k < switches; ++k) {
+            const auto switchStart = std::chrono::steady_clock::now();
+            dialog.Widget()->SetCurrentCamera((k + 1) % 2);
+            QCoreApplication::processEvents();
+            const double ms = Since(switchStart);
+            worst = std::max(worst, ms);
+            total += ms;
+        }
+        std::printf("%s mode: tab switch %.1f ms on average, %.1f ms at worst (%d switches, %d "
+                    "rows shown)\n",
+                    fromFlight ? "flight" : "plain", total / switches, worst, switches,
+                    dialog.findChild<QTableView*>()->model()->rowCount());
+        dialog.hide();
+    }
+    return 0;
+}

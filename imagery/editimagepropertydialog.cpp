@@ -1,0 +1,247 @@
+#include "imagery/editimagepropertydialog.h"
+
+#include "framework/formrows.h"
+#include "framework/kvstyle.h"
+#include "kvfd/stringconverter.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int kTableWidth = 435;
+constexpr int kColumnWidth = 145;
+constexpr int kRowHeight = 30;
+
+QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers,
+                        const QStringList& names)
+{
+    auto* table = new QTableWidget(2, 3, parent);
+    table->setObjectName(QLatin1String(name));
+    table->setStyleSheet(QStringLiteral("gridline-color: rgb(12, 12, 12);"));
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->horizontalHeader()->setFixedHeight(kRowHeight);
+    for (int c = 0; c < 3; ++c) {
+        table->setColumnWidth(c, kColumnWidth);
+        auto* label = new QTableWidgetItem(names.at(c));
+        label->setFlags(label->flags() & ~Qt::ItemIsEditable);
+        label->setTextAlignment(Qt::AlignCenter);
+        table->setItem(0, c, label);
+        auto* value = new QTableWidgetItem();
+        value->setTextAlignment(Qt::AlignCenter);
+        table->setItem(1, c, value);
+    }
+    for (int r = 0; r < 2; ++r)
+        table->setRowHeight(r, kRowHeight);
+    table->setFixedSize(kTableWidth, kRowHeight * 3 + 2 * table->frameWidth());
+    return table;
+}
+
+QString LocalText(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.data(), int(text.size()));
+}
+
+// Replaces value by the cell's number; a cell without one leaves it.
+void ReadCell(const QTableWidget* table, int column, double factor, double& value)
+{
+    const QTableWidgetItem* item = table->item(1, column);
+    if (!item)
+        return;
+    bool ok = false;
+    const double number = item->text().trimmed().toDouble(&ok);
+    if (ok)
+        value = number * factor;
+}
+
+} // namespace
+
+EditImagePropertyWidget::EditImagePropertyWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("EditImagePropertyWidget"));
+    setFixedSize(515, 470);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 16, 40, 20);
+    layout->setSpacing(10);
+
+    auto* heading = kvui::MakeLabel(this, tr("POS Detail"), "eipw_title_");
+    layout->addWidget(heading);
+    m_tableXYZ = MakeTable(this, "tableWidget_XYZ", {tr("x"), tr("y"), tr("z")},
+                           {tr("X"), tr("Y"), tr("Z")});
+    m_tableOPK = MakeTable(this, "tableWidget_OPK", {tr("omega"), tr("phi"), tr("kappa")},
+                           {tr("Omega"), tr("Phi"), tr("Kappa")});
+    layout->addWidget(m_tableXYZ);
+    layout->addWidget(m_tableOPK);
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(kvui::MakeLabel(this, tr("Name: ")), 0, 0);
+    m_imageName = kvui::MakeLabel(this, tr("Image"), "m_ImageName");
+    grid->addWidget(m_imageName, 0, 1, 1, 2);
+    grid->addWidget(kvui::MakeLabel(this, tr("Path: ")), 1, 0);
+    m_imagePath = kvui::MakeLineEdit(this, "m_ImagePath", QSize(0, 30));
+    grid->addWidget(m_imagePath, 1, 1);
+    m_btnImagePath = kvui::MakeButton(this, "m_Btn_ImagePath", tr("..."), QSize(40, 30));
+    grid->addWidget(m_btnImagePath, 1, 2);
+    grid->addWidget(kvui::MakeLabel(this, tr("Flight: ")), 2, 0);
+    m_comboStripe = kvui::MakeComboBox(this, "m_Combox_Stripe", QSize(0, 28));
+    grid->addWidget(m_comboStripe, 2, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+
+    m_btnOK = kvui::MakeButton(this, "m_Btn_OK", tr("OK"), QSize(88, 32), "kvcombtn");
+    m_btnCancel = kvui::MakeButton(this, "m_Btn_Cancel", tr("Cancel"), QSize(88, 32), "kvquitbtn");
+    m_btnOK->setDefault(true);
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(36);
+    buttons->addStretch();
+    buttons->addWidget(m_btnOK);
+    buttons->addWidget(m_btnCancel);
+    layout->addLayout(buttons);
+
+    connect(m_btnOK, &QPushButton::clicked, this, &EditImagePropertyWidget::Accept);
+    connect(m_btnCancel, &QPushButton::clicked, this, &EditImagePropertyWidget::Reject);
+    connect(m_btnImagePath, &QPushButton::clicked, this, &EditImagePropertyWidget::SetPath);
+    connect(m_comboStripe, qOverload<int>(&QComboBox::activated), this,
+            &EditImagePropertyWidget::Slot_ComboxActivated);
+}
+
+void EditImagePropertyWidget::SetImage(const kvfd::ImageInfo& image, int flight)
+{
+    m_imageName->setText(LocalText(image.Name()));
+    m_imagePath->setText(LocalText(image.Path()));
+    BuildFlightList(flight);
+    m_preset = image.GetEOP();
+    ShowEOP(m_preset);
+}
+
+void EditImagePropertyWidget::SetImages(const std::vector<const kvfd::ImageInfo*>& images,
+                                        const std::vector<int>& flights)
+{
+    m_preset = kvfd::EOP();
+    m_imagePath->clear();
+    m_comboStripe->clear();
+    const kvfd::ImageInfo* first = nullptr;
+    bool samePath = true;
+    for (const kvfd::ImageInfo* image : images) {
+        if (!image)
+            continue;
+        if (!first)
+            first = image;
+        else if (image->Path() != first->Path())
+            samePath = false;
+    }
+    if (first && samePath)
+        m_imagePath->setText(LocalText(first->Path()));
+    if (!flights.empty() && std::all_of(flights.begin(), flights.end(), [&flights](int flight) {
+            return flight == flights.front();
+        }))
+        BuildFlightList(flights.front());
+}
+
+void EditImagePropertyWidget::BuildFlightList(int flight)
+{
+    m_comboStripe->clear();
+    m_comboStripe->addItem(QString());
+    for (int f = 1; f <= flight; ++f)
+        m_comboStripe->addItem(tr("Flight %1").arg(f));
+    m_comboStripe->addItem(tr("New Flight %1").arg(std::max(flight, 0) + 1));
+    m_comboStripe->setCurrentIndex(std::max(flight, 0));
+}
+
+void EditImagePropertyWidget::ShowEOP(const kvfd::EOP& eop)
+{
+    const double values[6] = {eop.X,
+                              eop.Y,
+                              eop.Z,
+                              eop.Omega * kDegreesPerRadian,
+                              eop.Phi * kDegreesPerRadian,
+                              eop.Kappa * kDegreesPerRadian};
+    for (int c = 0; c < 3; ++c) {
+        m_tableXYZ->item(1, c)->setText(QString::number(values[c], 'f', 6));
+        m_tableOPK->item(1, c)->setText(QString::number(values[c + 3], 'f', 6));
+    }
+}
+
+std::string EditImagePropertyWidget::GetPath() const
+{
+    std::string narrow;
+    kvfd::StringConverter::Convert(m_imagePath->text().toStdWString(), narrow);
+    return narrow;
+}
+
+int EditImagePropertyWidget::GetFlightIndex() const
+{
+    return m_comboStripe->currentIndex();
+}
+
+QString EditImagePropertyWidget::GetFlightText() const
+{
+    return m_comboStripe->currentText();
+}
+
+kvfd::EOP EditImagePropertyWidget::GetEOP() const
+{
+    kvfd::EOP eop = m_preset;
+    ReadCell(m_tableXYZ, 0, 1.0, eop.X);
+    ReadCell(m_tableXYZ, 1, 1.0, eop.Y);
+    ReadCell(m_tableXYZ, 2, 1.0, eop.Z);
+    ReadCell(m_tableOPK, 0, 1.0 / kDegreesPerRadian, eop.Omega);
+    ReadCell(m_tableOPK, 1, 1.0 / kDegreesPerRadian, eop.Phi);
+    ReadCell(m_tableOPK, 2, 1.0 / kDegreesPerRadian, eop.Kappa);
+    return eop;
+}
+
+void EditImagePropertyWidget::Accept()
+{
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void EditImagePropertyWidget::Reject()
+{
+    if (m_dialog)
+        m_dialog->reject();
+}
+
+void EditImagePropertyWidget::Slot_ComboxActivated(int index)
+{
+    const int count = m_comboStripe->count();
+    if (index < 0 || index != count - 1)
+        return;
+    // The last item offers a new flight: it becomes that flight, and the next
+    // new flight is offered after it.
+    m_comboStripe->setItemText(index, tr("Flight %1").arg(index));
+    m_comboStripe->setCurrentIndex(index);
+    m_comboStripe->addItem(tr("New Flight %1").arg(count));
+}
+
+void EditImagePropertyWidget::SetPath()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Set Path"), m_imagePath->text(), QFileDialog::ShowDirsOnly);
+    m_imagePath->setText(folder);
+}
+
+EditImagePropertyDialog::EditImagePropertyDialog(QWidget* parent)
+    : FrameDialog(parent)
+{
+    SetTitle(tr("Image Property"));
+    m_widget = SetContent<EditImagePropertyWidget>();
+}

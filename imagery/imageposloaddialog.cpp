@@ -1,0 +1,819 @@
+#include "imagery/imageposloaddialog.h"
+
+#include "camera/cameradialog.h"
+#include "framework/buttongroup.h"
+#include "framework/formrows.h"
+#include "framework/kvmessagebox.h"
+#include "imagery/editimagepropertydialog.h"
+#include "imagery/elevationdialog.h"
+#include "imagery/posloaddialog.h"
+#include "imagery/posmatch.h"
+#include "kvfd/kvconfiguration.h"
+#include "kvfd/kvconststringfactory.h"
+#include "kvimage/kvimage.h"
+#include "kvmath/mathhelper.h"
+#include "project/coordinatedialog.h"
+
+#include <QAbstractTableModel>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
+namespace {
+
+const char* const kTitle = u8"影像POS设置";
+const char* const kBadElevation = u8"平均高程无效，请输入数值！";
+constexpr int kCameraMissingText = 127;
+// Rows whose texts decide a column's width: the visible ones and this many
+// more, so a refresh costs the same for ten or ten thousand images.
+constexpr int kResizeSampleRows = 100;
+// Flight numbers the page accepts when several images are edited at once.
+constexpr int kFirstFlight = 1;
+constexpr int kLastFlight = 99998;
+
+// Flight-mode columns; plain mode shows the same from "Name" on.
+enum Column : int {
+    ColEnable,
+    ColUpdate,
+    ColFlight,
+    ColName,
+    ColX,
+    ColY,
+    ColZ,
+    ColOmega,
+    ColPhi,
+    ColKappa,
+    ColPath,
+    ColCount
+};
+constexpr int kPlainFirstColumn = ColName;
+
+QString LocalText(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.data(), int(text.size()));
+}
+
+// A camera slot that holds no camera: left by a removed camera tab, or filled
+// in so that a camera lands at the index its images carry.
+bool IsBlank(const kvfd::CameraInfo& camera)
+{
+    return camera == kvfd::CameraInfo();
+}
+
+} // namespace
+
+// Read-only view of the page's image set: row k is the k-th image of the
+// current camera, through the page's row-to-index list. Cells are made when
+// painted, so a refresh costs nothing per image.
+class ImageTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    struct Texts
+    {
+        QStringList headers; // all ColCount columns
+        QString flight;      // "Flight %1"
+        QString yes;
+        QString no;
+    };
+
+    ImageTableModel(const kvfd::ImageInfoSet& images, const std::vector<int>& rows, Texts texts,
+                    QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_images(images)
+        , m_rows(rows)
+        , m_texts(std::move(texts))
+        , m_checked(QStringLiteral(":/qaui/images/checked.png"))
+        , m_unchecked(QStringLiteral(":/qaui/images/unchecked.png"))
+    { }
+
+    // Call after the row list or the images changed.
+    void Reset(bool flightMode)
+    {
+        beginResetModel();
+        m_flightMode = flightMode;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        if (parent.isValid())
+            return 0;
+        return m_flightMode ? ColCount : ColCount - kPlainFirstColumn;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(m_rows.size()))
+            return QVariant();
+        const int i = m_rows[std::size_t(index.row())];
+        const kvfd::ImageInfo* image = m_images.GetImage(i);
+        const kvfd::ImageInfoExt* ext = m_images.GetImageExt(i);
+        if (!image || !ext)
+            return QVariant();
+        const int column = index.column() + (m_flightMode ? 0 : kPlainFirstColumn);
+        if (role == Qt::DecorationRole)
+            return column == ColEnable ? QVariant(ext->enabled ? m_checked : m_unchecked)
+                                       : QVariant();
+        if (role != Qt::DisplayRole)
+            return QVariant();
+        const kvfd::EOP& eop = image->GetEOP();
+        switch (column) {
+        case ColUpdate:
+            return ext->update ? m_texts.yes : m_texts.no;
+        case ColFlight:
+            return m_texts.flight.arg(ext->flight);
+        case ColName:
+            return LocalText(image->Name());
+        case ColX:
+            return QString::number(eop.X, 'f', 8);
+        case ColY:
+            return QString::number(eop.Y, 'f', 8);
+        case ColZ:
+            return QString::number(eop.Z, 'f', 8);
+        case ColOmega:
+            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Omega), 'f', 6);
+        case ColPhi:
+            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Phi), 'f', 6);
+        case ColKappa:
+            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Kappa), 'f', 6);
+        case ColPath:
+            return LocalText(image->Path());
+        default:
+            return QVariant();
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+            const int column = section + (m_flightMode ? 0 : kPlainFirstColumn);
+            return column >= 0 && column < m_texts.headers.size() ? m_texts.headers.at(column)
+                                                                  : QVariant();
+        }
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+    }
+
+private:
+    const kvfd::ImageInfoSet& m_images;
+    const std::vector<int>& m_rows;
+    Texts m_texts;
+    QIcon m_checked;
+    QIcon m_unchecked;
+    bool m_flightMode = false;
+};
+
+namespace {
+
+QPushButton* ToolButton(QWidget* parent, const char* name, const QString& toolTip, QSize size)
+{
+    QPushButton* button = kvui::MakeButton(parent, name, QString(), size);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QLabel* RowLabel(QWidget* parent, const QString& text)
+{
+    return kvui::MakeLabel(parent, text, nullptr, QSize(80, 0));
+}
+
+} // namespace
+
+ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
+    : BaseWidget(parent)
+{
+    setObjectName(QStringLiteral("ImagePosLoadWidget"));
+    resize(900, 680);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    layout->setContentsMargins(40, 16, 40, 24);
+
+    auto* elevationRow = new QHBoxLayout();
+    elevationRow->addWidget(RowLabel(this, tr("Elevation:")));
+    m_aveZ = kvui::MakeLineEdit(this, "iplw_ave_z_line_edit_", QSize(100, 30));
+    m_aveZ->setText(QStringLiteral("0"));
+    elevationRow->addWidget(m_aveZ);
+    elevationRow->addWidget(kvui::MakeLabel(this, tr("m")));
+    m_getElevation
+        = kvui::MakeButton(this, "iplw_getelevation_", tr("Get"), QSize(80, 32), "kvcombtn");
+    elevationRow->addWidget(m_getElevation);
+    elevationRow->addStretch();
+    layout->addLayout(elevationRow);
+
+    auto* coordinateRow = new QHBoxLayout();
+    coordinateRow->addWidget(RowLabel(this, tr("Coordinate:")));
+    m_coordinateEdit = kvui::MakeLineEdit(this, "iplw_coordinate_line_edit_", QSize(0, 30));
+    m_coordinateEdit->setMinimumWidth(240);
+    m_coordinateEdit->setMaximumWidth(300);
+    coordinateRow->addWidget(m_coordinateEdit);
+    m_coordinateOpen
+        = ToolButton(this, "iplw_coordinate_open_btn_", tr("Set Coordinate"), QSize(60, 32));
+    coordinateRow->addWidget(m_coordinateOpen);
+    coordinateRow->addStretch();
+    layout->addLayout(coordinateRow);
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("iplw_group_box_"));
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setSpacing(8);
+
+    auto* cameraRow = new QHBoxLayout();
+    cameraRow->addWidget(RowLabel(group, tr("Camera:")));
+    m_cameraEdit = kvui::MakeLineEdit(group, "iplw_camera_line_edit_", QSize(0, 30));
+    m_cameraEdit->setMinimumWidth(240);
+    m_cameraEdit->setMaximumWidth(300);
+    cameraRow->addWidget(m_cameraEdit);
+    m_cameraOpen = ToolButton(group, "iplw_cam_open_btn_", tr("Set Camera"), QSize(60, 32));
+    cameraRow->addWidget(m_cameraOpen);
+    cameraRow->addStretch();
+    groupLayout->addLayout(cameraRow);
+
+    auto* gnssRow = new QHBoxLayout();
+    gnssRow->addWidget(RowLabel(group, tr("GNSS/IMU：")));
+    m_posCount = kvui::MakeLabel(group, QString(), "iplw_pos_line_edit_");
+    m_posCount->setMinimumWidth(300);
+    gnssRow->addWidget(m_posCount);
+    m_posOpen = ToolButton(group, "iplw_pos_open_btn_", tr("Import POS"), QSize(60, 32));
+    gnssRow->addWidget(m_posOpen);
+    m_exif = ToolButton(group, "iplw_exif_btn_", tr("Read POS From EXIF"), QSize(60, 32));
+    gnssRow->addWidget(m_exif);
+    gnssRow->addStretch();
+    groupLayout->addLayout(gnssRow);
+
+    auto* imagesRow = new QHBoxLayout();
+    imagesRow->addWidget(RowLabel(group, tr("Images:")));
+    m_addImage = ToolButton(group, "iplw_add_image_btn_", tr("Add Image"), QSize(56, 32));
+    m_removeImages = ToolButton(group, "iplw_remove_selected_image_btn_",
+                                tr("Delete Selected Images"), QSize(56, 32));
+    m_clearImages = ToolButton(group, "iplw_clear_image_btn_", tr("Clear All"), QSize(56, 32));
+    m_editImages
+        = ToolButton(group, "iplw_edit_image_btn_", tr("Edit Selected Images"), QSize(56, 32));
+    for (QPushButton* button : {m_addImage, m_removeImages, m_clearImages, m_editImages})
+        imagesRow->addWidget(button);
+    imagesRow->addStretch();
+    groupLayout->addLayout(imagesRow);
+
+    ImageTableModel::Texts texts;
+    texts.headers
+        = QStringList {tr("Enable"), tr("Update"), tr("Flight"), tr("Name"),  tr("X"),   tr("Y"),
+                       tr("Z"),      tr("Omega"),  tr("Phi"),    tr("Kappa"), tr("Path")};
+    texts.flight = tr("Flight %1");
+    texts.yes = tr("Yes");
+    texts.no = tr("No");
+    m_model = new ImageTableModel(m_images, m_rows, std::move(texts), this);
+
+    m_table = new QTableView(group);
+    m_table->setObjectName(QStringLiteral("image_table_widget_"));
+    m_table->setMinimumHeight(200);
+    m_table->setMaximumSize(10000, 500);
+    m_table->setFrameShape(QFrame::NoFrame);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setResizeContentsPrecision(kResizeSampleRows);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QFont tableFont = font();
+    if (tableFont.pointSize() > 1)
+        tableFont.setPointSize(tableFont.pointSize() - 1);
+    tableFont.setFixedPitch(true);
+    tableFont.setStyleHint(QFont::TypeWriter);
+    m_table->setFont(tableFont);
+    m_table->horizontalHeader()->setFont(tableFont);
+    m_table->verticalHeader()->setFont(tableFont);
+    m_table->setModel(m_model);
+
+    m_tabs = new ButtonGroup(group);
+    m_tabs->setObjectName(QStringLiteral("iplw_tab_"));
+    m_tabs->setMinimumWidth(52);
+    m_tabs->setStyleSheet(QStringLiteral("QWidget#iplw_tab_{\nborder: 0px;\n}"));
+
+    auto* tableRow = new QHBoxLayout();
+    tableRow->addWidget(m_table);
+    tableRow->addWidget(m_tabs);
+    groupLayout->addLayout(tableRow);
+    layout->addWidget(group);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(36);
+    buttons->addStretch();
+    m_back = kvui::MakeButton(this, "iplw_back_btn_", tr("Back"), QSize(88, 32), "kvcombtn");
+    m_next = kvui::MakeButton(this, "iplw_next_btn_", tr("Next"), QSize(88, 32), "kvcombtn");
+    m_quit = kvui::MakeButton(this, "iplw_quit_btn_", tr("Exit"), QSize(88, 32), "kvquitbtn");
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_next);
+    buttons->addWidget(m_quit);
+    layout->addLayout(buttons);
+
+    connect(m_addImage, &QPushButton::clicked, this, &ImagePosLoadWidget::AddImages);
+    connect(m_clearImages, &QPushButton::clicked, this, &ImagePosLoadWidget::ClearImages);
+    connect(m_quit, &QPushButton::clicked, this, &ImagePosLoadWidget::ClickCancel);
+    connect(m_back, &QPushButton::clicked, this, &ImagePosLoadWidget::ClickForward);
+    connect(m_next, &QPushButton::clicked, this, &ImagePosLoadWidget::ClickNext);
+    connect(m_editImages, &QPushButton::clicked, this, &ImagePosLoadWidget::EditImages);
+    connect(m_removeImages, &QPushButton::clicked, this, &ImagePosLoadWidget::RemoveImages);
+    connect(m_cameraOpen, &QPushButton::clicked, this, &ImagePosLoadWidget::SetCamera);
+    connect(m_coordinateOpen, &QPushButton::clicked, this, &ImagePosLoadWidget::SetCoordinate);
+    connect(m_tabs, qOverload<int>(&ButtonGroup::SetCurrent), this,
+            &ImagePosLoadWidget::SetCurrentCamera);
+    connect(m_tabs, &ButtonGroup::Remove, this, &ImagePosLoadWidget::RemoveCamera);
+    connect(m_getElevation, &QPushButton::clicked, this, &ImagePosLoadWidget::SetElevation);
+    connect(m_exif, &QPushButton::clicked, this, &ImagePosLoadWidget::SetExifPOS);
+    connect(m_posOpen, &QPushButton::clicked, this, &ImagePosLoadWidget::SetPOS);
+
+    UpdateTable();
+}
+
+ImagePosLoadWidget::~ImagePosLoadWidget()
+{
+    // The model reads members that are gone before Qt deletes the children.
+    m_table->setModel(nullptr);
+    delete m_model;
+}
+
+void ImagePosLoadWidget::SetProject(kvprj::KvProject* project, bool fromFlight)
+{
+    m_fromFlight = fromFlight;
+    m_project = project;
+    if (!project)
+        return;
+    m_cameras = project->GetCameraInfoSet();
+    m_images = project->GetImageInfoSet();
+    ShowCameraName();
+
+    const kvprj::PrjInfo& info = project->GetPrjInfo();
+    m_aveZ->setText(QString::number(info.meanElevation, 'g', 6));
+    m_coordinate = kvfd::CoordinateInfo();
+    if (!kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet().GetCoordinateByID(
+            info.coordinateId, m_coordinate)) {
+        // A system this installation does not know still belongs to the
+        // project: keep its id so that "Next" does not replace it.
+        m_coordinate = kvfd::CoordinateInfo();
+        m_coordinate.id = info.coordinateId;
+    }
+    ShowCoordinateName();
+
+    // Every camera gets its tab, and so does every camera index that images
+    // carry without a camera record: otherwise those images could never be
+    // given a camera and "Next" would stay blocked.
+    std::set<int> tabs;
+    for (int i = 0; i < m_cameras.Size(); ++i) {
+        const kvfd::CameraInfo* camera = std::as_const(m_cameras).GetCamera(i);
+        if (camera && !IsBlank(*camera))
+            tabs.insert(i);
+    }
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        if (image && image->GetCamera() >= 0)
+            tabs.insert(image->GetCamera());
+    }
+    m_tabs->AddGroups(std::vector<int>(tabs.begin(), tabs.end()));
+
+    if (!m_fromFlight) {
+        for (int i = 0; i < m_images.Size(); ++i) {
+            if (kvfd::ImageInfoExt* ext = m_images.GetImageExt(i))
+                ext->enabled = false;
+        }
+    }
+    UpdateTable();
+}
+
+const kvfd::CameraInfo* ImagePosLoadWidget::CurrentCameraRecord() const
+{
+    return m_cameras.GetCamera(m_currentCamera);
+}
+
+void ImagePosLoadWidget::PutCamera(int index, const kvfd::CameraInfo& camera)
+{
+    if (index < 0)
+        return;
+    // Cameras are found by the index their images carry, so the camera goes
+    // to that slot; appending would hand it to another camera's images.
+    while (m_cameras.Size() < index)
+        m_cameras.AddCamera(kvfd::CameraInfo());
+    if (kvfd::CameraInfo* slot = m_cameras.GetCamera(index))
+        *slot = camera;
+    else
+        m_cameras.AddCamera(camera);
+}
+
+void ImagePosLoadWidget::ShowCameraName()
+{
+    const kvfd::CameraInfo* camera = CurrentCameraRecord();
+    m_cameraEdit->setText(camera ? LocalText(camera->name) : QString());
+}
+
+void ImagePosLoadWidget::ShowCoordinateName()
+{
+    m_coordinateEdit->setText(LocalText(m_coordinate.name));
+}
+
+void ImagePosLoadWidget::DetectCamera()
+{
+    const kvfd::CameraInfo* current = CurrentCameraRecord();
+    const bool known
+        = current && (current->ccd_width > 0 || current->ccd_height > 0 || current->focal > 0);
+    if (!known) {
+        for (int i = 0; i < m_images.Size(); ++i) {
+            const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+            if (!image || image->GetCamera() != m_currentCamera)
+                continue;
+            kvfd::CameraInfo camera;
+            if (kvimage::GetCameraFormImage(image->GetFullName(), camera)) {
+                camera.id = m_currentCamera;
+                PutCamera(m_currentCamera, camera);
+                break;
+            }
+        }
+    }
+    ShowCameraName();
+}
+
+void ImagePosLoadWidget::UpdateTable()
+{
+    m_rows.clear();
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        if (image && image->GetCamera() == m_currentCamera)
+            m_rows.push_back(i);
+    }
+    m_model->Reset(m_fromFlight);
+    if (m_fromFlight) {
+        for (int c = 0; c < ColCount; ++c)
+            m_table->setColumnWidth(c, 80);
+    } else {
+        m_table->setColumnWidth(0, 120);
+        for (int c = 1; c <= 6; ++c)
+            m_table->setColumnWidth(c, 80);
+        m_table->setColumnWidth(7, 200);
+    }
+    m_editImages->setVisible(m_fromFlight);
+    m_table->resizeColumnsToContents();
+}
+
+void ImagePosLoadWidget::UpdateMatchCount()
+{
+    int enabled = 0;
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(i);
+        if (ext && ext->enabled)
+            ++enabled;
+    }
+    m_posCount->setText(QStringLiteral("%1/%2").arg(enabled).arg(m_images.ValidSize()));
+}
+
+std::vector<int> ImagePosLoadWidget::SelectedImages() const
+{
+    std::set<int> rows;
+    const QItemSelection selection = m_table->selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.insert(row);
+    }
+    std::vector<int> images;
+    for (int row : rows) {
+        if (row >= 0 && row < int(m_rows.size()))
+            images.push_back(m_rows[std::size_t(row)]);
+    }
+    return images;
+}
+
+void ImagePosLoadWidget::AddImages()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Add Images"), GetDefaultPath(),
+        QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
+    AddImageFiles(files);
+}
+
+void ImagePosLoadWidget::AddImageFiles(const QStringList& files)
+{
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        m_images.AddImage(QString2String(info.fileName()), QString2String(info.absolutePath()),
+                          kvfd::EOP(), m_currentCamera, false);
+    }
+    DetectCamera();
+    UpdateTable();
+    if (!files.isEmpty())
+        SetDefaultPath(files.first(), true);
+}
+
+void ImagePosLoadWidget::RemoveImages()
+{
+    for (int i : SelectedImages())
+        m_images.RemoveImage(i);
+    UpdateTable();
+}
+
+void ImagePosLoadWidget::ClearImages()
+{
+    for (int i : m_rows)
+        m_images.RemoveImage(i);
+    UpdateTable();
+}
+
+void ImagePosLoadWidget::ClickCancel()
+{
+    m_result = WR_CANCEL;
+    if (m_dialog)
+        m_dialog->reject();
+}
+
+void ImagePosLoadWidget::ClickForward()
+{
+    m_result = WR_BACK;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void ImagePosLoadWidget::ClickNext()
+{
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        if (!image)
+            continue;
+        const kvfd::CameraInfo* camera = m_cameras.GetCamera(image->GetCamera());
+        if (!camera || camera->ccd_width <= 0 || camera->ccd_height <= 0) {
+            KvMessageBox::Show(kvfd::KvGetConstString(kCameraMissingText), KvMessageBox::BT_OK);
+            return;
+        }
+    }
+    // An empty or mistyped elevation would otherwise reach the project as 0.
+    bool elevationOk = false;
+    const double elevation = m_aveZ->text().trimmed().toDouble(&elevationOk);
+    if (!elevationOk || !std::isfinite(elevation)) {
+        KvMessageBox::Show(kBadElevation, KvMessageBox::BT_OK);
+        m_aveZ->setFocus();
+        return;
+    }
+
+    if (!m_fromFlight) {
+        for (int i = 0; i < m_images.Size(); ++i) {
+            const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(i);
+            if (ext && !ext->enabled)
+                m_images.RemoveImage(i);
+        }
+    }
+
+    if (m_project) {
+        // Removed camera tabs leave empty slots so that the tabs keep their
+        // numbers while the page is open; the project gets the cameras without
+        // them and its images the cameras' new indices.
+        kvfd::CameraInfoSet cameras;
+        std::vector<int> newIndex(std::size_t(m_cameras.Size()), -1);
+        for (int c = 0; c < m_cameras.Size(); ++c) {
+            const kvfd::CameraInfo* camera = std::as_const(m_cameras).GetCamera(c);
+            if (!camera || IsBlank(*camera))
+                continue;
+            kvfd::CameraInfo kept = *camera;
+            const int index = cameras.Size();
+            if (kept.id == c)
+                kept.id = index;
+            newIndex[std::size_t(c)] = cameras.AddCamera(kept);
+        }
+        for (int i = 0; i < m_images.Size(); ++i) {
+            kvfd::ImageInfo* image = m_images.GetImage(i);
+            if (image && image->GetCamera() >= 0 && image->GetCamera() < int(newIndex.size()))
+                image->SetCamera(newIndex[std::size_t(image->GetCamera())]);
+        }
+        m_project->SetCameraInfoSet(cameras);
+        m_project->SetImageInfoSet(m_images);
+        m_project->GetPrjInfo().meanElevation = elevation;
+        m_project->GetPrjInfo().coordinateId = m_coordinate.id;
+    }
+    m_result = WR_NEXT;
+    if (m_dialog)
+        m_dialog->accept();
+}
+
+void ImagePosLoadWidget::EditImages()
+{
+    const std::vector<int> selected = SelectedImages();
+    if (selected.empty())
+        return;
+    EditImagePropertyDialog dialog;
+    EditImagePropertyWidget* editor = dialog.Widget();
+    if (selected.size() == 1) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(selected.front());
+        const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(selected.front());
+        if (!image || !ext)
+            return;
+        editor->SetImage(*image, ext->flight);
+    } else {
+        std::vector<const kvfd::ImageInfo*> images;
+        std::vector<int> flights;
+        for (int i : selected) {
+            const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(i);
+            images.push_back(std::as_const(m_images).GetImage(i));
+            flights.push_back(ext ? ext->flight : 0);
+        }
+        editor->SetImages(images, flights);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    const std::string path = editor->GetPath();
+    const int flight = editor->GetFlightIndex();
+    if (selected.size() == 1) {
+        kvfd::ImageInfo* image = m_images.GetImage(selected.front());
+        kvfd::ImageInfoExt* ext = m_images.GetImageExt(selected.front());
+        if (flight >= 0)
+            ext->flight = flight;
+        // An emptied path would leave the image without its folder.
+        if (!path.empty())
+            image->SetPath(path);
+        image->SetEOP(editor->GetEOP());
+    } else {
+        const bool setFlight
+            = !editor->GetFlightText().isEmpty() && flight >= kFirstFlight && flight <= kLastFlight;
+        for (int i : selected) {
+            kvfd::ImageInfo* image = m_images.GetImage(i);
+            kvfd::ImageInfoExt* ext = m_images.GetImageExt(i);
+            if (!image || !ext)
+                continue;
+            if (!path.empty())
+                image->SetPath(path);
+            if (setFlight)
+                ext->flight = flight;
+        }
+    }
+    UpdateTable();
+}
+
+void ImagePosLoadWidget::SetCamera()
+{
+    kvfd::CameraInfo camera;
+    if (const kvfd::CameraInfo* current = CurrentCameraRecord())
+        camera = *current;
+    if (!ShowCameraDialog(camera, true))
+        return;
+    camera.id = m_currentCamera;
+    PutCamera(m_currentCamera, camera);
+    ShowCameraName();
+}
+
+void ImagePosLoadWidget::SetCoordinate()
+{
+    if (ShowCoordinateDialog(m_coordinate))
+        ShowCoordinateName();
+}
+
+void ImagePosLoadWidget::SetCurrentCamera(int index)
+{
+    m_currentCamera = index;
+    DetectCamera();
+    UpdateTable();
+}
+
+void ImagePosLoadWidget::RemoveCamera(int index, int current)
+{
+    if (current >= 0)
+        SetCurrentCamera(current);
+    else if (index == m_currentCamera)
+        SetCurrentCamera(0);
+    // The slot is emptied rather than removed: the cameras after it keep
+    // their indices, which their images and the other tabs refer to.
+    if (kvfd::CameraInfo* camera = m_cameras.GetCamera(index))
+        *camera = kvfd::CameraInfo();
+    while (m_cameras.Size() > 0 && IsBlank(*m_cameras.GetCamera(m_cameras.Size() - 1)))
+        m_cameras.RemoveCamera(m_cameras.Size() - 1);
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        if (image && image->GetCamera() == index)
+            m_images.RemoveImage(i);
+    }
+    UpdateTable();
+}
+
+void ImagePosLoadWidget::SetElevation()
+{
+    ElevationDialog dialog;
+    for (int i = 0; i < m_images.Size(); ++i) {
+        if (const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i)) {
+            dialog.Widget()->SetPosition(image->GetEOP().X, image->GetEOP().Y);
+            break;
+        }
+    }
+    if (dialog.exec() == QDialog::Accepted)
+        m_aveZ->setText(QString::number(dialog.Widget()->Elevation(), 'g', 6));
+}
+
+void ImagePosLoadWidget::SetPOS()
+{
+    PosLoadDialog dialog;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PosLoadWidget* pos = dialog.Widget();
+    ApplyPosRecords(pos->GetPosDatas(), pos->GetMatchType(), pos->IsLatLong());
+}
+
+void ImagePosLoadWidget::ApplyPosRecords(std::vector<PosData> records, PosMatchType type,
+                                         bool latLong)
+{
+    if (type == PosMatchOrder)
+        kvui::RenameRecordsInOrder(records, m_images, m_currentCamera);
+    kvui::MatchPosRecords(records, type, m_images, m_currentCamera);
+    UpdateMatchCount();
+    UpdateTable();
+    m_coordinate = kvui::ChooseCoordinate(records, latLong);
+    ShowCoordinateName();
+}
+
+void ImagePosLoadWidget::SetExifPOS()
+{
+    std::vector<int> indices;
+    std::vector<std::string> paths;
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        if (image && image->GetCamera() == m_currentCamera) {
+            indices.push_back(i);
+            paths.push_back(image->GetFullName());
+        }
+    }
+
+    // Each iteration reads one file; only the list of positions found is
+    // shared. The images themselves are updated afterwards, in image order,
+    // so the result does not depend on which thread finished first.
+    std::vector<std::pair<int, kvfd::EOP>> found;
+    const int count = int(indices.size());
+#pragma omp parallel for schedule(dynamic)
+    for (int k = 0; k < count; ++k) {
+        double lla[3] = {0.0, 0.0, 0.0};
+        if (!kvimage::GetGPSFromImage(paths[std::size_t(k)], lla))
+            continue;
+        if (!(std::fabs(lla[0]) > 1e-6 && std::fabs(lla[1]) > 1e-6 && std::fabs(lla[2]) > 1e-6))
+            continue;
+        kvfd::EOP eop;
+        eop.X = lla[0];
+        eop.Y = lla[1];
+        eop.Z = lla[2];
+#pragma omp critical(kvui_exif_positions)
+        found.emplace_back(k, eop);
+    }
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    std::vector<PosData> records;
+    records.reserve(found.size());
+    for (const auto& [k, eop] : found) {
+        const int i = indices[std::size_t(k)];
+        kvfd::ImageInfo* image = m_images.GetImage(i);
+        kvfd::ImageInfoExt* ext = m_images.GetImageExt(i);
+        image->SetEOP(eop);
+        ext->enabled = true;
+        records.push_back(PosData {image->Name(), eop});
+    }
+    m_coordinate = kvui::ChooseCoordinate(records, true);
+    ShowCoordinateName();
+    UpdateMatchCount();
+    UpdateTable();
+}
+
+ImagePosLoadDialog::ImagePosLoadDialog()
+    : FrameDialog(nullptr)
+{
+    SetTitle(QString::fromLocal8Bit(kTitle));
+    m_widget = SetContent<ImagePosLoadWidget>();
+}
+
+WResut ShowImagePosLoadDialog(kvprj::KvProject& project, bool fromFlight)
+{
+    ImagePosLoadDialog dialog;
+    dialog.Widget()->SetProject(&project, fromFlight);
+    if (dialog.exec() != QDialog::Accepted)
+        return WR_CANCEL;
+    return dialog.Widget()->Result();
+}
+
+WResut ShowImagePosDialog(kvprj::KvProject& project, bool fromFlight)
+{
+    return ShowImagePosLoadDialog(project, fromFlight);
+}
+
+#include "imageposloaddialog.moc"

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "framework/basewidget.h"
+#include "framework/framedialog.h"
+#include "framework/kvshared.h"
+#include "imagery/posdata.h"
+#include "kvfd/camerainfo.h"
+#include "kvfd/coordinateinfo.h"
+#include "kvfd/imageinfoset.h"
+#include "kvprj/kvproject.h"
+#include "kvui_export.h"
+
+#include <QStringList>
+#include <vector>
+
+class ButtonGroup;
+class ImageTableModel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The wizard page that assembles a project's images camera by camera with
+// their positions: average elevation, coordinate system, the camera of each
+// camera tab and, per tab, its images with positions from a POS file or from
+// the images' GPS tags. It edits copies of the project's cameras and images
+// and writes them back only on "Next"; "Back" and "Exit" leave the project as
+// it was.
+//
+// In flight mode (a project built from a flight mission) the images keep
+// their enabled flags and the table shows flight, enable and update columns;
+// in plain mode every image starts disabled, receives the flag with a
+// position, and images still without one are dropped on "Next".
+class KVUI_EXPORT ImagePosLoadWidget : public BaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImagePosLoadWidget(QWidget* parent = nullptr);
+    ~ImagePosLoadWidget() override;
+
+    // Takes a working copy of the project (not owned; written on "Next").
+    void SetProject(kvprj::KvProject* project, bool fromFlight);
+    WResut Result() const { return m_result; }
+
+    // What SetPOS does once the POS dialog was accepted: renames the records
+    // for order matching, gives them to the current camera's images, shows the
+    // match count and chooses the coordinate system.
+    void ApplyPosRecords(std::vector<PosData> records, PosMatchType type, bool latLong);
+    // What AddImages does with the chosen files.
+    void AddImageFiles(const QStringList& files);
+
+    const kvfd::ImageInfoSet& Images() const { return m_images; }
+    const kvfd::CameraInfoSet& Cameras() const { return m_cameras; }
+    const kvfd::CoordinateInfo& Coordinate() const { return m_coordinate; }
+    int CurrentCamera() const { return m_currentCamera; }
+    // Image index of each table row, in row order.
+    const std::vector<int>& RowImages() const { return m_rows; }
+
+public Q_SLOTS:
+    void AddImages();
+    void ClearImages();
+    void ClickCancel();
+    void ClickForward();
+    void ClickNext();
+    void EditImages();
+    void RemoveImages();
+    void SetCamera();
+    void SetCoordinate();
+    void SetCurrentCamera(int index);
+    void RemoveCamera(int index, int current);
+    void SetElevation();
+    void SetExifPOS();
+    void SetPOS();
+
+private:
+    void DetectCamera();
+    void UpdateTable();
+    void UpdateMatchCount();
+    void ShowCameraName();
+    void ShowCoordinateName();
+    // Puts camera at index, so that the images carrying that index find it.
+    void PutCamera(int index, const kvfd::CameraInfo& camera);
+    const kvfd::CameraInfo* CurrentCameraRecord() const;
+    std::vector<int> SelectedImages() const;
+
+    kvfd::CoordinateInfo m_coordinate;
+    kvfd::CameraInfoSet m_cameras;
+    kvfd::ImageInfoSet m_images;
+    kvprj::KvProject* m_project = nullptr;
+    int m_currentCamera = 0;
+    bool m_fromFlight = false;
+    WResut m_result = WR_CANCEL;
+    std::vector<int> m_rows;
+
+    QLineEdit* m_aveZ = nullptr;
+    QPushButton* m_getElevation = nullptr;
+    QLineEdit* m_coordinateEdit = nullptr;
+    QPushButton* m_coordinateOpen = nullptr;
+    QLineEdit* m_cameraEdit = nullptr;
+    QPushButton* m_cameraOpen = nullptr;
+    QLabel* m_posCount = nullptr;
+    QPushButton* m_posOpen = nullptr;
+    QPushButton* m_exif = nullptr;
+    QPushButton* m_addImage = nullptr;
+    QPushButton* m_removeImages = nullptr;
+    QPushButton* m_clearImages = nullptr;
+    QPushButton* m_editImages = nullptr;
+    QTableView* m_table = nullptr;
+    ImageTableModel* m_model = nullptr;
+    ButtonGroup* m_tabs = nullptr;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_quit = nullptr;
+};
+
+// The frame around ImagePosLoadWidget.
+class KVUI_EXPORT ImagePosLoadDialog : public FrameDialog
+{
+    Q_OBJECT
+
+public:
+    ImagePosLoadDialog();
+
+    ImagePosLoadWidget* Widget() const { return m_widget; }
+
+private:
+    ImagePosLoadWidget* m_widget = nullptr;
+};
+
+// Runs the page on project. Returns the page's result when it ended with
+// "Next" or "Back", WR_CANCEL otherwise; only "Next" changes the project.
+KVUI_EXPORT WResut ShowImagePosLoadDialog(kvprj::KvProject& project, bool fromFlight);
+// The same as ShowImagePosLoadDialog.
+KVUI_EXPORT WResut ShowImagePosDialog(kvprj::KvProject& project, bool fromFlight);
