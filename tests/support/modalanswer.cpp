@@ -85,23 +85,34 @@ ModalAnswer& ModalAnswer::Do(std::function<void(QWidget*)> action)
 
 void ModalAnswer::Arm(int timeoutMs)
 {
-    m_before = OpenModals();
+    m_before.clear();
+    for (QWidget* w : OpenModals())
+        m_before << QPointer<QWidget>(w);
     m_remainingMs = timeoutMs;
     m_done = false;
     m_error.clear();
     m_timer.start();
 }
 
+bool ModalAnswer::WasOpenBefore(QWidget* w) const
+{
+    for (const QPointer<QWidget>& before : m_before) {
+        if (before == w)
+            return true;
+    }
+    return false;
+}
+
 void ModalAnswer::Poll()
 {
     m_remainingMs -= kPollMs;
     for (QWidget* w : OpenModals()) {
-        if (m_before.contains(w))
+        if (WasOpenBefore(w))
             continue;
         // Another dialog that opens first (a progress dialog, say) is not the
         // one this answer is for when it lacks the button to click.
         if (!m_button.isEmpty() && !FindNamed(w, m_button)) {
-            m_before.insert(w);
+            m_before << QPointer<QWidget>(w);
             continue;
         }
         m_timer.stop();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QTimer>
@@ -57,7 +58,10 @@ private:
     QString m_button;
     std::function<void(QWidget*)> m_action;
     QTimer m_timer;
-    QSet<QWidget*> m_before;
+    // Dialogs open when armed (and dialogs passed over), watched so that a new
+    // dialog built where a destroyed one lived is not taken for it.
+    QList<QPointer<QWidget>> m_before;
+    bool WasOpenBefore(QWidget* w) const;
     QPointer<QWidget> m_dialog;
     QStringList m_seenTexts;
     int m_remainingMs = 0;

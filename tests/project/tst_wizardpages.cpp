@@ -1,0 +1,276 @@
+// The project wizard end to end with its real pages, answered as an operator
+// would: real drone photos in a folder whose name holds Chinese and a space,
+// positions from their EXIF tags or from a POS file.
+
+#include "framework/kvshared.h"
+#include "imagery/imageloaddialog.h"
+#include "imagery/imageposloaddialog.h"
+#include "imagery/posloaddialog.h"
+#include "kvprj/kvproject.h"
+#include "modalanswer.h"
+#include "project/createproject.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
+
+namespace {
+
+const QString kPhotos = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/");
+
+// DJI_0024.JPG records 46.8428646111111 N, 91.9936966666667 W, 198.409 m.
+constexpr double kLatitude = 46.8428646111111;
+constexpr double kLongitude = -91.9936966666667;
+constexpr double kAltitude = 198.409;
+// "UTM zone 15N"
+constexpr int kUtm15N = 32615;
+
+void SetText(QWidget* root, const char* name, const QString& text)
+{
+    if (auto* edit = kvtest::Find<QLineEdit>(root, QLatin1String(name)))
+        edit->setText(text);
+}
+
+QString Text(QWidget* root, const char* name)
+{
+    if (auto* edit = kvtest::Find<QLineEdit>(root, QLatin1String(name)))
+        return edit->text();
+    if (auto* label = kvtest::Find<QLabel>(root, QLatin1String(name)))
+        return label->text();
+    return QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+bool SameImages(const kvfd::ImageInfoSet& a, const kvfd::ImageInfoSet& b)
+{
+    if (a.ValidSize() != b.ValidSize())
+        return false;
+    std::vector<const kvfd::ImageInfo*> left, right;
+    for (int i = 0; i < a.Size(); ++i)
+        if (a.GetImage(i))
+            left.push_back(a.GetImage(i));
+    for (int i = 0; i < b.Size(); ++i)
+        if (b.GetImage(i))
+            right.push_back(b.GetImage(i));
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        if (left[i]->GetFullName() != right[i]->GetFullName() || left[i]->GetEOP() != right[i]->GetEOP()
+            || left[i]->GetCamera() != right[i]->GetCamera())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestWizardPages : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+    QStringList m_photos;
+
+    // The four pages answered in turn; pagePos positions the images on the
+    // image-and-POS page before its Next is clicked.
+    bool RunWizard(kvprj::KvProject& project, const std::function<void(QWidget*)>& pagePos,
+                   QStringList* previewTexts = nullptr)
+    {
+        kvtest::ModalAnswer description, images, positions, preview;
+        description.ExpectTitle(QStringLiteral("Project Information"))
+            .Do([&](QWidget* dialog) {
+                SetText(dialog, "prj_name", QStringLiteral("东湖 测区"));
+                images.Arm();
+            })
+            .Click(QStringLiteral("prj_nextBtn"))
+            .Arm();
+        images.ExpectTitle(QStringLiteral("Import Images"))
+            .Do([&](QWidget* dialog) {
+                dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos);
+                positions.Arm();
+            })
+            .Click(QStringLiteral("next_btn_"));
+        positions.ExpectTitle(QStringLiteral("影像POS设置"))
+            .Do([&](QWidget* dialog) {
+                pagePos(dialog);
+                preview.Arm();
+            })
+            .Click(QStringLiteral("iplw_next_btn_"));
+        preview.ExpectTitle(QStringLiteral("Project Information"))
+            .Do([&](QWidget* dialog) {
+                if (previewTexts) {
+                    for (const char* name : {"label_PrjInfo_Name", "label_prjInfo_coordinate",
+                                             "label_prjInfo_cameraName"})
+                        *previewTexts << Text(dialog, name);
+                    auto* table = kvtest::Find<QTableWidget>(dialog, QStringLiteral("table_imageInfo"));
+                    *previewTexts << (table && table->rowCount() ? table->item(0, 1)->text() : QString());
+                }
+            })
+            .Click(QStringLiteral("finishBtn"));
+
+        const bool finished = ShowCreateProjectDialog(project, false);
+        for (const kvtest::ModalAnswer* answer : {&description, &images, &positions, &preview})
+            if (!answer->Done())
+                qWarning("%s", qPrintable(answer->Error()));
+        return finished && preview.Done();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.filePath(QStringLiteral("测试 目录"));
+        QVERIFY(QDir().mkpath(m_folder));
+        // Two photos of the same camera and one without any EXIF.
+        for (const auto& [from, to] : {std::pair {"DJI_0024.JPG", "DJI_0024.JPG"},
+                                       std::pair {"DJI_0024.JPG", "DJI_0025.JPG"},
+                                       std::pair {"drone-testdata-agung-1-example.jpg", "no_exif.jpg"}}) {
+            const QString target = m_folder + QLatin1Char('/') + QLatin1String(to);
+            QVERIFY(QFile::copy(kPhotos + QLatin1String(from), target));
+            m_photos << target;
+        }
+    }
+
+    void FromExifPositions()
+    {
+        kvprj::KvProject project;
+        QStringList preview;
+        QString coordinateShown;
+        QVERIFY(RunWizard(
+            project,
+            [&](QWidget* dialog) {
+                dialog->findChild<ImagePosLoadWidget*>()->SetExifPOS();
+                coordinateShown = Text(dialog, "iplw_coordinate_line_edit_");
+            },
+            &preview));
+
+        QCOMPARE(coordinateShown, QStringLiteral("UTM zone 15N"));
+        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("东湖 测区"));
+        QCOMPARE(project.GetPrjInfo().coordinateId, kUtm15N);
+        // The photo without a position leaves the project on Next.
+        const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+        QCOMPARE(images.ValidSize(), 2);
+        for (int i = 0; i < images.Size(); ++i) {
+            const kvfd::ImageInfo* image = images.GetImage(i);
+            if (!image)
+                continue;
+            QVERIFY(QString::fromStdString(image->Name()).startsWith(QLatin1String("DJI_002")));
+            QCOMPARE(QString::fromStdString(image->Path()), m_folder);
+            QVERIFY(qAbs(image->GetEOP().X - kLongitude) < 1e-9);
+            QVERIFY(qAbs(image->GetEOP().Y - kLatitude) < 1e-9);
+            QVERIFY(qAbs(image->GetEOP().Z - kAltitude) < 1e-6);
+        }
+        // The camera came from the first photo's tags.
+        const kvfd::CameraInfo* camera = project.GetCameraInfoSet().GetCamera(0);
+        QVERIFY(camera);
+        QCOMPARE(camera->width, 4000);
+        QVERIFY(camera->ccd_width > 0 && camera->focal > 3.0);
+
+        // The preview showed the name, the system and easting in metres.
+        QCOMPARE(preview.value(0), QStringLiteral("东湖 测区"));
+        QCOMPARE(preview.value(1), QStringLiteral("UTM zone 15N"));
+        QVERIFY2(preview.value(3).toDouble() > 100000.0, qPrintable(preview.value(3)));
+
+        // Saved and reopened, the project is the same.
+        const QString path = m_dir.filePath(QStringLiteral("东湖 测区.db"));
+        QVERIFY(project.SavePrj(QString2String(path)));
+        kvprj::KvProject reopened;
+        QVERIFY(reopened.OpenPrj(QString2String(path)));
+        QVERIFY(SameImages(project.GetImageInfoSet(), reopened.GetImageInfoSet()));
+        QCOMPARE(reopened.GetPrjInfo().coordinateId, kUtm15N);
+        QCOMPARE(*reopened.GetCameraInfoSet().GetCamera(0), *camera);
+    }
+
+    void FromPosFile()
+    {
+        const QString posPath = m_folder + QStringLiteral("/位置 pos.txt");
+        QFile pos(posPath);
+        QVERIFY(pos.open(QIODevice::WriteOnly));
+        pos.write("name lon lat h omega phi kappa\n"
+                  "dji_0024 114.30 30.50 120.5 0 0 90\n"
+                  "\n"
+                  "DJI_0025 114.31 30.51 121.5 1 2 -90\n"
+                  "IMG_9999 114.32 30.52 122.5 0 0 0\n");
+        pos.close();
+
+        kvprj::KvProject project;
+        QVERIFY(RunWizard(project, [&](QWidget* dialog) {
+            kvtest::ModalAnswer import;
+            import.ExpectTitle(QStringLiteral("Import GNSS/IMU"))
+                .Do([&](QWidget* posDialog) {
+                    auto* widget = posDialog->findChild<PosLoadWidget*>();
+                    widget->LoadFile(posPath);
+                    SetText(posDialog, "plw_begin_line_edit_", QStringLiteral("2"));
+                    kvtest::Find<QComboBox>(posDialog, QStringLiteral("plw_match_combox_"))
+                        ->setCurrentIndex(PosMatchWithoutExt);
+                    kvtest::Find<QCheckBox>(posDialog, QStringLiteral("plw_is_longlat_"))
+                        ->setChecked(true);
+                })
+                .Click(QStringLiteral("plw_ok_btn_"))
+                .Arm();
+            dialog->findChild<ImagePosLoadWidget*>()->SetPOS();
+            QVERIFY2(import.Done(), qPrintable(import.Error()));
+            QCOMPARE(Text(dialog, "iplw_pos_line_edit_"), QStringLiteral("2/3"));
+        }));
+
+        QCOMPARE(project.GetPrjInfo().coordinateId, 32650);
+        const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+        QCOMPARE(images.ValidSize(), 2);
+        const kvfd::ImageInfo* second = images.GetImage(images.FindImage("DJI_0025.JPG", QString2String(m_folder)));
+        QVERIFY(second);
+        QCOMPARE(second->GetEOP().X, 114.31);
+        // Only ID, X, Y and Z were labelled: the angles keep their defaults.
+        QCOMPARE(second->GetEOP().Z, 121.5);
+        QCOMPARE(second->GetEOP().Kappa, 0.0);
+    }
+
+    void FlightProjectSkipsTheImagePage()
+    {
+        kvprj::KvProject project;
+        project.GetImageInfoSet().AddImage("DJI_0024.JPG", QString2String(m_folder), kvfd::EOP(), 0, true);
+        kvfd::CameraInfo camera;
+        camera.id = 0;
+        camera.ccd_width = 6.17;
+        camera.ccd_height = 3.47;
+        camera.focal = 3.61;
+        project.GetCameraInfoSet().AddCamera(camera);
+
+        QStringList titles;
+        kvtest::ModalAnswer description, positions, preview;
+        description.Do([&](QWidget* dialog) {
+                       SetText(dialog, "prj_name", QStringLiteral("flight"));
+                       positions.Arm();
+                   })
+            .Click(QStringLiteral("prj_nextBtn"))
+            .Arm();
+        positions.ExpectTitle(QStringLiteral("影像POS设置"))
+            .Do([&](QWidget*) { preview.Arm(); })
+            .Click(QStringLiteral("iplw_next_btn_"));
+        preview.ExpectTitle(QStringLiteral("Project Information")).Click(QStringLiteral("finishBtn"));
+
+        QVERIFY(ShowCreateProjectDialog(project, true));
+        VERIFY_ANSWERED(positions);
+        VERIFY_ANSWERED(preview);
+        // In flight mode images without a position stay.
+        QCOMPARE(project.GetImageInfoSet().ValidSize(), 1);
+        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("flight"));
+    }
+
+    void ExitOnTheLastPageLeavesTheProject()
+    {
+        kvprj::KvProject project;
+        kvprj::CopyText(project.GetPrjInfo().name, "kept");
+        kvtest::ModalAnswer description, images;
+        description.Do([&](QWidget*) { images.Arm(); }).Click(QStringLiteral("prj_nextBtn")).Arm();
+        images.Do([&](QWidget* dialog) { dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos); })
+            .Click(QStringLiteral("quit_btn_"));
+        QVERIFY(!ShowCreateProjectDialog(project, false));
+        VERIFY_ANSWERED(images);
+        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("kept"));
+        QCOMPARE(project.GetImageInfoSet().Size(), 0);
+    }
+};
+
+QTEST_MAIN(TestWizardPages)
+#include "tst_wizardpages.moc"
