@@ -172,6 +172,7 @@ void AddHostScreenshots(ScreenshotRegistry& registry)
     registry.Add(QStringLiteral("title_widget"), FrameWithAllButtons);
     registry.Add(QStringLiteral("title_widget2"), StartPageFrame);
     registry.Add(QStringLiteral("little_title_widget"), LittleTitle);
+    AddWizardScreenshots(registry);
 }
 
 std::unique_ptr<kvkernel::AISContext> DemoProject()

@@ -12,6 +12,8 @@ namespace kvhost {
 
 // Every dialog and panel that "kvhost --screenshot" pictures, one line each.
 void AddHostScreenshots(ScreenshotRegistry& registry);
+// The project wizard's pages and the image, POS and GNSS dialogs.
+void AddWizardScreenshots(ScreenshotRegistry& registry);
 
 // A small unsaved project of two flights, for pictures and demonstrations.
 std::unique_ptr<kvkernel::AISContext> DemoProject();

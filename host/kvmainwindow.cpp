@@ -119,6 +119,7 @@ void KvMainWindow::BuildMenus()
     m_menus[int(MenuId::Framework)]->setObjectName(QStringLiteral("kv_menu_framework"));
     m_menus[int(MenuId::Help)]->setObjectName(QStringLiteral("kv_menu_help"));
 
+    BuildProjectMenus();
     QAction* open = AddMenuAction(MenuId::File, tr("&Open Project…"),
                                   QStringLiteral("kv_action_open"), [this] { ChooseProject(); });
     open->setShortcut(QKeySequence::Open);
@@ -500,6 +501,8 @@ void KvMainWindow::ShowSummary()
     m_closeAction->setEnabled(open);
     m_viewerAction->setEnabled(open);
     m_cameraAction->setEnabled(open);
+    for (QAction* action : qAsConst(m_projectActions))
+        action->setEnabled(open);
 
     if (!open) {
         m_projectLabel->setText(tr("No project open"));

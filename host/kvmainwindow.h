@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -11,12 +12,16 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QToolButton;
 
 namespace kvfd {
 struct CameraInfo;
 }
 namespace kvkernel {
 class AISContext;
+}
+namespace kvprj {
+class KvProject;
 }
 
 // The host's main window. It owns the open project and registers it as the
@@ -89,6 +94,23 @@ public Q_SLOTS:
     void RefreshCameraDatabase();
     // Downloads a camera by its ids and offers it to the open project.
     void GetCameraFromCloud();
+
+    // Runs the project wizard on a new project; a finished project is saved
+    // where the operator chooses and becomes the open one.
+    void NewProject();
+    // The wizard's pages on the open project, each on a copy that replaces the
+    // project only when the page ends with Next.
+    void EditProjectInformation();
+    void EditImagesAndPositions();
+    void ShowProjectPreview();
+    void ChooseProjectCoordinate();
+    // Shows the project menu popup under the tool bar's menu button.
+    void ShowProjectMenu();
+    // The GNSS tools: each collects its paths; the host does what it can with them.
+    void GetElevation();
+    void ConvertRT27();
+    void CorrectLeverArm();
+    void RunGPSTool();
     void ShowAbout();
 
 protected:
@@ -96,6 +118,9 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildProjectMenus();
+    // Replaces the open project by an edited copy, keeping its file.
+    void ReplaceProject(const kvprj::KvProject& edited);
     void RebuildFlightSelector();
     void ShowProject();
     void ShowSummary();
@@ -112,6 +137,8 @@ private:
     QAction* m_viewerAction = nullptr;
     QAction* m_cameraAction = nullptr;
     QAction* m_refreshCamerasAction = nullptr;
+    QList<QAction*> m_projectActions;
+    QToolButton* m_menuButton = nullptr;
     DownloadThread* m_download = nullptr;
     bool m_downloadReplacedDatabase = false;
     QWidget* m_central = nullptr;

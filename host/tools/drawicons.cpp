@@ -18,6 +18,8 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStringList>
+#include <QtMath>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,9 +48,22 @@ enum class Glyph {
     CameraMount90,
     CameraMount180,
     CameraMount270,
-    Distortion, // barrel-distorted grid with radial and tangential displacement
-    Open,       // folder with an arrow into it
-    Reload,     // circular arrow
+    Distortion,  // barrel-distorted grid with radial and tangential displacement
+    Open,        // folder with an arrow into it
+    Reload,      // circular arrow
+    AddFolder,   // folder with a plus
+    AddImage,    // picture with a plus
+    RemoveImage, // picture with a minus
+    ClearList,   // list crossed out
+    Edit,        // pencil
+    Globe,       // meridians and parallels
+    Camera,      // camera body seen from the front
+    ImportPos,   // document with an arrow into it
+    ExifPos,     // picture with a location pin
+    SaveAs,      // disk with a pencil
+    Menu,        // three bars
+    Ticked,      // table cell: check box ticked
+    Unticked,    // table cell: check box empty
 };
 
 // Which files a row writes.
@@ -56,6 +71,8 @@ enum class Variants {
     Single, // <path>.png
     Button, // <path>_nor.png, <path>_hov.png, <path>_pre.png
     Toggle, // <path>_on.png, <path>_off.png
+    Framed, // <path>_nor.png, _hov.png, _pre.png, _dis.png: ink only, for buttons
+            // whose backdrop and border the style sheet draws
 };
 
 // Colour of a button's hover and pressed backdrop.
@@ -77,6 +94,8 @@ const ImageRow kImages[] = {
     {"dialog/images/1280/dialog/Exclamation_mark", 64, Glyph::Exclamation, Variants::Single, Tone::Plain},
     {"top/images/1280/top_bar/Full_but", 22, Glyph::Maximise, Variants::Button, Tone::Plain},
     {"top/images/1280/top_bar/Window_but", 22, Glyph::Restore, Variants::Button, Tone::Plain},
+    {"qaui/images/checked", 16, Glyph::Ticked, Variants::Single, Tone::Plain},
+    {"qaui/images/unchecked", 16, Glyph::Unticked, Variants::Single, Tone::Plain},
 
     // Pictures the host's style sheet puts on the library's named buttons.
     {"kvhost/images/title/close", 22, Glyph::Close, Variants::Button, Tone::Danger},
@@ -98,6 +117,25 @@ const ImageRow kImages[] = {
     {"kvhost/images/controls/checkbox", 16, Glyph::CheckBox, Variants::Toggle, Tone::Plain},
     {"kvhost/images/controls/radio", 16, Glyph::Radio, Variants::Toggle, Tone::Plain},
     {"kvhost/images/controls/arrow_down", 12, Glyph::ArrowDown, Variants::Single, Tone::Plain},
+
+    // Image and POS pages: text-less buttons on a backdrop of the sheet's own.
+    {"kvhost/images/imagery/add_folder", 24, Glyph::AddFolder, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/add_images", 24, Glyph::AddImage, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/remove", 24, Glyph::RemoveImage, Variants::Framed, Tone::Danger},
+    {"kvhost/images/imagery/clear", 24, Glyph::ClearList, Variants::Framed, Tone::Danger},
+    {"kvhost/images/imagery/edit", 24, Glyph::Edit, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/coordinate", 24, Glyph::Globe, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/camera", 24, Glyph::Camera, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/import_pos", 24, Glyph::ImportPos, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/exif_pos", 24, Glyph::ExifPos, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/browse", 24, Glyph::Open, Variants::Framed, Tone::Plain},
+    {"kvhost/images/imagery/save", 24, Glyph::Save, Variants::Framed, Tone::Plain},
+
+    // Project menu: icons beside the labels the sheet gives its buttons.
+    {"kvhost/images/menu/edit", 28, Glyph::Edit, Variants::Single, Tone::Plain},
+    {"kvhost/images/menu/save", 28, Glyph::Save, Variants::Single, Tone::Plain},
+    {"kvhost/images/menu/save_as", 28, Glyph::SaveAs, Variants::Single, Tone::Plain},
+    {"kvhost/images/menu/main", 28, Glyph::Menu, Variants::Single, Tone::Plain},
 
     // Camera dialog: the mounting angle (shown on white) and the distortion model.
     {"dialog/images/1280/new_ele/Camera_placement_angle0", 120, Glyph::CameraMount0, Variants::Single, Tone::Plain},
@@ -143,6 +181,98 @@ void DrawSlash(QPainter& p, const QColor& colour, double width)
 {
     p.setPen(Stroke(colour, width));
     p.drawLine(QPointF(6.3, 17.7), QPointF(17.7, 6.3));
+}
+
+// A folder, its tab at the top left.
+void DrawFolder(QPainter& p, const QColor& colour)
+{
+    p.setPen(Stroke(colour, 1.5));
+    // clang-format off
+    p.drawPolyline(QPolygonF({{4.5, 18.5}, {4.5, 6.5}, {9.5, 6.5}, {11, 8.5}, {19.5, 8.5},
+                              {19.5, 18.5}, {4.5, 18.5}}));
+    // clang-format on
+}
+
+// A round badge at the bottom right with a minus, or a plus when adding.
+void DrawBadge(QPainter& p, const QColor& colour, bool plus)
+{
+    const QPointF centre(18.2, 18.2);
+    const double arm = 2.3;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stroke(colour, 1.3));
+    p.drawEllipse(centre, 4.6, 4.6);
+    p.setPen(Stroke(colour, 1.5));
+    p.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+    if (plus)
+        p.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
+}
+
+// A picture whose frame leaves its bottom-right corner to a badge.
+void DrawPictureForBadge(QPainter& p, const QColor& colour)
+{
+    p.setPen(Stroke(colour, 1.5));
+    p.drawPolyline(QPolygonF({{12, 18.5}, {4.5, 18.5}, {4.5, 5.5}, {19.5, 5.5}, {19.5, 12}}));
+    p.setPen(Stroke(colour, 1.3));
+    p.drawPolyline(QPolygonF({{4.5, 16}, {8.5, 11.5}, {11.5, 14.5}, {13, 13}, {14.2, 14.2}}));
+    p.drawEllipse(QPointF(15.2, 9.2), 1.5, 1.5);
+}
+
+// A pencil of the given length along the diagonal through centre, its point at
+// the bottom left.
+void DrawPencil(QPainter& p, const QColor& colour, const QPointF& centre, double length,
+                double halfWidth, double width)
+{
+    const double point = length * 0.3;
+    const double back = length * 0.7;
+    p.save();
+    p.translate(centre);
+    p.rotate(-45);
+    QPainterPath pencil;
+    pencil.moveTo(back, -halfWidth);
+    pencil.lineTo(-point + halfWidth * 1.5, -halfWidth);
+    pencil.lineTo(-point, 0);
+    pencil.lineTo(-point + halfWidth * 1.5, halfWidth);
+    pencil.lineTo(back, halfWidth);
+    pencil.closeSubpath();
+    p.setPen(Stroke(colour, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pencil);
+    p.drawLine(QPointF(back - halfWidth * 1.2, -halfWidth),
+               QPointF(back - halfWidth * 1.2, halfWidth));
+    p.restore();
+}
+
+// A map pin: a ring on a point below it.
+void DrawPin(QPainter& p, const QColor& colour, const QPointF& centre, double radius, double tipY)
+{
+    const double reach = tipY - centre.y();
+    const double tangent = qRadiansToDegrees(std::acos(radius / reach)); // from straight down
+    const double start = 270.0 - tangent;                                // Qt's angles turn up
+    QPainterPath pin;
+    pin.moveTo(centre.x(), tipY);
+    pin.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), start,
+              -(360.0 - 2 * tangent));
+    pin.closeSubpath();
+    p.setPen(Stroke(colour, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pin);
+    p.drawEllipse(centre, radius * 0.38, radius * 0.38);
+}
+
+// A check box as a table shows it in a cell: ticked green, or empty.
+void DrawCellBox(QPainter& p, const QColor& fill, bool on)
+{
+    const QRectF box(3, 3, 18, 18);
+    if (on) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawRoundedRect(box, 3.5, 3.5);
+        DrawCheck(p, kInkBright, 2.4);
+    } else {
+        p.setPen(Stroke(kOutline, 1.6));
+        p.setBrush(kFrameDark);
+        p.drawRoundedRect(box.adjusted(0.8, 0.8, -0.8, -0.8), 3, 3);
+    }
 }
 
 // A camera seen from below on a white card: a dial marks the flight direction
@@ -297,11 +427,87 @@ void DrawGlyph(QPainter& p, Glyph glyph, const Look& look)
         break;
     }
     case Glyph::Open:
-        p.setPen(Stroke(look.ink, 1.5));
-        p.drawPolyline(QPolygonF({{4.5, 18.5}, {4.5, 6.5}, {9.5, 6.5}, {11, 8.5}, {19.5, 8.5},
-                                  {19.5, 18.5}, {4.5, 18.5}}));
+        DrawFolder(p, look.ink);
         p.drawLine(QPointF(12, 10.5), QPointF(12, 16.5));
         p.drawPolyline(QPolygonF({{9.5, 14}, {12, 16.5}, {14.5, 14}}));
+        break;
+    case Glyph::AddFolder:
+        DrawFolder(p, look.ink);
+        p.drawLine(QPointF(9, 13.5), QPointF(15, 13.5));
+        p.drawLine(QPointF(12, 10.5), QPointF(12, 16.5));
+        break;
+    case Glyph::AddImage:
+        DrawPictureForBadge(p, look.ink);
+        DrawBadge(p, look.ink, true);
+        break;
+    case Glyph::RemoveImage:
+        DrawPictureForBadge(p, look.ink);
+        DrawBadge(p, look.ink, false);
+        break;
+    case Glyph::ClearList:
+        p.setPen(Stroke(look.ink, 1.6));
+        p.drawLine(QPointF(4.5, 6.5), QPointF(19.5, 6.5));
+        p.drawLine(QPointF(4.5, 11.5), QPointF(19.5, 11.5));
+        p.drawLine(QPointF(4.5, 16.5), QPointF(11, 16.5));
+        p.drawLine(QPointF(14.5, 14.5), QPointF(20, 20));
+        p.drawLine(QPointF(20, 14.5), QPointF(14.5, 20));
+        break;
+    case Glyph::Edit:
+        DrawPencil(p, look.ink, QPointF(12.5, 11.5), 16, 2.5, 1.5);
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawLine(QPointF(12.5, 20), QPointF(19.5, 20));
+        break;
+    case Glyph::Globe:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawEllipse(QPointF(12, 12), 8, 8);
+        p.setPen(Stroke(look.ink, 1.1));
+        p.drawEllipse(QPointF(12, 12), 3.6, 8);
+        p.drawLine(QPointF(4, 12), QPointF(20, 12));
+        p.drawLine(QPointF(5.6, 8), QPointF(18.4, 8));
+        p.drawLine(QPointF(5.6, 16), QPointF(18.4, 16));
+        break;
+    case Glyph::Camera:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawRoundedRect(QRectF(3.5, 7.5, 17, 11.5), 2.2, 2.2);
+        p.drawPolyline(QPolygonF({{8.5, 7.5}, {9.8, 5}, {14.2, 5}, {15.5, 7.5}}));
+        p.drawEllipse(QPointF(12, 13.2), 3.4, 3.4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(look.ink);
+        p.drawEllipse(QPointF(12, 13.2), 1.1, 1.1);
+        p.drawEllipse(QPointF(17.4, 10.2), 0.9, 0.9);
+        break;
+    case Glyph::ImportPos:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawPolyline(QPolygonF(
+            {{8, 10.5}, {8, 3.5}, {15.5, 3.5}, {19.5, 7.5}, {19.5, 20.5}, {8, 20.5}, {8, 17.5}}));
+        p.drawPolyline(QPolygonF({{15.5, 3.5}, {15.5, 7.5}, {19.5, 7.5}}));
+        p.drawLine(QPointF(3, 14), QPointF(13.5, 14));
+        p.drawPolyline(QPolygonF({{10.8, 11.3}, {13.5, 14}, {10.8, 16.7}}));
+        p.setPen(Stroke(look.ink, 1.1));
+        p.drawLine(QPointF(16, 11.5), QPointF(17, 11.5));
+        p.drawLine(QPointF(16, 16.5), QPointF(17, 16.5));
+        break;
+    case Glyph::ExifPos:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawPolyline(
+            QPolygonF({{11.5, 6.5}, {3.5, 6.5}, {3.5, 19.5}, {20.5, 19.5}, {20.5, 16.5}}));
+        p.setPen(Stroke(look.ink, 1.3));
+        p.drawPolyline(QPolygonF({{3.5, 17}, {7.5, 12.5}, {10.5, 15.5}, {12, 14}, {14, 16}}));
+        DrawPin(p, look.ink, QPointF(17, 7.5), 3.8, 15.5);
+        break;
+    case Glyph::SaveAs: {
+        p.save();
+        p.translate(2, 2);
+        p.scale(0.75, 0.75);
+        DrawGlyph(p, Glyph::Save, look);
+        p.restore();
+        DrawPencil(p, look.ink, QPointF(18, 18), 11, 1.8, 1.3);
+        break;
+    }
+    case Glyph::Menu:
+        p.setPen(Stroke(look.ink, 1.7));
+        for (double y : {7.0, 12.0, 17.0})
+            p.drawLine(QPointF(5, y), QPointF(19, y));
         break;
     case Glyph::Reload: {
         p.setPen(Stroke(look.ink, 1.6));
@@ -366,21 +572,15 @@ void DrawGlyph(QPainter& p, Glyph glyph, const Look& look)
         p.drawLine(QPointF(13.5, 10), QPointF(13.4, 16.5));
         break;
     case Glyph::CheckBox:
-    case Glyph::EnableBox: {
-        const QColor fill = glyph == Glyph::CheckBox ? kAccent : kGreen;
-        const QRectF box(3, 3, 18, 18);
-        if (look.on) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(fill);
-            p.drawRoundedRect(box, 3.5, 3.5);
-            DrawCheck(p, kInkBright, 2.4);
-        } else {
-            p.setPen(Stroke(kOutline, 1.6));
-            p.setBrush(kFrameDark);
-            p.drawRoundedRect(box.adjusted(0.8, 0.8, -0.8, -0.8), 3, 3);
-        }
+        DrawCellBox(p, kAccent, look.on);
         break;
-    }
+    case Glyph::EnableBox:
+    case Glyph::Ticked:
+    case Glyph::Unticked:
+        // The table's ticks are green so that they stay visible on the blue of a
+        // selected row.
+        DrawCellBox(p, kGreen, glyph == Glyph::Unticked ? false : look.on);
+        break;
     case Glyph::Radio:
         p.setPen(Stroke(look.on ? kAccent : kOutline, 1.8));
         p.setBrush(kFrameDark);
@@ -475,6 +675,22 @@ QVector<QPair<QString, Look>> Files(const ImageRow& row)
         files.append({QStringLiteral("_nor"), Look()});
         files.append({QStringLiteral("_hov"), hover});
         files.append({QStringLiteral("_pre"), pressed});
+        break;
+    }
+    case Variants::Framed: {
+        const bool danger = row.tone == Tone::Danger;
+        Look hover;
+        hover.ink = danger ? kRed.lighter(135) : kInkBright;
+        hover.active = true;
+        Look pressed;
+        pressed.ink = danger ? kRed.lighter(115) : QColor(0xe6, 0xec, 0xf5);
+        pressed.active = true;
+        Look disabled;
+        disabled.ink = QColor(0x6b, 0x78, 0x8b); // the sheet's disabled text
+        files.append({QStringLiteral("_nor"), Look()});
+        files.append({QStringLiteral("_hov"), hover});
+        files.append({QStringLiteral("_pre"), pressed});
+        files.append({QStringLiteral("_dis"), disabled});
         break;
     }
     case Variants::Toggle: {

@@ -1,9 +1,18 @@
 #include "host/hoststyle.h"
+#include "imagery/imageloaddialog.h"
+#include "imagery/imageposloaddialog.h"
+#include "imagery/leverarmdialog.h"
+#include "imagery/posloaddialog.h"
+#include "project/dpmenubar.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -37,7 +46,9 @@ private Q_SLOTS:
     void pictureLoads_data()
     {
         QTest::addColumn<QString>("path");
-        QStringList paths {QStringLiteral(":/dialog/images/1280/dialog/Exclamation_mark.png")};
+        QStringList paths {QStringLiteral(":/dialog/images/1280/dialog/Exclamation_mark.png"),
+                           QStringLiteral(":/qaui/images/checked.png"),
+                           QStringLiteral(":/qaui/images/unchecked.png")};
         for (const char* button : {"Full_but", "Window_but"})
             for (const char* state : {"nor", "hov", "pre"})
                 paths << QStringLiteral(":/top/images/1280/top_bar/%1_%2.png")
@@ -53,6 +64,41 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QVERIFY(QFile::exists(path));
         QVERIFY(!QPixmap(path).isNull());
+    }
+
+    // A push button that a form leaves without text or icon gets its picture
+    // (and, in the project menu, its label) from the sheet; without one the
+    // operator sees an empty box. Its middle must show some light ink.
+    void textlessButtonsShowSomething()
+    {
+        HostStyle::Apply(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+        std::unique_ptr<QWidget> forms[]
+            = {std::make_unique<ImageLoadWidget>(), std::make_unique<PosLoadWidget>(),
+               std::make_unique<ImagePosLoadWidget>(), std::make_unique<LeverArmWidget>(),
+               std::make_unique<DPMenuWidget>()};
+        int checked = 0;
+        for (const auto& form : forms) {
+            QList<QPushButton*> textless;
+            for (QPushButton* button : form->findChildren<QPushButton*>())
+                if (button->text().isEmpty() && button->icon().isNull())
+                    textless << button;
+            form->ensurePolished();
+            for (QPushButton* button : textless) {
+                const QImage image = button->grab().toImage();
+                const QRect middle(image.width() / 2 - 12, image.height() / 2 - 8, 24, 16);
+                bool ink = false;
+                for (int y = middle.top(); y <= middle.bottom() && !ink; ++y)
+                    for (int x = middle.left(); x <= middle.right() && !ink; ++x) {
+                        const QColor c = image.pixelColor(x, y);
+                        ink = qMax(c.red(), qMax(c.green(), c.blue())) >= 0x80;
+                    }
+                QVERIFY2(ink,
+                         qPrintable(button->property("kvFormName").toString() + QLatin1Char(' ')
+                                    + button->objectName()));
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 4 + 1 + 8 + 4 + 4);
     }
 };
 
