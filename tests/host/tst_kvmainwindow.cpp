@@ -8,7 +8,9 @@
 #include "host/screenshotregistry.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
+#include "imagery/imageposloaddialog.h"
 #include "modalanswer.h"
+#include "wizardanswers.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -112,6 +114,46 @@ private Q_SLOTS:
             QVERIFY(window.OpenProject(m_project));
         }
         QVERIFY(!kvkernel::KvGetContext());
+    }
+
+    // File > New Project: the wizard on a real photo, the project saved where
+    // the operator says, shown in the window and reopened unchanged.
+    void newProjectIsCreatedSavedAndShown()
+    {
+        const QString photo = m_dir.filePath(QStringLiteral("新 照片/DJI_0024.JPG"));
+        QVERIFY(QDir().mkpath(QFileInfo(photo).path()));
+        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"), photo));
+        const QString saved = m_dir.filePath(QStringLiteral("新工程.db"));
+
+        KvMainWindow window;
+        kvtest::ModalAnswer save;
+        save.Do([&](QWidget* dialog) {
+            auto* chooser = qobject_cast<QFileDialog*>(dialog);
+            chooser->selectFile(saved);
+            QMetaObject::invokeMethod(chooser, "accept");
+        });
+        kvtest::WizardAnswers wizard(
+            QStringLiteral("新工程"), {photo},
+            [](QWidget* page) { page->findChild<ImagePosLoadWidget*>()->SetExifPOS(); },
+            [&](QWidget*) { save.Arm(); });
+        wizard.Arm();
+        Action(window, "kv_action_new")->trigger();
+        QVERIFY2(wizard.Done(), qPrintable(wizard.Error()));
+        VERIFY_ANSWERED(save);
+
+        QVERIFY(window.Context());
+        QCOMPARE(QString::fromStdString(window.Context()->GetPrjInfo().path), saved);
+        QCOMPARE(window.ImageTable()->rowCount(), 1);
+        QCOMPARE(Cell(window, 0, ImageTablePanel::NameColumn), QStringLiteral("DJI_0024.JPG"));
+        QCOMPARE(window.Context()->GetPrjInfo().coordinateId, 32615);
+
+        const kvprj::KvProject created = *window.Context();
+        QVERIFY(window.OpenProject(saved));
+        const kvfd::ImageInfo* image = window.Context()->GetImageInfoSet().GetImage(0);
+        QVERIFY(image);
+        QCOMPARE(image->GetEOP(), created.GetImageInfoSet().GetImage(0)->GetEOP());
+        QCOMPARE(*window.Context()->GetCameraInfoSet().GetCamera(0),
+                 *created.GetCameraInfoSet().GetCamera(0));
     }
 
     void damagedFileKeepsTheOpenProject_data()
@@ -236,7 +278,11 @@ private Q_SLOTS:
         for (const char* name :
              {"main_window", "message_ok", "message_yes_no", "progress_dialog", "flight_selector",
               "title_widget", "title_widget2", "little_title_widget", "camera_dialog",
-              "get_camera_dialog", "get_camera_network_error", "get_camera_no_data"})
+              "get_camera_dialog", "get_camera_network_error", "get_camera_no_data",
+              "wizard_1_description", "wizard_2_images", "wizard_3_image_pos", "wizard_4_preview",
+              "pos_import", "coordinate_dialog", "image_property", "image_info",
+              "elevation_dialog", "rt27_dialog", "lever_arm_dialog", "gps_tool_dialog",
+              "project_menu", "flight_project_images"})
             QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
                           .isNull(),
                      name);

@@ -8,6 +8,7 @@
 #include "imagery/posloaddialog.h"
 #include "kvprj/kvproject.h"
 #include "modalanswer.h"
+#include "wizardanswers.h"
 #include "project/createproject.h"
 
 #include <QtTest>
@@ -71,48 +72,28 @@ private:
     QString m_folder;
     QStringList m_photos;
 
-    // The four pages answered in turn; pagePos positions the images on the
-    // image-and-POS page before its Next is clicked.
     bool RunWizard(kvprj::KvProject& project, const std::function<void(QWidget*)>& pagePos,
                    QStringList* previewTexts = nullptr)
     {
-        kvtest::ModalAnswer description, images, positions, preview;
-        description.ExpectTitle(QStringLiteral("Project Information"))
-            .Do([&](QWidget* dialog) {
-                SetText(dialog, "prj_name", QStringLiteral("东湖 测区"));
-                images.Arm();
-            })
-            .Click(QStringLiteral("prj_nextBtn"))
-            .Arm();
-        images.ExpectTitle(QStringLiteral("Import Images"))
-            .Do([&](QWidget* dialog) {
-                dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos);
-                positions.Arm();
-            })
-            .Click(QStringLiteral("next_btn_"));
-        positions.ExpectTitle(QStringLiteral("影像POS设置"))
-            .Do([&](QWidget* dialog) {
-                pagePos(dialog);
-                preview.Arm();
-            })
-            .Click(QStringLiteral("iplw_next_btn_"));
-        preview.ExpectTitle(QStringLiteral("Project Information"))
-            .Do([&](QWidget* dialog) {
-                if (previewTexts) {
-                    for (const char* name : {"label_PrjInfo_Name", "label_prjInfo_coordinate",
-                                             "label_prjInfo_cameraName"})
-                        *previewTexts << Text(dialog, name);
-                    auto* table = kvtest::Find<QTableWidget>(dialog, QStringLiteral("table_imageInfo"));
-                    *previewTexts << (table && table->rowCount() ? table->item(0, 1)->text() : QString());
-                }
-            })
-            .Click(QStringLiteral("finishBtn"));
-
+        kvtest::WizardAnswers answers(QStringLiteral("东湖 测区"), m_photos, pagePos,
+                                      [&](QWidget* dialog) {
+                                          if (!previewTexts)
+                                              return;
+                                          for (const char* name :
+                                               {"label_PrjInfo_Name", "label_prjInfo_coordinate",
+                                                "label_prjInfo_cameraName"})
+                                              *previewTexts << Text(dialog, name);
+                                          auto* table = kvtest::Find<QTableWidget>(
+                                              dialog, QStringLiteral("table_imageInfo"));
+                                          *previewTexts << (table && table->rowCount()
+                                                                ? table->item(0, 1)->text()
+                                                                : QString());
+                                      });
+        answers.Arm();
         const bool finished = ShowCreateProjectDialog(project, false);
-        for (const kvtest::ModalAnswer* answer : {&description, &images, &positions, &preview})
-            if (!answer->Done())
-                qWarning("%s", qPrintable(answer->Error()));
-        return finished && preview.Done();
+        if (!answers.Done())
+            qWarning("%s", qPrintable(answers.Error()));
+        return finished && answers.Done();
     }
 
 private Q_SLOTS:
