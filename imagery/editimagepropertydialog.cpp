@@ -56,7 +56,9 @@ QString LocalText(const std::string& text)
 }
 
 // Replaces value by the cell's number; a cell without one leaves it.
-void ReadCell(const QTableWidget* table, int column, double factor, double& value)
+// The number in row 1 of column, divided by divisor; a cell that is not a
+// number keeps value.
+void ReadCell(const QTableWidget* table, int column, double divisor, double& value)
 {
     const QTableWidgetItem* item = table->item(1, column);
     if (!item)
@@ -64,7 +66,7 @@ void ReadCell(const QTableWidget* table, int column, double factor, double& valu
     bool ok = false;
     const double number = item->text().trimmed().toDouble(&ok);
     if (ok)
-        value = number * factor;
+        value = number / divisor;
 }
 
 } // namespace
@@ -202,9 +204,9 @@ kvfd::EOP EditImagePropertyWidget::GetEOP() const
     ReadCell(m_tableXYZ, 0, 1.0, eop.X);
     ReadCell(m_tableXYZ, 1, 1.0, eop.Y);
     ReadCell(m_tableXYZ, 2, 1.0, eop.Z);
-    ReadCell(m_tableOPK, 0, 1.0 / kDegreesPerRadian, eop.Omega);
-    ReadCell(m_tableOPK, 1, 1.0 / kDegreesPerRadian, eop.Phi);
-    ReadCell(m_tableOPK, 2, 1.0 / kDegreesPerRadian, eop.Kappa);
+    ReadCell(m_tableOPK, 0, kDegreesPerRadian, eop.Omega);
+    ReadCell(m_tableOPK, 1, kDegreesPerRadian, eop.Phi);
+    ReadCell(m_tableOPK, 2, kDegreesPerRadian, eop.Kappa);
     return eop;
 }
 

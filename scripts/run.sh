@@ -7,7 +7,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 port=${KVUI_CLOUD_PORT:-8642}
 export KVUI_SERVICE_URL="http://127.0.0.1:$port"
-"$root/build/bin/kvcloud" --host 127.0.0.1 --port "$port" >/dev/null 2>&1 &
+# KVUI_CLOUD_DEM names a DEM (any raster GDAL reads, with a coordinate system)
+# that the elevation query answers from; without it the answer is flat.
+cloud_args=(--host 127.0.0.1 --port "$port")
+[ -n "${KVUI_CLOUD_DEM:-}" ] && cloud_args+=(--dem "$KVUI_CLOUD_DEM")
+"$root/build/bin/kvcloud" "${cloud_args[@]}" >/dev/null 2>&1 &
 cloud=$!
 trap 'kill "$cloud" 2>/dev/null || true' EXIT
 

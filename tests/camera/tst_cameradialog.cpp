@@ -78,9 +78,8 @@ bool ChooseFile(QWidget* root, const char* button, const QString& path)
     kvtest::ModalAnswer answer;
     answer
         .Do([&chosen, path](QWidget* dialog) {
-            if (auto* chooser = qobject_cast<QFileDialog*>(dialog)) {
-                chooser->selectFile(path);
-                static_cast<QDialog*>(chooser)->accept(); // protected in QFileDialog
+            if (qobject_cast<QFileDialog*>(dialog)) {
+                kvtest::ChooseFile(dialog, path);
                 chosen = true;
             } else {
                 dialog->close();

@@ -1,6 +1,5 @@
-// kvgps::InterpolatePOS: camera events of real RINEX 2 and 3 files (events
-// inserted between their real records), a straight-line trajectory, the
-// lever-arm offset in its three frames, and damaged input of every kind.
+// Camera events inserted into real RINEX 2 and 3 files, a straight-line
+// trajectory, the lever arm in its three frames, and damaged input.
 
 #include "kvgps/interpolatepos.h"
 
@@ -50,15 +49,8 @@ QByteArray Trajectory(bool weekForm, bool attitude)
     for (int k = 0; k < 4; ++k) {
         const int t = 20 * k;
         text += weekForm ? "1573 " + QByteArray::number(432000 + t)
-                         : QStringLiteral("2010/03/05 00:%1:%2")
-                               .arg(t / 60, 2, 10, QLatin1Char('0'))
-                               .arg(t % 60, 2, 10, QLatin1Char('0'))
-                               .toLatin1();
-        text += QStringLiteral(", %1 %2\t%3")
-                    .arg(kLat + k * 1e-4, 0, 'f', 6)
-                    .arg(kLon)
-                    .arg(500 + 10 * k)
-                    .toLatin1();
+                         : QString::asprintf("2010/03/05 00:%02d:%02d", t / 60, t % 60).toLatin1();
+        text += QString::asprintf(", %.6f %g\t%d", kLat + k * 1e-4, kLon, 500 + 10 * k).toLatin1();
         text += attitude ? " 0 0 90\n" : "\n";
     }
     return text;
@@ -70,180 +62,143 @@ class TestInterpolatePos : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void interpolates_data();
-    void interpolates();
-    void refuses_data();
-    void refuses();
-
-private:
-    QString Write(const QString& name, const QByteArray& data) const;
-    bool Run(const QString& rinex, const QString& trajectory, const QString& ba, const QString& out,
-             double x = 0.0, double y = 0.0, double z = 0.0) const;
-
     QTemporaryDir m_temp;
     QString m_dir;
-};
 
-void TestInterpolatePos::initTestCase()
-{
-    QVERIFY(m_temp.isValid());
-    m_dir = m_temp.filePath(QStringLiteral("测试 目录"));
-    QVERIFY(QDir().mkpath(m_dir));
-}
-
-QString TestInterpolatePos::Write(const QString& name, const QByteArray& data) const
-{
-    const QString path = m_dir + QLatin1Char('/') + name;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-bool TestInterpolatePos::Run(const QString& rinex, const QString& trajectory, const QString& ba,
-                             const QString& out, double x, double y, double z) const
-{
-    double offset[3] = {x, y, z};
-    return kvgps::InterpolatePOS(rinex.toStdString(), trajectory.toStdString(), ba.toStdString(),
-                                 out.toStdString(), offset);
-}
-
-void TestInterpolatePos::interpolates_data()
-{
-    QTest::addColumn<int>("version");
-    QTest::addColumn<bool>("weekForm");
-    QTest::addColumn<bool>("attitude");
-    QTest::addColumn<QByteArray>("ba");
-    QTest::addColumn<QVector<double>>("offset");
-    QTest::addColumn<QVector<double>>("enu"); // expected camera shift east, north, up
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QStringList>("names");
-
-    const QString opk = "name longitude latitude height omega phi kappa";
-    const QStringList numbers {"1", "2"};
-    QTest::newRow("RINEX 2, dates")
-        << 2 << false << false << QByteArray() << QVector<double> {0, 0, 0}
-        << QVector<double> {0, 0, 0} << opk << numbers;
-    QTest::newRow("RINEX 3, weeks, offset east-north-up")
-        << 3 << true << false << QByteArray() << QVector<double> {1, 2, 3}
-        << QVector<double> {1, 2, 3} << opk << numbers;
-    QTest::newRow("heading 90: forward is east")
-        << 2 << false << true << QByteArray() << QVector<double> {0, 1, 0}
-        << QVector<double> {1, 0, 0} << "name longitude latitude height roll pitch heading"
-        << numbers;
-    QTest::newRow("BA kappa 90: right is north")
-        << 3 << true << true
-        << QByteArray(
-               "Name X Y Z Omega Phi Kappa\n"
-               "IMG_1.JPG 1 2 3 0 0 90\nIMG_2.JPG 1 2 3 0 0 90 # two\n\nIMG_3.JPG 1 2 3 0 0 90\n")
-        << QVector<double> {1, 0, 0} << QVector<double> {0, 1, 0} << opk
-        << QStringList {"IMG_1.JPG", "IMG_2.JPG"};
-}
-
-void TestInterpolatePos::interpolates()
-{
-    QFETCH(int, version);
-    QFETCH(bool, weekForm);
-    QFETCH(bool, attitude);
-    QFETCH(QByteArray, ba);
-    QFETCH(QVector<double>, offset);
-    QFETCH(QVector<double>, enu);
-    QFETCH(QString, header);
-    QFETCH(QStringList, names);
-
-    const QString out = m_dir + "/结果.txt";
-    QVERIFY(Run(Write("flight.10o", RinexWithEvents(version)),
-                Write("trajectory.txt", Trajectory(weekForm, attitude)),
-                ba.isEmpty() ? QString() : Write("ba.txt", ba), out, offset[0], offset[1],
-                offset[2]));
-
-    const QStringList lines = QString::fromUtf8(ReadAll(out)).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3); // the event at 00:01:30 lies beyond the trajectory
-    QCOMPARE(lines[0], header);
-    const double sinLat = std::sin(kLat * M_PI / 180);
-    const double meridian = kA * (1 - kE2) / std::pow(1 - kE2 * sinLat * sinLat, 1.5);
-    const double normal = kA / std::sqrt(1 - kE2 * sinLat * sinLat);
-    const double weights[2] = {0.5, 2.25}; // 00:00:10 and 00:00:45 in trajectory steps
-    for (int i = 0; i < 2; ++i) {
-        const QStringList f = lines[i + 1].split(' ');
-        QCOMPARE(f.size(), 7);
-        QCOMPARE(f[0], names[i]);
-        const double antenna = 500 + weights[i] * 10; // radii grow with the height
-        const double lon
-            = kLon + enu[0] / ((normal + antenna) * std::cos(kLat * M_PI / 180)) * 180 / M_PI;
-        const double lat = kLat + weights[i] * 1e-4 + enu[1] / (meridian + antenna) * 180 / M_PI;
-        const double h = antenna + enu[2];
-        QVERIFY2(std::fabs(f[1].toDouble() - lon) < 1e-9 && std::fabs(f[2].toDouble() - lat) < 1e-9
-                     && std::fabs(f[3].toDouble() - h) < 2e-4,
-                 qPrintable(lines[i + 1]));
-        QCOMPARE(f[6], QString(attitude ? "90.000000" : "0.000000"));
+    QString Write(const QString& name, const QByteArray& data) const
+    {
+        QFile file(m_dir + QLatin1Char('/') + name);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(data) != data.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
     }
-}
 
-void TestInterpolatePos::refuses_data()
-{
-    QTest::addColumn<QString>("rinex"); // file contents, or "missing"
-    QTest::addColumn<QByteArray>("trajectory");
-    QTest::addColumn<QByteArray>("ba");
-    QTest::addColumn<QString>("output"); // relative to the folder
-    QTest::addColumn<double>("x");
+    bool Run(const QString& rinex, const QByteArray& trajectory, const QByteArray& ba,
+             const QString& out, QVector<double> offset = {0, 0, 0}) const
+    {
+        return kvgps::InterpolatePOS(
+            rinex.toStdString(), Write("trajectory.txt", trajectory).toStdString(),
+            ba.isEmpty() ? std::string() : Write("ba.txt", ba).toStdString(), out.toStdString(),
+            offset.data());
+    }
 
-    const QByteArray good = RinexWithEvents(2);
-    const QByteArray path = Trajectory(false, false);
-    const auto text = [](const QByteArray& b) { return QString::fromLatin1(b.toBase64()); };
-    const QString out = "out.txt";
-    QTest::newRow("missing RINEX") << "missing" << path << QByteArray() << out << 0.0;
-    QTest::newRow("empty RINEX") << text("") << path << QByteArray() << out << 0.0;
-    QTest::newRow("junk RINEX") << text(QByteArray(5000, '\xff')) << path << QByteArray() << out
-                                << 0.0;
-    QTest::newRow("no events (the real file)")
-        << text(ReadAll(KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o")) << path << QByteArray()
-        << out << 0.0;
-    QTest::newRow("cut in a record") << text(good.left(good.indexOf(" 10  3  5  0  0 30") + 200))
-                                     << path << QByteArray() << out << 0.0;
-    QTest::newRow("epoch line damaged")
-        << text(QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5")) << path
-        << QByteArray() << out << 0.0;
-    QTest::newRow("GLONASS time") << text(
-        QByteArray(good).replace("0.0000000    GPS", "0.0000000    GLO"))
-                                  << path << QByteArray() << out << 0.0;
-    // A comment line is harmless, but not one that long.
-    QTest::newRow("64 KiB line") << text(good) << path + "#" + QByteArray(70000, 'x')
-                                 << QByteArray() << out << 0.0;
-    QTest::newRow("no trajectory epoch")
-        << text(good) << QByteArray("week sow\n\x01\x02") << QByteArray() << out << 0.0;
-    QTest::newRow("trajectory cut")
-        << text(good) << path + "2010/03/05 00:01:20 41.0" << QByteArray() << out << 0.0;
-    QTest::newRow("no overlap") << text(good)
-                                << QByteArray(path).replace("2010/03/05", "2010/03/06")
-                                << QByteArray() << out << 0.0;
-    QTest::newRow("BA one short") << text(good) << Trajectory(false, false)
-                                  << QByteArray("a 1 2 3\nb 1 2 3\n") << out << 0.0;
-    QTest::newRow("output folder missing")
-        << text(good) << Trajectory(false, false) << QByteArray() << "nowhere/out.txt" << 0.0;
-    QTest::newRow("offset not a number")
-        << text(good) << Trajectory(false, false) << QByteArray() << out << qQNaN();
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_temp.isValid());
+        m_dir = m_temp.filePath(QStringLiteral("测试 目录"));
+        QVERIFY(QDir().mkpath(m_dir));
+    }
 
-void TestInterpolatePos::refuses()
-{
-    QFETCH(QString, rinex);
-    QFETCH(QByteArray, trajectory);
-    QFETCH(QByteArray, ba);
-    QFETCH(QString, output);
-    QFETCH(double, x);
+    void interpolates_data()
+    {
+        QTest::addColumn<int>("version"); // RINEX 3 goes with GPS week and seconds
+        QTest::addColumn<bool>("attitude");
+        QTest::addColumn<QByteArray>("ba");
+        QTest::addColumn<QVector<double>>("offset");
+        QTest::addColumn<QVector<double>>("enu"); // expected camera shift east, north, up
 
-    const QString rinexPath = rinex == "missing"
-        ? m_dir + "/无.10o"
-        : Write("bad.10o", QByteArray::fromBase64(rinex.toLatin1()));
-    const QString out = m_dir + QLatin1Char('/') + output;
-    QFile::remove(out);
-    QVERIFY(!Run(rinexPath, Write("trajectory.txt", trajectory),
-                 ba.isEmpty() ? QString() : Write("ba.txt", ba), out, x));
-    QVERIFY(!QFile::exists(out));
-}
+        using V = QVector<double>;
+        const QByteArray ba = "Name X Y Z Omega Phi Kappa\nIMG_1.JPG 1 2 3 0 0 90\n"
+                              "IMG_2.JPG 1 2 3 0 0 90 # two\n\nIMG_3.JPG 1 2 3 0 0 90\n";
+        QTest::newRow("RINEX 2, dates") << 2 << false << QByteArray() << V {0, 0, 0} << V {0, 0, 0};
+        QTest::newRow("RINEX 3, weeks, offset east-north-up")
+            << 3 << false << QByteArray() << V {1, 2, 3} << V {1, 2, 3};
+        QTest::newRow("heading 90: forward is east")
+            << 2 << true << QByteArray() << V {0, 1, 0} << V {1, 0, 0};
+        QTest::newRow("BA kappa 90: right is north")
+            << 3 << true << ba << V {1, 0, 0} << V {0, 1, 0};
+    }
+
+    void interpolates()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, attitude);
+        QFETCH(QByteArray, ba);
+        QFETCH(QVector<double>, offset);
+        QFETCH(QVector<double>, enu);
+
+        const QString out = m_dir + "/结果.txt";
+        QVERIFY(Run(Write("flight.10o", RinexWithEvents(version)),
+                    Trajectory(version == 3, attitude), ba, out, offset));
+
+        const QStringList lines = QString::fromUtf8(ReadAll(out)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3); // the event at 00:01:30 lies beyond the trajectory
+        QCOMPARE(lines[0],
+                 QString("name longitude latitude height ")
+                     + (attitude && ba.isEmpty() ? "roll pitch heading" : "omega phi kappa"));
+        const double sinLat = std::sin(kLat * M_PI / 180);
+        const double meridian = kA * (1 - kE2) / std::pow(1 - kE2 * sinLat * sinLat, 1.5);
+        const double normal = kA / std::sqrt(1 - kE2 * sinLat * sinLat);
+        const double weights[2] = {0.5, 2.25}; // 00:00:10 and 00:00:45 in trajectory steps
+        for (int i = 0; i < 2; ++i) {
+            const QStringList f = lines[i + 1].split(' ');
+            QCOMPARE(f.size(), 7);
+            QCOMPARE(f[0],
+                     ba.isEmpty() ? QString::number(i + 1) : QString("IMG_%1.JPG").arg(i + 1));
+            const double antenna = 500 + weights[i] * 10; // radii grow with the height
+            const double lon
+                = kLon + enu[0] / ((normal + antenna) * std::cos(kLat * M_PI / 180)) * 180 / M_PI;
+            const double lat
+                = kLat + weights[i] * 1e-4 + enu[1] / (meridian + antenna) * 180 / M_PI;
+            QVERIFY2(std::fabs(f[1].toDouble() - lon) < 1e-9
+                         && std::fabs(f[2].toDouble() - lat) < 1e-9
+                         && std::fabs(f[3].toDouble() - antenna - enu[2]) < 2e-4,
+                     qPrintable(lines[i + 1]));
+            QCOMPARE(f[6], QString(attitude ? "90.000000" : "0.000000"));
+        }
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QByteArray>("rinex"); // null: no such file
+        QTest::addColumn<QByteArray>("trajectory");
+        QTest::addColumn<QByteArray>("ba");
+        QTest::addColumn<QString>("output"); // in the folder
+        QTest::addColumn<double>("x");
+
+        const QByteArray good = RinexWithEvents(2);
+        const QByteArray path = Trajectory(false, false);
+        const auto row = [&](const char* name, const QByteArray& rinex,
+                             const QByteArray& trajectory, const QByteArray& ba = QByteArray(),
+                             const QString& output = "out.txt", double x = 0.0) {
+            QTest::newRow(name) << rinex << trajectory << ba << output << x;
+        };
+        row("missing RINEX", QByteArray(), path);
+        row("empty RINEX", QByteArray(""), path);
+        row("junk RINEX", QByteArray(5000, '\xff'), path);
+        row("no events (the real file)", ReadAll(KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o"),
+            path);
+        row("cut in a record", good.left(good.indexOf(" 10  3  5  0  0 30") + 200), path);
+        row("epoch line damaged", QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5"),
+            path);
+        row("GLONASS time", QByteArray(good).replace("0.0000000    GPS", "0.0000000    GLO"), path);
+        // A comment line is harmless, but not one that long.
+        row("64 KiB line", good, path + "#" + QByteArray(70000, 'x'));
+        row("no trajectory epoch", good, QByteArray("week sow\n\x01\x02"));
+        row("trajectory cut", good, path + "2010/03/05 00:01:20 41.0");
+        row("no overlap", good, QByteArray(path).replace("2010/03/05", "2010/03/06"));
+        row("BA one short", good, path, QByteArray("a 1 2 3\nb 1 2 3\n"));
+        row("output folder missing", good, path, QByteArray(), "nowhere/out.txt");
+        row("offset not a number", good, path, QByteArray(), "out.txt", qQNaN());
+    }
+
+    void refuses()
+    {
+        QFETCH(QByteArray, rinex);
+        QFETCH(QByteArray, trajectory);
+        QFETCH(QByteArray, ba);
+        QFETCH(QString, output);
+        QFETCH(double, x);
+
+        const QString out = m_dir + QLatin1Char('/') + output;
+        QFile::remove(out);
+        QVERIFY(!Run(rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex), trajectory, ba,
+                     out, {x, 0, 0}));
+        QVERIFY(!QFile::exists(out));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestInterpolatePos)
 #include "tst_interpolatepos.moc"

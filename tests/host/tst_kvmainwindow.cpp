@@ -127,11 +127,7 @@ private Q_SLOTS:
 
         KvMainWindow window;
         kvtest::ModalAnswer save;
-        save.Do([&](QWidget* dialog) {
-            auto* chooser = qobject_cast<QFileDialog*>(dialog);
-            chooser->selectFile(saved);
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
+        save.Do([&](QWidget* dialog) { kvtest::ChooseFile(dialog, saved); });
         kvtest::WizardAnswers wizard(
             QStringLiteral("新工程"), {photo},
             [](QWidget* page) { page->findChild<ImagePosLoadWidget*>()->SetExifPOS(); },

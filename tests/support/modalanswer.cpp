@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +178,27 @@ void UseTemporaryEnvironment()
 QString TemporaryDataDir()
 {
     return g_tempDir ? g_tempDir->path() + QStringLiteral("/data") : QString();
+}
+
+void ChooseFile(QWidget* chooser, const QString& path)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(chooser);
+    if (!dialog)
+        return;
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (dialog->fileMode() == QFileDialog::Directory) {
+        // A folder chooser answers with the folder it shows when no name is typed.
+        dialog->setDirectory(path);
+        if (name)
+            name->clear();
+    } else {
+        // selectFile() leaves the name box alone while it has the focus, so
+        // the box is filled as well.
+        dialog->selectFile(path);
+        if (name)
+            name->setText(path);
+    }
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 } // namespace kvtest

@@ -77,6 +77,10 @@ template <class T> T* Find(QWidget* root, const QString& name)
     return qobject_cast<T*>(FindNamed(root, name));
 }
 
+// Answers a file chooser (QFileDialog) with path and accepts it. For a folder
+// chooser, path is the folder.
+void ChooseFile(QWidget* chooser, const QString& path);
+
 // Points the settings store and the data folder at a temporary folder, so that
 // no test touches the user's real settings or data. Call from initTestCase.
 void UseTemporaryEnvironment();
