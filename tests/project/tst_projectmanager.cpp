@@ -1,0 +1,424 @@
+#include "framework/kvsettingskeys.h"
+#include "kvfd/kvconststringfactory.h"
+#include "kvprj/flyprojecthelper.h"
+#include "kvprj/kvproject.h"
+#include "modalanswer.h"
+#include "project/flyprjsettingdialog.h"
+#include "project/projectmanager.h"
+#include "project/tiledscene.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString Message(int id)
+{
+    return QString::fromStdString(kvfd::KvGetConstString(id));
+}
+
+kvprj::KvProject Described(const QString& path, const char* name = "project")
+{
+    kvprj::KvProject project;
+    kvprj::PrjInfo& info = project.GetPrjInfo();
+    kvprj::CopyText(info.name, name);
+    kvprj::CopyText(info.prjOperator, u8"张工");
+    kvprj::CopyText(info.date, "2024-05-06T07:08:09");
+    kvprj::CopyText(info.description, u8"东湖");
+    info.path = path.toStdString();
+    return project;
+}
+
+QString Saved(const QString& path, const char* name)
+{
+    kvprj::KvProject project = Described(QString(), name);
+    return project.SavePrj(path.toStdString()) ? path : QString();
+}
+
+QStringList Paths()
+{
+    QList<PrjInfo> list;
+    ProjectManager::ReadConfig(list);
+    QStringList paths;
+    for (const PrjInfo& record : list)
+        paths << record.path;
+    return paths;
+}
+
+void WriteRaw(const QByteArray& content)
+{
+    QFile file(ProjectManager::ConfigPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// The child's half of concurrentUpdatesLoseNothing.
+int ChildUpdates(const QString& prefix, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        ProjectManager::UpdateConfig(Described(prefix + QString::number(i)));
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/shared.db")));
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestProjectManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        // The mission database lives under the home folder.
+        qputenv("HOME", QFile::encodeName(kvtest::TemporaryDataDir() + QStringLiteral("/home")));
+        // No camera service answers during these tests.
+        qputenv(kvui::settings::kServiceAddressVariable, "http://127.0.0.1:9");
+    }
+
+    void init() { QFile::remove(ProjectManager::ConfigPath()); }
+
+    void updateKeepsOnePathFrontFirst()
+    {
+        ProjectManager::UpdateConfig(Described("/a.db", "A"));
+        ProjectManager::UpdateConfig(Described("/b.db", "B"));
+        kvprj::KvProject a = Described("/a.db", "A2");
+        ConfigHelper::AddProject(&a);
+        QCOMPARE(Paths(), (QStringList {"/a.db", "/b.db"}));
+
+        // Never saved, or no project: the file stays as it is.
+        const QByteArray before = [] {
+            QFile f(ProjectManager::ConfigPath());
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        ProjectManager::UpdateConfig(Described(QString()));
+        ConfigHelper::AddProject(nullptr);
+        ConfigHelper::RemoveProject(nullptr);
+        QFile file(ProjectManager::ConfigPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+
+        // The exact keys, readable by any INI reader.
+        QSettings ini(ProjectManager::ConfigPath(), QSettings::IniFormat);
+        ini.setIniCodec("UTF-8");
+        QCOMPARE(ini.value("DP_PROJECT/size").toInt(), 2);
+        QCOMPARE(ini.value("DP_PROJECT/1/PATH").toString(), QStringLiteral("/a.db"));
+        QCOMPARE(ini.value("DP_PROJECT/1/NAME").toString(), QStringLiteral("A2"));
+        QCOMPARE(ini.value("DP_PROJECT/1/DATE").toString(), QStringLiteral("2024-05-06T07:08:09"));
+        QCOMPARE(ini.value("DP_PROJECT/1/USER").toString(), QStringLiteral("张工"));
+        QCOMPARE(ini.value("DP_PROJECT/1/DESCRIPTION").toString(), QStringLiteral("东湖"));
+        QCOMPARE(ini.allKeys().size(), 11);
+    }
+
+    void onlyFirstLaterDuplicateDropped()
+    {
+        QList<PrjInfo> list;
+        for (const char* path : {"/x.db", "/y.db", "/x.db", ""})
+            list.append(PrjInfo {QString(), path, "n", "u", "d", "e"});
+        ProjectManager::WriteConfig(list);
+        ProjectManager::UpdateConfig(Described("/x.db"));
+        QCOMPARE(Paths(), (QStringList {"/x.db", "/y.db", "/x.db", ""}));
+        kvprj::KvProject x = Described("/x.db");
+        ConfigHelper::RemoveProject(&x);
+        QCOMPARE(Paths(), (QStringList {"/y.db", "/x.db", ""}));
+    }
+
+    void damagedListStillOpens_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("empty") << QByteArray() << QStringList();
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[=\x01\n", 10) << QStringList();
+        QTest::newRow("huge size")
+            << QByteArray("[DP_PROJECT]\nsize=1000000000\n1\\NAME=one\n") << QStringList {"one"};
+        QTest::newRow("no size") << QByteArray("[DP_PROJECT]\n1\\NAME=one\n2\\NAME=two\n")
+                                 << QStringList {"one", "two"};
+        QTest::newRow("list value")
+            << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=a, b, c\n") << QStringList {""};
+        QTest::newRow("bad utf-8") << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=\xc3\x28\xff\n")
+                                   << QStringList {QString::fromUtf8("\xc3\x28\xff")};
+        // An entry cut off before its first key is no entry.
+        QTest::newRow("truncated")
+            << QByteArray("[DP_PROJECT]\nsize=3\n1\\NAME=one\n2\\PATH=/2\n3\\NA")
+            << QStringList {"one", ""};
+    }
+    void damagedListStillOpens()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, names);
+        WriteRaw(content);
+        QList<PrjInfo> list;
+        ProjectManager::ReadConfig(list);
+        QStringList read;
+        for (const PrjInfo& record : list)
+            read << record.name;
+        QCOMPARE(read, names);
+
+        ProjectManagerDialog dialog(false, nullptr);
+        QCOMPARE(dialog.Widget()->Scene()->Items().size(), names.size());
+        // The next update writes a sound list that keeps what was readable.
+        ProjectManager::UpdateConfig(Described("/new.db", "new"));
+        ProjectManager::ReadConfig(list);
+        QCOMPARE(list.size(), names.size() + 1);
+        QCOMPARE(list.first().path, QStringLiteral("/new.db"));
+    }
+
+    void unreadableListIsNotOverwritten()
+    {
+        ProjectManager::UpdateConfig(Described("/kept.db"));
+        QFile file(ProjectManager::ConfigPath());
+        QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+        if (file.open(QIODevice::ReadOnly)) {
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QSKIP("running with rights that read any file");
+        }
+        ProjectManager::UpdateConfig(Described("/other.db"));
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(Paths(), QStringList {"/kept.db"});
+    }
+
+    void concurrentUpdatesLoseNothing()
+    {
+        constexpr int kCount = 60;
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child-updates"), QStringLiteral("/child-"),
+                     QString::number(kCount)});
+        QVERIFY(child.waitForStarted());
+        // Start once the child is writing, and keep writing until it is done.
+        QTRY_VERIFY_WITH_TIMEOUT(Paths().contains(QStringLiteral("/child-0")), 20000);
+        ChildUpdates(QStringLiteral("/parent-"), kCount);
+        while (!child.waitForFinished(0))
+            ProjectManager::UpdateConfig(Described(QStringLiteral("/shared.db")));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+
+        const QStringList paths = Paths();
+        QCOMPARE(paths.size(), 2 * kCount + 1);
+        QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), paths.size());
+        for (int i = 0; i < kCount; ++i) {
+            QVERIFY(paths.contains(QStringLiteral("/child-%1").arg(i)));
+            QVERIFY(paths.contains(QStringLiteral("/parent-%1").arg(i)));
+        }
+    }
+
+    void pageShowsTheListAndSearches()
+    {
+        for (const char* name : {"Beta", "ALPHA one", "Gamma", "alphabet"})
+            ProjectManager::UpdateConfig(Described(QStringLiteral("/%1.db").arg(name), name));
+        ProjectManagerDialog dialog(false, nullptr);
+        ProjectManagerWidget* page = dialog.Widget();
+        QCOMPARE(page->size(), QSize(1120, 710));
+        QCOMPARE(page->Scene()->Items().size(), 4);
+        QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("alphabet"));
+        QCOMPARE(page->Scene()->Items().first()->toolTip(), QStringLiteral("/alphabet.db"));
+        QVERIFY(kvtest::Find<QPushButton>(page, "pmw_new_prj_btn_"));
+        QCOMPARE(kvtest::Find<QPushButton>(page, "pmw_select_prj_btn_")->size(), QSize(40, 36));
+        QCOMPARE(kvtest::Find<QPushButton>(page, "pmw_open_images_btn_")->size(), QSize(100, 42));
+        QCOMPARE(page->findChild<QGraphicsView*>("pmw_view_")->width(), 990);
+        QCOMPARE(kvtest::Find<QLabel>(page, "pmw_project_type_label_")->text(),
+                 QStringLiteral("My Project"));
+
+        QTest::keyClicks(kvtest::Find<QLineEdit>(page, "pmw_search_content_"), "alp");
+        QCOMPARE(page->Key(), QStringLiteral("alp"));
+        int shown = 0;
+        for (ProjectGraphicsItem* tile : page->Scene()->Items())
+            shown += tile->isVisible() ? 1 : 0;
+        QCOMPARE(shown, 2);
+
+        ProjectManagerDialog images(true, nullptr);
+        QVERIFY(kvtest::Find<QPushButton>(images.Widget(), "pmw_select_images_btn_"));
+        QVERIFY(!kvtest::Find<QPushButton>(images.Widget(), "pmw_new_prj_btn_"));
+        QVERIFY(kvtest::Find<QPushButton>(images.Widget(), "pmw_select_prj_btn_")->isHidden());
+    }
+
+    void importOpenCopyAndDelete()
+    {
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/测试 目录XXXXXX"));
+        const QString one = Saved(dir.filePath(QStringLiteral("one.db")), "one");
+        const QString two = Saved(dir.filePath(QStringLiteral("二.db")), u8"第二");
+        QVERIFY(!one.isEmpty() && !two.isEmpty());
+        QFile(dir.filePath(QStringLiteral("one_1.db"))).open(QIODevice::WriteOnly);
+        const QString junk = dir.filePath(QStringLiteral("junk.db"));
+        QFile(junk).open(QIODevice::WriteOnly);
+
+        ProjectManagerDialog dialog(false, nullptr);
+        ProjectManagerWidget* page = dialog.Widget();
+        page->AddProjectFiles({one, two, junk, dir.filePath(QStringLiteral("missing.db"))});
+        QCOMPARE(Paths(), (QStringList {two, one}));
+        QCOMPARE(page->Scene()->Items().size(), 2);
+        QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("第二"));
+
+        // Copy: "_1" is taken, so "_2" it is, with its own tile and entry.
+        ProjectGraphicsItem* first = page->Scene()->Items().at(1);
+        first->setSelected(true);
+        page->Scene()->CopyItem();
+        const QString copy = dir.filePath(QStringLiteral("one_2.db"));
+        QCOMPARE(page->Scene()->Items().size(), 3);
+        QCOMPARE(page->Scene()->Items().last()->GetPrjInfo().path, copy);
+        QCOMPARE(Paths(), (QStringList {two, one, copy}));
+
+        // Delete drops the entry, not the file.
+        page->Scene()->clearSelection();
+        page->Scene()->Items().last()->setSelected(true);
+        page->Scene()->RemoveItem();
+        QCOMPARE(Paths(), (QStringList {two, one}));
+        QVERIFY(QFile::exists(copy));
+
+        // Opening moves the project to the front and ends the page with it.
+        dialog.setResult(QDialog::Rejected);
+        page->OpenOneProject(page->Scene()->Items().at(1)->Info());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromUtf8(dialog.GetProject().GetPrjInfo().name), QStringLiteral("one"));
+        QCOMPARE(Paths(), (QStringList {one, two}));
+    }
+
+    void entryThatIsNoProjectAsks()
+    {
+        const QString junk = kvtest::TemporaryDataDir() + QStringLiteral("/junk.db");
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("SQLite format 3? no");
+        file.close();
+        ProjectManager::WriteConfig({PrjInfo {QString(), junk, "junk", "", "", ""}});
+        ProjectManagerDialog dialog(false, nullptr);
+        ProjectManagerWidget* page = dialog.Widget();
+
+        kvtest::ModalAnswer yes;
+        yes.ExpectText(Message(128)).Click("kvbw2_ok_").Arm();
+        page->Scene()->Items().first()->Activate();
+        QVERIFY2(yes.Done(), qPrintable(yes.Error()));
+        QVERIFY(page->Scene()->Items().isEmpty());
+        QVERIFY(Paths().isEmpty());
+        QVERIFY(QFile::exists(junk));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void imageModeGroupsImagesByFour()
+    {
+        ProjectManagerDialog dialog(true, nullptr);
+        QStringList files;
+        for (int i = 0; i < 9; ++i)
+            files << QStringLiteral("/photos/IMG_%1.jpg").arg(i);
+        dialog.Widget()->NewImageProject(files);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const kvfd::ImageInfoSet& images = dialog.GetProject().GetImageInfoSet();
+        QCOMPARE(images.Size(), 9);
+        QCOMPARE(images.GetImage(8)->GetFullName(), std::string("/photos/IMG_8.jpg"));
+        QCOMPARE(images.GetImage(8)->GetCamera(), -1);
+        QCOMPARE(images.GetImageExt(3)->flight, 0);
+        QCOMPARE(images.GetImageExt(4)->flight, 1);
+        QCOMPARE(images.GetImageExt(8)->flight, 2);
+    }
+
+    void flightMissionsOpenWithChosenImages()
+    {
+        const QString photos = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+        QSettings account(QLatin1String(kvui::settings::kOrganization),
+                          QLatin1String(kvui::settings::kAccountStore));
+        account.setValue(QStringLiteral("UserInfo/Account"), QStringLiteral("pilot"));
+        account.sync();
+        const QString database = FlightMissionDatabasePath();
+        QVERIFY(database.endsWith(
+            QStringLiteral("/UAVQuorvel/Project/pilot/Lumo_Airline/Flight_Mission.db")));
+
+        ProjectManagerDialog empty(false, nullptr);
+        empty.Widget()->SelectFlightProject(); // no database yet: an empty view
+        QVERIFY(empty.Widget()->FlightMode());
+        QVERIFY(empty.Widget()->Scene()->Items().isEmpty());
+
+        kvprj::FlyMission mission;
+        mission.info = {"m-1", "North field", "SN-0042", "North", "2024-05-06T07:08:09"};
+        mission.aircraftSerial = "SN-0042";
+        for (int i = 0; i < 8; ++i) {
+            kvprj::FlyPhoto photo;
+            photo.line = i / 4;
+            photo.fileName = "P" + std::to_string(i) + ".JPG";
+            photo.folder = "/card";
+            photo.longitude = 114.3 + (i % 4) * 0.0003;
+            photo.latitude = 30.5 + (i / 4) * 0.0005;
+            photo.altitude = 100;
+            mission.photos.push_back(photo);
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(database).path()));
+        QVERIFY(kvprj::FlyProjectHelper::Write(database.toStdString(), {mission}));
+
+        ProjectManagerDialog dialog(false, nullptr);
+        ProjectManagerWidget* page = dialog.Widget();
+        page->SelectFlightProject();
+        QCOMPARE(kvtest::Find<QLabel>(page, "pmw_project_type_label_")->text(),
+                 QStringLiteral("Flight Project"));
+        QVERIFY(kvtest::Find<QPushButton>(page, "pmw_new_prj_btn_")->isHidden());
+        QVERIFY(!page->Scene()->ButtonsEnabled());
+        QCOMPARE(page->Records().size(), 1);
+        const PrjInfo record = page->Records().first();
+        QCOMPARE(record.identifier, QStringLiteral("m-1"));
+        QCOMPARE(record.path, QStringLiteral("North field SN-0042"));
+        QCOMPARE(record.name, QStringLiteral("North"));
+        QCOMPARE(record.description, QStringLiteral("SN-0042"));
+
+        // A record the page does not list.
+        PrjInfo unknown = record;
+        unknown.path = QStringLiteral("elsewhere");
+        kvtest::ModalAnswer notFound;
+        notFound.ExpectText(Message(129)).Click("kvsb_ok_btn_").Arm();
+        page->OpenOneProject(&unknown);
+        QVERIFY2(notFound.Done(), qPrintable(notFound.Error()));
+
+        QStringList chosen;
+        for (const char* name : {"DJI_0024.JPG", "IMG_0031.jpg", "tiny_drone_image.jpg"})
+            chosen << photos + QLatin1Char('/') + QLatin1String(name);
+        kvtest::ModalAnswer images;
+        images
+            .Do([&chosen](QWidget* w) {
+                auto* list = w->findChild<FlyPrjSettingWidget*>();
+                QVERIFY(list);
+                list->AddImages(chosen);
+            })
+            .Click("fpsw_ok_btn_")
+            .Arm();
+        page->Scene()->Items().first()->Activate();
+        QVERIFY2(images.Done(), qPrintable(images.Error()));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        const kvprj::KvProject project = dialog.GetProject();
+        const kvfd::ImageInfoSet& set = project.GetImageInfoSet();
+        QCOMPARE(set.Size(), 8);
+        QCOMPARE(QString::fromStdString(set.GetImage(0)->GetFullName()), chosen.at(0));
+        QCOMPARE(QString::fromStdString(set.GetImage(2)->GetFullName()), chosen.at(2));
+        QCOMPARE(set.GetImage(3)->GetFullName(), std::string("/card/P3.JPG"));
+        QVERIFY(project.GetPrjInfo().path.empty());
+        QCOMPARE(project.GetCameraInfoSet().Size(), 1);
+        QCOMPARE(set.GetImageExt(0)->flight, 0);
+        QCOMPARE(set.GetImageExt(7)->flight, 1);
+        QVERIFY(!QFile::exists(ProjectManager::ConfigPath())); // missions are no list entries
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], "--child-updates") == 0) {
+        QCoreApplication app(argc, argv);
+        return ChildUpdates(QString::fromLocal8Bit(argv[2]), QString(argv[3]).toInt());
+    }
+    QApplication app(argc, argv);
+    TestProjectManager test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_projectmanager.moc"
