@@ -173,6 +173,7 @@ void AddHostScreenshots(ScreenshotRegistry& registry)
     registry.Add(QStringLiteral("title_widget2"), StartPageFrame);
     registry.Add(QStringLiteral("little_title_widget"), LittleTitle);
     AddWizardScreenshots(registry);
+    AddStartPageScreenshots(registry);
 }
 
 std::unique_ptr<kvkernel::AISContext> DemoProject()

@@ -14,6 +14,8 @@ namespace kvhost {
 void AddHostScreenshots(ScreenshotRegistry& registry);
 // The project wizard's pages and the image, POS and GNSS dialogs.
 void AddWizardScreenshots(ScreenshotRegistry& registry);
+// The start page with tiles: recent projects, flight missions, image mode.
+void AddStartPageScreenshots(ScreenshotRegistry& registry);
 
 // A small unsaved project of two flights, for pictures and demonstrations.
 std::unique_ptr<kvkernel::AISContext> DemoProject();

@@ -14,6 +14,7 @@
 #include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvkernel/aiscontext.h"
+#include "project/projectmanager.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -246,6 +247,7 @@ bool KvMainWindow::SaveProjectAs(const QString& path)
         ShowStatus(tr("Could not save %1").arg(QDir::toNativeSeparators(path)));
         return false;
     }
+    ProjectManager::UpdateConfig(*m_context);
     ShowSummary();
     ShowStatus(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     if (m_context->GetPrjInfo().path != previousPath)
@@ -257,6 +259,7 @@ void KvMainWindow::CloseProject()
 {
     if (!m_context)
         return;
+    ProjectManager::UpdateConfig(*m_context);
     SetProject(nullptr);
     ShowStatus(tr("Project closed"));
 }

@@ -95,6 +95,11 @@ public Q_SLOTS:
     // Downloads a camera by its ids and offers it to the open project.
     void GetCameraFromCloud();
 
+    // The start page: the recent projects (or, in image mode, a project made of
+    // chosen photos). A project opened or created there becomes the open one;
+    // false when the page was closed without one.
+    bool ShowStartPage(bool imageMode = false);
+
     // Runs the project wizard on a new project; a finished project is saved
     // where the operator chooses and becomes the open one.
     void NewProject();
@@ -121,6 +126,9 @@ private:
     void BuildProjectMenus();
     // Replaces the open project by an edited copy, keeping its file.
     void ReplaceProject(const kvprj::KvProject& edited);
+    // Makes a project that has never been saved the open one and asks where
+    // to save it.
+    void AdoptNewProject(const kvprj::KvProject& project);
     void RebuildFlightSelector();
     void ShowProject();
     void ShowSummary();

@@ -42,8 +42,13 @@ int main(int argc, char** argv)
     }
 
     KvMainWindow window;
-    window.show();
-    if (!parser.positionalArguments().isEmpty())
+    if (!parser.positionalArguments().isEmpty()) {
         window.OpenProject(parser.positionalArguments().constFirst());
+    } else if (!window.ShowStartPage()) {
+        // As the application does: it starts on the start page, and closing
+        // that page without a project ends it.
+        return 0;
+    }
+    window.show();
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include "imagery/imageposloaddialog.h"
 #include "imagery/leverarmdialog.h"
 #include "imagery/rt27dialog.h"
+#include "kvalgorithm/flightlinealgo.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
 #include "project/coordinatedialog.h"
@@ -16,6 +17,7 @@
 #include "project/dpmenubar.h"
 #include "project/kvcreatprojectdialog.h"
 #include "project/kvshowprjinfodialog.h"
+#include "project/projectmanager.h"
 
 #include <QAction>
 #include <QDir>
@@ -35,6 +37,10 @@ QString Native(const std::string& path)
 
 void KvMainWindow::BuildProjectMenus()
 {
+    AddMenuAction(MenuId::File, tr("Start &Page…"), QStringLiteral("kv_action_start_page"),
+                  [this] { ShowStartPage(false); });
+    AddMenuAction(MenuId::File, tr("Project from &Photos…"), QStringLiteral("kv_action_image_manager"),
+                  [this] { ShowStartPage(true); });
     QAction* create = AddMenuAction(MenuId::File, tr("&New Project…"),
                                     QStringLiteral("kv_action_new"), [this] { NewProject(); });
     create->setShortcut(QKeySequence::New);
@@ -72,16 +78,38 @@ void KvMainWindow::BuildProjectMenus()
     connect(m_menuButton, &QToolButton::clicked, this, &KvMainWindow::ShowProjectMenu);
 }
 
+bool KvMainWindow::ShowStartPage(bool imageMode)
+{
+    ProjectManagerDialog page(imageMode, this);
+    if (page.exec() != QDialog::Accepted)
+        return false;
+    const kvprj::KvProject project = page.GetProject();
+    if (project.GetPrjInfo().path.empty()) {
+        AdoptNewProject(project);
+    } else {
+        SetProject(std::make_unique<kvkernel::AISContext>(project));
+        statusBar()->showMessage(tr("Opened %1").arg(Native(project.GetPrjInfo().path)), 15000);
+    }
+    return true;
+}
+
 void KvMainWindow::NewProject()
 {
-    kvkernel::AISContext project;
+    kvprj::KvProject project;
     if (!ShowCreateProjectDialog(project, false)) {
         statusBar()->showMessage(tr("Project wizard left; nothing was created"), 15000);
         return;
     }
-    SetProject(std::make_unique<kvkernel::AISContext>(std::move(project)));
-    // A finished project is saved at once; a refused save leaves it open and
-    // unsaved, and Save asks again.
+    kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
+                                                project.GetImageInfoSet());
+    AdoptNewProject(project);
+}
+
+void KvMainWindow::AdoptNewProject(const kvprj::KvProject& project)
+{
+    SetProject(std::make_unique<kvkernel::AISContext>(project));
+    // A new project is saved at once (which also puts it on the start page); a
+    // refused save leaves it open and unsaved, and Save asks again.
     ChooseProjectFileAndSave();
 }
 
