@@ -10,6 +10,8 @@
 #include "kvkernel/aiscontext.h"
 #include "imagery/imageposloaddialog.h"
 #include "modalanswer.h"
+#include "project/projectmanager.h"
+#include "project/tiledscene.h"
 #include "wizardanswers.h"
 
 #include <QtTest>
@@ -152,6 +154,39 @@ private Q_SLOTS:
                  *created.GetCameraInfoSet().GetCamera(0));
     }
 
+    // Saving puts the project at the front of the start page's list; the start
+    // page opens it in the window with a double click on its tile.
+    void startPageOpensTheSavedProject()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("起始 页.db"));
+        {
+            KvMainWindow window;
+            QVERIFY(window.OpenProject(m_project));
+            QVERIFY(window.SaveProjectAs(path));
+            window.CloseProject();
+        }
+        QList<PrjInfo> list;
+        ProjectManager::ReadConfig(list);
+        QVERIFY(!list.isEmpty());
+        QCOMPARE(list.first().path, path);
+        QCOMPARE(list.first().name, kProjectName);
+
+        KvMainWindow window;
+        kvtest::ModalAnswer page;
+        page.Do([&](QWidget* dialog) {
+                auto* scene = dialog->findChild<ProjectManagerWidget*>()->Scene();
+                for (ProjectGraphicsItem* tile : scene->Items())
+                    if (tile->Info()->path == path)
+                        return tile->Activate();
+            })
+            .Arm();
+        QVERIFY(window.ShowStartPage());
+        VERIFY_ANSWERED(page);
+        QVERIFY(window.Context());
+        QCOMPARE(QString::fromStdString(window.Context()->GetPrjInfo().path), path);
+        QCOMPARE(window.ImageTable()->rowCount(), 3);
+    }
+
     void damagedFileKeepsTheOpenProject_data()
     {
         QTest::addColumn<QByteArray>("contents"); // null: no file
@@ -278,7 +313,8 @@ private Q_SLOTS:
               "wizard_1_description", "wizard_2_images", "wizard_3_image_pos", "wizard_4_preview",
               "pos_import", "coordinate_dialog", "image_property", "image_info",
               "elevation_dialog", "rt27_dialog", "lever_arm_dialog", "gps_tool_dialog",
-              "project_menu", "flight_project_images"})
+              "project_menu", "flight_project_images", "start_page", "start_page_flight",
+              "start_page_image_mode"})
             QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
                           .isNull(),
                      name);

@@ -2,7 +2,9 @@
 #include "kvfd/kvconststringfactory.h"
 #include "kvprj/flyprojecthelper.h"
 #include "kvprj/kvproject.h"
+#include "imagery/imageposloaddialog.h"
 #include "modalanswer.h"
+#include "wizardanswers.h"
 #include "project/flyprjsettingdialog.h"
 #include "project/projectmanager.h"
 #include "project/tiledscene.h"
@@ -324,6 +326,41 @@ private Q_SLOTS:
         QCOMPARE(images.GetImageExt(3)->flight, 0);
         QCOMPARE(images.GetImageExt(4)->flight, 1);
         QCOMPARE(images.GetImageExt(8)->flight, 2);
+    }
+
+    // New Project runs the wizard; the new project's images are grouped into
+    // flight lines before the page closes.
+    void newProjectComputesFlightLines()
+    {
+        QTemporaryDir dir;
+        QStringList photos;
+        std::vector<PosData> records;
+        for (int i = 0; i < 8; ++i) {
+            const QString name = QStringLiteral("DJI_%1.JPG").arg(i, 4, 10, QLatin1Char('0'));
+            photos << dir.filePath(name);
+            QVERIFY(QFile::link(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"),
+                                photos.last()));
+            // Two lines of four, flown east then back west 100 m further north.
+            const int line = i / 4, step = line ? 3 - i % 4 : i % 4;
+            records.push_back({name.toStdString(), {114.3 + 0.0006 * step, 30.5 + 0.0009 * line, 120.0}});
+        }
+        ProjectManagerDialog page(false, nullptr);
+        kvtest::WizardAnswers wizard(QStringLiteral("lines"), photos, [&](QWidget* dialog) {
+            dialog->findChild<ImagePosLoadWidget*>()->ApplyPosRecords(records, PosMatchWithExt, true);
+        });
+        wizard.Arm();
+        page.Widget()->NewProject();
+        QVERIFY2(wizard.Done(), qPrintable(wizard.Error()));
+        QCOMPARE(page.result(), int(QDialog::Accepted));
+        const kvfd::ImageInfoSet& images = page.GetProject().GetImageInfoSet();
+        QCOMPARE(images.ValidSize(), 8);
+        QSet<int> flights;
+        for (int i = 0; i < images.Size(); ++i)
+            if (images.GetImage(i))
+                flights.insert(images.GetImageExt(i)->flight);
+        QCOMPARE(flights.size(), 2);
+        QCOMPARE(images.GetImageExt(0)->flight, 0);
+        QCOMPARE(images.GetImageExt(7)->flight, 1);
     }
 
     void flightMissionsOpenWithChosenImages()
