@@ -1,8 +1,10 @@
 #include "framework/formrows.h"
 
+#include "framework/kvshared.h"
 #include "framework/kvstyle.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +99,20 @@ BrowseRow AddBrowseRow(QGridLayout* grid, int row, int column, const QString& la
     grid->addWidget(result.edit, row, column + 1);
     grid->addWidget(result.browse, row, column + 2);
     return result;
+}
+
+void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption, const char* filter,
+                bool save)
+{
+    const QString title = QString::fromLocal8Bit(caption);
+    const QString filters = QString::fromLocal8Bit(filter);
+    const QString file = save
+        ? QFileDialog::getSaveFileName(parent, title, GetDefaultPath(), filters)
+        : QFileDialog::getOpenFileName(parent, title, GetDefaultPath(), filters);
+    if (file.isEmpty())
+        return;
+    SetDefaultPath(file, true);
+    edit->setText(file);
 }
 
 } // namespace kvui

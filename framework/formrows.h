@@ -69,4 +69,11 @@ KVUI_EXPORT BrowseRow AddBrowseRow(QGridLayout* grid, int row, int column, const
                                    QSize buttonSize, const char* buttonStyle = "kvopenfilebtn",
                                    const char* editStyle = "kvlineedit");
 
+// What a browse button does: asks for a file to open (or, with save, a file to
+// write) at the remembered folder, remembers the answer's folder and puts the
+// answer into edit. Caption and filter are in the local code page. Cancelling
+// changes nothing.
+KVUI_EXPORT void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption,
+                            const char* filter, bool save);
+
 } // namespace kvui

@@ -6,7 +6,6 @@
 #include "kvgps/interpolatepos.h"
 
 #include <QDialog>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -87,15 +86,7 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
 
 void GPSToolWidget::Browse(QLineEdit* edit, const char* caption, const char* filter, bool save)
 {
-    const QString title = QString::fromLocal8Bit(caption);
-    const QString filters = QString::fromLocal8Bit(filter);
-    const QString file = save
-        ? QFileDialog::getSaveFileName(this, title, GetDefaultPath(), filters)
-        : QFileDialog::getOpenFileName(this, title, GetDefaultPath(), filters);
-    if (file.isEmpty())
-        return;
-    SetDefaultPath(file, true);
-    edit->setText(file);
+    kvui::BrowseInto(this, edit, caption, filter, save);
 }
 
 void GPSToolWidget::OpenRinex()

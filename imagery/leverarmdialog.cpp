@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,15 +90,7 @@ void LeverArmWidget::ClickUAVType(int index)
 
 void LeverArmWidget::Browse(QLineEdit* edit, const char* caption, const char* filter, bool save)
 {
-    const QString title = QString::fromLocal8Bit(caption);
-    const QString filters = QString::fromLocal8Bit(filter);
-    const QString file = save
-        ? QFileDialog::getSaveFileName(this, title, GetDefaultPath(), filters)
-        : QFileDialog::getOpenFileName(this, title, GetDefaultPath(), filters);
-    if (file.isEmpty())
-        return;
-    SetDefaultPath(file, true);
-    edit->setText(file);
+    kvui::BrowseInto(this, edit, caption, filter, save);
 }
 
 void LeverArmWidget::ClickBrowseGimbal()
