@@ -638,6 +638,9 @@ void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
     for (const std::string& file : files) {
         kvfd::CameraInfo camera;
         if (kvimage::GetCameraFormImage(file, camera)) {
+            // The mission's images use camera 0; the camera carries that id, as
+            // the cameras the image pages add do.
+            camera.id = project.GetCameraInfoSet().Size();
             project.GetCameraInfoSet().AddCamera(camera);
             break;
         }

@@ -3,6 +3,7 @@
 #include "kvprj/flyprojecthelper.h"
 #include "kvprj/kvproject.h"
 #include "imagery/imageposloaddialog.h"
+#include "cloudserver.h"
 #include "modalanswer.h"
 #include "wizardanswers.h"
 #include "project/flyprjsettingdialog.h"
@@ -381,7 +382,7 @@ private Q_SLOTS:
 
         kvprj::FlyMission mission;
         mission.info = {"m-1", "North field", "SN-0042", "North", "2024-05-06T07:08:09"};
-        mission.aircraftSerial = "SN-0042";
+        mission.aircraftSerial = "SN0001"; // a serial the camera service knows
         for (int i = 0; i < 8; ++i) {
             kvprj::FlyPhoto photo;
             photo.line = i / 4;
@@ -429,8 +430,11 @@ private Q_SLOTS:
             })
             .Click("fpsw_ok_btn_")
             .Arm();
+        kvtest::CloudServer cloud;
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         page->Scene()->Items().first()->Activate();
         QVERIFY2(images.Done(), qPrintable(images.Error()));
+        QCOMPARE(cloud.CountRequests(QStringLiteral("/data/getcamera")), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         const kvprj::KvProject project = dialog.GetProject();
@@ -440,7 +444,13 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(set.GetImage(2)->GetFullName()), chosen.at(2));
         QCOMPARE(set.GetImage(3)->GetFullName(), std::string("/card/P3.JPG"));
         QVERIFY(project.GetPrjInfo().path.empty());
+        // The camera read from the photos took the service's values for the
+        // aircraft and kept its id.
         QCOMPARE(project.GetCameraInfoSet().Size(), 1);
+        const kvfd::CameraInfo* camera = project.GetCameraInfoSet().GetCamera(0);
+        QCOMPARE(camera->width, 6000);
+        QCOMPARE(camera->focal, 24.0);
+        QCOMPARE(camera->id, 0);
         QCOMPARE(set.GetImageExt(0)->flight, 0);
         QCOMPARE(set.GetImageExt(7)->flight, 1);
         QVERIFY(!QFile::exists(ProjectManager::ConfigPath())); // missions are no list entries
