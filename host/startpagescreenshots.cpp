@@ -90,7 +90,7 @@ void WriteMissions()
     kvprj::FlyProjectHelper::Write(QFile::encodeName(path).toStdString(), missions);
 }
 
-std::unique_ptr<QWidget> StartPage(bool imageMode, bool flight)
+std::unique_ptr<QWidget> StartPage(bool imageMode, bool flight, bool selected = false)
 {
     SandboxEnvironment sandbox;
     WriteRecentProjects();
@@ -99,6 +99,9 @@ std::unique_ptr<QWidget> StartPage(bool imageMode, bool flight)
         WriteMissions();
         page->Widget()->SelectFlightProject();
     }
+    // A selected tile shows its export, copy and delete buttons.
+    if (selected && !page->Widget()->Scene()->Items().isEmpty())
+        page->Widget()->Scene()->Items().first()->setSelected(true);
     return page;
 }
 
@@ -111,6 +114,8 @@ void AddStartPageScreenshots(ScreenshotRegistry& registry)
     registry.Add(QStringLiteral("start_page"), [] { return StartPage(false, false); });
     registry.Add(QStringLiteral("start_page_flight"), [] { return StartPage(false, true); });
     registry.Add(QStringLiteral("start_page_image_mode"), [] { return StartPage(true, false); });
+    registry.Add(QStringLiteral("start_page_selected"),
+                 [] { return StartPage(false, false, true); });
 }
 
 } // namespace kvhost

@@ -1,7 +1,8 @@
 // Draws the host's resource images and the .qrc that lists them. It runs at
 // build time so that the tree keeps no binary picture: every picture is a row of
-// kImages below, drawn from shapes on a 24-unit grid. To add a picture, add a
-// row (and, for a new shape, a Glyph and its case in DrawGlyph).
+// kImages below, drawn from shapes on a 24-unit grid (the start page's project
+// thumbnail alone is drawn in pixels, see DrawThumbnail). To add a picture, add
+// a row (and, for a new shape, a Glyph and its case in DrawGlyph).
 //
 // Usage: kvhost_drawicons <output folder> <qrc file>
 // The pictures land in <output folder>/<resource path>; the qrc lists them with
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -64,6 +66,11 @@ enum class Glyph {
     Menu,        // three bars
     Ticked,      // table cell: check box ticked
     Unticked,    // table cell: check box empty
+    Export,      // tray with an arrow out of it
+    Copy,        // two overlapping sheets
+    Chevron,     // open down-pointing chevron
+    Search,      // magnifier
+    Thumbnail,   // a project's aerial map with its flight lines, in pixels
 };
 
 // Which files a row writes.
@@ -73,6 +80,8 @@ enum class Variants {
     Toggle, // <path>_on.png, <path>_off.png
     Framed, // <path>_nor.png, _hov.png, _pre.png, _dis.png: ink only, for buttons
             // whose backdrop and border the style sheet draws
+    Disc,   // <path>_nor.png, _hov.png: ink on a round backdrop of its own, for
+            // the buttons the start page lays over a project's thumbnail
 };
 
 // Colour of a button's hover and pressed backdrop.
@@ -81,10 +90,11 @@ enum class Tone { Plain, Danger };
 struct ImageRow
 {
     const char* path; // resource path without state suffix and ".png"
-    int size;         // square, in pixels
+    int size;         // width in pixels; also the height unless height is given
     Glyph glyph;
     Variants variants;
     Tone tone;
+    int height = 0;
 };
 
 // One row per line reads best as a table.
@@ -143,6 +153,16 @@ const ImageRow kImages[] = {
     {"dialog/images/1280/new_ele/Camera_placement_angle180", 120, Glyph::CameraMount180, Variants::Single, Tone::Plain},
     {"dialog/images/1280/new_ele/Camera_placement_angle270", 120, Glyph::CameraMount270, Variants::Single, Tone::Plain},
     {"dialog/images/1280/new_ele/Distortion_parameters_image", 168, Glyph::Distortion, Variants::Single, Tone::Plain},
+
+    // Start page: the project tiles' thumbnail and the buttons over a selected
+    // tile, which the library names itself, and the pictures the sheet puts on
+    // the page's title and search buttons.
+    {"project/images/1280/Engineering/Thumbnails", 225, Glyph::Thumbnail, Variants::Single, Tone::Plain, 164},
+    {"project/images/1280/Engineering/eng_Export_but", 32, Glyph::Export, Variants::Disc, Tone::Plain},
+    {"project/images/1280/Engineering/eng_Copy_but", 32, Glyph::Copy, Variants::Disc, Tone::Plain},
+    {"project/images/1280/Engineering/eng_Delete_but", 32, Glyph::Delete, Variants::Disc, Tone::Danger},
+    {"kvhost/images/start/select", 24, Glyph::Chevron, Variants::Framed, Tone::Plain},
+    {"kvhost/images/start/search", 24, Glyph::Search, Variants::Single, Tone::Plain},
 };
 // clang-format on
 
@@ -163,6 +183,8 @@ struct Look
     QColor backdrop = Qt::transparent;
     bool on = true;      // Toggle rows: the checked picture
     bool active = false; // hovered or pressed
+    bool disc = false;   // the backdrop is a circle with a rim, not a rounded square
+    QColor rim = Qt::transparent;
 };
 
 QPen Stroke(const QColor& colour, double width)
@@ -373,6 +395,128 @@ void DrawDistortion(QPainter& p)
     // Principal point.
     p.setBrush(kAccent);
     p.drawEllipse(QPointF(12, 12), 0.9, 0.9);
+}
+
+// A fixed value in [0, 1) for the cell (i, j), so that every build draws the
+// same patchwork.
+double CellNoise(int i, int j)
+{
+    quint32 h = quint32(i) * 73856093u ^ quint32(j) * 19349663u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return (h & 0xffffu) / 65536.0;
+}
+
+// A project's thumbnail: fields, a river and a road seen from above, the survey
+// block with its flight lines and photo centres. The tile writes the project's
+// name and date over the lower part, which therefore fades to dark.
+void DrawThumbnail(QPainter& p, const QSizeF& size)
+{
+    const double w = size.width();
+    const double h = size.height();
+    p.fillRect(QRectF(0, 0, w, h), QColor(0x1e, 0x28, 0x25));
+
+    // Fields, turned a little off north; the gaps between them are the hedges.
+    // clang-format off
+    const QColor crops[] = {QColor(0x2f, 0x4a, 0x36), QColor(0x3b, 0x57, 0x3c),
+                            QColor(0x4a, 0x5a, 0x38), QColor(0x55, 0x4c, 0x33),
+                            QColor(0x36, 0x45, 0x3a), QColor(0x44, 0x52, 0x46)};
+    // clang-format on
+    const int kinds = int(sizeof crops / sizeof crops[0]);
+    const double across = 38;
+    const double along = 30;
+    p.save();
+    p.translate(w / 2, h / 2);
+    p.rotate(-14);
+    for (int i = -5; i <= 5; ++i) {
+        for (int j = -5; j <= 5; ++j) {
+            const QRectF field(i * across + 1.5, j * along + 1.5, across - 3, along - 3);
+            const QColor crop = crops[int(CellNoise(i, j) * kinds) % kinds];
+            p.setPen(Qt::NoPen);
+            p.setBrush(crop);
+            p.drawRect(field);
+            if (CellNoise(j, i) > 0.55) {
+                p.setPen(QPen(crop.lighter(118), 1));
+                for (double x = field.left() + 3; x < field.right() - 1; x += 4.5)
+                    p.drawLine(QPointF(x, field.top() + 1.5), QPointF(x, field.bottom() - 1.5));
+            }
+        }
+    }
+    p.restore();
+
+    p.setBrush(Qt::NoBrush);
+    QPainterPath river;
+    river.moveTo(-10, 26);
+    river.cubicTo(40, 8, 70, 70, 120, 52);
+    river.cubicTo(160, 38, 190, 8, 240, 20);
+    p.setPen(Stroke(QColor(0x27, 0x4a, 0x6e), 8));
+    p.drawPath(river);
+    p.setPen(Stroke(QColor(0x35, 0x62, 0x8f), 2.5));
+    p.drawPath(river);
+
+    QPainterPath road;
+    road.moveTo(28, -6);
+    road.cubicTo(62, 60, 96, 96, 118, 172);
+    p.setPen(Stroke(QColor(0x15, 0x19, 0x1f), 7));
+    p.drawPath(road);
+    p.setPen(Stroke(QColor(0x8d, 0x97, 0xa5), 4.5));
+    p.drawPath(road);
+    p.setPen(QPen(QColor(0xe0, 0xc0, 0x58), 0.8, Qt::DashLine));
+    p.drawPath(road);
+
+    // Farm buildings beside the road.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xb8, 0xb0, 0xa2));
+    p.drawRect(QRectF(62, 72, 7, 5));
+    p.drawRect(QRectF(71, 79, 5, 7));
+    p.setBrush(QColor(0x9a, 0x5a, 0x48));
+    p.drawRect(QRectF(60, 82, 6, 6));
+
+    // The survey block and its flight lines, flown back and forth.
+    p.save();
+    p.translate(w * 0.6, h * 0.36);
+    p.rotate(-14);
+    const double half = 58;
+    const double top = -26;
+    const int lines = 5;
+    const double spacing = 13;
+    p.setPen(QPen(QColor(0x4a, 0xa3, 0xf0, 170), 1, Qt::DashLine));
+    p.setBrush(QColor(0x2f, 0x7d, 0xe1, 45));
+    p.drawRect(QRectF(-half - 8, top - 8, 2 * half + 16, (lines - 1) * spacing + 16));
+    QPolygonF route;
+    for (int k = 0; k < lines; ++k) {
+        const double y = top + k * spacing;
+        const double from = k % 2 ? half : -half;
+        route << QPointF(from, y) << QPointF(-from, y);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stroke(QColor(0x4a, 0xa3, 0xf0), 1.6));
+    p.drawPolyline(route);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xe8, 0xf1, 0xfc));
+    for (int k = 0; k < lines; ++k)
+        for (double x = -half + 6; x < half; x += 12.4)
+            p.drawEllipse(QPointF(x, top + k * spacing), 1.5, 1.5);
+    p.setBrush(kGreen);
+    p.drawEllipse(route.first(), 3, 3);
+    // The aircraft at the end of its last line, heading on.
+    const QPointF last = route.last();
+    const double heading = route.last().x() > route.at(route.size() - 2).x() ? 1 : -1;
+    p.setBrush(kOrange);
+    p.drawPolygon(QPolygonF({last + QPointF(heading * 9, 0), last + QPointF(heading * 3, -4.5),
+                             last + QPointF(heading * 4.5, 0), last + QPointF(heading * 3, 4.5)}));
+    p.restore();
+
+    // The lower part darkens under the tile's text.
+    QLinearGradient shade(0, h * 0.45, 0, h);
+    shade.setColorAt(0, QColor(0x0c, 0x10, 0x16, 0));
+    shade.setColorAt(0.45, QColor(0x0c, 0x10, 0x16, 150));
+    shade.setColorAt(1, QColor(0x0c, 0x10, 0x16, 225));
+    p.fillRect(QRectF(0, h * 0.45, w, h * 0.55), shade);
+    p.setPen(QPen(QColor(255, 255, 255, 28), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
 }
 
 // Draws glyph on the 24 x 24 grid.
@@ -634,21 +778,57 @@ void DrawGlyph(QPainter& p, Glyph glyph, const Look& look)
     case Glyph::Distortion:
         DrawDistortion(p);
         break;
+    case Glyph::Export:
+        p.setPen(Stroke(look.ink, 1.6));
+        p.drawPolyline(QPolygonF({{5, 13.5}, {5, 19}, {19, 19}, {19, 13.5}}));
+        p.drawLine(QPointF(12, 15.5), QPointF(12, 4.5));
+        p.drawPolyline(QPolygonF({{8.3, 8.2}, {12, 4.5}, {15.7, 8.2}}));
+        break;
+    case Glyph::Copy:
+        p.setPen(Stroke(look.ink, 1.5));
+        p.drawRoundedRect(QRectF(5, 8.5, 10, 11.5), 1.5, 1.5);
+        p.drawPolyline(QPolygonF({{9, 8.5}, {9, 4.5}, {19, 4.5}, {19, 16}, {15, 16}}));
+        break;
+    case Glyph::Chevron:
+        p.setPen(Stroke(look.ink, 2));
+        p.drawPolyline(QPolygonF({{7, 9.5}, {12, 14.5}, {17, 9.5}}));
+        break;
+    case Glyph::Search:
+        p.setPen(Stroke(look.ink, 1.7));
+        p.drawEllipse(QPointF(10.5, 10.5), 5.5, 5.5);
+        p.setPen(Stroke(look.ink, 2.2));
+        p.drawLine(QPointF(14.6, 14.6), QPointF(19.5, 19.5));
+        break;
+    case Glyph::Thumbnail:
+        // Drawn in pixels by Render, not on the grid.
+        break;
     }
 }
 
 QImage Render(const ImageRow& row, const Look& look)
 {
-    QImage image(row.size, row.size, QImage::Format_ARGB32_Premultiplied);
+    const int height = row.height > 0 ? row.height : row.size;
+    QImage image(row.size, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    if (look.backdrop.alpha() > 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(look.backdrop);
-        p.drawRoundedRect(QRectF(0, 0, row.size, row.size), 4, 4);
+    if (row.glyph == Glyph::Thumbnail) {
+        DrawThumbnail(p, QSizeF(row.size, height));
+        p.end();
+        return image;
     }
-    p.scale(row.size / 24.0, row.size / 24.0);
+    if (look.backdrop.alpha() > 0) {
+        p.setPen(look.rim.alpha() > 0 ? QPen(look.rim, 1) : QPen(Qt::NoPen));
+        p.setBrush(look.backdrop);
+        if (look.disc)
+            p.drawEllipse(QRectF(0.5, 0.5, row.size - 1, row.size - 1));
+        else
+            p.drawRoundedRect(QRectF(0, 0, row.size, row.size), 4, 4);
+    }
+    // A round backdrop leaves less room: its glyph keeps inside the circle.
+    const double inset = look.disc ? row.size * 0.16 : 0;
+    p.translate(inset, inset);
+    p.scale((row.size - 2 * inset) / 24.0, (row.size - 2 * inset) / 24.0);
     DrawGlyph(p, row.glyph, look);
     p.end();
     return image;
@@ -691,6 +871,22 @@ QVector<QPair<QString, Look>> Files(const ImageRow& row)
         files.append({QStringLiteral("_hov"), hover});
         files.append({QStringLiteral("_pre"), pressed});
         files.append({QStringLiteral("_dis"), disabled});
+        break;
+    }
+    case Variants::Disc: {
+        const bool danger = row.tone == Tone::Danger;
+        Look normal;
+        normal.disc = true;
+        normal.backdrop = QColor(0x14, 0x1a, 0x24, 215);
+        normal.rim = QColor(255, 255, 255, 70);
+        Look hover;
+        hover.disc = true;
+        hover.active = true;
+        hover.ink = kInkBright;
+        hover.backdrop = danger ? kRed : kAccent;
+        hover.rim = hover.backdrop.lighter(130);
+        files.append({QStringLiteral("_nor"), normal});
+        files.append({QStringLiteral("_hov"), hover});
         break;
     }
     case Variants::Toggle: {

@@ -3,7 +3,10 @@
 #include "imagery/imageposloaddialog.h"
 #include "imagery/leverarmdialog.h"
 #include "imagery/posloaddialog.h"
+#include "modalanswer.h"
 #include "project/dpmenubar.h"
+#include "project/projectmanager.h"
+#include "project/tiledscene.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,7 +36,11 @@ class TestHostStyle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { HostStyle::InitResources(); }
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        HostStyle::InitResources();
+    }
 
     void styleSheetIsAResource()
     {
@@ -53,6 +60,11 @@ private Q_SLOTS:
             for (const char* state : {"nor", "hov", "pre"})
                 paths << QStringLiteral(":/top/images/1280/top_bar/%1_%2.png")
                              .arg(QLatin1String(button), QLatin1String(state));
+        for (const char* button : {"Export", "Copy", "Delete"})
+            for (const char* state : {"nor", "hov"})
+                paths << QStringLiteral(":/project/images/1280/Engineering/eng_%1_but_%2.png")
+                             .arg(QLatin1String(button), QLatin1String(state));
+        paths << QStringLiteral(":/project/images/1280/Engineering/Thumbnails.png");
         paths << StyleSheetUrls();
         paths.removeDuplicates();
         for (const QString& path : paths)
@@ -66,16 +78,25 @@ private Q_SLOTS:
         QVERIFY(!QPixmap(path).isNull());
     }
 
+    // The start page would stretch a thumbnail of another size over its tiles.
+    void thumbnailFitsTheTile()
+    {
+        QCOMPARE(QPixmap(QStringLiteral(":/project/images/1280/Engineering/Thumbnails.png")).size(),
+                 QSize(ProjectGraphicsItem::kWidth, ProjectGraphicsItem::kHeight));
+    }
+
     // A push button that a form leaves without text or icon gets its picture
     // (and, in the project menu, its label) from the sheet; without one the
     // operator sees an empty box. Its middle must show some light ink.
     void textlessButtonsShowSomething()
     {
         HostStyle::Apply(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-        std::unique_ptr<QWidget> forms[]
-            = {std::make_unique<ImageLoadWidget>(), std::make_unique<PosLoadWidget>(),
-               std::make_unique<ImagePosLoadWidget>(), std::make_unique<LeverArmWidget>(),
-               std::make_unique<DPMenuWidget>()};
+        std::unique_ptr<QWidget> forms[] = {std::make_unique<ImageLoadWidget>(),
+                                            std::make_unique<PosLoadWidget>(),
+                                            std::make_unique<ImagePosLoadWidget>(),
+                                            std::make_unique<LeverArmWidget>(),
+                                            std::make_unique<DPMenuWidget>(),
+                                            std::make_unique<ProjectManagerWidget>(nullptr, false)};
         int checked = 0;
         for (const auto& form : forms) {
             QList<QPushButton*> textless;
@@ -98,7 +119,7 @@ private Q_SLOTS:
                 ++checked;
             }
         }
-        QCOMPARE(checked, 4 + 1 + 8 + 4 + 4);
+        QCOMPARE(checked, 4 + 1 + 8 + 4 + 4 + 2);
     }
 };
 

@@ -314,7 +314,7 @@ private Q_SLOTS:
               "pos_import", "coordinate_dialog", "image_property", "image_info",
               "elevation_dialog", "rt27_dialog", "lever_arm_dialog", "gps_tool_dialog",
               "project_menu", "flight_project_images", "start_page", "start_page_flight",
-              "start_page_image_mode"})
+              "start_page_image_mode", "start_page_selected"})
             QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
                           .isNull(),
                      name);
