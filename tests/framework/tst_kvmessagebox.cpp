@@ -65,24 +65,6 @@ private Q_SLOTS:
         QCOMPARE(KvMessageBox::Show("question", KvMessageBox::BT_YES_NO), KvMessageBox::BC_OK);
     }
 
-    // The host's style sheet selects on these names.
-    void buttonsCarryTheirStyleNames()
-    {
-        kvtest::ModalAnswer answer;
-        answer.Do([](QWidget* dialog) {
-                  auto* yes = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_ok_"));
-                  auto* no = kvtest::Find<QPushButton>(dialog, QStringLiteral("kvbw2_cancel_"));
-                  QCOMPARE(yes->objectName(), QStringLiteral("kvcombtn"));
-                  QCOMPARE(no->objectName(), QStringLiteral("kvquitbtn"));
-                  QCOMPARE(dialog->findChild<QWidget*>("KvMessageBoxWidget2")->size(),
-                           QSize(400, 150));
-              })
-            .Click(QStringLiteral("kvbw2_cancel_"))
-            .Arm();
-        QCOMPARE(KvMessageBox::Show("q", KvMessageBox::BT_YES_NO), KvMessageBox::BC_NO);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-    }
-
     void invalidUtf8IsShownNotCrashed()
     {
         kvtest::ModalAnswer answer;

@@ -52,21 +52,6 @@ class TestKvProgress : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    void dialogForm()
-    {
-        QKvProgressDialog dialog;
-        QCOMPARE(dialog.size(), QSize(430, 210));
-        QCOMPARE(dialog.Frame()->width(), 404);
-        auto* form = dialog.findChild<QWidget*>(QStringLiteral("QProgressWidget"));
-        QCOMPARE(form->size(), QSize(400, 150));
-        auto* minimize = kvtest::Find<QPushButton>(&dialog, QStringLiteral("minimize_btn_"));
-        QVERIFY(minimize && minimize->isHidden());
-        QCOMPARE(kvtest::Find<QPushButton>(&dialog, QStringLiteral("pause_btn_"))->objectName(),
-                 QStringLiteral("kvcombtn"));
-        QCOMPARE(kvtest::Find<QPushButton>(&dialog, QStringLiteral("cancel_btn_"))->text(),
-                 QStringLiteral("Cancel"));
-    }
-
     // Reports are cut to one per whole percent, plus the last step.
     void reportsAreThrottled()
     {

@@ -1,26 +1,24 @@
+#include "cloudserver.h"
 #include "framework/kvsettingskeys.h"
+#include "imagery/imageposloaddialog.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvprj/flyprojecthelper.h"
 #include "kvprj/kvproject.h"
-#include "imagery/imageposloaddialog.h"
-#include "cloudserver.h"
 #include "modalanswer.h"
-#include "wizardanswers.h"
 #include "project/flyprjsettingdialog.h"
 #include "project/projectmanager.h"
 #include "project/tiledscene.h"
+#include "wizardanswers.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,14 +57,18 @@ QStringList Paths()
     return paths;
 }
 
-void WriteRaw(const QByteArray& content)
+bool Write(const QString& path, const QByteArray& content = {})
 {
-    QFile file(ProjectManager::ConfigPath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) >= 0;
 }
 
-// The child's half of concurrentUpdatesLoseNothing.
+QByteArray ConfigBytes()
+{
+    QFile file(ProjectManager::ConfigPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 int ChildUpdates(const QString& prefix, int count)
 {
     for (int i = 0; i < count; ++i) {
@@ -86,9 +88,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         kvtest::UseTemporaryEnvironment();
-        // The mission database lives under the home folder.
         qputenv("HOME", QFile::encodeName(kvtest::TemporaryDataDir() + QStringLiteral("/home")));
-        // No camera service answers during these tests.
         qputenv(kvui::settings::kServiceAddressVariable, "http://127.0.0.1:9");
     }
 
@@ -103,32 +103,23 @@ private Q_SLOTS:
         QCOMPARE(Paths(), (QStringList {"/a.db", "/b.db"}));
 
         // Never saved, or no project: the file stays as it is.
-        const QByteArray before = [] {
-            QFile f(ProjectManager::ConfigPath());
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
+        const QByteArray before = ConfigBytes();
         ProjectManager::UpdateConfig(Described(QString()));
         ConfigHelper::AddProject(nullptr);
         ConfigHelper::RemoveProject(nullptr);
-        QFile file(ProjectManager::ConfigPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
+        QCOMPARE(ConfigBytes(), before);
 
         // The exact keys, readable by any INI reader.
         QSettings ini(ProjectManager::ConfigPath(), QSettings::IniFormat);
         ini.setIniCodec("UTF-8");
+        QString one;
+        for (const char* key : {"PATH", "NAME", "DATE", "USER", "DESCRIPTION"})
+            one += ini.value(QStringLiteral("DP_PROJECT/1/") + key).toString() + '|';
+        QCOMPARE(one, QStringLiteral("/a.db|A2|2024-05-06T07:08:09|张工|东湖|"));
         QCOMPARE(ini.value("DP_PROJECT/size").toInt(), 2);
-        QCOMPARE(ini.value("DP_PROJECT/1/PATH").toString(), QStringLiteral("/a.db"));
-        QCOMPARE(ini.value("DP_PROJECT/1/NAME").toString(), QStringLiteral("A2"));
-        QCOMPARE(ini.value("DP_PROJECT/1/DATE").toString(), QStringLiteral("2024-05-06T07:08:09"));
-        QCOMPARE(ini.value("DP_PROJECT/1/USER").toString(), QStringLiteral("张工"));
-        QCOMPARE(ini.value("DP_PROJECT/1/DESCRIPTION").toString(), QStringLiteral("东湖"));
         QCOMPARE(ini.allKeys().size(), 11);
-    }
 
-    void onlyFirstLaterDuplicateDropped()
-    {
+        // Only the first later duplicate of a path is dropped; empty paths stay.
         QList<PrjInfo> list;
         for (const char* path : {"/x.db", "/y.db", "/x.db", ""})
             list.append(PrjInfo {QString(), path, "n", "u", "d", "e"});
@@ -154,7 +145,6 @@ private Q_SLOTS:
             << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=a, b, c\n") << QStringList {""};
         QTest::newRow("bad utf-8") << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=\xc3\x28\xff\n")
                                    << QStringList {QString::fromUtf8("\xc3\x28\xff")};
-        // An entry cut off before its first key is no entry.
         QTest::newRow("truncated")
             << QByteArray("[DP_PROJECT]\nsize=3\n1\\NAME=one\n2\\PATH=/2\n3\\NA")
             << QStringList {"one", ""};
@@ -163,7 +153,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, names);
-        WriteRaw(content);
+        QVERIFY(Write(ProjectManager::ConfigPath(), content));
         QList<PrjInfo> list;
         ProjectManager::ReadConfig(list);
         QStringList read;
@@ -173,7 +163,6 @@ private Q_SLOTS:
 
         ProjectManagerDialog dialog(false, nullptr);
         QCOMPARE(dialog.Widget()->Scene()->Items().size(), names.size());
-        // The next update writes a sound list that keeps what was readable.
         ProjectManager::UpdateConfig(Described("/new.db", "new"));
         ProjectManager::ReadConfig(list);
         QCOMPARE(list.size(), names.size() + 1);
@@ -185,12 +174,12 @@ private Q_SLOTS:
         ProjectManager::UpdateConfig(Described("/kept.db"));
         QFile file(ProjectManager::ConfigPath());
         QVERIFY(file.setPermissions(QFileDevice::Permissions()));
-        if (file.open(QIODevice::ReadOnly)) {
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            QSKIP("running with rights that read any file");
-        }
-        ProjectManager::UpdateConfig(Described("/other.db"));
+        const bool readable = file.open(QIODevice::ReadOnly);
+        if (!readable)
+            ProjectManager::UpdateConfig(Described("/other.db"));
         QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        if (readable)
+            QSKIP("running with rights that read any file");
         QCOMPARE(Paths(), QStringList {"/kept.db"});
     }
 
@@ -203,13 +192,11 @@ private Q_SLOTS:
                     {QStringLiteral("--child-updates"), QStringLiteral("/child-"),
                      QString::number(kCount)});
         QVERIFY(child.waitForStarted());
-        // Start once the child is writing, and keep writing until it is done.
         QTRY_VERIFY_WITH_TIMEOUT(Paths().contains(QStringLiteral("/child-0")), 20000);
         ChildUpdates(QStringLiteral("/parent-"), kCount);
         while (!child.waitForFinished(0))
             ProjectManager::UpdateConfig(Described(QStringLiteral("/shared.db")));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
 
         const QStringList paths = Paths();
         QCOMPARE(paths.size(), 2 * kCount + 1);
@@ -226,16 +213,8 @@ private Q_SLOTS:
             ProjectManager::UpdateConfig(Described(QStringLiteral("/%1.db").arg(name), name));
         ProjectManagerDialog dialog(false, nullptr);
         ProjectManagerWidget* page = dialog.Widget();
-        QCOMPARE(page->size(), QSize(1120, 710));
         QCOMPARE(page->Scene()->Items().size(), 4);
         QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("alphabet"));
-        QCOMPARE(page->Scene()->Items().first()->toolTip(), QStringLiteral("/alphabet.db"));
-        QVERIFY(kvtest::Find<QPushButton>(page, "pmw_new_prj_btn_"));
-        QCOMPARE(kvtest::Find<QPushButton>(page, "pmw_select_prj_btn_")->size(), QSize(40, 36));
-        QCOMPARE(kvtest::Find<QPushButton>(page, "pmw_open_images_btn_")->size(), QSize(100, 42));
-        QCOMPARE(page->findChild<QGraphicsView*>("pmw_view_")->width(), 990);
-        QCOMPARE(kvtest::Find<QLabel>(page, "pmw_project_type_label_")->text(),
-                 QStringLiteral("My Project"));
 
         QTest::keyClicks(kvtest::Find<QLineEdit>(page, "pmw_search_content_"), "alp");
         QCOMPARE(page->Key(), QStringLiteral("alp"));
@@ -243,11 +222,6 @@ private Q_SLOTS:
         for (ProjectGraphicsItem* tile : page->Scene()->Items())
             shown += tile->isVisible() ? 1 : 0;
         QCOMPARE(shown, 2);
-
-        ProjectManagerDialog images(true, nullptr);
-        QVERIFY(kvtest::Find<QPushButton>(images.Widget(), "pmw_select_images_btn_"));
-        QVERIFY(!kvtest::Find<QPushButton>(images.Widget(), "pmw_new_prj_btn_"));
-        QVERIFY(kvtest::Find<QPushButton>(images.Widget(), "pmw_select_prj_btn_")->isHidden());
     }
 
     void importOpenCopyAndDelete()
@@ -255,10 +229,9 @@ private Q_SLOTS:
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/测试 目录XXXXXX"));
         const QString one = Saved(dir.filePath(QStringLiteral("one.db")), "one");
         const QString two = Saved(dir.filePath(QStringLiteral("二.db")), u8"第二");
-        QVERIFY(!one.isEmpty() && !two.isEmpty());
-        QFile(dir.filePath(QStringLiteral("one_1.db"))).open(QIODevice::WriteOnly);
         const QString junk = dir.filePath(QStringLiteral("junk.db"));
-        QFile(junk).open(QIODevice::WriteOnly);
+        QVERIFY(!one.isEmpty() && !two.isEmpty() && Write(junk)
+                && Write(dir.filePath(QStringLiteral("one_1.db"))));
 
         ProjectManagerDialog dialog(false, nullptr);
         ProjectManagerWidget* page = dialog.Widget();
@@ -268,8 +241,7 @@ private Q_SLOTS:
         QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("第二"));
 
         // Copy: "_1" is taken, so "_2" it is, with its own tile and entry.
-        ProjectGraphicsItem* first = page->Scene()->Items().at(1);
-        first->setSelected(true);
+        page->Scene()->Items().at(1)->setSelected(true);
         page->Scene()->CopyItem();
         const QString copy = dir.filePath(QStringLiteral("one_2.db"));
         QCOMPARE(page->Scene()->Items().size(), 3);
@@ -294,10 +266,7 @@ private Q_SLOTS:
     void entryThatIsNoProjectAsks()
     {
         const QString junk = kvtest::TemporaryDataDir() + QStringLiteral("/junk.db");
-        QFile file(junk);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("SQLite format 3? no");
-        file.close();
+        QVERIFY(Write(junk, "SQLite format 3? no"));
         ProjectManager::WriteConfig({PrjInfo {QString(), junk, "junk", "", "", ""}});
         ProjectManagerDialog dialog(false, nullptr);
         ProjectManagerWidget* page = dialog.Widget();
@@ -307,14 +276,16 @@ private Q_SLOTS:
         page->Scene()->Items().first()->Activate();
         QVERIFY2(yes.Done(), qPrintable(yes.Error()));
         QVERIFY(page->Scene()->Items().isEmpty());
-        QVERIFY(Paths().isEmpty());
-        QVERIFY(QFile::exists(junk));
+        QVERIFY(Paths().isEmpty() && QFile::exists(junk));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void imageModeGroupsImagesByFour()
     {
         ProjectManagerDialog dialog(true, nullptr);
+        QVERIFY(kvtest::Find<QPushButton>(dialog.Widget(), "pmw_select_images_btn_"));
+        QVERIFY(!kvtest::Find<QPushButton>(dialog.Widget(), "pmw_new_prj_btn_"));
+        QVERIFY(kvtest::Find<QPushButton>(dialog.Widget(), "pmw_select_prj_btn_")->isHidden());
         QStringList files;
         for (int i = 0; i < 9; ++i)
             files << QStringLiteral("/photos/IMG_%1.jpg").arg(i);
@@ -324,13 +295,11 @@ private Q_SLOTS:
         QCOMPARE(images.Size(), 9);
         QCOMPARE(images.GetImage(8)->GetFullName(), std::string("/photos/IMG_8.jpg"));
         QCOMPARE(images.GetImage(8)->GetCamera(), -1);
-        QCOMPARE(images.GetImageExt(3)->flight, 0);
-        QCOMPARE(images.GetImageExt(4)->flight, 1);
-        QCOMPARE(images.GetImageExt(8)->flight, 2);
+        QVERIFY(images.GetImageExt(3)->flight == 0 && images.GetImageExt(4)->flight == 1
+                && images.GetImageExt(8)->flight == 2);
     }
 
-    // New Project runs the wizard; the new project's images are grouped into
-    // flight lines before the page closes.
+    // The new project's images are grouped into flight lines before the page closes.
     void newProjectComputesFlightLines()
     {
         QTemporaryDir dir;
@@ -343,11 +312,13 @@ private Q_SLOTS:
                                 photos.last()));
             // Two lines of four, flown east then back west 100 m further north.
             const int line = i / 4, step = line ? 3 - i % 4 : i % 4;
-            records.push_back({name.toStdString(), {114.3 + 0.0006 * step, 30.5 + 0.0009 * line, 120.0}});
+            records.push_back(
+                {name.toStdString(), {114.3 + 0.0006 * step, 30.5 + 0.0009 * line, 120.0}});
         }
         ProjectManagerDialog page(false, nullptr);
         kvtest::WizardAnswers wizard(QStringLiteral("lines"), photos, [&](QWidget* dialog) {
-            dialog->findChild<ImagePosLoadWidget*>()->ApplyPosRecords(records, PosMatchWithExt, true);
+            dialog->findChild<ImagePosLoadWidget*>()->ApplyPosRecords(records, PosMatchWithExt,
+                                                                      true);
         });
         wizard.Arm();
         page.Widget()->NewProject();
@@ -360,8 +331,7 @@ private Q_SLOTS:
             if (images.GetImage(i))
                 flights.insert(images.GetImageExt(i)->flight);
         QCOMPARE(flights.size(), 2);
-        QCOMPARE(images.GetImageExt(0)->flight, 0);
-        QCOMPARE(images.GetImageExt(7)->flight, 1);
+        QVERIFY(images.GetImageExt(0)->flight == 0 && images.GetImageExt(7)->flight == 1);
     }
 
     void flightMissionsOpenWithChosenImages()
@@ -383,16 +353,9 @@ private Q_SLOTS:
         kvprj::FlyMission mission;
         mission.info = {"m-1", "North field", "SN-0042", "North", "2024-05-06T07:08:09"};
         mission.aircraftSerial = "SN0001"; // a serial the camera service knows
-        for (int i = 0; i < 8; ++i) {
-            kvprj::FlyPhoto photo;
-            photo.line = i / 4;
-            photo.fileName = "P" + std::to_string(i) + ".JPG";
-            photo.folder = "/card";
-            photo.longitude = 114.3 + (i % 4) * 0.0003;
-            photo.latitude = 30.5 + (i / 4) * 0.0005;
-            photo.altitude = 100;
-            mission.photos.push_back(photo);
-        }
+        for (int i = 0; i < 8; ++i)
+            mission.photos.push_back({i / 4, "P" + std::to_string(i) + ".JPG", "/card",
+                                      114.3 + (i % 4) * 0.0003, 30.5 + (i / 4) * 0.0005, 100, 0});
         QVERIFY(QDir().mkpath(QFileInfo(database).path()));
         QVERIFY(kvprj::FlyProjectHelper::Write(database.toStdString(), {mission}));
 
@@ -405,12 +368,9 @@ private Q_SLOTS:
         QVERIFY(!page->Scene()->ButtonsEnabled());
         QCOMPARE(page->Records().size(), 1);
         const PrjInfo record = page->Records().first();
-        QCOMPARE(record.identifier, QStringLiteral("m-1"));
-        QCOMPARE(record.path, QStringLiteral("North field SN-0042"));
-        QCOMPARE(record.name, QStringLiteral("North"));
-        QCOMPARE(record.description, QStringLiteral("SN-0042"));
+        QCOMPARE(QStringList({record.identifier, record.path, record.name, record.description}),
+                 QStringList({"m-1", "North field SN-0042", "North", "SN-0042"}));
 
-        // A record the page does not list.
         PrjInfo unknown = record;
         unknown.path = QStringLiteral("elsewhere");
         kvtest::ModalAnswer notFound;
@@ -423,11 +383,7 @@ private Q_SLOTS:
             chosen << photos + QLatin1Char('/') + QLatin1String(name);
         kvtest::ModalAnswer images;
         images
-            .Do([&chosen](QWidget* w) {
-                auto* list = w->findChild<FlyPrjSettingWidget*>();
-                QVERIFY(list);
-                list->AddImages(chosen);
-            })
+            .Do([&chosen](QWidget* w) { w->findChild<FlyPrjSettingWidget*>()->AddImages(chosen); })
             .Click("fpsw_ok_btn_")
             .Arm();
         kvtest::CloudServer cloud;
@@ -444,6 +400,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(set.GetImage(2)->GetFullName()), chosen.at(2));
         QCOMPARE(set.GetImage(3)->GetFullName(), std::string("/card/P3.JPG"));
         QVERIFY(project.GetPrjInfo().path.empty());
+        QVERIFY(set.GetImageExt(0)->flight == 0 && set.GetImageExt(7)->flight == 1);
         // The camera read from the photos took the service's values for the
         // aircraft and kept its id.
         QCOMPARE(project.GetCameraInfoSet().Size(), 1);
@@ -451,8 +408,6 @@ private Q_SLOTS:
         QCOMPARE(camera->width, 6000);
         QCOMPARE(camera->focal, 24.0);
         QCOMPARE(camera->id, 0);
-        QCOMPARE(set.GetImageExt(0)->flight, 0);
-        QCOMPARE(set.GetImageExt(7)->flight, 1);
         QVERIFY(!QFile::exists(ProjectManager::ConfigPath())); // missions are no list entries
     }
 };
