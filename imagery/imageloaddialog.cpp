@@ -137,13 +137,7 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
     kvui::SetStyleName(next, "kvcombtn");
     kvui::SetStyleName(quit, "kvquitbtn");
 
-    QFont tableFont = font();
-    if (tableFont.pointSize() > 1)
-        tableFont.setPointSize(tableFont.pointSize() - 1);
-    tableFont.setFixedPitch(true);
-    m_table->setFont(tableFont);
-    m_table->horizontalHeader()->setFont(tableFont);
-    m_table->verticalHeader()->setFont(tableFont);
+    kvui::SetListFont(m_table, this);
 }
 
 void ImageLoadWidget::InitListWidget()

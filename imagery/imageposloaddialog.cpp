@@ -1,6 +1,7 @@
 #include "imagery/imageposloaddialog.h"
 
 #include "camera/cameradialog.h"
+#include "framework/kvstyle.h"
 #include "framework/buttongroup.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
@@ -298,14 +299,7 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setResizeContentsPrecision(kResizeSampleRows);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    QFont tableFont = font();
-    if (tableFont.pointSize() > 1)
-        tableFont.setPointSize(tableFont.pointSize() - 1);
-    tableFont.setFixedPitch(true);
-    tableFont.setStyleHint(QFont::TypeWriter);
-    m_table->setFont(tableFont);
-    m_table->horizontalHeader()->setFont(tableFont);
-    m_table->verticalHeader()->setFont(tableFont);
+    kvui::SetListFont(m_table, this);
     m_table->setModel(m_model);
 
     m_tabs = new ButtonGroup(group);

@@ -1,5 +1,6 @@
 #include "imagery/posloaddialog.h"
 
+#include "framework/kvstyle.h"
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
 #include "imagery/posfile.h"
@@ -220,13 +221,7 @@ PosLoadWidget::PosLoadWidget(QWidget* parent)
     m_table->setModel(m_model);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setResizeContentsPrecision(kResizePrecision);
-    QFont tableFont = font();
-    if (tableFont.pointSize() > 1)
-        tableFont.setPointSize(tableFont.pointSize() - 1);
-    tableFont.setFixedPitch(true);
-    m_table->setFont(tableFont);
-    m_table->horizontalHeader()->setFont(tableFont);
-    m_table->verticalHeader()->setFont(tableFont);
+    kvui::SetListFont(m_table, this);
     grid->addWidget(m_table, 4, 0, Qt::AlignHCenter);
 
     // Row 5: OK and Cancel.

@@ -1,12 +1,12 @@
 #include "project/kvshowprjinfodialog.h"
 
+#include "framework/kvstyle.h"
 #include "framework/formrows.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "kvmath/mathhelper.h"
 
 #include <QDialog>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,18 +21,6 @@ namespace {
 // Only the first rows decide the width of a column: the table may list many
 // thousands of images of much the same text width.
 constexpr int kSizingRows = 200;
-
-// The form's font size one point smaller, in the system's fixed-pitch family.
-QFont TableFont(const QFont& form)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (form.pointSize() > 1)
-        font.setPointSize(form.pointSize() - 1);
-    else if (form.pixelSize() > 1)
-        font.setPixelSize(form.pixelSize() - 1);
-    font.setFixedPitch(true);
-    return font;
-}
 
 QString Fixed(double value)
 {
@@ -100,10 +88,7 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
         {tr("Name"), tr("X"), tr("Y"), tr("Z"), tr("Omega"), tr("Phi"), tr("Kappa")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    const QFont tableFont = TableFont(font());
-    m_table->setFont(tableFont);
-    m_table->horizontalHeader()->setFont(tableFont);
-    m_table->verticalHeader()->setFont(tableFont);
+    kvui::SetListFont(m_table, this);
     m_table->horizontalHeader()->setResizeContentsPrecision(kSizingRows);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
