@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QtMath>
+#include <cmath>
 
 namespace {
 
@@ -55,8 +56,11 @@ void ImageTablePanel::ShowImages(const kvfd::ImageInfoSet* images)
         name->setData(kImageIndexRole, i);
         name->setToolTip(QString::fromStdString(image->GetFullName()));
         setItem(row, NameColumn, name);
-        setItem(row, XColumn, Number(eop.X, 3));
-        setItem(row, YColumn, Number(eop.Y, 3));
+        // Positions read from photos stay longitude and latitude in degrees,
+        // which need more decimals than metres.
+        const int xy = std::abs(eop.X) <= 180.0 && std::abs(eop.Y) <= 90.0 ? 8 : 3;
+        setItem(row, XColumn, Number(eop.X, xy));
+        setItem(row, YColumn, Number(eop.Y, xy));
         setItem(row, ZColumn, Number(eop.Z, 3));
         setItem(row, OmegaColumn, Number(qRadiansToDegrees(eop.Omega), 4));
         setItem(row, PhiColumn, Number(qRadiansToDegrees(eop.Phi), 4));
