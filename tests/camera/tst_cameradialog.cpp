@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 using kvfd::CameraInfo;
 
@@ -18,27 +19,14 @@ namespace {
 CameraInfo MakeCamera(const char* name, int width, int height, double ccdWidth, double ccdHeight,
                       double focal)
 {
-    CameraInfo camera;
-    camera.id = 7;
-    camera.name = name;
-    camera.width = width;
-    camera.height = height;
-    camera.ccd_width = ccdWidth;
-    camera.ccd_height = ccdHeight;
-    camera.pixel_size_x = ccdWidth / width;
-    camera.pixel_size_y = ccdHeight / height;
-    camera.focal = focal;
-    camera.x0 = width / 2.0 + 3.25;
-    camera.y0 = height / 2.0 - 1.5;
-    camera.k1 = -0.0123456789;
-    camera.k2 = 0.000321;
-    camera.k3 = 1e-7;
-    camera.k4 = 2e-9;
-    camera.p1 = 0.0004;
-    camera.p2 = -0.0002;
-    camera.alpha = 0.001;
-    camera.beta = -0.002;
-    return camera;
+    CameraInfo c;
+    std::tie(c.id, c.name, c.width, c.height, c.ccd_width, c.ccd_height, c.focal)
+        = std::make_tuple(7, name, width, height, ccdWidth, ccdHeight, focal);
+    std::tie(c.pixel_size_x, c.pixel_size_y, c.x0, c.y0) = std::make_tuple(
+        ccdWidth / width, ccdHeight / height, width / 2.0 + 3.25, height / 2.0 - 1.5);
+    std::tie(c.k1, c.k2, c.k3, c.k4, c.p1, c.p2, c.alpha, c.beta)
+        = std::make_tuple(-0.0123456789, 0.000321, 1e-7, 2e-9, 0.0004, -0.0002, 0.001, -0.002);
+    return c;
 }
 
 // List entries 4 and 5 share name and focal length.
@@ -153,17 +141,6 @@ private Q_SLOTS:
         QCOMPARE(list->currentIndex(), 5);
     }
 
-    void zeroCentresAndClearsDistortion()
-    {
-        CameraDialog dialog;
-        dialog.SetCamera(MakeCamera("VR-Z", 6000, 4000, 13.2, 8.8, 8.8));
-        Click(&dialog, "csw_recenter_camera_");
-        QCOMPARE(Text(&dialog, "csw_x0_"), QStringLiteral("2999.500000"));
-        QCOMPARE(Text(&dialog, "csw_y0_"), QStringLiteral("1999.500000"));
-        for (const char* name : kCoefficients)
-            QCOMPARE(Text(&dialog, name), QStringLiteral("0"));
-    }
-
     void fisheyeLocksTheDecentringTerms()
     {
         CameraDialog dialog;
@@ -187,15 +164,21 @@ private Q_SLOTS:
         QCOMPARE(again.GetCamera().dtype, 1);
     }
 
-    void focalIsTypedInPixelsAndKeptInMillimetres()
+    // Zero centres and clears distortion; the focal length is typed in pixels, kept in mm.
+    void zeroAndFocalLength()
     {
         CameraDialog dialog;
         dialog.SetCamera(MakeCamera("VR-F", 6000, 4000, 13.2, 8.8, 8.8));
+        Click(&dialog, "csw_recenter_camera_");
+        QCOMPARE(Text(&dialog, "csw_x0_") + ' ' + Text(&dialog, "csw_y0_"),
+                 QStringLiteral("2999.500000 1999.500000"));
+        for (const char* name : kCoefficients)
+            QCOMPARE(Text(&dialog, name), QStringLiteral("0"));
         Type(&dialog, "csw_focal_length_", QStringLiteral("3000"));
         Click(&dialog, "cw_ok_btn_");
         const CameraInfo camera = dialog.GetCamera();
-        QVERIFY(qFuzzyCompare(camera.focal, 6.6));
-        QVERIFY(qFuzzyCompare(camera.pixel_size_y, 0.0022));
+        QVERIFY(qFuzzyCompare(camera.focal, 6.6) && qFuzzyCompare(camera.pixel_size_y, 0.0022));
+        QVERIFY(camera.x0 == 2999.5 && camera.k1 == 0.0 && camera.beta == 0.0);
 
         CameraDialog again;
         again.SetCamera(camera);

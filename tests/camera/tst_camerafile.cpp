@@ -1,3 +1,4 @@
+#include "../platform/platformtest.h"
 #include "camera/camerafile.h"
 #include "kvfd/camerainfo.h"
 #include "modalanswer.h"
@@ -7,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <tuple>
 
 using kvfd::CameraInfo;
 
@@ -48,18 +50,6 @@ CameraInfo Sentinel()
             6, 29,     29,       29, 29, 29, 29, 29, 29, 29, 29, 1};
 }
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestCameraFile : public QObject
@@ -67,187 +57,157 @@ class TestCameraFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void roundTrip_data();
-    void roundTrip();
-    void xmlContent_data();
-    void xmlContent();
-    void refused_data();
-    void refused();
-    void binaryRefusesEveryChangedByte();
-    void inphoFile();
-    void opticalPropertiesFile();
-    void refusedExportWritesNoFile();
-
-private:
-    QString Path(const QString& name) const;
-
-    QTemporaryDir m_dir;
-};
-
-void TestCameraFile::initTestCase()
-{
-    kvtest::UseTemporaryEnvironment();
-    QVERIFY(m_dir.isValid());
-}
-
-// A path in the temporary folder, whose folder is created.
-QString TestCameraFile::Path(const QString& name) const
-{
-    const QString path = m_dir.filePath(name);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return path;
-}
-
-void TestCameraFile::roundTrip_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("xml") << "round.xml";
-    QTest::newRow("XML") << "ROUND.XML";
-    QTest::newRow("xml, Chinese path") << u8"相机 文件/相机 1.xml";
-    QTest::newRow("cam") << "round.cam";
-    QTest::newRow("CAM") << "ROUND.Cam";
-    QTest::newRow("cam, Chinese path") << u8"相机 文件/相机 2.cam";
-}
-
-void TestCameraFile::roundTrip()
-{
-    QFETCH(QString, name);
-    const QString path = Path(name);
-    CameraInfo camera = SampleCamera();
-    camera.dtype = 3; // kept by the XML file, 1 after the binary file
-    QVERIFY(ExportCameraFile(camera, path));
-    CameraInfo read = Sentinel();
-    QVERIFY(ImportCameraFile(read, path));
-
-    CameraInfo expected = camera;
-    if (name.endsWith(".xml", Qt::CaseInsensitive)) {
-        expected.id = -1;
-        expected.mount_angle = 0;
-        QCOMPARE(Fields(read), Fields(expected));
-        return;
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QVERIFY(m_dir.isValid());
     }
-    QCOMPARE(QFileInfo(path).size(), qint64(kvui::kCameraBlockSize));
-    // The block holds neither names nor id nor mounting angle, and one pixel size.
-    const CameraInfo caller = Sentinel();
-    expected.id = caller.id;
-    expected.name = caller.name;
-    expected.fullname = caller.fullname;
-    expected.mount_angle = caller.mount_angle;
-    expected.dtype = 1;
-    expected.pixel_size_y = camera.pixel_size_x;
-    expected.ccd_height = camera.height * camera.pixel_size_x;
-    QCOMPARE(Fields(read, 12), Fields(expected, 12));
-}
 
-void TestCameraFile::xmlContent_data()
-{
-    QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<QString>("changed"); // the fields unlike a default record
-    // Read into a fisheye record: no dtype gives 1. A focal length over 200 is in
-    // pixels, which is known only once the width is read.
-    const QString focal("<CAMERA><focal>%1</focal><width>4000</width><ccd_width>16</ccd_width>"
-                        "</CAMERA>");
-    const QString read("width=4000 ccd_width=16 focal=%1 pixel_size_x=0.004 pixel_size_y=1");
-    QTest::newRow("focal 8.8") << focal.arg(8.8).toUtf8() << read.arg(8.8);
-    QTest::newRow("focal 200") << focal.arg(200).toUtf8() << read.arg(200);
-    QTest::newRow("focal 200.5") << focal.arg(200.5).toUtf8() << read.arg(0.802);
-    QTest::newRow("no width") << QByteArray("<CAMERA><ccd_width>16</ccd_width><height>3000"
-                                            "</height><ccd_height>15</ccd_height></CAMERA>")
-                              << "height=3000 ccd_width=16 ccd_height=15 pixel_size_x=-16 "
-                                 "pixel_size_y=0.005";
-    QTest::newRow("comment first")
-        << QByteArray("<CAMERA><!-- v2 --><width>6000</width><dtype>3</dtype></CAMERA>")
-        << "pixel_size_x=1 pixel_size_y=1";
-    QTest::newRow("repeated tags")
-        << QByteArray("<CAMERA><width>100</width><k1>1</k1>"
-                      "<width>6000</width><k1>2</k1></CAMERA>")
-        << "width=6000 pixel_size_x=-0.000166666666667 pixel_size_y=1 k1=2";
-}
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("XML") << "ROUND.XML";
+        QTest::newRow("xml, Chinese path") << u8"相机 文件/相机 1.xml";
+        QTest::newRow("CAM") << "ROUND.Cam";
+        QTest::newRow("cam, Chinese path") << u8"相机 文件/相机 2.cam";
+    }
 
-void TestCameraFile::xmlContent()
-{
-    QFETCH(QByteArray, xml);
-    QFETCH(QString, changed);
-    const QStringList defaults = Fields(CameraInfo(), 12);
-    const QString path = Path("content.xml");
-    QVERIFY(WriteBytes(path, xml));
-    CameraInfo read = Sentinel();
-    QVERIFY(ImportCameraFile(read, path));
-    QStringList fields;
-    for (const QString& field : Fields(read, 12))
-        if (!defaults.contains(field))
-            fields << field;
-    QCOMPARE(fields.join(' '), changed);
-}
-
-void TestCameraFile::refused_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content");
-    const QByteArray xml("<?xml version=\"1.0\"?>\n<CAMERA>\n<width>6000</width>\n</CAMERA>\n");
-    QTest::newRow("xml, empty") << "refused.xml" << QByteArray("");
-    QTest::newRow("xml, malformed") << "refused.xml" << QByteArray("<CAMERA><width>1</CAMERA>");
-    QTest::newRow("xml, empty root") << "refused.xml" << QByteArray("<CAMERA>\n</CAMERA>");
-    QTest::newRow("xml, junk") << "refused.xml"
-                               << QByteArray::fromHex("d7feff00103c2f8a7f").repeated(30);
-    QTest::newRow("xml, truncated") << "refused.xml" << xml.left(xml.size() / 2);
-    const QByteArray block = kvui::EncodeCameraBlock(SampleCamera());
-    QByteArray marker = block;
-    marker[0] = char(0xD6); // the check word still matches: only the marker tells
-    QTest::newRow("cam, 127 bytes") << "refused.cam" << block.left(127);
-    QTest::newRow("cam, wrong marker") << "refused.cam" << marker;
-    QTest::newRow("no suffix") << "refused" << QByteArray(xml);
-    QTest::newRow("txt") << "refused.txt" << QByteArray(xml);
-    QTest::newRow("xml before txt") << "refused.xml.txt" << QByteArray(xml);
-}
-
-void TestCameraFile::refused()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    const QString path = Path(name);
-    QVERIFY(WriteBytes(path, content));
-    CameraInfo read = Sentinel();
-    QVERIFY(!ImportCameraFile(read, path));
-    QCOMPARE(Fields(read), Fields(Sentinel()));
-    if (name.endsWith(".cam"))
-        QVERIFY(!kvui::DecodeCameraBlock(content, read));
-    QVERIFY(QFile::remove(path));
-    QVERIFY(!ImportCameraFile(read, path));
-    QCOMPARE(Fields(read), Fields(Sentinel()));
-}
-
-void TestCameraFile::binaryRefusesEveryChangedByte()
-{
-    const QByteArray block = kvui::EncodeCameraBlock(SampleCamera());
-    const QString path = Path("damaged.cam");
-    for (int offset = 1; offset < kvui::kCameraBlockSize; ++offset) {
-        QByteArray damaged = block;
-        damaged[offset] = char(damaged[offset] ^ (1 << (offset % 8)));
-        QVERIFY(WriteBytes(path, damaged));
+    void roundTrip()
+    {
+        QFETCH(QString, name);
+        const QString path = Path(name);
+        CameraInfo camera = SampleCamera();
+        camera.dtype = 3; // kept by the XML file, 1 after the binary file
+        QVERIFY(ExportCameraFile(camera, path));
         CameraInfo read = Sentinel();
-        QVERIFY2(!ImportCameraFile(read, path), qPrintable(QString::number(offset)));
+        QVERIFY(ImportCameraFile(read, path));
+
+        CameraInfo expected = camera;
+        if (name.endsWith(".xml", Qt::CaseInsensitive)) {
+            std::tie(expected.id, expected.mount_angle) = std::make_tuple(-1, 0);
+            QCOMPARE(Fields(read), Fields(expected));
+            return;
+        }
+        QCOMPARE(QFileInfo(path).size(), qint64(kvui::kCameraBlockSize));
+        // The block holds neither names nor id nor mounting angle, and one pixel size.
+        const CameraInfo c = Sentinel();
+        std::tie(expected.id, expected.name, expected.fullname, expected.mount_angle,
+                 expected.dtype)
+            = std::make_tuple(c.id, c.name, c.fullname, c.mount_angle, 1);
+        expected.pixel_size_y = camera.pixel_size_x;
+        expected.ccd_height = camera.height * camera.pixel_size_x;
+        QCOMPARE(Fields(read, 12), Fields(expected, 12));
+    }
+
+    void xmlContent_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("changed"); // the fields unlike a default record
+        // Read into a fisheye record: no dtype gives 1. A focal length over 200 is in
+        // pixels, which is known only once the width is read.
+        const QString focal("<CAMERA><focal>%1</focal><width>4000</width><ccd_width>16</ccd_width>"
+                            "</CAMERA>");
+        const QString read("width=4000 ccd_width=16 focal=%1 pixel_size_x=0.004 pixel_size_y=1");
+        QTest::newRow("focal 8.8") << focal.arg(8.8).toUtf8() << read.arg(8.8);
+        QTest::newRow("focal 200") << focal.arg(200).toUtf8() << read.arg(200);
+        QTest::newRow("focal 200.5") << focal.arg(200.5).toUtf8() << read.arg(0.802);
+        QTest::newRow("no width") << QByteArray("<CAMERA><ccd_width>16</ccd_width><height>3000"
+                                                "</height><ccd_height>15</ccd_height></CAMERA>")
+                                  << "height=3000 ccd_width=16 ccd_height=15 pixel_size_x=-16 "
+                                     "pixel_size_y=0.005";
+        QTest::newRow("comment first")
+            << QByteArray("<CAMERA><!-- v2 --><width>6000</width><dtype>3</dtype></CAMERA>")
+            << "pixel_size_x=1 pixel_size_y=1";
+        QTest::newRow("repeated tags")
+            << QByteArray("<CAMERA><width>100</width><k1>1</k1>"
+                          "<width>6000</width><k1>2</k1></CAMERA>")
+            << "width=6000 pixel_size_x=-0.000166666666667 pixel_size_y=1 k1=2";
+    }
+
+    void xmlContent()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, changed);
+        const QStringList defaults = Fields(CameraInfo(), 12);
+        const QString path = Path("content.xml");
+        QVERIFY(WriteFile(path, xml));
+        CameraInfo read = Sentinel();
+        QVERIFY(ImportCameraFile(read, path));
+        QStringList fields;
+        for (const QString& field : Fields(read, 12))
+            if (!defaults.contains(field))
+                fields << field;
+        QCOMPARE(fields.join(' '), changed);
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray xml("<?xml version=\"1.0\"?>\n<CAMERA>\n<width>6000</width>\n</CAMERA>\n");
+        QTest::newRow("xml, empty") << "refused.xml" << QByteArray("");
+        QTest::newRow("xml, malformed") << "refused.xml" << QByteArray("<CAMERA><width>1</CAMERA>");
+        QTest::newRow("xml, empty root") << "refused.xml" << QByteArray("<CAMERA>\n</CAMERA>");
+        QTest::newRow("xml, junk")
+            << "refused.xml" << QByteArray::fromHex("d7feff00103c2f8a7f").repeated(30);
+        QTest::newRow("xml, truncated") << "refused.xml" << xml.left(xml.size() / 2);
+        const QByteArray block = kvui::EncodeCameraBlock(SampleCamera());
+        QByteArray marker = block;
+        marker[0] = char(0xD6); // the check word still matches: only the marker tells
+        QTest::newRow("cam, 127 bytes") << "refused.cam" << block.left(127);
+        QTest::newRow("cam, wrong marker") << "refused.cam" << marker;
+        QTest::newRow("no suffix") << "refused" << QByteArray(xml);
+        QTest::newRow("xml before txt") << "refused.xml.txt" << QByteArray(xml);
+    }
+
+    void refused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString path = Path(name);
+        QVERIFY(WriteFile(path, content));
+        CameraInfo read = Sentinel();
+        QVERIFY(!ImportCameraFile(read, path));
+        QCOMPARE(Fields(read), Fields(Sentinel()));
+        if (name.endsWith(".cam"))
+            QVERIFY(!kvui::DecodeCameraBlock(content, read));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(!ImportCameraFile(read, path));
         QCOMPARE(Fields(read), Fields(Sentinel()));
     }
-    // A longer file is read for its first block; a block handed over must be exact.
-    QVERIFY(WriteBytes(path, block + QByteArray(72, 'x')));
-    CameraInfo read;
-    QVERIFY(ImportCameraFile(read, path));
-    QCOMPARE(read.x0, 2000.25);
-    QVERIFY(!kvui::DecodeCameraBlock(block + 'x', read));
-}
 
-// AUS coefficients in millimetres: k_i / 0.004^(2i), p / 0.004.
-void TestCameraFile::inphoFile()
-{
-    const QString path = Path(u8"相机 目录/相机.PRJ");
-    QVERIFY(ExportCameraFile(SampleCamera(), path));
-    // Time stamps shown as DATE, tabs as \t.
-    const QRegularExpression stamp("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
-    QCOMPARE(
-        QString::fromUtf8(ReadBytes(path)).replace(stamp, "DATE").replace('\t', "\\t").split('\n'),
-        QString::fromUtf8(u8R"($PROJECT 5.0.0
+    void binaryRefusesEveryChangedByte()
+    {
+        const QByteArray block = kvui::EncodeCameraBlock(SampleCamera());
+        const QString path = Path("damaged.cam");
+        for (int offset = 1; offset < kvui::kCameraBlockSize; ++offset) {
+            QByteArray damaged = block;
+            damaged[offset] = char(damaged[offset] ^ (1 << (offset % 8)));
+            QVERIFY(WriteFile(path, damaged));
+            CameraInfo read = Sentinel();
+            QVERIFY2(!ImportCameraFile(read, path), qPrintable(QString::number(offset)));
+            QCOMPARE(Fields(read), Fields(Sentinel()));
+        }
+        // A longer file is read for its first block; a block handed over must be exact.
+        QVERIFY(WriteFile(path, block + QByteArray(72, 'x')));
+        CameraInfo read;
+        QVERIFY(ImportCameraFile(read, path));
+        QCOMPARE(read.x0, 2000.25);
+        QVERIFY(!kvui::DecodeCameraBlock(block + 'x', read));
+    }
+
+    // AUS coefficients in millimetres: k_i / 0.004^(2i), p / 0.004.
+    void inphoFile()
+    {
+        const QString path = Path(u8"相机 目录/相机.PRJ");
+        QVERIFY(ExportCameraFile(SampleCamera(), path));
+        // Time stamps shown as DATE, tabs as \t.
+        const QRegularExpression stamp("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+        QCOMPARE(QString::fromUtf8(ReadFile(path))
+                     .replace(stamp, "DATE")
+                     .replace('\t', "\\t")
+                     .split('\n'),
+                 QString::fromUtf8(u8R"($PROJECT 5.0.0
   $STARTING_DATE : DATE
   $LAST_CHANGE : DATE
   $LINEAR_UNITS_OF_OBJECT : m
@@ -276,16 +236,16 @@ $CAMERA
   $CAMERA_MOUNT_ROTATION :     0.000000
 $END
 )")
-            .split('\n'));
-}
+                     .split('\n'));
+    }
 
-// AUS coefficients in focal lengths of 1000 px: k_i * 1000^(2i), p * 1000.
-void TestCameraFile::opticalPropertiesFile()
-{
-    const QString path = Path(u8"相机 目录/相机.Opt");
-    QVERIFY(ExportCameraFile(SampleCamera(), path));
-    QCOMPARE(QString::fromUtf8(ReadBytes(path)).split('\n'),
-             QString::fromUtf8(u8R"(<?xml version="1.0" encoding="UTF-8"?>
+    // AUS coefficients in focal lengths of 1000 px: k_i * 1000^(2i), p * 1000.
+    void opticalPropertiesFile()
+    {
+        const QString path = Path(u8"相机 目录/相机.Opt");
+        QVERIFY(ExportCameraFile(SampleCamera(), path));
+        QCOMPARE(QString::fromUtf8(ReadFile(path)).split('\n'),
+                 QString::fromUtf8(u8R"(<?xml version="1.0" encoding="UTF-8"?>
 <OpticalProperties version="1.0">
     <Id>42</Id>
     <Name>相机 X5</Name>
@@ -312,25 +272,37 @@ void TestCameraFile::opticalPropertiesFile()
     </PrincipalPoint>
 </OpticalProperties>
 )")
-                 .split('\n'));
-}
-
-// Nothing is written for another suffix or a camera the file's model cannot hold.
-void TestCameraFile::refusedExportWritesNoFile()
-{
-    CameraInfo fisheye = SampleCamera();
-    fisheye.dtype = 6;
-    CameraInfo noFocal = SampleCamera();
-    noFocal.focal = -1;
-    const std::pair<const char*, CameraInfo> cases[]
-        = {{"none/camera", SampleCamera()}, {"none/camera.txt", SampleCamera()},
-           {"none/camera.prj", fisheye},    {"none/camera.prj", noFocal},
-           {"none/camera.OPT", fisheye},    {"none/camera.OPT", noFocal}};
-    for (const auto& [name, camera] : cases) {
-        QVERIFY2(!ExportCameraFile(camera, Path(name)), name);
-        QVERIFY2(!QFileInfo::exists(Path(name)), name);
+                     .split('\n'));
     }
-}
+
+    // Nothing is written for another suffix or a camera the file's model cannot hold.
+    void refusedExportWritesNoFile()
+    {
+        CameraInfo fisheye = SampleCamera();
+        fisheye.dtype = 6;
+        CameraInfo noFocal = SampleCamera();
+        noFocal.focal = -1;
+        const std::pair<const char*, CameraInfo> cases[]
+            = {{"none/camera", SampleCamera()}, {"none/camera.txt", SampleCamera()},
+               {"none/camera.prj", fisheye},    {"none/camera.prj", noFocal},
+               {"none/camera.OPT", fisheye},    {"none/camera.OPT", noFocal}};
+        for (const auto& [name, camera] : cases) {
+            QVERIFY2(!ExportCameraFile(camera, Path(name)), name);
+            QVERIFY2(!QFileInfo::exists(Path(name)), name);
+        }
+    }
+
+private:
+    // A path in the temporary folder, whose folder is created.
+    QString Path(const QString& name) const
+    {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
 
 QTEST_GUILESS_MAIN(TestCameraFile)
 #include "tst_camerafile.moc"

@@ -51,86 +51,80 @@ class TestCameraTransformer : public QObject
 
 private slots:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
-    void roundTrip_data();
-    void roundTrip();
-    void offsets();
-    void acceptance_data();
-    void acceptance();
-};
 
-void TestCameraTransformer::roundTrip_data()
-{
-    QTest::addColumn<int>("via");
-    QTest::addColumn<double>("k1Factor");
-    QTest::addColumn<double>("p1Factor");
-    const CameraInfo c = SurveyCamera();
-    const double f = c.focal / c.pixel_size_x; // focal length in pixels
-    QTest::newRow("Brown") << 3 << f * f << f;
-    QTest::newRow("Inpho") << 4 << 1 / (c.pixel_size_x * c.pixel_size_x) << 1 / c.pixel_size_x;
-}
-
-void TestCameraTransformer::roundTrip()
-{
-    QFETCH(int, via);
-    QFETCH(double, k1Factor);
-    QFETCH(double, p1Factor);
-    const CameraInfo aus = SurveyCamera();
-    CameraInfo middle;
-    middle.dtype = via;
-    QVERIFY(CameraTransformer::Transform(aus, middle));
-    QCOMPARE(middle.dtype, via);
-    QVERIFY(std::fabs(middle.k1 / (aus.k1 * k1Factor) - 1) < 1e-12);
-    QVERIFY(std::fabs(middle.p1 / (aus.p1 * p1Factor) - 1) < 1e-12);
-    QCOMPARE(middle.alpha, aus.alpha);
-
-    // Both describe the same lens, which distorts by pixels.
-    double largest = 0;
-    for (const ImagePoint& p : {ImagePoint {0, 0}, ImagePoint {6000, 4000}, ImagePoint {1000, 3500},
-                                ImagePoint {5999.5, 0.5}}) {
-        const ImagePoint expected = kvfd::GetDistortionValue(aus, p);
-        const ImagePoint actual = kvfd::GetDistortionValue(middle, p);
-        QVERIFY2(Same(actual, expected), qPrintable(QStringLiteral("%1 %2").arg(p.x).arg(p.y)));
-        largest = std::max(largest, std::hypot(expected.x, expected.y));
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("via");
+        QTest::addColumn<double>("k1Factor");
+        QTest::addColumn<double>("p1Factor");
+        const CameraInfo c = SurveyCamera();
+        const double f = c.focal / c.pixel_size_x; // focal length in pixels
+        QTest::newRow("Brown") << 3 << f * f << f;
+        QTest::newRow("Inpho") << 4 << 1 / (c.pixel_size_x * c.pixel_size_x) << 1 / c.pixel_size_x;
     }
-    QVERIFY(largest > 1);
 
-    CameraInfo back;
-    QVERIFY(CameraTransformer::Transform(middle, back));
-    QCOMPARE(Dump(back), Dump(aus));
-}
+    void roundTrip()
+    {
+        QFETCH(int, via);
+        QFETCH(double, k1Factor);
+        QFETCH(double, p1Factor);
+        const CameraInfo aus = SurveyCamera();
+        CameraInfo middle;
+        middle.dtype = via;
+        QVERIFY(CameraTransformer::Transform(aus, middle));
+        QCOMPARE(middle.dtype, via);
+        QVERIFY(std::fabs(middle.k1 / (aus.k1 * k1Factor) - 1) < 1e-12);
+        QVERIFY(std::fabs(middle.p1 / (aus.p1 * p1Factor) - 1) < 1e-12);
+        QCOMPARE(middle.alpha, aus.alpha);
 
-void TestCameraTransformer::offsets()
-{
-    for (const int dtype : {0, 1, 2, 3, 4}) {
-        const CameraInfo camera = SurveyCamera(dtype, 0);
-        for (const ImagePoint& p : {ImagePoint {0, 0}, ImagePoint {6000, 4000}}) {
-            const ImagePoint offset = kvfd::GetDistortionValue(camera, p);
-            QVERIFY2(offset.x == 0 && offset.y == 0, qPrintable(QString::number(dtype)));
+        // Both describe the same lens, which distorts by pixels.
+        double largest = 0;
+        for (const ImagePoint& p : {ImagePoint {0, 0}, ImagePoint {6000, 4000},
+                                    ImagePoint {1000, 3500}, ImagePoint {5999.5, 0.5}}) {
+            const ImagePoint expected = kvfd::GetDistortionValue(aus, p);
+            const ImagePoint actual = kvfd::GetDistortionValue(middle, p);
+            QVERIFY2(Same(actual, expected), qPrintable(QStringLiteral("%1 %2").arg(p.x).arg(p.y)));
+            largest = std::max(largest, std::hypot(expected.x, expected.y));
         }
-    }
-    // (1000, 500) px from the principal point, AUS: k1 x r^2 + p1 (r^2 + 2 x^2),
-    // k1 y r^2 + 2 p1 x y.
-    CameraInfo camera = SurveyCamera(1, 0);
-    camera.k1 = 1e-8;
-    camera.p1 = 1e-5;
-    QVERIFY(
-        Same(kvfd::GetDistortionValue(camera, {camera.x0 + 1000, camera.y0 + 500}), {45, 16.25}));
-}
+        QVERIFY(largest > 1);
 
-void TestCameraTransformer::acceptance_data()
-{
-    QTest::addColumn<CameraInfo>("source");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("accepted");
-    // An AUS camera with a k1 only, one field changed.
-    const auto with = [](auto field, auto value) {
-        CameraInfo c = SurveyCamera(1, 0);
-        c.k1 = 1e-9;
-        c.*field = value;
-        return c;
-    };
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    // clang-format off
+        CameraInfo back;
+        QVERIFY(CameraTransformer::Transform(middle, back));
+        QCOMPARE(Dump(back), Dump(aus));
+    }
+
+    void offsets()
+    {
+        for (const int dtype : {0, 1, 2, 3, 4}) {
+            const CameraInfo camera = SurveyCamera(dtype, 0);
+            for (const ImagePoint& p : {ImagePoint {0, 0}, ImagePoint {6000, 4000}}) {
+                const ImagePoint offset = kvfd::GetDistortionValue(camera, p);
+                QVERIFY2(offset.x == 0 && offset.y == 0, qPrintable(QString::number(dtype)));
+            }
+        }
+        // (1000, 500) px from the principal point, AUS: k1 x r^2 + p1 (r^2 + 2 x^2),
+        // k1 y r^2 + 2 p1 x y.
+        CameraInfo camera = SurveyCamera(1, 0);
+        camera.k1 = 1e-8;
+        camera.p1 = 1e-5;
+        QVERIFY(Same(kvfd::GetDistortionValue(camera, {camera.x0 + 1000, camera.y0 + 500}),
+                     {45, 16.25}));
+    }
+
+    void acceptance_data()
+    {
+        QTest::addColumn<CameraInfo>("source");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("accepted");
+        // An AUS camera with a k1 only, one field changed.
+        const auto with = [](auto field, auto value) {
+            CameraInfo c = SurveyCamera(1, 0);
+            c.k1 = 1e-9;
+            c.*field = value;
+            return c;
+        };
+        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+        // clang-format off
     QTest::newRow("width 0")              << with(&CameraInfo::width, 0)          << 3 << false;
     QTest::newRow("height -1")            << with(&CameraInfo::height, -1)        << 4 << false;
     QTest::newRow("focal 0")              << with(&CameraInfo::focal, 0.0)        << 3 << false;
@@ -145,24 +139,25 @@ void TestCameraTransformer::acceptance_data()
     QTest::newRow("none, no coefficient") << with(&CameraInfo::k1, 0.0)           << 0 << true;
     QTest::newRow("fisheye to fisheye")   << with(&CameraInfo::dtype, 6)          << 6 << true;
     QTest::newRow("AUS to partial")       << with(&CameraInfo::dtype, 1)          << 2 << true;
-    // clang-format on
-}
+        // clang-format on
+    }
 
-// A refused conversion leaves the target untouched; the accepted ones here copy
-// the source exactly.
-void TestCameraTransformer::acceptance()
-{
-    QFETCH(CameraInfo, source);
-    QFETCH(int, to);
-    QFETCH(bool, accepted);
-    CameraInfo target;
-    target.dtype = to;
-    target.name = "untouched";
-    CameraInfo expected = accepted ? source : target;
-    expected.dtype = to;
-    QCOMPARE(CameraTransformer::Transform(source, target), accepted);
-    QVERIFY(target == expected);
-}
+    // A refused conversion leaves the target untouched; the accepted ones here copy
+    // the source exactly.
+    void acceptance()
+    {
+        QFETCH(CameraInfo, source);
+        QFETCH(int, to);
+        QFETCH(bool, accepted);
+        CameraInfo target;
+        target.dtype = to;
+        target.name = "untouched";
+        CameraInfo expected = accepted ? source : target;
+        expected.dtype = to;
+        QCOMPARE(CameraTransformer::Transform(source, target), accepted);
+        QVERIFY(target == expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCameraTransformer)
 #include "tst_cameratransformer.moc"

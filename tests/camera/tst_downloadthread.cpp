@@ -1,6 +1,7 @@
 // DownloadThread against kvcloud on 127.0.0.1: which replies count, how often
 // it tries, and that the camera database in use is replaced whole or not at all.
 
+#include "../platform/platformtest.h"
 #include "camera/downloadthread.h"
 #include "cloudserver.h"
 #include "kvfd/kvconfiguration.h"
@@ -31,12 +32,6 @@ QString InUsePath()
     return DataPath("config/camera.db");
 }
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A camera database as an earlier download left it.
 QByteArray WriteOldDatabase()
 {
@@ -47,7 +42,7 @@ QByteArray WriteOldDatabase()
         || !db.AddRecords("camera", {"0", "old camera"}, 2))
         return QByteArray();
     db.Close();
-    return ReadBytes(InUsePath());
+    return ReadFile(InUsePath());
 }
 
 ino_t Inode(const QString& path)
@@ -72,167 +67,155 @@ class TestDownloadThread : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void cleanupTestCase() { DownloadThread::ResetTimeouts(); }
 
-    void success_data();
-    void success();
-    void failures_data();
-    void failures();
-    void failedSaveKeepsDatabase();
-    void deletingRunningThreadStopsIt();
-
-private:
-    QTemporaryDir m_serverData;
-};
-
-void TestDownloadThread::initTestCase()
-{
-    kvtest::UseTemporaryEnvironment();
-    QVERIFY(m_serverData.isValid());
-    QFile list(m_serverData.filePath(QStringLiteral("cameras.json")));
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write(R"([
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QVERIFY(m_serverData.isValid());
+        QVERIFY(WriteFile(m_serverData.filePath(QStringLiteral("cameras.json")), R"([
         {"name": "  Trim Me \t", "fullname": " 1-inch ", "width": "5472", "height": "3648",
          "ccdwidth": "13.2", "ccdheight": "8.8", "focallength": "8.8", "x0": "2736.5",
          "k1": "-0.0021", "p2": "0.3333333333333333", "beta": "-2.5"},
         "not an object",
         {"name": "数字相机", "width": 6000, "height": 4000, "ccdwidth": 23.5, "focallength": 24,
-         "k1": 0.1}])");
-}
-
-void TestDownloadThread::init()
-{
-    DownloadThread::SetTimeouts(kRequestMs, kPauseMs);
-    QDir(DataPath("config")).removeRecursively();
-    QDir(DataPath("download")).removeRecursively();
-    QFile::remove(DataPath("download"));
-}
-
-void TestDownloadThread::success_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("oldDatabase");
-    QTest::addColumn<int>("attempts");
-    QTest::addColumn<int>("cameras");
-
-    QTest::newRow("first attempt") << QStringList() << true << 1 << 3;
-    QTest::newRow("no config folder yet") << QStringList() << false << 1 << 3;
-    QTest::newRow("status as JSON number") << QStringList {"--status-number"} << true << 1 << 3;
-    QTest::newRow("at the tenth attempt") << QStringList {"--fail-first", "9"} << true << 10 << 3;
-    // A table with every column and no row, rather than the old cameras.
-    QTest::newRow("empty data") << QStringList {"--empty-data"} << true << 1 << 0;
-}
-
-void TestDownloadThread::success()
-{
-    QFETCH(QStringList, args);
-    QFETCH(bool, oldDatabase);
-    QFETCH(int, attempts);
-    QFETCH(int, cameras);
-
-    ino_t before = 0;
-    if (oldDatabase) {
-        QVERIFY(!WriteOldDatabase().isEmpty());
-        before = Inode(InUsePath());
+         "k1": 0.1}])"));
     }
-    kvtest::CloudServer cloud(args + QStringList {"--data", m_serverData.path()});
-    QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-    QCOMPARE(RunThread(), 1);
-    QCOMPARE(cloud.CountRequests(QStringLiteral("/cameracheck/other")), attempts);
 
-    // Renamed into place: a new file, nothing left beside it.
-    QCOMPARE(QDir(DataPath("config")).entryList(QDir::Files), QStringList {"camera.db"});
-    if (before)
-        QVERIFY(Inode(InUsePath()) != before);
+    void init()
+    {
+        DownloadThread::SetTimeouts(kRequestMs, kPauseMs);
+        QDir(DataPath("config")).removeRecursively();
+        QDir(DataPath("download")).removeRecursively();
+        QFile::remove(DataPath("download"));
+    }
 
-    kvfd::CameraInfoSet set;
-    QVERIFY(kvfd::KvConfiguration::ReadCameraDatabase(InUsePath().toStdString(), set));
-    QCOMPARE(set.Size(), cameras);
-    for (int i = 0; i < set.Size(); ++i)
-        QCOMPARE(set.GetCamera(i)->id, i); // positions in the reply
-    if (cameras == 0)
-        return;
-    const kvfd::CameraInfo& a = *set.GetCamera(0);
-    QCOMPARE(a.name, std::string("Trim Me"));
-    QCOMPARE(a.fullname, std::string("1-inch"));
-    QVERIFY(a.width == 5472 && a.height == 3648 && a.ccd_width == 13.2 && a.focal == 8.8);
-    QVERIFY(a.x0 == 2736.5 && a.k1 == -0.0021 && a.p2 == 0.3333333333333333 && a.beta == -2.5);
-    QCOMPARE(a.pixel_size_x, 13.2 / 5472);
-    QVERIFY(set.GetCamera(1)->name.empty());
-    // JSON numbers are not the texts the service sends: they read as 0.
-    const kvfd::CameraInfo& c = *set.GetCamera(2);
-    QCOMPARE(QString::fromStdString(c.name), QStringLiteral("数字相机"));
-    QVERIFY(c.width == 0 && c.ccd_width == 0.0 && c.focal == 0.0 && c.k1 == 0.0);
-}
+    void success_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("oldDatabase");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("cameras");
 
-void TestDownloadThread::failures_data()
-{
-    QTest::addColumn<QStringList>("args"); // empty: no server at all
-    QTest::addColumn<int>("requestMs");
-    QTest::addColumn<int>("attempts"); // -1: not counted
-    QTest::addColumn<int>("minMs");
+        QTest::newRow("first attempt") << QStringList() << true << 1 << 3;
+        QTest::newRow("no config folder yet") << QStringList() << false << 1 << 3;
+        QTest::newRow("status as JSON number") << QStringList {"--status-number"} << true << 1 << 3;
+        QTest::newRow("at the tenth attempt")
+            << QStringList {"--fail-first", "9"} << true << 10 << 3;
+        // A table with every column and no row, rather than the old cameras.
+        QTest::newRow("empty data") << QStringList {"--empty-data"} << true << 1 << 0;
+    }
 
-    QTest::newRow("status 1") << QStringList {"--status", "1"} << kRequestMs << 10 << 0;
-    QTest::newRow("not JSON") << QStringList {"--malformed"} << kRequestMs << 10 << 0;
-    QTest::newRow("top-level array") << QStringList {"--top-array"} << kRequestMs << 10 << 0;
-    QTest::newRow("HTTP 500") << QStringList {"--http-status", "500"} << kRequestMs << 10 << 0;
-    QTest::newRow("over 16 MiB") << QStringList {"--pad-bytes", QString::number(17 << 20)} << 5000
-                                 << 10 << 0;
-    QTest::newRow("time-out") << QStringList {"--delay-ms", "500"} << 120 << -1 << 1200;
-    QTest::newRow("server not running") << QStringList() << kRequestMs << -1 << 0;
-}
+    void success()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, oldDatabase);
+        QFETCH(int, attempts);
+        QFETCH(int, cameras);
 
-void TestDownloadThread::failures()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, requestMs);
-    QFETCH(int, attempts);
-    QFETCH(int, minMs);
-
-    const QByteArray old = WriteOldDatabase();
-    QVERIFY(!old.isEmpty());
-    kvtest::CloudServer cloud(args);
-    QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-    if (args.isEmpty())
-        cloud.Stop(); // the address stays set, its port is closed
-    DownloadThread::SetTimeouts(requestMs, kPauseMs);
-
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(RunThread(), 0);
-    QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
-    if (attempts >= 0)
+        ino_t before = 0;
+        if (oldDatabase) {
+            QVERIFY(!WriteOldDatabase().isEmpty());
+            before = Inode(InUsePath());
+        }
+        kvtest::CloudServer cloud(args + QStringList {"--data", m_serverData.path()});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        QCOMPARE(RunThread(), 1);
         QCOMPARE(cloud.CountRequests(QStringLiteral("/cameracheck/other")), attempts);
-    QCOMPARE(ReadBytes(InUsePath()), old);
-}
 
-void TestDownloadThread::failedSaveKeepsDatabase()
-{
-    const QByteArray old = WriteOldDatabase();
-    QFile blocker(DataPath("download")); // a file where the folder goes
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    kvtest::CloudServer cloud;
-    QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-    QCOMPARE(RunThread(), 0);
-    QCOMPARE(ReadBytes(InUsePath()), old);
-}
+        // Renamed into place: a new file, nothing left beside it.
+        QCOMPARE(QDir(DataPath("config")).entryList(QDir::Files), QStringList {"camera.db"});
+        if (before)
+            QVERIFY(Inode(InUsePath()) != before);
 
-void TestDownloadThread::deletingRunningThreadStopsIt()
-{
-    kvtest::CloudServer cloud({"--status", "1"});
-    QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-    DownloadThread::SetTimeouts(kRequestMs, 2000);
-    auto thread = std::make_unique<DownloadThread>();
-    thread->start();
-    QTest::qWait(100); // in its first pause
-    QElapsedTimer clock;
-    clock.start();
-    thread.reset();
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-}
+        kvfd::CameraInfoSet set;
+        QVERIFY(kvfd::KvConfiguration::ReadCameraDatabase(InUsePath().toStdString(), set));
+        QCOMPARE(set.Size(), cameras);
+        for (int i = 0; i < set.Size(); ++i)
+            QCOMPARE(set.GetCamera(i)->id, i); // positions in the reply
+        if (cameras == 0)
+            return;
+        const kvfd::CameraInfo& a = *set.GetCamera(0);
+        QCOMPARE(a.name, std::string("Trim Me"));
+        QCOMPARE(a.fullname, std::string("1-inch"));
+        QVERIFY(a.width == 5472 && a.height == 3648 && a.ccd_width == 13.2 && a.focal == 8.8);
+        QVERIFY(a.x0 == 2736.5 && a.k1 == -0.0021 && a.p2 == 0.3333333333333333 && a.beta == -2.5);
+        QCOMPARE(a.pixel_size_x, 13.2 / 5472);
+        QVERIFY(set.GetCamera(1)->name.empty());
+        // JSON numbers are not the texts the service sends: they read as 0.
+        const kvfd::CameraInfo& c = *set.GetCamera(2);
+        QCOMPARE(QString::fromStdString(c.name), QStringLiteral("数字相机"));
+        QVERIFY(c.width == 0 && c.ccd_width == 0.0 && c.focal == 0.0 && c.k1 == 0.0);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("args"); // empty: no server at all
+        QTest::addColumn<int>("requestMs");
+        QTest::addColumn<int>("attempts"); // -1: not counted
+        QTest::addColumn<int>("minMs");
+
+        QTest::newRow("status 1") << QStringList {"--status", "1"} << kRequestMs << 10 << 0;
+        QTest::newRow("not JSON") << QStringList {"--malformed"} << kRequestMs << 10 << 0;
+        QTest::newRow("top-level array") << QStringList {"--top-array"} << kRequestMs << 10 << 0;
+        QTest::newRow("HTTP 500") << QStringList {"--http-status", "500"} << kRequestMs << 10 << 0;
+        QTest::newRow("over 16 MiB")
+            << QStringList {"--pad-bytes", QString::number(17 << 20)} << 5000 << 10 << 0;
+        QTest::newRow("time-out") << QStringList {"--delay-ms", "500"} << 120 << -1 << 1200;
+        QTest::newRow("server not running") << QStringList() << kRequestMs << -1 << 0;
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, requestMs);
+        QFETCH(int, attempts);
+        QFETCH(int, minMs);
+
+        const QByteArray old = WriteOldDatabase();
+        QVERIFY(!old.isEmpty());
+        kvtest::CloudServer cloud(args);
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (args.isEmpty())
+            cloud.Stop(); // the address stays set, its port is closed
+        DownloadThread::SetTimeouts(requestMs, kPauseMs);
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(RunThread(), 0);
+        QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
+        if (attempts >= 0)
+            QCOMPARE(cloud.CountRequests(QStringLiteral("/cameracheck/other")), attempts);
+        QCOMPARE(ReadFile(InUsePath()), old);
+    }
+
+    void failedSaveKeepsDatabase()
+    {
+        const QByteArray old = WriteOldDatabase();
+        QVERIFY(WriteFile(DataPath("download"), "")); // a file where the folder goes
+        kvtest::CloudServer cloud;
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        QCOMPARE(RunThread(), 0);
+        QCOMPARE(ReadFile(InUsePath()), old);
+    }
+
+    void deletingRunningThreadStopsIt()
+    {
+        kvtest::CloudServer cloud({"--status", "1"});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        DownloadThread::SetTimeouts(kRequestMs, 2000);
+        auto thread = std::make_unique<DownloadThread>();
+        thread->start();
+        QTest::qWait(100); // in its first pause
+        QElapsedTimer clock;
+        clock.start();
+        thread.reset();
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+private:
+    QTemporaryDir m_serverData;
+};
 
 QTEST_MAIN(TestDownloadThread)
 #include "tst_downloadthread.moc"

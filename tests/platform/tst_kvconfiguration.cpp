@@ -63,45 +63,28 @@ class TestKvConfiguration : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void catalogueEntries_data();
-    void catalogueEntries();
-    void catalogue();
-    void readCameraDatabase_data();
-    void readCameraDatabase();
-    void unreadableDatabases_data();
-    void unreadableDatabases();
-    void reloadCameras();
-    void algoSettingRoundTrip();
-    void damagedAlgoSetting();
+    void initTestCase()
+    {
+        QVERIFY(m_data.isValid());
+        qputenv("KVUI_DATA_DIR", m_data.path().toUtf8());
+        m_ini = m_data.filePath("config/algosetting.ini");
 
-private:
-    QTemporaryDir m_data;
-    QString m_ini;
-};
+        // No files yet: catalogue loaded, no cameras, default settings.
+        KvConfiguration* config = KvConfiguration::Instance();
+        QCOMPARE(config->GetCoordinateInfoSet().Size(), CoordinateInfoSet::Catalogue().Size());
+        QCOMPARE(config->GetCameraInfoSet().Size(), 0);
+        QVERIFY(Tie(config->GetAlgoSetting()) == Tie(AlgoSetting()));
+        QCOMPARE(Q(KvConfiguration::CameraDatabasePath()), m_data.filePath("config/camera.db"));
+    }
 
-void TestKvConfiguration::initTestCase()
-{
-    QVERIFY(m_data.isValid());
-    qputenv("KVUI_DATA_DIR", m_data.path().toUtf8());
-    m_ini = m_data.filePath("config/algosetting.ini");
+    void catalogueEntries_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("name");
 
-    // No files yet: catalogue loaded, no cameras, default settings.
-    KvConfiguration* config = KvConfiguration::Instance();
-    QCOMPARE(config->GetCoordinateInfoSet().Size(), CoordinateInfoSet::Catalogue().Size());
-    QCOMPARE(config->GetCameraInfoSet().Size(), 0);
-    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(AlgoSetting()));
-    QCOMPARE(Q(KvConfiguration::CameraDatabasePath()), m_data.filePath("config/camera.db"));
-}
-
-void TestKvConfiguration::catalogueEntries_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("name");
-
-    // The first and last of every family, across the datums.
-    // clang-format off
+        // The first and last of every family, across the datums.
+        // clang-format off
     QTest::newRow("wgs84")           << 4326  << 0 << "WGS 84";
     QTest::newRow("utm 60N")         << 32660 << 0 << "UTM zone 60N";
     QTest::newRow("utm 1S")          << 32701 << 0 << "UTM zone 1S";
@@ -115,165 +98,165 @@ void TestKvConfiguration::catalogueEntries_data()
     QTest::newRow("cgcs zone 13")    << 4491  << 3 << "CGCS2000 / Gauss-Kruger zone 13";
     QTest::newRow("cgcs 3d CM 135E") << 4554  << 3 << "CGCS2000 / 3-degree Gauss-Kruger CM 135E";
     QTest::newRow("local")           << -1    << 4 << "Local";
-    // clang-format on
-}
-
-void TestKvConfiguration::catalogueEntries()
-{
-    QFETCH(int, id);
-    QFETCH(int, type);
-    QFETCH(QString, name);
-    CoordinateInfo c;
-    QVERIFY(CoordinateInfoSet::Catalogue().GetCoordinateByID(id, c));
-    QCOMPARE(int(c.type), type);
-    QCOMPARE(QString::fromStdString(c.name), name);
-    const char* const datums[] = {"WGS 84", "Beijing 1954", "Xian 1980", "CGCS2000", ""};
-    QCOMPARE(c.datum, std::string(datums[type]));
-    QCOMPARE(QString::fromStdString(c.definition),
-             id < 0 ? QString() : QStringLiteral("EPSG:%1").arg(id));
-}
-
-void TestKvConfiguration::catalogue()
-{
-    // Per type: WGS84 and UTM north and south, 4 Gauss-Krueger families of 11,
-    // 11, 21 and 21 for each Chinese datum, the local system. Ids and names
-    // unique, types in ascending blocks.
-    const CoordinateInfoSet all = CoordinateInfoSet::Catalogue();
-    const int counts[] = {121, 64, 64, 64, 1, 0};
-    for (int type = 0; type < 6; ++type)
-        QCOMPARE(all.GetCoordinates(type).Size(), counts[type]);
-    QCOMPARE(all.Size(), 121 + 3 * 64 + 1);
-    std::set<int> ids;
-    std::set<std::string> names;
-    for (int i = 0; i < all.Size(); ++i) {
-        const CoordinateInfo c = all.GetCoordinate(i);
-        QVERIFY2(ids.insert(c.id).second && names.insert(c.name).second, c.name.c_str());
-        QVERIFY(i == 0 || all.GetCoordinate(i - 1).type <= c.type);
+        // clang-format on
     }
-    QCOMPARE(all.GetCoordinates(kvfd::CT_XIAN80).GetCoordinate(22).id, 2349);
-    QCOMPARE(all.GetWGS84().definition, std::string("EPSG:4326"));
 
-    // Misses leave the output alone; out of range gives the local system.
-    CoordinateInfo c;
-    c.id = 7;
-    QVERIFY(!all.GetCoordinateByID(32661, c) && !all.GetCoordinateByID(0, c) && c.id == 7);
-    for (int i : {-1, all.Size(), 100000})
-        QVERIFY(all.GetCoordinate(i).type == kvfd::CT_LOCAL && all.GetCoordinate(i).id == -1);
-}
+    void catalogueEntries()
+    {
+        QFETCH(int, id);
+        QFETCH(int, type);
+        QFETCH(QString, name);
+        CoordinateInfo c;
+        QVERIFY(CoordinateInfoSet::Catalogue().GetCoordinateByID(id, c));
+        QCOMPARE(int(c.type), type);
+        QCOMPARE(QString::fromStdString(c.name), name);
+        const char* const datums[] = {"WGS 84", "Beijing 1954", "Xian 1980", "CGCS2000", ""};
+        QCOMPARE(c.datum, std::string(datums[type]));
+        QCOMPARE(QString::fromStdString(c.definition),
+                 id < 0 ? QString() : QStringLiteral("EPSG:%1").arg(id));
+    }
 
-void TestKvConfiguration::readCameraDatabase_data()
-{
-    QTest::addColumn<bool>("numeric");
-    QTest::newRow("values as text") << false;
-    QTest::newRow("values as numbers") << true;
-}
+    void catalogue()
+    {
+        // Per type: WGS84 and UTM north and south, 4 Gauss-Krueger families of 11,
+        // 11, 21 and 21 for each Chinese datum, the local system. Ids and names
+        // unique, types in ascending blocks.
+        const CoordinateInfoSet all = CoordinateInfoSet::Catalogue();
+        const int counts[] = {121, 64, 64, 64, 1, 0};
+        for (int type = 0; type < 6; ++type)
+            QCOMPARE(all.GetCoordinates(type).Size(), counts[type]);
+        QCOMPARE(all.Size(), 121 + 3 * 64 + 1);
+        std::set<int> ids;
+        std::set<std::string> names;
+        for (int i = 0; i < all.Size(); ++i) {
+            const CoordinateInfo c = all.GetCoordinate(i);
+            QVERIFY2(ids.insert(c.id).second && names.insert(c.name).second, c.name.c_str());
+            QVERIFY(i == 0 || all.GetCoordinate(i - 1).type <= c.type);
+        }
+        QCOMPARE(all.GetCoordinates(kvfd::CT_XIAN80).GetCoordinate(22).id, 2349);
+        QCOMPARE(all.GetWGS84().definition, std::string("EPSG:4326"));
 
-void TestKvConfiguration::readCameraDatabase()
-{
-    QFETCH(bool, numeric);
-    const QString path = m_data.filePath(QTest::currentDataTag());
-    QVERIFY(WriteCameraDatabase(path, numeric));
-    CameraInfoSet cameras = OneCamera();
-    QVERIFY(KvConfiguration::ReadCameraDatabase(Std(path), cameras));
-    QCOMPARE(cameras.Size(), 2);
+        // Misses leave the output alone; out of range gives the local system.
+        CoordinateInfo c;
+        c.id = 7;
+        QVERIFY(!all.GetCoordinateByID(32661, c) && !all.GetCoordinateByID(0, c) && c.id == 7);
+        for (int i : {-1, all.Size(), 100000})
+            QVERIFY(all.GetCoordinate(i).type == kvfd::CT_LOCAL && all.GetCoordinate(i).id == -1);
+    }
 
-    CameraInfo e;
-    std::tie(e.id, e.name, e.fullname, e.width, e.height, e.dtype)
-        = std::make_tuple(7, "FC6310", "DJI Phantom 4 Pro 相机", 5472, 3648, 3);
-    std::tie(e.ccd_width, e.ccd_height, e.focal, e.x0, e.y0, e.k1, e.k2, e.k3, e.p1, e.p2)
-        = std::make_tuple(13.2, 8.8, 8.8, 2736.5, 1824.25, -1.5e-3, 2e-6, 0.0, 1e-5, -2e-5);
-    e.pixel_size_x = e.ccd_width / e.width;
-    e.pixel_size_y = e.ccd_height / e.height;
-    QVERIFY(*cameras.GetCamera(0) == e);
-    e.k6 = 1e-9; // equality covers every field, the late additions too
-    QVERIFY(*cameras.GetCamera(0) != e);
-    e.k6 = 0.0;
-    e.mount_angle = 1;
-    QVERIFY(*cameras.GetCamera(0) != e);
-    QVERIFY(cameras.GetCamera(1)->alpha == 0.001 && cameras.GetCamera(1)->beta == -0.002);
-    // Focal lengths match within a thousandth of a millimetre, names exactly.
-    QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.0004), 1);
-    QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.002), -1);
-    QCOMPARE(cameras.FindCamera("ilce-7rm2", 35.0), -1);
-}
+    void readCameraDatabase() // values as text, then as numbers
+    {
+        for (const bool numeric : {false, true}) {
+            const QString path = m_data.filePath(numeric ? "numbers.db" : "texts.db");
+            QVERIFY(WriteCameraDatabase(path, numeric));
+            CameraInfoSet cameras = OneCamera();
+            QVERIFY(KvConfiguration::ReadCameraDatabase(Std(path), cameras));
+            QCOMPARE(cameras.Size(), 2);
 
-void TestKvConfiguration::unreadableDatabases_data()
-{
-    QTest::addColumn<QByteArray>("contents"); // null: no file
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("text") << QByteArray("id,name\n1,FC6310\n");
-    QTest::newRow("random bytes") << RandomBytes(8192);
-    QTest::newRow("sqlite header, garbage")
-        << QByteArray("SQLite format 3\0", 16) + RandomBytes(8192);
-}
+            CameraInfo e;
+            std::tie(e.id, e.name, e.fullname, e.width, e.height, e.dtype)
+                = std::make_tuple(7, "FC6310", "DJI Phantom 4 Pro 相机", 5472, 3648, 3);
+            std::tie(e.ccd_width, e.ccd_height, e.focal, e.x0, e.y0, e.k1, e.k2, e.k3, e.p1, e.p2)
+                = std::make_tuple(13.2, 8.8, 8.8, 2736.5, 1824.25, -1.5e-3, 2e-6, 0.0, 1e-5, -2e-5);
+            e.pixel_size_x = e.ccd_width / e.width;
+            e.pixel_size_y = e.ccd_height / e.height;
+            QVERIFY(*cameras.GetCamera(0) == e);
+            e.k6 = 1e-9; // equality covers every field, the late additions too
+            QVERIFY(*cameras.GetCamera(0) != e);
+            e.k6 = 0.0;
+            e.mount_angle = 1;
+            QVERIFY(*cameras.GetCamera(0) != e);
+            QVERIFY(cameras.GetCamera(1)->alpha == 0.001 && cameras.GetCamera(1)->beta == -0.002);
+            // Focal lengths match within a thousandth of a millimetre, names exactly.
+            QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.0004), 1);
+            QCOMPARE(cameras.FindCamera("ILCE-7RM2", 35.002), -1);
+            QCOMPARE(cameras.FindCamera("ilce-7rm2", 35.0), -1);
+        }
+    }
 
-void TestKvConfiguration::unreadableDatabases()
-{
-    QFETCH(QByteArray, contents);
-    const QString path = m_data.filePath(QString("bad %1.db").arg(QTest::currentDataTag()));
-    QVERIFY(contents.isNull() || WriteFile(path, contents));
-    CameraInfoSet cameras = OneCamera();
-    QVERIFY(!KvConfiguration::ReadCameraDatabase(Std(path), cameras));
-    QVERIFY(cameras.Size() == 1 && cameras.GetCamera(0)->name == "sentinel");
-    // Reading never creates a database where there was none.
-    QCOMPARE(QFileInfo::exists(path), !contents.isNull());
-}
+    void unreadableDatabases_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // null: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("text") << QByteArray("id,name\n1,FC6310\n");
+        QTest::newRow("random bytes") << RandomBytes(8192);
+        QTest::newRow("sqlite header, garbage")
+            << QByteArray("SQLite format 3\0", 16) + RandomBytes(8192);
+    }
 
-void TestKvConfiguration::reloadCameras()
-{
-    KvConfiguration* config = KvConfiguration::Instance();
-    const QString path = Q(KvConfiguration::CameraDatabasePath());
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && WriteCameraDatabase(path));
-    QVERIFY(config->ReloadCameras());
-    QCOMPARE(config->GetCameraInfoSet().Size(), 2);
+    void unreadableDatabases()
+    {
+        QFETCH(QByteArray, contents);
+        const QString path = m_data.filePath(QString("bad %1.db").arg(QTest::currentDataTag()));
+        QVERIFY(contents.isNull() || WriteFile(path, contents));
+        CameraInfoSet cameras = OneCamera();
+        QVERIFY(!KvConfiguration::ReadCameraDatabase(Std(path), cameras));
+        QVERIFY(cameras.Size() == 1 && cameras.GetCamera(0)->name == "sentinel");
+        // Reading never creates a database where there was none.
+        QCOMPARE(QFileInfo::exists(path), !contents.isNull());
+    }
 
-    // A damaged download keeps the cameras read before.
-    QVERIFY(QFile::remove(path) && WriteFile(path, "<html>502 Bad Gateway</html>"));
-    QVERIFY(!config->ReloadCameras());
-    QCOMPARE(config->GetCameraInfoSet().Size(), 2);
-}
+    void reloadCameras()
+    {
+        KvConfiguration* config = KvConfiguration::Instance();
+        const QString path = Q(KvConfiguration::CameraDatabasePath());
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && WriteCameraDatabase(path));
+        QVERIFY(config->ReloadCameras());
+        QCOMPARE(config->GetCameraInfoSet().Size(), 2);
 
-void TestKvConfiguration::algoSettingRoundTrip()
-{
-    KvConfiguration* config = KvConfiguration::Instance();
-    QVERIFY(QDir(m_data.filePath("config")).removeRecursively());
-    QVERIFY(config->SaveAlgoSetting()); // creates the folder and the file
-    config->GetAlgoSetting() = kChanged;
-    QVERIFY(config->SaveAlgoSetting()); // replaces the file
-    QVERIFY(!QFileInfo::exists(m_ini + ".tmp"));
-    config->GetAlgoSetting() = AlgoSetting();
-    QVERIFY(config->LoadAlgoSetting());
-    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(kChanged));
+        // A damaged download keeps the cameras read before.
+        QVERIFY(QFile::remove(path) && WriteFile(path, "<html>502 Bad Gateway</html>"));
+        QVERIFY(!config->ReloadCameras());
+        QCOMPARE(config->GetCameraInfoSet().Size(), 2);
+    }
 
-    // Plain key=value lines, doubles in their shortest form.
-    const QList<QByteArray> lines = ReadFile(m_ini).split('\n');
-    for (const char* line : {"gpsWeight1=1e-07", "outputResolution=0.05", "adjustCalibration=0"})
-        QVERIFY2(lines.contains(line), line);
-}
+    void algoSettingRoundTrip()
+    {
+        KvConfiguration* config = KvConfiguration::Instance();
+        QVERIFY(QDir(m_data.filePath("config")).removeRecursively());
+        QVERIFY(config->SaveAlgoSetting()); // creates the folder and the file
+        config->GetAlgoSetting() = kChanged;
+        QVERIFY(config->SaveAlgoSetting()); // replaces the file
+        QVERIFY(!QFileInfo::exists(m_ini + ".tmp"));
+        config->GetAlgoSetting() = AlgoSetting();
+        QVERIFY(config->LoadAlgoSetting());
+        QVERIFY(Tie(config->GetAlgoSetting()) == Tie(kChanged));
 
-void TestKvConfiguration::damagedAlgoSetting()
-{
-    // Only the featureNumber, gpsWeight1 and adjustCalibration lines are readable.
-    KvConfiguration* config = KvConfiguration::Instance();
-    QVERIFY(QDir().mkpath(m_data.filePath("config")));
-    QVERIFY(WriteFile(m_ini,
-                      "threadCount=abc\nfeatureNumber = 2000 \r\ngcpWeight=1.5x\n"
-                      "unknownKey=5\na line without equals\n\n=7\ngpsWeight1=0.25\n"
-                      "blockSize=99999999999\noblique=maybe\nadjustCalibration=true\npyr="));
-    config->GetAlgoSetting() = kChanged;
-    QVERIFY(config->LoadAlgoSetting());
-    AlgoSetting expected = kChanged;
-    expected.featureNumber = 2000;
-    expected.gpsWeight[1] = 0.25;
-    expected.adjustCalibration = true;
-    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
+        // Plain key=value lines, doubles in their shortest form.
+        const QList<QByteArray> lines = ReadFile(m_ini).split('\n');
+        for (const char* line :
+             {"gpsWeight1=1e-07", "outputResolution=0.05", "adjustCalibration=0"})
+            QVERIFY2(lines.contains(line), line);
+    }
 
-    // A missing file keeps the settings.
-    QVERIFY(QFile::remove(m_ini));
-    QVERIFY(!config->LoadAlgoSetting());
-    QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
-}
+    void damagedAlgoSetting()
+    {
+        // Only the featureNumber, gpsWeight1 and adjustCalibration lines are readable.
+        KvConfiguration* config = KvConfiguration::Instance();
+        QVERIFY(QDir().mkpath(m_data.filePath("config")));
+        QVERIFY(WriteFile(m_ini,
+                          "threadCount=abc\nfeatureNumber = 2000 \r\ngcpWeight=1.5x\n"
+                          "unknownKey=5\na line without equals\n\n=7\ngpsWeight1=0.25\n"
+                          "blockSize=99999999999\noblique=maybe\nadjustCalibration=true\npyr="));
+        config->GetAlgoSetting() = kChanged;
+        QVERIFY(config->LoadAlgoSetting());
+        AlgoSetting expected = kChanged;
+        expected.featureNumber = 2000;
+        expected.gpsWeight[1] = 0.25;
+        expected.adjustCalibration = true;
+        QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
+
+        // A missing file keeps the settings.
+        QVERIFY(QFile::remove(m_ini));
+        QVERIFY(!config->LoadAlgoSetting());
+        QVERIFY(Tie(config->GetAlgoSetting()) == Tie(expected));
+    }
+
+private:
+    QTemporaryDir m_data;
+    QString m_ini;
+};
 
 QTEST_GUILESS_MAIN(TestKvConfiguration)
 #include "tst_kvconfiguration.moc"

@@ -18,26 +18,14 @@ class TestKvfdHelpers : public QObject
     Q_OBJECT
 
 private slots:
-    void fileNameParts_data();
-    void fileNameParts();
-    void fileSystem();
-    void utf8RoundTrip_data();
-    void utf8RoundTrip();
-    void invalidUtf8_data();
-    void invalidUtf8();
-    void doubleToString_data();
-    void doubleToString();
-    void dateTimeAndConstStrings();
-};
-
-void TestKvfdHelpers::fileNameParts_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("ext");
-    QTest::addColumn<QString>("title");
-    // clang-format off
+    void fileNameParts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("ext");
+        QTest::addColumn<QString>("title");
+        // clang-format off
     QTest::newRow("two dots")           << "/a/b/c.tar.gz" << "c.tar.gz" << "/a/b" << ".gz" << "c.tar";
     QTest::newRow("dot in folder only") << "/dir.d/noext" << "noext" << "/dir.d" << "" << "noext";
     QTest::newRow("hidden with ext")    << "/x/.cfg.ini" << ".cfg.ini" << "/x" << ".ini" << ".cfg";
@@ -47,97 +35,98 @@ void TestKvfdHelpers::fileNameParts_data()
     QTest::newRow("root")               << "/a.jpg" << "a.jpg" << "/" << ".jpg" << "a";
     QTest::newRow("folder only")        << "dir/" << "" << "dir" << "" << "";
     QTest::newRow("empty")              << "" << "" << "" << "" << "";
-    // clang-format on
-}
+        // clang-format on
+    }
 
-void TestKvfdHelpers::fileNameParts()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QFETCH(QString, dir);
-    QFETCH(QString, ext);
-    QFETCH(QString, title);
-    QCOMPARE(Q(PathHelper::GetFileName(Std(path))), name);
-    QCOMPARE(Q(PathHelper::GetFileDirectory(Std(path))), dir);
-    QCOMPARE(Q(PathHelper::GetFileExt(Std(path))), ext);
-    QCOMPARE(Q(PathHelper::GetFileTitle2(Std(path))), title);
-}
+    void fileNameParts()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QString, dir);
+        QFETCH(QString, ext);
+        QFETCH(QString, title);
+        QCOMPARE(Q(PathHelper::GetFileName(Std(path))), name);
+        QCOMPARE(Q(PathHelper::GetFileDirectory(Std(path))), dir);
+        QCOMPARE(Q(PathHelper::GetFileExt(Std(path))), ext);
+        QCOMPARE(Q(PathHelper::GetFileTitle2(Std(path))), title);
+    }
 
-void TestKvfdHelpers::fileSystem()
-{
-    QTemporaryDir tmp;
-    QVERIFY(tmp.isValid());
-    QCOMPARE(Q(PathHelper::GetExecuteFilePath()), QCoreApplication::applicationDirPath());
-    QCOMPARE(PathHelper::Merge("a//", "//b/c"), std::string("a/b/c"));
-    QCOMPARE(PathHelper::Merge("", "b"), std::string("b"));
-    QCOMPARE(PathHelper::Merge("a/", ""), std::string("a/"));
+    void fileSystem()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        QCOMPARE(Q(PathHelper::GetExecuteFilePath()), QCoreApplication::applicationDirPath());
+        QCOMPARE(PathHelper::Merge("a//", "//b/c"), std::string("a/b/c"));
+        QCOMPARE(PathHelper::Merge("", "b"), std::string("b"));
+        QCOMPARE(PathHelper::Merge("a/", ""), std::string("a/"));
 
-    // The data folder, created when missing: $KVUI_DATA_DIR (empty counts as
-    // unset), else $XDG_DATA_HOME/kvui, else ~/.local/share/kvui.
-    const QString root = tmp.path();
-    const auto dataDir = [](const QString& expected) {
-        return Q(PathHelper::GetSystemDataDirectory()) == expected && QFileInfo(expected).isDir();
-    };
-    qputenv("KVUI_DATA_DIR", (root + "/own/数据").toUtf8());
-    qputenv("XDG_DATA_HOME", (root + "/xdg").toUtf8());
-    qputenv("HOME", (root + "/home").toUtf8());
-    QVERIFY(dataDir(root + "/own/数据"));
-    qputenv("KVUI_DATA_DIR", "");
-    QVERIFY(dataDir(root + "/xdg/kvui"));
-    qunsetenv("XDG_DATA_HOME");
-    QVERIFY(dataDir(root + "/home/.local/share/kvui"));
+        // The data folder, created when missing: $KVUI_DATA_DIR (empty counts as
+        // unset), else $XDG_DATA_HOME/kvui, else ~/.local/share/kvui.
+        const QString root = tmp.path();
+        const auto dataDir = [](const QString& expected) {
+            return Q(PathHelper::GetSystemDataDirectory()) == expected
+                && QFileInfo(expected).isDir();
+        };
+        qputenv("KVUI_DATA_DIR", (root + "/own/数据").toUtf8());
+        qputenv("XDG_DATA_HOME", (root + "/xdg").toUtf8());
+        qputenv("HOME", (root + "/home").toUtf8());
+        QVERIFY(dataDir(root + "/own/数据"));
+        qputenv("KVUI_DATA_DIR", "");
+        QVERIFY(dataDir(root + "/xdg/kvui"));
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY(dataDir(root + "/home/.local/share/kvui"));
 
-    // Copying replaces the target. Listings hold regular files only, sorted by
-    // bytes; a failed one keeps the names.
-    const QString a = root + "/影像 a.jpg";
-    const QString b = root + "/影像 b.jpg";
-    QVERIFY(WriteFile(a, "new") && WriteFile(b, "old") && WriteFile(root + "/.h", ""));
-    QVERIFY(PathHelper::IsFileExisted(Std(a)) && !PathHelper::IsFileExisted(Std(root + "/x")));
-    QVERIFY(PathHelper::CopyFile2(Std(a), Std(b)) && ReadFile(b) == "new");
-    QVERIFY(!PathHelper::CopyFile2(Std(root + "/x"), Std(b)));
-    QVERIFY(!PathHelper::CopyFile2(Std(a), Std(root + "/no folder/x.jpg")));
-    QVERIFY(PathHelper::RenameFile(Std(b), Std(root + "/改名.jpg")));
-    QVERIFY(!PathHelper::RenameFile(Std(b), Std(root + "/改名.jpg")));
-    std::vector<std::string> names;
-    QVERIFY(PathHelper::GetFileNames(Std(root), names));
-    QCOMPARE(names, (std::vector<std::string> {".h", "影像 a.jpg", "改名.jpg"}));
-    QVERIFY(!PathHelper::GetFileNames(Std(a), names) && names.size() == 3);
-    QVERIFY(PathHelper::GetFileNames(Std(root + "/xdg"), names) && names.empty());
-}
+        // Copying replaces the target. Listings hold regular files only, sorted by
+        // bytes; a failed one keeps the names.
+        const QString a = root + "/影像 a.jpg";
+        const QString b = root + "/影像 b.jpg";
+        QVERIFY(WriteFile(a, "new") && WriteFile(b, "old") && WriteFile(root + "/.h", ""));
+        QVERIFY(PathHelper::IsFileExisted(Std(a)) && !PathHelper::IsFileExisted(Std(root + "/x")));
+        QVERIFY(PathHelper::CopyFile2(Std(a), Std(b)) && ReadFile(b) == "new");
+        QVERIFY(!PathHelper::CopyFile2(Std(root + "/x"), Std(b)));
+        QVERIFY(!PathHelper::CopyFile2(Std(a), Std(root + "/no folder/x.jpg")));
+        QVERIFY(PathHelper::RenameFile(Std(b), Std(root + "/改名.jpg")));
+        QVERIFY(!PathHelper::RenameFile(Std(b), Std(root + "/改名.jpg")));
+        std::vector<std::string> names;
+        QVERIFY(PathHelper::GetFileNames(Std(root), names));
+        QCOMPARE(names, (std::vector<std::string> {".h", "影像 a.jpg", "改名.jpg"}));
+        QVERIFY(!PathHelper::GetFileNames(Std(a), names) && names.size() == 3);
+        QVERIFY(PathHelper::GetFileNames(Std(root + "/xdg"), names) && names.empty());
+    }
 
-void TestKvfdHelpers::utf8RoundTrip_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("chinese") << "测区 一/影像 Müller.jpg";
-    QTest::newRow("emoji") << "航线😀🚁 end";
-    QTest::newRow("edges") << QString::fromUcs4(
-        U"\u007f\u0080\u07ff\u0800\uffff\U00010000\U0010ffff");
-}
+    void utf8RoundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("chinese") << "测区 一/影像 Müller.jpg";
+        QTest::newRow("emoji") << "航线😀🚁 end";
+        QTest::newRow("edges") << QString::fromUcs4(
+            U"\u007f\u0080\u07ff\u0800\uffff\U00010000\U0010ffff");
+    }
 
-void TestKvfdHelpers::utf8RoundTrip()
-{
-    QFETCH(QString, text);
-    const std::string narrow = Std(text);
-    const std::wstring wide = StringConverter::ToWString(narrow);
-    QCOMPARE(wide, text.toStdWString());
-    QCOMPARE(StringConverter::ToString(wide), narrow);
-    std::string narrowAgain = "stale";
-    std::wstring wideAgain = L"stale";
-    StringConverter::Convert(wide, narrowAgain);
-    StringConverter::Convert(narrow, wideAgain);
-    QVERIFY(narrowAgain == narrow && wideAgain == wide);
+    void utf8RoundTrip()
+    {
+        QFETCH(QString, text);
+        const std::string narrow = Std(text);
+        const std::wstring wide = StringConverter::ToWString(narrow);
+        QCOMPARE(wide, text.toStdWString());
+        QCOMPARE(StringConverter::ToString(wide), narrow);
+        std::string narrowAgain = "stale";
+        std::wstring wideAgain = L"stale";
+        StringConverter::Convert(wide, narrowAgain);
+        StringConverter::Convert(narrow, wideAgain);
+        QVERIFY(narrowAgain == narrow && wideAgain == wide);
 
-    // Code points without a UTF-8 form encode as U+FFFD.
-    const std::wstring bad = {wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000)};
-    QCOMPARE(StringConverter::ToString(wide + bad), narrow + "\uFFFD\uFFFD\uFFFD");
-}
+        // Code points without a UTF-8 form encode as U+FFFD.
+        const std::wstring bad = {wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000)};
+        QCOMPARE(StringConverter::ToString(wide + bad), narrow + "\uFFFD\uFFFD\uFFFD");
+    }
 
-void TestKvfdHelpers::invalidUtf8_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected"); // '?' stands for U+FFFD
-    // clang-format off
+    void invalidUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // '?' stands for U+FFFD
+        // clang-format off
     QTest::newRow("lone continuation") << QByteArray("a\x80" "b") << "a?b";
     QTest::newRow("invalid lead")      << QByteArray("\xff\xfe") << "??";
     QTest::newRow("truncated at end")  << QByteArray("ab\xe6\xb5") << "ab?";
@@ -149,74 +138,75 @@ void TestKvfdHelpers::invalidUtf8_data()
     QTest::newRow("beyond 10FFFF")     << QByteArray("\xf4\x90\x80\x80") << "????";
     QTest::newRow("4-byte cut")        << QByteArray("\xf0\x9f\x98" "z") << "?z";
     QTest::newRow("latin1 name")       << QByteArray("M\xfcller.jpg") << "M?ller.jpg";
-    // clang-format on
-}
-
-void TestKvfdHelpers::invalidUtf8()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-    QCOMPARE(StringConverter::ToWString(bytes.toStdString()),
-             expected.replace('?', QChar(0xFFFD)).toStdWString());
-}
-
-void TestKvfdHelpers::doubleToString_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text"); // empty: only the round trip is checked
-    QTest::newRow("0.1") << 0.1 << "0.1";
-    QTest::newRow("1e-7") << 1e-7 << "1e-07";
-    QTest::newRow("6000") << 6000.0 << "6000";
-    QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0.30000000000000004";
-    QTest::newRow("third") << 1.0 / 3.0 << "";
-    QTest::newRow("utm northing") << 4412345.678901234 << "";
-    QTest::newRow("max") << DBL_MAX << "1.7976931348623157e+308";
-    QTest::newRow("denormal") << 5e-324 << "";
-    QTest::newRow("nan") << std::nan("") << "nan";
-    QTest::newRow("-inf") << -HUGE_VAL << "-inf";
-}
-
-void TestKvfdHelpers::doubleToString()
-{
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    const std::string s = kvfd::ToString(value);
-    if (!text.isEmpty())
-        QCOMPARE(Q(s), text);
-    bool ok = false;
-    const double back = QByteArray::fromStdString(s).toDouble(&ok);
-    QVERIFY(!std::isfinite(value) || (ok && back == value)); // exact, unlike QCOMPARE
-    QVERIFY(s.size() <= 24);
-}
-
-void TestKvfdHelpers::dateTimeAndConstStrings()
-{
-    qputenv("TZ", "UTC");
-    tzset();
-    QCOMPARE(kvfd::DateTime(1700000000).ToString(), std::string("2023-11-14 22:13:20"));
-    qputenv("TZ", "CST-8");
-    tzset();
-    QCOMPARE(kvfd::DateTime(1700000000).ToIsoString(), std::string("2023-11-15T06:13:20"));
-    QVERIFY(qAbs(kvfd::DateTime::Now().Time() - std::time(nullptr)) <= 1);
-
-    kvfd::KvSetConstString(1001, "影像读取失败");
-    QCOMPARE(kvfd::KvGetConstString(1001), std::string("影像读取失败"));
-    QCOMPARE(kvfd::KvGetConstString(-77), std::string());
-    // Libraries register from their own threads while others read.
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([t] {
-            for (int i = 0; i < 500; ++i) {
-                kvfd::KvSetConstString(t * 1000 + i, std::to_string(t * 1000 + i));
-                kvfd::KvGetConstString(i);
-            }
-        });
+        // clang-format on
     }
-    for (std::thread& t : threads)
-        t.join();
-    for (int id : {1, 1001, 2499, 3000}) // 1001 replaced
-        QCOMPARE(kvfd::KvGetConstString(id), std::to_string(id));
-}
+
+    void invalidUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(StringConverter::ToWString(bytes.toStdString()),
+                 expected.replace('?', QChar(0xFFFD)).toStdWString());
+    }
+
+    void doubleToString_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text"); // empty: only the round trip is checked
+        QTest::newRow("0.1") << 0.1 << "0.1";
+        QTest::newRow("1e-7") << 1e-7 << "1e-07";
+        QTest::newRow("6000") << 6000.0 << "6000";
+        QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0.30000000000000004";
+        QTest::newRow("third") << 1.0 / 3.0 << "";
+        QTest::newRow("utm northing") << 4412345.678901234 << "";
+        QTest::newRow("max") << DBL_MAX << "1.7976931348623157e+308";
+        QTest::newRow("denormal") << 5e-324 << "";
+        QTest::newRow("nan") << std::nan("") << "nan";
+        QTest::newRow("-inf") << -HUGE_VAL << "-inf";
+    }
+
+    void doubleToString()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        const std::string s = kvfd::ToString(value);
+        if (!text.isEmpty())
+            QCOMPARE(Q(s), text);
+        bool ok = false;
+        const double back = QByteArray::fromStdString(s).toDouble(&ok);
+        QVERIFY(!std::isfinite(value) || (ok && back == value)); // exact, unlike QCOMPARE
+        QVERIFY(s.size() <= 24);
+    }
+
+    void dateTimeAndConstStrings()
+    {
+        qputenv("TZ", "UTC");
+        tzset();
+        QCOMPARE(kvfd::DateTime(1700000000).ToString(), std::string("2023-11-14 22:13:20"));
+        qputenv("TZ", "CST-8");
+        tzset();
+        QCOMPARE(kvfd::DateTime(1700000000).ToIsoString(), std::string("2023-11-15T06:13:20"));
+        QVERIFY(qAbs(kvfd::DateTime::Now().Time() - std::time(nullptr)) <= 1);
+
+        kvfd::KvSetConstString(1001, "影像读取失败");
+        QCOMPARE(kvfd::KvGetConstString(1001), std::string("影像读取失败"));
+        QCOMPARE(kvfd::KvGetConstString(-77), std::string());
+        // Libraries register from their own threads while others read.
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([t] {
+                for (int i = 0; i < 500; ++i) {
+                    kvfd::KvSetConstString(t * 1000 + i, std::to_string(t * 1000 + i));
+                    kvfd::KvGetConstString(i);
+                }
+            });
+        }
+        for (std::thread& t : threads)
+            t.join();
+        for (int id : {1, 1001, 2499, 3000}) // 1001 replaced
+            QCOMPARE(kvfd::KvGetConstString(id), std::to_string(id));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestKvfdHelpers)
 #include "tst_kvfdhelpers.moc"

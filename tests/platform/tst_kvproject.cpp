@@ -113,195 +113,183 @@ class TestKvProject : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void roundTrip();
-    void savePathRules();
-    void unreadableFiles_data();
-    void unreadableFiles();
-    void failedSave();
-    void copyTo();
-    void copyText_data();
-    void copyText();
-    void longTextsAreCut();
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        QVERIFY(QDir().mkpath(m_tmp.filePath("测区 一")));
+        m_good = m_tmp.filePath("测区 一/项目.db");
+        QVERIFY(MakeProject(60).SavePrj(Std(m_good)));
+    }
 
-private:
-    QString m_good; // "<tmp>/测区 一/项目.db", MakeProject(60)
-    QTemporaryDir m_tmp;
-};
+    void roundTrip()
+    {
+        KvProject expected = MakeProject(60);
+        expected.GetPrjInfo().path = Std(m_good);
+        KvProject opened;
+        QVERIFY(opened.OpenPrj(Std(m_good)));
+        QCOMPARE(Dump(opened, false), Dump(expected, false));
 
-void TestKvProject::initTestCase()
-{
-    QVERIFY(m_tmp.isValid());
-    QVERIFY(QDir().mkpath(m_tmp.filePath("测区 一")));
-    m_good = m_tmp.filePath("测区 一/项目.db");
-    QVERIFY(MakeProject(60).SavePrj(Std(m_good)));
-}
+        // Removed slots are not saved: 61 images, 20 removed, 41 in a row.
+        const ImageInfoSet& images = opened.GetImageInfoSet();
+        QCOMPARE(images.Size(), 41);
+        QCOMPARE(images.FindImage("DJI_0060.JPG", "/数据/航线 2"), 39);
+        QCOMPARE(images.FindImage("M\xfcller\xff.jpg", "/old\x80share"), 40);
 
-void TestKvProject::roundTrip()
-{
-    KvProject expected = MakeProject(60);
-    expected.GetPrjInfo().path = Std(m_good);
-    KvProject opened;
-    QVERIFY(opened.OpenPrj(Std(m_good)));
-    QCOMPARE(Dump(opened, false), Dump(expected, false));
+        // A quick open reads the description and the first image only, for a preview.
+        KvProject quick = MakeProject(3);
+        QVERIFY(quick.QuickOpenPrj(Std(m_good)));
+        const QList<QByteArray> all = Dump(opened).split('\n'), lines = Dump(quick).split('\n');
+        QCOMPARE(lines, (QList<QByteArray> {all[0], "slots|1|", all[5], ""}));
 
-    // Removed slots are not saved: 61 images, 20 removed, 41 in a row.
-    const ImageInfoSet& images = opened.GetImageInfoSet();
-    QCOMPARE(images.Size(), 41);
-    QCOMPARE(images.FindImage("DJI_0060.JPG", "/数据/航线 2"), 39);
-    QCOMPARE(images.FindImage("M\xfcller\xff.jpg", "/old\x80share"), 40);
+        // An empty project, opened both ways over a full one.
+        const QString path = m_tmp.filePath("empty project.db");
+        KvProject empty;
+        QVERIFY(empty.SavePrj(Std(path))); // and records the path
+        QVERIFY(opened.OpenPrj(Std(path)) && quick.QuickOpenPrj(Std(path)));
+        QCOMPARE(Dump(opened), Dump(empty));
+        QCOMPARE(Dump(quick), Dump(empty));
+    }
 
-    // A quick open reads the description and the first image only, for a preview.
-    KvProject quick = MakeProject(3);
-    QVERIFY(quick.QuickOpenPrj(Std(m_good)));
-    const QList<QByteArray> all = Dump(opened).split('\n'), lines = Dump(quick).split('\n');
-    QCOMPARE(lines, (QList<QByteArray> {all[0], "slots|1|", all[5], ""}));
+    // Saving needs a path and replaces a bigger project; the path is recorded for later
+    // saves but not stored in the file.
+    void savePathRules()
+    {
+        KvProject p = MakeProject(5);
+        QVERIFY(!p.SavePrj() && p.GetPrjInfo().path.empty());
+        const QString path = m_tmp.filePath("rules.db"), moved = m_tmp.filePath("moved.db");
+        QVERIFY(MakeProject(300).SavePrj(Std(path)) && p.SavePrj(Std(path)));
+        p.GetPrjInfo().aircraftType = 3;
+        QVERIFY(p.SavePrj() && QFile::rename(path, moved));
+        KvProject q;
+        QVERIFY(q.OpenPrj(Std(moved)));
+        QCOMPARE(Q(q.GetPrjInfo().path), moved);
+        q.GetPrjInfo().path = Std(path);
+        QCOMPARE(Dump(q, false), Dump(p, false));
+    }
 
-    // An empty project, opened both ways over a full one.
-    const QString path = m_tmp.filePath("empty project.db");
-    KvProject empty;
-    QVERIFY(empty.SavePrj(Std(path))); // and records the path
-    QVERIFY(opened.OpenPrj(Std(path)) && quick.QuickOpenPrj(Std(path)));
-    QCOMPARE(Dump(opened), Dump(empty));
-    QCOMPARE(Dump(quick), Dump(empty));
-}
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString dir = m_tmp.filePath("bad");
+        QVERIFY(QDir().mkpath(dir));
+        const QByteArray good = ReadFile(m_good);
+        QVERIFY(good.size() > 8192);
 
-// Saving needs a path and replaces a bigger project; the path is recorded for later
-// saves but not stored in the file.
-void TestKvProject::savePathRules()
-{
-    KvProject p = MakeProject(5);
-    QVERIFY(!p.SavePrj() && p.GetPrjInfo().path.empty());
-    const QString path = m_tmp.filePath("rules.db"), moved = m_tmp.filePath("moved.db");
-    QVERIFY(MakeProject(300).SavePrj(Std(path)) && p.SavePrj(Std(path)));
-    p.GetPrjInfo().aircraftType = 3;
-    QVERIFY(p.SavePrj() && QFile::rename(path, moved));
-    KvProject q;
-    QVERIFY(q.OpenPrj(Std(moved)));
-    QCOMPARE(Q(q.GetPrjInfo().path), moved);
-    q.GetPrjInfo().path = Std(path);
-    QCOMPARE(Dump(q, false), Dump(p, false));
-}
+        // Written as given; with sql, a good file so changed.
+        const auto add = [&](const char* tag, const QByteArray& bytes, const char* sql = nullptr) {
+            const QString path = dir + "/" + tag + ".db";
+            QVERIFY(WriteFile(path, bytes) && (!sql || ExecOn(path, sql)));
+            QTest::newRow(tag) << path;
+        };
+        QTest::newRow("missing") << dir + "/missing.db";
+        QTest::newRow("folder") << dir;
+        add("empty", QByteArray());
+        add("text", "name,x,y\nDJI_0001.JPG,1,2\n");
+        add("random bytes", RandomBytes(20000));
+        add("sqlite header then random", good.left(100) + RandomBytes(20000));
+        for (const int size : {50, 4096, good.size() / 2, good.size() - 4096, good.size() - 1})
+            add(qPrintable(QString("first %1 bytes").arg(size)), good.left(size));
+        // A future version, an older one, another program's file, parts missing.
+        for (const char* sql :
+             {"PRAGMA user_version=99", "PRAGMA user_version=0", "PRAGMA application_id=1234",
+              "DROP TABLE cameras", "DROP TABLE images", "DELETE FROM project",
+              "ALTER TABLE images RENAME COLUMN kappa TO k"})
+            add(sql, good, sql);
+        add("other schema", "",
+            "CREATE TABLE camera(id, name); INSERT INTO camera VALUES(1, 'x');");
+    }
 
-void TestKvProject::unreadableFiles_data()
-{
-    QTest::addColumn<QString>("path");
-    const QString dir = m_tmp.filePath("bad");
-    QVERIFY(QDir().mkpath(dir));
-    const QByteArray good = ReadFile(m_good);
-    QVERIFY(good.size() > 8192);
+    void unreadableFiles()
+    {
+        QFETCH(QString, path);
+        const QByteArray before = QFileInfo(path).isFile() ? ReadFile(path) : QByteArray();
 
-    // Written as given; with sql, a good file so changed.
-    const auto add = [&](const char* tag, const QByteArray& bytes, const char* sql = nullptr) {
-        const QString path = dir + "/" + tag + ".db";
-        QVERIFY(WriteFile(path, bytes) && (!sql || ExecOn(path, sql)));
-        QTest::newRow(tag) << path;
-    };
-    QTest::newRow("missing") << dir + "/missing.db";
-    QTest::newRow("folder") << dir;
-    add("empty", QByteArray());
-    add("text", "name,x,y\nDJI_0001.JPG,1,2\n");
-    add("random bytes", RandomBytes(20000));
-    add("sqlite header then random", good.left(100) + RandomBytes(20000));
-    for (const int size : {50, 4096, good.size() / 2, good.size() - 4096, good.size() - 1})
-        add(qPrintable(QString("first %1 bytes").arg(size)), good.left(size));
-    // A future version, an older one, another program's file, parts missing.
-    for (const char* sql : {"PRAGMA user_version=99", "PRAGMA user_version=0",
-                            "PRAGMA application_id=1234", "DROP TABLE cameras", "DROP TABLE images",
-                            "DELETE FROM project", "ALTER TABLE images RENAME COLUMN kappa TO k"})
-        add(sql, good, sql);
-    add("other schema", "", "CREATE TABLE camera(id, name); INSERT INTO camera VALUES(1, 'x');");
-}
+        KvProject loaded;
+        QVERIFY(loaded.OpenPrj(Std(m_good)));
+        const QByteArray unchanged = Dump(loaded);
+        QVERIFY(!loaded.OpenPrj(Std(path)));
+        QCOMPARE(Dump(loaded), unchanged);
+        QVERIFY(!loaded.QuickOpenPrj(Std(path)));
+        QCOMPARE(Dump(loaded), unchanged);
 
-void TestKvProject::unreadableFiles()
-{
-    QFETCH(QString, path);
-    const QByteArray before = QFileInfo(path).isFile() ? ReadFile(path) : QByteArray();
+        // Reading neither creates nor changes a file, and nothing is copied.
+        QCOMPARE(QFileInfo(path).isFile() ? ReadFile(path) : QByteArray(), before);
+        QVERIFY(!QFileInfo::exists(path + "-journal"));
+        const QString copyTarget = m_tmp.filePath("copy of bad.db");
+        QVERIFY(!KvProject::CopyTo(Std(path), Std(copyTarget)));
+        QVERIFY(!QFileInfo::exists(copyTarget));
+    }
 
-    KvProject loaded;
-    QVERIFY(loaded.OpenPrj(Std(m_good)));
-    const QByteArray unchanged = Dump(loaded);
-    QVERIFY(!loaded.OpenPrj(Std(path)));
-    QCOMPARE(Dump(loaded), unchanged);
-    QVERIFY(!loaded.QuickOpenPrj(Std(path)));
-    QCOMPARE(Dump(loaded), unchanged);
+    void failedSave()
+    {
+        const QString dir = m_tmp.filePath("locked 目录");
+        const QString path = dir + "/项目.db";
+        QVERIFY(QDir().mkpath(dir) && MakeProject(30).SavePrj(Std(path)));
+        const QByteArray before = ReadFile(path);
 
-    // Reading neither creates nor changes a file, and nothing is copied.
-    QCOMPARE(QFileInfo(path).isFile() ? ReadFile(path) : QByteArray(), before);
-    QVERIFY(!QFileInfo::exists(path + "-journal"));
-    const QString copyTarget = m_tmp.filePath("copy of bad.db");
-    QVERIFY(!KvProject::CopyTo(Std(path), Std(copyTarget)));
-    QVERIFY(!QFileInfo::exists(copyTarget));
-}
+        // Writing into the folder fails: by permissions, or for root (whom they do not
+        // stop) by a folder that takes the name of the temporary file.
+        const QString blocker = path + ".saving-" + QString::number(::getpid());
+        const QFile::Permissions permissions = QFile::permissions(dir);
+        const bool asRoot = ::geteuid() == 0;
+        QVERIFY(asRoot ? QDir().mkpath(blocker + "/inside")
+                       : QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+        KvProject changed = MakeProject(50);
+        changed.GetPrjInfo().path = "/somewhere/else.db";
+        const QByteArray unchanged = Dump(changed);
+        const bool saved = changed.SavePrj(Std(path)) || changed.SavePrj();
+        QVERIFY(asRoot ? QDir(blocker).removeRecursively()
+                       : QFile::setPermissions(dir, permissions));
 
-void TestKvProject::failedSave()
-{
-    const QString dir = m_tmp.filePath("locked 目录");
-    const QString path = dir + "/项目.db";
-    QVERIFY(QDir().mkpath(dir) && MakeProject(30).SavePrj(Std(path)));
-    const QByteArray before = ReadFile(path);
+        QVERIFY(!saved);
+        QCOMPARE(ReadFile(path), before);
+        QCOMPARE(Dump(changed), unchanged);
+        QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList {"项目.db"});
 
-    // Writing into the folder fails: by permissions, or for root (whom they do not
-    // stop) by a folder that takes the name of the temporary file.
-    const QString blocker = path + ".saving-" + QString::number(::getpid());
-    const QFile::Permissions permissions = QFile::permissions(dir);
-    const bool asRoot = ::geteuid() == 0;
-    QVERIFY(asRoot ? QDir().mkpath(blocker + "/inside")
-                   : QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
-    KvProject changed = MakeProject(50);
-    changed.GetPrjInfo().path = "/somewhere/else.db";
-    const QByteArray unchanged = Dump(changed);
-    const bool saved = changed.SavePrj(Std(path)) || changed.SavePrj();
-    QVERIFY(asRoot ? QDir(blocker).removeRecursively() : QFile::setPermissions(dir, permissions));
+        // A missing folder, a folder in the way of the rename, a path below a file.
+        const QString folder = m_tmp.filePath("a folder.db");
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString& bad : {m_tmp.filePath("no such folder/x.db"), folder, m_good + "/x.db"})
+            QVERIFY(!changed.SavePrj(Std(bad)));
+        QVERIFY(!QFileInfo::exists(m_tmp.filePath("no such folder")));
+        QVERIFY(Leftovers(m_tmp.path()).isEmpty());
+        QCOMPARE(Dump(changed), unchanged);
 
-    QVERIFY(!saved);
-    QCOMPARE(ReadFile(path), before);
-    QCOMPARE(Dump(changed), unchanged);
-    QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList {"项目.db"});
+        QVERIFY(changed.SavePrj(Std(path))); // and the next save goes through
+        QVERIFY(ReadFile(path) != before);
+    }
 
-    // A missing folder, a folder in the way of the rename, a path below a file.
-    const QString folder = m_tmp.filePath("a folder.db");
-    QVERIFY(QDir().mkpath(folder));
-    for (const QString& bad : {m_tmp.filePath("no such folder/x.db"), folder, m_good + "/x.db"})
-        QVERIFY(!changed.SavePrj(Std(bad)));
-    QVERIFY(!QFileInfo::exists(m_tmp.filePath("no such folder")));
-    QVERIFY(Leftovers(m_tmp.path()).isEmpty());
-    QCOMPARE(Dump(changed), unchanged);
+    void copyTo()
+    {
+        const QString dir = m_tmp.filePath("副本 copies");
+        const QString target = dir + "/项目 副本.db";
+        QVERIFY(QDir().mkpath(dir) && KvProject::CopyTo(Std(m_good), Std(target)));
+        KvProject copy, original;
+        QVERIFY(copy.OpenPrj(Std(target)) && original.OpenPrj(Std(m_good)));
+        copy.GetPrjInfo().path = original.GetPrjInfo().path;
+        QCOMPARE(Dump(copy), Dump(original));
 
-    QVERIFY(changed.SavePrj(Std(path))); // and the next save goes through
-    QVERIFY(ReadFile(path) != before);
-}
+        // An existing target is never replaced, whatever it is; nor are folders made.
+        QVERIFY(WriteFile(dir + "/existing.db", "mine"));
+        for (const QString& to :
+             {dir + "/existing.db", target, dir, m_tmp.filePath("no folder/x.db")})
+            QVERIFY2(!KvProject::CopyTo(Std(m_good), Std(to)), qPrintable(to));
+        QVERIFY(!KvProject::CopyTo(Std(m_good), ""));
+        QCOMPARE(ReadFile(dir + "/existing.db"), QByteArray("mine"));
+        QVERIFY(!QFileInfo::exists(m_tmp.filePath("no folder")));
+        QVERIFY(Leftovers(dir).isEmpty());
+    }
 
-void TestKvProject::copyTo()
-{
-    const QString dir = m_tmp.filePath("副本 copies");
-    const QString target = dir + "/项目 副本.db";
-    QVERIFY(QDir().mkpath(dir) && KvProject::CopyTo(Std(m_good), Std(target)));
-    KvProject copy, original;
-    QVERIFY(copy.OpenPrj(Std(target)) && original.OpenPrj(Std(m_good)));
-    copy.GetPrjInfo().path = original.GetPrjInfo().path;
-    QCOMPARE(Dump(copy), Dump(original));
+    void copyText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("expectedBytes"); // -1: nothing written
 
-    // An existing target is never replaced, whatever it is; nor are folders made.
-    QVERIFY(WriteFile(dir + "/existing.db", "mine"));
-    for (const QString& to : {dir + "/existing.db", target, dir, m_tmp.filePath("no folder/x.db")})
-        QVERIFY2(!KvProject::CopyTo(Std(m_good), Std(to)), qPrintable(to));
-    QVERIFY(!KvProject::CopyTo(Std(m_good), ""));
-    QCOMPARE(ReadFile(dir + "/existing.db"), QByteArray("mine"));
-    QVERIFY(!QFileInfo::exists(m_tmp.filePath("no folder")));
-    QVERIFY(Leftovers(dir).isEmpty());
-}
-
-void TestKvProject::copyText_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("expectedBytes"); // -1: nothing written
-
-    const QByteArray chinese = QByteArray("测").repeated(30); // 90 bytes
-    const QByteArray x = "x";
-    // clang-format off
+        const QByteArray chinese = QByteArray("测").repeated(30); // 90 bytes
+        const QByteArray x = "x";
+        // clang-format off
     QTest::newRow("fits")                   << QByteArray("short") << 64 << 5;
     QTest::newRow("one too many")           << x.repeated(64) << 64 << 63;
     QTest::newRow("chinese, 63 bytes fit")  << chinese << 64 << 63;
@@ -314,44 +302,50 @@ void TestKvProject::copyText_data()
     // Not UTF-8: cut where the size says, the lead byte of a broken sequence too.
     QTest::newRow("continuations")          << QByteArray(6, '\x80') << 5 << 4;
     QTest::newRow("lead, 4 continuations")  << QByteArray("ab\xe6\x80\x80\x80\x80") << 5 << 2;
-    // clang-format on
-}
-
-void TestKvProject::copyText()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, size);
-    QFETCH(int, expectedBytes);
-    char buffer[128];
-    std::memset(buffer, '#', sizeof buffer);
-    kvprj::CopyText(buffer, std::size_t(size), text.toStdString());
-    QCOMPARE(buffer[size], '#'); // nothing written past the array
-    if (expectedBytes < 0)
-        return;
-    QCOMPARE(QByteArray(buffer), text.left(expectedBytes));
-    QVERIFY(IsValidUtf8(buffer) || !IsValidUtf8(text));
-}
-
-// A file written elsewhere may hold longer texts than the arrays: they are cut.
-void TestKvProject::longTextsAreCut()
-{
-    const QByteArray text = ("a" + QByteArray("测").repeated(66) + "b").repeated(2);
-    const QByteArray value = "'" + text + "'";
-    const QString path = m_tmp.filePath("long texts.db");
-    QVERIFY(KvProject().SavePrj(Std(path)));
-    QVERIFY(ExecOn(path,
-                   "UPDATE project SET name=" + value + ", operator=" + value + ", date=" + value
-                       + ", description=" + value));
-    KvProject q;
-    for (const bool quick : {false, true}) {
-        QVERIFY(quick ? q.QuickOpenPrj(Std(path)) : q.OpenPrj(Std(path)));
-        const PrjInfo& i = q.GetPrjInfo();
-        const std::pair<const char*, std::size_t> cut[]
-            = {{i.name, 64}, {i.prjOperator, 64}, {i.date, 31}, {i.description, 255}};
-        for (const auto& [field, length] : cut)
-            QVERIFY(std::strlen(field) == length && IsValidUtf8(field) && text.startsWith(field));
+        // clang-format on
     }
-}
+
+    void copyText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, size);
+        QFETCH(int, expectedBytes);
+        char buffer[128];
+        std::memset(buffer, '#', sizeof buffer);
+        kvprj::CopyText(buffer, std::size_t(size), text.toStdString());
+        QCOMPARE(buffer[size], '#'); // nothing written past the array
+        if (expectedBytes < 0)
+            return;
+        QCOMPARE(QByteArray(buffer), text.left(expectedBytes));
+        QVERIFY(IsValidUtf8(buffer) || !IsValidUtf8(text));
+    }
+
+    // A file written elsewhere may hold longer texts than the arrays: they are cut.
+    void longTextsAreCut()
+    {
+        const QByteArray text = ("a" + QByteArray("测").repeated(66) + "b").repeated(2);
+        const QByteArray value = "'" + text + "'";
+        const QString path = m_tmp.filePath("long texts.db");
+        QVERIFY(KvProject().SavePrj(Std(path)));
+        QVERIFY(ExecOn(path,
+                       "UPDATE project SET name=" + value + ", operator=" + value
+                           + ", date=" + value + ", description=" + value));
+        KvProject q;
+        for (const bool quick : {false, true}) {
+            QVERIFY(quick ? q.QuickOpenPrj(Std(path)) : q.OpenPrj(Std(path)));
+            const PrjInfo& i = q.GetPrjInfo();
+            const std::pair<const char*, std::size_t> cut[]
+                = {{i.name, 64}, {i.prjOperator, 64}, {i.date, 31}, {i.description, 255}};
+            for (const auto& [field, length] : cut)
+                QVERIFY(std::strlen(field) == length && IsValidUtf8(field)
+                        && text.startsWith(field));
+        }
+    }
+
+private:
+    QString m_good; // "<tmp>/测区 一/项目.db", MakeProject(60)
+    QTemporaryDir m_tmp;
+};
 
 QTEST_GUILESS_MAIN(TestKvProject)
 #include "tst_kvproject.moc"
