@@ -1,12 +1,13 @@
 #include "kvprj/kvproject.h"
 
+#include "sqlitefile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <limits>
-#include <sqlite3.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -36,111 +37,10 @@ namespace kvprj {
 
 namespace {
 
+using sqlite::Database;
+using sqlite::Statement;
+
 constexpr int kApplicationId = 0x4B565052;
-
-// sqlite treats names starting with "file:" as URIs when built to do so.
-std::string SqliteName(const std::string& path)
-{
-    return path.compare(0, 5, "file:") == 0 ? "./" + path : path;
-}
-
-class Database
-{
-public:
-    Database() = default;
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
-    // close_v2: on an early return the connection may still have statements.
-    ~Database() { sqlite3_close_v2(m_db); }
-
-    bool Open(const std::string& path, int flags)
-    {
-        return sqlite3_open_v2(SqliteName(path).c_str(), &m_db, flags, nullptr) == SQLITE_OK;
-    }
-    // Fails while statements are alive; the destructor then closes.
-    bool Close()
-    {
-        if (sqlite3_close(m_db) != SQLITE_OK)
-            return false;
-        m_db = nullptr;
-        return true;
-    }
-    bool Exec(const char* sql)
-    {
-        return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    sqlite3* Get() const { return m_db; }
-
-private:
-    sqlite3* m_db = nullptr;
-};
-
-class Statement
-{
-public:
-    Statement() = default;
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    ~Statement() { sqlite3_finalize(m_stmt); }
-
-    bool Prepare(const Database& db, const char* sql)
-    {
-        return sqlite3_prepare_v2(db.Get(), sql, -1, &m_stmt, nullptr) == SQLITE_OK;
-    }
-    int Step() { return sqlite3_step(m_stmt); }
-    // Runs an insert and readies the statement for the next row.
-    bool Run()
-    {
-        const bool ok = sqlite3_step(m_stmt) == SQLITE_DONE;
-        sqlite3_reset(m_stmt);
-        return ok;
-    }
-
-    // Binding in column order, so the writer reads like the schema.
-    Statement& Bind(std::int64_t value)
-    {
-        sqlite3_bind_int64(m_stmt, ++m_bind, value);
-        return *this;
-    }
-    Statement& Bind(double value)
-    {
-        sqlite3_bind_double(m_stmt, ++m_bind, value);
-        return *this;
-    }
-    Statement& Bind(const char* text, std::size_t size)
-    {
-        sqlite3_bind_text(m_stmt, ++m_bind, text, int(size), SQLITE_STATIC);
-        return *this;
-    }
-    Statement& Bind(const std::string& text) { return Bind(text.data(), text.size()); }
-    template <std::size_t N> Statement& Bind(const char (&text)[N])
-    {
-        return Bind(text, strnlen(text, N));
-    }
-    void Rebind() { m_bind = 0; }
-
-    std::int64_t Int64(int col) const { return sqlite3_column_int64(m_stmt, col); }
-    std::int32_t Int(int col) const { return sqlite3_column_int(m_stmt, col); }
-    bool Bool(int col) const { return sqlite3_column_int(m_stmt, col) != 0; }
-    // sqlite stores a NaN as NULL; NULL reads back as NaN.
-    double Real(int col) const
-    {
-        return sqlite3_column_type(m_stmt, col) == SQLITE_NULL
-            ? std::numeric_limits<double>::quiet_NaN()
-            : sqlite3_column_double(m_stmt, col);
-    }
-    std::string Text(int col) const
-    {
-        const auto* text = sqlite3_column_text(m_stmt, col);
-        return text ? std::string(reinterpret_cast<const char*>(text),
-                                  std::size_t(sqlite3_column_bytes(m_stmt, col)))
-                    : std::string();
-    }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-    int m_bind = 0;
-};
 
 const char* const kSchema
     = "CREATE TABLE project(coordinate_id INTEGER, view_type INTEGER, name TEXT, operator TEXT,"
