@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -29,11 +28,13 @@ constexpr int kPhotos = 1000;
 std::vector<std::string> MakeFolder(const QString& folder)
 {
     const QString source = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/");
-    const QStringList originals = {source + QStringLiteral("DJI_0024.JPG"),
-                                   source + QStringLiteral("DJI_20251001213509_0003_D_LENS_CAP.JPG")};
+    const QStringList originals
+        = {source + QStringLiteral("DJI_0024.JPG"),
+           source + QStringLiteral("DJI_20251001213509_0003_D_LENS_CAP.JPG")};
     std::vector<std::string> paths;
     for (int i = 0; i < kPhotos; ++i) {
-        const QString target = folder + QStringLiteral("/DJI_%1.JPG").arg(i, 4, 10, QLatin1Char('0'));
+        const QString target
+            = folder + QStringLiteral("/DJI_%1.JPG").arg(i, 4, 10, QLatin1Char('0'));
         const QString& original = originals[i % originals.size()];
         if (!QFile::link(original, target) && !QFile::copy(original, target))
             return {};
@@ -44,7 +45,7 @@ std::vector<std::string> MakeFolder(const QString& folder)
 
 double ReadAll(const std::vector<std::string>& paths, int& found)
 {
-    std::atomic<int> hits{0};
+    std::atomic<int> hits {0};
     QElapsedTimer timer;
     timer.start();
     const int n = static_cast<int>(paths.size());
@@ -88,9 +89,9 @@ int main(int argc, char** argv)
         QProcess process;
         QElapsedTimer timer;
         timer.start();
-        process.start(exiftool, {QStringLiteral("-n"), QStringLiteral("-GPSLatitude"),
-                                 QStringLiteral("-GPSLongitude"), QStringLiteral("-GPSAltitude"),
-                                 folder});
+        process.start(exiftool,
+                      {QStringLiteral("-n"), QStringLiteral("-GPSLatitude"),
+                       QStringLiteral("-GPSLongitude"), QStringLiteral("-GPSAltitude"), folder});
         process.waitForFinished(-1);
         const double ms = timer.nsecsElapsed() / 1e6;
         const int lines = process.readAllStandardOutput().count("GPS Latitude");

@@ -51,13 +51,12 @@ HttpResult HttpGet(const QUrl& url, int timeoutMs, bool excludeUserInput, qint64
                          QNetworkRequest::ManualRedirectPolicy);
     QNetworkReply* reply = manager.get(request);
     bool tooLong = false;
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop,
-                     [&](qint64 received, qint64) {
-                         if (received > maxBytes && !tooLong) {
-                             tooLong = true;
-                             reply->abort();
-                         }
-                     });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        if (received > maxBytes && !tooLong) {
+            tooLong = true;
+            reply->abort();
+        }
+    });
     timer.start(timeoutMs);
     loop.exec(excludeUserInput ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
 

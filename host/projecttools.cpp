@@ -4,6 +4,7 @@
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
 #include "host/kvmainwindow.h"
+#include "imagery/coordinatedialog.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/gpstooldialog.h"
 #include "imagery/imageposloaddialog.h"
@@ -12,7 +13,6 @@
 #include "kvalgorithm/flightlinealgo.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
-#include "project/coordinatedialog.h"
 #include "project/createproject.h"
 #include "project/dpmenubar.h"
 #include "project/kvcreatprojectdialog.h"
@@ -39,20 +39,22 @@ void KvMainWindow::BuildProjectMenus()
 {
     AddMenuAction(MenuId::File, tr("Start &Page…"), QStringLiteral("kv_action_start_page"),
                   [this] { ShowStartPage(false); });
-    AddMenuAction(MenuId::File, tr("Project from &Photos…"), QStringLiteral("kv_action_image_manager"),
-                  [this] { ShowStartPage(true); });
+    AddMenuAction(MenuId::File, tr("Project from &Photos…"),
+                  QStringLiteral("kv_action_image_manager"), [this] { ShowStartPage(true); });
     QAction* create = AddMenuAction(MenuId::File, tr("&New Project…"),
                                     QStringLiteral("kv_action_new"), [this] { NewProject(); });
     create->setShortcut(QKeySequence::New);
     m_projectActions = {
         AddMenuAction(MenuId::File, tr("Project &Information…"),
-                      QStringLiteral("kv_action_edit_project"), [this] { EditProjectInformation(); }),
+                      QStringLiteral("kv_action_edit_project"),
+                      [this] { EditProjectInformation(); }),
         AddMenuAction(MenuId::File, tr("&Images and Positions…"),
                       QStringLiteral("kv_action_image_pos"), [this] { EditImagesAndPositions(); }),
         AddMenuAction(MenuId::File, tr("Project &Summary…"), QStringLiteral("kv_action_preview"),
                       [this] { ShowProjectPreview(); }),
         AddMenuAction(MenuId::File, tr("&Coordinate System…"),
-                      QStringLiteral("kv_action_coordinate"), [this] { ChooseProjectCoordinate(); }),
+                      QStringLiteral("kv_action_coordinate"),
+                      [this] { ChooseProjectCoordinate(); }),
     };
     Menu(MenuId::File)->addSeparator();
 
@@ -202,9 +204,9 @@ void KvMainWindow::ConvertRT27()
         return;
     // Receiver files are converted by the receiver maker's tools; this host
     // only shows what it was asked.
-    statusBar()->showMessage(
-        tr("RT27 conversion is not available here: %1 → %2").arg(Native(files[0]), Native(files[1])),
-        15000);
+    statusBar()->showMessage(tr("RT27 conversion is not available here: %1 → %2")
+                                 .arg(Native(files[0]), Native(files[1])),
+                             15000);
 }
 
 void KvMainWindow::CorrectLeverArm()

@@ -46,8 +46,8 @@ private:
 
 void WriteRecentProjects()
 {
-    const char* names[] = {u8"东湖测区", u8"长江大桥 南岸", "Quarry North 2026", u8"光谷软件园",
-                           "Brighton Beach", u8"黄陂 农田 第二架次"};
+    const char* names[] = {u8"东湖测区",   u8"长江大桥 南岸", "Quarry North 2026",
+                           u8"光谷软件园", "Brighton Beach",  u8"黄陂 农田 第二架次"};
     QList<PrjInfo> list;
     for (int i = 0; i < 6; ++i) {
         PrjInfo record;

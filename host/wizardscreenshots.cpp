@@ -3,6 +3,7 @@
 
 #include "host/hostscreenshots.h"
 #include "host/screenshotregistry.h"
+#include "imagery/coordinatedialog.h"
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/gpstooldialog.h"
@@ -13,7 +14,6 @@
 #include "imagery/posloaddialog.h"
 #include "imagery/rt27dialog.h"
 #include "kvprj/kvproject.h"
-#include "project/coordinatedialog.h"
 #include "project/dpmenubar.h"
 #include "project/flyprjsettingdialog.h"
 #include "project/kvcreatprojectdialog.h"
@@ -162,7 +162,8 @@ std::unique_ptr<QWidget> FlightImages()
     auto dialog = std::make_unique<FlyPrjSettingDialog>();
     QStringList paths;
     for (int i = 0; i < 8; ++i)
-        paths << QStringLiteral("/data/flight_2026-05-18/DJI_%1.JPG").arg(i + 101, 4, 10, QLatin1Char('0'));
+        paths << QStringLiteral("/data/flight_2026-05-18/DJI_%1.JPG")
+                     .arg(i + 101, 4, 10, QLatin1Char('0'));
     dialog->Widget()->AddImages(paths);
     return dialog;
 }
@@ -222,8 +223,10 @@ void AddWizardScreenshots(ScreenshotRegistry& registry)
     registry.Add(QStringLiteral("image_info"), ImageInfo);
     registry.Add(QStringLiteral("elevation_dialog"), Elevation);
     registry.Add(QStringLiteral("rt27_dialog"), [] { return std::make_unique<RT27Dialog>(); });
-    registry.Add(QStringLiteral("lever_arm_dialog"), [] { return std::make_unique<LeverArmDialog>(); });
-    registry.Add(QStringLiteral("gps_tool_dialog"), [] { return std::make_unique<GPSToolDialog>(); });
+    registry.Add(QStringLiteral("lever_arm_dialog"),
+                 [] { return std::make_unique<LeverArmDialog>(); });
+    registry.Add(QStringLiteral("gps_tool_dialog"),
+                 [] { return std::make_unique<GPSToolDialog>(); });
     registry.Add(QStringLiteral("project_menu"), MainMenu);
 }
 

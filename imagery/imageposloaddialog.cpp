@@ -1,10 +1,11 @@
 #include "imagery/imageposloaddialog.h"
 
 #include "camera/cameradialog.h"
-#include "framework/kvstyle.h"
 #include "framework/buttongroup.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
+#include "framework/kvstyle.h"
+#include "imagery/coordinatedialog.h"
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/posloaddialog.h"
@@ -13,7 +14,6 @@
 #include "kvfd/kvconststringfactory.h"
 #include "kvimage/kvimage.h"
 #include "kvmath/mathhelper.h"
-#include "project/coordinatedialog.h"
 
 #include <QAbstractTableModel>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 #include "imagery/posloaddialog.h"
 
-#include "framework/kvstyle.h"
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
+#include "framework/kvstyle.h"
 #include "imagery/posfile.h"
 
 #include <QAbstractTableModel>

@@ -1,7 +1,7 @@
 #include "project/kvshowprjinfodialog.h"
 
-#include "framework/kvstyle.h"
 #include "framework/formrows.h"
+#include "framework/kvstyle.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "kvmath/mathhelper.h"

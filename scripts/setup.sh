@@ -10,6 +10,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtwebengine5-dev
   libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev libgdal-dev
   libimage-exiftool-perl
+  clang-format
   xvfb xauth fonts-wqy-microhei
 )
 

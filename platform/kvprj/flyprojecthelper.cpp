@@ -147,8 +147,9 @@ bool FlyProjectHelper::QuickRead(const std::string& database, std::vector<FlyPrj
     Database db;
     Statement q;
     if (!OpenMissionDatabase(db, database)
-        || !q.Prepare(db, "SELECT id, name, description, title, created FROM mission"
-                          " WHERE id IS NOT NULL AND id <> '' ORDER BY created DESC, id"))
+        || !q.Prepare(db,
+                      "SELECT id, name, description, title, created FROM mission"
+                      " WHERE id IS NOT NULL AND id <> '' ORDER BY created DESC, id"))
         return false;
     std::vector<FlyPrjInfo> list;
     int rc = SQLITE_ROW;
@@ -165,8 +166,9 @@ bool FlyProjectHelper::Read(const std::string& database, const std::string& id, 
     Database db;
     Statement m;
     if (id.empty() || !OpenMissionDatabase(db, database)
-        || !m.Prepare(db, "SELECT name, title, created, aircraft_serial, epsg FROM mission"
-                          " WHERE id = ?"))
+        || !m.Prepare(db,
+                      "SELECT name, title, created, aircraft_serial, epsg FROM mission"
+                      " WHERE id = ?"))
         return false;
     m.Bind(id);
     if (m.Step() != SQLITE_ROW)
@@ -179,8 +181,9 @@ bool FlyProjectHelper::Read(const std::string& database, const std::string& id, 
         epsg = -1.0;
 
     Statement q;
-    if (!q.Prepare(db, "SELECT line, file_name, folder, longitude, latitude, altitude, yaw"
-                       " FROM photo WHERE mission_id = ? ORDER BY seq, rowid"))
+    if (!q.Prepare(db,
+                   "SELECT line, file_name, folder, longitude, latitude, altitude, yaw"
+                   " FROM photo WHERE mission_id = ? ORDER BY seq, rowid"))
         return false;
     q.Bind(id);
     std::vector<FlyPhoto> photos;

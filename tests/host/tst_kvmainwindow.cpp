@@ -6,9 +6,9 @@
 #include "host/imagetablepanel.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
+#include "imagery/imageposloaddialog.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
-#include "imagery/imageposloaddialog.h"
 #include "modalanswer.h"
 #include "project/projectmanager.h"
 #include "project/tiledscene.h"
@@ -124,7 +124,8 @@ private Q_SLOTS:
     {
         const QString photo = m_dir.filePath(QStringLiteral("新 照片/DJI_0024.JPG"));
         QVERIFY(QDir().mkpath(QFileInfo(photo).path()));
-        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"), photo));
+        QVERIFY(
+            QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"), photo));
         const QString saved = m_dir.filePath(QStringLiteral("新工程.db"));
 
         KvMainWindow window;
@@ -306,15 +307,36 @@ private Q_SLOTS:
         QStringList failures;
         QVERIFY2(registry.RenderAll(target, &failures),
                  qPrintable(failures.join(QLatin1Char('\n'))));
-        for (const char* name :
-             {"main_window", "message_ok", "message_yes_no", "progress_dialog", "flight_selector",
-              "title_widget", "title_widget2", "little_title_widget", "camera_dialog",
-              "get_camera_dialog", "get_camera_network_error", "get_camera_no_data",
-              "wizard_1_description", "wizard_2_images", "wizard_3_image_pos", "wizard_4_preview",
-              "pos_import", "coordinate_dialog", "image_property", "image_info",
-              "elevation_dialog", "rt27_dialog", "lever_arm_dialog", "gps_tool_dialog",
-              "project_menu", "flight_project_images", "start_page", "start_page_flight",
-              "start_page_image_mode", "start_page_selected"})
+        for (const char* name : {"main_window",
+                                 "message_ok",
+                                 "message_yes_no",
+                                 "progress_dialog",
+                                 "flight_selector",
+                                 "title_widget",
+                                 "title_widget2",
+                                 "little_title_widget",
+                                 "camera_dialog",
+                                 "get_camera_dialog",
+                                 "get_camera_network_error",
+                                 "get_camera_no_data",
+                                 "wizard_1_description",
+                                 "wizard_2_images",
+                                 "wizard_3_image_pos",
+                                 "wizard_4_preview",
+                                 "pos_import",
+                                 "coordinate_dialog",
+                                 "image_property",
+                                 "image_info",
+                                 "elevation_dialog",
+                                 "rt27_dialog",
+                                 "lever_arm_dialog",
+                                 "gps_tool_dialog",
+                                 "project_menu",
+                                 "flight_project_images",
+                                 "start_page",
+                                 "start_page_flight",
+                                 "start_page_image_mode",
+                                 "start_page_selected"})
             QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
                           .isNull(),
                      name);

@@ -65,11 +65,7 @@ private Q_SLOTS:
     {
         ImageLoadWidget w;
         kvtest::ModalAnswer answer;
-        answer
-            .Do([this](QWidget* chooser) {
-                kvtest::ChooseFile(chooser, m_folder);
-            })
-            .Arm();
+        answer.Do([this](QWidget* chooser) { kvtest::ChooseFile(chooser, m_folder); }).Arm();
         Click(&w, "browse_images_btn_");
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QCOMPARE(Listed(w, m_folder + '/'),

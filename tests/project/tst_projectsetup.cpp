@@ -1,8 +1,8 @@
+#include "imagery/coordinatedialog.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvprj/kvproject.h"
 #include "modalanswer.h"
-#include "project/coordinatedialog.h"
 #include "project/flyprjsettingdialog.h"
 #include "project/kvcreatprojectdialog.h"
 

@@ -17,7 +17,8 @@ struct Script
     kvui::WizardPage Page(const char* tag)
     {
         return [this, tag](kvprj::KvProject& stage) {
-            seen << QString::fromUtf8(tag) + QLatin1Char(':') + QString::fromUtf8(stage.GetPrjInfo().name);
+            seen << QString::fromUtf8(tag) + QLatin1Char(':')
+                    + QString::fromUtf8(stage.GetPrjInfo().name);
             const std::string name = std::string(stage.GetPrjInfo().name) + tag;
             kvprj::CopyText(stage.GetPrjInfo().name, name.c_str());
             return next < answers.size() ? answers[next++] : WR_CANCEL;
@@ -48,10 +49,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
 
         const int N = WR_NEXT, B = WR_BACK, C = WR_CANCEL;
-        QTest::newRow("straight through") << QVector<int> {N, N, N, N} << true
-                                          << "0:p 1:p0 2:p01 3:p012" << "p0123";
+        QTest::newRow("straight through")
+            << QVector<int> {N, N, N, N} << true << "0:p 1:p0 2:p01 3:p012"
+            << "p0123";
         QTest::newRow("exit after three pages")
-            << QVector<int> {N, N, N, C} << false << "0:p 1:p0 2:p01 3:p012" << "p";
+            << QVector<int> {N, N, N, C} << false << "0:p 1:p0 2:p01 3:p012"
+            << "p";
         // The second run of page 2 starts from page 1's output, not from the
         // edits abandoned with Back.
         QTest::newRow("next next back next")
@@ -61,7 +64,8 @@ private Q_SLOTS:
         QTest::newRow("back to the first page")
             << QVector<int> {N, B, N, N, N, N} << true << "0:p 1:p0 0:p0 1:p00 2:p001 3:p0012"
             << "p00123";
-        QTest::newRow("back from the first page") << QVector<int> {B} << false << "0:p" << "p";
+        QTest::newRow("back from the first page") << QVector<int> {B} << false << "0:p"
+                                                  << "p";
     }
 
     void StageCopies()

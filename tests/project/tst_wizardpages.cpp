@@ -8,8 +8,8 @@
 #include "imagery/posloaddialog.h"
 #include "kvprj/kvproject.h"
 #include "modalanswer.h"
-#include "wizardanswers.h"
 #include "project/createproject.h"
+#include "wizardanswers.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -54,7 +54,8 @@ bool SameImages(const kvfd::ImageInfoSet& a, const kvfd::ImageInfoSet& b)
         if (b.GetImage(i))
             right.push_back(b.GetImage(i));
     for (std::size_t i = 0; i < left.size(); ++i) {
-        if (left[i]->GetFullName() != right[i]->GetFullName() || left[i]->GetEOP() != right[i]->GetEOP()
+        if (left[i]->GetFullName() != right[i]->GetFullName()
+            || left[i]->GetEOP() != right[i]->GetEOP()
             || left[i]->GetCamera() != right[i]->GetCamera())
             return false;
     }
@@ -75,20 +76,17 @@ private:
     bool RunWizard(kvprj::KvProject& project, const std::function<void(QWidget*)>& pagePos,
                    QStringList* previewTexts = nullptr)
     {
-        kvtest::WizardAnswers answers(QStringLiteral("东湖 测区"), m_photos, pagePos,
-                                      [&](QWidget* dialog) {
-                                          if (!previewTexts)
-                                              return;
-                                          for (const char* name :
-                                               {"label_PrjInfo_Name", "label_prjInfo_coordinate",
-                                                "label_prjInfo_cameraName"})
-                                              *previewTexts << Text(dialog, name);
-                                          auto* table = kvtest::Find<QTableWidget>(
-                                              dialog, QStringLiteral("table_imageInfo"));
-                                          *previewTexts << (table && table->rowCount()
-                                                                ? table->item(0, 1)->text()
-                                                                : QString());
-                                      });
+        kvtest::WizardAnswers answers(
+            QStringLiteral("东湖 测区"), m_photos, pagePos, [&](QWidget* dialog) {
+                if (!previewTexts)
+                    return;
+                for (const char* name :
+                     {"label_PrjInfo_Name", "label_prjInfo_coordinate", "label_prjInfo_cameraName"})
+                    *previewTexts << Text(dialog, name);
+                auto* table = kvtest::Find<QTableWidget>(dialog, QStringLiteral("table_imageInfo"));
+                *previewTexts << (table && table->rowCount() ? table->item(0, 1)->text()
+                                                             : QString());
+            });
         answers.Arm();
         const bool finished = ShowCreateProjectDialog(project, false);
         if (!answers.Done())
@@ -104,9 +102,10 @@ private Q_SLOTS:
         m_folder = m_dir.filePath(QStringLiteral("测试 目录"));
         QVERIFY(QDir().mkpath(m_folder));
         // Two photos of the same camera and one without any EXIF.
-        for (const auto& [from, to] : {std::pair {"DJI_0024.JPG", "DJI_0024.JPG"},
-                                       std::pair {"DJI_0024.JPG", "DJI_0025.JPG"},
-                                       std::pair {"drone-testdata-agung-1-example.jpg", "no_exif.jpg"}}) {
+        for (const auto& [from, to] :
+             {std::pair {"DJI_0024.JPG", "DJI_0024.JPG"},
+              std::pair {"DJI_0024.JPG", "DJI_0025.JPG"},
+              std::pair {"drone-testdata-agung-1-example.jpg", "no_exif.jpg"}}) {
             const QString target = m_folder + QLatin1Char('/') + QLatin1String(to);
             QVERIFY(QFile::copy(kPhotos + QLatin1String(from), target));
             m_photos << target;
@@ -181,77 +180,80 @@ private Q_SLOTS:
             import.ExpectTitle(QStringLiteral("Import GNSS/IMU"))
                 .Do([&](QWidget* posDialog) {
                     auto* widget = posDialog->findChild<PosLoadWidget*>();
-                    widget->LoadFile(posPath);
-                    SetText(posDialog, "plw_begin_line_edit_", QStringLiteral("2"));
-                    kvtest::Find<QComboBox>(posDialog, QStringLiteral("plw_match_combox_"))
-                        ->setCurrentIndex(PosMatchWithoutExt);
-                    kvtest::Find<QCheckBox>(posDialog, QStringLiteral("plw_is_longlat_"))
-                        ->setChecked(true);
+            widget->LoadFile(posPath);
+            SetText(posDialog, "plw_begin_line_edit_", QStringLiteral("2"));
+            kvtest::Find<QComboBox>(posDialog, QStringLiteral("plw_match_combox_"))
+                ->setCurrentIndex(PosMatchWithoutExt);
+            kvtest::Find<QCheckBox>(posDialog, QStringLiteral("plw_is_longlat_"))->setChecked(true);
                 })
                 .Click(QStringLiteral("plw_ok_btn_"))
                 .Arm();
             dialog->findChild<ImagePosLoadWidget*>()->SetPOS();
             QVERIFY2(import.Done(), qPrintable(import.Error()));
             QCOMPARE(Text(dialog, "iplw_pos_line_edit_"), QStringLiteral("2/3"));
-        }));
+    }));
 
-        QCOMPARE(project.GetPrjInfo().coordinateId, 32650);
-        const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
-        QCOMPARE(images.ValidSize(), 2);
-        const kvfd::ImageInfo* second = images.GetImage(images.FindImage("DJI_0025.JPG", QString2String(m_folder)));
-        QVERIFY(second);
-        QCOMPARE(second->GetEOP().X, 114.31);
-        // Only ID, X, Y and Z were labelled: the angles keep their defaults.
-        QCOMPARE(second->GetEOP().Z, 121.5);
-        QCOMPARE(second->GetEOP().Kappa, 0.0);
-    }
+    QCOMPARE(project.GetPrjInfo().coordinateId, 32650);
+    const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+    QCOMPARE(images.ValidSize(), 2);
+    const kvfd::ImageInfo* second
+        = images.GetImage(images.FindImage("DJI_0025.JPG", QString2String(m_folder)));
+    QVERIFY(second);
+    QCOMPARE(second->GetEOP().X, 114.31);
+    // Only ID, X, Y and Z were labelled: the angles keep their defaults.
+    QCOMPARE(second->GetEOP().Z, 121.5);
+    QCOMPARE(second->GetEOP().Kappa, 0.0);
+}
 
     void FlightProjectSkipsTheImagePage()
-    {
-        kvprj::KvProject project;
-        project.GetImageInfoSet().AddImage("DJI_0024.JPG", QString2String(m_folder), kvfd::EOP(), 0, true);
-        kvfd::CameraInfo camera;
-        camera.id = 0;
-        camera.ccd_width = 6.17;
-        camera.ccd_height = 3.47;
-        camera.focal = 3.61;
-        project.GetCameraInfoSet().AddCamera(camera);
+{
+    kvprj::KvProject project;
+    project.GetImageInfoSet().AddImage("DJI_0024.JPG", QString2String(m_folder), kvfd::EOP(), 0,
+                                       true);
+    kvfd::CameraInfo camera;
+    camera.id = 0;
+    camera.ccd_width = 6.17;
+    camera.ccd_height = 3.47;
+    camera.focal = 3.61;
+    project.GetCameraInfoSet().AddCamera(camera);
 
-        QStringList titles;
-        kvtest::ModalAnswer description, positions, preview;
-        description.Do([&](QWidget* dialog) {
-                       SetText(dialog, "prj_name", QStringLiteral("flight"));
-                       positions.Arm();
-                   })
-            .Click(QStringLiteral("prj_nextBtn"))
-            .Arm();
-        positions.ExpectTitle(QStringLiteral("影像POS设置"))
-            .Do([&](QWidget*) { preview.Arm(); })
-            .Click(QStringLiteral("iplw_next_btn_"));
-        preview.ExpectTitle(QStringLiteral("Project Information")).Click(QStringLiteral("finishBtn"));
+    QStringList titles;
+    kvtest::ModalAnswer description, positions, preview;
+    description
+        .Do([&](QWidget* dialog) {
+            SetText(dialog, "prj_name", QStringLiteral("flight"));
+            positions.Arm();
+        })
+        .Click(QStringLiteral("prj_nextBtn"))
+        .Arm();
+    positions.ExpectTitle(QStringLiteral("影像POS设置"))
+        .Do([&](QWidget*) { preview.Arm(); })
+        .Click(QStringLiteral("iplw_next_btn_"));
+    preview.ExpectTitle(QStringLiteral("Project Information")).Click(QStringLiteral("finishBtn"));
 
-        QVERIFY(ShowCreateProjectDialog(project, true));
-        VERIFY_ANSWERED(positions);
-        VERIFY_ANSWERED(preview);
-        // In flight mode images without a position stay.
-        QCOMPARE(project.GetImageInfoSet().ValidSize(), 1);
-        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("flight"));
-    }
+    QVERIFY(ShowCreateProjectDialog(project, true));
+    VERIFY_ANSWERED(positions);
+    VERIFY_ANSWERED(preview);
+    // In flight mode images without a position stay.
+    QCOMPARE(project.GetImageInfoSet().ValidSize(), 1);
+    QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("flight"));
+}
 
-    void ExitOnTheLastPageLeavesTheProject()
-    {
-        kvprj::KvProject project;
-        kvprj::CopyText(project.GetPrjInfo().name, "kept");
-        kvtest::ModalAnswer description, images;
-        description.Do([&](QWidget*) { images.Arm(); }).Click(QStringLiteral("prj_nextBtn")).Arm();
-        images.Do([&](QWidget* dialog) { dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos); })
-            .Click(QStringLiteral("quit_btn_"));
-        QVERIFY(!ShowCreateProjectDialog(project, false));
-        VERIFY_ANSWERED(images);
-        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("kept"));
-        QCOMPARE(project.GetImageInfoSet().Size(), 0);
-    }
-};
+void ExitOnTheLastPageLeavesTheProject()
+{
+    kvprj::KvProject project;
+    kvprj::CopyText(project.GetPrjInfo().name, "kept");
+    kvtest::ModalAnswer description, images;
+    description.Do([&](QWidget*) { images.Arm(); }).Click(QStringLiteral("prj_nextBtn")).Arm();
+    images.Do([&](QWidget* dialog) { dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos); })
+        .Click(QStringLiteral("quit_btn_"));
+    QVERIFY(!ShowCreateProjectDialog(project, false));
+    VERIFY_ANSWERED(images);
+    QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("kept"));
+    QCOMPARE(project.GetImageInfoSet().Size(), 0);
+}
+}
+;
 
 QTEST_MAIN(TestWizardPages)
 #include "tst_wizardpages.moc"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QList>
 #include <QSet>
 #include <QString>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "project/coordinatedialog.h"
+#include "imagery/coordinatedialog.h"
 
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
