@@ -27,6 +27,11 @@ std::string QString2String(const QString& text)
     return narrow;
 }
 
+QString String2QString(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.data(), static_cast<int>(text.size()));
+}
+
 QString GetDefaultPath()
 {
     QSettings store(QLatin1String(kvui::settings::kOrganization),

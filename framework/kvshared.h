@@ -15,6 +15,9 @@ enum WResut : int {
 
 // The text in the local 8-bit code page, as the family libraries take it.
 KVUI_EXPORT std::string QString2String(const QString& text);
+// Text of the family libraries (local 8-bit code page) as a QString: the one
+// way such text reaches a widget.
+KVUI_EXPORT QString String2QString(const std::string& text);
 
 // The folder every file chooser of the library opens at; empty until set.
 KVUI_EXPORT QString GetDefaultPath();
