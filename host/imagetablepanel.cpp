@@ -1,5 +1,6 @@
 #include "host/imagetablepanel.h"
 
+#include "framework/kvshared.h"
 #include "kvfd/imageinfoset.h"
 
 #include <QHeaderView>
@@ -52,9 +53,9 @@ void ImageTablePanel::ShowImages(const kvfd::ImageInfoSet* images)
         if (!image || !ext)
             continue;
         const kvfd::EOP& eop = image->GetEOP();
-        QTableWidgetItem* name = Cell(QString::fromStdString(image->Name()), Qt::AlignLeft);
+        QTableWidgetItem* name = Cell(String2QString(image->Name()), Qt::AlignLeft);
         name->setData(kImageIndexRole, i);
-        name->setToolTip(QString::fromStdString(image->GetFullName()));
+        name->setToolTip(String2QString(image->GetFullName()));
         setItem(row, NameColumn, name);
         // Positions read from photos stay longitude and latitude in degrees,
         // which need more decimals than metres.

@@ -1,17 +1,12 @@
 #include "host/kvmainwindow.h"
 
-#include "camera/cameradialog.h"
-#include "camera/downloadthread.h"
-#include "camera/getcameradialog.h"
 #include "framework/buttongroup.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvservice.h"
 #include "framework/kvsettingskeys.h"
 #include "framework/kvshared.h"
-#include "host/folderchecksum.h"
 #include "host/imagetablepanel.h"
 #include "host/kvhostsettingskeys.h"
-#include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvkernel/aiscontext.h"
 #include "project/projectmanager.h"
@@ -38,10 +33,6 @@ constexpr int kStatusTimeoutMs = 15000;
 
 const char* const kCannotOpen = u8"工程文件无法打开！";
 const char* const kCannotSave = u8"工程文件保存失败！";
-const char* const kCannotWriteList = u8"校验文件写入失败！";
-const char* const kDemoMessage = u8"影像数据已准备就绪。";
-const char* const kDemoQuestion = u8"是否继续处理？";
-const char* const kSaveCloudCamera = u8"是否将该相机保存到工程？";
 
 QSettings HostSettings()
 {
@@ -54,24 +45,15 @@ QString ProjectFilter()
     return KvMainWindow::tr("Project files (*.db)");
 }
 
-// One line about a camera for the status bar.
-QString DescribeCamera(const kvfd::CameraInfo& camera)
-{
-    QString name = QString::fromLocal8Bit(camera.name.c_str());
-    if (name.isEmpty())
-        name = KvMainWindow::tr("unnamed camera");
-    return KvMainWindow::tr("%1, %2 × %3 px, focal length %4 mm, pixel %5 µm")
-        .arg(name)
-        .arg(camera.width)
-        .arg(camera.height)
-        .arg(camera.focal, 0, 'f', 3)
-        .arg(camera.pixel_size_x * 1000.0, 0, 'f', 2);
-}
-
 } // namespace
 
 KvMainWindow::KvMainWindow(QWidget* parent)
+    : KvMainWindow(kvhost::HostModules(), parent)
+{ }
+
+KvMainWindow::KvMainWindow(std::vector<std::unique_ptr<HostModule>> modules, QWidget* parent)
     : QMainWindow(parent)
+    , m_modules(std::move(modules))
 {
     setObjectName(QStringLiteral("KvMainWindow"));
     resize(1100, 680);
@@ -88,6 +70,7 @@ KvMainWindow::KvMainWindow(QWidget* parent)
     m_flightDock->setFeatures(QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, m_flightDock);
 
+    // The modules' tool bars must exist before the saved state is restored.
     const QSettings settings = HostSettings();
     restoreGeometry(settings.value(QLatin1String(kvhost::settings::kWindowGeometry)).toByteArray());
     restoreState(settings.value(QLatin1String(kvhost::settings::kWindowState)).toByteArray());
@@ -96,12 +79,9 @@ KvMainWindow::KvMainWindow(QWidget* parent)
 
 KvMainWindow::~KvMainWindow()
 {
-    // A download still running is asked to stop and waited for; its signals
-    // must not reach a window that is half gone.
-    if (m_download) {
-        m_download->disconnect(this);
-        delete m_download;
-    }
+    // Modules may hold threads whose signals must not reach a window that is
+    // half gone, and actions that reach the project.
+    m_modules.clear();
     // The library must never see a context that is gone.
     if (m_context && kvkernel::KvGetContext() == m_context.get())
         kvkernel::KvSetContext(nullptr);
@@ -120,43 +100,15 @@ void KvMainWindow::BuildMenus()
     m_menus[int(MenuId::Framework)]->setObjectName(QStringLiteral("kv_menu_framework"));
     m_menus[int(MenuId::Help)]->setObjectName(QStringLiteral("kv_menu_help"));
 
-    BuildProjectMenus();
-    QAction* open = AddMenuAction(MenuId::File, tr("&Open Project…"),
-                                  QStringLiteral("kv_action_open"), [this] { ChooseProject(); });
-    open->setShortcut(QKeySequence::Open);
-    m_saveAction = AddMenuAction(MenuId::File, tr("&Save Project"),
-                                 QStringLiteral("kv_action_save"), [this] { SaveProject(); });
-    m_saveAction->setShortcut(QKeySequence::Save);
-    m_saveAsAction
-        = AddMenuAction(MenuId::File, tr("Save Project &As…"), QStringLiteral("kv_action_save_as"),
-                        [this] { ChooseProjectFileAndSave(); });
-    m_closeAction = AddMenuAction(MenuId::File, tr("&Close Project"),
-                                  QStringLiteral("kv_action_close"), [this] { CloseProject(); });
+    for (const auto& module : m_modules)
+        module->Install(*this);
+
+    // Quit and About belong to the window and close their menus, whatever
+    // the modules added above them.
     Menu(MenuId::File)->addSeparator();
     QAction* quit = AddMenuAction(MenuId::File, tr("&Quit"), QStringLiteral("kv_action_quit"),
                                   [this] { close(); });
     quit->setShortcut(QKeySequence::Quit);
-
-    m_viewerAction
-        = AddMenuAction(MenuId::Tools, tr("Open Image &Viewer"), QStringLiteral("kv_action_viewer"),
-                        [this] { OpenImageViewer(); });
-
-    m_cameraAction
-        = AddMenuAction(MenuId::Cameras, tr("&Camera…"), QStringLiteral("kv_action_camera"),
-                        [this] { EditProjectCamera(); });
-    m_refreshCamerasAction = AddMenuAction(MenuId::Cameras, tr("&Refresh Camera Database"),
-                                           QStringLiteral("kv_action_refresh_cameras"),
-                                           [this] { RefreshCameraDatabase(); });
-    AddMenuAction(MenuId::Cameras, tr("&Get Camera From Cloud…"),
-                  QStringLiteral("kv_action_cloud_camera"), [this] { GetCameraFromCloud(); });
-
-    AddMenuAction(MenuId::Framework, tr("&Message (OK)…"), QStringLiteral("kv_action_message"),
-                  [this] { ShowMessageDemo(); });
-    AddMenuAction(MenuId::Framework, tr("&Question (Yes/No)…"),
-                  QStringLiteral("kv_action_question"), [this] { AskQuestionDemo(); });
-    AddMenuAction(MenuId::Framework, tr("&Checksum Folder…"), QStringLiteral("kv_action_checksum"),
-                  [this] { ChooseChecksumFolder(); });
-
     AddMenuAction(MenuId::Help, tr("&About kvhost"), QStringLiteral("kv_action_about"),
                   [this] { ShowAbout(); });
 }
@@ -175,6 +127,15 @@ QAction* KvMainWindow::AddMenuAction(MenuId id, const QString& text, const QStri
         if (run)
             run();
     });
+    return action;
+}
+
+QAction* KvMainWindow::AddProjectAction(MenuId id, const QString& text, const QString& objectName,
+                                        std::function<void()> run)
+{
+    QAction* action = AddMenuAction(id, text, objectName, std::move(run));
+    action->setEnabled(m_context != nullptr);
+    m_projectActions << action;
     return action;
 }
 
@@ -234,7 +195,7 @@ bool KvMainWindow::SaveProject()
         ChooseProjectFileAndSave();
         return !m_context->GetPrjInfo().path.empty();
     }
-    return SaveProjectAs(QString::fromStdString(m_context->GetPrjInfo().path));
+    return SaveProjectAs(String2QString(m_context->GetPrjInfo().path));
 }
 
 bool KvMainWindow::SaveProjectAs(const QString& path)
@@ -278,7 +239,7 @@ void KvMainWindow::ChooseProjectFileAndSave()
 {
     if (!RequireProject())
         return;
-    QString start = QString::fromStdString(m_context->GetPrjInfo().path);
+    QString start = String2QString(m_context->GetPrjInfo().path);
     if (start.isEmpty())
         start = GetDefaultPath();
     QString path
@@ -289,152 +250,6 @@ void KvMainWindow::ChooseProjectFileAndSave()
         path += QStringLiteral(".db");
     SetDefaultPath(path, true);
     SaveProjectAs(path);
-}
-
-void KvMainWindow::ShowMessageDemo()
-{
-    const auto code = KvMessageBox::Show(kDemoMessage, KvMessageBox::BT_OK);
-    ShowStatus(code == KvMessageBox::BC_OK ? tr("Message box: OK") : tr("Message box: closed"));
-}
-
-void KvMainWindow::AskQuestionDemo()
-{
-    switch (KvMessageBox::Show(kDemoQuestion, KvMessageBox::BT_YES_NO)) {
-    case KvMessageBox::BC_OK:
-        ShowStatus(tr("Answer: Yes"));
-        break;
-    case KvMessageBox::BC_NO:
-        ShowStatus(tr("Answer: No"));
-        break;
-    case KvMessageBox::BC_CLOSED:
-        ShowStatus(tr("Answer: closed without answering"));
-        break;
-    }
-}
-
-void KvMainWindow::ChooseChecksumFolder()
-{
-    const QString folder
-        = QFileDialog::getExistingDirectory(this, tr("Checksum Folder"), GetDefaultPath());
-    if (folder.isEmpty())
-        return;
-    SetDefaultPath(folder, false);
-    ChecksumFolder(folder);
-}
-
-void KvMainWindow::ChecksumFolder(const QString& folder)
-{
-    const FolderChecksum::Result result = FolderChecksum::RunWithDialog(folder, this);
-    const int done = int(result.entries.size());
-    if (result.cancelled) {
-        ShowStatus(tr("Checksum cancelled after %1 of %2 files").arg(done).arg(result.total));
-        return;
-    }
-    QString summary = tr("Checksummed %1 files").arg(done);
-    if (!result.unreadable.isEmpty())
-        summary += tr(", %1 unreadable").arg(result.unreadable.size());
-    ShowStatus(summary);
-    if (result.entries.empty())
-        return;
-
-    const QFileInfo folderInfo(result.folder);
-    const QString suggestion = folderInfo.absolutePath() + QLatin1Char('/')
-        + (folderInfo.fileName().isEmpty() ? QStringLiteral("checksums") : folderInfo.fileName())
-        + QStringLiteral(".sha256");
-    const QString listPath = QFileDialog::getSaveFileName(
-        this, tr("Save Checksum List"), suggestion, tr("Checksum lists (*.sha256);;All files (*)"));
-    if (listPath.isEmpty())
-        return;
-    if (!FolderChecksum::WriteList(result, listPath)) {
-        KvMessageBox::Show(kCannotWriteList, KvMessageBox::BT_OK);
-        return;
-    }
-    ShowStatus(summary + tr("; list saved to %1").arg(QDir::toNativeSeparators(listPath)));
-}
-
-void KvMainWindow::OpenImageViewer()
-{
-    if (!RequireProject())
-        return;
-    std::vector<std::string> paths;
-    const kvfd::ImageInfoSet& images = m_context->GetImageInfoSet();
-    for (int i = 0; i < images.Size(); ++i) {
-        if (const kvfd::ImageInfo* image = images.GetImage(i))
-            paths.push_back(image->GetFullName());
-    }
-    LoadImagesToViewer(paths);
-    ShowStatus(tr("Sent %1 images to the image viewer").arg(paths.size()));
-}
-
-bool KvMainWindow::SetProjectCamera(const kvfd::CameraInfo& camera)
-{
-    if (!m_context)
-        return false;
-    kvfd::CameraInfoSet& cameras = m_context->GetCameraInfoSet();
-    if (kvfd::CameraInfo* first = cameras.GetCamera(0))
-        *first = camera;
-    else
-        cameras.AddCamera(camera);
-    ShowStatus(tr("Project camera: %1").arg(DescribeCamera(camera)));
-    return true;
-}
-
-void KvMainWindow::EditProjectCamera()
-{
-    if (!RequireProject())
-        return;
-    kvfd::CameraInfo camera;
-    const kvfd::CameraInfo* first = m_context->GetCameraInfoSet().GetCamera(0);
-    if (first)
-        camera = *first;
-    if (ShowCameraDialog(camera, first != nullptr))
-        SetProjectCamera(camera);
-}
-
-void KvMainWindow::RefreshCameraDatabase()
-{
-    if (m_download)
-        return;
-    m_download = new DownloadThread(this);
-    m_downloadReplacedDatabase = false;
-    connect(m_download, &DownloadThread::finish, this, &KvMainWindow::CameraDatabaseReplaced);
-    // finish() is queued before the thread's own finished(), so by the time
-    // the run has ended it is known whether the database was replaced.
-    connect(m_download, &QThread::finished, this, &KvMainWindow::CameraDownloadEnded);
-    m_refreshCamerasAction->setEnabled(false);
-    // No time-out: the message stays for as long as the download runs.
-    statusBar()->showMessage(QStringLiteral("正在更新相机数据库……"));
-    m_download->start();
-}
-
-void KvMainWindow::CameraDatabaseReplaced()
-{
-    m_downloadReplacedDatabase = true;
-    kvfd::KvConfiguration* configuration = kvfd::KvConfiguration::Instance();
-    configuration->ReloadCameras();
-    ShowStatus(QStringLiteral("相机数据库已更新（%1 台相机）")
-                   .arg(configuration->GetCameraInfoSet().Size()));
-}
-
-void KvMainWindow::CameraDownloadEnded()
-{
-    if (!m_downloadReplacedDatabase)
-        ShowStatus(QStringLiteral("相机数据库更新失败"));
-    m_download->deleteLater();
-    m_download = nullptr;
-    m_refreshCamerasAction->setEnabled(true);
-}
-
-void KvMainWindow::GetCameraFromCloud()
-{
-    GetCameraDialog dialog;
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const kvfd::CameraInfo camera = dialog.GetCamera();
-    ShowStatus(tr("Downloaded camera: %1").arg(DescribeCamera(camera)));
-    if (m_context
-        && KvMessageBox::Show(kSaveCloudCamera, KvMessageBox::BT_YES_NO) == KvMessageBox::BC_OK)
-        SetProjectCamera(camera);
 }
 
 void KvMainWindow::ShowAbout()
@@ -499,11 +314,6 @@ void KvMainWindow::ShowProject()
 void KvMainWindow::ShowSummary()
 {
     const bool open = m_context != nullptr;
-    m_saveAction->setEnabled(open);
-    m_saveAsAction->setEnabled(open);
-    m_closeAction->setEnabled(open);
-    m_viewerAction->setEnabled(open);
-    m_cameraAction->setEnabled(open);
     for (QAction* action : qAsConst(m_projectActions))
         action->setEnabled(open);
 
@@ -512,7 +322,7 @@ void KvMainWindow::ShowSummary()
         setWindowTitle(tr("kvhost"));
         return;
     }
-    QString name = QString::fromStdString(m_context->GetPrjInfo().name);
+    QString name = String2QString(m_context->GetPrjInfo().name);
     if (name.isEmpty())
         name = tr("Untitled");
     const int count = m_context->GetImageInfoSet().ValidSize();

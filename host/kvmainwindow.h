@@ -1,33 +1,29 @@
 #pragma once
 
+#include "host/hostmodule.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ButtonGroup;
-class DownloadThread;
 class ImageTablePanel;
 class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
-class QToolButton;
 
-namespace kvfd {
-struct CameraInfo;
-}
 namespace kvkernel {
 class AISContext;
-}
-namespace kvprj {
-class KvProject;
 }
 
 // The host's main window. It owns the open project and registers it as the
 // library's context, so that the library's panels see the same images. The
-// central panel, the docks and the menus are open to later panels through
-// SetCentralPanel, AddDock and AddMenuAction.
+// central panel, the docks and the menus are open to the host modules (and to
+// later panels) through SetCentralPanel, AddDock and AddMenuAction; everything
+// a subsystem adds to the window comes from its module.
 class KvMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -35,8 +31,22 @@ class KvMainWindow : public QMainWindow
 public:
     enum class MenuId { File, Tools, Cameras, Framework, Help };
 
+    // A window with every module of kvhost::HostModules().
     explicit KvMainWindow(QWidget* parent = nullptr);
+    // A window with these modules only, installed in their order.
+    explicit KvMainWindow(std::vector<std::unique_ptr<HostModule>> modules,
+                          QWidget* parent = nullptr);
     ~KvMainWindow() override;
+
+    // The installed module of that class, or null.
+    template <class Module> Module* FindModule() const
+    {
+        for (const auto& module : m_modules) {
+            if (auto* found = qobject_cast<Module*>(module.get()))
+                return found;
+        }
+        return nullptr;
+    }
 
     // The open project, or null.
     kvkernel::AISContext* Context() const { return m_context.get(); }
@@ -50,24 +60,22 @@ public:
     bool SaveProject();
     bool SaveProjectAs(const QString& path);
     void CloseProject();
+    // True with a project open; otherwise tells the operator to open one.
+    bool RequireProject();
 
     // Replaces the central panel; the window deletes the previous one.
     void SetCentralPanel(QWidget* panel);
     QDockWidget* AddDock(QWidget* widget, const QString& title, const QString& objectName,
                          Qt::DockWidgetArea area = Qt::LeftDockWidgetArea);
     QMenu* Menu(MenuId id) const;
+    // Appends an action to the menu; run is called when it is triggered.
     QAction* AddMenuAction(MenuId id, const QString& text, const QString& objectName,
                            std::function<void()> run);
-
-    // Checksums folder behind the progress dialog, shows the outcome in the
-    // status bar and offers to save the list.
-    void ChecksumFolder(const QString& folder);
-
-    // Makes camera the open project's first camera, adding it when the project
-    // has none. False without a project.
-    bool SetProjectCamera(const kvfd::CameraInfo& camera);
-    // The camera-database download under way, or null.
-    DownloadThread* CameraDownload() const { return m_download; }
+    // An action that means nothing without a project: disabled while none is open.
+    QAction* AddProjectAction(MenuId id, const QString& text, const QString& objectName,
+                              std::function<void()> run);
+    // A message in the status bar that goes after a while.
+    void ShowStatus(const QString& text);
 
     // Null once a later panel has replaced the table.
     ImageTablePanel* ImageTable() const;
@@ -82,40 +90,6 @@ Q_SIGNALS:
 public Q_SLOTS:
     void ChooseProject();
     void ChooseProjectFileAndSave();
-    void ShowMessageDemo();
-    void AskQuestionDemo();
-    void ChooseChecksumFolder();
-    void OpenImageViewer();
-    // Edits the open project's first camera (or a new one) in the camera
-    // dialog and stores the result in the project.
-    void EditProjectCamera();
-    // Refreshes the camera database on a DownloadThread; the outcome shows in
-    // the status bar.
-    void RefreshCameraDatabase();
-    // Downloads a camera by its ids and offers it to the open project.
-    void GetCameraFromCloud();
-
-    // The start page: the recent projects (or, in image mode, a project made of
-    // chosen photos). A project opened or created there becomes the open one;
-    // false when the page was closed without one.
-    bool ShowStartPage(bool imageMode = false);
-
-    // Runs the project wizard on a new project; a finished project is saved
-    // where the operator chooses and becomes the open one.
-    void NewProject();
-    // The wizard's pages on the open project, each on a copy that replaces the
-    // project only when the page ends with Next.
-    void EditProjectInformation();
-    void EditImagesAndPositions();
-    void ShowProjectPreview();
-    void ChooseProjectCoordinate();
-    // Shows the project menu popup under the tool bar's menu button.
-    void ShowProjectMenu();
-    // The GNSS tools: each collects its paths; the host does what it can with them.
-    void GetElevation();
-    void ConvertRT27();
-    void CorrectLeverArm();
-    void RunGPSTool();
     void ShowAbout();
 
 protected:
@@ -123,32 +97,16 @@ protected:
 
 private:
     void BuildMenus();
-    void BuildProjectMenus();
-    // Replaces the open project by an edited copy, keeping its file.
-    void ReplaceProject(const kvprj::KvProject& edited);
-    // Makes a project that has never been saved the open one and asks where
-    // to save it.
-    void AdoptNewProject(const kvprj::KvProject& project);
     void RebuildFlightSelector();
     void ShowProject();
     void ShowSummary();
-    void ShowStatus(const QString& text);
-    void CameraDatabaseReplaced();
-    void CameraDownloadEnded();
-    bool RequireProject();
 
     std::unique_ptr<kvkernel::AISContext> m_context;
+    // Declared after the context, so that modules go before the project they
+    // may still be looking at.
+    std::vector<std::unique_ptr<HostModule>> m_modules;
     QMenu* m_menus[5] = {};
-    QAction* m_saveAction = nullptr;
-    QAction* m_saveAsAction = nullptr;
-    QAction* m_closeAction = nullptr;
-    QAction* m_viewerAction = nullptr;
-    QAction* m_cameraAction = nullptr;
-    QAction* m_refreshCamerasAction = nullptr;
     QList<QAction*> m_projectActions;
-    QToolButton* m_menuButton = nullptr;
-    DownloadThread* m_download = nullptr;
-    bool m_downloadReplacedDatabase = false;
     QWidget* m_central = nullptr;
     QDockWidget* m_flightDock = nullptr;
     ButtonGroup* m_flights = nullptr;

@@ -1,7 +1,8 @@
 #include "framework/kvsettingskeys.h"
-#include "host/hostscreenshots.h"
+#include "host/hostmodule.h"
 #include "host/hoststyle.h"
 #include "host/kvmainwindow.h"
+#include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     KvMainWindow window;
     if (!parser.positionalArguments().isEmpty()) {
         window.OpenProject(parser.positionalArguments().constFirst());
-    } else if (!window.ShowStartPage()) {
+    } else if (!window.FindModule<ProjectModule>()->ShowStartPage()) {
         // As the application does: it starts on the start page, and closing
         // that page without a project ends it.
         return 0;

@@ -1,10 +1,11 @@
 #include "camera/downloadthread.h"
 #include "cloudserver.h"
 #include "framework/kvshared.h"
-#include "host/hostscreenshots.h"
+#include "host/hostmodule.h"
 #include "host/hoststyle.h"
 #include "host/imagetablepanel.h"
 #include "host/kvmainwindow.h"
+#include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "imagery/imageposloaddialog.h"
 #include "kvfd/kvconfiguration.h"
@@ -141,7 +142,7 @@ private Q_SLOTS:
         VERIFY_ANSWERED(save);
 
         QVERIFY(window.Context());
-        QCOMPARE(QString::fromStdString(window.Context()->GetPrjInfo().path), saved);
+        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), saved);
         QCOMPARE(window.ImageTable()->rowCount(), 1);
         QCOMPARE(Cell(window, 0, ImageTablePanel::NameColumn), QStringLiteral("DJI_0024.JPG"));
         QCOMPARE(window.Context()->GetPrjInfo().coordinateId, 32615);
@@ -181,10 +182,10 @@ private Q_SLOTS:
                         return tile->Activate();
             })
             .Arm();
-        QVERIFY(window.ShowStartPage());
+        QVERIFY(window.FindModule<ProjectModule>()->ShowStartPage());
         VERIFY_ANSWERED(page);
         QVERIFY(window.Context());
-        QCOMPARE(QString::fromStdString(window.Context()->GetPrjInfo().path), path);
+        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), path);
         QCOMPARE(window.ImageTable()->rowCount(), 3);
     }
 

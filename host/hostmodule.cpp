@@ -1,0 +1,38 @@
+#include "host/hostmodule.h"
+
+#include "host/cameramodule.h"
+#include "host/fixtures.h"
+#include "host/frameworkmodule.h"
+#include "host/imagerymodule.h"
+#include "host/kvmainwindow.h"
+#include "host/projectmodule.h"
+#include "host/screenshotregistry.h"
+#include "kvkernel/aiscontext.h"
+
+HostModule::~HostModule() = default;
+
+namespace kvhost {
+
+std::vector<std::unique_ptr<HostModule>> HostModules()
+{
+    std::vector<std::unique_ptr<HostModule>> modules;
+    modules.push_back(std::make_unique<ProjectModule>());
+    modules.push_back(std::make_unique<ImageryModule>());
+    modules.push_back(std::make_unique<CameraModule>());
+    modules.push_back(std::make_unique<FrameworkModule>());
+    return modules;
+}
+
+void AddHostScreenshots(ScreenshotRegistry& registry)
+{
+    registry.Add(QStringLiteral("main_window"), [] {
+        auto window = std::make_unique<KvMainWindow>();
+        window->SetProject(fixtures::DemoProject());
+        window->resize(1100, 640);
+        return std::unique_ptr<QWidget>(std::move(window));
+    });
+    for (const auto& module : HostModules())
+        module->Screenshots(registry);
+}
+
+} // namespace kvhost

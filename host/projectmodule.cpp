@@ -1,0 +1,298 @@
+#include "host/projectmodule.h"
+
+#include "framework/kvshared.h"
+#include "host/fixtures.h"
+#include "host/kvmainwindow.h"
+#include "host/screenshotregistry.h"
+#include "imagery/coordinatedialog.h"
+#include "imagery/imageloaddialog.h"
+#include "imagery/imageposloaddialog.h"
+#include "kvalgorithm/flightlinealgo.h"
+#include "kvfd/kvconfiguration.h"
+#include "kvkernel/aiscontext.h"
+#include "kvprj/flyprojecthelper.h"
+#include "project/createproject.h"
+#include "project/dpmenubar.h"
+#include "project/flyprjsettingdialog.h"
+#include "project/kvcreatprojectdialog.h"
+#include "project/kvshowprjinfodialog.h"
+#include "project/projectmanager.h"
+#include "project/tiledscene.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+using MenuId = KvMainWindow::MenuId;
+
+QString Native(const std::string& path)
+{
+    return QDir::toNativeSeparators(String2QString(path));
+}
+
+// The pictures' start pages read and write their lists here, never in the
+// operator's own data folder.
+QTemporaryDir& Sandbox()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// Points the data folder and the home folder at the sandbox while a page is
+// built, and back afterwards.
+class SandboxEnvironment
+{
+public:
+    SandboxEnvironment()
+        : m_data(qgetenv("KVUI_DATA_DIR"))
+        , m_home(qgetenv("HOME"))
+    {
+        qputenv("KVUI_DATA_DIR", QFile::encodeName(Sandbox().filePath(QStringLiteral("data"))));
+        qputenv("HOME", QFile::encodeName(Sandbox().filePath(QStringLiteral("home"))));
+    }
+    ~SandboxEnvironment()
+    {
+        qputenv("KVUI_DATA_DIR", m_data);
+        qputenv("HOME", m_home);
+    }
+
+private:
+    QByteArray m_data;
+    QByteArray m_home;
+};
+
+void WriteMissions()
+{
+    const QString path = FlightMissionDatabasePath();
+    QDir().mkpath(QFileInfo(path).path());
+    kvprj::FlyProjectHelper::Write(QString2String(path), kvhost::fixtures::FlightMissions());
+}
+
+std::unique_ptr<QWidget> StartPage(bool imageMode, bool flight, bool selected = false)
+{
+    SandboxEnvironment sandbox;
+    ProjectManager::WriteConfig(kvhost::fixtures::RecentProjects());
+    auto page = std::make_unique<ProjectManagerDialog>(imageMode, nullptr);
+    if (flight) {
+        WriteMissions();
+        page->Widget()->SelectFlightProject();
+    }
+    // A selected tile shows its export, copy and delete buttons.
+    if (selected && !page->Widget()->Scene()->Items().isEmpty())
+        page->Widget()->Scene()->Items().first()->setSelected(true);
+    return page;
+}
+
+std::unique_ptr<QWidget> DescriptionPage()
+{
+    auto dialog = std::make_unique<KvCreatProjectDialog>();
+    dialog->SetProject(&kvhost::fixtures::LastingSurveyProject());
+    return dialog;
+}
+
+std::unique_ptr<QWidget> ImagePage()
+{
+    auto dialog = std::make_unique<ImageLoadDialog>();
+    dialog->SetProject(&kvhost::fixtures::LastingSurveyProject());
+    return dialog;
+}
+
+std::unique_ptr<QWidget> ImagePosPage(bool fromFlight)
+{
+    auto dialog = std::make_unique<ImagePosLoadDialog>();
+    dialog->Widget()->SetProject(&kvhost::fixtures::LastingSurveyProject(), fromFlight);
+    return dialog;
+}
+
+std::unique_ptr<QWidget> PreviewPage()
+{
+    auto dialog = std::make_unique<KvShowPrjInfoDialog>();
+    dialog->SetProject(&kvhost::fixtures::LastingSurveyProject());
+    return dialog;
+}
+
+std::unique_ptr<QWidget> FlightImages()
+{
+    auto dialog = std::make_unique<FlyPrjSettingDialog>();
+    dialog->Widget()->AddImages(kvhost::fixtures::FlightPhotoPaths());
+    return dialog;
+}
+
+std::unique_ptr<QWidget> Coordinate()
+{
+    auto dialog = std::make_unique<CoordinateDialog>();
+    kvfd::CoordinateInfo utm;
+    utm.type = kvfd::CT_WGS84_UTM;
+    utm.id = 32650;
+    dialog->Widget()->SetCoordinate(utm);
+    return dialog;
+}
+
+} // namespace
+
+void ProjectModule::Install(KvMainWindow& window)
+{
+    m_window = &window;
+    window.AddMenuAction(MenuId::File, tr("Start &Page…"), QStringLiteral("kv_action_start_page"),
+                         [this] { ShowStartPage(false); });
+    window.AddMenuAction(MenuId::File, tr("Project from &Photos…"),
+                         QStringLiteral("kv_action_image_manager"),
+                         [this] { ShowStartPage(true); });
+    QAction* create
+        = window.AddMenuAction(MenuId::File, tr("&New Project…"), QStringLiteral("kv_action_new"),
+                               [this] { NewProject(); });
+    create->setShortcut(QKeySequence::New);
+    window.AddProjectAction(MenuId::File, tr("Project &Information…"),
+                            QStringLiteral("kv_action_edit_project"),
+                            [this] { EditProjectInformation(); });
+    window.AddProjectAction(MenuId::File, tr("&Images and Positions…"),
+                            QStringLiteral("kv_action_image_pos"),
+                            [this] { EditImagesAndPositions(); });
+    window.AddProjectAction(MenuId::File, tr("Project &Summary…"),
+                            QStringLiteral("kv_action_preview"), [this] { ShowProjectPreview(); });
+    window.AddProjectAction(MenuId::File, tr("&Coordinate System…"),
+                            QStringLiteral("kv_action_coordinate"),
+                            [this] { ChooseProjectCoordinate(); });
+    window.Menu(MenuId::File)->addSeparator();
+
+    QAction* open
+        = window.AddMenuAction(MenuId::File, tr("&Open Project…"), QStringLiteral("kv_action_open"),
+                               [&window] { window.ChooseProject(); });
+    open->setShortcut(QKeySequence::Open);
+    QAction* save = window.AddProjectAction(MenuId::File, tr("&Save Project"),
+                                            QStringLiteral("kv_action_save"),
+                                            [&window] { window.SaveProject(); });
+    save->setShortcut(QKeySequence::Save);
+    window.AddProjectAction(MenuId::File, tr("Save Project &As…"),
+                            QStringLiteral("kv_action_save_as"),
+                            [&window] { window.ChooseProjectFileAndSave(); });
+    window.AddProjectAction(MenuId::File, tr("&Close Project"), QStringLiteral("kv_action_close"),
+                            [&window] { window.CloseProject(); });
+
+    // The project menu popup opens under this button, as under the
+    // application's own menu button.
+    auto* bar = window.addToolBar(tr("Project"));
+    bar->setObjectName(QStringLiteral("kv_project_toolbar"));
+    m_menuButton = new QToolButton(bar);
+    m_menuButton->setObjectName(QStringLiteral("kv_project_menu_button"));
+    m_menuButton->setText(tr("Project ▾"));
+    m_menuButton->setToolTip(tr("Project menu"));
+    bar->addWidget(m_menuButton);
+    connect(m_menuButton, &QToolButton::clicked, this, &ProjectModule::ShowProjectMenu);
+}
+
+void ProjectModule::Screenshots(ScreenshotRegistry& registry) const
+{
+    registry.Add(QStringLiteral("wizard_1_description"), DescriptionPage);
+    registry.Add(QStringLiteral("wizard_2_images"), ImagePage);
+    registry.Add(QStringLiteral("wizard_3_image_pos"), [] { return ImagePosPage(false); });
+    registry.Add(QStringLiteral("wizard_3_image_pos_flight"), [] { return ImagePosPage(true); });
+    registry.Add(QStringLiteral("wizard_4_preview"), PreviewPage);
+    registry.Add(QStringLiteral("flight_project_images"), FlightImages);
+    registry.Add(QStringLiteral("coordinate_dialog"), Coordinate);
+    registry.Add(QStringLiteral("project_menu"), [] { return std::make_unique<DpMenuBar>(); });
+    registry.Add(QStringLiteral("start_page"), [] { return StartPage(false, false); });
+    registry.Add(QStringLiteral("start_page_flight"), [] { return StartPage(false, true); });
+    registry.Add(QStringLiteral("start_page_image_mode"), [] { return StartPage(true, false); });
+    registry.Add(QStringLiteral("start_page_selected"),
+                 [] { return StartPage(false, false, true); });
+}
+
+bool ProjectModule::ShowStartPage(bool imageMode)
+{
+    ProjectManagerDialog page(imageMode, m_window);
+    if (page.exec() != QDialog::Accepted)
+        return false;
+    const kvprj::KvProject project = page.GetProject();
+    if (project.GetPrjInfo().path.empty()) {
+        AdoptNewProject(project);
+    } else {
+        m_window->SetProject(std::make_unique<kvkernel::AISContext>(project));
+        m_window->ShowStatus(tr("Opened %1").arg(Native(project.GetPrjInfo().path)));
+    }
+    return true;
+}
+
+void ProjectModule::NewProject()
+{
+    kvprj::KvProject project;
+    if (!ShowCreateProjectDialog(project, false)) {
+        m_window->ShowStatus(tr("Project wizard left; nothing was created"));
+        return;
+    }
+    kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
+                                                project.GetImageInfoSet());
+    AdoptNewProject(project);
+}
+
+void ProjectModule::AdoptNewProject(const kvprj::KvProject& project)
+{
+    m_window->SetProject(std::make_unique<kvkernel::AISContext>(project));
+    // A new project is saved at once (which also puts it on the start page); a
+    // refused save leaves it open and unsaved, and Save asks again.
+    m_window->ChooseProjectFileAndSave();
+}
+
+void ProjectModule::ReplaceProject(const kvprj::KvProject& edited)
+{
+    m_window->SetProject(std::make_unique<kvkernel::AISContext>(edited));
+}
+
+void ProjectModule::EditProjectInformation()
+{
+    if (!m_window->RequireProject())
+        return;
+    kvprj::KvProject copy = *m_window->Context();
+    if (ShowPrjInfoDialog(copy) == WR_NEXT)
+        ReplaceProject(copy);
+}
+
+void ProjectModule::EditImagesAndPositions()
+{
+    if (!m_window->RequireProject())
+        return;
+    kvprj::KvProject copy = *m_window->Context();
+    // The project's own images stay even without a position: the page runs as
+    // it does for a flight project.
+    if (ShowImagePosLoadDialog(copy, true) == WR_NEXT)
+        ReplaceProject(copy);
+}
+
+void ProjectModule::ShowProjectPreview()
+{
+    if (m_window->RequireProject())
+        ShowPreviewDialog(*m_window->Context());
+}
+
+void ProjectModule::ChooseProjectCoordinate()
+{
+    if (!m_window->RequireProject())
+        return;
+    kvkernel::AISContext& project = *m_window->Context();
+    kvfd::CoordinateInfo coordinate;
+    kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet().GetCoordinateByID(
+        project.GetPrjInfo().coordinateId, coordinate);
+    if (!ShowCoordinateDialog(coordinate))
+        return;
+    project.GetPrjInfo().coordinateId = coordinate.id;
+    m_window->ShowStatus(tr("Coordinate system: %1").arg(String2QString(coordinate.name)));
+}
+
+void ProjectModule::ShowProjectMenu()
+{
+    auto* popup = new DpMenuBar(m_window);
+    popup->setObjectName(QStringLiteral("kv_project_menu"));
+    connect(popup, &DpMenuBar::EditProject, this, &ProjectModule::EditProjectInformation);
+    connect(popup, &DpMenuBar::SaveProject, m_window, [this] { m_window->SaveProject(); });
+    connect(popup, &DpMenuBar::SaveasProject, m_window, &KvMainWindow::ChooseProjectFileAndSave);
+    connect(popup, &DpMenuBar::PopupMain, this, &ProjectModule::ShowProjectPreview);
+    connect(popup, &DpMenuBar::NewProject, this, &ProjectModule::NewProject);
+    popup->move(m_menuButton->mapToGlobal(QPoint(0, m_menuButton->height())));
+    popup->show();
+}
