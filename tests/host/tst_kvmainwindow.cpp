@@ -1,5 +1,3 @@
-#include "camera/downloadthread.h"
-#include "cloudserver.h"
 #include "framework/kvshared.h"
 #include "host/hostmodule.h"
 #include "host/hoststyle.h"
@@ -8,7 +6,6 @@
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "imagery/imageposloaddialog.h"
-#include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
 #include "modalanswer.h"
 #include "project/projectmanager.h"
@@ -50,29 +47,10 @@ QAction* Action(KvMainWindow& window, const char* name)
     return window.findChild<QAction*>(QLatin1String(name));
 }
 
-// Alternating field names and texts.
-void Fill(QWidget* form, std::initializer_list<const char*> fields)
-{
-    for (auto field = fields.begin(); field != fields.end(); field += 2)
-        if (auto* edit = kvtest::Find<QLineEdit>(form, QLatin1String(*field)))
-            edit->setText(QString::fromUtf8(field[1]));
-}
-
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ThreeCameras()
-{
-    QStringList items;
-    for (const QChar letter : QStringLiteral("ABC"))
-        items << QStringLiteral(R"({"name": "Cam %1", "fullname": "Cam %1", "width": "4000",)"
-                                R"( "height": "3000", "ccdwidth": "6.4", "ccdheight": "4.8",)"
-                                R"( "focallength": "4.5"})")
-                     .arg(letter);
-    return ('[' + items.join(QLatin1Char(',')) + ']').toUtf8();
 }
 
 } // namespace
@@ -192,15 +170,21 @@ private Q_SLOTS:
     void damagedFileKeepsTheOpenProject_data()
     {
         QTest::addColumn<QByteArray>("contents"); // null: no file
+        QFile valid(m_project);
+        QVERIFY(valid.open(QIODevice::ReadOnly));
+        const QByteArray project = valid.readAll();
         QTest::newRow("garbage") << QByteArray("this is not a project file\n");
         QTest::newRow("empty") << QByteArray("");
         QTest::newRow("missing") << QByteArray();
+        QTest::newRow("truncated") << project.left(project.size() / 2);
+        QTest::newRow("header only") << project.left(100);
+        QTest::newRow("oversized") << QByteArray(24 << 20, '\xff');
     }
 
     void damagedFileKeepsTheOpenProject()
     {
         QFETCH(QByteArray, contents);
-        const QString broken = m_dir.filePath(QStringLiteral("broken.db"));
+        const QString broken = m_dir.filePath(QStringLiteral("损坏 工程.db"));
         QFile::remove(broken);
         if (!contents.isNull())
             QVERIFY(WriteFile(broken, contents));
@@ -219,85 +203,6 @@ private Q_SLOTS:
         QCOMPARE(kvkernel::KvGetContext(), before);
         QCOMPARE(window.ImageTable()->rowCount(), 3);
         QCOMPARE(changed.count(), 0);
-    }
-
-    void camerasAreStoredInTheProject()
-    {
-        kvtest::CloudServer cloud;
-        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        KvMainWindow window;
-        QAction* camera = Action(window, "kv_action_camera");
-        QVERIFY(!camera->isEnabled());
-        QVERIFY(window.OpenProject(m_project));
-        QVERIFY(camera->isEnabled());
-        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
-        QCOMPARE(cameras.Size(), 0);
-
-        kvtest::ModalAnswer add;
-        add.ExpectTitle(QStringLiteral("Camera Setting"))
-            .Do([](QWidget* dialog) {
-                Fill(dialog,
-                     {"csw_camera_name_", "UAV-CAM", "csw_width_", "6000", "csw_height_", "4000",
-                      "csw_ccd_width_", "13.2", "csw_ccd_height_", "8.8", "csw_focal_length_",
-                      "3000"});
-            })
-            .Click(QStringLiteral("cw_ok_btn_"))
-            .Arm();
-        camera->trigger();
-        VERIFY_ANSWERED(add);
-        QCOMPARE(cameras.Size(), 1);
-        QCOMPARE(cameras.GetCamera(0)->name, std::string("UAV-CAM"));
-        QCOMPARE(cameras.GetCamera(0)->width, 6000);
-        QCOMPARE(cameras.GetCamera(0)->focal, 6.6);
-
-        kvtest::ModalAnswer download;
-        download
-            .Do([](QWidget* dialog) {
-                Fill(dialog, {"gcw_cameraid_", "1001", "gcw_lensid_", "1"});
-            })
-            .Click(QStringLiteral("gcw_ok_btn_"))
-            .Arm();
-        kvtest::ModalAnswer offer;
-        offer.ExpectText(QStringLiteral("是否将该相机保存到工程？"))
-            .Click(QStringLiteral("kvbw2_ok_"))
-            .Arm();
-        Action(window, "kv_action_cloud_camera")->trigger();
-        VERIFY_ANSWERED(download);
-        VERIFY_ANSWERED(offer);
-        QCOMPARE(cameras.Size(), 1); // the project camera is replaced
-        QVERIFY(cameras.GetCamera(0)->name != "UAV-CAM");
-        QVERIFY(cameras.GetCamera(0)->width > 0);
-    }
-
-    void cameraDatabaseIsRefreshed_data()
-    {
-        QTest::addColumn<QStringList>("faults");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("three cameras")
-            << QStringList() << QStringLiteral("相机数据库已更新（3 台相机）");
-        QTest::newRow("service fails")
-            << QStringList {QStringLiteral("--status"), QStringLiteral("1")}
-            << QStringLiteral("相机数据库更新失败");
-    }
-
-    void cameraDatabaseIsRefreshed()
-    {
-        QFETCH(QStringList, faults);
-        QFETCH(QString, outcome);
-        QTemporaryDir data;
-        QVERIFY(WriteFile(data.filePath(QStringLiteral("cameras.json")), ThreeCameras()));
-        kvtest::CloudServer cloud(QStringList {QStringLiteral("--data"), data.path()} + faults);
-        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        DownloadThread::SetTimeouts(2000, 10);
-        KvMainWindow window;
-        QAction* refresh = Action(window, "kv_action_refresh_cameras");
-        refresh->trigger();
-        QVERIFY(!refresh->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(refresh->isEnabled(), 20000);
-        DownloadThread::ResetTimeouts();
-        QCOMPARE(window.statusBar()->currentMessage(), outcome);
-        if (faults.isEmpty())
-            QCOMPARE(kvfd::KvConfiguration::Instance()->GetCameraInfoSet().Size(), 3);
     }
 
     void screenshotsAreWritten()

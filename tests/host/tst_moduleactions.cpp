@@ -1,0 +1,429 @@
+#include "camera/downloadthread.h"
+#include "cloudserver.h"
+#include "framework/kvshared.h"
+#include "host/fixtures.h"
+#include "host/kvmainwindow.h"
+#include "imagery/rt27dialog.h"
+#include "kvfd/kvconfiguration.h"
+#include "kvkernel/aiscontext.h"
+#include "modalanswer.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+
+QAction* Action(KvMainWindow& window, const QString& name)
+{
+    return window.findChild<QAction*>(name);
+}
+
+// Alternating field names and texts.
+void Fill(QWidget* form, std::initializer_list<const char*> fields)
+{
+    for (auto field = fields.begin(); field != fields.end(); field += 2)
+        if (auto* edit = kvtest::Find<QLineEdit>(form, QLatin1String(*field)))
+            edit->setText(QString::fromUtf8(field[1]));
+}
+
+QString FieldText(QWidget* form, const char* name)
+{
+    auto* edit = kvtest::Find<QLineEdit>(form, QLatin1String(name));
+    return edit ? edit->text() : QStringLiteral("<no field %1>").arg(QLatin1String(name));
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ThreeCameras()
+{
+    QStringList items;
+    for (const QChar letter : QStringLiteral("ABC"))
+        items << QStringLiteral(R"({"name": "Cam %1", "fullname": "Cam %1", "width": "4000",)"
+                                R"( "height": "3000", "ccdwidth": "6.4", "ccdheight": "4.8",)"
+                                R"( "focallength": "4.5"})")
+                     .arg(letter);
+    return ('[' + items.join(QLatin1Char(',')) + ']').toUtf8();
+}
+
+QString Status(KvMainWindow& window)
+{
+    return window.statusBar()->currentMessage();
+}
+
+} // namespace
+
+#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
+
+class TestModuleActions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QVERIFY(m_dir.isValid());
+        // The survey of the pictures, saved where a Chinese folder name must
+        // survive every conversion on its way.
+        const QString folder = m_dir.filePath(QStringLiteral("测区 工程"));
+        QVERIFY(QDir().mkpath(folder));
+        m_survey = folder + QStringLiteral("/东湖.db");
+        kvprj::KvProject survey = kvhost::fixtures::SurveyProject();
+        QVERIFY(survey.SavePrj(QString2String(m_survey)));
+    }
+
+    void messageDemosReportTheAnswer_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("status");
+        const QString message = QStringLiteral("影像数据已准备就绪。");
+        const QString question = QStringLiteral("是否继续处理？");
+        QTest::newRow("ok") << "kv_action_message" << message << "kvsb_ok_btn_"
+                            << "Message box: OK";
+        QTest::newRow("message closed") << "kv_action_message" << message << "dialog_close_btn"
+                                        << "Message box: closed";
+        QTest::newRow("yes") << "kv_action_question" << question << "kvbw2_ok_"
+                             << "Answer: Yes";
+        QTest::newRow("no") << "kv_action_question" << question << "kvbw2_cancel_"
+                            << "Answer: No";
+        QTest::newRow("question closed") << "kv_action_question" << question << "dialog_close_btn"
+                                         << "Answer: closed without answering";
+    }
+
+    void messageDemosReportTheAnswer()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, status);
+        KvMainWindow window;
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(text).Click(button).Arm();
+        Action(window, action)->trigger();
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(Status(window), status);
+    }
+
+    // The checksum list of a folder with Chinese names is saved where the
+    // operator says, and checks the files it lists; refusing to save writes
+    // nothing, and an empty folder asks for no list at all.
+    void checksumListIsSaved_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("saved") << 3 << true << "Checksummed 3 files; list saved to ";
+        QTest::newRow("not saved") << 3 << false << "Checksummed 3 files";
+        QTest::newRow("empty folder") << 0 << false << "Checksummed 0 files";
+    }
+
+    void checksumListIsSaved()
+    {
+        QFETCH(int, files);
+        QFETCH(bool, save);
+        QFETCH(QString, status);
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("航拍 原片"));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/第二架次")));
+        const QStringList names {QStringLiteral("DJI_0001.JPG"), QStringLiteral("说明.txt"),
+                                 QStringLiteral("第二架次/DJI_0101.JPG")};
+        QMap<QString, QByteArray> hashes;
+        for (int i = 0; i < files; ++i) {
+            const QByteArray bytes = QByteArray(1000 + 77 * i, char('a' + i));
+            QVERIFY(WriteFile(folder + QLatin1Char('/') + names.at(i), bytes));
+            hashes[names.at(i)]
+                = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        }
+        const QString list = root.filePath(QStringLiteral("校验 列表.sha256"));
+
+        KvMainWindow window;
+        kvtest::ModalAnswer chooseFolder;
+        chooseFolder.Do([&](QWidget* chooser) { kvtest::ChooseFile(chooser, folder); }).Arm();
+        // The list is asked for once the summary is up, after the progress
+        // dialog has gone.
+        kvtest::ModalAnswer chooseList;
+        chooseList.Do([&](QWidget* chooser) {
+            if (save)
+                kvtest::ChooseFile(chooser, list);
+            else
+                qobject_cast<QDialog*>(chooser)->reject();
+        });
+        bool armed = false;
+        connect(window.statusBar(), &QStatusBar::messageChanged, &chooseList,
+                [&](const QString& message) {
+                    if (!armed && message.startsWith(QLatin1String("Checksummed"))) {
+                        armed = true;
+                        chooseList.Arm();
+                    }
+                });
+        Action(window, QStringLiteral("kv_action_checksum"))->trigger();
+        VERIFY_ANSWERED(chooseFolder);
+        QVERIFY2(Status(window).startsWith(status), qPrintable(Status(window)));
+        QCOMPARE(QFile::exists(list), save);
+        if (files == 0) {
+            QVERIFY(!chooseList.Dialog());
+            return;
+        }
+        VERIFY_ANSWERED(chooseList);
+        if (!save)
+            return;
+
+        QFile written(list);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = written.readAll().split('\n');
+        QCOMPARE(lines.size(), files + 1); // the last line ends too
+        for (const QByteArray& line : lines.mid(0, files)) {
+            const QString name = QString::fromUtf8(line.mid(66));
+            QVERIFY2(hashes.contains(name), line.constData());
+            QCOMPARE(line.left(64), hashes.value(name));
+        }
+    }
+
+    // The camera dialog opens on the project's own camera; Cancel keeps it,
+    // OK stores what was typed.
+    void cameraDialogEditsTheProjectCamera_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cancel") << "cw_cancel_btn_"
+                                << "FC6310";
+        QTest::newRow("ok") << "cw_ok_btn_"
+                            << "FC6310 改";
+    }
+
+    void cameraDialogEditsTheProjectCamera()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        KvMainWindow window;
+        QVERIFY(window.OpenProject(m_survey));
+        QString shown;
+        kvtest::ModalAnswer answer;
+        answer.ExpectTitle(QStringLiteral("Camera Setting"))
+            .Do([&](QWidget* dialog) {
+                shown = FieldText(dialog, "csw_camera_name_");
+                Fill(dialog, {"csw_camera_name_", "FC6310 改"});
+            })
+            .Click(button)
+            .Arm();
+        Action(window, QStringLiteral("kv_action_camera"))->trigger();
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(shown, QStringLiteral("FC6310"));
+        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
+        QCOMPARE(cameras.Size(), 1);
+        QCOMPARE(String2QString(cameras.GetCamera(0)->name), name);
+        QCOMPARE(cameras.GetCamera(0)->width, 5472);
+    }
+
+    void camerasAreStoredInTheProject()
+    {
+        kvtest::CloudServer cloud;
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        KvMainWindow window;
+        QAction* camera = Action(window, QStringLiteral("kv_action_camera"));
+        QVERIFY(window.OpenProject(m_survey));
+        window.Context()->GetCameraInfoSet() = kvfd::CameraInfoSet();
+        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
+
+        kvtest::ModalAnswer add;
+        add.ExpectTitle(QStringLiteral("Camera Setting"))
+            .Do([](QWidget* dialog) {
+                Fill(dialog,
+                     {"csw_camera_name_", "UAV-CAM", "csw_width_", "6000", "csw_height_", "4000",
+                      "csw_ccd_width_", "13.2", "csw_ccd_height_", "8.8", "csw_focal_length_",
+                      "3000"});
+            })
+            .Click(QStringLiteral("cw_ok_btn_"))
+            .Arm();
+        camera->trigger();
+        VERIFY_ANSWERED(add);
+        QCOMPARE(cameras.Size(), 1);
+        QCOMPARE(cameras.GetCamera(0)->name, std::string("UAV-CAM"));
+        QCOMPARE(cameras.GetCamera(0)->width, 6000);
+        QCOMPARE(cameras.GetCamera(0)->focal, 6.6);
+
+        kvtest::ModalAnswer download;
+        download
+            .Do([](QWidget* dialog) {
+                Fill(dialog, {"gcw_cameraid_", "1001", "gcw_lensid_", "1"});
+            })
+            .Click(QStringLiteral("gcw_ok_btn_"))
+            .Arm();
+        kvtest::ModalAnswer offer;
+        offer.ExpectText(QStringLiteral("是否将该相机保存到工程？"))
+            .Click(QStringLiteral("kvbw2_ok_"))
+            .Arm();
+        Action(window, QStringLiteral("kv_action_cloud_camera"))->trigger();
+        VERIFY_ANSWERED(download);
+        VERIFY_ANSWERED(offer);
+        QCOMPARE(cameras.Size(), 1); // the project camera is replaced
+        QVERIFY(cameras.GetCamera(0)->name != "UAV-CAM");
+        QVERIFY(cameras.GetCamera(0)->width > 0);
+    }
+
+    void cameraDatabaseIsRefreshed_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("three cameras")
+            << QStringList() << QStringLiteral("相机数据库已更新（3 台相机）");
+        QTest::newRow("service fails")
+            << QStringList {QStringLiteral("--status"), QStringLiteral("1")}
+            << QStringLiteral("相机数据库更新失败");
+        QTest::newRow("malformed reply")
+            << QStringList {QStringLiteral("--malformed")} << QStringLiteral("相机数据库更新失败");
+    }
+
+    void cameraDatabaseIsRefreshed()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(QString, outcome);
+        QTemporaryDir data;
+        QVERIFY(WriteFile(data.filePath(QStringLiteral("cameras.json")), ThreeCameras()));
+        kvtest::CloudServer cloud(QStringList {QStringLiteral("--data"), data.path()} + faults);
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        DownloadThread::SetTimeouts(2000, 10);
+        KvMainWindow window;
+        QAction* refresh = Action(window, QStringLiteral("kv_action_refresh_cameras"));
+        refresh->trigger();
+        QVERIFY(!refresh->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(refresh->isEnabled(), 20000);
+        DownloadThread::ResetTimeouts();
+        QCOMPARE(Status(window), outcome);
+        if (faults.isEmpty())
+            QCOMPARE(kvfd::KvConfiguration::Instance()->GetCameraInfoSet().Size(), 3);
+    }
+
+    // A window closed while the camera database is still downloading waits
+    // for the download and hears nothing more from it.
+    void closingDuringADownloadIsSafe()
+    {
+        kvtest::CloudServer cloud({QStringLiteral("--delay-ms"), QStringLiteral("400")});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        {
+            KvMainWindow window;
+            Action(window, QStringLiteral("kv_action_refresh_cameras"))->trigger();
+            QTest::qWait(50);
+        }
+        QTest::qWait(600);
+    }
+
+    // The elevation asked for the project's first image becomes its mean
+    // elevation when applied; Quit, or a service that answers nonsense and
+    // is then left, keeps the project's own.
+    void elevationOfTheProject_data()
+    {
+        QTest::addColumn<QStringList>("service");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<double>("elevation");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("applied") << QStringList {QStringLiteral("--elevation"),
+                                                 QStringLiteral("37.5")}
+                                 << "ew_apply_" << 37.5 << "Elevation: 37.50 m";
+        QTest::newRow("left") << QStringList {QStringLiteral("--elevation"), QStringLiteral("37.5")}
+                              << "ew_quit_" << 23.5 << "";
+        QTest::newRow("oversized, left")
+            << QStringList {QStringLiteral("--pad-bytes"), QStringLiteral("200000")} << "ew_quit_"
+            << 23.5 << "";
+        QTest::newRow("malformed, left")
+            << QStringList {QStringLiteral("--malformed")} << "ew_quit_" << 23.5 << "";
+    }
+
+    void elevationOfTheProject()
+    {
+        QFETCH(QStringList, service);
+        QFETCH(QString, button);
+        QFETCH(double, elevation);
+        QFETCH(QString, status);
+        kvtest::CloudServer cloud(service);
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        KvMainWindow window;
+        QVERIFY(window.OpenProject(m_survey));
+        window.statusBar()->clearMessage();
+        QString position;
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* dialog) {
+                position = FieldText(dialog, "ew_longitude_") + QLatin1Char(' ')
+                    + FieldText(dialog, "ew_latitude_");
+                kvtest::Find<QPushButton>(dialog, QStringLiteral("ew_get_"))->click();
+            })
+            .Click(button)
+            .Arm();
+        Action(window, QStringLiteral("kv_action_elevation"))->trigger();
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(position, QStringLiteral("114.30000000 30.50000000"));
+        QCOMPARE(window.Context()->GetPrjInfo().meanElevation, elevation);
+        QCOMPARE(Status(window), status);
+    }
+
+    // The paths the RT27 dialog collects reach the status bar unchanged,
+    // Chinese folder names included.
+    void rt27PathsSurviveTheirConversions()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("基站 数据/接收机.T02"));
+        KvMainWindow window;
+        kvtest::ModalAnswer answer;
+        answer.Do([&](QWidget* dialog) { dialog->findChild<RT27Widget*>()->ChooseRT27(file); })
+            .Click(QStringLiteral("rtw_ok_"))
+            .Arm();
+        Action(window, QStringLiteral("kv_action_rt27"))->trigger();
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(Status(window),
+                 QStringLiteral("RT27 conversion is not available here: %1 → %2")
+                     .arg(QDir::toNativeSeparators(file),
+                          QDir::toNativeSeparators(QFileInfo(file).path())));
+    }
+
+    // Project information on the open project: Next replaces it by the edited
+    // copy under the same file; Exit leaves it as it was.
+    void projectInformationIsEdited_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("next") << "prj_nextBtn" << true;
+        QTest::newRow("exit") << "prj_quitBtn" << false;
+    }
+
+    void projectInformationIsEdited()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, replaced);
+        KvMainWindow window;
+        QVERIFY(window.OpenProject(m_survey));
+        kvkernel::AISContext* before = window.Context();
+        QSignalSpy changed(&window, &KvMainWindow::ProjectChanged);
+        kvtest::ModalAnswer answer;
+        answer.Do([](QWidget* dialog) {
+                  Fill(dialog, {"prj_operator", "李工"});
+              })
+            .Click(button)
+            .Arm();
+        Action(window, QStringLiteral("kv_action_edit_project"))->trigger();
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(changed.count(), replaced ? 1 : 0);
+        QCOMPARE(window.Context() != before, replaced);
+        const kvprj::PrjInfo& info = window.Context()->GetPrjInfo();
+        QCOMPARE(String2QString(info.prjOperator),
+                 replaced ? QStringLiteral("李工") : QStringLiteral("王工"));
+        QCOMPARE(String2QString(info.path), m_survey);
+        QCOMPARE(window.Context()->GetImageInfoSet().ValidSize(), 12);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_survey;
+};
+
+QTEST_MAIN(TestModuleActions)
+#include "tst_moduleactions.moc"
