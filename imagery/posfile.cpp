@@ -3,49 +3,29 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <iterator>
 #include <locale.h>
-#include <new>
+#include <memory>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace kvui {
 
 namespace {
 
-constexpr std::size_t kBlock = std::size_t(1) << 20;
-
-// Reads the whole file; false when it cannot be opened or a read fails (a
-// folder opens but does not read).
-bool ReadWholeFile(const std::string& path, std::string& data)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    // A regular file is read in one piece of its size; what else there is
-    // (a file that grows meanwhile, a pipe) comes in blocks.
-    struct stat info = {};
-    std::size_t want = kBlock;
-    if (::fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        want = std::size_t(info.st_size);
-    bool ok = true;
-    for (;;) {
-        const std::size_t used = data.size();
-        data.resize(used + want);
-        const std::size_t got = std::fread(&data[used], 1, want, file);
-        data.resize(used + got);
-        if (got < want) {
-            ok = !std::ferror(file);
-            break;
-        }
-        want = kBlock;
-    }
-    std::fclose(file);
-    return ok;
-}
+// Larger files, or files with more fields, are not read: their rows would
+// take several times the memory of the file (each field is a string, each row
+// a vector), and no survey comes near these sizes.
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t(1) << 30;
+constexpr std::uint64_t kMaxFields = std::uint64_t(1) << 25;
+constexpr std::size_t kChunk = std::size_t(1) << 20;
 
 // Tab, line feed, carriage return, space, comma and semicolon end a field.
 // Carriage returns are the rest of CRLF (or CR CR LF) line ends; NUL bytes are
@@ -59,52 +39,206 @@ std::array<bool, 256> MakeSeparators()
     return separators;
 }
 
-// Calls add(begin, size) for every field of [p, end).
-template <class Add> void ForEachField(const char* p, const char* end, Add add)
+const std::array<bool, 256>& Separators()
 {
     static const std::array<bool, 256> separators = MakeSeparators();
-    const char* field = nullptr;
-    for (; p != end; ++p) {
-        if (!separators[static_cast<unsigned char>(*p)]) {
-            if (!field)
-                field = p;
-        } else if (field) {
-            add(field, std::size_t(p - field));
-            field = nullptr;
-        }
-    }
-    if (field)
-        add(field, std::size_t(end - field));
+    return separators;
 }
 
-void Split(const char* begin, const char* end, std::vector<std::vector<std::string>>& rows)
+// A POS file read in chunks, so that memory holds the rows but never the
+// whole file; it is read twice, first to count and then to store.
+class ChunkedFile
 {
-    // Every vector gets its exact size up front (the fields of a line are
-    // counted before they are copied): fresh memory is what reading a large
-    // file costs most.
-    std::size_t lines = 1;
-    for (const char* p = begin;
-         (p = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)))); ++p)
-        ++lines;
-    rows.reserve(lines);
-
-    for (const char* p = begin; p != end;) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        if (!lineEnd)
-            lineEnd = end;
-        std::size_t count = 0;
-        ForEachField(p, lineEnd, [&count](const char*, std::size_t) { ++count; });
-        if (count) {
-            std::vector<std::string> row;
-            row.reserve(count);
-            ForEachField(p, lineEnd, [&row](const char* field, std::size_t size) {
-                row.emplace_back(field, size);
-            });
-            rows.push_back(std::move(row));
-        }
-        p = lineEnd == end ? end : lineEnd + 1;
+public:
+    ChunkedFile() = default;
+    ChunkedFile(const ChunkedFile&) = delete;
+    ChunkedFile& operator=(const ChunkedFile&) = delete;
+    ~ChunkedFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
-}
+
+    // Only a regular file opens: a folder, a device such as /dev/zero or a
+    // pipe has no end to read to. O_NONBLOCK, because opening a FIFO without
+    // a writer would wait for one before fstat could turn it away.
+    bool Open(const std::string& path)
+    {
+        m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        struct stat info = {};
+        if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0
+            || std::uint64_t(info.st_size) > kMaxFileBytes)
+            return false;
+        m_buffer.reset(new char[kChunk]);
+        char head[3];
+        m_start = ReadAt(head, 3, 0) == 3 && std::memcmp(head, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
+        return true;
+    }
+
+    // Feeds the fields of the file to sink: sink.Field(p, n) for a field
+    // within one chunk; sink.Begin(length), sink.Part(p, n) for each piece and
+    // sink.End() for one that runs across chunks; sink.EndLine() at every line
+    // feed and at the end. False when a read fails, the file grows beyond the
+    // limit or the sink has had too much.
+    template <class Sink> bool Scan(Sink& sink)
+    {
+        const std::array<bool, 256>& separators = Separators();
+        std::uint64_t offset = m_start;
+        bool split = false; // a field runs on from the previous chunk
+        for (;;) {
+            const long long got = ReadAt(m_buffer.get(), kChunk, offset);
+            if (got < 0)
+                return false;
+            if (got == 0)
+                break;
+            offset += std::uint64_t(got);
+            if (offset > kMaxFileBytes)
+                return false;
+            const char* p = m_buffer.get();
+            const char* const end = p + got;
+            const char* field = split ? p : nullptr;
+            for (; p != end; ++p) {
+                const auto c = static_cast<unsigned char>(*p);
+                if (!separators[c]) {
+                    if (!field)
+                        field = p;
+                    continue;
+                }
+                if (field) {
+                    if (split) {
+                        sink.Part(field, std::size_t(p - field));
+                        sink.End();
+                        split = false;
+                    } else {
+                        sink.Field(field, std::size_t(p - field));
+                    }
+                    field = nullptr;
+                }
+                if (c == '\n')
+                    sink.EndLine();
+            }
+            if (field) {
+                if (!split) {
+                    std::uint64_t rest = 0;
+                    if (Sink::kNeedsLength && !RestOfField(offset, rest))
+                        return false;
+                    sink.Begin(std::size_t(end - field) + std::size_t(rest));
+                    split = true;
+                }
+                sink.Part(field, std::size_t(end - field));
+            }
+            if (!sink.Ok())
+                return false;
+        }
+        if (split)
+            sink.End();
+        sink.EndLine();
+        return sink.Ok();
+    }
+
+private:
+    long long ReadAt(char* buffer, std::size_t size, std::uint64_t offset) const
+    {
+        for (;;) {
+            const ssize_t got = ::pread(m_fd, buffer, size, off_t(offset));
+            if (got >= 0 || errno != EINTR)
+                return got;
+        }
+    }
+
+    // The length of the field that continues at offset: read ahead once, so
+    // that a field of many chunks gets its memory in one piece instead of
+    // growing into twice its size.
+    bool RestOfField(std::uint64_t offset, std::uint64_t& length)
+    {
+        const std::array<bool, 256>& separators = Separators();
+        if (!m_ahead)
+            m_ahead.reset(new char[kChunk]);
+        length = 0;
+        for (;;) {
+            const long long got = ReadAt(m_ahead.get(), kChunk, offset + length);
+            if (got < 0)
+                return false;
+            const char* p = m_ahead.get();
+            const char* const end = p + got;
+            while (p != end && !separators[static_cast<unsigned char>(*p)])
+                ++p;
+            length += std::uint64_t(p - m_ahead.get());
+            if (p != end || got == 0)
+                return true;
+            if (offset + length > kMaxFileBytes)
+                return false;
+        }
+    }
+
+    int m_fd = -1;
+    std::uint64_t m_start = 0; // after a byte-order mark
+    std::unique_ptr<char[]> m_buffer;
+    std::unique_ptr<char[]> m_ahead;
+};
+
+// The first pass: how many rows and fields there will be.
+struct CountSink
+{
+    static constexpr bool kNeedsLength = false;
+    std::uint64_t rows = 0;
+    std::uint64_t fields = 0;
+    bool lineHasField = false;
+
+    void Field(const char*, std::size_t)
+    {
+        ++fields;
+        lineHasField = true;
+    }
+    void Begin(std::size_t) { }
+    void Part(const char*, std::size_t) { }
+    void End() { Field(nullptr, 0); }
+    void EndLine()
+    {
+        rows += lineHasField;
+        lineHasField = false;
+    }
+    bool Ok() const { return fields <= kMaxFields; }
+};
+
+// The second pass. Every vector and string gets its exact size: fresh memory
+// is what reading a large file costs most.
+struct StoreSink
+{
+    static constexpr bool kNeedsLength = true;
+    std::vector<std::vector<std::string>>& rows;
+    std::vector<std::string> line;
+    std::string pending;
+    std::uint64_t fields = 0;
+
+    void Field(const char* p, std::size_t n)
+    {
+        line.emplace_back(p, n);
+        ++fields;
+    }
+    void Begin(std::size_t length)
+    {
+        pending = std::string();
+        pending.reserve(length);
+    }
+    void Part(const char* p, std::size_t n) { pending.append(p, n); }
+    void End()
+    {
+        line.push_back(std::move(pending));
+        pending = std::string();
+        ++fields;
+    }
+    void EndLine()
+    {
+        if (line.empty())
+            return;
+        rows.emplace_back(std::make_move_iterator(line.begin()),
+                          std::make_move_iterator(line.end()));
+        line.clear();
+    }
+    // The file may have changed since it was counted.
+    bool Ok() const { return fields <= kMaxFields; }
+};
 
 enum class Column { Ignore, Id, X, Y, Z, Omega, Phi, NegativePhi, Kappa };
 
@@ -129,20 +263,21 @@ Column ColumnOf(const QString& label)
 
 bool ReadPosRows(const std::string& path, std::vector<std::vector<std::string>>& rows)
 {
-    // A file too large for memory is a file that cannot be read.
+    // A file too large for memory is a file that cannot be read; nothing
+    // may reach the dialog that asked.
     try {
-        std::string data;
-        if (!ReadWholeFile(path, data))
+        ChunkedFile file;
+        CountSink count;
+        if (!file.Open(path) || !file.Scan(count))
             return false;
-        const char* begin = data.data();
-        const char* end = begin + data.size();
-        if (data.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            begin += 3;
         std::vector<std::vector<std::string>> read;
-        Split(begin, end, read);
+        read.reserve(std::size_t(count.rows));
+        StoreSink store {read, {}, {}, 0};
+        if (!file.Scan(store))
+            return false;
         rows.swap(read);
         return true;
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
         return false;
     }
 }

@@ -17,7 +17,8 @@ namespace kvgps {
 // hemispheres included. Closer to the centre, where the closed form breaks down and
 // which no receiver reaches, it falls back to the fixed-point iteration
 // phi = atan2(Z + e^2 N sin(phi), p), whose result still maps back onto the point.
-// At a pole the longitude is 0; the centre itself gives (0, 0, -b).
+// At a pole the longitude is 0; the centre itself gives (0, 0, -b). Neither
+// conversion throws.
 class KVGPS_EXPORT GPSHelper
 {
 public:

@@ -14,6 +14,12 @@ namespace kvgps {
 // and writes one POS line per event. Paths are narrow strings in the local
 // code page (UTF-8).
 //
+// Input files must be regular files (a link to one will do): a folder, a
+// pipe or a device is a file that cannot be read, and a pipe without a
+// writer does not make the call wait. The RINEX file may be up to 4 GiB and
+// hold up to a million events; the trajectory and the block-adjusted POS up
+// to 1 GiB, the trajectory up to 2^23 epochs. Larger files cannot be read.
+//
 // RINEX observation file (rinex)
 //   Version 2.xx or 3.xx, file type "O", not compressed. Every epoch record
 //   with epoch flag 5 (external event) is one camera event, at the epoch time
@@ -38,19 +44,22 @@ namespace kvgps {
 //   end of the line; blank lines are ignored. Lines before the first line that
 //   reads as an epoch are a header and skipped; from there on every line must
 //   be an epoch with as many fields as the first (5 or 8). Epochs may come in
-//   any order; an epoch that repeats an earlier time is ignored.
+//   any order; an epoch that repeats an earlier time is ignored. An angle
+//   beyond +-1e6 degrees is not read as one.
 //
 // Block-adjusted POS (baPos; may be empty)
 //   Text, one image per line: NAME X Y Z, or NAME X Y Z OMEGA PHI KAPPA with
 //   the angles in degrees; the same separators, comments and header rule as
 //   the trajectory, and the same number of fields (4 or 7) on every line.
 //   Record k names the k-th event of the RINEX file, so the file must hold
-//   exactly one record per event. Its angles, when present, give the camera
+//   exactly one record per event (angles within +-1e6 degrees, as in the
+//   trajectory). Its angles, when present, give the camera
 //   attitude used for the offset and written to the output. X, Y and Z are
 //   not used. Without this file each event is named by its number in the
 //   RINEX file, counted from 1.
 //
-// Offset (offset: X, Y, Z in metres; nullptr counts as no offset)
+// Offset (offset: X, Y, Z in metres, each within +-1e6 m; nullptr counts as
+// no offset)
 //   The vector from the antenna phase centre to the camera's projection
 //   centre, in the aircraft frame: X to the right, Y forward, Z up. It is
 //   turned into the local east-north-up frame at the antenna by
@@ -68,8 +77,14 @@ namespace kvgps {
 //   (GPSHelper), the angles along the shorter arc.
 //
 // Output POS (output)
-//   Text, replaced as a whole: a header line, then one line per kept event in
-//   the order of the RINEX file, fields separated by one blank:
+//   Text, replaced as a whole: written beside the output under a temporary
+//   name in the same folder and renamed over it once complete, so that a
+//   failed run leaves an earlier output as it was and no file of its own. A
+//   link is followed and its file replaced, keeping that file's permissions.
+//   An output that exists but is not a regular file (a folder, a pipe) or
+//   has no write permission is not replaced. The file holds a header line,
+//   then one line per kept event in the order of the RINEX file, fields
+//   separated by one blank:
 //       name longitude latitude height omega phi kappa
 //   Longitude and latitude in degrees with 10 decimals, the ellipsoidal height
 //   in metres with 4 decimals, angles in degrees with 6 decimals: the
@@ -82,8 +97,8 @@ namespace kvgps {
 // false, without writing the output, when a file cannot be read or is not in
 // its format, the RINEX file holds no event, the block-adjusted POS does not
 // hold one record per event, no event lies within the trajectory or an
-// offset is not a finite number; returns false when the output cannot be
-// written (a partly written output is removed). Nothing throws.
+// offset is out of range; returns false when the output cannot be written or
+// replaced. Nothing throws, not even when memory runs out.
 KVGPS_EXPORT bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
                                  std::string output, double* offset);
 

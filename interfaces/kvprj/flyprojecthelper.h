@@ -59,8 +59,11 @@ class KVPRJ_EXPORT FlyProjectHelper
 {
 public:
     // Lists the missions (without their photos), newest first, equal dates by id.
-    // Missions without an id are left out. False, with missions unchanged, when
-    // the database cannot be read.
+    // Only missions that Read can open by the listed id are listed: those whose
+    // id is NULL, empty, a BLOB, a number that its text does not find (in a
+    // foreign writer's column without type), holds a NUL or is longer than 1024
+    // characters are left out. Texts longer than 4096 characters are cut there.
+    // False, with missions unchanged, when the database cannot be read.
     static bool QuickRead(const std::string& database, std::vector<FlyPrjInfo>& missions);
 
     // Builds a project from mission id: name = title (the mission's name when the
@@ -70,8 +73,9 @@ public:
     // order (name, folder, EOP X/Y/Z = longitude/latitude/altitude in degrees and
     // metres, Kappa = yaw in radians, camera 0, enabled) with flight = line. No
     // cameras, no file path. Photos without a file name, with a position or line
-    // missing or out of range are left out. False, with project unchanged, when
-    // the mission is missing or has no usable photo.
+    // missing or out of range, or with a file name or folder longer than 16 KiB
+    // are left out. False, with project unchanged, when the mission is missing or
+    // has no usable photo.
     static bool Read(const std::string& database, const std::string& id, KvProject& project);
 
     // Writes missions as a new database at path, replacing any file there (the

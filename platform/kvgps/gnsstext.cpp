@@ -1,39 +1,102 @@
 #include "gnsstext.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kvgps::text {
 
-LineReader::LineReader(const std::string& path)
-    : m_file(path, std::ios::in | std::ios::binary)
+namespace {
+
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+} // namespace
+
+LineReader::LineReader(const std::string& path, std::uint64_t maxBytes)
+    : m_maxBytes(maxBytes)
 {
-    m_open = m_file.is_open();
+    // O_NONBLOCK: opening a FIFO that has no writer would otherwise wait for
+    // one; fstat then turns it away like any other non-file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0
+        || std::uint64_t(info.st_size) > maxBytes) {
+        ::close(fd);
+        return;
+    }
+    m_buffer.reset(new (std::nothrow) char[kBufferSize]);
+    if (!m_buffer) {
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+}
+
+LineReader::~LineReader()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool LineReader::Fill()
+{
+    if (m_fd < 0 || m_damaged)
+        return false;
+    for (;;) {
+        const ssize_t got = ::read(m_fd, m_buffer.get(), kBufferSize);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            m_damaged = true;
+            return false;
+        }
+        m_read += std::uint64_t(got);
+        if (m_read > m_maxBytes) {
+            m_damaged = true;
+            return false;
+        }
+        m_begin = 0;
+        m_end = std::size_t(got);
+        return got > 0;
+    }
 }
 
 bool LineReader::Next(std::string& line)
 {
     line.clear();
-    if (!m_open || m_damaged)
+    if (m_fd < 0 || m_damaged)
         return false;
-    std::streambuf* buffer = m_file.rdbuf();
     bool any = false;
     for (;;) {
-        const int c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            if (!any)
+        if (m_begin == m_end && !Fill()) {
+            if (m_damaged || !any) {
+                line.clear();
                 return false;
+            }
             break;
         }
         any = true;
-        if (c == '\n')
-            break;
-        if (line.size() >= kMaxLine) {
+        const char* begin = m_buffer.get() + m_begin;
+        const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', m_end - m_begin));
+        const std::size_t take = newline ? std::size_t(newline - begin) : m_end - m_begin;
+        if (line.size() + take > kMaxLine) {
             m_damaged = true;
             line.clear();
             return false;
         }
-        line.push_back(char(c));
+        line.append(begin, take);
+        m_begin += take;
+        if (newline) {
+            ++m_begin;
+            break;
+        }
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <fstream>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,24 +11,38 @@
 namespace kvgps::text {
 
 // Lines of a text file, without their line ends ("\n" or "\r\n") and without
-// a UTF-8 byte-order mark at the start. A line longer than kMaxLine ends the
-// reading and marks the file as damaged, so that a file that is not text
-// cannot make a single line fill the memory.
+// a UTF-8 byte-order mark at the start. Only a regular file of at most
+// maxBytes opens: a folder, a pipe or a device is not a file to read, and a
+// pipe without a writer must not block the caller. A line longer than
+// kMaxLine, a read error or a file that grows beyond maxBytes while it is
+// read ends the reading and marks the file as damaged, so that a file that is
+// not text cannot make a single line fill the memory.
 class LineReader
 {
 public:
     static constexpr std::size_t kMaxLine = 64 * 1024;
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t(1) << 30;
 
-    explicit LineReader(const std::string& path);
+    explicit LineReader(const std::string& path, std::uint64_t maxBytes = kMaxFileBytes);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
 
-    bool IsOpen() const { return m_open; }
+    bool IsOpen() const { return m_fd >= 0; }
     // The next line; false at the end of the file or at damage.
     bool Next(std::string& line);
     bool Damaged() const { return m_damaged; }
 
 private:
-    std::ifstream m_file;
-    bool m_open = false;
+    // Refills the buffer; false at the end of the file or at damage.
+    bool Fill();
+
+    int m_fd = -1;
+    std::uint64_t m_maxBytes = 0;
+    std::uint64_t m_read = 0;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
     bool m_first = true;
     bool m_damaged = false;
 };

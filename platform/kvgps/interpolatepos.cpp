@@ -5,11 +5,16 @@
 #include "rinexevents.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
+#include <cstdlib>
+#include <fcntl.h>
+#include <limits>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace kvgps {
@@ -18,6 +23,13 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDeg = kPi / 180.0;
+// Larger angles and lever arms are no attitude and no aircraft: they would
+// only overflow the arithmetic into infinities and write "nan".
+constexpr double kMaxAngle = 1.0e6;
+constexpr double kMaxOffset = 1.0e6;
+// Bounds on what a table may hold in memory: ten hours of a 200 Hz trajectory
+// are 7.2 million epochs.
+constexpr std::size_t kMaxEpochs = std::size_t(1) << 23;
 
 using Fields = std::vector<std::string_view>;
 using Matrix = double[3][3];
@@ -96,7 +108,8 @@ bool ParseEpoch(const Fields& fields, Epoch& epoch)
     epoch.llh[1] = lat;
     epoch.llh[2] = h;
     for (std::size_t i = 5; i < fields.size(); ++i) {
-        if (!text::ToNumber(fields[i], epoch.attitude[i - 5]))
+        if (!text::ToNumber(fields[i], epoch.attitude[i - 5])
+            || std::fabs(epoch.attitude[i - 5]) > kMaxAngle)
             return false;
     }
     GPSHelper::LL2ECEF(epoch.llh, epoch.xyz);
@@ -109,7 +122,7 @@ bool ParseBARecord(const Fields& fields, BARecord& record)
         return false;
     for (std::size_t i = 1; i < fields.size(); ++i) {
         double value = 0.0;
-        if (!text::ToNumber(fields[i], value))
+        if (!text::ToNumber(fields[i], value) || (i >= 4 && std::fabs(value) > kMaxAngle))
             return false;
         if (i >= 4)
             record.opk[i - 4] = value;
@@ -120,10 +133,11 @@ bool ParseBARecord(const Fields& fields, BARecord& record)
 
 // Reads the lines of a text table: lines before the first record are a
 // header; after it every line must be a record with the same field count.
-// width receives that count.
+// width receives that count. More than maxRecords records make the file
+// unreadable.
 template <class Record, class Parse>
-bool ReadTable(const std::string& path, Parse parse, std::vector<Record>& records,
-               std::size_t& width)
+bool ReadTable(const std::string& path, Parse parse, std::size_t maxRecords,
+               std::vector<Record>& records, std::size_t& width)
 {
     text::LineReader reader(path);
     if (!reader.IsOpen())
@@ -143,6 +157,8 @@ bool ReadTable(const std::string& path, Parse parse, std::vector<Record>& record
         } else if (!ok || fields.size() != width) {
             return false;
         }
+        if (records.size() >= maxRecords)
+            return false;
         records.push_back(std::move(record));
     }
     return !reader.Damaged() && !records.empty();
@@ -151,7 +167,7 @@ bool ReadTable(const std::string& path, Parse parse, std::vector<Record>& record
 bool ReadTrajectory(const std::string& path, std::vector<Epoch>& epochs, bool& attitude)
 {
     std::size_t width = 0;
-    if (!ReadTable(path, ParseEpoch, epochs, width))
+    if (!ReadTable(path, ParseEpoch, kMaxEpochs, epochs, width))
         return false;
     attitude = width == 8;
     std::stable_sort(epochs.begin(), epochs.end(),
@@ -244,37 +260,95 @@ void OffsetToEcef(const double* offset, const Matrix& bodyToEnu, const double* l
 
 void Append(std::string& out, double value, int decimals)
 {
-    char buffer[64];
+    // Room for every double in fixed notation: sign, 309 digits, point and
+    // the decimals.
+    char buffer[std::numeric_limits<double>::max_exponent10 + 32];
     // to_chars, unlike printf, does not follow the process locale's decimal comma.
     const auto result
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    out.append(buffer, result.ptr);
+    if (result.ec == std::errc())
+        out.append(buffer, result.ptr);
 }
 
+bool WriteAll(int fd, const std::string& content)
+{
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t done = ::write(fd, p, left);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        p += done;
+        left -= std::size_t(done);
+    }
+    return true;
+}
+
+// Replaces the file at path with content. The content goes to a new file in
+// the same folder that is renamed over path only once it is complete, so a
+// run that fails leaves an earlier output as it was and removes nothing but
+// its own file. An output that is a link is followed to its file. What is
+// not a regular file (a folder, a pipe) and a file without write permission
+// are not replaced: the operator did not mean them as outputs.
 bool WriteOutput(const std::string& path, const std::string& content)
 {
-    {
-        std::ofstream file(path, std::ios::out | std::ios::binary | std::ios::trunc);
-        if (file.is_open()) {
-            file.write(content.data(), std::streamsize(content.size()));
-            file.close();
-            if (file)
-                return true;
+    std::string target = path;
+    struct stat old = {};
+    bool replace = false;
+    if (::lstat(path.c_str(), &old) == 0) {
+        if (S_ISLNK(old.st_mode)) {
+            char* resolved = ::realpath(path.c_str(), nullptr);
+            if (!resolved)
+                return false; // a dangling link
+            target = resolved;
+            std::free(resolved);
+            if (::stat(target.c_str(), &old) != 0)
+                return false;
         }
+        // Checked by mode as well: access() grants root everything.
+        if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0
+            || ::access(target.c_str(), W_OK) != 0)
+            return false;
+        replace = true;
+    } else if (errno != ENOENT) {
+        return false;
     }
-    std::remove(path.c_str());
-    return false;
+
+    static std::atomic<unsigned> counter {0};
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary
+            = target + ".writing-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        // O_EXCL: a file of that name that someone else left is not ours to
+        // overwrite or remove.
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, content) && (!replace || ::fchmod(fd, old.st_mode & 07777) == 0)
+        && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return ok;
 }
 
-} // namespace
-
-bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
-                    std::string output, double* offset)
+bool Run(const std::string& rinex, const std::string& trajectory, const std::string& baPos,
+         const std::string& output, const double* offset)
 {
     const double lever[3]
         = {offset ? offset[0] : 0.0, offset ? offset[1] : 0.0, offset ? offset[2] : 0.0};
-    if (!std::isfinite(lever[0]) || !std::isfinite(lever[1]) || !std::isfinite(lever[2])
-        || output.empty())
+    for (double v : lever) {
+        if (!(std::fabs(v) <= kMaxOffset)) // NaN too
+            return false;
+    }
+    if (output.empty())
         return false;
 
     std::vector<double> events;
@@ -289,7 +363,8 @@ bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos
     std::vector<BARecord> records;
     std::size_t baWidth = 0;
     if (!baPos.empty()
-        && (!ReadTable(baPos, ParseBARecord, records, baWidth) || records.size() != events.size()))
+        && (!ReadTable(baPos, ParseBARecord, events.size(), records, baWidth)
+            || records.size() != events.size()))
         return false;
     const bool baAngles = baWidth == 7;
 
@@ -335,6 +410,20 @@ bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos
         ++written;
     }
     return written > 0 && WriteOutput(output, content);
+}
+
+} // namespace
+
+bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
+                    std::string output, double* offset)
+{
+    // Nothing may cross into the caller, a dialog's slot: not even a file too
+    // large for the memory.
+    try {
+        return Run(rinex, trajectory, baPos, output, offset);
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace kvgps

@@ -56,11 +56,12 @@ bool ReadHeader(text::LineReader& reader, Header& header)
     if (!reader.Next(line) || !StartsWith(Label(line), "RINEX VERSION / TYPE"))
         return false;
     double version = 0.0;
-    if (!text::ToNumber(Column(line, 0, 9), version) || Column(line, 20, 1) != "O")
+    // The range is checked before the conversion: a version such as 1e300 has
+    // no int.
+    if (!text::ToNumber(Column(line, 0, 9), version) || Column(line, 20, 1) != "O"
+        || !(version >= 2.0 && version < 4.0))
         return false;
     header.major = int(version);
-    if (header.major != 2 && header.major != 3)
-        return false;
 
     std::string_view system;
     std::string timeLine;
@@ -118,12 +119,10 @@ bool Skip(text::LineReader& reader, long long lines)
     return true;
 }
 
-} // namespace
-
-bool ReadRinexEvents(const std::string& path, std::vector<double>& events)
+bool ReadEvents(const std::string& path, std::vector<double>& events)
 {
     events.clear();
-    text::LineReader reader(path);
+    text::LineReader reader(path, kMaxRinexBytes);
     Header header;
     if (!reader.IsOpen() || !ReadHeader(reader, header))
         return false;
@@ -152,7 +151,7 @@ bool ReadRinexEvents(const std::string& path, std::vector<double>& events)
                 follow += (count - 1) / 12;
         } else if (flag == kEventFlag) {
             double seconds = 0.0;
-            if (!EpochTime(line, header.major, seconds))
+            if (!EpochTime(line, header.major, seconds) || events.size() >= kMaxRinexEvents)
                 return false;
             events.push_back(seconds + header.timeOffset);
         }
@@ -160,6 +159,17 @@ bool ReadRinexEvents(const std::string& path, std::vector<double>& events)
             return false;
     }
     return !reader.Damaged();
+}
+
+} // namespace
+
+bool ReadRinexEvents(const std::string& path, std::vector<double>& events)
+{
+    try {
+        return ReadEvents(path, events);
+    } catch (...) {
+        return false;
+    }
 }
 
 } // namespace kvgps

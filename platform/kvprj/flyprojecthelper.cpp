@@ -42,7 +42,9 @@ bool OpenMissionDatabase(Database& db, const std::string& path)
 
 bool ReadPhoto(const Statement& q, FlyPhoto& photo)
 {
-    // line, file_name, folder, longitude, latitude, altitude, yaw
+    // line, file_name, folder, longitude, latitude, altitude, yaw, oversized
+    if (q.Int(7) != 0)
+        return false;
     double line = 0.0;
     if (!q.Number(0, line) || line < 0 || line > kMaxLine || line != std::floor(line))
         return false;
@@ -146,10 +148,19 @@ bool FlyProjectHelper::QuickRead(const std::string& database, std::vector<FlyPrj
 {
     Database db;
     Statement q;
+    // Only ids that Read finds again are listed. Read looks a mission up by
+    // the text of its id, so an id must equal its own text as Read compares:
+    // "|| ''" keeps the affinity of the CAST, which would turn a number in a
+    // column without type into text, out of the comparison. A BLOB never
+    // equals a text; naming such a mission somehow, by its hex digits say,
+    // could name another mission whose id is that text. An id with a NUL
+    // would reach Read cut short, and might then open another mission too.
     if (!OpenMissionDatabase(db, database)
         || !q.Prepare(db,
-                      "SELECT id, name, description, title, created FROM mission"
-                      " WHERE id IS NOT NULL AND id <> '' ORDER BY created DESC, id"))
+                      "SELECT id, substr(name, 1, 4096), substr(description, 1, 4096),"
+                      " substr(title, 1, 4096), substr(created, 1, 4096) FROM mission"
+                      " WHERE id = CAST(id AS TEXT) || '' AND length(id) BETWEEN 1 AND 1024"
+                      " AND instr(id, char(0)) = 0 ORDER BY created DESC, id"))
         return false;
     std::vector<FlyPrjInfo> list;
     int rc = SQLITE_ROW;
@@ -167,8 +178,9 @@ bool FlyProjectHelper::Read(const std::string& database, const std::string& id, 
     Statement m;
     if (id.empty() || !OpenMissionDatabase(db, database)
         || !m.Prepare(db,
-                      "SELECT name, title, created, aircraft_serial, epsg FROM mission"
-                      " WHERE id = ?"))
+                      "SELECT substr(name, 1, 4096), substr(title, 1, 4096),"
+                      " substr(created, 1, 4096), substr(aircraft_serial, 1, 4096), epsg"
+                      " FROM mission WHERE id = ?"))
         return false;
     m.Bind(id);
     if (m.Step() != SQLITE_ROW)
@@ -181,9 +193,11 @@ bool FlyProjectHelper::Read(const std::string& database, const std::string& id, 
         epsg = -1.0;
 
     Statement q;
-    if (!q.Prepare(db,
-                   "SELECT line, file_name, folder, longitude, latitude, altitude, yaw"
-                   " FROM photo WHERE mission_id = ? ORDER BY seq, rowid"))
+    if (!q.Prepare(
+            db,
+            "SELECT line, file_name, folder, longitude, latitude, altitude, yaw,"
+            " length(CAST(file_name AS BLOB)) > 16384 OR length(CAST(folder AS BLOB)) > 16384"
+            " FROM photo WHERE mission_id = ? ORDER BY seq, rowid"))
         return false;
     q.Bind(id);
     std::vector<FlyPhoto> photos;

@@ -1,13 +1,19 @@
 // Camera events inserted into real RINEX 2 and 3 files, a straight-line
-// trajectory, the lever arm in its three frames, and damaged input.
+// trajectory, the lever arm in its three frames, damaged input, inputs that
+// are no files and outputs that must survive a failed run.
 
 #include "kvgps/interpolatepos.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +26,12 @@ QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
 // The real file with camera events at 00:00:10 (between its two epochs, with
@@ -56,6 +68,61 @@ QByteArray Trajectory(bool weekForm, bool attitude)
     return text;
 }
 
+// What a path is, with its permissions and, for a file, its content: equal
+// snapshots before and after a call mean that the call left it alone.
+QString Snapshot(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    if (::lstat(name.constData(), &info) != 0)
+        return QStringLiteral("missing");
+    const QString mode = QString::number(info.st_mode & 07777, 8);
+    if (S_ISLNK(info.st_mode))
+        return "link to " + QFile::symLinkTarget(path);
+    if (S_ISDIR(info.st_mode))
+        return "folder " + mode;
+    if (S_ISFIFO(info.st_mode))
+        return "FIFO " + mode;
+    return "file " + mode + " " + QString::fromUtf8(ReadAll(path));
+}
+
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                  | QDir::System);
+}
+
+bool MakeFifo(const QString& path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+// A file of size bytes that takes no room on disk: content, then zeros.
+bool MakeSparse(const QString& path, const QByteArray& content, qint64 size)
+{
+    return WriteAll(path, content) && QFile::resize(path, size);
+}
+
+// Makes writes beyond a few bytes fail while it lives, as a full disk would.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
+    bool IsSet() const { return m_set; }
+
+private:
+    rlimit m_old = {};
+    bool m_set = false;
+};
+
 } // namespace
 
 class TestInterpolatePos : public QObject
@@ -81,6 +148,21 @@ class TestInterpolatePos : public QObject
             rinex.toStdString(), Write("trajectory.txt", trajectory).toStdString(),
             ba.isEmpty() ? std::string() : Write("ba.txt", ba).toStdString(), out.toStdString(),
             offset.data());
+    }
+
+    // Three inputs that give an output: RINEX, trajectory, block-adjusted POS.
+    QStringList GoodInputs() const
+    {
+        return {Write("good.10o", RinexWithEvents(2)),
+                Write("good trajectory.txt", Trajectory(false, true)),
+                Write("good ba.txt", "a 1 2 3 0 0 0\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n")};
+    }
+
+    static bool Call(const QStringList& inputs, const QString& out)
+    {
+        double offset[3] = {0.1, 0.2, 0.3};
+        return kvgps::InterpolatePOS(inputs[0].toStdString(), inputs[1].toStdString(),
+                                     inputs[2].toStdString(), out.toStdString(), offset);
     }
 
 private slots:
@@ -150,6 +232,28 @@ private slots:
         }
     }
 
+    // Files of several read buffers, their lines falling across the
+    // buffers' ends, give what the short files give.
+    void readsLongFiles()
+    {
+        const QByteArray rinex = RinexWithEvents(2);
+        const QByteArray trajectory = Trajectory(false, true);
+        const QString shortOut = m_dir + "/short.txt", longOut = m_dir + "/long.txt";
+        QVERIFY(Run(Write("short.10o", rinex), trajectory, QByteArray(), shortOut));
+
+        QByteArray blanks, comments;
+        for (int i = 0; i < 20000; ++i) {
+            blanks += QByteArray(i % 37, ' ') + (i % 3 ? "\n" : "\r\n");
+            comments += "# " + QByteArray(i % 71, 'c') + "\n";
+        }
+        QByteArray longRinex = rinex;
+        const int data = longRinex.indexOf('\n', longRinex.indexOf("END OF HEADER")) + 1;
+        longRinex.insert(data, blanks);
+        QVERIFY(longRinex.size() > 300000);
+        QVERIFY(Run(Write("long.10o", longRinex), comments + trajectory, QByteArray(), longOut));
+        QCOMPARE(ReadAll(longOut), ReadAll(shortOut));
+    }
+
     void refuses_data()
     {
         QTest::addColumn<QByteArray>("rinex"); // null: no such file
@@ -182,6 +286,14 @@ private slots:
         row("BA one short", good, path, QByteArray("a 1 2 3\nb 1 2 3\n"));
         row("output folder missing", good, path, QByteArray(), "nowhere/out.txt");
         row("offset not a number", good, path, QByteArray(), "out.txt", qQNaN());
+        // Numbers that are finite but no version, angle or lever arm: they
+        // must neither overflow a conversion nor reach the output as "nan".
+        row("RINEX version 1e300", QByteArray(good).replace("     2.11", "    1e300"), path);
+        row("offset 1e300", good, path, QByteArray(), "out.txt", 1e300);
+        row("trajectory roll 1e300", good,
+            QByteArray(Trajectory(false, true)).replace(" 0 0 90", " 1e300 0 90"));
+        row("BA kappa 1e300", good, path,
+            QByteArray("a 1 2 3 0 0 1e300\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n"));
     }
 
     void refuses()
@@ -197,6 +309,140 @@ private slots:
         QVERIFY(!Run(rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex), trajectory, ba,
                      out, {x, 0, 0}));
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Folders, pipes and devices are refused at once: a FIFO without a writer
+    // must not block, a folder must not throw.
+    void inputsThatAreNoFiles_data()
+    {
+        QTest::addColumn<int>("input"); // 0 RINEX, 1 trajectory, 2 block-adjusted POS
+        QTest::addColumn<QString>("kind");
+        const char* const inputs[] = {"RINEX", "trajectory", "BA"};
+        for (int input = 0; input < 3; ++input) {
+            for (const char* kind : {"folder", "FIFO", "/dev/zero", "oversized"})
+                QTest::addRow("%s: %s", inputs[input], kind) << input << QString(kind);
+        }
+    }
+
+    void inputsThatAreNoFiles()
+    {
+        QFETCH(int, input);
+        QFETCH(QString, kind);
+        QStringList inputs = GoodInputs();
+        const QString out = m_dir + "/输出.txt";
+        QVERIFY(Call(inputs, out)); // the good inputs work
+        QVERIFY(QFile::remove(out));
+
+        QString odd = m_dir + "/异常 输入";
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(odd));
+        } else if (kind == "FIFO") {
+            QVERIFY(MakeFifo(odd));
+        } else if (kind == "/dev/zero") {
+            odd = kind;
+        } else {
+            // Valid content, then zeros beyond the size limit of its kind.
+            const qint64 limit = input == 0 ? qint64(4) << 30 : qint64(1) << 30;
+            QVERIFY(MakeSparse(odd, ReadAll(inputs[input]), limit + 1));
+        }
+        inputs[input] = odd;
+        QElapsedTimer timer;
+        timer.start();
+        const bool ok = Call(inputs, out);
+        const qint64 elapsed = timer.elapsed();
+        if (odd != kind && !QFile::remove(odd))
+            QDir(odd).removeRecursively();
+        QVERIFY(!ok);
+        QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // A run that fails leaves what the output path held as it was, and no
+    // file of its own.
+    void failedRunKeepsTheOutput_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"empty folder", "write-protected file", "FIFO", "dangling link",
+                                 "write fails", "input damaged"})
+            QTest::newRow(kind) << QString(kind);
+    }
+
+    void failedRunKeepsTheOutput()
+    {
+        QFETCH(QString, kind);
+        QStringList inputs = GoodInputs();
+        QTemporaryDir folder(m_dir + "/输出 XXXXXX");
+        QVERIFY(folder.isValid());
+        const QString out = folder.filePath("结果.txt");
+        const QByteArray old = "old output\n";
+        if (kind == "empty folder") {
+            QVERIFY(QDir().mkpath(out));
+        } else if (kind == "FIFO") {
+            QVERIFY(MakeFifo(out));
+        } else if (kind == "dangling link") {
+            QVERIFY(QFile::link(folder.filePath("nowhere.txt"), out));
+        } else {
+            QVERIFY(WriteAll(out, old));
+        }
+        if (kind == "write-protected file")
+            QVERIFY(QFile::setPermissions(out, QFile::ReadOwner | QFile::ReadGroup));
+        if (kind == "input damaged")
+            inputs[1] = Write("damaged.txt", "1573 432000 41.0\n");
+        const QStringList entries = Entries(folder.path());
+        const QString before = Snapshot(out);
+
+        QElapsedTimer timer;
+        timer.start();
+        bool ok = false;
+        if (kind == "write fails") {
+            const FileSizeLimit limit(64); // the output is several lines long
+            QVERIFY(limit.IsSet());
+            ok = Call(inputs, out);
+        } else {
+            ok = Call(inputs, out);
+        }
+        QVERIFY(!ok);
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(Snapshot(out), before);
+        QCOMPARE(Entries(folder.path()), entries);
+    }
+
+    void replacesTheOutput_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"none", "file", "link"})
+            QTest::newRow(kind) << QString(kind);
+    }
+
+    // An earlier output is replaced whole, keeping its permissions; through a
+    // link, the link stays and its file is replaced.
+    void replacesTheOutput()
+    {
+        QFETCH(QString, kind);
+        const QStringList inputs = GoodInputs();
+        QTemporaryDir folder(m_dir + "/输出 XXXXXX");
+        QTemporaryDir elsewhere(m_dir + "/别处 XXXXXX");
+        const QString out = folder.filePath("结果.txt");
+        QString file = out;
+        if (kind == "link") {
+            file = elsewhere.filePath("真正的 结果.txt");
+            QVERIFY(QFile::link(file, out));
+        }
+        if (kind != "none") {
+            QVERIFY(WriteAll(file, QByteArray(100000, 'x'))); // longer than what replaces it
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), 0640) == 0);
+        }
+
+        QVERIFY(Call(inputs, out));
+        QCOMPARE(Entries(folder.path()), QStringList {"结果.txt"});
+        QCOMPARE(Entries(elsewhere.path()).size(), kind == "link" ? 1 : 0);
+        const QStringList lines = QString::fromUtf8(ReadAll(file)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QString("name longitude latitude height omega phi kappa"));
+        if (kind != "none")
+            QCOMPARE(Snapshot(file).left(9), QString("file 640 "));
+        if (kind == "link")
+            QCOMPARE(Snapshot(out), "link to " + file);
     }
 };
 

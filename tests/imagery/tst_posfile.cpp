@@ -3,6 +3,7 @@
 #include "imagerytest.h"
 #include "kvfd/pathhelper.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -35,6 +38,22 @@ QByteArray Join(const Rows& rows)
 QStringList Words(const QString& text)
 {
     return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The most memory the process has held so far, in MiB.
+long PeakMiB()
+{
+    rusage usage = {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// head, zeros up to size (taking no room on disk), then tail.
+bool WriteSparse(const QString& path, const QByteArray& head, qint64 size, const QByteArray& tail)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(head) == head.size()
+        && file.resize(size) && file.seek(size) && file.write(tail) == tail.size();
 }
 
 // The plain matching: every record walks the camera's images in order.
@@ -104,6 +123,94 @@ private Q_SLOTS:
     {
         kvtest::UseTemporaryEnvironment();
         QVERIFY(m_dir.isValid());
+    }
+
+    // A large file is read in pieces, never held whole: a quarter of a GiB of
+    // NUL separators between two rows leaves the peak memory where it was.
+    void readsInPieces()
+    {
+        const QString path = m_dir.filePath("稀疏 sparse.txt");
+        QVERIFY(WriteSparse(path, "IMG_1 1 2\n", qint64(256) << 20, "\nLAST 3 4"));
+        const long before = PeakMiB();
+        Rows rows;
+        QVERIFY(kvui::ReadPosRows(QFile::encodeName(path).toStdString(), rows));
+        const long grown = PeakMiB() - before;
+        QFile::remove(path);
+        QCOMPARE(Join(rows), QByteArray("IMG_1 1 2|LAST 3 4"));
+        QVERIFY2(grown < 64, qPrintable(QString::number(grown) + " MiB"));
+    }
+
+    // What is not a regular file, or is too large, is refused at once and
+    // keeps the rows of the earlier load: a FIFO without a writer does not
+    // block, /dev/zero does not fill the memory.
+    void refusesWhatIsNotAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"folder", "FIFO", "/dev/zero", "over 1 GiB", "2^25 + 1 fields"})
+            QTest::newRow(kind) << QString(kind);
+    }
+
+    void refusesWhatIsNotAFile()
+    {
+        QFETCH(QString, kind);
+        QString path = m_dir.filePath("异常 输入.txt");
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == "FIFO") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        } else if (kind == "/dev/zero") {
+            path = kind;
+        } else if (kind == "over 1 GiB") {
+            QVERIFY(WriteSparse(path, "IMG_1 1 2\n", qint64(1) << 30, "\n"));
+        } else {
+            // One field a line: the rows would take 30 times the file.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray block = QByteArray("a\n").repeated(1 << 19);
+            for (int i = 0; i < 64; ++i)
+                QVERIFY(file.write(block) == block.size());
+            QVERIFY(file.write("b") == 1);
+        }
+        const long before = PeakMiB();
+        QElapsedTimer timer;
+        timer.start();
+        Rows rows = {{"kept", "1"}};
+        const bool ok = kvui::ReadPosRows(QFile::encodeName(path).toStdString(), rows);
+        const qint64 elapsed = timer.elapsed();
+        const long grown = PeakMiB() - before;
+        if (path != kind && !QFile::remove(path))
+            QDir(path).removeRecursively();
+        QVERIFY(!ok);
+        QCOMPARE(Join(rows), QByteArray("kept 1"));
+        QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed) + " ms"));
+        QVERIFY2(grown < 64, qPrintable(QString::number(grown) + " MiB"));
+    }
+
+    // Fields and line ends on either side of where one piece of the file ends
+    // and the next begins, with and without a byte-order mark.
+    void fieldsAcrossPieces_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("mark");
+        for (int mib : {1, 2}) {
+            for (int delta = -2; delta <= 2; ++delta) {
+                const bool mark = delta % 2 != 0;
+                QTest::addRow("%d MiB %+d%s", mib, delta, mark ? ", BOM" : "")
+                    << (mib << 20) + delta << mark;
+            }
+        }
+    }
+
+    void fieldsAcrossPieces()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, mark);
+        // size bytes of fields, then a blank, a field, a line end and a field.
+        QByteArray fields = QByteArray("abcdef,").repeated(size / 7 + 1);
+        fields.truncate(size);
+        fields[size - 1] = 'z'; // a field ends right at size
+        const QByteArray content = (mark ? "\xEF\xBB\xBF" : "") + fields + " b\r\nc";
+        QCOMPARE(Join(Read(content)), QByteArray(fields).replace(',', ' ') + " b|c");
     }
 
     void splitsLines_data()

@@ -236,6 +236,97 @@ private slots:
         QVERIFY(!FlyProjectHelper::Read(Std(path), "bad", p)); // no usable photo
     }
 
+    // Ids as a foreign writer may store them, in a table with the declared
+    // types, in one without and in one of numbers: only missions that open by
+    // the listed id are listed, and each opens as itself.
+    void listsWhatOpens_data()
+    {
+        QTest::addColumn<QByteArray>("schema");
+        QTest::addColumn<QByteArray>("ids"); // SQL values split at '|', a mission and photo each
+        QTest::addColumn<QString>("listed"); // id:title, newest first
+        QTest::newRow("declared types")
+            << QByteArray(kSchemaSql)
+            << QByteArray("x''|x'6d'|'m'|CAST(x'6d0078' AS TEXT)|NULL|''|1.5|7|"
+                          "printf('%.1024c', 'i')|printf('%.1025c', 'j')")
+            << QString("%1:t8 7:t7 1.5:t6 m:t2").arg(QString(1024, 'i'));
+        QTest::newRow("no types") << QByteArray(kSchemaSql).replace(" TEXT PRIMARY KEY", "")
+                                  << QByteArray("5|2.5|x''|x'6f6b'|'ok'") << "ok:t4";
+        QTest::newRow("integer ids")
+            << QByteArray(kSchemaSql).replace(" TEXT PRIMARY KEY", " INTEGER PRIMARY KEY")
+            << QByteArray("5|7") << "7:t1 5:t0";
+    }
+
+    void listsWhatOpens()
+    {
+        QFETCH(QByteArray, schema);
+        QFETCH(QByteArray, ids);
+        QFETCH(QString, listed);
+        const QString path = m_dir.filePath(QString("外来 %1.db").arg(QTest::currentDataTag()));
+        QByteArray sql = schema;
+        const QList<QByteArray> values = ids.split('|');
+        for (int i = 0; i < values.size(); ++i) {
+            // Later missions are newer.
+            sql += QString(
+                       "INSERT INTO mission VALUES(%1, 'n', 'd', 't%2', '2024-01-%3', 's', 4326);"
+                       "INSERT INTO photo VALUES(%1, 0, 0, 'p%2.jpg', '/f', 10, 20, 30, 0);")
+                       .arg(QString(values[i].trimmed()))
+                       .arg(i)
+                       .arg(10 + i)
+                       .toUtf8();
+        }
+        QVERIFY(ExecOn(path, sql));
+
+        std::vector<FlyPrjInfo> list;
+        QVERIFY(FlyProjectHelper::QuickRead(Std(path), list));
+        QStringList seen;
+        for (const FlyPrjInfo& info : list) {
+            // id:title, then what opening it gives when that is not the same.
+            QString entry = Q(info.id + ":" + info.name);
+            KvProject p;
+            if (!FlyProjectHelper::Read(Std(path), info.id, p))
+                entry += "(does not open)";
+            else if (p.GetPrjInfo().name != info.name
+                     || p.GetImageInfoSet().GetImage(0)->Name()
+                         != "p" + info.name.substr(1) + ".jpg")
+                entry += QString("(opens %1)").arg(p.GetPrjInfo().name);
+            seen << entry;
+        }
+        QCOMPARE(seen.join(' '), listed);
+    }
+
+    // Texts of many megabytes: the list holds their first 4096 characters,
+    // whole characters; a photo whose file name or folder is that long is
+    // left out.
+    void hugeTexts()
+    {
+        const QString path = m_dir.filePath("巨大 huge.db");
+        QVERIFY(
+            ExecOn(path,
+                   QByteArray(kSchemaSql)
+                       + "INSERT INTO mission VALUES('m', replace(hex(zeroblob(2000000)), '00',"
+                         " '标'), printf('%.5000000c', 'd'), CAST(zeroblob(3000000) AS TEXT),"
+                         " '2024', printf('%.5000000c', 's'), 4326);"
+                         "INSERT INTO photo VALUES"
+                         " ('m', 1, 0, 'a.jpg', '/d', 10, 20, 30, 0),"
+                         " ('m', 2, 0, printf('%.20000c', 'f'), '/d', 10, 20, 30, 0),"
+                         " ('m', 3, 0, 'b.jpg', printf('%.20000c', 'f'), 10, 20, 30, 0),"
+                         " ('m', 4, 0, 'c.jpg', '/' || printf('%.4000c', 'f'), 10, 20, 30, 0);"));
+        std::vector<FlyPrjInfo> list;
+        QVERIFY(FlyProjectHelper::QuickRead(Std(path), list));
+        QCOMPARE(int(list.size()), 1);
+        QCOMPARE(Q(list[0].mission), QString(4096, QChar(0x6807)));
+        QCOMPARE(list[0].description, std::string(4096, 'd'));
+        QCOMPARE(list[0].name, std::string()); // NUL bytes: cut at the first
+        KvProject p;
+        QVERIFY(FlyProjectHelper::Read(Std(path), "m", p));
+        QCOMPARE(QString(p.GetPrjInfo().description), QString(256, 's'));
+        const kvfd::ImageInfoSet& images = p.GetImageInfoSet();
+        QCOMPARE(images.Size(), 2);
+        QCOMPARE(Q(images.GetImage(0)->Name() + " " + images.GetImage(1)->Name()),
+                 QString("a.jpg c.jpg"));
+        QCOMPARE(images.GetImage(1)->Path().size(), std::size_t(4001));
+    }
+
     // Another program writing the file: the reader gives up quickly.
     void locked()
     {
