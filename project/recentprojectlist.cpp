@@ -2,15 +2,19 @@
 
 #include "kvfd/pathhelper.h"
 #include "kvprj/kvproject.h"
+#include "project/inireader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QMap>
 #include <QSettings>
 #include <QThread>
-#include <QtGlobal>
+#include <QVariant>
 #include <atomic>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -27,6 +31,10 @@ const char* const kDescription = "DESCRIPTION";
 // long is facing a dead holder on another machine or an unwritable folder.
 constexpr int kLockWaitMs = 10000;
 constexpr int kStaleLockMs = 10000;
+
+// Some 130,000 projects. A larger file is no list this program wrote; it is
+// neither read into memory nor overwritten.
+constexpr qint64 kMaxListBytes = 64 * 1024 * 1024;
 
 // A name beside the list file that no other writer uses. QSettings keeps its
 // own "<file>.lock" while it writes a file.
@@ -58,85 +66,78 @@ private:
     QLockFile m_lock;
 };
 
-// A name in the list's folder that nothing else uses, for files written aside.
-QString AsideName(const QString& base, const char* what)
+// A name in the list's folder that nothing else uses, for the file written aside.
+QString AsideName(const QString& base)
 {
     static std::atomic<int> counter {0};
     return base
-        + QStringLiteral(".%1-%2-%3")
-              .arg(QLatin1String(what))
+        + QStringLiteral(".write-%1-%2")
               .arg(QCoreApplication::applicationPid())
               .arg(counter.fetch_add(1));
 }
 
-int EntryCount(QSettings& settings)
+// The number of an array element as QSettings names it ("1", "2", ...), or 0.
+int ArrayIndex(const QStringRef& text)
 {
-    // A hand-edited size may be missing, negative or far beyond the entries
-    // that are there; never walk further than the highest index present.
-    settings.beginGroup(QLatin1String(kArray));
-    int highest = 0;
-    const QStringList groups = settings.childGroups();
-    for (const QString& group : groups) {
-        bool ok = false;
-        const int index = group.toInt(&ok);
-        if (ok && index > highest)
-            highest = index;
+    if (text.isEmpty() || text.size() > 10 || text.at(0) == QLatin1Char('0'))
+        return 0;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+        value = value * 10 + (c.unicode() - '0');
     }
-    const bool sized = settings.contains(QStringLiteral("size"));
-    settings.endGroup();
-    const int size = settings.beginReadArray(QLatin1String(kArray));
-    settings.endArray();
-    return sized ? qBound(0, size, highest) : highest;
+    return value <= INT_MAX ? int(value) : 0;
 }
 
-// Reads the file into list; false when it exists but cannot be read.
+// Reads the file into list; false when it exists but cannot be read. The bytes
+// are parsed in memory: reading must work in a full or read-only folder, and
+// a parsed copy kept by QSettings could miss another program's write that
+// left the file's size and time stamp as they were.
 bool ReadList(QList<PrjInfo>& list)
 {
     list.clear();
     const QString path = ProjectManager::ConfigPath();
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return true;
+    // A folder or a device (a pipe would never end) holds no list to read.
+    if (!info.isFile())
+        return false;
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    if (file.size() > kMaxListBytes) {
+        qWarning("kvui: the recent-project list is larger than %lld bytes and is not read",
+                 kMaxListBytes);
+        return false;
+    }
     const QByteArray content = file.readAll();
-    file.close();
-    if (content.isEmpty())
-        return true;
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    ProjectManager::ParseConfig(content, list);
+    return true;
+}
 
-    // QSettings keeps a parsed copy of each file per process and trusts it
-    // while the file's size and time stamp look unchanged; another program's
-    // write within the same millisecond would go unseen. A private copy under
-    // a fresh name is always parsed anew.
-    const QString copyPath = AsideName(path, "read");
-    {
-        QFile copy(copyPath);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size()) {
-            copy.remove();
+// Whether the file at path reads back as list. QSettings reports no error when
+// the disk fills up under it and leaves a cut file behind, which must not
+// replace the list.
+bool Holds(const QString& path, const QList<PrjInfo>& list)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QList<PrjInfo> written;
+    ProjectManager::ParseConfig(file.readAll(), written);
+    if (file.error() != QFileDevice::NoError || written.size() != list.size())
+        return false;
+    for (int i = 0; i < list.size(); ++i) {
+        const PrjInfo& a = list.at(i);
+        const PrjInfo& b = written.at(i);
+        if (a.path != b.path || a.name != b.name || a.date != b.date || a.user != b.user
+            || a.description != b.description)
             return false;
-        }
     }
-    {
-        QSettings settings(copyPath, QSettings::IniFormat);
-        settings.setIniCodec("UTF-8");
-        const int count = EntryCount(settings);
-        settings.beginReadArray(QLatin1String(kArray));
-        list.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            settings.setArrayIndex(i);
-            PrjInfo record;
-            // A value that is no plain text (a hand-written list, say) reads
-            // as an empty string.
-            record.path = settings.value(QLatin1String(kPath)).toString();
-            record.name = settings.value(QLatin1String(kName)).toString();
-            record.date = settings.value(QLatin1String(kDate)).toString();
-            record.user = settings.value(QLatin1String(kUser)).toString();
-            record.description = settings.value(QLatin1String(kDescription)).toString();
-            list.append(record);
-        }
-        settings.endArray();
-    }
-    QFile::remove(copyPath);
     return true;
 }
 
@@ -145,11 +146,13 @@ bool ReadList(QList<PrjInfo>& list)
 bool WriteList(const QList<PrjInfo>& list)
 {
     const QString path = ProjectManager::ConfigPath();
-    const QString aside = AsideName(path, "write");
+    const QString aside = AsideName(path);
     QSettings::Status status = QSettings::NoError;
     {
+        // No codec: QSettings then escapes every character outside ASCII
+        // ("\x6d77", surrogate pairs as two units), which every QSettings
+        // reader takes back whatever its codec.
         QSettings settings(aside, QSettings::IniFormat);
-        settings.setIniCodec("UTF-8");
         settings.beginWriteArray(QLatin1String(kArray), list.size());
         for (int i = 0; i < list.size(); ++i) {
             const PrjInfo& record = list.at(i);
@@ -164,7 +167,7 @@ bool WriteList(const QList<PrjInfo>& list)
         settings.sync();
         status = settings.status();
     }
-    if (status != QSettings::NoError
+    if (status != QSettings::NoError || !Holds(aside, list)
         || std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData())
             != 0) {
         QFile::remove(aside);
@@ -182,7 +185,49 @@ QString Decode(const std::string& text)
 
 QString ProjectManager::ConfigPath()
 {
-    return Decode(kvfd::PathHelper::Merge(kvfd::PathHelper::GetSystemDataDirectory(), kListFile));
+    return QFile::decodeName(QByteArray::fromStdString(
+        kvfd::PathHelper::Merge(kvfd::PathHelper::GetSystemDataDirectory(), kListFile)));
+}
+
+void ProjectManager::ParseConfig(const QByteArray& content, QList<PrjInfo>& list)
+{
+    list.clear();
+    const QMap<QString, QVariant> settings = IniReader::Read(content);
+    const QString array = QLatin1String(kArray) + QLatin1Char('/');
+
+    // QSettings reads "size" elements; a hand-edited size may be missing (all
+    // elements count), negative, or far beyond the elements present, and an
+    // index may be far beyond the size. Only elements present become entries.
+    const auto size = settings.constFind(array + QStringLiteral("size"));
+    const int limit = size == settings.constEnd() ? INT_MAX : size->toInt();
+    QMap<int, PrjInfo> entries;
+    for (auto it = settings.lowerBound(array); it != settings.constEnd(); ++it) {
+        const QString& key = it.key();
+        if (!key.startsWith(array))
+            break;
+        const QStringRef rest = key.midRef(array.size());
+        const int slash = rest.indexOf(QLatin1Char('/'));
+        const int index = slash > 0 ? ArrayIndex(rest.left(slash)) : 0;
+        if (index < 1 || index > limit)
+            continue;
+        PrjInfo& record = entries[index];
+        // A value that is no plain text (a hand-written list, say) reads as an
+        // empty string.
+        const QStringRef field = rest.mid(slash + 1);
+        if (field == QLatin1String(kPath))
+            record.path = it->toString();
+        else if (field == QLatin1String(kName))
+            record.name = it->toString();
+        else if (field == QLatin1String(kDate))
+            record.date = it->toString();
+        else if (field == QLatin1String(kUser))
+            record.user = it->toString();
+        else if (field == QLatin1String(kDescription))
+            record.description = it->toString();
+    }
+    list.reserve(entries.size());
+    for (const PrjInfo& record : qAsConst(entries))
+        list.append(record);
 }
 
 void ProjectManager::ReadConfig(QList<PrjInfo>& list)

@@ -3,6 +3,7 @@
 #include "kvui_export.h"
 #include "project/projectrecord.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -12,9 +13,11 @@ class KvProject;
 }
 
 // The recent-project list, "dp_project.ini" in the system data folder, most
-// recent first. Every change of the list holds a lock file beside it and
-// re-reads the file under that lock, so that several programs updating the
-// list at once neither lose nor duplicate entries.
+// recent first. The file is an INI file as QSettings writes it by default, so
+// that any program reading it with QSettings sees the same text. Every change
+// of the list holds a lock file beside it and re-reads the file under that
+// lock, so that several programs updating the list at once neither lose nor
+// duplicate entries; reading needs neither the lock nor any write.
 class KVUI_EXPORT ProjectManager
 {
 public:
@@ -23,6 +26,9 @@ public:
     // Replaces list with the entries of the file; unreadable values are empty
     // strings, and a missing or damaged file gives what could be read.
     static void ReadConfig(QList<PrjInfo>& list);
+    // Replaces list with the entries of a list file's content, as ReadConfig
+    // reads them: the elements present, in the order of their indices.
+    static void ParseConfig(const QByteArray& content, QList<PrjInfo>& list);
     // Replaces the file's entries with list.
     static void WriteConfig(const QList<PrjInfo>& list);
     // Puts the project's entry first and drops its previous entry. A project
