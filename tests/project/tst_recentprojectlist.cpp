@@ -21,6 +21,7 @@
 #include <QTest>
 #include <algorithm>
 #include <csignal>
+#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -154,6 +155,21 @@ QList<PrjInfo> Tricky()
         {QString(), QStringLiteral("/nul"), QString(QChar(0)) + QStringLiteral("after"),
          QStringLiteral("\x7f\x01"), QStringLiteral("ff\\x"), QStringLiteral("\u00e9aff")},
     };
+}
+
+QList<QByteArray> EntryNames(const QByteArray& folder)
+{
+    QList<QByteArray> names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names << name;
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 int ChildUpdates(const QString& prefix, int count)
@@ -575,6 +591,58 @@ private Q_SLOTS:
             QVERIFY(paths.contains(QStringLiteral("/child-%1").arg(i)));
             QVERIFY(paths.contains(QStringLiteral("/parent-%1").arg(i)));
         }
+    }
+
+    void dataFolderNameIsText_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("chinese") << QByteArray("数据 一") << true;
+        QTest::newRow("byte 0xFF") << QByteArray("data\xff") << false;
+        QTest::newRow("cut character") << QByteArray("数据\xe6\x95") << false;
+    }
+    // A data folder whose name is no UTF-8 would come back from the widget
+    // library's text as another name; it is refused, and the list goes to
+    // the next data folder, with a message that says so.
+    void dataFolderNameIsText()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, used);
+        QTemporaryDir root(QDir::tempPath() + QStringLiteral("/kvui-XXXXXX"));
+        const QByteArray base = QFile::encodeName(root.path());
+        const QByteArray data = base + '/' + name;
+        QCOMPARE(::mkdir(data.constData(), 0700), 0);
+
+        const QByteArray saved = qgetenv("KVUI_DATA_DIR");
+        qputenv("KVUI_DATA_DIR", data);
+        qputenv("XDG_DATA_HOME", base + "/xdg");
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child-updates"), QStringLiteral("/项目/"), "1"});
+        qputenv("KVUI_DATA_DIR", saved);
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitCode(), 0);
+        const QByteArray message = child.readAllStandardError();
+
+        const QByteArray folder = used ? data : base + "/xdg/kvui";
+        QList<PrjInfo> list;
+        ProjectManager::ParseConfig(Bytes(QFile::decodeName(folder + "/dp_project.ini")), list);
+        QCOMPARE(Paths(list), (QStringList {"/shared.db", "/项目/0"}));
+        QList<QByteArray> expected {name};
+        if (!used) {
+            expected << "xdg";
+            QCOMPARE(EntryNames(data), QList<QByteArray>());
+            QVERIFY2(message.contains("KVUI_DATA_DIR") && message.contains("not valid UTF-8")
+                         && message.contains(base + "/xdg/kvui"),
+                     message.constData());
+        } else {
+            QVERIFY2(message.isEmpty(), message.constData());
+        }
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(EntryNames(base), expected);
+        if (!used)
+            QCOMPARE(::rmdir(data.constData()), 0); // QTemporaryDir cannot name it
     }
 };
 
