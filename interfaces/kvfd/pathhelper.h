@@ -13,7 +13,8 @@ class KVFD_EXPORT PathHelper
 {
 public:
     // The per-user data folder ($KVUI_DATA_DIR, else $XDG_DATA_HOME/kvui, else
-    // ~/.local/share/kvui), created when missing.
+    // ~/.local/share/kvui), created when missing. A name that is no valid UTF-8
+    // is refused, with a message on stderr, for the next one of these.
     static std::string GetSystemDataDirectory();
     // The folder of the running program.
     static std::string GetExecuteFilePath();

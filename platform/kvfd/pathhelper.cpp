@@ -1,9 +1,15 @@
 #include "kvfd/pathhelper.h"
 
+#include "kvfd/stringconverter.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,18 +28,90 @@ std::size_t LastSeparator(const std::string& path)
     return path.find_last_of("/\\");
 }
 
+// The widget library holds paths as text in the local code page, UTF-8: the
+// bytes of a name that is no valid UTF-8 come back as U+FFFD and name another
+// folder, which would then be created beside the real one and written instead.
+bool IsText(const std::string& name)
+{
+    return StringConverter::ToString(StringConverter::ToWString(name)) == name;
+}
+
+std::string Printable(const std::string& name)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+            text += c;
+        } else {
+            text += "\\x";
+            text += hex[byte >> 4];
+            text += hex[byte & 0xF];
+        }
+    }
+    return text;
+}
+
+// Tells once per refused name why the data folder is not where the variable
+// says, and where it is instead.
+void TellRefused(const char* variable, const std::string& value, const std::string& used)
+{
+    static std::mutex mutex;
+    static std::set<std::string> told;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!told.insert(std::string(variable) + '=' + value).second)
+        return;
+    std::fprintf(stderr,
+                 "kvui: %s names the folder \"%s\", whose name is not valid UTF-8; it is not "
+                 "used as the data folder, \"%s\" is used instead\n",
+                 variable, Printable(value).c_str(), Printable(used).c_str());
+}
+
+// The last resort when even the home folder's name is no text.
+std::string TemporaryDataDirectory()
+{
+    std::error_code ec;
+    std::string temp = fs::temp_directory_path(ec).string();
+    if (ec || !IsText(temp))
+        temp = "/tmp";
+    return PathHelper::Merge(temp, "kvui-" + std::to_string(::getuid()));
+}
+
 } // namespace
 
 std::string PathHelper::GetSystemDataDirectory()
 {
-    std::string dir = Env("KVUI_DATA_DIR");
-    if (dir.empty()) {
-        const std::string xdg = Env("XDG_DATA_HOME");
-        if (!xdg.empty())
-            dir = Merge(xdg, "kvui");
-        else
-            dir = Merge(Merge(Env("HOME"), ".local/share"), "kvui");
-    }
+    struct Refused
+    {
+        const char* variable;
+        std::string value;
+    };
+    std::vector<Refused> refused;
+    const auto usable = [&refused](const char* variable, const std::string& value) {
+        if (value.empty())
+            return false;
+        if (IsText(value))
+            return true;
+        refused.push_back({variable, value});
+        return false;
+    };
+
+    std::string dir;
+    const std::string own = Env("KVUI_DATA_DIR");
+    const std::string xdg = Env("XDG_DATA_HOME");
+    const std::string home = Env("HOME");
+    if (usable("KVUI_DATA_DIR", own))
+        dir = own;
+    else if (usable("XDG_DATA_HOME", xdg))
+        dir = Merge(xdg, "kvui");
+    else if (home.empty() || usable("HOME", home))
+        dir = Merge(Merge(home, ".local/share"), "kvui");
+    else
+        dir = TemporaryDataDirectory();
+    for (const Refused& name : refused)
+        TellRefused(name.variable, name.value, dir);
+
     std::error_code ec;
     fs::create_directories(fs::path(dir), ec);
     return dir;

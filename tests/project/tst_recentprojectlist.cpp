@@ -1,0 +1,660 @@
+#include "kvprj/kvproject.h"
+#include "modalanswer.h"
+#include "project/inireader.h"
+#include "project/recentprojectlist.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPoint>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRect>
+#include <QSet>
+#include <QSettings>
+#include <QSize>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <csignal>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace {
+
+kvprj::KvProject Described(const QString& path, const QString& name = QStringLiteral("project"))
+{
+    kvprj::KvProject project;
+    kvprj::PrjInfo& info = project.GetPrjInfo();
+    kvprj::CopyText(info.name, name.toStdString());
+    kvprj::CopyText(info.prjOperator, u8"张工");
+    kvprj::CopyText(info.date, "2024-05-06T07:08:09");
+    kvprj::CopyText(info.description, u8"东湖");
+    info.path = path.toStdString();
+    return project;
+}
+
+QList<PrjInfo> Read()
+{
+    QList<PrjInfo> list;
+    ProjectManager::ReadConfig(list);
+    return list;
+}
+
+QStringList Paths(const QList<PrjInfo>& list = Read())
+{
+    QStringList paths;
+    for (const PrjInfo& record : list)
+        paths << record.path;
+    return paths;
+}
+
+QStringList Fields(const PrjInfo& r)
+{
+    return {r.identifier, r.path, r.name, r.user, r.date, r.description};
+}
+
+bool Write(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(content) == content.size();
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A fresh file name each time: QSettings keeps what it parsed per file name.
+QString FreshFile(const char* what)
+{
+    static int counter = 0;
+    return QStringLiteral("%1/%2-%3.ini")
+        .arg(kvtest::TemporaryDataDir())
+        .arg(QLatin1String(what))
+        .arg(++counter);
+}
+
+// The list file as QSettings itself writes records, with or without a codec.
+QByteArray WrittenByQSettings(const QList<PrjInfo>& list, const char* codec)
+{
+    const QString path = FreshFile("reference");
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        if (codec)
+            settings.setIniCodec(codec);
+        settings.beginWriteArray(QStringLiteral("DP_PROJECT"), list.size());
+        for (int i = 0; i < list.size(); ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(QStringLiteral("PATH"), list.at(i).path);
+            settings.setValue(QStringLiteral("NAME"), list.at(i).name);
+            settings.setValue(QStringLiteral("DATE"), list.at(i).date);
+            settings.setValue(QStringLiteral("USER"), list.at(i).user);
+            settings.setValue(QStringLiteral("DESCRIPTION"), list.at(i).description);
+        }
+        settings.endArray();
+    }
+    const QByteArray bytes = Bytes(path);
+    QFile::remove(path);
+    return bytes;
+}
+
+// Keys that QSettings::value() finds as they are listed: no empty group.
+bool PlainKey(const QString& key)
+{
+    return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
+        && !key.contains(QStringLiteral("//"));
+}
+
+QMap<QString, QVariant> Plain(const QMap<QString, QVariant>& all)
+{
+    QMap<QString, QVariant> plain;
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        if (PlainKey(it.key()))
+            plain.insert(it.key(), it.value());
+    }
+    return plain;
+}
+
+// What QSettings reads from content. Raw bytes outside ASCII are UTF-8 in
+// every list this program wrote, so the reference reads with that codec.
+QMap<QString, QVariant> ReadByQSettings(const QByteArray& content)
+{
+    const QString path = FreshFile("oracle");
+    Write(path, content);
+    QMap<QString, QVariant> all;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setIniCodec("UTF-8");
+        for (const QString& key : settings.allKeys())
+            all.insert(key, settings.value(key));
+    }
+    QFile::remove(path);
+    return Plain(all);
+}
+
+QList<PrjInfo> Tricky()
+{
+    const QString emoji = QString::fromUtf8("😀");
+    return {
+        {QString(), QStringLiteral("/测区/海滩 一/project.db"), QStringLiteral("海滩"),
+         QStringLiteral("张工"), QStringLiteral("2024-05-06T07:08:09"), QStringLiteral("东湖")},
+        {QString(), QStringLiteral("/photos/") + emoji + QStringLiteral("/飞行.db"),
+         QStringLiteral("航线") + emoji + emoji, QStringLiteral("Müller"), QString(),
+         QStringLiteral("tab\there, new\nline")},
+        {QString(), QStringLiteral(" lead, \"quoted\" ; semi = eq\\back "), QStringLiteral("@at"),
+         QStringLiteral("@@twice"), QStringLiteral("%U6D77 \\x41"), QStringLiteral("a, b, c")},
+        {QString(), QStringLiteral("/nul"), QString(QChar(0)) + QStringLiteral("after"),
+         QStringLiteral("\x7f\x01"), QStringLiteral("ff\\x"), QStringLiteral("\u00e9aff")},
+    };
+}
+
+QList<QByteArray> EntryNames(const QByteArray& folder)
+{
+    QList<QByteArray> names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names << name;
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+int ChildUpdates(const QString& prefix, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        ProjectManager::UpdateConfig(Described(prefix + QString::number(i)));
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/shared.db")));
+    }
+    return 0;
+}
+
+// Raises the soft file-size limit back when a test ends, however it ends.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool IsSet() const { return m_set; }
+
+private:
+    rlimit m_saved {};
+    void (*m_handler)(int) = nullptr;
+    bool m_set = false;
+};
+
+} // namespace
+
+class TestRecentProjectList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    void init() { QFile::remove(ProjectManager::ConfigPath()); }
+
+    void updateKeepsOnePathFrontFirst()
+    {
+        ProjectManager::UpdateConfig(Described("/a.db", "A"));
+        ProjectManager::UpdateConfig(Described("/b.db", "B"));
+        kvprj::KvProject a = Described("/a.db", "A2");
+        ConfigHelper::AddProject(&a);
+        QCOMPARE(Paths(), (QStringList {"/a.db", "/b.db"}));
+
+        // Never saved, or no project: the file stays as it is.
+        const QByteArray before = Bytes(ProjectManager::ConfigPath());
+        ProjectManager::UpdateConfig(Described(QString()));
+        ConfigHelper::AddProject(nullptr);
+        ConfigHelper::RemoveProject(nullptr);
+        QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
+
+        // The exact keys, readable by any INI reader.
+        QSettings ini(ProjectManager::ConfigPath(), QSettings::IniFormat);
+        QString one;
+        for (const char* key : {"PATH", "NAME", "DATE", "USER", "DESCRIPTION"})
+            one += ini.value(QStringLiteral("DP_PROJECT/1/") + key).toString() + '|';
+        QCOMPARE(one, QStringLiteral("/a.db|A2|2024-05-06T07:08:09|张工|东湖|"));
+        QCOMPARE(ini.value("DP_PROJECT/size").toInt(), 2);
+        QCOMPARE(ini.allKeys().size(), 11);
+
+        // Only the first later duplicate of a path is dropped; empty paths stay.
+        QList<PrjInfo> list;
+        for (const char* path : {"/x.db", "/y.db", "/x.db", ""})
+            list.append(PrjInfo {QString(), path, "n", "u", "d", "e"});
+        ProjectManager::WriteConfig(list);
+        ProjectManager::UpdateConfig(Described("/x.db"));
+        QCOMPARE(Paths(), (QStringList {"/x.db", "/y.db", "/x.db", ""}));
+        kvprj::KvProject x = Described("/x.db");
+        ConfigHelper::RemoveProject(&x);
+        QCOMPARE(Paths(), (QStringList {"/y.db", "/x.db", ""}));
+    }
+
+    // The list is what QSettings writes without a codec, byte for byte, so any
+    // program reading it with QSettings sees the same text, characters outside
+    // the Basic Multilingual Plane included.
+    void writtenAsQSettingsWritesByDefault()
+    {
+        const QList<PrjInfo> tricky = Tricky();
+        ProjectManager::WriteConfig(tricky);
+        const QByteArray bytes = Bytes(ProjectManager::ConfigPath());
+        QCOMPARE(bytes, WrittenByQSettings(tricky, nullptr));
+        for (const char c : bytes)
+            QVERIFY2(uchar(c) < 0x80, "a character outside ASCII was not escaped");
+        QVERIFY(bytes.contains("\\x6d77\\x6ee9")); // 海滩
+        QVERIFY(bytes.contains("\\xd83d\\xde00")); // 😀
+
+        QSettings plain(ProjectManager::ConfigPath(), QSettings::IniFormat);
+        QCOMPARE(plain.beginReadArray(QStringLiteral("DP_PROJECT")), tricky.size());
+        for (int i = 0; i < tricky.size(); ++i) {
+            plain.setArrayIndex(i);
+            QCOMPARE(plain.value(QStringLiteral("PATH")).toString(), tricky.at(i).path);
+            QCOMPARE(plain.value(QStringLiteral("NAME")).toString(), tricky.at(i).name);
+        }
+        plain.endArray();
+
+        const QList<PrjInfo> read = Read();
+        QCOMPARE(read.size(), tricky.size());
+        for (int i = 0; i < tricky.size(); ++i)
+            QCOMPARE(Fields(read.at(i)), Fields(tricky.at(i)));
+    }
+
+    // Lists written with the UTF-8 codec hold raw UTF-8; they read as before
+    // and are written back in the default form with nothing lost.
+    void utf8ListsStillRead()
+    {
+        // That codec drops characters outside the Basic Multilingual Plane.
+        QList<PrjInfo> tricky = Tricky();
+        for (PrjInfo& record : tricky) {
+            for (QString* text : {&record.path, &record.name, &record.user, &record.description})
+                text->remove(QString::fromUtf8("😀"));
+        }
+        const QByteArray old = WrittenByQSettings(tricky, "UTF-8");
+        QVERIFY(old.contains("/测区/海滩 一/project.db") && old.contains("Müller"));
+        QVERIFY(Write(ProjectManager::ConfigPath(), old));
+        QList<PrjInfo> read = Read();
+        QCOMPARE(read.size(), tricky.size());
+        for (int i = 0; i < tricky.size(); ++i)
+            QCOMPARE(Fields(read.at(i)), Fields(tricky.at(i)));
+
+        const QString added = QStringLiteral("/新/项目😀.db");
+        ProjectManager::UpdateConfig(Described(added, QStringLiteral("新")));
+        QVERIFY(!Bytes(ProjectManager::ConfigPath()).contains("海滩"));
+        QSettings plain(ProjectManager::ConfigPath(), QSettings::IniFormat);
+        QCOMPARE(plain.value(QStringLiteral("DP_PROJECT/2/NAME")).toString(),
+                 QStringLiteral("海滩"));
+        QCOMPARE(plain.value(QStringLiteral("DP_PROJECT/1/PATH")).toString(), added);
+        read = Read();
+        QCOMPARE(read.size(), tricky.size() + 1);
+        for (int i = 0; i < tricky.size(); ++i)
+            QCOMPARE(Fields(read.at(i + 1)), Fields(tricky.at(i)));
+    }
+
+    void readsAsQSettingsReads_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("written, default") << WrittenByQSettings(Tricky(), nullptr);
+        QTest::newRow("written, UTF-8") << WrittenByQSettings(Tricky(), "UTF-8");
+        {
+            const QString path = FreshFile("types");
+            {
+                QSettings settings(path, QSettings::IniFormat);
+                settings.setValue("when", QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
+                settings.setValue("day", QDate(2024, 5, 6));
+                settings.setValue("bytes", QByteArray("a\0b\xff", 4));
+                settings.setValue("number", 42);
+                settings.setValue("real", 2.5);
+                settings.setValue("list", QStringList {"x", "@y", ""});
+                settings.setValue("empty list", QStringList());
+                settings.setValue("one", QStringList {"only"});
+                settings.setValue("rect", QRect(1, 2, 3, 4));
+                settings.setValue("g/size", QSize(5, 6));
+                settings.setValue("general", QPoint(7, 8));
+                settings.setValue("General/x", 1);
+            }
+            QTest::newRow("written, other types") << Bytes(path);
+        }
+        QTest::newRow("comments") << QByteArray(
+            "; top\n[DP_PROJECT]\n; c\n1\\PATH=/a ; tail\n  ;indented\nsize=1\n"
+            "k=v;w\n\"q;\"=1\n");
+        QTest::newRow("line ends")
+            << QByteArray("[S]\r\nsize=1\r\n1\\PATH=/a\r\rb=2\n\rc=3\r\n; c\rd=4\ne=5");
+        QTest::newRow("byte order mark")
+            << QByteArray("\xef\xbb\xbf[DP_PROJECT]\n1\\NAME=\xe6\xb5\xb7\n");
+        QTest::newRow("byte order mark, no section") << QByteArray("\xef\xbb\xbfk=v\n");
+        QTest::newRow("quotes") << QByteArray("[S]\nk=\"  spaced ; = , \"\nj=\"open\nk2=after\"\n"
+                                              "m= \"a\" b \"c\"  \nn=x\"y\"z\nq=\"\n[T]\nr=1\n");
+        QTest::newRow("continued lines")
+            << QByteArray("[S]\nk=first\\\nsecond\nm=x\\\r\ny\nn=z\\\n\rw\np=end\\");
+        QTest::newRow("general") << QByteArray(
+            "[General]\nDP_PROJECT\\1\\PATH=/g\n[%General]\nk=v\n[general]\nz=1\n"
+            "[ GENERAL ]\ny=2\n");
+        QTest::newRow("escaped keys")
+            << QByteArray("[%U6D77%20x]\n%41\\%U6ee9=1\n%=2\n%U12=3\nk%=4\n%zz=5\n%-1=6\n");
+        QTest::newRow("repeated keys")
+            << QByteArray("[S]\nk=1\nk=2\n[T]\nk=3\n[S]\nk=4\n[Z]\nk=1\n[General]\nZ\\k=2\n");
+        QTest::newRow("lists") << QByteArray(
+            "[S]\na=x, y\nb=\"x, y\"\nc=,\nd=@Invalid()\ne=x, @Invalid()\n"
+            "f=@@x, y\ng= a , \" b \" ,c \n");
+        QTest::newRow("at forms") << QByteArray(
+            "[S]\na=@ByteArray(\\xe9\\x263a)\nb=@String(x\\0y)\nc=@Rect(1 2 3 4)\n"
+            "d=@Size(5 6)\ne=@Point(7 8)\nf=@Rect(1 2)\ng=@@at\nh=@Unknown(1)\n"
+            "i=@\nj=@Invalid()x\nk=@Size(1 2\n");
+        QTest::newRow("escapes") << QByteArray(
+            "[S]\na=\\a\\b\\f\\n\\r\\t\\v\\\"\\?\\'\\\\\\q\nb=\\x41\\x\\x4g\n"
+            "c=\\101\\0\\777\nd=\\xd83d\\xde00\ne=\\xd83d\nf=\\x1F600\ng=\\x\n"
+            "h=\\xffffffffff1\ni=x\\");
+        QTest::newRow("broken sections")
+            << QByteArray("[S\nk=1\n[]\nj=2\n[a]b]\nm=3\n[x] y=1\nn=4\n[q;r]\no=5");
+        QTest::newRow("no equals")
+            << QByteArray("[S]\njunk line\nk=1\n=empty key\n  =  \n\"k=v\"\n");
+        QTest::newRow("blanks") << QByteArray("[S]\n  k  =  v  \n\tq\t=\t\"  v  \"  \n  r = \n");
+        QTest::newRow("raw bytes")
+            << QByteArray("[S]\nk=海滩😀\nbad=\xc3\x28\xff\nkey\xe9=1\n\xff\xfe=\xfe\n");
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[=\x01\n\x00=\x00", 14);
+    }
+    void readsAsQSettingsReads()
+    {
+        QFETCH(QByteArray, content);
+        bool wellFormed = false;
+        QCOMPARE(Plain(IniReader::Read(content, &wellFormed)), ReadByQSettings(content));
+    }
+
+    // Damage anywhere in a written list reads as QSettings reads it.
+    void damagedBytesReadAsQSettingsReads()
+    {
+        const QByteArray written = WrittenByQSettings(Tricky(), nullptr)
+            + WrittenByQSettings(Tricky(), "UTF-8").replace("DP_PROJECT", "OLD");
+        const QByteArray specials("\\\"';,=[]%@\n\r \t\x00\xff\xe6", 17);
+        QRandomGenerator random(20240506);
+        for (int round = 0; round < 300; ++round) {
+            QByteArray content = written;
+            for (int n = 1 + random.bounded(4); n > 0; --n) {
+                const int at = random.bounded(content.size());
+                switch (random.bounded(3)) {
+                case 0:
+                    content[at] = specials.at(random.bounded(specials.size()));
+                    break;
+                case 1:
+                    content.remove(at, 1 + random.bounded(8));
+                    break;
+                default:
+                    content.insert(at, specials.at(random.bounded(specials.size())));
+                }
+            }
+            const auto mine = Plain(IniReader::Read(content));
+            const auto theirs = ReadByQSettings(content);
+            if (mine != theirs) {
+                for (const QString& key : mine.keys() + theirs.keys()) {
+                    if (mine.value(key) != theirs.value(key))
+                        qWarning() << key << mine.value(key) << theirs.value(key);
+                }
+                QFAIL(qPrintable(QStringLiteral("round %1 differs: %2")
+                                     .arg(round)
+                                     .arg(QString::fromLatin1(content.toPercentEncoding()))));
+            }
+        }
+    }
+
+    // A list cut short anywhere keeps every entry written before the cut.
+    void truncatedListKeepsWhatCameBefore()
+    {
+        const QList<PrjInfo> tricky = Tricky();
+        const QByteArray written = WrittenByQSettings(tricky, nullptr);
+        for (int cut = 0; cut <= written.size(); ++cut) {
+            QList<PrjInfo> read;
+            ProjectManager::ParseConfig(written.left(cut), read);
+            QVERIFY(read.size() <= tricky.size());
+            for (int i = 0; i + 1 < read.size(); ++i)
+                QCOMPARE(Fields(read.at(i)), Fields(tricky.at(i)));
+        }
+    }
+
+    void elementsPresentAreTheEntries_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("index 2147483647")
+            << QByteArray("[DP_PROJECT]\n1\\PATH=/1\n2147483647\\PATH=/far\n")
+            << QStringList {"/1", "/far"};
+        QTest::newRow("index 2147483647 within size")
+            << QByteArray("[DP_PROJECT]\nsize=2147483647\n2147483647\\PATH=/far\n")
+            << QStringList {"/far"};
+        QTest::newRow("index a million")
+            << QByteArray("[DP_PROJECT]\nsize=1000000\n1000000\\PATH=/m\n3\\NAME=n\n")
+            << QStringList {"", "/m"};
+        QTest::newRow("beyond size")
+            << QByteArray("[DP_PROJECT]\nsize=2\n1\\PATH=/1\n3\\PATH=/3\n") << QStringList {"/1"};
+        QTest::newRow("no number")
+            << QByteArray("[DP_PROJECT]\n01\\PATH=/01\n+2\\PATH=/p\n0\\PATH=/0\n-1\\PATH=/m\n"
+                          "2147483648\\PATH=/big\n99999999999\\PATH=/huge\nx\\PATH=/x\n"
+                          "PATH=/top\n4\\PATH=/4\n")
+            << QStringList {"/4"};
+        QTest::newRow("size not a number")
+            << QByteArray("[DP_PROJECT]\nsize=many\n1\\PATH=/1\n") << QStringList();
+        QTest::newRow("negative size")
+            << QByteArray("[DP_PROJECT]\nsize=-3\n1\\PATH=/1\n") << QStringList();
+        QTest::newRow("other keys make an entry")
+            << QByteArray("[DP_PROJECT]\n2\\OTHER=x\n5\\sub\\PATH=/deep\n") << QStringList {"", ""};
+        QTest::newRow("general form")
+            << QByteArray("[General]\nDP_PROJECT\\2\\PATH=/2\nDP_PROJECT\\1\\PATH=/1\n")
+            << QStringList {"/1", "/2"};
+        // QSettings itself would abort, asking for room for 2^31 items.
+        QTest::newRow("binary list, 2^31 items")
+            << QByteArray("[DP_PROJECT]\n1\\PATH=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"
+                          "2\\PATH=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x4\\0x\\0y)\n")
+            << QStringList {"", "xy"};
+    }
+    // Entries are the elements present, however large their indices: reading
+    // takes no time or memory for the indices between them.
+    void elementsPresentAreTheEntries()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, paths);
+        QVERIFY(Write(ProjectManager::ConfigPath(), content));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(Paths(), paths);
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/new.db")));
+        QVERIFY2(timer.elapsed() < 2000, "reading took as long as the indices are large");
+        QCOMPARE(Paths(), QStringList {"/new.db"} + paths);
+    }
+
+    // Reading needs no write: a full disk or a read-only folder still shows
+    // the list, and nothing is left beside it.
+    void readingWritesNothing()
+    {
+        const QList<PrjInfo> tricky = Tricky();
+        ProjectManager::WriteConfig(tricky);
+        const QString folder = QFileInfo(ProjectManager::ConfigPath()).path();
+        const QByteArray before = Bytes(ProjectManager::ConfigPath());
+        const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
+        const QDateTime changed = QFileInfo(folder).lastModified();
+        QTest::qWait(20); // a file made and removed would show in the folder's time
+
+        {
+            FileSizeLimit full(0);
+            QVERIFY(full.IsSet());
+            QCOMPARE(Paths(), Paths(tricky));
+        }
+        QVERIFY(QFile(folder).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QStringList paths = Paths();
+        QVERIFY(QFile(folder).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                             | QFileDevice::ExeOwner));
+        QCOMPARE(paths, Paths(tricky));
+
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), names);
+        QCOMPARE(QFileInfo(folder).lastModified(), changed);
+        QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
+
+        // A write that fails on the full disk leaves the list as it was.
+        {
+            FileSizeLimit full(before.size() / 2);
+            QVERIFY(full.IsSet());
+            ProjectManager::UpdateConfig(Described(QStringLiteral("/lost.db")));
+        }
+        QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), names);
+    }
+
+    // What is no list this program could have written is neither read nor
+    // overwritten: a file beyond 64 MiB, a pipe, a folder.
+    void strangeListFilesAreLeftAlone()
+    {
+        const QString path = ProjectManager::ConfigPath();
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray head("[DP_PROJECT]\n1\\PATH=/kept.db\n;");
+            QVERIFY(file.write(head) == head.size());
+            QVERIFY(file.resize(64 * 1024 * 1024 + 1));
+        }
+        const QByteArray digest = QCryptographicHash::hash(Bytes(path), QCryptographicHash::Sha1);
+        QVERIFY(Paths().isEmpty());
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/new.db")));
+        QCOMPARE(QCryptographicHash::hash(Bytes(path), QCryptographicHash::Sha1), digest);
+
+        // One byte less is a list (of one entry) like any other.
+        QVERIFY(QFile(path).resize(64 * 1024 * 1024));
+        QCOMPARE(Paths(), QStringList {"/kept.db"});
+
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY(Paths().isEmpty()); // returns at once, without a writer on the pipe
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/new.db")));
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+        QVERIFY(QFile::remove(path));
+
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(Paths().isEmpty());
+        ProjectManager::UpdateConfig(Described(QStringLiteral("/new.db")));
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(QDir().rmdir(path));
+    }
+
+    void unreadableListIsNotOverwritten()
+    {
+        ProjectManager::UpdateConfig(Described("/kept.db"));
+        QFile file(ProjectManager::ConfigPath());
+        QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+        const bool readable = file.open(QIODevice::ReadOnly);
+        if (!readable)
+            ProjectManager::UpdateConfig(Described("/other.db"));
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        if (readable)
+            QSKIP("running with rights that read any file");
+        QCOMPARE(Paths(), QStringList {"/kept.db"});
+    }
+
+    void concurrentUpdatesLoseNothing()
+    {
+        constexpr int kCount = 60;
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child-updates"), QStringLiteral("/child-"),
+                     QString::number(kCount)});
+        QVERIFY(child.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(Paths().contains(QStringLiteral("/child-0")), 20000);
+        ChildUpdates(QStringLiteral("/parent-"), kCount);
+        while (!child.waitForFinished(0))
+            ProjectManager::UpdateConfig(Described(QStringLiteral("/shared.db")));
+        QVERIFY(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+
+        const QStringList paths = Paths();
+        QCOMPARE(paths.size(), 2 * kCount + 1);
+        QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), paths.size());
+        for (int i = 0; i < kCount; ++i) {
+            QVERIFY(paths.contains(QStringLiteral("/child-%1").arg(i)));
+            QVERIFY(paths.contains(QStringLiteral("/parent-%1").arg(i)));
+        }
+    }
+
+    void dataFolderNameIsText_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("chinese") << QByteArray("数据 一") << true;
+        QTest::newRow("byte 0xFF") << QByteArray("data\xff") << false;
+        QTest::newRow("cut character") << QByteArray("数据\xe6\x95") << false;
+    }
+    // A data folder whose name is no UTF-8 would come back from the widget
+    // library's text as another name; it is refused, and the list goes to
+    // the next data folder, with a message that says so.
+    void dataFolderNameIsText()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, used);
+        QTemporaryDir root(QDir::tempPath() + QStringLiteral("/kvui-XXXXXX"));
+        const QByteArray base = QFile::encodeName(root.path());
+        const QByteArray data = base + '/' + name;
+        QCOMPARE(::mkdir(data.constData(), 0700), 0);
+
+        const QByteArray saved = qgetenv("KVUI_DATA_DIR");
+        qputenv("KVUI_DATA_DIR", data);
+        qputenv("XDG_DATA_HOME", base + "/xdg");
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child-updates"), QStringLiteral("/项目/"), "1"});
+        qputenv("KVUI_DATA_DIR", saved);
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitCode(), 0);
+        const QByteArray message = child.readAllStandardError();
+
+        const QByteArray folder = used ? data : base + "/xdg/kvui";
+        QList<PrjInfo> list;
+        ProjectManager::ParseConfig(Bytes(QFile::decodeName(folder + "/dp_project.ini")), list);
+        QCOMPARE(Paths(list), (QStringList {"/shared.db", "/项目/0"}));
+        QList<QByteArray> expected {name};
+        if (!used) {
+            expected << "xdg";
+            QCOMPARE(EntryNames(data), QList<QByteArray>());
+            QVERIFY2(message.contains("KVUI_DATA_DIR") && message.contains("not valid UTF-8")
+                         && message.contains(base + "/xdg/kvui"),
+                     message.constData());
+        } else {
+            QVERIFY2(message.isEmpty(), message.constData());
+        }
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(EntryNames(base), expected);
+        if (!used)
+            QCOMPARE(::rmdir(data.constData()), 0); // QTemporaryDir cannot name it
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], "--child-updates") == 0) {
+        QCoreApplication app(argc, argv);
+        return ChildUpdates(QString::fromLocal8Bit(argv[2]), QString(argv[3]).toInt());
+    }
+    QCoreApplication app(argc, argv);
+    TestRecentProjectList test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recentprojectlist.moc"
