@@ -5,30 +5,29 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "imagery/cameraslots.h"
 #include "imagery/coordinatedialog.h"
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
+#include "imagery/exifpositions.h"
+#include "imagery/imagetablemodel.h"
 #include "imagery/posloaddialog.h"
 #include "imagery/posmatch.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvimage/kvimage.h"
-#include "kvmath/mathhelper.h"
 
-#include <QAbstractTableModel>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -44,151 +43,6 @@ constexpr int kResizeSampleRows = 100;
 // Flight numbers the page accepts when several images are edited at once.
 constexpr int kFirstFlight = 1;
 constexpr int kLastFlight = 99998;
-
-// Flight-mode columns; plain mode shows the same from "Name" on.
-enum Column : int {
-    ColEnable,
-    ColUpdate,
-    ColFlight,
-    ColName,
-    ColX,
-    ColY,
-    ColZ,
-    ColOmega,
-    ColPhi,
-    ColKappa,
-    ColPath,
-    ColCount
-};
-constexpr int kPlainFirstColumn = ColName;
-
-QString LocalText(const std::string& text)
-{
-    return QString::fromLocal8Bit(text.data(), int(text.size()));
-}
-
-// A camera slot that holds no camera: left by a removed camera tab, or filled
-// in so that a camera lands at the index its images carry.
-bool IsBlank(const kvfd::CameraInfo& camera)
-{
-    return camera == kvfd::CameraInfo();
-}
-
-} // namespace
-
-// Read-only view of the page's image set: row k is the k-th image of the
-// current camera, through the page's row-to-index list. Cells are made when
-// painted, so a refresh costs nothing per image.
-class ImageTableModel : public QAbstractTableModel
-{
-    Q_OBJECT
-
-public:
-    struct Texts
-    {
-        QStringList headers; // all ColCount columns
-        QString flight;      // "Flight %1"
-        QString yes;
-        QString no;
-    };
-
-    ImageTableModel(const kvfd::ImageInfoSet& images, const std::vector<int>& rows, Texts texts,
-                    QObject* parent)
-        : QAbstractTableModel(parent)
-        , m_images(images)
-        , m_rows(rows)
-        , m_texts(std::move(texts))
-        , m_checked(QStringLiteral(":/qaui/images/checked.png"))
-        , m_unchecked(QStringLiteral(":/qaui/images/unchecked.png"))
-    { }
-
-    // Call after the row list or the images changed.
-    void Reset(bool flightMode)
-    {
-        beginResetModel();
-        m_flightMode = flightMode;
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override
-    {
-        return parent.isValid() ? 0 : int(m_rows.size());
-    }
-
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override
-    {
-        if (parent.isValid())
-            return 0;
-        return m_flightMode ? ColCount : ColCount - kPlainFirstColumn;
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= int(m_rows.size()))
-            return QVariant();
-        const int i = m_rows[std::size_t(index.row())];
-        const kvfd::ImageInfo* image = m_images.GetImage(i);
-        const kvfd::ImageInfoExt* ext = m_images.GetImageExt(i);
-        if (!image || !ext)
-            return QVariant();
-        const int column = index.column() + (m_flightMode ? 0 : kPlainFirstColumn);
-        if (role == Qt::DecorationRole)
-            return column == ColEnable ? QVariant(ext->enabled ? m_checked : m_unchecked)
-                                       : QVariant();
-        if (role != Qt::DisplayRole)
-            return QVariant();
-        const kvfd::EOP& eop = image->GetEOP();
-        switch (column) {
-        case ColUpdate:
-            return ext->update ? m_texts.yes : m_texts.no;
-        case ColFlight:
-            return m_texts.flight.arg(ext->flight);
-        case ColName:
-            return LocalText(image->Name());
-        case ColX:
-            return QString::number(eop.X, 'f', 8);
-        case ColY:
-            return QString::number(eop.Y, 'f', 8);
-        case ColZ:
-            return QString::number(eop.Z, 'f', 8);
-        case ColOmega:
-            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Omega), 'f', 6);
-        case ColPhi:
-            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Phi), 'f', 6);
-        case ColKappa:
-            return QString::number(kvmath::MathHelper::Rad2Deg(eop.Kappa), 'f', 6);
-        case ColPath:
-            return LocalText(image->Path());
-        default:
-            return QVariant();
-        }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-            const int column = section + (m_flightMode ? 0 : kPlainFirstColumn);
-            return column >= 0 && column < m_texts.headers.size() ? m_texts.headers.at(column)
-                                                                  : QVariant();
-        }
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
-    }
-
-private:
-    const kvfd::ImageInfoSet& m_images;
-    const std::vector<int>& m_rows;
-    Texts m_texts;
-    QIcon m_checked;
-    QIcon m_unchecked;
-    bool m_flightMode = false;
-};
-
-namespace {
 
 QPushButton* ToolButton(QWidget* parent, const char* name, const QString& toolTip, QSize size)
 {
@@ -372,21 +226,7 @@ void ImagePosLoadWidget::SetProject(kvprj::KvProject* project, bool fromFlight)
     }
     ShowCoordinateName();
 
-    // Every camera gets its tab, and so does every camera index that images
-    // carry without a camera record: otherwise those images could never be
-    // given a camera and "Next" would stay blocked.
-    std::set<int> tabs;
-    for (int i = 0; i < m_cameras.Size(); ++i) {
-        const kvfd::CameraInfo* camera = std::as_const(m_cameras).GetCamera(i);
-        if (camera && !IsBlank(*camera))
-            tabs.insert(i);
-    }
-    for (int i = 0; i < m_images.Size(); ++i) {
-        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
-        if (image && image->GetCamera() >= 0)
-            tabs.insert(image->GetCamera());
-    }
-    m_tabs->AddGroups(std::vector<int>(tabs.begin(), tabs.end()));
+    m_tabs->AddGroups(kvui::CameraSlotsInUse(m_cameras, m_images));
 
     if (!m_fromFlight) {
         for (int i = 0; i < m_images.Size(); ++i) {
@@ -402,29 +242,15 @@ const kvfd::CameraInfo* ImagePosLoadWidget::CurrentCameraRecord() const
     return m_cameras.GetCamera(m_currentCamera);
 }
 
-void ImagePosLoadWidget::PutCamera(int index, const kvfd::CameraInfo& camera)
-{
-    if (index < 0)
-        return;
-    // Cameras are found by the index their images carry, so the camera goes
-    // to that slot; appending would hand it to another camera's images.
-    while (m_cameras.Size() < index)
-        m_cameras.AddCamera(kvfd::CameraInfo());
-    if (kvfd::CameraInfo* slot = m_cameras.GetCamera(index))
-        *slot = camera;
-    else
-        m_cameras.AddCamera(camera);
-}
-
 void ImagePosLoadWidget::ShowCameraName()
 {
     const kvfd::CameraInfo* camera = CurrentCameraRecord();
-    m_cameraEdit->setText(camera ? LocalText(camera->name) : QString());
+    m_cameraEdit->setText(camera ? String2QString(camera->name) : QString());
 }
 
 void ImagePosLoadWidget::ShowCoordinateName()
 {
-    m_coordinateEdit->setText(LocalText(m_coordinate.name));
+    m_coordinateEdit->setText(String2QString(m_coordinate.name));
 }
 
 void ImagePosLoadWidget::DetectCamera()
@@ -440,7 +266,7 @@ void ImagePosLoadWidget::DetectCamera()
             kvfd::CameraInfo camera;
             if (kvimage::GetCameraFormImage(image->GetFullName(), camera)) {
                 camera.id = m_currentCamera;
-                PutCamera(m_currentCamera, camera);
+                kvui::PutCamera(m_cameras, m_currentCamera, camera);
                 break;
             }
         }
@@ -458,7 +284,7 @@ void ImagePosLoadWidget::UpdateTable()
     }
     m_model->Reset(m_fromFlight);
     if (m_fromFlight) {
-        for (int c = 0; c < ColCount; ++c)
+        for (int c = 0; c < ImageTableModel::ColumnCount(true); ++c)
             m_table->setColumnWidth(c, 80);
     } else {
         m_table->setColumnWidth(0, 120);
@@ -576,27 +402,9 @@ void ImagePosLoadWidget::ClickNext()
     }
 
     if (m_project) {
-        // Removed camera tabs leave empty slots so that the tabs keep their
-        // numbers while the page is open; the project gets the cameras without
-        // them and its images the cameras' new indices.
-        kvfd::CameraInfoSet cameras;
-        std::vector<int> newIndex(std::size_t(m_cameras.Size()), -1);
-        for (int c = 0; c < m_cameras.Size(); ++c) {
-            const kvfd::CameraInfo* camera = std::as_const(m_cameras).GetCamera(c);
-            if (!camera || IsBlank(*camera))
-                continue;
-            kvfd::CameraInfo kept = *camera;
-            const int index = cameras.Size();
-            if (kept.id == c)
-                kept.id = index;
-            newIndex[std::size_t(c)] = cameras.AddCamera(kept);
-        }
-        for (int i = 0; i < m_images.Size(); ++i) {
-            kvfd::ImageInfo* image = m_images.GetImage(i);
-            if (image && image->GetCamera() >= 0 && image->GetCamera() < int(newIndex.size()))
-                image->SetCamera(newIndex[std::size_t(image->GetCamera())]);
-        }
-        m_project->SetCameraInfoSet(cameras);
+        // Removed camera tabs left blank slots so that the tabs kept their
+        // numbers while the page was open; the project gets none of them.
+        m_project->SetCameraInfoSet(kvui::CompactCameras(m_cameras, m_images));
         m_project->SetImageInfoSet(m_images);
         m_project->GetPrjInfo().meanElevation = elevation;
         m_project->GetPrjInfo().coordinateId = m_coordinate.id;
@@ -668,7 +476,7 @@ void ImagePosLoadWidget::SetCamera()
     if (!ShowCameraDialog(camera, true))
         return;
     camera.id = m_currentCamera;
-    PutCamera(m_currentCamera, camera);
+    kvui::PutCamera(m_cameras, m_currentCamera, camera);
     ShowCameraName();
 }
 
@@ -691,17 +499,8 @@ void ImagePosLoadWidget::RemoveCamera(int index, int current)
         SetCurrentCamera(current);
     else if (index == m_currentCamera)
         SetCurrentCamera(0);
-    // The slot is emptied rather than removed: the cameras after it keep
-    // their indices, which their images and the other tabs refer to.
-    if (kvfd::CameraInfo* camera = m_cameras.GetCamera(index))
-        *camera = kvfd::CameraInfo();
-    while (m_cameras.Size() > 0 && IsBlank(*m_cameras.GetCamera(m_cameras.Size() - 1)))
-        m_cameras.RemoveCamera(m_cameras.Size() - 1);
-    for (int i = 0; i < m_images.Size(); ++i) {
-        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
-        if (image && image->GetCamera() == index)
-            m_images.RemoveImage(i);
-    }
+    // The other tabs keep their numbers, which their images refer to.
+    kvui::RemoveCameraSlot(m_cameras, m_images, index);
     UpdateTable();
 }
 
@@ -741,49 +540,7 @@ void ImagePosLoadWidget::ApplyPosRecords(std::vector<PosData> records, PosMatchT
 
 void ImagePosLoadWidget::SetExifPOS()
 {
-    std::vector<int> indices;
-    std::vector<std::string> paths;
-    for (int i = 0; i < m_images.Size(); ++i) {
-        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
-        if (image && image->GetCamera() == m_currentCamera) {
-            indices.push_back(i);
-            paths.push_back(image->GetFullName());
-        }
-    }
-
-    // Each iteration reads one file; only the list of positions found is
-    // shared. The images themselves are updated afterwards, in image order,
-    // so the result does not depend on which thread finished first.
-    std::vector<std::pair<int, kvfd::EOP>> found;
-    const int count = int(indices.size());
-#pragma omp parallel for schedule(dynamic)
-    for (int k = 0; k < count; ++k) {
-        double lla[3] = {0.0, 0.0, 0.0};
-        if (!kvimage::GetGPSFromImage(paths[std::size_t(k)], lla))
-            continue;
-        if (!(std::fabs(lla[0]) > 1e-6 && std::fabs(lla[1]) > 1e-6 && std::fabs(lla[2]) > 1e-6))
-            continue;
-        kvfd::EOP eop;
-        eop.X = lla[0];
-        eop.Y = lla[1];
-        eop.Z = lla[2];
-#pragma omp critical(kvui_exif_positions)
-        found.emplace_back(k, eop);
-    }
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-
-    std::vector<PosData> records;
-    records.reserve(found.size());
-    for (const auto& [k, eop] : found) {
-        const int i = indices[std::size_t(k)];
-        kvfd::ImageInfo* image = m_images.GetImage(i);
-        kvfd::ImageInfoExt* ext = m_images.GetImageExt(i);
-        image->SetEOP(eop);
-        ext->enabled = true;
-        records.push_back(PosData {image->Name(), eop});
-    }
-    m_coordinate = kvui::ChooseCoordinate(records, true);
+    m_coordinate = kvui::ChooseCoordinate(kvui::ReadExifPositions(m_images, m_currentCamera), true);
     ShowCoordinateName();
     UpdateMatchCount();
     UpdateTable();
@@ -809,5 +566,3 @@ WResut ShowImagePosDialog(kvprj::KvProject& project, bool fromFlight)
 {
     return ShowImagePosLoadDialog(project, fromFlight);
 }
-
-#include "imageposloaddialog.moc"

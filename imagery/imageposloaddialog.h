@@ -79,8 +79,6 @@ private:
     void UpdateMatchCount();
     void ShowCameraName();
     void ShowCoordinateName();
-    // Puts camera at index, so that the images carrying that index find it.
-    void PutCamera(int index, const kvfd::CameraInfo& camera);
     const kvfd::CameraInfo* CurrentCameraRecord() const;
     std::vector<int> SelectedImages() const;
 

@@ -4,7 +4,6 @@
 #include "modalanswer.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,39 +43,9 @@ kvfd::CameraInfoSet TestDatabase()
 const char* const kCoefficients[]
     = {"csw_k1_", "csw_k2_", "csw_k3_", "csw_k4_", "csw_p1_", "csw_p2_", "csw_alpha_", "csw_beta_"};
 
-QString Text(QWidget* root, const char* name)
-{
-    return kvtest::Find<QLineEdit>(root, name)->text();
-}
-
-void Type(QWidget* root, const char* name, const QString& text)
-{
-    kvtest::Find<QLineEdit>(root, name)->setText(text);
-}
-
-void Click(QWidget* root, const char* name)
-{
-    QTest::mouseClick(kvtest::Find<QPushButton>(root, name), Qt::LeftButton);
-}
-
-// Clicks button and picks path in the file chooser it opens.
-bool ChooseFile(QWidget* root, const char* button, const QString& path)
-{
-    bool chosen = false;
-    kvtest::ModalAnswer answer;
-    answer
-        .Do([&chosen, path](QWidget* dialog) {
-            if (qobject_cast<QFileDialog*>(dialog)) {
-                kvtest::ChooseFile(dialog, path);
-                chosen = true;
-            } else {
-                dialog->close();
-            }
-        })
-        .Arm();
-    Click(root, button);
-    return answer.Done() && chosen;
-}
+using kvtest::Click;
+using kvtest::SetText;
+using kvtest::Text;
 
 } // namespace
 
@@ -130,8 +99,8 @@ private Q_SLOTS:
         list->setCurrentIndex(3);
         QCOMPARE(Text(&dialog, "csw_camera_name_"), QStringLiteral("VR-X6"));
         QCOMPARE(Text(&dialog, "csw_focal_length_"), QStringLiteral("4000.000000"));
-        Type(&dialog, "csw_width_", QStringLiteral("123"));
-        Type(&dialog, "csw_k2_", QStringLiteral("9"));
+        SetText(&dialog, "csw_width_", QStringLiteral("123"));
+        SetText(&dialog, "csw_k2_", QStringLiteral("9"));
         Click(&dialog, "csw_reload_camera_");
         QCOMPARE(Text(&dialog, "csw_width_"), QStringLiteral("6000"));
         QCOMPARE(Text(&dialog, "csw_k2_"), QStringLiteral("0.000321"));
@@ -174,7 +143,7 @@ private Q_SLOTS:
                  QStringLiteral("2999.500000 1999.500000"));
         for (const char* name : kCoefficients)
             QCOMPARE(Text(&dialog, name), QStringLiteral("0"));
-        Type(&dialog, "csw_focal_length_", QStringLiteral("3000"));
+        SetText(&dialog, "csw_focal_length_", QStringLiteral("3000"));
         Click(&dialog, "cw_ok_btn_");
         const CameraInfo camera = dialog.GetCamera();
         QVERIFY(qFuzzyCompare(camera.focal, 6.6) && qFuzzyCompare(camera.pixel_size_y, 0.0022));
@@ -205,7 +174,7 @@ private Q_SLOTS:
         QFETCH(double, value);
         CameraDialog dialog;
         dialog.SetCamera(MakeCamera("VR-B", 6000, 4000, 13.2, 8.8, 8.8));
-        Type(&dialog, qPrintable(edit), text);
+        SetText(&dialog, edit, text);
         Click(&dialog, "cw_ok_btn_");
         const CameraInfo camera = dialog.GetCamera();
         const QMap<QString, double> read {{"csw_width_", double(camera.width)},
@@ -238,8 +207,8 @@ private Q_SLOTS:
         answer.ExpectTitle(QStringLiteral("Camera Setting"))
             .Do([&shownName](QWidget* dialog) {
                 shownName = Text(dialog, "csw_camera_name_");
-                Type(dialog, "csw_camera_name_", QStringLiteral("相机 α-7"));
-                Type(dialog, "csw_height_", QStringLiteral("3000"));
+                SetText(dialog, "csw_camera_name_", QStringLiteral("相机 α-7"));
+                SetText(dialog, "csw_height_", QStringLiteral("3000"));
             })
             .Click(button)
             .Arm();
@@ -263,15 +232,15 @@ private Q_SLOTS:
         const QString path = m_files.filePath(QStringLiteral("camera.xml"));
         CameraDialog exporting;
         exporting.SetCamera(MakeCamera("VR-M3", 5280, 3956, 17.3, 13.0, 12.29));
-        Type(&exporting, "csw_k3_", QStringLiteral("0.25"));
+        SetText(&exporting, "csw_k3_", QStringLiteral("0.25"));
         Click(&exporting, "csw_fisheye_");
-        QVERIFY(ChooseFile(&exporting, "csw_export_", path));
+        QVERIFY(kvtest::ClickAndChooseFile(&exporting, "csw_export_", path));
         // The next chooser opens where this one ended.
         QCOMPARE(QFileInfo(GetDefaultPath()).absoluteFilePath(),
                  QFileInfo(m_files.path()).absoluteFilePath());
 
         CameraDialog importing;
-        QVERIFY(ChooseFile(&importing, "csw_import_", path));
+        QVERIFY(kvtest::ClickAndChooseFile(&importing, "csw_import_", path));
         for (const char* name : {"csw_camera_name_", "csw_width_", "csw_focal_length_", "csw_x0_",
                                  "csw_k1_", "csw_k3_", "csw_p2_"})
             QCOMPARE(Text(&importing, name), Text(&exporting, name));

@@ -29,6 +29,26 @@ QPushButton* Button(KvProgressImpl& progress, const char* name)
     return kvtest::Find<QPushButton>(&progress.Dialog(), QLatin1String(name));
 }
 
+using kvtest::kPatienceMs;
+
+// Runs script on the GUI thread once Run() has entered the dialog's event
+// loop, and runs the dialog until the worker ends it. release runs when script
+// returns, a failed check included, so that a worker waiting for the script is
+// let go and Run() returns instead of hanging the test.
+template <class Script, class Release>
+void RunWith(KvProgressImpl& progress, Script script, Release release)
+{
+    QTimer::singleShot(0, &progress, [&] {
+        struct Guard
+        {
+            Release& release;
+            ~Guard() { release(); }
+        } guard {release};
+        script();
+    });
+    progress.Run();
+}
+
 // Runs body on a worker thread while the GUI thread sits in Run().
 class Worker
 {
@@ -82,7 +102,6 @@ private Q_SLOTS:
         Worker worker([&] {
             progress.Start(u8"文件校验中……", 40);
             progress.SetInformation(u8"第一", 20);
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
             progress.End(true);
         });
         progress.Run();
@@ -98,11 +117,9 @@ private Q_SLOTS:
         KvProgressImpl progress;
         std::atomic<bool> sawStop {false};
         std::atomic<bool> mayEnd {false};
-        std::atomic<int> steps {0};
         Worker worker([&] {
             progress.Start("work", 1000000);
-            for (int i = 1; i <= 1000000; ++i) {
-                steps = i;
+            for (int i = 1; i <= 1000000 && !mayEnd; ++i) {
                 if (!progress.SetInformation("item", i)) {
                     sawStop = true;
                     break;
@@ -119,19 +136,20 @@ private Q_SLOTS:
         QString messageAfterCancel;
         int maximumAfterCancel = -1;
         bool visibleBeforeEnd = false;
-        QTimer::singleShot(100, [&] {
-            answer.Arm();
-            Button(progress, "cancel_btn_")->click();
-            QTimer::singleShot(0, [&] {
+        RunWith(
+            progress,
+            [&] {
+                // A start arriving after the cancel would set the range again.
+                QTRY_COMPARE_WITH_TIMEOUT(Bar(progress)->maximum(), 1000000, kPatienceMs);
+                answer.Arm(kPatienceMs);
+                Button(progress, "cancel_btn_")->click(); // returns once answered
                 // Cancelled, but the dialog waits for the worker's End.
-                QTRY_VERIFY(sawStop.load());
+                QTRY_VERIFY_WITH_TIMEOUT(sawStop.load(), kPatienceMs);
                 messageAfterCancel = Message(progress)->text();
                 maximumAfterCancel = Bar(progress)->maximum();
                 visibleBeforeEnd = progress.Dialog().isVisible();
-                mayEnd = true;
-            });
-        });
-        progress.Run();
+            },
+            [&] { mayEnd = true; });
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(sawStop);
         QCOMPARE(messageAfterCancel, QStringLiteral("Please wait!"));
@@ -146,25 +164,32 @@ private Q_SLOTS:
         KvProgressImpl progress;
         std::atomic<bool> stopped {false};
         std::atomic<bool> finish {false};
+        std::atomic<int> steps {0};
         Worker worker([&] {
             progress.Start("work", 100);
             while (!finish) {
                 if (!progress.SetInformation("item", 1))
                     stopped = true;
+                ++steps;
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
             progress.End(true);
         });
         kvtest::ModalAnswer answer;
         answer.Click(QStringLiteral("kvbw2_cancel_"));
-        QTimer::singleShot(50, [&] {
-            answer.Arm();
-            Button(progress, "cancel_btn_")->click();
-            QTimer::singleShot(100, [&] { finish = true; });
-        });
-        progress.Run();
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        RunWith(
+            progress,
+            [&] {
+                answer.Arm(kPatienceMs);
+                Button(progress, "cancel_btn_")->click();
+                QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+                // Going on: more steps, each told that the run goes on.
+                const int declinedAt = steps;
+                QTRY_VERIFY_WITH_TIMEOUT(steps > declinedAt + 2, kPatienceMs);
+            },
+            [&] { finish = true; });
         QVERIFY(!stopped);
+        QVERIFY(!progress.IsCanceled());
         QVERIFY(progress.Success());
     }
 
@@ -172,16 +197,22 @@ private Q_SLOTS:
     {
         KvProgressImpl progress;
         progress.NeverEnd(true);
+        std::atomic<bool> ended {false};
         Worker worker([&] {
             progress.Start("work", 10);
             progress.End(true);
+            ended = true;
         });
         bool openAfterEnd = false;
-        QTimer::singleShot(300, [&] {
-            openAfterEnd = progress.Dialog().isVisible();
-            progress.Dialog().End(true); // the host closes it itself
-        });
-        progress.Run();
+        RunWith(
+            progress,
+            [&] {
+                QTRY_VERIFY_WITH_TIMEOUT(ended.load(), kPatienceMs);
+                // Whatever the worker sent was posted before it ended.
+                QCoreApplication::processEvents();
+                openAfterEnd = progress.Dialog().isVisible();
+            },
+            [&] { progress.Dialog().End(true); }); // the host closes it itself
         QVERIFY(openAfterEnd);
         QVERIFY(progress.Success());
     }
@@ -189,41 +220,50 @@ private Q_SLOTS:
     void pauseBlocksTheWorker()
     {
         KvProgressImpl progress;
-        std::atomic<int> calls {0};
+        std::atomic<int> entered {0}; // calls of SetInformation begun
+        std::atomic<int> calls {0};   // and returned
         std::atomic<bool> finish {false};
         Worker worker([&] {
             progress.Start("work", 1000);
             while (!finish) {
+                ++entered;
                 progress.SetInformation("item", 1);
                 ++calls;
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
             progress.End(true);
         });
-        int duringPause = -1;
-        int afterPause = -1;
         QString pausedText;
-        QTimer::singleShot(50, [&] {
-            Button(progress, "pause_btn_")->click();
-            pausedText = Button(progress, "pause_btn_")->text();
-            QTimer::singleShot(300, [&] {
-                const int before = calls;
-                QTimer::singleShot(600, [&, before] {
-                    duringPause = calls - before;
+        int enteredAtPause = -1;
+        int returnedWhilePaused = -1;
+        RunWith(
+            progress,
+            [&] {
+                QTRY_VERIFY_WITH_TIMEOUT(calls > 0, kPatienceMs);
+                Button(progress, "pause_btn_")->click();
+                pausedText = Button(progress, "pause_btn_")->text();
+                // A call begun before the pause may still return; none begun
+                // after it may until Continue. Once the worker is inside such
+                // a call, it is given time to (wrongly) get through.
+                enteredAtPause = entered;
+                QTRY_VERIFY_WITH_TIMEOUT(entered > enteredAtPause, kPatienceMs);
+                QTest::qWait(500);
+                returnedWhilePaused = calls;
+                Button(progress, "pause_btn_")->click();
+                const int resumed = calls;
+                QTRY_VERIFY_WITH_TIMEOUT(calls > resumed, kPatienceMs);
+            },
+            [&] {
+                finish = true;
+                if (Button(progress, "pause_btn_")->text() != QStringLiteral("Pause"))
                     Button(progress, "pause_btn_")->click();
-                    const int resumed = calls;
-                    QTimer::singleShot(300, [&, resumed] {
-                        afterPause = calls - resumed;
-                        finish = true;
-                    });
-                });
             });
-        });
-        progress.Run();
         QCOMPARE(pausedText, QStringLiteral("Continue"));
         QCOMPARE(Button(progress, "pause_btn_")->text(), QStringLiteral("Pause"));
-        QCOMPARE(duringPause, 0);
-        QVERIFY(afterPause > 0);
+        QVERIFY2(returnedWhilePaused <= enteredAtPause,
+                 qPrintable(QStringLiteral("%1 calls returned, %2 had begun before the pause")
+                                .arg(returnedWhilePaused)
+                                .arg(enteredAtPause)));
     }
 
     void popupNoCancels()
@@ -233,15 +273,20 @@ private Q_SLOTS:
         Worker worker([&] {
             progress.Start("work", 10);
             progress.Popup(u8"可用空间较小，是否继续？");
-            // The answer arrives on the GUI thread; SetInformation waits for it.
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            // The question reaches the screen through the GUI thread's queue;
+            // from then on SetInformation waits for the answer.
+            const auto giveUp
+                = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+            while (!progress.Dialog().IsWaiting() && !progress.IsCanceled()
+                   && std::chrono::steady_clock::now() < giveUp)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             result = progress.SetInformation("next", 1);
             progress.End(true);
         });
         kvtest::ModalAnswer answer;
         answer.ExpectText(QStringLiteral("可用空间较小，是否继续？"))
             .Click(QStringLiteral("kvbw2_cancel_"))
-            .Arm();
+            .Arm(kPatienceMs);
         progress.Run();
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(!result);
@@ -264,12 +309,17 @@ private Q_SLOTS:
         answer.ExpectText(QStringLiteral("是否确定取消?"))
             .Do([&](QWidget*) { waitingWhileAsked = progress.Dialog().IsWaiting(); })
             .Click(QStringLiteral("kvbw2_ok_"));
-        QTimer::singleShot(50, [&] {
-            answer.Arm();
-            kvtest::Find<QPushButton>(&progress.Dialog(), QStringLiteral("dialog_close_btn"))
-                ->click();
-        });
-        progress.Run();
+        RunWith(
+            progress,
+            [&] {
+                answer.Arm(kPatienceMs);
+                kvtest::Click(&progress.Dialog(), QStringLiteral("dialog_close_btn"));
+                QTRY_VERIFY_WITH_TIMEOUT(stopped.load(), kPatienceMs);
+            },
+            [&] {
+                if (!stopped)
+                    progress.Dialog().Cancel(); // a failed check must not hang the test
+            });
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(waitingWhileAsked);
         QVERIFY(stopped);

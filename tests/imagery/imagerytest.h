@@ -13,22 +13,12 @@
 // Small helpers shared by the imagery tests.
 namespace imagerytest {
 
-inline void Click(QWidget* root, const char* name)
-{
-    QTest::mouseClick(kvtest::Find<QPushButton>(root, name), Qt::LeftButton);
-}
+using kvtest::Click;
+using kvtest::Text;
 
 inline QLineEdit* Edit(QWidget* root, const char* name)
 {
     return kvtest::Find<QLineEdit>(root, name);
-}
-
-// The text of a line edit or a label.
-inline QString Text(QWidget* root, const char* name)
-{
-    if (QLineEdit* edit = Edit(root, name))
-        return edit->text();
-    return kvtest::Find<QLabel>(root, name)->text();
 }
 
 // The horizontal headers of a table, separated by spaces.

@@ -75,6 +75,8 @@ private Q_SLOTS:
         Edit(&dialog, "ew_elevation_")->setText("keep");
         Click(&dialog, "ew_get_");
         QCOMPARE(Edit(&dialog, "ew_elevation_")->text(), expected);
+        if (requests > 0)
+            cloud.WaitForRequests(QStringLiteral("/"), requests);
         const QStringList log = cloud.Requests();
         QCOMPARE(log.size(), requests);
         if (requests == 1) // latitude first, ten decimals, an encoded comma

@@ -271,6 +271,37 @@ private Q_SLOTS:
         QCOMPARE(project.GetImageInfoSet().ValidSize(), 3);
     }
 
+    // A tab without a camera takes it from the first of its photos that has
+    // one; a tab with a camera keeps it. "Next" closes the unused slot.
+    void addedImagesBringTheirCamera()
+    {
+        kvprj::KvProject project = MakeProject(1, 0, 1);
+        ImagePosLoadDialog dialog;
+        ImagePosLoadWidget* page = dialog.Widget();
+        page->SetProject(&project, true);
+        page->AddImageFiles({kImages + "/DJI_20251001213509_0003_D_LENS_CAP.JPG"});
+        QCOMPARE(Text(&dialog, "iplw_camera_line_edit_"), QStringLiteral("FC300S"));
+        QCOMPARE(page->Cameras().Size(), 1);
+
+        page->SetCurrentCamera(2);
+        QCOMPARE(Text(&dialog, "iplw_camera_line_edit_"), QString());
+        page->AddImageFiles({kImages + "/drone-testdata-agung-1-example.jpg",
+                             kImages + "/DJI_20251001213509_0003_D_LENS_CAP.JPG"});
+        QCOMPARE(Text(&dialog, "iplw_camera_line_edit_"), QStringLiteral("FC8482"));
+        QCOMPARE(page->Cameras().Size(), 3);
+        QCOMPARE(page->Cameras().GetCamera(2)->id, 2);
+        QCOMPARE(Table(&dialog)->model()->rowCount(), 2);
+
+        Click(&dialog, "iplw_next_btn_");
+        QCOMPARE(page->Result(), WR_NEXT);
+        const kvfd::CameraInfoSet& cameras = project.GetCameraInfoSet();
+        QCOMPARE(cameras.Size(), 2);
+        QCOMPARE(cameras.GetCamera(1)->name, std::string("FC8482"));
+        QCOMPARE(cameras.GetCamera(1)->id, 1);
+        const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+        QCOMPARE(images.GetImage(images.Size() - 1)->GetCamera(), 1);
+    }
+
     void editSelectedImages()
     {
         kvprj::KvProject project = MakeProject(3, 0);

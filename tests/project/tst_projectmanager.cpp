@@ -304,7 +304,7 @@ private Q_SLOTS:
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         page->Scene()->Items().first()->Activate();
         QVERIFY2(images.Done(), qPrintable(images.Error()));
-        QCOMPARE(cloud.CountRequests(QStringLiteral("/data/getcamera")), 1);
+        QCOMPARE(cloud.WaitForRequests(QStringLiteral("/data/getcamera"), 1), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         const kvprj::KvProject project = dialog.GetProject();

@@ -12,15 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 Q_DECLARE_METATYPE(kvfd::CoordinateInfo)
 
@@ -31,30 +28,13 @@ QString Message(int id)
     return QString::fromStdString(kvfd::KvGetConstString(id));
 }
 
-void Click(QWidget* root, const char* name)
-{
-    QTest::mouseClick(kvtest::Find<QPushButton>(root, name), Qt::LeftButton);
-}
+using kvtest::Click;
 
 // Clicks button, answering every message box that opens meanwhile; true when
 // exactly one box showed message (none, for an empty message).
 bool ClickShows(QWidget* root, const char* button, const QString& message = QString())
 {
-    QList<QStringList> boxes;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&boxes] {
-        for (QWidget* box : QApplication::topLevelWidgets()) {
-            auto* ok = kvtest::Find<QPushButton>(box, QStringLiteral("kvsb_ok_btn_"));
-            if (!ok || !box->isVisible()) // an answered box is hidden at once
-                continue;
-            boxes << QStringList();
-            for (QLabel* label : box->findChildren<QLabel*>())
-                boxes.last() << label->text();
-            QTest::mouseClick(ok, Qt::LeftButton);
-        }
-    });
-    timer.start(10);
-    Click(root, button);
+    const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { Click(root, button); });
     return message.isEmpty() ? boxes.isEmpty()
                              : boxes.size() == 1 && boxes.first().contains(message);
 }
@@ -135,12 +115,10 @@ private Q_SLOTS:
         kvtest::ModalAnswer answer;
         answer.ExpectTitle(QStringLiteral("Project Information"))
             .Do([&](QWidget* dialog) {
-                auto* edit = kvtest::Find<QLineEdit>(dialog, "prj_name");
-                edit->setText(name);
-                kvtest::Find<QPlainTextEdit>(dialog, "prj_surveyDescribe")
-                    ->setPlainText(description);
+                kvtest::SetText(dialog, "prj_name", name);
+                kvtest::SetText(dialog, "prj_surveyDescribe", description);
                 shown = ClickShows(dialog, "prj_nextBtn", message ? Message(message) : QString())
-                    && edit->text() == name;
+                    && kvtest::Text(dialog, "prj_name") == name;
                 if (dialog->isVisible())
                     Click(dialog, "prj_quitBtn");
             })

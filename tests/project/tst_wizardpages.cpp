@@ -27,20 +27,8 @@ constexpr double kAltitude = 198.409;
 // "UTM zone 15N"
 constexpr int kUtm15N = 32615;
 
-void SetText(QWidget* root, const char* name, const QString& text)
-{
-    if (auto* edit = kvtest::Find<QLineEdit>(root, QLatin1String(name)))
-        edit->setText(text);
-}
-
-QString Text(QWidget* root, const char* name)
-{
-    if (auto* edit = kvtest::Find<QLineEdit>(root, QLatin1String(name)))
-        return edit->text();
-    if (auto* label = kvtest::Find<QLabel>(root, QLatin1String(name)))
-        return label->text();
-    return QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
+using kvtest::SetText;
+using kvtest::Text;
 
 bool SameImages(const kvfd::ImageInfoSet& a, const kvfd::ImageInfoSet& b)
 {

@@ -95,6 +95,19 @@ int CloudServer::CountRequests(const QString& path, int settleMs)
     return count;
 }
 
+int CloudServer::WaitForRequests(const QString& path, int count, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    int seen = CountRequests(path, 0);
+    while (seen < count && clock.elapsed() < timeoutMs
+           && m_process.state() != QProcess::NotRunning) {
+        m_process.waitForReadyRead(50);
+        seen = CountRequests(path, 0);
+    }
+    return seen;
+}
+
 QString CloudServer::Address() const
 {
     return m_port > 0 ? QStringLiteral("http://127.0.0.1:%1").arg(m_port) : QString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "patience.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -37,6 +39,11 @@ public:
     QStringList Requests(int settleMs = 100);
     // Requests() whose target starts with path.
     int CountRequests(const QString& path, int settleMs = 100);
+    // Waits until at least count requests whose target starts with path are
+    // logged (or timeoutMs passed, or the server stopped) and returns how many
+    // are. For a request whose reply has arrived: its line may still be on the
+    // way, later on a loaded machine than any fixed settling time.
+    int WaitForRequests(const QString& path, int count, int timeoutMs = kPatienceMs);
 
     // Why Start() failed, with what the server printed.
     QString Error() const { return m_error; }

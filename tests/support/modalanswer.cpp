@@ -38,22 +38,6 @@ QString DialogTitle(QWidget* dialog)
 
 } // namespace
 
-QWidget* FindNamed(QWidget* root, const QString& name)
-{
-    if (!root)
-        return nullptr;
-    const auto children = root->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (child->objectName() == name)
-            return child;
-    }
-    for (QWidget* child : children) {
-        if (child->property("kvFormName").toString() == name)
-            return child;
-    }
-    return nullptr;
-}
-
 ModalAnswer::ModalAnswer(QObject* parent)
     : QObject(parent)
 {
@@ -178,6 +162,45 @@ void UseTemporaryEnvironment()
 QString TemporaryDataDir()
 {
     return g_tempDir ? g_tempDir->path() + QStringLiteral("/data") : QString();
+}
+
+QList<QStringList> AnswerEveryBox(const std::function<void()>& action, const QString& button)
+{
+    QList<QStringList> boxes;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&boxes, &button] {
+        for (QWidget* box : QApplication::topLevelWidgets()) {
+            auto* answer = Find<QAbstractButton>(box, button);
+            // An answered box is hidden at once, before its loop has returned.
+            if (!answer || !box->isVisible())
+                continue;
+            boxes << QStringList();
+            for (QLabel* label : box->findChildren<QLabel*>())
+                boxes.last() << label->text();
+            QTest::mouseClick(answer, Qt::LeftButton);
+        }
+    });
+    timer.start(kPollMs);
+    action();
+    return boxes;
+}
+
+bool ClickAndChooseFile(QWidget* root, const QString& button, const QString& path)
+{
+    bool chosen = false;
+    ModalAnswer answer;
+    answer
+        .Do([&chosen, &path](QWidget* dialog) {
+            if (qobject_cast<QFileDialog*>(dialog)) {
+                ChooseFile(dialog, path);
+                chosen = true;
+            } else {
+                dialog->close();
+            }
+        })
+        .Arm();
+    Click(root, button);
+    return answer.Done() && chosen;
 }
 
 void ChooseFile(QWidget* chooser, const QString& path)

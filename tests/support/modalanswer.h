@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgethelpers.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -40,7 +42,7 @@ public:
     // Runs action on the dialog instead of (or before) a click.
     ModalAnswer& Do(std::function<void(QWidget*)> action);
     // Starts watching; gives up after timeoutMs.
-    void Arm(int timeoutMs = 10000);
+    void Arm(int timeoutMs = kPatienceMs);
 
     bool Done() const { return m_done; }
     QString Error() const { return m_error; }
@@ -69,17 +71,19 @@ private:
     QString m_error;
 };
 
-// Finds a child by object name or by its form name.
-QWidget* FindNamed(QWidget* root, const QString& name);
-
-template <class T> T* Find(QWidget* root, const QString& name)
-{
-    return qobject_cast<T*>(FindNamed(root, name));
-}
+// Runs action and clicks button in every window that shows it while action
+// runs (by default the OK of each message box), however many open, one after
+// the other or none. Returns the texts of the labels of each window answered,
+// in the order they opened.
+QList<QStringList> AnswerEveryBox(const std::function<void()>& action,
+                                  const QString& button = QStringLiteral("kvsb_ok_btn_"));
 
 // Answers a file chooser (QFileDialog) with path and accepts it. For a folder
 // chooser, path is the folder.
 void ChooseFile(QWidget* chooser, const QString& path);
+// Clicks the named button and answers the file chooser it opens with path.
+// False (and any other dialog closed) when no file chooser opened.
+bool ClickAndChooseFile(QWidget* root, const QString& button, const QString& path);
 
 // Points the settings store and the data folder at a temporary folder, so that
 // no test touches the user's real settings or data. Call from initTestCase.

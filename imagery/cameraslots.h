@@ -1,0 +1,41 @@
+#pragma once
+
+#include "kvfd/camerainfo.h"
+#include "kvfd/imageinfoset.h"
+#include "kvui_export.h"
+
+#include <vector>
+
+// The cameras of a project while its images are being assembled camera by
+// camera. An image finds its camera by the index it carries, so a camera is
+// kept at a fixed slot of the camera set: giving a camera to an index fills the
+// gap before it with blank slots, and removing a camera blanks its slot, so
+// that the cameras after it keep their indices. CompactCameras() then closes
+// the gaps once, for the project.
+namespace kvui {
+
+// True for a default CameraInfo: a slot that holds no camera.
+KVUI_EXPORT bool IsBlankCamera(const kvfd::CameraInfo& camera);
+
+// Puts camera at slot index, replacing what was there and adding blank slots
+// before it as needed. A negative index does nothing.
+KVUI_EXPORT void PutCamera(kvfd::CameraInfoSet& cameras, int index, const kvfd::CameraInfo& camera);
+
+// Blanks slot index and removes every image carrying that index; the other
+// cameras and images keep their indices. Blank slots left at the end of the
+// set are dropped.
+KVUI_EXPORT void RemoveCameraSlot(kvfd::CameraInfoSet& cameras, kvfd::ImageInfoSet& images,
+                                  int index);
+
+// The slots that need a camera tab, ascending: those holding a camera and
+// every non-negative index that an image carries, with or without a camera.
+KVUI_EXPORT std::vector<int> CameraSlotsInUse(const kvfd::CameraInfoSet& cameras,
+                                              const kvfd::ImageInfoSet& images);
+
+// The cameras without blank slots, in slot order. Each image's camera index is
+// changed to its camera's new index (-1 when its slot holds no camera), and a
+// camera whose id was its slot gets its new index as id; other ids are kept.
+KVUI_EXPORT kvfd::CameraInfoSet CompactCameras(const kvfd::CameraInfoSet& cameras,
+                                               kvfd::ImageInfoSet& images);
+
+} // namespace kvui

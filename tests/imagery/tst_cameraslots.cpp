@@ -1,0 +1,166 @@
+// Cameras kept at the slots their images name while a project is assembled,
+// and closed up for the project.
+
+#include "imagery/cameraslots.h"
+
+#include <QStringList>
+#include <QTest>
+
+namespace {
+
+kvfd::CameraInfo Camera(const char* name, int id = -1)
+{
+    kvfd::CameraInfo camera;
+    camera.id = id;
+    camera.name = name;
+    camera.width = 4000;
+    camera.height = 3000;
+    camera.ccd_width = 6.4;
+    camera.ccd_height = 4.8;
+    camera.focal = 4.5;
+    return camera;
+}
+
+// Each slot's name, "-" for a blank one.
+QString Slots(const kvfd::CameraInfoSet& cameras)
+{
+    QStringList names;
+    for (int c = 0; c < cameras.Size(); ++c) {
+        const kvfd::CameraInfo& camera = *cameras.GetCamera(c);
+        names << (kvui::IsBlankCamera(camera) ? QStringLiteral("-")
+                                              : QString::fromStdString(camera.name));
+    }
+    return names.join(' ');
+}
+
+kvfd::CameraInfoSet Cameras(const QStringList& names)
+{
+    kvfd::CameraInfoSet cameras;
+    for (const QString& name : names)
+        cameras.AddCamera(name == "-" ? kvfd::CameraInfo() : Camera(qPrintable(name)));
+    return cameras;
+}
+
+// One image per camera index, named after it.
+kvfd::ImageInfoSet Images(std::initializer_list<int> cameraIndices)
+{
+    kvfd::ImageInfoSet images;
+    for (int c : cameraIndices)
+        images.AddImage("img" + std::to_string(images.Size()) + ".jpg", "/d", {}, c, true);
+    return images;
+}
+
+// The camera index of every image slot, "x" for a removed one.
+QString ImageCameras(const kvfd::ImageInfoSet& images)
+{
+    QStringList indices;
+    for (int i = 0; i < images.Size(); ++i) {
+        const kvfd::ImageInfo* image = images.GetImage(i);
+        indices << (image ? QString::number(image->GetCamera()) : QStringLiteral("x"));
+    }
+    return indices.join(' ');
+}
+
+} // namespace
+
+class TestCameraSlots : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void blankIsOnlyTheDefaultRecord()
+    {
+        QVERIFY(kvui::IsBlankCamera(kvfd::CameraInfo()));
+        kvfd::CameraInfo idOnly;
+        idOnly.id = 0; // a detected camera gets its slot as id: not blank
+        QVERIFY(!kvui::IsBlankCamera(idOnly));
+        QVERIFY(!kvui::IsBlankCamera(Camera("")));
+    }
+
+    void put_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("into an empty set, far out") << QStringList() << 2 << "- - new";
+        QTest::newRow("replaces") << QStringList {"a", "b"} << 0 << "new b";
+        QTest::newRow("fills a blank") << QStringList {"a", "-", "c"} << 1 << "a new c";
+        QTest::newRow("at the end") << QStringList {"a"} << 1 << "a new";
+        QTest::newRow("negative index") << QStringList {"a"} << -1 << "a";
+    }
+
+    void put()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(int, index);
+        QFETCH(QString, after);
+        kvfd::CameraInfoSet cameras = Cameras(before);
+        kvui::PutCamera(cameras, index, Camera("new"));
+        QCOMPARE(Slots(cameras), after);
+    }
+
+    void remove_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("cameras");
+        QTest::addColumn<QString>("images"); // images carry 0, 1, 2, 1, 3
+        QTest::newRow("middle: the later keep their slots")
+            << QStringList {"a", "b", "c"} << 1 << "a - c"
+            << "0 x 2 x 3";
+        QTest::newRow("last: trailing blanks go") << QStringList {"a", "-", "c"} << 2 << "a"
+                                                  << "0 1 x 1 3";
+        QTest::newRow("index without a record: its images go")
+            << QStringList {"a", "b", "c"} << 3 << "a b c"
+            << "0 1 2 1 x";
+        QTest::newRow("out of range") << QStringList {"a"} << 7 << "a"
+                                      << "0 1 2 1 3";
+    }
+
+    void remove()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(int, index);
+        QFETCH(QString, cameras);
+        QFETCH(QString, images);
+        kvfd::CameraInfoSet set = Cameras(before);
+        kvfd::ImageInfoSet imageSet = Images({0, 1, 2, 1, 3});
+        kvui::RemoveCameraSlot(set, imageSet, index);
+        QCOMPARE(Slots(set), cameras);
+        QCOMPARE(ImageCameras(imageSet), images);
+    }
+
+    void slotsInUse()
+    {
+        const kvfd::CameraInfoSet cameras = Cameras({"a", "-", "c"});
+        kvfd::ImageInfoSet images = Images({4, -1, 0, 6, 4});
+        images.RemoveImage(3); // a removed image asks for no tab
+        QCOMPARE(kvui::CameraSlotsInUse(cameras, images), (std::vector<int> {0, 2, 4}));
+        QCOMPARE(kvui::CameraSlotsInUse({}, {}), std::vector<int>());
+    }
+
+    // Every image keeps its camera through the renumbering.
+    void compact()
+    {
+        kvfd::CameraInfoSet cameras;
+        cameras.AddCamera(Camera("a", 0));
+        cameras.AddCamera(kvfd::CameraInfo());
+        cameras.AddCamera(Camera("c", 2));
+        cameras.AddCamera(kvfd::CameraInfo());
+        cameras.AddCamera(Camera("e", 7)); // an id that is not its slot stays
+        kvfd::ImageInfoSet images = Images({4, 0, 2, 1, 9, -1, 2});
+        images.RemoveImage(6);
+
+        const kvfd::CameraInfoSet compact = kvui::CompactCameras(cameras, images);
+        QCOMPARE(Slots(compact), QStringLiteral("a c e"));
+        QCOMPARE(compact.GetCamera(0)->id, 0);
+        QCOMPARE(compact.GetCamera(1)->id, 1);
+        QCOMPARE(compact.GetCamera(2)->id, 7);
+        // Images whose slot holds no camera are left without one.
+        QCOMPARE(ImageCameras(images), QStringLiteral("2 0 1 -1 -1 -1 x"));
+        QCOMPARE(Slots(cameras), QStringLiteral("a - c - e")); // the source is not touched
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCameraSlots)
+#include "tst_cameraslots.moc"
