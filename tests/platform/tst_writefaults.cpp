@@ -16,9 +16,12 @@
 #include "modalanswer.h"
 #include "platformtest.h"
 #include "project/projectmanager.h"
+#include "project/tiledscene.h"
 #include "writefaults.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -189,6 +192,33 @@ int CamerasIn(const QString& database)
     return kvfd::KvConfiguration::ReadCameraDatabase(Std(database), set) ? set.Size() : -1;
 }
 
+// Exports the project file source from the start page to target, answering
+// the file chooser (and so agreeing to replace target). Whether the chooser
+// was answered.
+bool ExportProject(const QString& source, const QString& target)
+{
+    TiledScene scene;
+    auto* tile = new ProjectGraphicsItem();
+    tile->SetPixmap(QPixmap());
+    tile->SetPrjInfo(PrjInfo {QString(), source, QStringLiteral("exported"), {}, {}, {}});
+    scene.addItem(tile);
+    scene.Items().append(tile);
+    scene.Layout(QString());
+    tile->setSelected(true);
+    kvtest::ModalAnswer chooser;
+    chooser
+        .Do([&target](QWidget* widget) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
+                dialog->selectFile(target);
+                // done() skips the chooser's own question about replacing.
+                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            }
+        })
+        .Arm();
+    scene.ExportItem();
+    return chooser.Done();
+}
+
 // The writers by name, each working in its own folder under root.
 Writer MakeWriter(const QString& name, const QString& root)
 {
@@ -312,6 +342,17 @@ Writer MakeWriter(const QString& name, const QString& root)
             const QStringList paths = StoredPaths();
             return paths.size() == 31 && paths.first() == added;
         };
+    } else if (name == QLatin1String("project export")) {
+        // Over a file the user agreed to replace.
+        const QString source = folder + QStringLiteral("/工程.db");
+        w.target = folder + QStringLiteral("/导出.db");
+        w.prepare = [=] {
+            return FreshFolder(folder) && Project("exported", 300).SavePrj(Std(source))
+                && Project("old", 3).SavePrj(Std(w.target));
+        };
+        w.write = [=] { return ExportProject(source, w.target); };
+        w.returnsResult = false;
+        w.stored = [=] { return ReadFile(w.target) == ReadFile(source); };
     } else if (name == QLatin1String("file rename")) {
         // Both names keep their bytes until the move is made.
         w.target = folder + QStringLiteral("/旧.txt");
@@ -329,7 +370,7 @@ Writer MakeWriter(const QString& name, const QString& root)
 const char* const kWriters[] = {
     "project save",      "project copy",    "mission database", "camera file xml",
     "camera file cam",   "camera file prj", "camera file opt",  "camera database",
-    "recent list write", "recent list add", "file rename",
+    "recent list write", "recent list add", "project export",   "file rename",
 };
 
 QList<QStringList> Listings(const Writer& w)
@@ -384,7 +425,8 @@ QString FirstBrokenRule(const Writer& w, FaultCall call, int error, bool persist
         return QStringLiteral("moves a file into place before its bytes are on disk");
     const int used = call == FaultCall::Write ? UsesWrite
         : call == FaultCall::Sync             ? UsesSync
-                                              : UsesRename;
+        : call == FaultCall::Rename           ? UsesRename
+                                              : Replaces;
     // A writer that never makes the call would pass its rows untested.
     if ((w.uses & used) && calls == 0)
         return QStringLiteral("makes no %1 call").arg(QLatin1String(kind));
@@ -420,11 +462,17 @@ QString FirstBrokenRule(const Writer& w, FaultCall call, int error, bool persist
 // Rows that show a loss not yet mended, with the reason; empty for the others.
 QString KnownLoss(const char* writer, FaultCall call)
 {
+    const QByteArray name(writer);
     // The list is written through QSettings, whose QSaveFile (Qt 5) commits a
     // file whose buffered bytes never reached the disk: a failed flush or sync
     // goes unnoticed, and the truncated file is then moved over the list.
-    if (QByteArray(writer).startsWith("recent list") && call != FaultCall::Rename)
+    if (name.startsWith("recent list") && (call == FaultCall::Write || call == FaultCall::Sync))
         return QStringLiteral("QSettings commits the list after a failed flush or sync");
+    // The export removes the file it replaces before it moves the copy in;
+    // when that move fails, and so does QFile::rename's fallback copy, both
+    // are gone.
+    if (name == "project export" && call == FaultCall::Any)
+        return QStringLiteral("the export removes the file it replaces before moving the copy in");
     return QString();
 }
 
@@ -565,6 +613,8 @@ private slots:
             {"sync ENOSPC", FaultCall::Sync, ENOSPC, true},
             {"rename EROFS", FaultCall::Rename, EROFS, false},
             {"rename EIO", FaultCall::Rename, EIO, true},
+            // A rename into a full folder fails as well, while removing works.
+            {"full disk everywhere", FaultCall::Any, ENOSPC, true},
         };
         for (const char* writer : kWriters) {
             for (const auto& f : faults) {

@@ -10,6 +10,7 @@ enum class FaultCall {
     Write,  // write, pwrite, pwrite64, writev, sendfile, copy_file_range
     Sync,   // fsync, fdatasync
     Rename, // rename, renameat, renameat2
+    Any,    // all of the above, counted together: a disk that fills or fails
 };
 
 // Makes one call of the process fail with a chosen errno, as a failing disk

@@ -104,7 +104,7 @@ bool IsUnderFolder(const std::string& path, const std::string& folder)
 // when so. Called with the plan's lock held.
 bool CountAndFail(Plan& plan, kvtest::FaultCall call)
 {
-    if (plan.call != call)
+    if (plan.call != call && plan.call != kvtest::FaultCall::Any)
         return false;
     ++plan.calls;
     if (plan.calls != plan.nth && !(plan.persist && plan.calls > plan.nth))
@@ -327,6 +327,8 @@ const char* WriteFaults::Name(FaultCall call)
         return "sync";
     case FaultCall::Rename:
         return "rename";
+    case FaultCall::Any:
+        return "write, sync or rename";
     }
     return "";
 }
