@@ -7,13 +7,19 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iomanip>
 #include <memory>
+#include <sstream>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -83,6 +89,15 @@ void Mask(unsigned char* block)
         block[i] ^= block[0];
 }
 
+bool SyncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
 struct FileCloser
 {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -127,10 +142,21 @@ constexpr struct
 // as some files hold it.
 constexpr double kLargestFocalInMillimetres = 200.0;
 
+// Every camera file is written beside its final name and moved over it only
+// once complete and on disk: a full disk, a failing device or a crash leaves
+// the previous file or none, never a partial one. QSaveFile (Qt 5) commits even
+// when its last flush or its sync failed, so both are checked here.
+bool Commit(QSaveFile& file)
+{
+    if (!file.flush() || !SyncToDisk(file))
+        file.cancelWriting();
+    return file.commit();
+}
+
 bool WriteCameraXml(const CameraInfo& camera, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
     QXmlStreamWriter xml(&file);
     xml.setAutoFormatting(true);
@@ -160,8 +186,9 @@ bool WriteCameraXml(const CameraInfo& camera, const QString& path)
     xml.writeTextElement(QStringLiteral("k6"), general(camera.k6));
     xml.writeEndElement();
     xml.writeEndDocument();
-    file.close(); // flushes: a full disk shows only here
-    return !xml.hasError() && file.error() == QFileDevice::NoError;
+    if (xml.hasError())
+        file.cancelWriting();
+    return Commit(file);
 }
 
 void ReadXmlField(const QDomElement& element, CameraInfo& camera)
@@ -220,13 +247,12 @@ bool ReadCameraXml(CameraInfo& camera, const QString& path)
 bool WriteCameraBinary(const CameraInfo& camera, const QString& path)
 {
     const QByteArray block = kvui::EncodeCameraBlock(camera);
-    FilePtr file(std::fopen(QString2String(path).c_str(), "wb"));
-    if (!file)
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
-    // The format reports only whether the file could be opened.
-    [[maybe_unused]] const std::size_t written
-        = std::fwrite(block.constData(), 1, static_cast<std::size_t>(block.size()), file.get());
-    return true;
+    if (file.write(block) != block.size())
+        file.cancelWriting();
+    return Commit(file);
 }
 
 bool ReadCameraBinary(CameraInfo& camera, const QString& path)
@@ -253,10 +279,12 @@ bool WriteInphoCamera(const CameraInfo& camera, const QString& path)
     if (!kvmath::CameraTransformer::Transform(camera, c))
         return false;
 
-    std::ofstream out(QString2String(path), std::ios::out | std::ios::trunc);
-    if (!out)
+    QSaveFile file(path);
+    // Text mode: line ends follow the platform's convention.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
 
+    std::ostringstream out;
     const std::string now = kvfd::DateTime::Now().ToString();
     out << "$PROJECT 5.0.0\n";
     out << "  $STARTING_DATE : " << now << '\n';
@@ -291,7 +319,10 @@ bool WriteInphoCamera(const CameraInfo& camera, const QString& path)
     out << "  $GPS_ANTENNA_OFFSET :     0.000000     0.000000     0.000000\n";
     out << "  $CAMERA_MOUNT_ROTATION :     0.000000\n";
     out << "$END\n";
-    return true;
+    const std::string text = out.str();
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size()))
+        file.cancelWriting();
+    return Commit(file);
 }
 
 // ---- optical properties file
@@ -303,8 +334,8 @@ bool WriteOpticalProperties(const CameraInfo& camera, const QString& path)
     if (!kvmath::CameraTransformer::Transform(camera, c))
         return false;
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
     const auto g6 = [](double v) { return QString::number(v, 'g', 6); };
     QXmlStreamWriter xml(&file);
@@ -337,8 +368,9 @@ bool WriteOpticalProperties(const CameraInfo& camera, const QString& path)
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    file.close(); // flushes: a full disk shows only here
-    return !xml.hasError() && file.error() == QFileDevice::NoError;
+    if (xml.hasError())
+        file.cancelWriting();
+    return Commit(file);
 }
 
 QString Suffix(const QString& path)

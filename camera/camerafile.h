@@ -10,7 +10,8 @@
 // file name's suffix, in any letter case: "xml" camera XML file, "cam" binary
 // camera file, "prj" Inpho camera file (written only), "opt" optical
 // properties file (written only). Any other suffix touches no file and gives
-// false. A failed read leaves the caller's record untouched.
+// false. A failed read leaves the caller's record untouched; a failed write
+// leaves an earlier file of that name as it was and nothing beside it.
 KVUI_EXPORT bool ExportCameraFile(const kvfd::CameraInfo& camera, const QString& path);
 KVUI_EXPORT bool ImportCameraFile(kvfd::CameraInfo& camera, const QString& path);
 

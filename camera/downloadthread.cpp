@@ -14,8 +14,15 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <atomic>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -71,9 +78,20 @@ void AppendTexts(const kvfd::CameraInfo& c, std::vector<std::string>& values)
     values.push_back(kvfd::ToString(c.beta));
 }
 
+bool SyncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
 // The new database goes to a temporary file beside the one in use, is flushed
 // to disk and then renamed over it, so a crash or a full disk never leaves a
 // truncated camera database: readers see the old file or the new one.
+// QSaveFile (Qt 5) commits even when its last flush or its sync failed, so
+// both are checked here.
 bool ReplaceFile(const QString& source, const QString& target)
 {
     QFile in(source);
@@ -89,7 +107,37 @@ bool ReplaceFile(const QString& source, const QString& target)
             break;
         }
     }
-    return in.error() == QFileDevice::NoError && out.commit();
+    if (in.error() != QFileDevice::NoError || !out.flush() || !SyncToDisk(out))
+        out.cancelWriting();
+    return out.commit();
+}
+
+// Whether the database at path is known to hold no camera: it is missing, or
+// a database without camera rows. A file that cannot be read might hold
+// cameras another version wrote, and so counts as holding some.
+bool HoldsNoCamera(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(path), error) && !error)
+        return true;
+    kvsql::Database db;
+    if (!db.Open(path))
+        return false;
+    bool any = false;
+    if (db.Select("camera", {}, [&any](const std::vector<std::string>&) {
+            any = true;
+            return false;
+        }))
+        return !any;
+    // No such table is no camera; any other failure tells nothing.
+    bool hasTable = false;
+    const bool listed
+        = db.Select("sqlite_master", {"name"}, [&hasTable](const std::vector<std::string>& row) {
+              hasTable = hasTable
+                  || QString::fromStdString(row.at(0)).toLower() == QLatin1String("camera");
+              return true;
+          });
+    return listed && !hasTable;
 }
 
 } // namespace
@@ -115,8 +163,31 @@ void DownloadThread::ResetTimeouts()
     SetTimeouts(kRequestMs, kPauseMs);
 }
 
+DownloadThread::Status DownloadThread::GetStatus() const
+{
+    return Status(m_status.load());
+}
+
+QString DownloadThread::StatusText() const
+{
+    switch (GetStatus()) {
+    case NotFinished:
+        break;
+    case Replaced:
+        return QStringLiteral("相机数据库已更新");
+    case KeptOnEmptyList:
+        return QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
+    case KeptOnNoReply:
+        return QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+    case KeptOnWriteError:
+        return QStringLiteral("无法写入新的相机数据库，保留现有相机数据库");
+    }
+    return QString();
+}
+
 void DownloadThread::run()
 {
+    m_status = NotFinished;
     kvfd::CameraInfoSet cameras;
     bool received = false;
     for (int attempt = 0; attempt < kAttempts && !received; ++attempt) {
@@ -132,9 +203,11 @@ void DownloadThread::run()
     }
     // Ten failed attempts say nothing about the cameras: the database in use
     // stays, rather than being replaced by an empty one, and no finish() tells
-    // the host to reload. A successful reply with no camera is still stored.
+    // the host to reload.
     if (received)
         save(cameras);
+    else
+        m_status = KeptOnNoReply;
 }
 
 bool DownloadThread::download(kvfd::CameraInfoSet& cameras)
@@ -199,25 +272,36 @@ void DownloadThread::save(kvfd::CameraInfoSet& cameras)
     const std::string inUsePath = kvfd::PathHelper::Merge(dataDir, "config/camera.db");
     const QString downloadFile = String2QString(downloadPath);
     const QString inUseFile = String2QString(inUsePath);
-    if (!QDir().mkpath(QFileInfo(downloadFile).absolutePath())
-        || !QDir().mkpath(QFileInfo(inUseFile).absolutePath()))
-        return;
-
     std::vector<std::string> values;
     values.reserve(std::size_t(cameras.Size()) * CameraFields().size());
     for (int i = 0; i < cameras.Size(); ++i) {
         if (const kvfd::CameraInfo* camera = cameras.GetCamera(i))
             AppendTexts(*camera, values);
     }
+    // A service that lists no camera (a fault on its side, as likely as not)
+    // must not empty a camera database that holds some.
+    if (values.empty() && !HoldsNoCamera(inUsePath)) {
+        m_status = KeptOnEmptyList;
+        return;
+    }
 
+    m_status = KeptOnWriteError;
+    if (!QDir().mkpath(QFileInfo(downloadFile).absolutePath())
+        || !QDir().mkpath(QFileInfo(inUseFile).absolutePath()))
+        return;
+
+    bool stored = false;
     {
         kvsql::Database db;
-        if (!db.Create(downloadPath) || !db.CreateTable("camera", CameraFields())
-            || !db.AddRecords("camera", values, int(CameraFields().size())))
-            return;
+        stored = db.Create(downloadPath) && db.CreateTable("camera", CameraFields())
+            && db.AddRecords("camera", values, int(CameraFields().size()));
         db.Close();
     }
-    if (!ReplaceFile(downloadFile, inUseFile))
+    if (!stored || !ReplaceFile(downloadFile, inUseFile)) {
+        // What a failed run wrote is of no use to anyone; the next run starts over.
+        QFile::remove(downloadFile);
         return;
+    }
+    m_status = Replaced;
     emit finish();
 }

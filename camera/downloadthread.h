@@ -3,13 +3,16 @@
 #include "kvfd/camerainfo.h"
 #include "kvui_export.h"
 
+#include <QString>
 #include <QThread>
+#include <atomic>
 
 // Refreshes the camera database from the camera web service: fetches the
 // camera list ("/cameracheck/other"), writes it into <data>/download/camera.db
 // and puts that file in place of <data>/config/camera.db. The host creates it,
-// connects finish() and starts it; it reports nothing but finish(), emitted on
-// the thread once the new database is in place.
+// connects finish() and starts it; finish() is emitted on the thread once the
+// new database is in place, and GetStatus() tells how a run ended. An empty
+// list never replaces a database that holds cameras.
 class KVUI_EXPORT DownloadThread : public QThread
 {
     Q_OBJECT
@@ -26,6 +29,19 @@ public:
     // Restores the limits in use.
     static void ResetTimeouts();
 
+    // How the last run (or save()) ended. Written on the thread; final once the
+    // thread has finished.
+    enum Status {
+        NotFinished,      // not run yet, still running, or stopped early
+        Replaced,         // the received cameras are in use; finish() was emitted
+        KeptOnEmptyList,  // the service listed no camera: the cameras in use are kept
+        KeptOnNoReply,    // no usable reply in ten attempts: the database in use is kept
+        KeptOnWriteError, // the new database could not be written or put in place
+    };
+    Status GetStatus() const;
+    // The status as a sentence for the operator; empty for NotFinished.
+    QString StatusText() const;
+
 signals:
     void finish();
 
@@ -37,4 +53,7 @@ protected:
     // Writes cameras into the download file and, when they were stored,
     // replaces the camera database in use and emits finish().
     void save(kvfd::CameraInfoSet& cameras);
+
+private:
+    std::atomic<int> m_status {NotFinished};
 };

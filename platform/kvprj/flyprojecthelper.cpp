@@ -5,6 +5,7 @@
 #include "sqlitefile.h"
 
 #include <cmath>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -142,6 +143,17 @@ bool WriteAll(Database& db, const std::vector<FlyMission>& missions)
     return db.Exec("COMMIT");
 }
 
+// The file is written without syncs; it must reach the disk before it takes
+// the database's name, or a crash could leave a hollow file under that name.
+bool SyncFile(const std::string& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
 } // namespace
 
 bool FlyProjectHelper::QuickRead(const std::string& database, std::vector<FlyPrjInfo>& missions)
@@ -249,6 +261,7 @@ bool FlyProjectHelper::Write(const std::string& database, const std::vector<FlyM
         ok = db.Open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
             && WriteAll(db, missions) && db.Close();
     }
+    ok = ok && SyncFile(temporary);
     if (ok) {
         fs::rename(fs::u8path(temporary), fs::u8path(database), error);
         ok = !error;

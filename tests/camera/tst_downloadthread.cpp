@@ -54,12 +54,23 @@ ino_t Inode(const QString& path)
 }
 
 // Runs a thread to its end; the number of finish() signals, -1 if it hangs.
-int RunThread()
+int RunThread(DownloadThread::Status* status = nullptr)
 {
     DownloadThread thread;
     QSignalSpy spy(&thread, &DownloadThread::finish);
     thread.start();
-    return thread.wait(2 * kvtest::kPatienceMs) ? spy.count() : -1;
+    if (!thread.wait(2 * kvtest::kPatienceMs))
+        return -1;
+    if (status)
+        *status = thread.GetStatus();
+    return spy.count();
+}
+
+int CamerasInUse()
+{
+    kvfd::CameraInfoSet set;
+    return kvfd::KvConfiguration::ReadCameraDatabase(InUsePath().toStdString(), set) ? set.Size()
+                                                                                     : -1;
 }
 
 } // namespace
@@ -104,8 +115,9 @@ private slots:
         QTest::newRow("status as JSON number") << QStringList {"--status-number"} << true << 1 << 3;
         QTest::newRow("at the tenth attempt")
             << QStringList {"--fail-first", "9"} << true << 10 << 3;
-        // A table with every column and no row, rather than the old cameras.
-        QTest::newRow("empty data") << QStringList {"--empty-data"} << true << 1 << 0;
+        // With no camera in use, a table with every column and no row.
+        QTest::newRow("empty data, no database yet")
+            << QStringList {"--empty-data"} << false << 1 << 0;
     }
 
     void success()
@@ -122,7 +134,9 @@ private slots:
         }
         kvtest::CloudServer cloud(args + QStringList {"--data", m_serverData.path()});
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        QCOMPARE(RunThread(), 1);
+        DownloadThread::Status status = DownloadThread::NotFinished;
+        QCOMPARE(RunThread(&status), 1);
+        QCOMPARE(status, DownloadThread::Replaced);
         QCOMPARE(cloud.WaitForRequests(QStringLiteral("/cameracheck/other"), attempts), attempts);
 
         // Renamed into place: a new file, nothing left beside it.
@@ -184,7 +198,9 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(RunThread(), 0);
+        DownloadThread::Status status = DownloadThread::NotFinished;
+        QCOMPARE(RunThread(&status), 0);
+        QCOMPARE(status, DownloadThread::KeptOnNoReply);
         QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
         if (attempts >= 0)
             QCOMPARE(cloud.WaitForRequests(QStringLiteral("/cameracheck/other"), attempts),
@@ -198,8 +214,89 @@ private slots:
         QVERIFY(WriteFile(DataPath("download"), "")); // a file where the folder goes
         kvtest::CloudServer cloud;
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        QCOMPARE(RunThread(), 0);
+        DownloadThread::Status status = DownloadThread::NotFinished;
+        QCOMPARE(RunThread(&status), 0);
+        QCOMPARE(status, DownloadThread::KeptOnWriteError);
         QCOMPARE(ReadFile(InUsePath()), old);
+    }
+
+    // An empty list says nothing about the cameras in use: a database that
+    // holds cameras stays as it is and the status says why; one without any
+    // camera (or a file that is no database at all) is replaced as usual.
+    void emptyList_data()
+    {
+        QTest::addColumn<QByteArray>("inUse"); // "46": a download of the seed cameras
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("46 cameras") << QByteArray("46") << true;
+        QTest::newRow("one camera") << QByteArray("1") << true;
+        QTest::newRow("no camera") << QByteArray("0") << false;
+        QTest::newRow("empty file") << QByteArray("") << false;
+    }
+
+    void emptyList()
+    {
+        QFETCH(QByteArray, inUse);
+        QFETCH(bool, kept);
+
+        if (inUse == "46") {
+            kvtest::CloudServer seed;
+            QVERIFY2(seed.Start(), qPrintable(seed.Error()));
+            QCOMPARE(RunThread(), 1);
+            QCOMPARE(CamerasInUse(), 46);
+        } else if (inUse == "1") {
+            QVERIFY(!WriteOldDatabase().isEmpty());
+        } else if (inUse == "0") {
+            QVERIFY(QDir().mkpath(DataPath("config")));
+            kvsql::Database db;
+            QVERIFY(db.Create(InUsePath().toStdString())
+                    && db.CreateTable("camera", {{"id", 1, 0}, {"name", 3, 0}}));
+        } else {
+            QVERIFY(QDir().mkpath(DataPath("config")) && WriteFile(InUsePath(), inUse));
+        }
+        const QByteArray old = ReadFile(InUsePath());
+        const QByteArray oldDownload = ReadFile(DataPath("download/camera.db"));
+
+        kvtest::CloudServer cloud({"--empty-data"});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        DownloadThread::Status status = DownloadThread::NotFinished;
+        const int finished = RunThread(&status);
+        QCOMPARE(cloud.CountRequests(QStringLiteral("/cameracheck/other")), 1);
+        if (kept) {
+            QCOMPARE(finished, 0);
+            QCOMPARE(status, DownloadThread::KeptOnEmptyList);
+            QCOMPARE(ReadFile(InUsePath()), old);
+            QCOMPARE(QDir(DataPath("config")).entryList(QDir::Files), QStringList {"camera.db"});
+            QCOMPARE(ReadFile(DataPath("download/camera.db")), oldDownload); // not even written
+        } else {
+            QCOMPARE(finished, 1);
+            QCOMPARE(status, DownloadThread::Replaced);
+            QCOMPARE(CamerasInUse(), 0);
+        }
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("replaced") << QStringList() << QStringLiteral("相机数据库已更新");
+        QTest::newRow("empty list") << QStringList {"--empty-data"}
+                                    << QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
+        QTest::newRow("no reply") << QStringList {"--status", "1"}
+                                  << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+    }
+
+    void statusTexts()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, text);
+        QVERIFY(!WriteOldDatabase().isEmpty());
+        kvtest::CloudServer cloud(args);
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        DownloadThread thread;
+        QVERIFY(thread.StatusText().isEmpty());
+        thread.start();
+        QVERIFY(thread.wait(20000));
+        QCOMPARE(thread.StatusText(), text);
     }
 
     void deletingRunningThreadStopsIt()
