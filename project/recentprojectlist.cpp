@@ -16,6 +16,7 @@
 #include <atomic>
 #include <climits>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -143,6 +144,12 @@ bool Holds(const QString& path, const QList<PrjInfo>& list)
 
 // Writes list aside through QSettings and moves it over the file, so that a
 // reader sees the old list or the new one, never half of it.
+bool SyncFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
+}
+
 bool WriteList(const QList<PrjInfo>& list)
 {
     const QString path = ProjectManager::ConfigPath();
@@ -167,7 +174,9 @@ bool WriteList(const QList<PrjInfo>& list)
         settings.sync();
         status = settings.status();
     }
-    if (status != QSettings::NoError || !Holds(aside, list)
+    // QSettings does not tell of a failed flush or sync: the read-back finds
+    // bytes that never arrived, and the sync here those the disk refused.
+    if (status != QSettings::NoError || !Holds(aside, list) || !SyncFile(aside)
         || std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData())
             != 0) {
         QFile::remove(aside);

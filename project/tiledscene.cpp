@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOptionGraphicsItem>
+#include <cstdio>
 
 namespace {
 
@@ -418,7 +419,10 @@ void TiledScene::ExportItem()
         aside = target + QStringLiteral(".part%1").arg(k);
     if (!kvprj::KvProject::CopyTo(QString2String(source), QString2String(aside)))
         return;
-    if (!QFile::remove(target) || !QFile::rename(aside, target))
+    // rename(2) replaces the target in one step: until it succeeds the old
+    // file stays whole (QFile::rename would refuse an existing target).
+    if (std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(target).constData())
+        != 0)
         QFile::remove(aside);
 }
 

@@ -468,11 +468,6 @@ QString KnownLoss(const char* writer, FaultCall call)
     // goes unnoticed, and the truncated file is then moved over the list.
     if (name.startsWith("recent list") && (call == FaultCall::Write || call == FaultCall::Sync))
         return QStringLiteral("QSettings commits the list after a failed flush or sync");
-    // The export removes the file it replaces before it moves the copy in;
-    // when that move fails, and so does QFile::rename's fallback copy, both
-    // are gone.
-    if (name == "project export" && call == FaultCall::Any)
-        return QStringLiteral("the export removes the file it replaces before moving the copy in");
     return QString();
 }
 
