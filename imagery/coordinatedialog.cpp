@@ -5,9 +5,7 @@
 #include "kvfd/kvconfiguration.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -16,13 +14,6 @@ namespace {
 
 // The type combo lists the projected coordinate types, its index being the type.
 constexpr int kProjectedTypes = kvfd::CT_LOCAL;
-
-QRadioButton* MakeCheck(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
 
 } // namespace
 
@@ -37,8 +28,11 @@ CoordinateWidget::CoordinateWidget(QWidget* parent)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(16);
 
-    m_local = MakeCheck(this, "crw_local_coordinate_check_btn_", tr("Local"));
-    m_projected = MakeCheck(this, "crw_project_coordinate_check_btn_", tr("Projected Coordinate"));
+    // The sheet gives these two their look by their own names.
+    m_local = kvui::MakeRadioButton(this, "crw_local_coordinate_check_btn_", tr("Local"), QSize(),
+                                    nullptr);
+    m_projected = kvui::MakeRadioButton(this, "crw_project_coordinate_check_btn_",
+                                        tr("Projected Coordinate"), QSize(), nullptr);
     m_local->setChecked(true);
     grid->addWidget(m_local, 0, 0);
     grid->addWidget(m_projected, 0, 1);
@@ -51,16 +45,11 @@ CoordinateWidget::CoordinateWidget(QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
 
-    QPushButton* ok = kvui::MakeButton(this, "crw_ok_btn_", tr("OK"), QSize(88, 32), "kvcombtn");
-    QPushButton* cancel
-        = kvui::MakeButton(this, "crw_cancel_btn_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this);
+    QPushButton* ok = buttons.Add("crw_ok_btn_", tr("OK"), "kvcombtn");
+    QPushButton* cancel = buttons.Add("crw_cancel_btn_", tr("Cancel"), "kvquitbtn");
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->addLayout(buttons.Layout(), 4, 0, 1, 2);
 
     // The name combo starts with the systems of the first type, so that
     // choosing Projected alone already offers a choice.
@@ -111,14 +100,12 @@ void CoordinateWidget::Accept()
     } else {
         m_coordinate = m_listed.GetCoordinate(m_name->currentIndex());
     }
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void CoordinateWidget::Reject()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void CoordinateWidget::ClickLocal()
@@ -136,7 +123,7 @@ void CoordinateWidget::ClickType(int type)
     m_name->clear();
     m_listed = kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet().GetCoordinates(type);
     for (int i = 0; i < m_listed.Size(); ++i)
-        m_name->addItem(QString::fromStdString(m_listed.GetCoordinate(i).name).trimmed());
+        m_name->addItem(String2QString(m_listed.GetCoordinate(i).name).trimmed());
 }
 
 void CoordinateWidget::EnableCombos(bool enabled)
@@ -146,11 +133,8 @@ void CoordinateWidget::EnableCombos(bool enabled)
 }
 
 CoordinateDialog::CoordinateDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Coordinate Setting"));
-    m_widget = SetContent<CoordinateWidget>();
-}
+    : ContentDialog(tr("Coordinate Setting"), parent)
+{ }
 
 bool ShowCoordinateDialog(kvfd::CoordinateInfo& coordinate)
 {

@@ -41,17 +41,14 @@ private:
     QComboBox* m_name = nullptr;
 };
 
-class KVUI_EXPORT CoordinateDialog : public FrameDialog
+class KVUI_EXPORT CoordinateDialog : public kvui::ContentDialog<CoordinateWidget>
 {
     Q_OBJECT
 
 public:
     explicit CoordinateDialog(QWidget* parent = nullptr);
 
-    CoordinateWidget* Widget() const { return m_widget; }
-
-private:
-    CoordinateWidget* m_widget;
+    CoordinateWidget* Widget() const { return Content(); }
 };
 
 // Lets the user choose a coordinate system, starting from coordinate. When the

@@ -1,14 +1,13 @@
 #include "imagery/editimagepropertydialog.h"
 
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
+#include "framework/kvshared.h"
 #include "framework/kvstyle.h"
-#include "kvfd/stringconverter.h"
 
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,11 +47,6 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
         table->setRowHeight(r, kRowHeight);
     table->setFixedSize(kTableWidth, kRowHeight * 3 + 2 * table->frameWidth());
     return table;
-}
-
-QString LocalText(const std::string& text)
-{
-    return QString::fromLocal8Bit(text.data(), int(text.size()));
 }
 
 // Replaces value by the cell's number; a cell without one leaves it.
@@ -107,15 +101,11 @@ EditImagePropertyWidget::EditImagePropertyWidget(QWidget* parent)
     layout->addLayout(grid);
     layout->addStretch();
 
-    m_btnOK = kvui::MakeButton(this, "m_Btn_OK", tr("OK"), QSize(88, 32), "kvcombtn");
-    m_btnCancel = kvui::MakeButton(this, "m_Btn_Cancel", tr("Cancel"), QSize(88, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this);
+    m_btnOK = buttons.Add("m_Btn_OK", tr("OK"), "kvcombtn");
+    m_btnCancel = buttons.Add("m_Btn_Cancel", tr("Cancel"), "kvquitbtn");
     m_btnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(m_btnOK);
-    buttons->addWidget(m_btnCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Layout());
 
     connect(m_btnOK, &QPushButton::clicked, this, &EditImagePropertyWidget::Accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &EditImagePropertyWidget::Reject);
@@ -126,8 +116,8 @@ EditImagePropertyWidget::EditImagePropertyWidget(QWidget* parent)
 
 void EditImagePropertyWidget::SetImage(const kvfd::ImageInfo& image, int flight)
 {
-    m_imageName->setText(LocalText(image.Name()));
-    m_imagePath->setText(LocalText(image.Path()));
+    m_imageName->setText(String2QString(image.Name()));
+    m_imagePath->setText(String2QString(image.Path()));
     BuildFlightList(flight);
     m_preset = image.GetEOP();
     ShowEOP(m_preset);
@@ -150,7 +140,7 @@ void EditImagePropertyWidget::SetImages(const std::vector<const kvfd::ImageInfo*
             samePath = false;
     }
     if (first && samePath)
-        m_imagePath->setText(LocalText(first->Path()));
+        m_imagePath->setText(String2QString(first->Path()));
     if (!flights.empty() && std::all_of(flights.begin(), flights.end(), [&flights](int flight) {
             return flight == flights.front();
         }))
@@ -183,9 +173,7 @@ void EditImagePropertyWidget::ShowEOP(const kvfd::EOP& eop)
 
 std::string EditImagePropertyWidget::GetPath() const
 {
-    std::string narrow;
-    kvfd::StringConverter::Convert(m_imagePath->text().toStdWString(), narrow);
-    return narrow;
+    return QString2String(m_imagePath->text());
 }
 
 int EditImagePropertyWidget::GetFlightIndex() const
@@ -212,14 +200,12 @@ kvfd::EOP EditImagePropertyWidget::GetEOP() const
 
 void EditImagePropertyWidget::Accept()
 {
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void EditImagePropertyWidget::Reject()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void EditImagePropertyWidget::Slot_ComboxActivated(int index)
@@ -236,14 +222,13 @@ void EditImagePropertyWidget::Slot_ComboxActivated(int index)
 
 void EditImagePropertyWidget::SetPath()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Set Path"), m_imagePath->text(), QFileDialog::ShowDirsOnly);
-    m_imagePath->setText(folder);
+    // Cancelling keeps the path shown: an empty path would detach the images
+    // from their files.
+    const QString folder = kvui::ChooseFolder(this, tr("Set Path"));
+    if (!folder.isEmpty())
+        m_imagePath->setText(folder);
 }
 
 EditImagePropertyDialog::EditImagePropertyDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Image Property"));
-    m_widget = SetContent<EditImagePropertyWidget>();
-}
+    : ContentDialog(tr("Image Property"), parent)
+{ }

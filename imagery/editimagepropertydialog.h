@@ -70,15 +70,12 @@ private:
 };
 
 // The frame around EditImagePropertyWidget.
-class KVUI_EXPORT EditImagePropertyDialog : public FrameDialog
+class KVUI_EXPORT EditImagePropertyDialog : public kvui::ContentDialog<EditImagePropertyWidget>
 {
     Q_OBJECT
 
 public:
     explicit EditImagePropertyDialog(QWidget* parent = nullptr);
 
-    EditImagePropertyWidget* Widget() const { return m_widget; }
-
-private:
-    EditImagePropertyWidget* m_widget = nullptr;
+    EditImagePropertyWidget* Widget() const { return Content(); }
 };

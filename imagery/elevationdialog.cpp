@@ -3,7 +3,6 @@
 #include "framework/formrows.h"
 #include "framework/kvservice.h"
 
-#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QJsonDocument>
@@ -39,18 +38,13 @@ ElevationWidget::ElevationWidget(QWidget* parent)
     m_elevation
         = kvui::AddLineEditRow(layout, 2, 0, tr("Elevation"), "ew_elevation_", editSize).edit;
 
-    const QSize buttonSize(88, 30);
-    auto* get = kvui::MakeButton(this, "ew_get_", tr("Get"), buttonSize, "kvcombtn");
-    auto* apply = kvui::MakeButton(this, "ew_apply_", tr("Apply"), buttonSize, "kvcombtn");
-    auto* quit = kvui::MakeButton(this, "ew_quit_", tr("Quit"), buttonSize, "kvquitbtn");
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(24);
-    buttons->addStretch();
-    buttons->addWidget(get);
-    buttons->addWidget(apply);
-    buttons->addWidget(quit);
-    buttons->addStretch();
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    kvui::ButtonRow buttons(this, QSize(88, 30), kvui::ButtonRow::Centre);
+    auto* get = buttons.Add("ew_get_", tr("Get"), "kvcombtn");
+    auto* apply = buttons.Add("ew_apply_", tr("Apply"), "kvcombtn");
+    auto* quit = buttons.Add("ew_quit_", tr("Quit"), "kvquitbtn");
+    // Three buttons in a narrow form: closer than a row's usual spacing.
+    buttons.Layout()->setSpacing(24);
+    layout->addLayout(buttons.Layout(), 3, 0, 1, 2);
 
     connect(get, &QPushButton::clicked, this, &ElevationWidget::ClickGet);
     connect(apply, &QPushButton::clicked, this, &ElevationWidget::ClickApply);
@@ -103,19 +97,14 @@ void ElevationWidget::ClickGet()
 
 void ElevationWidget::ClickApply()
 {
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void ElevationWidget::ClickQuit()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 ElevationDialog::ElevationDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Get elevation from web"));
-    m_widget = SetContent<ElevationWidget>();
-}
+    : ContentDialog(tr("Get elevation from web"), parent)
+{ }

@@ -43,15 +43,12 @@ private:
     QLineEdit* m_elevation = nullptr;
 };
 
-class KVUI_EXPORT ElevationDialog : public FrameDialog
+class KVUI_EXPORT ElevationDialog : public kvui::ContentDialog<ElevationWidget>
 {
     Q_OBJECT
 
 public:
     explicit ElevationDialog(QWidget* parent = nullptr);
 
-    ElevationWidget* Widget() const { return m_widget; }
-
-private:
-    ElevationWidget* m_widget = nullptr;
+    ElevationWidget* Widget() const { return Content(); }
 };

@@ -67,14 +67,10 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
     }
     layout->addLayout(offsets, 5, 1);
 
-    auto* run = kvui::MakeButton(this, "gtw_run_", local(u8"执行"), QSize(88, 32));
-    auto* exit = kvui::MakeButton(this, "gtw_exit_", local(u8"退出"), QSize(88, 32));
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(run);
-    buttons->addWidget(exit);
-    layout->addLayout(buttons, 6, 0, 1, 3);
+    kvui::ButtonRow buttons(this);
+    auto* run = buttons.Add("gtw_run_", local(u8"执行"), nullptr);
+    auto* exit = buttons.Add("gtw_exit_", local(u8"退出"), nullptr);
+    layout->addLayout(buttons.Layout(), 6, 0, 1, 3);
 
     connect(rinex.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenRinex);
     connect(trajectory.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenTrajectory);
@@ -84,29 +80,27 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
     connect(exit, &QPushButton::clicked, this, &GPSToolWidget::Quit);
 }
 
-void GPSToolWidget::Browse(QLineEdit* edit, const char* caption, const char* filter, bool save)
-{
-    kvui::BrowseInto(this, edit, caption, filter, save);
-}
-
 void GPSToolWidget::OpenRinex()
 {
-    Browse(m_rinex, u8"打开机载RINEX数据", u8"观测文件(*.*o);;所有文件(*.*)", false);
+    kvui::BrowseInto(this, m_rinex, u8"打开机载RINEX数据", u8"观测文件(*.*o);;所有文件(*.*)",
+                     kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::OpenTrajectory()
 {
-    Browse(m_trajectory, u8"打开轨迹文件", u8"所有文件(*.*)", false);
+    kvui::BrowseInto(this, m_trajectory, u8"打开轨迹文件", u8"所有文件(*.*)",
+                     kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::OpenBAPOS()
 {
-    Browse(m_baPos, u8"打开空三POS数据", u8"POS文件(*.txt);;所有文件(*.*)", false);
+    kvui::BrowseInto(this, m_baPos, u8"打开空三POS数据", u8"POS文件(*.txt);;所有文件(*.*)",
+                     kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::SavePOS()
 {
-    Browse(m_pos, u8"保存POS", u8"POS文件(*.txt)", true);
+    kvui::BrowseInto(this, m_pos, u8"保存POS", u8"POS文件(*.txt)", kvui::BrowseMode::SaveFile);
 }
 
 void GPSToolWidget::Run()
@@ -126,16 +120,12 @@ void GPSToolWidget::Run()
 
 void GPSToolWidget::Quit()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 GPSToolDialog::GPSToolDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("GPS TOOL"));
-    m_widget = SetContent<GPSToolWidget>();
-}
+    : ContentDialog(tr("GPS TOOL"), parent)
+{ }
 
 void ShowGPSToolDialog(QWidget*)
 {

@@ -28,8 +28,6 @@ public Q_SLOTS:
     void Quit();
 
 private:
-    void Browse(QLineEdit* edit, const char* caption, const char* filter, bool save);
-
     QLineEdit* m_rinex = nullptr;
     QLineEdit* m_trajectory = nullptr;
     QLineEdit* m_baPos = nullptr;
@@ -37,17 +35,14 @@ private:
     QLineEdit* m_offset[3] = {};
 };
 
-class KVUI_EXPORT GPSToolDialog : public FrameDialog
+class KVUI_EXPORT GPSToolDialog : public kvui::ContentDialog<GPSToolWidget>
 {
     Q_OBJECT
 
 public:
     explicit GPSToolDialog(QWidget* parent = nullptr);
 
-    GPSToolWidget* Widget() const { return m_widget; }
-
-private:
-    GPSToolWidget* m_widget = nullptr;
+    GPSToolWidget* Widget() const { return Content(); }
 };
 
 // Runs the GPS tool dialog modally; the parent is not used.

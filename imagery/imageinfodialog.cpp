@@ -1,6 +1,7 @@
 #include "imagery/imageinfodialog.h"
 
 #include "framework/formrows.h"
+#include "framework/kvshared.h"
 #include "kvfd/pathhelper.h"
 #include "kvmath/mathhelper.h"
 
@@ -78,7 +79,7 @@ void ImageInfoWidget::SetData(const kvfd::EOP& eop, const std::string& path)
         m_values[i]->setText(QString::number(values[i], 'f', i < 3 ? 6 : 3));
         m_values[i]->adjustSize();
     }
-    const QImage preview = LoadPreview(QString::fromLocal8Bit(path.data(), int(path.size())));
+    const QImage preview = LoadPreview(String2QString(path));
     if (preview.isNull())
         m_image->clear();
     else
@@ -86,15 +87,12 @@ void ImageInfoWidget::SetData(const kvfd::EOP& eop, const std::string& path)
 }
 
 ImageInfoDialog::ImageInfoDialog()
-    : FrameDialog(nullptr)
-{
-    SetTitle(tr("Camera Setting"));
-    m_widget = SetContent<ImageInfoWidget>();
-}
+    : ContentDialog(tr("Camera Setting"), nullptr)
+{ }
 
 void ImageInfoDialog::SetData(kvfd::EOP eop, std::string path)
 {
     const std::string name = kvfd::PathHelper::GetFileName(path);
-    SetTitle(QString::fromLocal8Bit(name.data(), int(name.size())));
-    m_widget->SetData(eop, path);
+    SetTitle(String2QString(name));
+    Content()->SetData(eop, path);
 }

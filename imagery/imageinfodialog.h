@@ -28,7 +28,7 @@ private:
 };
 
 // The frame around ImageInfoWidget; SetData titles it with the file name.
-class KVUI_EXPORT ImageInfoDialog : public FrameDialog
+class KVUI_EXPORT ImageInfoDialog : public kvui::ContentDialog<ImageInfoWidget>
 {
     Q_OBJECT
 
@@ -36,8 +36,5 @@ public:
     ImageInfoDialog();
 
     void SetData(kvfd::EOP eop, std::string path);
-    ImageInfoWidget* Widget() const { return m_widget; }
-
-private:
-    ImageInfoWidget* m_widget = nullptr;
+    ImageInfoWidget* Widget() const { return Content(); }
 };

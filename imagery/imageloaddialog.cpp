@@ -1,17 +1,16 @@
 #include "imagery/imageloaddialog.h"
 
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
 #include "kvfd/flagset.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvfd/pathhelper.h"
-#include "kvfd/stringconverter.h"
 #include "kvimage/kvimage.h"
 
 #include <QDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,21 +24,14 @@ namespace {
 constexpr int kDuplicateImages = 118;
 constexpr int kNoImages = 119;
 
-QString FromNarrow(const std::string& path)
-{
-    std::wstring wide;
-    kvfd::StringConverter::Convert(path, wide);
-    return QString::fromStdWString(wide);
-}
-
-std::string ToNarrow(const QString& path)
-{
-    return kvfd::StringConverter::ToString(path.toStdWString());
-}
-
 } // namespace
 
 namespace kvui {
+
+QString ImageFileFilter()
+{
+    return QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)");
+}
 
 QStringList ListImageFolder(const QString& directory)
 {
@@ -84,14 +76,12 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
     listRow->setSpacing(24);
     listRow->addWidget(kvui::MakeLabel(this, tr("Image List:"), "label"));
     listRow->addSpacerItem(new QSpacerItem(450, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
-    QPushButton* browse = kvui::MakeButton(this, "browse_images_btn_", QString(), QSize(60, 32));
-    browse->setToolTip(tr("Add Image Path"));
-    QPushButton* view = kvui::MakeButton(this, "view_btn_", QString(), QSize(56, 32));
-    view->setToolTip(tr("Add Images"));
-    m_removeButton = kvui::MakeButton(this, "remove_btn_", QString(), QSize(56, 32));
-    m_removeButton->setToolTip(tr("Delete Selected Images"));
-    m_clearButton = kvui::MakeButton(this, "clear_btn_", QString(), QSize(56, 32));
-    m_clearButton->setToolTip(tr("Clear"));
+    QPushButton* browse
+        = kvui::MakeToolButton(this, "browse_images_btn_", tr("Add Image Path"), QSize(60, 32));
+    QPushButton* view = kvui::MakeToolButton(this, "view_btn_", tr("Add Images"), QSize(56, 32));
+    m_removeButton
+        = kvui::MakeToolButton(this, "remove_btn_", tr("Delete Selected Images"), QSize(56, 32));
+    m_clearButton = kvui::MakeToolButton(this, "clear_btn_", tr("Clear"), QSize(56, 32));
     for (QPushButton* button : {browse, view, m_removeButton, m_clearButton})
         listRow->addWidget(button);
     grid->addLayout(listRow, 0, 0);
@@ -101,16 +91,12 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
     m_table->setFixedSize(720, 450);
     grid->addWidget(m_table, 1, 0);
 
-    auto* buttonRow = new QHBoxLayout();
-    buttonRow->setSpacing(36);
-    buttonRow->addSpacerItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    QPushButton* back = kvui::MakeButton(this, "forward_btn_", tr("Back"), QSize(88, 32));
-    QPushButton* next = kvui::MakeButton(this, "next_btn_", tr("Next"), QSize(88, 32));
-    QPushButton* quit = kvui::MakeButton(this, "quit_btn_", tr("Exit"), QSize(88, 32));
+    kvui::ButtonRow buttons(this);
+    QPushButton* back = buttons.Add("forward_btn_", tr("Back"), "kvcombtn");
+    QPushButton* next = buttons.Add("next_btn_", tr("Next"), "kvcombtn");
+    QPushButton* quit = buttons.Add("quit_btn_", tr("Exit"), "kvquitbtn");
     next->setDefault(true);
-    for (QPushButton* button : {back, next, quit})
-        buttonRow->addWidget(button);
-    grid->addLayout(buttonRow, 2, 0);
+    grid->addLayout(buttons.Layout(), 2, 0);
 
     setTabOrder(m_table, browse);
     setTabOrder(browse, view);
@@ -133,9 +119,6 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
 
     m_clearButton->setEnabled(false);
     m_removeButton->setEnabled(false);
-    kvui::SetStyleName(back, "kvcombtn");
-    kvui::SetStyleName(next, "kvcombtn");
-    kvui::SetStyleName(quit, "kvquitbtn");
 
     kvui::SetListFont(m_table, this);
 }
@@ -170,11 +153,9 @@ void ImageLoadWidget::SetProject(kvprj::KvProject* project)
 
 void ImageLoadWidget::OpenFolder()
 {
-    const QString directory = QFileDialog::getExistingDirectory(
-        this, tr("Open Directory"), GetDefaultPath(), QFileDialog::ShowDirsOnly);
+    const QString directory = kvui::ChooseFolder(this, tr("Open Directory"));
     if (directory.isEmpty() || !QDir(directory).exists())
         return;
-    SetDefaultPath(directory, false);
     const QStringList files = kvui::ListImageFolder(directory);
     if (!files.isEmpty())
         AddImages(files);
@@ -182,19 +163,14 @@ void ImageLoadWidget::OpenFolder()
 
 void ImageLoadWidget::LoadImages()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Add Images"), GetDefaultPath(),
-        QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
-    if (!files.isEmpty())
-        SetDefaultPath(files.first(), true);
-    AddImages(files);
+    AddImages(kvui::ChooseFiles(this, tr("Add Images"), kvui::ImageFileFilter()));
 }
 
 void ImageLoadWidget::AddImages(const QStringList& paths)
 {
     bool duplicate = false;
     for (const QString& path : paths) {
-        if (!m_images.insert(ToNarrow(path)).second)
+        if (!m_images.insert(QString2String(path)).second)
             duplicate = true;
     }
     UpdateTableWidget();
@@ -209,7 +185,7 @@ void ImageLoadWidget::UpdateTableWidget()
     m_table->setRowCount(int(m_images.size()));
     int row = 0;
     for (const std::string& path : m_images) {
-        const QFileInfo info(FromNarrow(path));
+        const QFileInfo info(String2QString(path));
         m_table->setItem(row, 0, new QTableWidgetItem(info.fileName()));
         m_table->setItem(row, 1, new QTableWidgetItem(info.path()));
         ++row;
@@ -294,39 +270,33 @@ void ImageLoadWidget::Next()
     }
     UpdateProject();
     m_result = WR_NEXT;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void ImageLoadWidget::Quit()
 {
     m_result = WR_CANCEL;
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void ImageLoadWidget::slot_Fowward()
 {
     m_result = WR_BACK;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 ImageLoadDialog::ImageLoadDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Import Images"));
-    m_widget = SetContent<ImageLoadWidget>();
-}
+    : ContentDialog(tr("Import Images"), parent)
+{ }
 
 void ImageLoadDialog::SetProject(kvprj::KvProject* project)
 {
-    m_widget->SetProject(project);
+    Content()->SetProject(project);
 }
 
 WResut ImageLoadDialog::Result() const
 {
-    return m_widget ? m_widget->Result() : WR_CANCEL;
+    return Content() ? Content()->Result() : WR_CANCEL;
 }
 
 WResut ShowImageDialog(kvprj::KvProject& project)

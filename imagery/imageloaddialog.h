@@ -16,6 +16,9 @@ class QTableWidget;
 
 namespace kvui {
 
+// The file types offered when the operator picks images to add.
+KVUI_EXPORT QString ImageFileFilter();
+
 // The image files directly inside directory (no sub-folders, no symbolic
 // links) whose names end in .jpeg, .jpg, .png, .bmp, .tif or .tiff in any
 // letter case, each as directory + "/" + name, in the folder's listing order.
@@ -70,7 +73,7 @@ private:
 };
 
 // The "Import Images" dialog around ImageLoadWidget.
-class KVUI_EXPORT ImageLoadDialog : public FrameDialog
+class KVUI_EXPORT ImageLoadDialog : public kvui::ContentDialog<ImageLoadWidget>
 {
     Q_OBJECT
 
@@ -79,10 +82,7 @@ public:
 
     void SetProject(kvprj::KvProject* project);
     WResut Result() const;
-    ImageLoadWidget* Widget() const { return m_widget; }
-
-private:
-    ImageLoadWidget* m_widget = nullptr;
+    ImageLoadWidget* Widget() const { return Content(); }
 };
 
 // Runs the image page on project: the page's result when it was accepted

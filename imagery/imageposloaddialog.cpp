@@ -2,6 +2,7 @@
 
 #include "camera/cameradialog.h"
 #include "framework/buttongroup.h"
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
@@ -10,6 +11,7 @@
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/exifpositions.h"
+#include "imagery/imageloaddialog.h"
 #include "imagery/imagetablemodel.h"
 #include "imagery/posloaddialog.h"
 #include "imagery/posmatch.h"
@@ -17,7 +19,6 @@
 #include "kvfd/kvconststringfactory.h"
 #include "kvimage/kvimage.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,17 +45,8 @@ constexpr int kResizeSampleRows = 100;
 constexpr int kFirstFlight = 1;
 constexpr int kLastFlight = 99998;
 
-QPushButton* ToolButton(QWidget* parent, const char* name, const QString& toolTip, QSize size)
-{
-    QPushButton* button = kvui::MakeButton(parent, name, QString(), size);
-    button->setToolTip(toolTip);
-    return button;
-}
-
-QLabel* RowLabel(QWidget* parent, const QString& text)
-{
-    return kvui::MakeLabel(parent, text, nullptr, QSize(80, 0));
-}
+// Width of the labels that start the page's rows, so the fields line up.
+constexpr QSize kRowLabelSize(80, 0);
 
 } // namespace
 
@@ -69,7 +61,7 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     layout->setContentsMargins(40, 16, 40, 24);
 
     auto* elevationRow = new QHBoxLayout();
-    elevationRow->addWidget(RowLabel(this, tr("Elevation:")));
+    elevationRow->addWidget(kvui::MakeLabel(this, tr("Elevation:"), nullptr, kRowLabelSize));
     m_aveZ = kvui::MakeLineEdit(this, "iplw_ave_z_line_edit_", QSize(100, 30));
     m_aveZ->setText(QStringLiteral("0"));
     elevationRow->addWidget(m_aveZ);
@@ -81,13 +73,13 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     layout->addLayout(elevationRow);
 
     auto* coordinateRow = new QHBoxLayout();
-    coordinateRow->addWidget(RowLabel(this, tr("Coordinate:")));
+    coordinateRow->addWidget(kvui::MakeLabel(this, tr("Coordinate:"), nullptr, kRowLabelSize));
     m_coordinateEdit = kvui::MakeLineEdit(this, "iplw_coordinate_line_edit_", QSize(0, 30));
     m_coordinateEdit->setMinimumWidth(240);
     m_coordinateEdit->setMaximumWidth(300);
     coordinateRow->addWidget(m_coordinateEdit);
-    m_coordinateOpen
-        = ToolButton(this, "iplw_coordinate_open_btn_", tr("Set Coordinate"), QSize(60, 32));
+    m_coordinateOpen = kvui::MakeToolButton(this, "iplw_coordinate_open_btn_", tr("Set Coordinate"),
+                                            QSize(60, 32));
     coordinateRow->addWidget(m_coordinateOpen);
     coordinateRow->addStretch();
     layout->addLayout(coordinateRow);
@@ -98,36 +90,38 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     groupLayout->setSpacing(8);
 
     auto* cameraRow = new QHBoxLayout();
-    cameraRow->addWidget(RowLabel(group, tr("Camera:")));
+    cameraRow->addWidget(kvui::MakeLabel(group, tr("Camera:"), nullptr, kRowLabelSize));
     m_cameraEdit = kvui::MakeLineEdit(group, "iplw_camera_line_edit_", QSize(0, 30));
     m_cameraEdit->setMinimumWidth(240);
     m_cameraEdit->setMaximumWidth(300);
     cameraRow->addWidget(m_cameraEdit);
-    m_cameraOpen = ToolButton(group, "iplw_cam_open_btn_", tr("Set Camera"), QSize(60, 32));
+    m_cameraOpen
+        = kvui::MakeToolButton(group, "iplw_cam_open_btn_", tr("Set Camera"), QSize(60, 32));
     cameraRow->addWidget(m_cameraOpen);
     cameraRow->addStretch();
     groupLayout->addLayout(cameraRow);
 
     auto* gnssRow = new QHBoxLayout();
-    gnssRow->addWidget(RowLabel(group, tr("GNSS/IMU：")));
+    gnssRow->addWidget(kvui::MakeLabel(group, tr("GNSS/IMU："), nullptr, kRowLabelSize));
     m_posCount = kvui::MakeLabel(group, QString(), "iplw_pos_line_edit_");
     m_posCount->setMinimumWidth(300);
     gnssRow->addWidget(m_posCount);
-    m_posOpen = ToolButton(group, "iplw_pos_open_btn_", tr("Import POS"), QSize(60, 32));
+    m_posOpen = kvui::MakeToolButton(group, "iplw_pos_open_btn_", tr("Import POS"), QSize(60, 32));
     gnssRow->addWidget(m_posOpen);
-    m_exif = ToolButton(group, "iplw_exif_btn_", tr("Read POS From EXIF"), QSize(60, 32));
+    m_exif = kvui::MakeToolButton(group, "iplw_exif_btn_", tr("Read POS From EXIF"), QSize(60, 32));
     gnssRow->addWidget(m_exif);
     gnssRow->addStretch();
     groupLayout->addLayout(gnssRow);
 
     auto* imagesRow = new QHBoxLayout();
-    imagesRow->addWidget(RowLabel(group, tr("Images:")));
-    m_addImage = ToolButton(group, "iplw_add_image_btn_", tr("Add Image"), QSize(56, 32));
-    m_removeImages = ToolButton(group, "iplw_remove_selected_image_btn_",
-                                tr("Delete Selected Images"), QSize(56, 32));
-    m_clearImages = ToolButton(group, "iplw_clear_image_btn_", tr("Clear All"), QSize(56, 32));
-    m_editImages
-        = ToolButton(group, "iplw_edit_image_btn_", tr("Edit Selected Images"), QSize(56, 32));
+    imagesRow->addWidget(kvui::MakeLabel(group, tr("Images:"), nullptr, kRowLabelSize));
+    m_addImage = kvui::MakeToolButton(group, "iplw_add_image_btn_", tr("Add Image"), QSize(56, 32));
+    m_removeImages = kvui::MakeToolButton(group, "iplw_remove_selected_image_btn_",
+                                          tr("Delete Selected Images"), QSize(56, 32));
+    m_clearImages
+        = kvui::MakeToolButton(group, "iplw_clear_image_btn_", tr("Clear All"), QSize(56, 32));
+    m_editImages = kvui::MakeToolButton(group, "iplw_edit_image_btn_", tr("Edit Selected Images"),
+                                        QSize(56, 32));
     for (QPushButton* button : {m_addImage, m_removeImages, m_clearImages, m_editImages})
         imagesRow->addWidget(button);
     imagesRow->addStretch();
@@ -167,16 +161,11 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     groupLayout->addLayout(tableRow);
     layout->addWidget(group);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    m_back = kvui::MakeButton(this, "iplw_back_btn_", tr("Back"), QSize(88, 32), "kvcombtn");
-    m_next = kvui::MakeButton(this, "iplw_next_btn_", tr("Next"), QSize(88, 32), "kvcombtn");
-    m_quit = kvui::MakeButton(this, "iplw_quit_btn_", tr("Exit"), QSize(88, 32), "kvquitbtn");
-    buttons->addWidget(m_back);
-    buttons->addWidget(m_next);
-    buttons->addWidget(m_quit);
-    layout->addLayout(buttons);
+    kvui::ButtonRow buttons(this);
+    m_back = buttons.Add("iplw_back_btn_", tr("Back"), "kvcombtn");
+    m_next = buttons.Add("iplw_next_btn_", tr("Next"), "kvcombtn");
+    m_quit = buttons.Add("iplw_quit_btn_", tr("Exit"), "kvquitbtn");
+    layout->addLayout(buttons.Layout());
 
     connect(m_addImage, &QPushButton::clicked, this, &ImagePosLoadWidget::AddImages);
     connect(m_clearImages, &QPushButton::clicked, this, &ImagePosLoadWidget::ClearImages);
@@ -325,10 +314,7 @@ std::vector<int> ImagePosLoadWidget::SelectedImages() const
 
 void ImagePosLoadWidget::AddImages()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Add Images"), GetDefaultPath(),
-        QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
-    AddImageFiles(files);
+    AddImageFiles(kvui::ChooseFiles(this, tr("Add Images"), kvui::ImageFileFilter()));
 }
 
 void ImagePosLoadWidget::AddImageFiles(const QStringList& files)
@@ -361,15 +347,13 @@ void ImagePosLoadWidget::ClearImages()
 void ImagePosLoadWidget::ClickCancel()
 {
     m_result = WR_CANCEL;
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void ImagePosLoadWidget::ClickForward()
 {
     m_result = WR_BACK;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void ImagePosLoadWidget::ClickNext()
@@ -410,8 +394,7 @@ void ImagePosLoadWidget::ClickNext()
         m_project->GetPrjInfo().coordinateId = m_coordinate.id;
     }
     m_result = WR_NEXT;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void ImagePosLoadWidget::EditImages()
@@ -547,11 +530,8 @@ void ImagePosLoadWidget::SetExifPOS()
 }
 
 ImagePosLoadDialog::ImagePosLoadDialog()
-    : FrameDialog(nullptr)
-{
-    SetTitle(QString::fromLocal8Bit(kTitle));
-    m_widget = SetContent<ImagePosLoadWidget>();
-}
+    : ContentDialog(QString::fromLocal8Bit(kTitle), nullptr)
+{ }
 
 WResut ShowImagePosLoadDialog(kvprj::KvProject& project, bool fromFlight)
 {

@@ -113,17 +113,14 @@ private:
 };
 
 // The frame around ImagePosLoadWidget.
-class KVUI_EXPORT ImagePosLoadDialog : public FrameDialog
+class KVUI_EXPORT ImagePosLoadDialog : public kvui::ContentDialog<ImagePosLoadWidget>
 {
     Q_OBJECT
 
 public:
     ImagePosLoadDialog();
 
-    ImagePosLoadWidget* Widget() const { return m_widget; }
-
-private:
-    ImagePosLoadWidget* m_widget = nullptr;
+    ImagePosLoadWidget* Widget() const { return Content(); }
 };
 
 // Runs the page on project. Returns the page's result when it ended with

@@ -31,9 +31,7 @@ LeverArmWidget::LeverArmWidget(QWidget* parent)
     const QSize browseSize(32, 28);
     const auto addRow = [&](int row, const QString& label, const char* edit, const char* button,
                             const char* style) {
-        const kvui::BrowseRow made
-            = kvui::AddBrowseRow(layout, row, 0, label, edit, editSize, button, browseSize, style);
-        return Row {made.label, made.edit, made.browse};
+        return kvui::AddBrowseRow(layout, row, 0, label, edit, editSize, button, browseSize, style);
     };
     m_hpPos = addRow(1, tr("HP POS File:"), "law_hppos_line_edit_", "law_browse_hppos_btn_",
                      "kvopenfilebtn");
@@ -45,15 +43,10 @@ LeverArmWidget::LeverArmWidget(QWidget* parent)
                       "kvsavefilebtn");
     ShowRow(m_orientation, false);
 
-    auto* ok = kvui::MakeButton(this, "law_ok_btn_", tr("OK"), QSize(88, 32), "kvcombtn");
-    auto* cancel
-        = kvui::MakeButton(this, "law_cancel_btn_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 5, 0, 1, 3);
+    kvui::ButtonRow buttons(this);
+    auto* ok = buttons.Add("law_ok_btn_", tr("OK"), "kvcombtn");
+    auto* cancel = buttons.Add("law_cancel_btn_", tr("Cancel"), "kvquitbtn");
+    layout->addLayout(buttons.Layout(), 5, 0, 1, 3);
     layout->setRowStretch(5, 1);
 
     connect(m_type, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -67,7 +60,7 @@ LeverArmWidget::LeverArmWidget(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &LeverArmWidget::ClickCancel);
 }
 
-void LeverArmWidget::ShowRow(const Row& row, bool visible)
+void LeverArmWidget::ShowRow(const kvui::BrowseRow& row, bool visible)
 {
     row.label->setVisible(visible);
     row.edit->setVisible(visible);
@@ -88,35 +81,33 @@ void LeverArmWidget::ClickUAVType(int index)
     ShowRow(m_orientation, index != 0);
 }
 
-void LeverArmWidget::Browse(QLineEdit* edit, const char* caption, const char* filter, bool save)
-{
-    kvui::BrowseInto(this, edit, caption, filter, save);
-}
-
 void LeverArmWidget::ClickBrowseGimbal()
 {
-    Browse(m_gimbal.edit, u8"选择云台文件", u8"云台文件 (*.gim);;所有文件 (*.*)", false);
+    kvui::BrowseInto(this, m_gimbal.edit, u8"选择云台文件", u8"云台文件 (*.gim);;所有文件 (*.*)",
+                     kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseHPPos()
 {
-    Browse(m_hpPos.edit, u8"选择待改正GPS文件", u8"GPS文件 (*.txt);;所有文件 (*.*)", false);
+    kvui::BrowseInto(this, m_hpPos.edit, u8"选择待改正GPS文件", u8"GPS文件 (*.txt);;所有文件 (*.*)",
+                     kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseOrientation()
 {
-    Browse(m_orientation.edit, u8"选择外方位元素", u8"外方位元素 (*.txt);;所有文件 (*.*)", false);
+    kvui::BrowseInto(this, m_orientation.edit, u8"选择外方位元素",
+                     u8"外方位元素 (*.txt);;所有文件 (*.*)", kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseOutput()
 {
-    Browse(m_output.edit, u8"保存结果", u8"改正结果 (*.txt)", true);
+    kvui::BrowseInto(this, m_output.edit, u8"保存结果", u8"改正结果 (*.txt)",
+                     kvui::BrowseMode::SaveFile);
 }
 
 void LeverArmWidget::ClickCancel()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void LeverArmWidget::ClickOK()
@@ -125,17 +116,14 @@ void LeverArmWidget::ClickOK()
     const auto filled = [](const QLineEdit* edit) { return !edit->text().trimmed().isEmpty(); };
     // Whichever row is hidden still counts: a gimbal file typed before the
     // type was changed is a valid choice.
-    if (m_dialog && filled(m_hpPos.edit) && filled(m_output.edit)
+    if (filled(m_hpPos.edit) && filled(m_output.edit)
         && (filled(m_orientation.edit) || filled(m_gimbal.edit)))
-        m_dialog->accept();
+        AcceptDialog();
 }
 
 LeverArmDialog::LeverArmDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Correct Lever Arm"));
-    m_widget = SetContent<LeverArmWidget>();
-}
+    : ContentDialog(tr("Correct Lever Arm"), parent)
+{ }
 
 bool ShowLeverArmDialog(int& type, std::string* paths)
 {

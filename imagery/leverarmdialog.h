@@ -1,15 +1,14 @@
 #pragma once
 
 #include "framework/basewidget.h"
+#include "framework/formrows.h"
 #include "framework/framedialog.h"
 #include "kvui_export.h"
 
 #include <string>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Content of the "Correct Lever Arm" dialog: the aircraft type and the files
 // the host needs to correct positions by the antenna-to-camera offset. The
@@ -36,34 +35,23 @@ public Q_SLOTS:
     void ClickOK();
 
 private:
-    struct Row
-    {
-        QLabel* label;
-        QLineEdit* edit;
-        QPushButton* browse;
-    };
-
-    void Browse(QLineEdit* edit, const char* caption, const char* filter, bool save);
-    static void ShowRow(const Row& row, bool visible);
+    static void ShowRow(const kvui::BrowseRow& row, bool visible);
 
     QComboBox* m_type = nullptr;
-    Row m_hpPos {};
-    Row m_gimbal {};
-    Row m_orientation {};
-    Row m_output {};
+    kvui::BrowseRow m_hpPos {};
+    kvui::BrowseRow m_gimbal {};
+    kvui::BrowseRow m_orientation {};
+    kvui::BrowseRow m_output {};
 };
 
-class KVUI_EXPORT LeverArmDialog : public FrameDialog
+class KVUI_EXPORT LeverArmDialog : public kvui::ContentDialog<LeverArmWidget>
 {
     Q_OBJECT
 
 public:
     explicit LeverArmDialog(QWidget* parent = nullptr);
 
-    LeverArmWidget* Widget() const { return m_widget; }
-
-private:
-    LeverArmWidget* m_widget = nullptr;
+    LeverArmWidget* Widget() const { return Content(); }
 };
 
 // Runs the lever-arm dialog; when it is accepted, type and paths[0..3]

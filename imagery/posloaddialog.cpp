@@ -1,5 +1,6 @@
 #include "imagery/posloaddialog.h"
 
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
 #include "framework/kvstyle.h"
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -88,8 +88,8 @@ public:
             return QVariant();
         const std::string& field = row[c];
         if (field.size() <= kMaxCellBytes)
-            return QString::fromLocal8Bit(field.data(), int(field.size()));
-        return QString::fromLocal8Bit(field.data(), int(kMaxCellBytes)) + QChar(0x2026);
+            return String2QString(field);
+        return String2QString(field.substr(0, kMaxCellBytes)) + QChar(0x2026);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
@@ -143,7 +143,8 @@ PosLoadWidget::PosLoadWidget(QWidget* parent)
     fileRow->addWidget(MinimumLabel(this, tr("File:"), 40));
     m_posEdit = kvui::MakeLineEdit(this, "plw_pos_line_edit_", QSize(240, 30));
     fileRow->addWidget(m_posEdit);
-    QPushButton* browse = kvui::MakeButton(this, "plw_browse_pos_btn_", QString(), QSize(60, 32));
+    QPushButton* browse
+        = kvui::MakeToolButton(this, "plw_browse_pos_btn_", QString(), QSize(60, 32));
     fileRow->addWidget(browse);
     fileRow->addStretch(1);
     grid->addLayout(fileRow, 0, 0);
@@ -225,15 +226,10 @@ PosLoadWidget::PosLoadWidget(QWidget* parent)
     grid->addWidget(m_table, 4, 0, Qt::AlignHCenter);
 
     // Row 5: OK and Cancel.
-    auto* buttonRow = new QHBoxLayout();
-    buttonRow->setSpacing(36);
-    buttonRow->addStretch(1);
-    QPushButton* ok = kvui::MakeButton(this, "plw_ok_btn_", tr("OK"), QSize(88, 32), "kvcombtn");
-    QPushButton* cancel
-        = kvui::MakeButton(this, "plw_cancel_btn_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
-    buttonRow->addWidget(ok);
-    buttonRow->addWidget(cancel);
-    grid->addLayout(buttonRow, 5, 0);
+    kvui::ButtonRow buttons(this);
+    QPushButton* ok = buttons.Add("plw_ok_btn_", tr("OK"), "kvcombtn");
+    QPushButton* cancel = buttons.Add("plw_cancel_btn_", tr("Cancel"), "kvquitbtn");
+    grid->addLayout(buttons.Layout(), 5, 0);
 
     connect(browse, &QPushButton::clicked, this, &PosLoadWidget::LoadPos);
     connect(ok, &QPushButton::clicked, this, &PosLoadWidget::Next);
@@ -258,8 +254,8 @@ bool PosLoadWidget::IsLatLong() const
 
 void PosLoadWidget::LoadPos()
 {
-    const QString file = QFileDialog::getOpenFileName(
-        this, tr("Import POS"), GetDefaultPath(), QStringLiteral("Text File(*.txt);; All(*.*)"));
+    const QString file
+        = kvui::ChooseFile(this, tr("Import POS"), QStringLiteral("Text File(*.txt);; All(*.*)"));
     if (!file.isEmpty())
         LoadFile(file);
 }
@@ -341,14 +337,12 @@ void PosLoadWidget::Next()
         QMessageBox::information(this, tr("Warning"), tr("Please Set ID X Y Z"), QMessageBox::Ok);
         return;
     }
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void PosLoadWidget::Quit()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void PosLoadWidget::ClickID()
@@ -397,10 +391,7 @@ void PosLoadWidget::ClickQuestion()
 }
 
 PosLoadDialog::PosLoadDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Import GNSS/IMU"));
-    m_widget = SetContent<PosLoadWidget>();
-}
+    : ContentDialog(tr("Import GNSS/IMU"), parent)
+{ }
 
 #include "posloaddialog.moc"

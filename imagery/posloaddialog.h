@@ -78,15 +78,12 @@ private:
 
 // The "Import GNSS/IMU" dialog. Run it modally; once accepted, read the
 // records, the match type and the BLH flag from Widget().
-class KVUI_EXPORT PosLoadDialog : public FrameDialog
+class KVUI_EXPORT PosLoadDialog : public kvui::ContentDialog<PosLoadWidget>
 {
     Q_OBJECT
 
 public:
     explicit PosLoadDialog(QWidget* parent = nullptr);
 
-    PosLoadWidget* Widget() const { return m_widget; }
-
-private:
-    PosLoadWidget* m_widget = nullptr;
+    PosLoadWidget* Widget() const { return Content(); }
 };

@@ -1,14 +1,12 @@
 #include "imagery/rt27dialog.h"
 
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
 #include "kvfd/pathhelper.h"
-#include "kvfd/stringconverter.h"
 
 #include <QDialog>
-#include <QFileDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,11 +14,6 @@ namespace {
 
 const char* const kOpenCaption = u8"打开RT27/GNS文件";
 const char* const kRT27Filter = "Trimble RT27 File(*.rt27;*.GNS);;All(*.*)";
-
-std::string Narrow(const QString& text)
-{
-    return kvfd::StringConverter::ToString(text.toStdWString());
-}
 
 } // namespace
 
@@ -46,14 +39,10 @@ RT27Widget::RT27Widget(QWidget* parent)
     rt27.browse->setText(QStringLiteral("..."));
     rinex.browse->setText(QStringLiteral("..."));
 
-    auto* ok = kvui::MakeButton(this, "rtw_ok_", tr("OK"), QSize(88, 32), "kvcombtn");
-    auto* cancel = kvui::MakeButton(this, "rtw_cancel_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 2, 0, 1, 3);
+    kvui::ButtonRow buttons(this);
+    auto* ok = buttons.Add("rtw_ok_", tr("OK"), "kvcombtn");
+    auto* cancel = buttons.Add("rtw_cancel_", tr("Cancel"), "kvquitbtn");
+    layout->addLayout(buttons.Layout(), 2, 0, 1, 3);
 
     connect(rt27.browse, &QPushButton::clicked, this, &RT27Widget::AddRT27);
     connect(rinex.browse, &QPushButton::clicked, this, &RT27Widget::AddRinex);
@@ -77,8 +66,7 @@ void RT27Widget::ChooseRT27(const QString& file)
     m_rt27->setText(file);
     // A folder the operator already chose is never replaced.
     if (m_rinex->text().isEmpty())
-        m_rinex->setText(QString::fromLocal8Bit(
-            kvfd::PathHelper::GetFileDirectory(QString2String(file)).c_str()));
+        m_rinex->setText(String2QString(kvfd::PathHelper::GetFileDirectory(QString2String(file))));
 }
 
 void RT27Widget::ChooseRinex(const QString& folder)
@@ -89,48 +77,41 @@ void RT27Widget::ChooseRinex(const QString& folder)
 
 void RT27Widget::AddRT27()
 {
-    const QString file
-        = QFileDialog::getOpenFileName(this, QString::fromLocal8Bit(kOpenCaption), GetDefaultPath(),
-                                       QString::fromLatin1(kRT27Filter));
+    const QString file = kvui::ChooseFile(this, kOpenCaption, kRT27Filter);
     if (!file.isEmpty())
         ChooseRT27(file);
 }
 
 void RT27Widget::AddRinex()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Save RINEX File"), GetDefaultPath(), QFileDialog::ShowDirsOnly);
+    const QString folder = kvui::ChooseFolder(this, tr("Save RINEX File"));
     if (!folder.isEmpty())
         ChooseRinex(folder);
 }
 
 void RT27Widget::ClickOK()
 {
-    if (m_dialog && !m_rt27->text().trimmed().isEmpty() && !m_rinex->text().trimmed().isEmpty())
-        m_dialog->accept();
+    if (!m_rt27->text().trimmed().isEmpty() && !m_rinex->text().trimmed().isEmpty())
+        AcceptDialog();
 }
 
 void RT27Widget::ClickCancel()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 RT27Dialog::RT27Dialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("RT27 Format Change"));
-    m_widget = SetContent<RT27Widget>();
-}
+    : ContentDialog(tr("RT27 Format Change"), parent)
+{ }
 
 std::string RT27Dialog::GetRT27() const
 {
-    return Narrow(m_widget->RT27());
+    return QString2String(Content()->RT27());
 }
 
 std::string RT27Dialog::GetRinex() const
 {
-    return Narrow(m_widget->Rinex());
+    return QString2String(Content()->Rinex());
 }
 
 bool ShowRT27Dialog(std::string* files)

@@ -38,7 +38,7 @@ private:
     QLineEdit* m_rinex = nullptr;
 };
 
-class KVUI_EXPORT RT27Dialog : public FrameDialog
+class KVUI_EXPORT RT27Dialog : public kvui::ContentDialog<RT27Widget>
 {
     Q_OBJECT
 
@@ -48,10 +48,7 @@ public:
     // The two fields as narrow strings in the local code page.
     std::string GetRT27() const;
     std::string GetRinex() const;
-    RT27Widget* Widget() const { return m_widget; }
-
-private:
-    RT27Widget* m_widget = nullptr;
+    RT27Widget* Widget() const { return Content(); }
 };
 
 // Runs the RT27 dialog; when it is accepted files[0] receives the RT27 file

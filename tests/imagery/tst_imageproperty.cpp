@@ -1,9 +1,11 @@
+#include "framework/kvshared.h"
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/imageinfodialog.h"
 #include "imagerytest.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -100,6 +102,43 @@ private Q_SLOTS:
             QCOMPARE(kvtest::Find<QComboBox>(&dialog, "m_Combox_Stripe")->count(), shared ? 3 : 0);
             QCOMPARE(Cell(&dialog, "tableWidget_OPK", 0)->text(), QString());
         }
+    }
+
+    // The path button asks for a folder: a chosen one replaces the path and is
+    // remembered for the next chooser; cancelling keeps the path shown.
+    void choosePath_data()
+    {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void choosePath()
+    {
+        QFETCH(bool, choose);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("新 影像");
+        QVERIFY(QDir().mkpath(folder));
+        SetDefaultPath(dir.path(), false);
+        EditImagePropertyDialog dialog;
+        dialog.Widget()->SetImage(MakeImage("a.jpg", "/d/旧"), 1);
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* w) {
+                auto* chooser = qobject_cast<QFileDialog*>(w);
+                QVERIFY(chooser);
+                if (choose)
+                    kvtest::ChooseFile(chooser, folder);
+                else
+                    chooser->reject();
+            })
+            .Arm();
+        Click(&dialog, "m_Btn_ImagePath");
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(Text(&dialog, "m_ImagePath"), choose ? folder : QStringLiteral("/d/旧"));
+        QCOMPARE(dialog.Widget()->GetPath(),
+                 (choose ? folder : QStringLiteral("/d/旧")).toStdString());
+        QCOMPARE(GetDefaultPath(), choose ? folder : dir.path());
     }
 
     void imageInfo_data()
