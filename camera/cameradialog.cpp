@@ -1,23 +1,8 @@
 #include "camera/cameradialog.h"
 
-#include "camera/camerawidget.h"
-
 CameraDialog::CameraDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Camera Setting"));
-    m_widget = SetContent<CameraWidget>();
-}
-
-void CameraDialog::SetCamera(const kvfd::CameraInfo& camera)
-{
-    m_widget->SetCamera(camera);
-}
-
-kvfd::CameraInfo CameraDialog::GetCamera() const
-{
-    return m_widget->GetCamera();
-}
+    : ContentDialog(tr("Camera Setting"), parent)
+{ }
 
 bool ShowCameraDialog(kvfd::CameraInfo& camera, bool useGiven)
 {

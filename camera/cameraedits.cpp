@@ -46,7 +46,7 @@ void CameraEdits::Show(const kvfd::CameraInfo& camera, char sizeFormat) const
 {
     const auto size = [sizeFormat](double v) { return QString::number(v, sizeFormat, 6); };
     const auto coefficient = [](double v) { return QString::number(v, 'g', 10); };
-    name->setText(QString::fromLocal8Bit(camera.name.data(), int(camera.name.size())));
+    name->setText(String2QString(camera.name));
     width->setText(QString::number(camera.width));
     height->setText(QString::number(camera.height));
     ccdWidth->setText(size(camera.ccd_width));

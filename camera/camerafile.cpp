@@ -2,7 +2,6 @@
 
 #include "framework/kvshared.h"
 #include "kvfd/datetime.h"
-#include "kvfd/stringconverter.h"
 #include "kvmath/cameratransformer.h"
 
 #include <QDomDocument>
@@ -84,11 +83,6 @@ void Mask(unsigned char* block)
         block[i] ^= block[0];
 }
 
-QString FromLocal(const std::string& text)
-{
-    return QString::fromLocal8Bit(text.data(), static_cast<int>(text.size()));
-}
-
 struct FileCloser
 {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -144,8 +138,8 @@ bool WriteCameraXml(const CameraInfo& camera, const QString& path)
     xml.writeStartElement(QStringLiteral("CAMERA"));
     const auto fixed = [](double v) { return QString::number(v, 'f', 8); };
     const auto general = [](double v) { return QString::number(v, 'g', 10); };
-    xml.writeTextElement(QStringLiteral("name"), FromLocal(camera.name));
-    xml.writeTextElement(QStringLiteral("fullname"), FromLocal(camera.fullname));
+    xml.writeTextElement(QStringLiteral("name"), String2QString(camera.name));
+    xml.writeTextElement(QStringLiteral("fullname"), String2QString(camera.fullname));
     xml.writeTextElement(QStringLiteral("width"), QString::number(camera.width));
     xml.writeTextElement(QStringLiteral("height"), QString::number(camera.height));
     xml.writeTextElement(QStringLiteral("focal"), fixed(camera.focal));
@@ -175,11 +169,11 @@ void ReadXmlField(const QDomElement& element, CameraInfo& camera)
     const QString tag = element.tagName();
     const QString text = element.text();
     if (tag == QLatin1String("name")) {
-        camera.name = kvfd::StringConverter::ToString(text.toStdWString());
+        camera.name = QString2String(text);
         return;
     }
     if (tag == QLatin1String("fullname")) {
-        camera.fullname = kvfd::StringConverter::ToString(text.toStdWString());
+        camera.fullname = QString2String(text);
         return;
     }
     for (const auto& entry : kXmlIntegers) {
@@ -319,8 +313,8 @@ bool WriteOpticalProperties(const CameraInfo& camera, const QString& path)
     xml.writeStartElement(QStringLiteral("OpticalProperties"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
     xml.writeTextElement(QStringLiteral("Id"), QString::number(c.id));
-    xml.writeTextElement(QStringLiteral("Name"), FromLocal(c.name));
-    xml.writeTextElement(QStringLiteral("Description"), FromLocal(c.fullname));
+    xml.writeTextElement(QStringLiteral("Name"), String2QString(c.name));
+    xml.writeTextElement(QStringLiteral("Description"), String2QString(c.fullname));
     xml.writeTextElement(QStringLiteral("Directory"), QString());
     xml.writeStartElement(QStringLiteral("ImageDimensions"));
     xml.writeTextElement(QStringLiteral("Width"), QString::number(c.width));

@@ -1,7 +1,6 @@
 #include "camera/cameraparameterwidget.h"
 
 #include "framework/formrows.h"
-#include "kvfd/stringconverter.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,13 +1,12 @@
 #include "camera/camerasettingwidget.h"
 
 #include "camera/camerafile.h"
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
-#include "framework/kvstyle.h"
 #include "kvfd/kvconfiguration.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,17 +64,6 @@ QHBoxLayout* SectionTitle(QWidget* parent, const QString& text)
     return row;
 }
 
-// A button that must not become the dialog's default: Enter in a field should
-// never open a file chooser.
-QPushButton* ToolButton(QWidget* parent, const char* name, const QString& text,
-                        const QString& toolTip)
-{
-    QPushButton* button = kvui::MakeButton(parent, name, text, kToolButton);
-    button->setToolTip(toolTip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 CameraSettingWidget::CameraSettingWidget(QWidget* parent)
@@ -118,8 +106,8 @@ void CameraSettingWidget::BuildForm()
     m_edits.name = kvui::MakeLineEdit(this, "csw_camera_name_", QSize(160, 0));
     m_edits.name->setMinimumHeight(30);
     nameLabel->setBuddy(m_edits.name);
-    m_import = ToolButton(this, "csw_import_", QString(), tr("Import"));
-    m_export = ToolButton(this, "csw_export_", QString(), tr("Export"));
+    m_import = kvui::MakeToolButton(this, "csw_import_", tr("Import"), kToolButton);
+    m_export = kvui::MakeToolButton(this, "csw_export_", tr("Export"), kToolButton);
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_edits.name);
     nameRow->addWidget(m_import);
@@ -134,9 +122,9 @@ void CameraSettingWidget::BuildForm()
     m_cameraList = kvui::MakeComboBox(this, "csw_camera_base_", QSize(240, 0));
     m_cameraList->setMinimumHeight(24);
     modelLabel->setBuddy(m_cameraList);
-    m_reload = ToolButton(this, "csw_reload_camera_", QString(), tr("重置"));
-    m_zero = ToolButton(this, "csw_recenter_camera_", tr("Zero"), tr("居中清零"));
-    kvui::SetStyleName(m_zero, "kvcombtn");
+    m_reload = kvui::MakeToolButton(this, "csw_reload_camera_", tr("重置"), kToolButton);
+    m_zero = kvui::MakeToolButton(this, "csw_recenter_camera_", tr("居中清零"), kToolButton,
+                                  tr("Zero"), "kvcombtn");
     modelRow->addWidget(modelLabel);
     modelRow->addWidget(m_cameraList);
     modelRow->addWidget(m_reload);
@@ -214,10 +202,8 @@ void CameraSettingWidget::FillCameraList()
     QStringList names;
     names.reserve(m_cameras.Size() + 1);
     names.append(QString());
-    for (int i = 0; i < m_cameras.Size(); ++i) {
-        const std::string& fullname = m_cameras.GetCamera(i)->fullname;
-        names.append(QString::fromLocal8Bit(fullname.data(), int(fullname.size())));
-    }
+    for (int i = 0; i < m_cameras.Size(); ++i)
+        names.append(String2QString(m_cameras.GetCamera(i)->fullname));
     // The database may hold tens of thousands of cameras: one string-list model
     // instead of an item per camera, a size hint that does not measure every
     // name, and a drop-down that does not either. Styles that place the list
@@ -285,23 +271,16 @@ void CameraSettingWidget::ExportCamera()
     const QString filter = QStringList {QLatin1String(kXmlFilter), QLatin1String(kInphoFilter),
                                         QLatin1String(kOpticalFilter)}
                                .join(QStringLiteral(";;"));
-    const QString path
-        = QFileDialog::getSaveFileName(this, tr("Save Camera"), GetDefaultPath(), filter);
-    if (path.isEmpty())
-        return;
-    SetDefaultPath(path, true);
-    ExportCameraFile(GetCamera(), path);
+    const QString path = kvui::ChooseFile(this, tr("Save Camera"), filter, kvui::FileAction::Save);
+    if (!path.isEmpty())
+        ExportCameraFile(GetCamera(), path);
 }
 
 void CameraSettingWidget::ImportCamera()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import Camera"), GetDefaultPath(),
-                                                      QLatin1String(kXmlFilter));
-    if (path.isEmpty())
-        return;
-    SetDefaultPath(path, true);
+    const QString path = kvui::ChooseFile(this, tr("Import Camera"), QLatin1String(kXmlFilter));
     kvfd::CameraInfo camera;
-    if (ImportCameraFile(camera, path))
+    if (!path.isEmpty() && ImportCameraFile(camera, path))
         SetCamera(camera);
 }
 

@@ -3,8 +3,6 @@
 #include "camera/camerasettingwidget.h"
 #include "framework/formrows.h"
 
-#include <QDialog>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -32,17 +30,12 @@ CameraWidget::CameraWidget(QWidget* parent)
     scroll->setWidget(contents);
     layout->addWidget(scroll, 1, Qt::AlignHCenter);
 
-    auto* buttons = new QHBoxLayout();
-    QPushButton* ok = kvui::MakeButton(this, "cw_ok_btn_", tr("OK"), QSize(88, 32), "kvcombtn");
-    QPushButton* cancel
-        = kvui::MakeButton(this, "cw_cancel_btn_", tr("Cancel"), QSize(88, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this);
+    QPushButton* ok = buttons.Add("cw_ok_btn_", tr("OK"), "kvcombtn");
+    QPushButton* cancel = buttons.Add("cw_cancel_btn_", tr("Cancel"), "kvquitbtn");
     // Enter in any field confirms, as in every dialog of the library.
     ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addSpacing(36);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Layout());
 
     connect(ok, &QPushButton::clicked, this, &CameraWidget::Accept);
     connect(cancel, &QPushButton::clicked, this, &CameraWidget::Reject);
@@ -56,12 +49,10 @@ void CameraWidget::SetCamera(const kvfd::CameraInfo& camera)
 void CameraWidget::Accept()
 {
     m_camera = m_setting->GetCamera();
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void CameraWidget::Reject()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }

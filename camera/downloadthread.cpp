@@ -197,8 +197,8 @@ void DownloadThread::save(kvfd::CameraInfoSet& cameras)
     const std::string dataDir = kvfd::PathHelper::GetSystemDataDirectory();
     const std::string downloadPath = kvfd::PathHelper::Merge(dataDir, "download/camera.db");
     const std::string inUsePath = kvfd::PathHelper::Merge(dataDir, "config/camera.db");
-    const QString downloadFile = QString::fromStdString(downloadPath);
-    const QString inUseFile = QString::fromStdString(inUsePath);
+    const QString downloadFile = String2QString(downloadPath);
+    const QString inUseFile = String2QString(inUsePath);
     if (!QDir().mkpath(QFileInfo(downloadFile).absolutePath())
         || !QDir().mkpath(QFileInfo(inUseFile).absolutePath()))
         return;

@@ -7,16 +7,12 @@
 // Downloads one calibrated camera from the camera web service by its camera
 // and lens ids. Run it modally; when it is accepted, GetCamera() holds the
 // downloaded camera.
-class KVUI_EXPORT GetCameraDialog : public FrameDialog
+class KVUI_EXPORT GetCameraDialog : public kvui::ContentDialog<GetCameraWidget>
 {
     Q_OBJECT
 
 public:
     explicit GetCameraDialog(QWidget* parent = nullptr);
 
-    kvfd::CameraInfo GetCamera() const { return m_widget->GetCamera(); }
-    GetCameraWidget* Content() const { return m_widget; }
-
-private:
-    GetCameraWidget* m_widget;
+    kvfd::CameraInfo GetCamera() const { return Content()->GetCamera(); }
 };

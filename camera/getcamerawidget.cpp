@@ -6,9 +6,7 @@
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
 
-#include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -52,15 +50,11 @@ GetCameraWidget::GetCameraWidget(QWidget* parent)
         = kvui::AddLineEditRow(layout, 0, 0, tr("Camera ID:"), "gcw_cameraid_", QSize(0, 30)).edit;
     m_lensId = kvui::AddLineEditRow(layout, 1, 0, tr("Lens ID:"), "gcw_lensid_", QSize(0, 30)).edit;
 
-    m_ok = kvui::MakeButton(this, "gcw_ok_btn_", tr("Download"), QSize(110, 32), "kvcombtn");
-    m_cancel = kvui::MakeButton(this, "gcw_cancel_btn_", tr("Cancel"), QSize(110, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this, QSize(110, 32));
+    m_ok = buttons.Add("gcw_ok_btn_", tr("Download"), "kvcombtn");
+    m_cancel = buttons.Add("gcw_cancel_btn_", tr("Cancel"), "kvquitbtn");
     m_ok->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(buttons.Layout(), 2, 0, 1, 2);
 
     connect(m_ok, &QPushButton::clicked, this, &GetCameraWidget::ClickOK);
     connect(m_cancel, &QPushButton::clicked, this, &GetCameraWidget::ClickCancel);
@@ -143,8 +137,7 @@ void GetCameraWidget::ClickOK()
         return;
 
     if (address == kSuccess && download == kSuccess) {
-        if (m_dialog)
-            m_dialog->accept();
+        AcceptDialog();
     } else if (address == kTimedOut || download == kTimedOut) {
         KvMessageBox::Show(kNetworkError, KvMessageBox::BT_OK);
     } else if (address == kUnusable || download == kUnusable) {
@@ -160,6 +153,5 @@ void GetCameraWidget::ClickOK()
 
 void GetCameraWidget::ClickCancel()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }

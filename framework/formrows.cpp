@@ -1,90 +1,146 @@
 #include "framework/formrows.h"
 
-#include "framework/kvshared.h"
+#include "framework/filechooser.h"
 #include "framework/kvstyle.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace kvui {
 
 namespace {
 
-void ApplySize(QWidget* widget, QSize size)
+// A child W(text..., parent) with its form name, size and style name.
+template <class W, class... Text>
+W* Build(QWidget* parent, const char* name, QSize size, const char* styleName, const Text&... text)
 {
-    if (size.width() > 0)
-        widget->setFixedWidth(size.width());
-    if (size.height() > 0)
-        widget->setFixedHeight(size.height());
-}
-
-void Name(QWidget* widget, const char* name, const char* styleName)
-{
+    auto* widget = new W(text..., parent);
     if (name)
         widget->setObjectName(QLatin1String(name));
     if (styleName)
         SetStyleName(widget, styleName);
+    if (size.width() > 0)
+        widget->setFixedWidth(size.width());
+    if (size.height() > 0)
+        widget->setFixedHeight(size.height());
+    return widget;
+}
+
+// The label of a row at (row, column), the row's field right of it.
+QLabel* AddRowLabel(QGridLayout* grid, int row, int column, const QString& text, QWidget* field)
+{
+    QLabel* label = MakeLabel(grid->parentWidget(), text);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+    return label;
 }
 
 } // namespace
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const char* name, QSize size)
 {
-    auto* label = new QLabel(text, parent);
-    Name(label, name, nullptr);
-    ApplySize(label, size);
-    return label;
+    return Build<QLabel>(parent, name, size, nullptr, text);
 }
 
 QLineEdit* MakeLineEdit(QWidget* parent, const char* name, QSize size, const char* styleName)
 {
-    auto* edit = new QLineEdit(parent);
-    Name(edit, name, styleName);
-    ApplySize(edit, size);
-    return edit;
+    return Build<QLineEdit>(parent, name, size, styleName);
 }
 
 QComboBox* MakeComboBox(QWidget* parent, const char* name, QSize size, const char* styleName)
 {
-    auto* combo = new QComboBox(parent);
-    Name(combo, name, styleName);
-    ApplySize(combo, size);
-    return combo;
+    return Build<QComboBox>(parent, name, size, styleName);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QSize size,
                         const char* styleName)
 {
-    auto* button = new QPushButton(text, parent);
-    Name(button, name, styleName);
-    ApplySize(button, size);
+    return Build<QPushButton>(parent, name, size, styleName, text);
+}
+
+QPushButton* MakeToolButton(QWidget* parent, const char* name, const QString& toolTip, QSize size,
+                            const QString& text, const char* styleName)
+{
+    QPushButton* button = MakeButton(parent, name, text, size, styleName);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
     return button;
+}
+
+QRadioButton* MakeRadioButton(QWidget* parent, const char* name, const QString& text, QSize size,
+                              const char* styleName)
+{
+    return Build<QRadioButton>(parent, name, size, styleName, text);
+}
+
+ButtonRow::ButtonRow(QWidget* parent, QSize size, Placement placement)
+    : m_parent(parent)
+    , m_size(size)
+    , m_layout(new QHBoxLayout())
+    , m_centred(placement == Centre)
+{
+    m_layout->setSpacing(kButtonSpacing);
+    m_layout->addStretch();
+    if (m_centred)
+        m_layout->addStretch();
+}
+
+QPushButton* ButtonRow::Add(const char* name, const QString& text, const char* styleName)
+{
+    QPushButton* button = MakeButton(m_parent, name, text, m_size, styleName);
+    // A centred row keeps its closing stretch behind the last button.
+    m_layout->insertWidget(m_layout->count() - (m_centred ? 1 : 0), button);
+    return button;
+}
+
+void AllSelectedPair::SetAll(bool on) const
+{
+    (on ? all : selected)->setChecked(true);
+}
+
+bool AllSelectedPair::IsSelected() const
+{
+    return selected->isChecked();
+}
+
+AllSelectedPair MakeAllSelectedPair(QWidget* parent, const char* allName, const char* selectedName,
+                                    const char* styleName)
+{
+    const char* context = "kvui::AllSelectedPair";
+    AllSelectedPair pair;
+    pair.all = MakeRadioButton(parent, allName, QCoreApplication::translate(context, "All"),
+                               QSize(), styleName);
+    pair.selected = MakeRadioButton(
+        parent, selectedName, QCoreApplication::translate(context, "Selected"), QSize(), styleName);
+    // Radio buttons of one parent exclude each other by default; the group
+    // keeps the pair apart from the form's other choices.
+    auto* group = new QButtonGroup(parent);
+    group->addButton(pair.all);
+    group->addButton(pair.selected);
+    pair.all->setChecked(true);
+    return pair;
 }
 
 LineEditRow AddLineEditRow(QGridLayout* grid, int row, int column, const QString& label,
                            const char* name, QSize size, const char* styleName)
 {
-    QWidget* parent = grid->parentWidget();
-    LineEditRow result {MakeLabel(parent, label), MakeLineEdit(parent, name, size, styleName)};
-    result.label->setBuddy(result.edit);
-    grid->addWidget(result.label, row, column);
-    grid->addWidget(result.edit, row, column + 1);
-    return result;
+    QLineEdit* edit = MakeLineEdit(grid->parentWidget(), name, size, styleName);
+    return {AddRowLabel(grid, row, column, label, edit), edit};
 }
 
 ComboRow AddComboRow(QGridLayout* grid, int row, int column, const QString& label, const char* name,
                      QSize size, const char* styleName)
 {
-    QWidget* parent = grid->parentWidget();
-    ComboRow result {MakeLabel(parent, label), MakeComboBox(parent, name, size, styleName)};
-    result.label->setBuddy(result.combo);
-    grid->addWidget(result.label, row, column);
-    grid->addWidget(result.combo, row, column + 1);
-    return result;
+    QComboBox* combo = MakeComboBox(grid->parentWidget(), name, size, styleName);
+    return {AddRowLabel(grid, row, column, label, combo), combo};
 }
 
 BrowseRow AddBrowseRow(QGridLayout* grid, int row, int column, const QString& label,
@@ -92,27 +148,30 @@ BrowseRow AddBrowseRow(QGridLayout* grid, int row, int column, const QString& la
                        QSize buttonSize, const char* buttonStyle, const char* editStyle)
 {
     QWidget* parent = grid->parentWidget();
-    BrowseRow result {MakeLabel(parent, label), MakeLineEdit(parent, editName, editSize, editStyle),
-                      MakeButton(parent, buttonName, QString(), buttonSize, buttonStyle)};
-    result.label->setBuddy(result.edit);
-    grid->addWidget(result.label, row, column);
-    grid->addWidget(result.edit, row, column + 1);
-    grid->addWidget(result.browse, row, column + 2);
-    return result;
+    QLineEdit* edit = MakeLineEdit(parent, editName, editSize, editStyle);
+    QPushButton* browse = MakeButton(parent, buttonName, QString(), buttonSize, buttonStyle);
+    QLabel* rowLabel = AddRowLabel(grid, row, column, label, edit);
+    grid->addWidget(browse, row, column + 2);
+    return {rowLabel, edit, browse};
 }
 
 void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption, const char* filter,
-                bool save)
+                BrowseMode mode)
 {
-    const QString title = QString::fromLocal8Bit(caption);
-    const QString filters = QString::fromLocal8Bit(filter);
-    const QString file = save
-        ? QFileDialog::getSaveFileName(parent, title, GetDefaultPath(), filters)
-        : QFileDialog::getOpenFileName(parent, title, GetDefaultPath(), filters);
-    if (file.isEmpty())
-        return;
-    SetDefaultPath(file, true);
-    edit->setText(file);
+    QString answer;
+    switch (mode) {
+    case BrowseMode::Folder:
+        answer = ChooseFolder(parent, caption);
+        break;
+    case BrowseMode::SaveFile:
+        answer = ChooseFile(parent, caption, filter, FileAction::Save);
+        break;
+    case BrowseMode::OpenFile:
+        answer = ChooseFile(parent, caption, filter, FileAction::Open);
+        break;
+    }
+    if (!answer.isEmpty())
+        edit->setText(answer);
 }
 
 } // namespace kvui

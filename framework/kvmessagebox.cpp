@@ -1,10 +1,9 @@
 #include "framework/kvmessagebox.h"
 
-#include "framework/kvstyle.h"
+#include "framework/formrows.h"
+#include "framework/kvshared.h"
 
-#include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,36 +11,30 @@ namespace {
 
 const char* const kExclamationPicture = ":/dialog/images/1280/dialog/Exclamation_mark.png";
 
-QLabel* MakeIcon(QWidget* parent, const char* name)
+// Lays out what both boxes show, the picture beside the message over a
+// centred row; the box adds its buttons to the row it gets back.
+kvui::ButtonRow BuildBox(QWidget* box, const char* iconName, const char* messageName,
+                         const QString& text)
 {
-    auto* icon = new QLabel(parent);
-    icon->setObjectName(QLatin1String(name));
-    icon->setFixedSize(42, 42);
+    auto* icon = kvui::MakeLabel(box, QString(), iconName, QSize(42, 42));
     icon->setPixmap(QPixmap(QLatin1String(kExclamationPicture)));
     icon->setScaledContents(true);
-    return icon;
-}
 
-QLabel* MakeMessage(QWidget* parent, const char* name, const QString& text)
-{
-    auto* message = new QLabel(text, parent);
-    message->setObjectName(QLatin1String(name));
+    auto* message = kvui::MakeLabel(box, text, messageName);
     message->setAlignment(Qt::AlignCenter);
     message->setWordWrap(true);
     message->setTextFormat(Qt::PlainText);
-    QFont font = parent->font();
+    QFont font = box->font();
     font.setPointSize(font.pointSize() + 3);
     message->setFont(font);
-    return message;
-}
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const char* style)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFixedSize(120, 36);
-    kvui::SetStyleName(button, style);
-    return button;
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(11, 11, 11, 11);
+    layout->addWidget(icon, 0, 0);
+    layout->addWidget(message, 0, 1);
+    kvui::ButtonRow buttons(box, QSize(120, 36), kvui::ButtonRow::Centre);
+    layout->addLayout(buttons.Layout(), 1, 0, 1, 2);
+    return buttons;
 }
 
 } // namespace
@@ -58,7 +51,7 @@ KvMessageBox::KvMessageBox(const QString& text, BoxType type)
 
 KvMessageBox::BoxCode KvMessageBox::Show(std::string text, BoxType type)
 {
-    KvMessageBox box(QString::fromLocal8Bit(text.data(), int(text.size())), type);
+    KvMessageBox box(String2QString(text), type);
     switch (box.exec()) {
     case QDialog::Accepted:
         return BC_OK;
@@ -74,20 +67,15 @@ KvMessageBoxWidget::KvMessageBoxWidget(QWidget* parent, const QString& text)
 {
     setObjectName(QStringLiteral("KvMessageBox"));
     setFixedSize(400, 160);
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(11, 11, 11, 11);
-    layout->addWidget(MakeIcon(this, "kvsb_icon_"), 0, 0);
-    layout->addWidget(MakeMessage(this, "kvsb_msg_", text), 0, 1);
-    QPushButton* ok = MakeButton(this, "kvsb_ok_btn_", tr("OK"), "kvquitbtn");
+    kvui::ButtonRow buttons = BuildBox(this, "kvsb_icon_", "kvsb_msg_", text);
+    QPushButton* ok = buttons.Add("kvsb_ok_btn_", tr("OK"), "kvquitbtn");
     ok->setDefault(true);
-    layout->addWidget(ok, 1, 0, 1, 2, Qt::AlignCenter);
     connect(ok, &QPushButton::clicked, this, &KvMessageBoxWidget::ClickOK);
 }
 
 void KvMessageBoxWidget::ClickOK()
 {
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 KvMessageBoxWidget2::KvMessageBoxWidget2(QWidget* parent, const QString& text)
@@ -95,29 +83,20 @@ KvMessageBoxWidget2::KvMessageBoxWidget2(QWidget* parent, const QString& text)
 {
     setObjectName(QStringLiteral("KvMessageBoxWidget2"));
     setFixedSize(400, 150);
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(11, 11, 11, 11);
-    layout->addWidget(MakeIcon(this, "kvbw2_icon_"), 0, 0);
-    layout->addWidget(MakeMessage(this, "kvbw2_msg_", text), 0, 1);
-    auto* buttons = new QHBoxLayout();
-    QPushButton* yes = MakeButton(this, "kvbw2_ok_", tr("Yes"), "kvcombtn");
-    QPushButton* no = MakeButton(this, "kvbw2_cancel_", tr("No"), "kvquitbtn");
+    kvui::ButtonRow buttons = BuildBox(this, "kvbw2_icon_", "kvbw2_msg_", text);
+    QPushButton* yes = buttons.Add("kvbw2_ok_", tr("Yes"), "kvcombtn");
+    QPushButton* no = buttons.Add("kvbw2_cancel_", tr("No"), "kvquitbtn");
     yes->setDefault(true);
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    layout->addLayout(buttons, 1, 0, 1, 2, Qt::AlignCenter);
     connect(yes, &QPushButton::clicked, this, &KvMessageBoxWidget2::ClickOK);
     connect(no, &QPushButton::clicked, this, &KvMessageBoxWidget2::ClickCancel);
 }
 
 void KvMessageBoxWidget2::ClickOK()
 {
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void KvMessageBoxWidget2::ClickCancel()
 {
-    if (m_dialog)
-        m_dialog->done(-1);
+    FinishDialog(-1);
 }

@@ -6,8 +6,6 @@
 
 #include <string>
 
-class QLabel;
-
 // The library's one way to tell the operator something or ask a yes/no
 // question: a small frameless "Warning" box.
 class KVUI_EXPORT KvMessageBox : public FrameDialog

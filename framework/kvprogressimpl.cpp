@@ -1,16 +1,11 @@
 #include "framework/kvprogressimpl.h"
 
-#include "kvfd/stringconverter.h"
+#include "framework/kvshared.h"
 
 #include <chrono>
 #include <thread>
 
 namespace {
-
-QString FromLocal(const std::string& text)
-{
-    return QString::fromStdWString(kvfd::StringConverter::ToWString(text));
-}
 
 // Whole percent of step, rounded half up; a total of 0 or less counts as done.
 int Percent(int step, int total)
@@ -38,7 +33,7 @@ void KvProgressImpl::Start(std::string title, int total_step)
 {
     m_total = total_step;
     m_lastStep = 0;
-    Q_EMIT OnStart(FromLocal(title), total_step);
+    Q_EMIT OnStart(String2QString(title), total_step);
 }
 
 bool KvProgressImpl::SetInformation(std::string msg, int current_step)
@@ -50,7 +45,7 @@ bool KvProgressImpl::SetInformation(std::string msg, int current_step)
 
     const int total = m_total;
     if (Percent(m_lastStep, total) != Percent(current_step, total) || current_step == total) {
-        Q_EMIT OnSetInformation(FromLocal(msg), current_step);
+        Q_EMIT OnSetInformation(String2QString(msg), current_step);
         m_lastStep = current_step;
     }
     return !m_dialog.IsCanceled();
@@ -85,7 +80,7 @@ void KvProgressImpl::SetError(kvfd::KvError error)
 
 void KvProgressImpl::Popup(std::string msg)
 {
-    Q_EMIT OnPopup(FromLocal(msg));
+    Q_EMIT OnPopup(String2QString(msg));
 }
 
 void KvProgressImpl::SetAutoSkip() { }

@@ -58,7 +58,7 @@ void LoadImagesToViewer(const std::vector<std::string>& paths)
         file << path << '\n';
     file.close();
 
-    const QString program = QString::fromLocal8Bit(kvfd::PathHelper::GetExecuteFilePath().c_str())
+    const QString program = String2QString(kvfd::PathHelper::GetExecuteFilePath())
         + QLatin1Char('/') + QLatin1String(kvui::kViewerProgram);
     QProcess::startDetached(program,
                             {QLatin1String(kvui::kViewerCode1), QLatin1String(kvui::kViewerCode2)});

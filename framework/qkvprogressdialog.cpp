@@ -1,12 +1,10 @@
 #include "framework/qkvprogressdialog.h"
 
+#include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
-#include "framework/kvstyle.h"
-#include "framework/titlewidget.h"
 #include "kvfd/kvconststringfactory.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,21 +33,12 @@ QProgressWidget::QProgressWidget(QWidget* parent)
     m_bar->setFont(barFont);
     layout->addWidget(m_bar);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    auto makeButton = [this, buttons](const char* name, const QString& text, const char* style) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QLatin1String(name));
-        button->setFixedSize(100, 32);
-        kvui::SetStyleName(button, style);
-        buttons->addWidget(button);
-        return button;
-    };
-    m_minimizeButton = makeButton("minimize_btn_", tr("Minimize"), "kvquitbtn");
+    kvui::ButtonRow buttons(this, QSize(100, 32));
+    m_minimizeButton = buttons.Add("minimize_btn_", tr("Minimize"), "kvquitbtn");
     m_minimizeButton->hide();
-    m_pauseButton = makeButton("pause_btn_", tr("Pause"), "kvcombtn");
-    m_cancelButton = makeButton("cancel_btn_", tr("Cancel"), "kvquitbtn");
-    layout->addLayout(buttons);
+    m_pauseButton = buttons.Add("pause_btn_", tr("Pause"), "kvcombtn");
+    m_cancelButton = buttons.Add("cancel_btn_", tr("Cancel"), "kvquitbtn");
+    layout->addLayout(buttons.Layout());
 
     connect(m_minimizeButton, &QPushButton::clicked, this, &QProgressWidget::Minimize);
     connect(m_pauseButton, &QPushButton::clicked, this, &QProgressWidget::Pause);
@@ -101,43 +90,37 @@ void QProgressWidget::Minimize()
 }
 
 QKvProgressDialog::QKvProgressDialog(QWidget* parent)
-    : TransparentDialog(parent)
+    : ContentDialog(QString(), parent)
 {
     setFixedSize(430, 210);
-    auto* layout = new QVBoxLayout(this);
-    m_title = new TitleWidget(this, false, false, false);
-    m_title->setFixedWidth(404);
-    m_title->SetNeedCheck(true);
-    layout->addWidget(m_title);
-    m_widget = new QProgressWidget(m_title);
-    m_widget->SetDialog(this);
-    m_title->AddWidget(m_widget);
+    Frame()->setFixedWidth(404);
+    Frame()->SetNeedCheck(true);
 }
 
 bool QKvProgressDialog::IsCanceled() const
 {
-    return m_widget->IsCanceled();
+    return Content()->IsCanceled();
 }
 
 bool QKvProgressDialog::IsWaiting() const
 {
-    return m_widget->IsWaiting() || m_title->IsChecking();
+    return Content()->IsWaiting() || Frame()->IsChecking();
 }
 
 bool QKvProgressDialog::IsRunning() const
 {
-    return m_widget->IsRunning();
+    return Content()->IsRunning();
 }
 
 void QKvProgressDialog::Cancel()
 {
-    m_widget->SetWaiting(false);
-    m_widget->SetCanceled(true);
+    Content()->SetWaiting(false);
+    Content()->SetCanceled(true);
 }
 
 void QKvProgressDialog::Run()
 {
-    m_widget->SetRunning(true);
+    Content()->SetRunning(true);
     if (m_pendingStart) {
         m_pendingStart = false;
         Start(m_pendingTitle, m_pendingTotal);
@@ -149,23 +132,23 @@ void QKvProgressDialog::Start(QString title, int total_step)
 {
     // A start that some other event loop delivers before Run() is kept and
     // shown when Run() begins, instead of waiting for a loop that cannot come.
-    if (!m_widget->IsRunning()) {
+    if (!Content()->IsRunning()) {
         m_pendingStart = true;
         m_pendingTitle = title;
         m_pendingTotal = total_step;
         return;
     }
-    m_title->SetTitle(title);
-    m_widget->ShowMessage(title, 0);
-    m_widget->SetRange(total_step);
+    Frame()->SetTitle(title);
+    Content()->ShowMessage(title, 0);
+    Content()->SetRange(total_step);
 }
 
 void QKvProgressDialog::SetAutoSkip() { }
 
 bool QKvProgressDialog::SetInformation(QString msg, int current_step)
 {
-    m_widget->ShowMessage(msg, current_step);
-    return !m_widget->IsCanceled();
+    Content()->ShowMessage(msg, current_step);
+    return !Content()->IsCanceled();
 }
 
 void QKvProgressDialog::End(bool success)
@@ -173,18 +156,18 @@ void QKvProgressDialog::End(bool success)
     // A run the operator cancelled stays cancelled, whatever the worker
     // reports at the end: it did not finish its work.
     if (!success)
-        m_widget->SetCanceled(true);
+        Content()->SetCanceled(true);
     QDialog::done(0);
 }
 
 void QKvProgressDialog::Popup(QString msg)
 {
-    m_widget->SetWaiting(true);
+    Content()->SetWaiting(true);
     if (KvMessageBox::Show(QString2String(msg), KvMessageBox::BT_YES_NO) == KvMessageBox::BC_NO) {
-        m_widget->SetCanceled(true);
-        m_widget->ShowStopping();
+        Content()->SetCanceled(true);
+        Content()->ShowStopping();
     }
-    m_widget->SetWaiting(false);
+    Content()->SetWaiting(false);
 }
 
 void QKvProgressDialog::done(int)

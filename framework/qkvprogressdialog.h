@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/basewidget.h"
-#include "framework/transparentdialog.h"
+#include "framework/framedialog.h"
 #include "kvui_export.h"
 
 #include <atomic>
@@ -9,7 +9,6 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class TitleWidget;
 
 // Content of the progress dialog: message, bar, Pause and Cancel. Its three
 // flags are written on the GUI thread and polled by the worker without a lock.
@@ -51,7 +50,7 @@ private:
 
 // The modal progress dialog. It closes only through End: cancelling or
 // closing it asks the worker to stop and waits for it to call End.
-class KVUI_EXPORT QKvProgressDialog : public TransparentDialog
+class KVUI_EXPORT QKvProgressDialog : public kvui::ContentDialog<QProgressWidget>
 {
     Q_OBJECT
 
@@ -65,9 +64,6 @@ public:
     bool IsRunning() const;
     void Cancel();
     void Run();
-
-    QProgressWidget* Content() const { return m_widget; }
-    TitleWidget* Frame() const { return m_title; }
 
 public Q_SLOTS:
     void Start(QString title, int total_step);
@@ -83,8 +79,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QProgressWidget* m_widget = nullptr;
-    TitleWidget* m_title = nullptr;
     bool m_pendingStart = false;
     QString m_pendingTitle;
     int m_pendingTotal = 0;

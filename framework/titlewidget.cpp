@@ -1,5 +1,6 @@
 #include "framework/titlewidget.h"
 
+#include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "kvfd/kvconststringfactory.h"
 
@@ -17,10 +18,8 @@ namespace {
 
 QPushButton* MakeTitleButton(QWidget* parent, const char* objectName, const QString& toolTip)
 {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(objectName));
-    button->setFixedSize(22, 22);
-    button->setToolTip(toolTip);
+    // Never focused, so a key press always reaches the dialog's content.
+    QPushButton* button = kvui::MakeToolButton(parent, objectName, toolTip, QSize(22, 22));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

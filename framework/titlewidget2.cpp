@@ -1,5 +1,7 @@
 #include "framework/titlewidget2.h"
 
+#include "framework/formrows.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -23,9 +25,7 @@ TitleWidget2::TitleWidget2(QWidget* parent)
     auto* bar = new QHBoxLayout(m_titleBar);
 
     auto makeButton = [this](const char* name) {
-        auto* button = new QPushButton(m_titleBar);
-        button->setObjectName(QLatin1String(name));
-        button->setFixedSize(22, 22);
+        QPushButton* button = kvui::MakeToolButton(m_titleBar, name, QString(), QSize(22, 22));
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };

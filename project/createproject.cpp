@@ -10,32 +10,7 @@ namespace kvui {
 
 bool RunProjectWizard(kvprj::KvProject& project, const std::vector<WizardPage>& pages)
 {
-    if (pages.empty())
-        return false;
-    // stages[k] is what page k works on; a page left with Back keeps its edits
-    // in its stage until the page before it hands on a fresh copy.
-    std::vector<kvprj::KvProject> stages(pages.size(), project);
-    std::size_t step = 0;
-    for (;;) {
-        const WResut result = pages[step] ? pages[step](stages[step]) : WR_CANCEL;
-        switch (result) {
-        case WR_NEXT:
-            if (step + 1 == pages.size()) {
-                project = stages[step];
-                return true;
-            }
-            stages[step + 1] = stages[step];
-            ++step;
-            break;
-        case WR_BACK:
-            if (step == 0)
-                return false;
-            --step;
-            break;
-        default:
-            return false;
-        }
-    }
+    return RunWizard(project, pages);
 }
 
 } // namespace kvui

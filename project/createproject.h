@@ -1,9 +1,8 @@
 #pragma once
 
-#include "framework/kvshared.h"
+#include "framework/runwizard.h"
 #include "kvui_export.h"
 
-#include <functional>
 #include <vector>
 
 namespace kvprj {
@@ -21,10 +20,11 @@ KVUI_EXPORT bool ShowCreateProjectDialog(kvprj::KvProject& project, bool fromFli
 
 namespace kvui {
 
-// One wizard page: runs modally on its stage and says where to go next.
-using WizardPage = std::function<WResut(kvprj::KvProject& stage)>;
+// One page of the project wizard.
+using WizardPage = WizardStep<kvprj::KvProject>;
 
-// The stage-copy driver behind ShowCreateProjectDialog, for any chain of pages.
+// RunWizard (framework/runwizard.h) over a project: the driver behind
+// ShowCreateProjectDialog, for any chain of pages.
 KVUI_EXPORT bool RunProjectWizard(kvprj::KvProject& project, const std::vector<WizardPage>& pages);
 
 } // namespace kvui

@@ -1,0 +1,62 @@
+#include "framework/filechooser.h"
+
+#include "framework/kvshared.h"
+
+#include <QFileDialog>
+
+namespace kvui {
+
+namespace {
+
+QString Local(const char* text)
+{
+    return text ? QString::fromLocal8Bit(text) : QString();
+}
+
+} // namespace
+
+QString ChooseFile(QWidget* parent, const QString& caption, const QString& filter,
+                   FileAction action)
+{
+    const QString file = action == FileAction::Save
+        ? QFileDialog::getSaveFileName(parent, caption, GetDefaultPath(), filter)
+        : QFileDialog::getOpenFileName(parent, caption, GetDefaultPath(), filter);
+    if (!file.isEmpty())
+        SetDefaultPath(file, true);
+    return file;
+}
+
+QString ChooseFile(QWidget* parent, const char* caption, const char* filter, FileAction action)
+{
+    return ChooseFile(parent, Local(caption), Local(filter), action);
+}
+
+QStringList ChooseFiles(QWidget* parent, const QString& caption, const QString& filter)
+{
+    const QStringList files
+        = QFileDialog::getOpenFileNames(parent, caption, GetDefaultPath(), filter);
+    if (!files.isEmpty())
+        SetDefaultPath(files.first(), true);
+    return files;
+}
+
+QStringList ChooseFiles(QWidget* parent, const char* caption, const char* filter)
+{
+    return ChooseFiles(parent, Local(caption), Local(filter));
+}
+
+QString ChooseFolder(QWidget* parent, const QString& caption)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, GetDefaultPath(),
+                                                             QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        SetDefaultPath(folder, false);
+    return folder;
+}
+
+QString ChooseFolder(QWidget* parent, const char* caption)
+{
+    return ChooseFolder(parent, Local(caption));
+}
+
+} // namespace kvui

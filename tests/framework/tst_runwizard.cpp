@@ -1,0 +1,125 @@
+#include "framework/runwizard.h"
+
+#include <QtTest>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A record as small as a GNSS parameter set: a text each page extends and a
+// list that must travel with it.
+struct Record
+{
+    std::string trail;
+    std::vector<int> files;
+};
+
+// Stand-in pages: each records which stage it saw, marks the stage with its
+// own tag and answers the next scripted result.
+struct Script
+{
+    std::vector<WResut> answers;
+    std::size_t next = 0;
+    QStringList seen;
+
+    kvui::WizardStep<Record> Page(char tag)
+    {
+        return [this, tag](Record& stage) {
+            seen << QString(QLatin1Char(tag)) + QLatin1Char(':')
+                    + QString::fromStdString(stage.trail);
+            stage.trail += tag;
+            stage.files.push_back(tag - '0');
+            return next < answers.size() ? answers[next++] : WR_CANCEL;
+        };
+    }
+
+    std::vector<kvui::WizardStep<Record>> Pages(int count)
+    {
+        std::vector<kvui::WizardStep<Record>> pages;
+        for (int i = 0; i < count; ++i)
+            pages.push_back(Page(char('0' + i)));
+        return pages;
+    }
+};
+
+} // namespace
+
+class TestRunWizard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stageCopies_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QVector<int>>("answers");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<QString>("seen");
+        QTest::addColumn<QString>("trail");
+
+        const int N = WR_NEXT, B = WR_BACK, C = WR_CANCEL;
+        QTest::newRow("straight through")
+            << 4 << QVector<int> {N, N, N, N} << true << "0:p 1:p0 2:p01 3:p012"
+            << "p0123";
+        QTest::newRow("exit on the last page")
+            << 4 << QVector<int> {N, N, N, C} << false << "0:p 1:p0 2:p01 3:p012"
+            << "p";
+        // The second run of page 2 starts from page 1's output, not from the
+        // edits abandoned with Back.
+        QTest::newRow("next next back next")
+            << 4 << QVector<int> {N, N, B, N, N, N} << true << "0:p 1:p0 2:p01 1:p01 2:p011 3:p0112"
+            << "p01123";
+        // A page shown again sees its own earlier edits.
+        QTest::newRow("back to the first page")
+            << 4 << QVector<int> {N, B, N, N, N, N} << true << "0:p 1:p0 0:p0 1:p00 2:p001 3:p0012"
+            << "p00123";
+        QTest::newRow("back from the first page") << 4 << QVector<int> {B} << false << "0:p"
+                                                  << "p";
+        QTest::newRow("back, then exit on the first page")
+            << 2 << QVector<int> {N, B, C} << false << "0:p 1:p0 0:p0"
+            << "p";
+        QTest::newRow("two pages, back and through")
+            << 2 << QVector<int> {N, B, N, N} << true << "0:p 1:p0 0:p0 1:p00"
+            << "p001";
+        QTest::newRow("one page") << 1 << QVector<int> {N} << true << "0:p"
+                                  << "p0";
+        QTest::newRow("a value that is no step") << 3 << QVector<int> {N, 7} << false << "0:p 1:p0"
+                                                 << "p";
+    }
+
+    void stageCopies()
+    {
+        QFETCH(int, pages);
+        QFETCH(QVector<int>, answers);
+        QFETCH(bool, finished);
+        QFETCH(QString, seen);
+        QFETCH(QString, trail);
+
+        Script script;
+        for (int a : answers)
+            script.answers.push_back(WResut(a));
+        Record record {"p", {9}};
+        const bool done = kvui::RunWizard(record, script.Pages(pages));
+
+        QCOMPARE(done, finished);
+        QCOMPARE(script.seen.join(QLatin1Char(' ')), seen);
+        QCOMPARE(QString::fromStdString(record.trail), trail);
+        // The list travels with the text: one entry per page in the result.
+        QCOMPARE(record.files.size(), std::size_t(trail.size()));
+        QCOMPARE(record.files.front(), 9);
+    }
+
+    void noPageOrAnEmptyPageIsNotFinished()
+    {
+        Record record {"p", {}};
+        QVERIFY(!kvui::RunWizard(record, std::vector<kvui::WizardStep<Record>>()));
+        Script script;
+        script.answers = {WR_NEXT};
+        QVERIFY(!kvui::RunWizard(record, {script.Page('0'), kvui::WizardStep<Record>()}));
+        QCOMPARE(record.trail, std::string("p"));
+        QCOMPARE(script.seen, QStringList {"0:p"});
+    }
+};
+
+QTEST_MAIN(TestRunWizard)
+#include "tst_runwizard.moc"
