@@ -59,19 +59,16 @@ private:
     QPushButton* m_quit = nullptr;
 };
 
-class KVUI_EXPORT KvCreatProjectDialog : public FrameDialog
+class KVUI_EXPORT KvCreatProjectDialog : public kvui::ContentDialog<KvCreatProjectWidget>
 {
     Q_OBJECT
 
 public:
     explicit KvCreatProjectDialog(QWidget* parent = nullptr);
 
-    void SetProject(kvprj::KvProject* project) { m_widget->SetProject(project); }
-    WResut Result() const { return m_widget->Result(); }
-    KvCreatProjectWidget* Widget() const { return m_widget; }
-
-private:
-    KvCreatProjectWidget* m_widget;
+    void SetProject(kvprj::KvProject* project) { Content()->SetProject(project); }
+    WResut Result() const { return Content()->Result(); }
+    KvCreatProjectWidget* Widget() const { return Content(); }
 };
 
 // Runs the description page on project, which the page edits in place on Next.

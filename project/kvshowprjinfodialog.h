@@ -49,7 +49,7 @@ private:
     QTableWidget* m_table = nullptr;
 };
 
-class KVUI_EXPORT KvShowPrjInfoDialog : public FrameDialog
+class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ContentDialog<KvShowPrjInfoWidget>
 {
     Q_OBJECT
 
@@ -58,11 +58,8 @@ public:
 
     // Shows a copy of project; the project itself is never changed.
     void SetProject(kvprj::KvProject* project);
-    WResut Result() const { return m_widget->Result(); }
-    KvShowPrjInfoWidget* Widget() const { return m_widget; }
-
-private:
-    KvShowPrjInfoWidget* m_widget;
+    WResut Result() const { return Content()->Result(); }
+    KvShowPrjInfoWidget* Widget() const { return Content(); }
 };
 
 // Shows the summary of a copy of project. The page's result (WR_NEXT for

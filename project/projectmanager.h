@@ -60,7 +60,6 @@ private:
     ProjectGraphicsItem* AddTile(const PrjInfo& record);
     QStringList ChooseImages();
     void OpenFlightMission(const PrjInfo& record);
-    void Finish();
 
     QString m_key;
     QList<PrjInfo> m_records;
