@@ -124,13 +124,13 @@ KvCreatProjectWidget::KvCreatProjectWidget(QWidget* parent)
     grid->setRowStretch(5, 1);
 
     kvui::ButtonRow buttons(this, kvui::kButtonSize, kvui::ButtonRow::Centre);
-    m_next = buttons.Add("prj_nextBtn", tr("Next"), "kvcombtn");
-    m_quit = buttons.Add("prj_quitBtn", tr("Exit"), "kvquitbtn");
-    m_next->setDefault(true);
+    QPushButton* next = buttons.Add("prj_nextBtn", tr("Next"), "kvcombtn");
+    QPushButton* quit = buttons.Add("prj_quitBtn", tr("Exit"), "kvquitbtn");
+    next->setDefault(true);
     grid->addLayout(buttons.Layout(), 6, 0, 1, 3);
 
-    connect(m_next, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_next);
-    connect(m_quit, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_quit);
+    connect(next, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_next);
+    connect(quit, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_quit);
 }
 
 void KvCreatProjectWidget::SetProject(kvprj::KvProject* project)
@@ -204,14 +204,12 @@ void KvCreatProjectWidget::slot_quit()
 }
 
 KvCreatProjectDialog::KvCreatProjectDialog(QWidget* parent)
-    : ContentDialog(tr("Project Information"), parent)
+    : ProjectPageDialog(tr("Project Information"), parent)
 { }
 
 WResut ShowPrjInfoDialog(kvprj::KvProject& project)
 {
-    KvCreatProjectDialog dialog;
-    dialog.SetProject(&project);
-    return dialog.exec() == QDialog::Accepted ? dialog.Result() : WR_CANCEL;
+    return kvui::RunProjectPage<KvCreatProjectDialog>(project);
 }
 
 #include "kvcreatprojectdialog.moc"

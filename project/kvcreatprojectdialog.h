@@ -1,15 +1,14 @@
 #pragma once
 
 #include "framework/basewidget.h"
-#include "framework/framedialog.h"
 #include "framework/kvshared.h"
 #include "kvui_export.h"
+#include "project/projectpagedialog.h"
 
 class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kvprj {
@@ -55,11 +54,9 @@ private:
     QRadioButton* m_nadir = nullptr;
     QRadioButton* m_oblique = nullptr;
     QComboBox* m_aircraft = nullptr;
-    QPushButton* m_next = nullptr;
-    QPushButton* m_quit = nullptr;
 };
 
-class KVUI_EXPORT KvCreatProjectDialog : public kvui::ContentDialog<KvCreatProjectWidget>
+class KVUI_EXPORT KvCreatProjectDialog : public kvui::ProjectPageDialog<KvCreatProjectWidget>
 {
     Q_OBJECT
 
@@ -67,8 +64,6 @@ public:
     explicit KvCreatProjectDialog(QWidget* parent = nullptr);
 
     void SetProject(kvprj::KvProject* project) { Content()->SetProject(project); }
-    WResut Result() const { return Content()->Result(); }
-    KvCreatProjectWidget* Widget() const { return Content(); }
 };
 
 // Runs the description page on project, which the page edits in place on Next.

@@ -216,7 +216,7 @@ void KvShowPrjInfoWidget::slot_ForwardBtn_clicked()
 }
 
 KvShowPrjInfoDialog::KvShowPrjInfoDialog(QWidget* parent)
-    : ContentDialog(tr("Project Information"), parent)
+    : ProjectPageDialog(tr("Project Information"), parent)
 { }
 
 void KvShowPrjInfoDialog::SetProject(kvprj::KvProject* project)
@@ -227,7 +227,5 @@ void KvShowPrjInfoDialog::SetProject(kvprj::KvProject* project)
 
 WResut ShowPreviewDialog(kvprj::KvProject& project)
 {
-    KvShowPrjInfoDialog dialog;
-    dialog.SetProject(&project);
-    return dialog.exec() == QDialog::Accepted ? dialog.Result() : WR_CANCEL;
+    return kvui::RunProjectPage<KvShowPrjInfoDialog>(project);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "framework/basewidget.h"
-#include "framework/framedialog.h"
 #include "framework/kvshared.h"
 #include "kvprj/kvproject.h"
 #include "kvui_export.h"
+#include "project/projectpagedialog.h"
 
 class QLabel;
 class QTableWidget;
@@ -49,7 +49,7 @@ private:
     QTableWidget* m_table = nullptr;
 };
 
-class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ContentDialog<KvShowPrjInfoWidget>
+class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ProjectPageDialog<KvShowPrjInfoWidget>
 {
     Q_OBJECT
 
@@ -58,8 +58,6 @@ public:
 
     // Shows a copy of project; the project itself is never changed.
     void SetProject(kvprj::KvProject* project);
-    WResut Result() const { return Content()->Result(); }
-    KvShowPrjInfoWidget* Widget() const { return Content(); }
 };
 
 // Shows the summary of a copy of project. The page's result (WR_NEXT for

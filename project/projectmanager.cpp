@@ -154,6 +154,17 @@ ProjectGraphicsItem* ProjectManagerWidget::AddTile(const PrjInfo& record)
     return tile;
 }
 
+void ProjectManagerWidget::PutFirst(const kvprj::KvProject& project, const QString& path)
+{
+    PrjInfo record = MakeRecord(project);
+    record.path = path;
+    ProjectManager::PutFirst(m_records, record);
+    ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
+        ProjectManager::PutFirst(list, record);
+        return true;
+    });
+}
+
 void ProjectManagerWidget::SelectProcessProject()
 {
     m_flightMode = false;
@@ -252,13 +263,7 @@ void ProjectManagerWidget::AddProjectFiles(const QStringList& files)
         kvprj::KvProject project;
         if (!project.QuickOpenPrj(QString2String(file)))
             continue;
-        PrjInfo record = MakeRecord(project);
-        record.path = file;
-        ProjectManager::PutFirst(m_records, record);
-        ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
-            ProjectManager::PutFirst(list, record);
-            return true;
-        });
+        PutFirst(project, file);
     }
     SelectProcessProject();
 }
@@ -331,13 +336,7 @@ void ProjectManagerWidget::OpenOneProject(PrjInfo* prj)
         return;
     }
     m_project = project;
-    PrjInfo record = MakeRecord(project);
-    record.path = path;
-    ProjectManager::PutFirst(m_records, record);
-    ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
-        ProjectManager::PutFirst(list, record);
-        return true;
-    });
+    PutFirst(project, path);
     AcceptDialog();
 }
 
