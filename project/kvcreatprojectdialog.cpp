@@ -99,7 +99,7 @@ KvCreatProjectWidget::KvCreatProjectWidget(QWidget* parent)
     // The family's five aircraft, then any other aircraft.
     m_aircraft->addItems({QStringLiteral("Kestrel"), QStringLiteral("Heron"),
                           QStringLiteral("Egret"), QStringLiteral("Osprey"),
-                          QStringLiteral("Plover"), String2QString(u8"其他")});
+                          QStringLiteral("Plover"), tr("其他")});
     m_aircraft->setCurrentIndex(kOtherIndex);
 
     m_nadir = kvui::MakeRadioButton(this, "prj_nadir_", QString(), QSize(20, 20));
