@@ -16,11 +16,12 @@ QString Local(const char* text)
 } // namespace
 
 QString ChooseFile(QWidget* parent, const QString& caption, const QString& filter,
-                   FileAction action)
+                   FileAction action, const QString& start)
 {
+    const QString at = start.isEmpty() ? GetDefaultPath() : start;
     const QString file = action == FileAction::Save
-        ? QFileDialog::getSaveFileName(parent, caption, GetDefaultPath(), filter)
-        : QFileDialog::getOpenFileName(parent, caption, GetDefaultPath(), filter);
+        ? QFileDialog::getSaveFileName(parent, caption, at, filter)
+        : QFileDialog::getOpenFileName(parent, caption, at, filter);
     if (!file.isEmpty())
         SetDefaultPath(file, true);
     return file;

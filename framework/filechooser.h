@@ -28,9 +28,12 @@ enum class FileAction {
     Save, // a file to write; the dialog asks before replacing one
 };
 
-// One file; its folder is remembered.
+// One file; its folder is remembered. A non-empty start (a file or folder)
+// opens there instead of the remembered folder, as when a file name is
+// proposed.
 KVUI_EXPORT QString ChooseFile(QWidget* parent, const QString& caption, const QString& filter,
-                               FileAction action = FileAction::Open);
+                               FileAction action = FileAction::Open,
+                               const QString& start = QString());
 KVUI_EXPORT QString ChooseFile(QWidget* parent, const char* caption, const char* filter,
                                FileAction action = FileAction::Open);
 

@@ -1,6 +1,7 @@
 #include "host/frameworkmodule.h"
 
 #include "framework/buttongroup.h"
+#include "framework/filechooser.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
 #include "framework/littletitlewidget.h"
@@ -15,7 +16,6 @@
 #include "kvkernel/aiscontext.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -153,12 +153,9 @@ void FrameworkModule::AskQuestionDemo()
 
 void FrameworkModule::ChooseChecksumFolder()
 {
-    const QString folder
-        = QFileDialog::getExistingDirectory(m_window, tr("Checksum Folder"), GetDefaultPath());
-    if (folder.isEmpty())
-        return;
-    SetDefaultPath(folder, false);
-    ChecksumFolder(folder);
+    const QString folder = kvui::ChooseFolder(m_window, tr("Checksum Folder"));
+    if (!folder.isEmpty())
+        ChecksumFolder(folder);
 }
 
 void FrameworkModule::ChecksumFolder(const QString& folder)
@@ -181,9 +178,9 @@ void FrameworkModule::ChecksumFolder(const QString& folder)
     const QString suggestion = folderInfo.absolutePath() + QLatin1Char('/')
         + (folderInfo.fileName().isEmpty() ? QStringLiteral("checksums") : folderInfo.fileName())
         + QStringLiteral(".sha256");
-    const QString listPath
-        = QFileDialog::getSaveFileName(m_window, tr("Save Checksum List"), suggestion,
-                                       tr("Checksum lists (*.sha256);;All files (*)"));
+    const QString listPath = kvui::ChooseFile(m_window, tr("Save Checksum List"),
+                                              tr("Checksum lists (*.sha256);;All files (*)"),
+                                              kvui::FileAction::Save, suggestion);
     if (listPath.isEmpty())
         return;
     if (!FolderChecksum::WriteList(result, listPath)) {

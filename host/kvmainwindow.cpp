@@ -1,6 +1,7 @@
 #include "host/kvmainwindow.h"
 
 #include "framework/buttongroup.h"
+#include "framework/filechooser.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvservice.h"
 #include "framework/kvsettingskeys.h"
@@ -15,7 +16,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -227,28 +227,23 @@ void KvMainWindow::CloseProject()
 
 void KvMainWindow::ChooseProject()
 {
-    const QString path
-        = QFileDialog::getOpenFileName(this, tr("Open Project"), GetDefaultPath(), ProjectFilter());
-    if (path.isEmpty())
-        return;
-    SetDefaultPath(path, true);
-    OpenProject(path);
+    const QString path = kvui::ChooseFile(this, tr("Open Project"), ProjectFilter());
+    if (!path.isEmpty())
+        OpenProject(path);
 }
 
 void KvMainWindow::ChooseProjectFileAndSave()
 {
     if (!RequireProject())
         return;
-    QString start = String2QString(m_context->GetPrjInfo().path);
-    if (start.isEmpty())
-        start = GetDefaultPath();
+    // Opens at the project's own file, so that a copy beside it takes one edit.
     QString path
-        = QFileDialog::getSaveFileName(this, tr("Save Project As"), start, ProjectFilter());
+        = kvui::ChooseFile(this, tr("Save Project As"), ProjectFilter(), kvui::FileAction::Save,
+                           String2QString(m_context->GetPrjInfo().path));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".db");
-    SetDefaultPath(path, true);
     SaveProjectAs(path);
 }
 

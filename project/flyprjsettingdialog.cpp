@@ -1,13 +1,12 @@
 #include "project/flyprjsettingdialog.h"
 
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
 #include "kvfd/kvconststringfactory.h"
 
-#include <QDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -63,17 +62,11 @@ FlyPrjSettingWidget::FlyPrjSettingWidget(QWidget* parent)
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table, 1);
 
-    QPushButton* ok
-        = kvui::MakeButton(this, "fpsw_ok_btn_", tr("Finish"), QSize(88, 32), "kvcombtn");
-    QPushButton* quit
-        = kvui::MakeButton(this, "fpsw_quit_btn_", tr("Exit"), QSize(88, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this);
+    QPushButton* ok = buttons.Add("fpsw_ok_btn_", tr("Finish"), "kvcombtn");
+    QPushButton* quit = buttons.Add("fpsw_quit_btn_", tr("Exit"), "kvquitbtn");
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(quit);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Layout());
 
     connect(addFolder, &QPushButton::clicked, this, &FlyPrjSettingWidget::ClickAddFolder);
     connect(addImages, &QPushButton::clicked, this, &FlyPrjSettingWidget::ClickAddImages);
@@ -104,11 +97,9 @@ std::vector<std::string> FlyPrjSettingWidget::GetImages() const
 
 void FlyPrjSettingWidget::ClickAddFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Open Directory"), GetDefaultPath(), QFileDialog::ShowDirsOnly);
+    const QString folder = kvui::ChooseFolder(this, tr("Open Directory"));
     if (folder.isEmpty() || !QDir(folder).exists())
         return;
-    SetDefaultPath(folder, false);
     const QStringList filters {QStringLiteral("*.tiff"), QStringLiteral("*.tif"),
                                QStringLiteral("*.bmp"),  QStringLiteral("*.png"),
                                QStringLiteral("*.jpg"),  QStringLiteral("*.jpeg")};
@@ -120,13 +111,11 @@ void FlyPrjSettingWidget::ClickAddFolder()
 
 void FlyPrjSettingWidget::ClickAddImages()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Add Images"), GetDefaultPath(),
+    const QStringList files = kvui::ChooseFiles(
+        this, tr("Add Images"),
         QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
-    if (files.isEmpty())
-        return;
-    SetDefaultPath(files.first(), true);
-    AddImages(files);
+    if (!files.isEmpty())
+        AddImages(files);
 }
 
 void FlyPrjSettingWidget::ClickRemove()
@@ -159,14 +148,12 @@ void FlyPrjSettingWidget::ClickOK()
         KvMessageBox::Show(kvfd::KvGetConstString(kNoImages), KvMessageBox::BT_OK);
         return;
     }
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void FlyPrjSettingWidget::ClickCancel()
 {
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void FlyPrjSettingWidget::SelectionChanged()
@@ -182,7 +169,7 @@ void FlyPrjSettingWidget::UpdateTable()
     m_table->setRowCount(int(m_images.size()));
     int row = 0;
     for (const std::string& image : m_images) {
-        const QFileInfo file(QString::fromLocal8Bit(image.data(), int(image.size())));
+        const QFileInfo file(String2QString(image));
         m_table->setItem(row, 0, new QTableWidgetItem(file.fileName()));
         m_table->setItem(row, 1, new QTableWidgetItem(file.path()));
         ++row;
@@ -193,8 +180,5 @@ void FlyPrjSettingWidget::UpdateTable()
 }
 
 FlyPrjSettingDialog::FlyPrjSettingDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Flight Project Setting"));
-    m_widget = SetContent<FlyPrjSettingWidget>();
-}
+    : ContentDialog(tr("Flight Project Setting"), parent)
+{ }

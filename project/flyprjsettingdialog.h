@@ -46,16 +46,13 @@ private:
     QPushButton* m_clear = nullptr;
 };
 
-class KVUI_EXPORT FlyPrjSettingDialog : public FrameDialog
+class KVUI_EXPORT FlyPrjSettingDialog : public kvui::ContentDialog<FlyPrjSettingWidget>
 {
     Q_OBJECT
 
 public:
     explicit FlyPrjSettingDialog(QWidget* parent = nullptr);
 
-    std::vector<std::string> GetImages() const { return m_widget->GetImages(); }
-    FlyPrjSettingWidget* Widget() const { return m_widget; }
-
-private:
-    FlyPrjSettingWidget* m_widget;
+    std::vector<std::string> GetImages() const { return Content()->GetImages(); }
+    FlyPrjSettingWidget* Widget() const { return Content(); }
 };

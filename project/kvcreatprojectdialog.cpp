@@ -5,11 +5,11 @@
 #include "framework/kvstyle.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvprj/kvproject.h"
+#include "project/projectrecord.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeEdit>
-#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,22 +68,6 @@ QLineEdit* MakeTextRow(QGridLayout* grid, int row, const QString& label, const c
     return edit;
 }
 
-QRadioButton* MakeViewButton(QWidget* parent, const char* name)
-{
-    auto* button = new QRadioButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFixedSize(20, 20);
-    button->setCheckable(true);
-    button->setAutoExclusive(true);
-    kvui::SetStyleName(button, "kvradiobutton");
-    return button;
-}
-
-QString Local(const char* text)
-{
-    return QString::fromLocal8Bit(text);
-}
-
 } // namespace
 
 KvCreatProjectWidget::KvCreatProjectWidget(QWidget* parent)
@@ -115,11 +99,11 @@ KvCreatProjectWidget::KvCreatProjectWidget(QWidget* parent)
     // The family's five aircraft, then any other aircraft.
     m_aircraft->addItems({QStringLiteral("Kestrel"), QStringLiteral("Heron"),
                           QStringLiteral("Egret"), QStringLiteral("Osprey"),
-                          QStringLiteral("Plover"), Local(u8"其他")});
+                          QStringLiteral("Plover"), tr("其他")});
     m_aircraft->setCurrentIndex(kOtherIndex);
 
-    m_nadir = MakeViewButton(this, "prj_nadir_");
-    m_oblique = MakeViewButton(this, "prj_oblique_");
+    m_nadir = kvui::MakeRadioButton(this, "prj_nadir_", QString(), QSize(20, 20));
+    m_oblique = kvui::MakeRadioButton(this, "prj_oblique_", QString(), QSize(20, 20));
     m_nadir->setChecked(true);
     auto* views = new QHBoxLayout();
     views->setSpacing(10);
@@ -139,19 +123,14 @@ KvCreatProjectWidget::KvCreatProjectWidget(QWidget* parent)
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);
 
-    m_next = kvui::MakeButton(this, "prj_nextBtn", tr("Next"), QSize(88, 32), "kvcombtn");
-    m_quit = kvui::MakeButton(this, "prj_quitBtn", tr("Exit"), QSize(88, 32), "kvquitbtn");
-    m_next->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(m_next);
-    buttons->addWidget(m_quit);
-    buttons->addStretch();
-    grid->addLayout(buttons, 6, 0, 1, 3);
+    kvui::ButtonRow buttons(this, kvui::kButtonSize, kvui::ButtonRow::Centre);
+    QPushButton* next = buttons.Add("prj_nextBtn", tr("Next"), "kvcombtn");
+    QPushButton* quit = buttons.Add("prj_quitBtn", tr("Exit"), "kvquitbtn");
+    next->setDefault(true);
+    grid->addLayout(buttons.Layout(), 6, 0, 1, 3);
 
-    connect(m_next, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_next);
-    connect(m_quit, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_quit);
+    connect(next, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_next);
+    connect(quit, &QPushButton::clicked, this, &KvCreatProjectWidget::slot_quit);
 }
 
 void KvCreatProjectWidget::SetProject(kvprj::KvProject* project)
@@ -160,16 +139,13 @@ void KvCreatProjectWidget::SetProject(kvprj::KvProject* project)
     if (!m_project)
         return;
     const kvprj::PrjInfo& info = m_project->GetPrjInfo();
-    m_name->setText(QString::fromLocal8Bit(info.name));
-    m_operator->setText(QString::fromLocal8Bit(info.prjOperator));
-    m_description->setPlainText(QString::fromLocal8Bit(info.description));
+    m_name->setText(FieldText(info.name));
+    m_operator->setText(FieldText(info.prjOperator));
+    m_description->setPlainText(FieldText(info.description));
     // A date that is missing (or unreadable) leaves the current time.
-    if (info.date[0] != '\0') {
-        const QDateTime date
-            = QDateTime::fromString(QString::fromLocal8Bit(info.date), Qt::ISODate);
-        if (date.isValid())
-            m_date->setDateTime(date);
-    }
+    const QDateTime date = QDateTime::fromString(FieldText(info.date), Qt::ISODate);
+    if (date.isValid())
+        m_date->setDateTime(date);
     if (info.viewType == 1)
         m_nadir->setChecked(true);
     else
@@ -218,28 +194,22 @@ void KvCreatProjectWidget::slot_next()
         info.aircraftType = index == kOtherIndex ? kOtherAircraft : index;
     }
     m_result = WR_NEXT;
-    m_dialog->accept();
+    AcceptDialog();
 }
 
 void KvCreatProjectWidget::slot_quit()
 {
     m_result = WR_CANCEL;
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 KvCreatProjectDialog::KvCreatProjectDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Project Information"));
-    m_widget = SetContent<KvCreatProjectWidget>();
-}
+    : ProjectPageDialog(tr("Project Information"), parent)
+{ }
 
 WResut ShowPrjInfoDialog(kvprj::KvProject& project)
 {
-    KvCreatProjectDialog dialog;
-    dialog.SetProject(&project);
-    return dialog.exec() == QDialog::Accepted ? dialog.Result() : WR_CANCEL;
+    return kvui::RunProjectPage<KvCreatProjectDialog>(project);
 }
 
 #include "kvcreatprojectdialog.moc"

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "framework/basewidget.h"
-#include "framework/framedialog.h"
 #include "framework/kvshared.h"
 #include "kvui_export.h"
+#include "project/projectpagedialog.h"
 
 class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kvprj {
@@ -55,23 +54,16 @@ private:
     QRadioButton* m_nadir = nullptr;
     QRadioButton* m_oblique = nullptr;
     QComboBox* m_aircraft = nullptr;
-    QPushButton* m_next = nullptr;
-    QPushButton* m_quit = nullptr;
 };
 
-class KVUI_EXPORT KvCreatProjectDialog : public FrameDialog
+class KVUI_EXPORT KvCreatProjectDialog : public kvui::ProjectPageDialog<KvCreatProjectWidget>
 {
     Q_OBJECT
 
 public:
     explicit KvCreatProjectDialog(QWidget* parent = nullptr);
 
-    void SetProject(kvprj::KvProject* project) { m_widget->SetProject(project); }
-    WResut Result() const { return m_widget->Result(); }
-    KvCreatProjectWidget* Widget() const { return m_widget; }
-
-private:
-    KvCreatProjectWidget* m_widget;
+    void SetProject(kvprj::KvProject* project) { Content()->SetProject(project); }
 };
 
 // Runs the description page on project, which the page edits in place on Next.

@@ -5,10 +5,9 @@
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "kvmath/mathhelper.h"
+#include "project/projectrecord.h"
 
-#include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -31,19 +30,13 @@ QString Fixed(double value)
 // ("Xian 1980 ..."); the catalogue's own names may already start with it.
 QString DisplayName(const kvfd::CoordinateInfo& coordinate)
 {
-    const QString name
-        = QString::fromLocal8Bit(coordinate.name.data(), int(coordinate.name.size()));
+    const QString name = String2QString(coordinate.name);
     QString datum;
     if (coordinate.type == kvfd::CT_XIAN80)
         datum = QStringLiteral("Xian 1980 ");
     else if (coordinate.type == kvfd::CT_CGCS2000)
         datum = QStringLiteral("CGCS2000 ");
     return name.startsWith(datum.trimmed()) ? name : datum + name;
-}
-
-QString Local(const char* text)
-{
-    return QString::fromLocal8Bit(text);
 }
 
 } // namespace
@@ -94,18 +87,12 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     layout->addWidget(m_table, 1);
 
-    QPushButton* back = kvui::MakeButton(this, "ForwardBtn", tr("Back"), QSize(88, 32), "kvcombtn");
-    QPushButton* finish
-        = kvui::MakeButton(this, "finishBtn", tr("Finish"), QSize(88, 32), "kvcombtn");
-    QPushButton* exit = kvui::MakeButton(this, "cancelBtn", tr("Exit"), QSize(88, 32), "kvquitbtn");
+    kvui::ButtonRow buttons(this);
+    QPushButton* back = buttons.Add("ForwardBtn", tr("Back"), "kvcombtn");
+    QPushButton* finish = buttons.Add("finishBtn", tr("Finish"), "kvcombtn");
+    QPushButton* exit = buttons.Add("cancelBtn", tr("Exit"), "kvquitbtn");
     finish->setDefault(true);
-    auto* buttons = new QHBoxLayout();
-    buttons->setSpacing(36);
-    buttons->addStretch();
-    buttons->addWidget(back);
-    buttons->addWidget(finish);
-    buttons->addWidget(exit);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Layout());
 
     connect(finish, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_OkBtn_clicked);
     connect(exit, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_CancelBtn_clicked);
@@ -161,15 +148,15 @@ void KvShowPrjInfoWidget::ProjectPositions()
 void KvShowPrjInfoWidget::Fill()
 {
     const kvprj::PrjInfo& info = m_project.GetPrjInfo();
-    m_name->setText(Local(info.name));
-    m_operator->setText(Local(info.prjOperator));
-    m_date->setText(Local(info.date));
-    m_description->setText(Local(info.description));
+    m_name->setText(FieldText(info.name));
+    m_operator->setText(FieldText(info.prjOperator));
+    m_date->setText(FieldText(info.date));
+    m_description->setText(FieldText(info.description));
     m_meanHeight->setText(QStringLiteral("%1").arg(info.meanElevation));
 
     const kvfd::CameraInfoSet& cameras = m_project.GetCameraInfoSet();
     const kvfd::CameraInfo* camera = cameras.GetCamera(cameras.Size() - 1);
-    m_camera->setText(camera ? Local(camera->name.c_str()) : QString());
+    m_camera->setText(camera ? String2QString(camera->name) : QString());
 
     // The local system (-1) has no name to show.
     kvfd::CoordinateInfo coordinate;
@@ -194,7 +181,7 @@ void KvShowPrjInfoWidget::FillTable()
             continue;
         const kvfd::EOP& eop = image->GetEOP();
         const QString texts[7] = {
-            QString::fromLocal8Bit(image->Name().data(), int(image->Name().size())),
+            String2QString(image->Name()),
             Fixed(eop.X),
             Fixed(eop.Y),
             Fixed(eop.Z),
@@ -213,40 +200,32 @@ void KvShowPrjInfoWidget::FillTable()
 void KvShowPrjInfoWidget::slot_OkBtn_clicked()
 {
     m_result = WR_NEXT;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 void KvShowPrjInfoWidget::slot_CancelBtn_clicked()
 {
     m_result = WR_CANCEL;
-    if (m_dialog)
-        m_dialog->reject();
+    RejectDialog();
 }
 
 void KvShowPrjInfoWidget::slot_ForwardBtn_clicked()
 {
     m_result = WR_BACK;
-    if (m_dialog)
-        m_dialog->accept();
+    AcceptDialog();
 }
 
 KvShowPrjInfoDialog::KvShowPrjInfoDialog(QWidget* parent)
-    : FrameDialog(parent)
-{
-    SetTitle(tr("Project Information"));
-    m_widget = SetContent<KvShowPrjInfoWidget>();
-}
+    : ProjectPageDialog(tr("Project Information"), parent)
+{ }
 
 void KvShowPrjInfoDialog::SetProject(kvprj::KvProject* project)
 {
-    if (m_widget && project)
-        m_widget->SetProject(*project);
+    if (project)
+        Content()->SetProject(*project);
 }
 
 WResut ShowPreviewDialog(kvprj::KvProject& project)
 {
-    KvShowPrjInfoDialog dialog;
-    dialog.SetProject(&project);
-    return dialog.exec() == QDialog::Accepted ? dialog.Result() : WR_CANCEL;
+    return kvui::RunProjectPage<KvShowPrjInfoDialog>(project);
 }

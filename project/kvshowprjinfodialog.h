@@ -1,10 +1,10 @@
 #pragma once
 
 #include "framework/basewidget.h"
-#include "framework/framedialog.h"
 #include "framework/kvshared.h"
 #include "kvprj/kvproject.h"
 #include "kvui_export.h"
+#include "project/projectpagedialog.h"
 
 class QLabel;
 class QTableWidget;
@@ -49,7 +49,7 @@ private:
     QTableWidget* m_table = nullptr;
 };
 
-class KVUI_EXPORT KvShowPrjInfoDialog : public FrameDialog
+class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ProjectPageDialog<KvShowPrjInfoWidget>
 {
     Q_OBJECT
 
@@ -58,11 +58,6 @@ public:
 
     // Shows a copy of project; the project itself is never changed.
     void SetProject(kvprj::KvProject* project);
-    WResut Result() const { return m_widget->Result(); }
-    KvShowPrjInfoWidget* Widget() const { return m_widget; }
-
-private:
-    KvShowPrjInfoWidget* m_widget;
 };
 
 // Shows the summary of a copy of project. The page's result (WR_NEXT for

@@ -1,6 +1,7 @@
 #include "project/projectmanager.h"
 
 #include "camera/querycamerabyserial.h"
+#include "framework/filechooser.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvsettingskeys.h"
@@ -16,7 +17,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QHBoxLayout>
@@ -36,11 +36,6 @@ constexpr int kProjectMissing = 128;
 constexpr int kProjectNotFound = 129;
 
 const char* const kThumbnail = ":/project/images/1280/Engineering/Thumbnails.png";
-
-QString Decode(const std::string& text)
-{
-    return QString::fromLocal8Bit(text.data(), int(text.size()));
-}
 
 } // namespace
 
@@ -159,6 +154,17 @@ ProjectGraphicsItem* ProjectManagerWidget::AddTile(const PrjInfo& record)
     return tile;
 }
 
+void ProjectManagerWidget::PutFirst(const kvprj::KvProject& project, const QString& path)
+{
+    PrjInfo record = MakeRecord(project);
+    record.path = path;
+    ProjectManager::PutFirst(m_records, record);
+    ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
+        ProjectManager::PutFirst(list, record);
+        return true;
+    });
+}
+
 void ProjectManagerWidget::SelectProcessProject()
 {
     m_flightMode = false;
@@ -189,11 +195,12 @@ void ProjectManagerWidget::SelectFlightProject()
     if (kvprj::FlyProjectHelper::QuickRead(QString2String(FlightMissionDatabasePath()), missions)) {
         for (const kvprj::FlyPrjInfo& mission : missions) {
             PrjInfo record;
-            record.identifier = Decode(mission.id);
-            record.path = Decode(mission.mission) + QLatin1Char(' ') + Decode(mission.description);
-            record.name = Decode(mission.name);
-            record.date = Decode(mission.date);
-            record.description = Decode(mission.description);
+            record.identifier = String2QString(mission.id);
+            record.path = String2QString(mission.mission) + QLatin1Char(' ')
+                + String2QString(mission.description);
+            record.name = String2QString(mission.name);
+            record.date = String2QString(mission.date);
+            record.description = String2QString(mission.description);
             m_records.append(record);
             AddTile(record);
         }
@@ -203,26 +210,17 @@ void ProjectManagerWidget::SelectFlightProject()
     m_scene->Layout(QString());
 }
 
-void ProjectManagerWidget::Finish()
-{
-    if (m_dialog)
-        m_dialog->accept();
-}
-
 QStringList ProjectManagerWidget::ChooseImages()
 {
-    return QFileDialog::getOpenFileNames(
-        this, tr("Add Images"), GetDefaultPath(),
+    return kvui::ChooseFiles(
+        this, tr("Add Images"),
         tr("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
 }
 
 void ProjectManagerWidget::NewProject()
 {
     if (m_imageMode) {
-        const QStringList files = ChooseImages();
-        if (!files.isEmpty())
-            SetDefaultPath(files.first(), true);
-        NewImageProject(files);
+        NewImageProject(ChooseImages());
         return;
     }
     kvprj::KvProject project;
@@ -231,7 +229,7 @@ void ProjectManagerWidget::NewProject()
     kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
                                                 project.GetImageInfoSet());
     m_project = project;
-    Finish();
+    AcceptDialog();
 }
 
 void ProjectManagerWidget::NewImageProject(const QStringList& files)
@@ -248,14 +246,12 @@ void ProjectManagerWidget::NewImageProject(const QStringList& files)
             ext->flight = index / 4;
     }
     m_project = project;
-    Finish();
+    AcceptDialog();
 }
 
 void ProjectManagerWidget::LoadProjects()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open Project"), GetDefaultPath(), tr("Project File (*.db)"));
-    AddProjectFiles(files);
+    AddProjectFiles(kvui::ChooseFiles(this, tr("Open Project"), tr("Project File (*.db)")));
 }
 
 void ProjectManagerWidget::AddProjectFiles(const QStringList& files)
@@ -267,13 +263,7 @@ void ProjectManagerWidget::AddProjectFiles(const QStringList& files)
         kvprj::KvProject project;
         if (!project.QuickOpenPrj(QString2String(file)))
             continue;
-        PrjInfo record = MakeRecord(project);
-        record.path = file;
-        ProjectManager::PutFirst(m_records, record);
-        ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
-            ProjectManager::PutFirst(list, record);
-            return true;
-        });
+        PutFirst(project, file);
     }
     SelectProcessProject();
 }
@@ -346,14 +336,8 @@ void ProjectManagerWidget::OpenOneProject(PrjInfo* prj)
         return;
     }
     m_project = project;
-    PrjInfo record = MakeRecord(project);
-    record.path = path;
-    ProjectManager::PutFirst(m_records, record);
-    ProjectManager::ModifyConfig([&record](QList<PrjInfo>& list) {
-        ProjectManager::PutFirst(list, record);
-        return true;
-    });
-    Finish();
+    PutFirst(project, path);
+    AcceptDialog();
 }
 
 void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
@@ -413,7 +397,7 @@ void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
     kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
                                                 project.GetImageInfoSet());
     m_project = project;
-    Finish();
+    AcceptDialog();
 }
 
 void ProjectManagerWidget::DeleteOneProject(PrjInfo* prj)

@@ -58,9 +58,10 @@ public Q_SLOTS:
 
 private:
     ProjectGraphicsItem* AddTile(const PrjInfo& record);
+    // Puts the project, stored at path, first in the shown and the stored list.
+    void PutFirst(const kvprj::KvProject& project, const QString& path);
     QStringList ChooseImages();
     void OpenFlightMission(const PrjInfo& record);
-    void Finish();
 
     QString m_key;
     QList<PrjInfo> m_records;

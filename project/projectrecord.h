@@ -1,9 +1,12 @@
 #pragma once
 
+#include "framework/kvshared.h"
 #include "kvui_export.h"
 
 #include <QMetaType>
 #include <QString>
+#include <cstring>
+#include <string>
 
 namespace kvprj {
 class KvProject;
@@ -22,6 +25,14 @@ struct PrjInfo
     QString date;
     QString description;
 };
+
+// A text field of the project's description (a fixed array in the local code
+// page, filled by kvprj::CopyText) as a QString. The array is read up to its
+// first NUL or its end: a damaged file is not trusted to end it.
+template <std::size_t N> QString FieldText(const char (&text)[N])
+{
+    return String2QString(std::string(text, strnlen(text, N)));
+}
 
 // The entry of a project: its file path, name, date, operator and description.
 KVUI_EXPORT PrjInfo MakeRecord(const kvprj::KvProject& project);

@@ -1,5 +1,6 @@
 #include "project/recentprojectlist.h"
 
+#include "framework/kvshared.h"
 #include "kvfd/pathhelper.h"
 #include "kvprj/kvproject.h"
 #include "project/inireader.h"
@@ -185,17 +186,12 @@ bool WriteList(const QList<PrjInfo>& list)
     return true;
 }
 
-QString Decode(const std::string& text)
-{
-    return QString::fromLocal8Bit(text.data(), int(text.size()));
-}
-
 } // namespace
 
 QString ProjectManager::ConfigPath()
 {
-    return QFile::decodeName(QByteArray::fromStdString(
-        kvfd::PathHelper::Merge(kvfd::PathHelper::GetSystemDataDirectory(), kListFile)));
+    return String2QString(
+        kvfd::PathHelper::Merge(kvfd::PathHelper::GetSystemDataDirectory(), kListFile));
 }
 
 void ProjectManager::ParseConfig(const QByteArray& content, QList<PrjInfo>& list)
@@ -306,7 +302,7 @@ void ConfigHelper::RemoveProject(kvprj::KvProject* project)
 {
     if (!project)
         return;
-    const QString path = Decode(project->GetPrjInfo().path);
+    const QString path = String2QString(project->GetPrjInfo().path);
     ProjectManager::ModifyConfig(
         [&path](QList<PrjInfo>& list) { return ProjectManager::RemoveFirst(list, path); });
 }

@@ -1,5 +1,6 @@
 #include "project/tiledscene.h"
 
+#include "framework/filechooser.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
 #include "kvfd/kvconststringfactory.h"
@@ -7,7 +8,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
@@ -401,8 +401,8 @@ void TiledScene::ExportItem()
         return;
     }
     QWidget* parent = views().isEmpty() ? nullptr : views().first();
-    const QString target = QFileDialog::getSaveFileName(
-        parent, tr("Export Project"), GetDefaultPath(), tr("Project File (*.db)"));
+    const QString target = kvui::ChooseFile(parent, tr("Export Project"), tr("Project File (*.db)"),
+                                            kvui::FileAction::Save);
     if (target.isEmpty())
         return;
     const QFileInfo targetInfo(target);

@@ -167,6 +167,55 @@ private Q_SLOTS:
         QCOMPARE(window.ImageTable()->rowCount(), 3);
     }
 
+    // Save As opens at the project's own file; a name typed without a suffix
+    // gets ".db", and cancelling leaves the project where it was.
+    void saveAsStartsAtTheProject_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: cancel
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no suffix") << QStringLiteral("副本 一") << QStringLiteral("副本 一.db");
+        QTest::newRow("suffix") << QStringLiteral("副本二.db") << QStringLiteral("副本二.db");
+        QTest::newRow("cancel") << QString() << QString();
+    }
+
+    void saveAsStartsAtTheProject()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        const QString folder
+            = m_dir.filePath(QStringLiteral("另存 为 ") + QLatin1String(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        const QString source = folder + QStringLiteral("/原工程.db");
+        QVERIFY(QFile::copy(m_project, source));
+
+        KvMainWindow window;
+        QVERIFY(window.OpenProject(source));
+        QString shownFolder;
+        QString shownName;
+        kvtest::ModalAnswer chooser;
+        chooser.ExpectTitle(QStringLiteral("Save Project As"))
+            .Do([&](QWidget* dialog) {
+                auto* files = qobject_cast<QFileDialog*>(dialog);
+                shownFolder = files->directory().absolutePath();
+                shownName = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+                if (typed.isEmpty())
+                    files->reject();
+                else
+                    kvtest::ChooseFile(dialog, folder + QLatin1Char('/') + typed);
+            })
+            .Arm();
+        Action(window, "kv_action_save_as")->trigger();
+        VERIFY_ANSWERED(chooser);
+        QCOMPARE(shownFolder, folder);
+        QCOMPARE(shownName, QStringLiteral("原工程.db"));
+
+        const QString expected = saved.isEmpty() ? source : folder + QLatin1Char('/') + saved;
+        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), expected);
+        QVERIFY(QFileInfo(expected).isFile());
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files).size(),
+                 saved.isEmpty() ? 1 : 2);
+    }
+
     void damagedFileKeepsTheOpenProject_data()
     {
         QTest::addColumn<QByteArray>("contents"); // null: no file

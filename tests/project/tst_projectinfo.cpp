@@ -2,15 +2,19 @@
 #include "kvmath/geoprj.h"
 #include "modalanswer.h"
 #include "project/dpmenubar.h"
+#include "project/kvcreatprojectdialog.h"
 #include "project/kvshowprjinfodialog.h"
+#include "project/projectrecord.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -128,6 +132,57 @@ private Q_SLOTS:
         QCOMPARE(int(ShowPreviewDialog(project)), result);
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QCOMPARE(project.GetImageInfoSet().GetImage(2)->GetEOP().Y, 30.51);
+    }
+
+    // A damaged file may fill a text field to its last byte. The start page's
+    // record, the summary and the description page each read the name up to
+    // the field's end and never on into the operator stored after it.
+    void unterminatedName_data()
+    {
+        const QByteArray ce = QStringLiteral("测").toUtf8();
+        QTest::addColumn<QByteArray>("bytes"); // exactly the size of the field
+        QTest::addColumn<QString>("shown");    // empty: only the prefix is known
+        QTest::addColumn<QString>("prefix");
+        const QString letters(65, QLatin1Char('a'));
+        QTest::newRow("letters") << QByteArray(65, 'a') << letters << letters;
+        const QString chinese = QString(21, QChar(0x6d4b)) + QStringLiteral("xy");
+        QTest::newRow("chinese") << ce.repeated(21) + "xy" << chinese << chinese;
+        // The last character is cut inside its bytes.
+        QTest::newRow("cut character")
+            << ce.repeated(22).left(65) << QString() << QString(21, QChar(0x6d4b));
+        QTest::newRow("not utf-8") << QByteArray(65, '\xff') << QString() << QString();
+    }
+
+    void unterminatedName()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QString, prefix);
+        kvprj::KvProject project;
+        kvprj::PrjInfo& info = project.GetPrjInfo();
+        QCOMPARE(bytes.size(), int(sizeof info.name));
+        kvprj::CopyText(info.prjOperator, u8"李工");
+        std::memcpy(info.name, bytes.constData(), sizeof info.name);
+
+        KvShowPrjInfoDialog summary;
+        summary.SetProject(&project);
+        KvCreatProjectDialog page;
+        page.SetProject(&project);
+        const QString record = MakeRecord(project).name;
+        const QString label = kvtest::Find<QLabel>(&summary, "label_PrjInfo_Name")->text();
+        const QString edit = kvtest::Find<QLineEdit>(&page, "prj_name")->text();
+        for (const QString& text : {record, label}) {
+            QVERIFY2(!text.contains(QStringLiteral("李")), qPrintable(text));
+            QVERIFY(text.startsWith(prefix));
+            if (!shown.isEmpty())
+                QCOMPARE(text, shown);
+        }
+        // The page shows no more than a name may have.
+        QVERIFY(!edit.contains(QStringLiteral("李")));
+        QCOMPARE(edit, record.left(KvCreatProjectWidget::kMaxNameLength));
+        QCOMPARE(kvtest::Find<QLabel>(&summary, "label_prjInfo_Operator")->text(),
+                 QStringLiteral("李工"));
+        QCOMPARE(MakeRecord(project).user, QStringLiteral("李工"));
     }
 
     // Save is announced and closes the menu; the others leave it open. Quit
