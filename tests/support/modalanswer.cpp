@@ -220,6 +220,8 @@ void ChooseFile(QWidget* chooser, const QString& path)
         dialog->selectFile(path);
         if (name)
             name->setText(path);
+        // The test stands for an operator who has agreed to replace the file.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
     }
     QMetaObject::invokeMethod(dialog, "accept");
 }
