@@ -15,11 +15,6 @@
 #include <iomanip>
 #include <memory>
 #include <sstream>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -89,15 +84,6 @@ void Mask(unsigned char* block)
         block[i] ^= block[0];
 }
 
-bool SyncToDisk(QFileDevice& file)
-{
-#ifdef Q_OS_WIN
-    return ::_commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 struct FileCloser
 {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -148,7 +134,7 @@ constexpr double kLargestFocalInMillimetres = 200.0;
 // when its last flush or its sync failed, so both are checked here.
 bool Commit(QSaveFile& file)
 {
-    if (!file.flush() || !SyncToDisk(file))
+    if (!file.flush() || !kvui::SyncToDisk(file))
         file.cancelWriting();
     return file.commit();
 }

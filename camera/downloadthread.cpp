@@ -18,11 +18,6 @@
 #include <string>
 #include <system_error>
 #include <vector>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -78,15 +73,6 @@ void AppendTexts(const kvfd::CameraInfo& c, std::vector<std::string>& values)
     values.push_back(kvfd::ToString(c.beta));
 }
 
-bool SyncToDisk(QFileDevice& file)
-{
-#ifdef Q_OS_WIN
-    return ::_commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 // The new database goes to a temporary file beside the one in use, is flushed
 // to disk and then renamed over it, so a crash or a full disk never leaves a
 // truncated camera database: readers see the old file or the new one.
@@ -107,7 +93,7 @@ bool ReplaceFile(const QString& source, const QString& target)
             break;
         }
     }
-    if (in.error() != QFileDevice::NoError || !out.flush() || !SyncToDisk(out))
+    if (in.error() != QFileDevice::NoError || !out.flush() || !kvui::SyncToDisk(out))
         out.cancelWriting();
     return out.commit();
 }

@@ -5,10 +5,12 @@
 #include "kvfd/stringconverter.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -62,4 +64,9 @@ void LoadImagesToViewer(const std::vector<std::string>& paths)
         + QLatin1Char('/') + QLatin1String(kvui::kViewerProgram);
     QProcess::startDetached(program,
                             {QLatin1String(kvui::kViewerCode1), QLatin1String(kvui::kViewerCode2)});
+}
+
+bool kvui::SyncToDisk(QFileDevice& file)
+{
+    return file.handle() >= 0 && ::fsync(file.handle()) == 0;
 }

@@ -28,7 +28,14 @@ KVUI_EXPORT void SetDefaultPath(QString path, bool isFile);
 // host program. A viewer that is not installed is not an error.
 KVUI_EXPORT void LoadImagesToViewer(const std::vector<std::string>& paths);
 
+class QFileDevice;
+
 namespace kvui {
+// Asks the system to put file's written bytes on the disk; false when it
+// refuses (a full or failing disk), so that a writer never moves a file into
+// place whose bytes may not be there.
+KVUI_EXPORT bool SyncToDisk(QFileDevice& file);
+
 // File name of the image viewer program, looked for beside the host.
 constexpr const char* kViewerProgram = "Lumo_Viewer";
 // The two launch codes the viewer expects on its command line.

@@ -17,7 +17,6 @@
 #include <atomic>
 #include <climits>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -148,7 +147,7 @@ bool Holds(const QString& path, const QList<PrjInfo>& list)
 bool SyncFile(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
+    return file.open(QIODevice::ReadOnly) && kvui::SyncToDisk(file);
 }
 
 bool WriteList(const QList<PrjInfo>& list)
