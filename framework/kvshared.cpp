@@ -34,8 +34,8 @@ QString String2QString(const std::string& text)
 
 QString GetDefaultPath()
 {
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kApplication));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication)};
     return store.value(DefaultPathKey()).toString();
 }
 
@@ -43,8 +43,8 @@ void SetDefaultPath(QString path, bool isFile)
 {
     if (isFile)
         path = QFileInfo(path).absoluteDir().path();
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kApplication));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication)};
     store.setValue(DefaultPathKey(), path);
 }
 

@@ -213,8 +213,8 @@ QString Decode(const std::string& text)
 
 QString FlightMissionDatabasePath()
 {
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kAccountStore));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kAccountStore)};
     const QString account = store
                                 .value(QLatin1String(kvui::settings::kAccountGroup)
                                        + QLatin1Char('/') + QLatin1String(kvui::settings::kAccount))
