@@ -125,7 +125,7 @@ macro(kvui_use_sanitizers)
     add_compile_options(-fsanitize=fuzzer-no-link)
   endif()
   # What every test of a sanitizer build runs with. Leaks are reported, except
-  # those whose stack lies wholly in the system's libraries (lsan.supp).
+  # those that lie in the system's libraries (lsan.supp).
   set(KVUI_SANITIZER_ENVIRONMENT
     "ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"

@@ -291,7 +291,7 @@ private Q_SLOTS:
             files << QStringLiteral("/photos/IMG_%1.jpg").arg(i);
         dialog.Widget()->NewImageProject(files);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const kvfd::ImageInfoSet& images = dialog.GetProject().GetImageInfoSet();
+        const kvfd::ImageInfoSet images = dialog.GetProject().GetImageInfoSet();
         QCOMPARE(images.Size(), 9);
         QCOMPARE(images.GetImage(8)->GetFullName(), std::string("/photos/IMG_8.jpg"));
         QCOMPARE(images.GetImage(8)->GetCamera(), -1);
@@ -324,7 +324,7 @@ private Q_SLOTS:
         page.Widget()->NewProject();
         QVERIFY2(wizard.Done(), qPrintable(wizard.Error()));
         QCOMPARE(page.result(), int(QDialog::Accepted));
-        const kvfd::ImageInfoSet& images = page.GetProject().GetImageInfoSet();
+        const kvfd::ImageInfoSet images = page.GetProject().GetImageInfoSet();
         QCOMPARE(images.ValidSize(), 8);
         QSet<int> flights;
         for (int i = 0; i < images.Size(); ++i)
