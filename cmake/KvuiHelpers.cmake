@@ -102,3 +102,60 @@ function(kvui_add_tests folder)
     set_tests_properties(${folder}/${name} PROPERTIES TIMEOUT 300 LABELS ${folder})
   endforeach()
 endfunction()
+
+# kvui_use_sanitizers(): with KVUI_SANITIZE every target built after the call,
+# test programs and kvcloud included, is compiled and linked with AddressSanitizer
+# and UndefinedBehaviorSanitizer. Undefined behaviour stops the program rather than
+# printing and going on, so the test that reaches it fails. KVUI_FUZZ adds the
+# coverage instrumentation libFuzzer steers by (clang only); the fuzz programs link
+# the fuzzer's own main (kvui_add_fuzz_target). Sets KVUI_SANITIZER_FLAGS, which a
+# program built elsewhere against this tree must use too.
+macro(kvui_use_sanitizers)
+  set(KVUI_SANITIZER_FLAGS "")
+  if(KVUI_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KVUI_FUZZ needs clang++ (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
+  if(KVUI_SANITIZE OR KVUI_FUZZ)
+    set(KVUI_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
+      -fno-omit-frame-pointer)
+    add_compile_options(${KVUI_SANITIZER_FLAGS})
+    add_link_options(${KVUI_SANITIZER_FLAGS})
+  endif()
+  if(KVUI_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
+  # What every test of a sanitizer build runs with. Leaks are reported, except
+  # those that lie in the system's libraries (lsan.supp).
+  set(KVUI_SANITIZER_ENVIRONMENT
+    "ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+endmacro()
+
+# kvui_add_fuzz_target(<name> [LIBS <deps>...]): tests/fuzz/fuzz_<name>.cpp defines
+# LLVMFuzzerTestOneInput. In every build it is linked with the replay driver
+# (kvui_fuzzreplay) into replay_<name>, registered with CTest as fuzz/<name>,
+# which runs each file of tests/fuzz/corpus/<name> through the function once.
+# With KVUI_FUZZ it is also linked with libFuzzer into fuzz_<name>, which
+# scripts/fuzz.sh runs.
+function(kvui_add_fuzz_target name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  set(source ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_${name}.cpp)
+  set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${name})
+  set(targets replay_${name})
+  add_executable(replay_${name} ${source})
+  target_link_libraries(replay_${name} PRIVATE kvui_fuzzreplay)
+  add_test(NAME fuzz/${name} COMMAND replay_${name} ${corpus})
+  set_tests_properties(fuzz/${name} PROPERTIES TIMEOUT 300 LABELS fuzz)
+  if(KVUI_FUZZ)
+    add_executable(fuzz_${name} ${source})
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    list(APPEND targets fuzz_${name})
+  endif()
+  foreach(target ${targets})
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fuzz)
+    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/fuzz)
+    target_link_libraries(${target} PRIVATE kvui_fuzzsupport ${ARG_LIBS})
+    kvui_set_warnings(${target})
+  endforeach()
+endfunction()

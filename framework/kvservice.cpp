@@ -15,8 +15,8 @@ QString ServiceAddress()
 {
     QString address = qEnvironmentVariable(settings::kServiceAddressVariable);
     if (address.isEmpty()) {
-        QSettings store(QLatin1String(settings::kOrganization),
-                        QLatin1String(settings::kApplication));
+        QSettings store {QLatin1String(settings::kOrganization),
+                         QLatin1String(settings::kApplication)};
         address = store
                       .value(QLatin1String(settings::kServiceGroup) + QLatin1Char('/')
                                  + QLatin1String(settings::kServiceAddress),

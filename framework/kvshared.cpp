@@ -36,8 +36,8 @@ QString String2QString(const std::string& text)
 
 QString GetDefaultPath()
 {
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kApplication));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication)};
     return store.value(DefaultPathKey()).toString();
 }
 
@@ -45,8 +45,8 @@ void SetDefaultPath(QString path, bool isFile)
 {
     if (isFile)
         path = QFileInfo(path).absoluteDir().path();
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kApplication));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication)};
     store.setValue(DefaultPathKey(), path);
 }
 

@@ -41,8 +41,8 @@ const char* const kThumbnail = ":/project/images/1280/Engineering/Thumbnails.png
 
 QString FlightMissionDatabasePath()
 {
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kAccountStore));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kAccountStore)};
     const QString account = store
                                 .value(QLatin1String(kvui::settings::kAccountGroup)
                                        + QLatin1Char('/') + QLatin1String(kvui::settings::kAccount))

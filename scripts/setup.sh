@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what kvui needs on Debian 12 and builds it into build/.
-# Usage: scripts/setup.sh   (run as root, or as a user who may sudo)
+# Installs what kvui needs on Debian 12 and builds it into build/ (with ccache
+# as the compiler launcher, so that rebuilds on the same machine are quick).
+# Usage: scripts/setup.sh [--no-build]   (run as root, or as a user who may sudo)
+# --no-build installs the packages only.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +13,7 @@ packages=(
   libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev libgdal-dev
   libimage-exiftool-perl
   clang-format
+  clang libclang-rt-14-dev ccache
   xvfb xauth fonts-wqy-microhei
 )
 
@@ -26,5 +29,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ "${1:-}" = "--no-build" ] && exit 0
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build "$root/build" -j "$(nproc)"

@@ -13,6 +13,7 @@
 #include <exception>
 #include <exiv2/exiv2.hpp>
 #include <locale>
+#include <memory>
 #include <mutex>
 #include <sstream>
 
@@ -29,8 +30,10 @@ void InitExiv2()
     });
 }
 
-// The owning pointer ImageFactory::open returns.
-using ImagePtr = decltype(Exiv2::ImageFactory::open(std::string()));
+// Owns the photo. ImageFactory::open returns a std::auto_ptr before Exiv2 0.28
+// (deprecated, and so warned about wherever its type is named) and a
+// std::unique_ptr from 0.28 on; both hand the photo over with release().
+using ImagePtr = std::unique_ptr<Exiv2::Image>;
 
 // The photo with its metadata read; null for an empty path. Exiv2 throws when the
 // file cannot be opened or parsed.
@@ -39,7 +42,7 @@ ImagePtr OpenImage(const std::string& path)
     InitExiv2();
     if (path.empty())
         return ImagePtr();
-    ImagePtr image = Exiv2::ImageFactory::open(path);
+    ImagePtr image(Exiv2::ImageFactory::open(path).release());
     if (image.get() == nullptr)
         return image;
     image->readMetadata();

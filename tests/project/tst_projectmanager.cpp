@@ -251,8 +251,8 @@ private Q_SLOTS:
     void flightMissionsOpenWithChosenImages()
     {
         const QString photos = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
-        QSettings account(QLatin1String(kvui::settings::kOrganization),
-                          QLatin1String(kvui::settings::kAccountStore));
+        QSettings account {QLatin1String(kvui::settings::kOrganization),
+                           QLatin1String(kvui::settings::kAccountStore)};
         account.setValue(QStringLiteral("UserInfo/Account"), QStringLiteral("pilot"));
         account.sync();
         const QString database = FlightMissionDatabasePath();
