@@ -14,6 +14,7 @@ command -v clang++ >/dev/null && compiler=clang++
 args=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler"
   -DKVUI_SANITIZE=ON -DKVUI_BUILD_BENCH=OFF)
 command -v ccache >/dev/null && args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$root/build-asan" "${args[@]}"
 
 # The build runs instrumented tools of its own (the host's picture generator).
