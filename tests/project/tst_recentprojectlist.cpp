@@ -374,7 +374,7 @@ private Q_SLOTS:
         QTest::newRow("blanks") << QByteArray("[S]\n  k  =  v  \n\tq\t=\t\"  v  \"  \n  r = \n");
         QTest::newRow("raw bytes")
             << QByteArray("[S]\nk=海滩😀\nbad=\xc3\x28\xff\nkey\xe9=1\n\xff\xfe=\xfe\n");
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[=\x01\n\x00=\x00", 14);
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[=\x01\n\x00=\x00", 12);
     }
     void readsAsQSettingsReads()
     {
