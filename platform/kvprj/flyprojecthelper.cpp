@@ -26,6 +26,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 using sqlite::Database;
 using sqlite::Statement;
+using sqlite::SyncFile;
 
 // Read-only and never creating: a missing file stays missing.
 bool OpenMissionDatabase(Database& db, const std::string& path)
@@ -141,17 +142,6 @@ bool WriteAll(Database& db, const std::vector<FlyMission>& missions)
         }
     }
     return db.Exec("COMMIT");
-}
-
-// The file is written without syncs; it must reach the disk before it takes
-// the database's name, or a crash could leave a hollow file under that name.
-bool SyncFile(const std::string& file)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
 }
 
 } // namespace

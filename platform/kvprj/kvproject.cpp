@@ -39,6 +39,7 @@ namespace {
 
 using sqlite::Database;
 using sqlite::Statement;
+using sqlite::SyncFile;
 
 constexpr int kApplicationId = 0x4B565052;
 
@@ -165,15 +166,6 @@ bool WriteProject(const std::string& file, const PrjInfo& info, const kvfd::Came
     // Closing is part of writing: it is what reports a failed flush.
     return db.Open(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
         && WriteContents(db, info, cameras, images) && db.Close();
-}
-
-bool SyncFile(const std::string& file)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
 }
 
 // Makes a rename durable. Best effort: some file systems refuse fsync on folders.

@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <sqlite3.h>
 #include <string>
+#include <unistd.h>
 
 namespace kvprj::sqlite {
 
@@ -144,5 +146,16 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
     int m_bind = 0;
 };
+
+// Puts a written file's bytes on the disk before it takes another file's
+// name, so that a crash never leaves a hollow file under that name.
+inline bool SyncFile(const std::string& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
 
 } // namespace kvprj::sqlite
