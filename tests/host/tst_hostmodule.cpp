@@ -40,17 +40,6 @@ QStringList PlacedActions(const KvMainWindow& window, bool withWindowsOwn)
     return placed;
 }
 
-// "-" for a separator, otherwise "<object name> <text>".
-QStringList MenuEntries(const QMenu* menu)
-{
-    QStringList entries;
-    for (const QAction* action : menu->actions())
-        entries << (action->isSeparator()
-                        ? QStringLiteral("-")
-                        : action->objectName() + QLatin1Char(' ') + action->text());
-    return entries;
-}
-
 std::unique_ptr<HostModule> TakeModule(const QString& name)
 {
     for (auto& module : kvhost::HostModules()) {
@@ -167,60 +156,6 @@ private Q_SLOTS:
 
     // Together the modules and the window fill the menus in this order, with
     // these texts; the suites and the operator's habits depend on both.
-    void menusKeepTheirEntries_data()
-    {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("file")
-            << QStringLiteral("kv_menu_file")
-            << QStringList {QStringLiteral("kv_action_start_page Start &Page…"),
-                            QStringLiteral("kv_action_image_manager Project from &Photos…"),
-                            QStringLiteral("kv_action_new &New Project…"),
-                            QStringLiteral("kv_action_edit_project Project &Information…"),
-                            QStringLiteral("kv_action_image_pos &Images and Positions…"),
-                            QStringLiteral("kv_action_preview Project &Summary…"),
-                            QStringLiteral("kv_action_coordinate &Coordinate System…"),
-                            QStringLiteral("-"),
-                            QStringLiteral("kv_action_open &Open Project…"),
-                            QStringLiteral("kv_action_save &Save Project"),
-                            QStringLiteral("kv_action_save_as Save Project &As…"),
-                            QStringLiteral("kv_action_close &Close Project"),
-                            QStringLiteral("-"),
-                            QStringLiteral("kv_action_quit &Quit")};
-        QTest::newRow("tools") << QStringLiteral("kv_menu_tools")
-                               << QStringList {
-                                      QStringLiteral("kv_action_elevation Get &Elevation…"),
-                                      QStringLiteral("kv_action_rt27 &RT27 Format Change…"),
-                                      QStringLiteral("kv_action_lever_arm Correct &Lever Arm…"),
-                                      QStringLiteral("kv_action_gps_tool &GPS Tool…"),
-                                      QStringLiteral("-"),
-                                      QStringLiteral("kv_action_viewer Open Image &Viewer")};
-        QTest::newRow("cameras")
-            << QStringLiteral("kv_menu_cameras")
-            << QStringList {QStringLiteral("kv_action_camera &Camera…"),
-                            QStringLiteral("kv_action_refresh_cameras &Refresh Camera Database"),
-                            QStringLiteral("kv_action_cloud_camera &Get Camera From Cloud…")};
-        QTest::newRow("framework")
-            << QStringLiteral("kv_menu_framework")
-            << QStringList {QStringLiteral("kv_action_message &Message (OK)…"),
-                            QStringLiteral("kv_action_question &Question (Yes/No)…"),
-                            QStringLiteral("kv_action_checksum &Checksum Folder…")};
-        QTest::newRow("help") << QStringLiteral("kv_menu_help")
-                              << QStringList {QStringLiteral("kv_action_about &About kvhost")};
-    }
-
-    void menusKeepTheirEntries()
-    {
-        QFETCH(QString, menu);
-        QFETCH(QStringList, entries);
-        KvMainWindow window;
-        const auto* found = window.findChild<QMenu*>(menu);
-        QVERIFY(found);
-        QCOMPARE(MenuEntries(found), entries);
-    }
-
-    // Each action is in exactly one menu, once; nothing is lost or doubled
-    // between the modules taken one by one and all of them together.
     void modulesTogetherPlaceWhatEachPlaces()
     {
         QStringList separately;
