@@ -80,43 +80,6 @@ private Q_SLOTS:
         QVERIFY(survey.SavePrj(QString2String(m_survey)));
     }
 
-    void messageDemosReportTheAnswer_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("status");
-        const QString message = QStringLiteral("影像数据已准备就绪。");
-        const QString question = QStringLiteral("是否继续处理？");
-        QTest::newRow("ok") << "kv_action_message" << message << "kvsb_ok_btn_"
-                            << "Message box: OK";
-        QTest::newRow("message closed") << "kv_action_message" << message << "dialog_close_btn"
-                                        << "Message box: closed";
-        QTest::newRow("yes") << "kv_action_question" << question << "kvbw2_ok_"
-                             << "Answer: Yes";
-        QTest::newRow("no") << "kv_action_question" << question << "kvbw2_cancel_"
-                            << "Answer: No";
-        QTest::newRow("question closed") << "kv_action_question" << question << "dialog_close_btn"
-                                         << "Answer: closed without answering";
-    }
-
-    void messageDemosReportTheAnswer()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, text);
-        QFETCH(QString, button);
-        QFETCH(QString, status);
-        KvMainWindow window;
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(text).Click(button).Arm();
-        Action(window, action)->trigger();
-        VERIFY_ANSWERED(answer);
-        QCOMPARE(Status(window), status);
-    }
-
-    // The checksum list of a folder with Chinese names is saved where the
-    // operator says, and checks the files it lists; refusing to save writes
-    // nothing, and an empty folder asks for no list at all.
     void checksumListIsSaved_data()
     {
         QTest::addColumn<int>("files");
