@@ -6,8 +6,10 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleValidator>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,6 +174,25 @@ void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption, const cha
     }
     if (!answer.isEmpty())
         edit->setText(answer);
+}
+
+void AcceptReal(QLineEdit* edit, double bottom, double top, int decimals)
+{
+    auto* validator = new QDoubleValidator(bottom, top, decimals < 0 ? 1000 : decimals, edit);
+    validator->setNotation(QDoubleValidator::ScientificNotation);
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    validator->setLocale(c);
+    edit->setValidator(validator);
+}
+
+void AcceptInteger(QLineEdit* edit, int bottom, int top)
+{
+    auto* validator = new QIntValidator(bottom, top, edit);
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    validator->setLocale(c);
+    edit->setValidator(validator);
 }
 
 } // namespace kvui

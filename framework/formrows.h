@@ -170,4 +170,15 @@ inline void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption, co
     BrowseInto(parent, edit, caption, filter, save ? BrowseMode::SaveFile : BrowseMode::OpenFile);
 }
 
+// Numeric fields check what is typed as it is typed, so text that is no number
+// ("abc-0") never reaches a record as 0 through a form that reads unparsable
+// text as 0. Decimal point only, no group separators, whatever the locale. A
+// value outside bottom..top can be typed but is not acceptable: the field
+// emits no editingFinished or returnPressed for it.
+// AcceptReal also takes exponents ("1.5e-05", as lens coefficients are
+// written); decimals < 0 sets no limit on the digits after the point.
+KVUI_EXPORT void AcceptReal(QLineEdit* edit, double bottom = -1e300, double top = 1e300,
+                            int decimals = -1);
+KVUI_EXPORT void AcceptInteger(QLineEdit* edit, int bottom, int top);
+
 } // namespace kvui

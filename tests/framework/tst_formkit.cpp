@@ -358,6 +358,47 @@ private Q_SLOTS:
     }
 
     // Enter on a tool button confirms the form instead of opening its chooser.
+    void numericFieldsTakeOnlyNumbers_data()
+    {
+        QTest::addColumn<bool>("real");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("letters dropped") << true << "abc-0"
+                                         << "-0" << true;
+        QTest::newRow("coefficient") << true << "1.5e-05"
+                                     << "1.5e-05" << true;
+        QTest::newRow("no group separator") << true << "1,000.5"
+                                            << "1000.5" << true;
+        QTest::newRow("out of range") << true << "20000"
+                                      << "20000" << false;
+        QTest::newRow("sign alone") << true << "-"
+                                    << "-" << false;
+        QTest::newRow("integer") << false << "4x00y0"
+                                 << "4000" << true;
+        QTest::newRow("integer, no point") << false << "12.5"
+                                           << "125" << true;
+    }
+
+    void numericFieldsTakeOnlyNumbers()
+    {
+        QFETCH(bool, real);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, acceptable);
+        QLineEdit edit;
+        if (real)
+            kvui::AcceptReal(&edit, -200, 10000);
+        else
+            kvui::AcceptInteger(&edit, 0, 100000);
+        QSignalSpy finished(&edit, &QLineEdit::editingFinished);
+        QTest::keyClicks(&edit, typed);
+        QCOMPARE(edit.text(), kept);
+        QCOMPARE(edit.hasAcceptableInput(), acceptable);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(finished.count(), acceptable ? 1 : 0);
+    }
+
     void toolButtonIsNeverTheDefault()
     {
         QDialog dialog;
