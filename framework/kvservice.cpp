@@ -2,6 +2,7 @@
 
 #include "framework/kvsettingskeys.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -63,12 +64,19 @@ HttpResult HttpGet(const QUrl& url, int timeoutMs, bool excludeUserInput, qint64
     if (!timer.isActive()) {
         result.timedOut = true;
         reply->abort();
+        result.error = QCoreApplication::translate("kvui", "No reply within %1 s")
+                           .arg(timeoutMs / 1000.0, 0, 'g', 3);
     } else {
         timer.stop();
         result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (tooLong || reply->error() != QNetworkReply::NoError)
+        if (tooLong) {
             result.failed = true;
-        else
+            result.error = QCoreApplication::translate("kvui", "The reply is over %1 MB")
+                               .arg(maxBytes / (1024.0 * 1024.0), 0, 'g', 3);
+        } else if (reply->error() != QNetworkReply::NoError) {
+            result.failed = true;
+            result.error = reply->errorString();
+        } else
             result.body = reply->readAll();
     }
     // The manager owns the reply; both go when this function returns.

@@ -21,6 +21,10 @@ struct HttpResult
     bool failed = false;   // network error, HTTP error status or over-long body
     int status = 0;        // HTTP status code, 0 when none arrived
     QByteArray body;       // the whole body when neither flag is set
+    // Why no body came, for the operator: the network's own error text
+    // ("Connection refused"), the HTTP status, a time-out or an over-long
+    // reply. Empty when the body came.
+    QString error;
 };
 
 // One HTTP GET waited for in a local event loop on the calling thread, with a

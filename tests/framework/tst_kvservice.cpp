@@ -1,0 +1,60 @@
+#include "framework/kvservice.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+// What HttpGet tells the operator when no body comes: the network's reason,
+// never an empty text that a dialog would turn into "no such data".
+class TestKvService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusedConnectionNamesTheReason()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        const kvui::HttpResult result
+            = kvui::HttpGet(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(port)), 5000);
+        QVERIFY(result.failed);
+        QVERIFY(!result.timedOut);
+        QVERIFY2(result.error.contains(QLatin1String("refused"), Qt::CaseInsensitive),
+                 qPrintable(result.error));
+    }
+
+    void silentServerTimesOutWithAReason()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const kvui::HttpResult result = kvui::HttpGet(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(silent.serverPort())), 300);
+        QVERIFY(result.timedOut);
+        QVERIFY(!result.error.isEmpty());
+    }
+
+    void overLongReplyIsAbandonedWithAReason()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        connect(&server, &QTcpServer::newConnection, this, [&server] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: 200000\r\n\r\n");
+                socket->write(QByteArray(200000, 'x'));
+            });
+        });
+        const kvui::HttpResult result
+            = kvui::HttpGet(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(server.serverPort())),
+                            10000, true, 1000);
+        QVERIFY(result.failed);
+        QVERIFY(result.body.isEmpty());
+        QVERIFY(result.error.contains(QLatin1String("MB")));
+    }
+};
+
+QTEST_MAIN(TestKvService)
+#include "tst_kvservice.moc"
