@@ -1,5 +1,6 @@
 #include "camera/cameraedits.h"
 
+#include "framework/formrows.h"
 #include "framework/kvshared.h"
 
 #include <QLineEdit>
@@ -16,6 +17,30 @@ double EditDouble(const QLineEdit* edit)
     bool ok = false;
     const double value = edit->text().toDouble(&ok);
     return ok ? value : 0.0;
+}
+
+namespace {
+
+// Far beyond any camera, yet small enough that no derived value overflows.
+constexpr int kMaxPixels = 1000000;
+constexpr double kMaxMillimetres = 10000.0;
+// A size must be positive; the smallest one typed still divides.
+constexpr double kSmallestSize = 1e-9;
+
+} // namespace
+
+void CameraEdits::AcceptNumbers() const
+{
+    kvui::AcceptInteger(width, 1, kMaxPixels);
+    kvui::AcceptInteger(height, 1, kMaxPixels);
+    kvui::AcceptReal(ccdWidth, kSmallestSize, kMaxMillimetres);
+    kvui::AcceptReal(ccdHeight, kSmallestSize, kMaxMillimetres);
+    kvui::AcceptReal(focal, kSmallestSize, 100.0 * kMaxPixels);
+    // The principal point may lie off the image.
+    kvui::AcceptReal(x0, -kMaxPixels, kMaxPixels);
+    kvui::AcceptReal(y0, -kMaxPixels, kMaxPixels);
+    for (QLineEdit* coefficient : {k1, k2, k3, k4, p1, p2, alpha, beta})
+        kvui::AcceptReal(coefficient);
 }
 
 kvfd::CameraInfo CameraEdits::Read() const

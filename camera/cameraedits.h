@@ -31,6 +31,11 @@ struct CameraEdits
     // Text that is not a number, or does not fit, counts as 0. Every other
     // field keeps its default.
     kvfd::CameraInfo Read() const;
+    // Lets the numeric edits take only numbers as they are typed: positive
+    // image size, sensor size and focal length, any principal point and any
+    // coefficient (written as 1.5e-05 as well). Text put in by SetCamera, the
+    // default record's -1 included, is shown as it is.
+    void AcceptNumbers() const;
     // Shows a record: sizes, focal length (in pixels) and principal point with
     // six digits in sizeFormat ('f' fixed, 'g' general), coefficients 'g' 10.
     void Show(const kvfd::CameraInfo& camera, char sizeFormat) const;

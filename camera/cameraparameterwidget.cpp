@@ -41,6 +41,7 @@ CameraParameterWidget::CameraParameterWidget(QWidget* parent)
     m_edits.p2 = field(5, 3, tr("P2"), "cmpw_p2_");
     m_edits.alpha = field(6, 3, tr("α"), "cmpw_alpha_");
     m_edits.beta = field(7, 3, tr("β"), "cmpw_beta_");
+    m_edits.AcceptNumbers();
 }
 
 void CameraParameterWidget::SetCamera(const kvfd::CameraInfo& camera)

@@ -185,6 +185,7 @@ void CameraSettingWidget::BuildForm()
     m_edits.p2 = coefficient(1, 2, tr("P2: "), "csw_p2_");
     m_edits.alpha = coefficient(2, 0, tr("A: "), "csw_alpha_");
     m_edits.beta = coefficient(2, 1, tr("B: "), "csw_beta_");
+    m_edits.AcceptNumbers();
     coefficients->setColumnStretch(6, 1);
 
     auto* formulaRow = new QHBoxLayout();

@@ -184,6 +184,79 @@ private Q_SLOTS:
         QCOMPARE(read.value(edit), value);
     }
 
+    // Numeric fields take only what makes a number as it is typed: letters,
+    // units, group separators and a sign where no negative value fits are
+    // refused, exponents of coefficients are kept.
+    void typingTakesOnlyNumbers_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("value");
+        QTest::newRow("width") << "csw_width_"
+                               << "abc-6000"
+                               << "6000" << 6000.0;
+        QTest::newRow("height, group separator") << "csw_height_"
+                                                 << "4,000"
+                                                 << "4000" << 4000.0;
+        QTest::newRow("width, no exponent") << "csw_width_"
+                                            << "6e3"
+                                            << "63" << 63.0;
+        QTest::newRow("sensor width with unit") << "csw_ccd_width_"
+                                                << "13.2mm"
+                                                << "13.2" << 13.2;
+        QTest::newRow("sensor height, no sign") << "csw_ccd_height_"
+                                                << "-8.8"
+                                                << "8.8" << 8.8;
+        QTest::newRow("focal length, no sign") << "csw_focal_length_"
+                                               << "abc-3000"
+                                               << "3000" << 3000.0;
+        QTest::newRow("principal point off the image") << "csw_x0_"
+                                                       << "x-12.5"
+                                                       << "-12.5" << -12.5;
+        QTest::newRow("principal point, decimal comma") << "csw_y0_"
+                                                        << "1999,5"
+                                                        << "19995" << 19995.0;
+        QTest::newRow("coefficient with exponent") << "csw_k1_"
+                                                   << "1.5e-05"
+                                                   << "1.5e-05" << 1.5e-05;
+        QTest::newRow("coefficient, letters") << "csw_beta_"
+                                              << "abc-0"
+                                              << "-0" << 0.0;
+        QTest::newRow("coefficient, capital exponent") << "csw_p2_"
+                                                       << "-2.5E-7 "
+                                                       << "-2.5E-7" << -2.5e-7;
+    }
+
+    void typingTakesOnlyNumbers()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(double, value);
+        CameraDialog dialog;
+        dialog.SetCamera(MakeCamera("VR-B", 6000, 4000, 13.2, 8.8, 8.8));
+        auto* field = kvtest::Find<QLineEdit>(&dialog, edit);
+        QVERIFY(field);
+        field->clear();
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), shown);
+        Click(&dialog, "cw_ok_btn_");
+        const CameraInfo camera = dialog.GetCamera();
+        const QMap<QString, double> read {{"csw_width_", double(camera.width)},
+                                          {"csw_height_", double(camera.height)},
+                                          {"csw_ccd_width_", camera.ccd_width},
+                                          {"csw_ccd_height_", camera.ccd_height},
+                                          {"csw_focal_length_", camera.focal / camera.pixel_size_x},
+                                          {"csw_x0_", camera.x0},
+                                          {"csw_y0_", camera.y0},
+                                          {"csw_k1_", camera.k1},
+                                          {"csw_p2_", camera.p2},
+                                          {"csw_beta_", camera.beta}};
+        QVERIFY2(qFuzzyCompare(1.0 + read.value(edit), 1.0 + value),
+                 qPrintable(QString::number(read.value(edit), 'g', 17)));
+    }
+
     void showCameraDialog_data()
     {
         QTest::addColumn<bool>("useGiven");
