@@ -1,5 +1,6 @@
 #include "camera/downloadthread.h"
 
+#include "camera/servicefailure.h"
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
 #include "kvfd/pathhelper.h"
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutexLocker>
 #include <QSaveFile>
 #include <atomic>
 #include <filesystem>
@@ -154,8 +156,28 @@ DownloadThread::Status DownloadThread::GetStatus() const
     return Status(m_status.load());
 }
 
+QString DownloadThread::NetworkError() const
+{
+    QMutexLocker lock(&m_errorLock);
+    return m_networkError;
+}
+
+void DownloadThread::SetNetworkError(const QString& error)
+{
+    QMutexLocker lock(&m_errorLock);
+    m_networkError = error;
+}
+
 QString DownloadThread::StatusText() const
 {
+    const QString networkError = NetworkError();
+    // An unreachable service is no fault of the cameras; the operator is told
+    // what the network said, so that a refused connection or a missing
+    // network is not mistaken for a service without cameras.
+    if (GetStatus() == KeptOnNoReply && !networkError.isEmpty())
+        return tr("The camera service could not be reached (%1); the camera database in use "
+                  "is kept")
+            .arg(networkError);
     switch (GetStatus()) {
     case NotFinished:
         break;
@@ -174,6 +196,7 @@ QString DownloadThread::StatusText() const
 void DownloadThread::run()
 {
     m_status = NotFinished;
+    SetNetworkError(QString());
     kvfd::CameraInfoSet cameras;
     bool received = false;
     for (int attempt = 0; attempt < kAttempts && !received; ++attempt) {
@@ -202,6 +225,7 @@ bool DownloadThread::download(kvfd::CameraInfoSet& cameras)
     // and die within the call.
     const kvui::HttpResult reply
         = kvui::HttpGet(kvui::ServiceUrl(QStringLiteral("/cameracheck/other")), g_requestMs, false);
+    SetNetworkError(kvui::ServiceUnreachable(reply) ? reply.error : QString());
     if (reply.timedOut || reply.failed)
         return false;
 

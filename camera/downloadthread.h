@@ -3,6 +3,7 @@
 #include "kvfd/camerainfo.h"
 #include "kvui_export.h"
 
+#include <QMutex>
 #include <QString>
 #include <QThread>
 #include <atomic>
@@ -39,7 +40,12 @@ public:
         KeptOnWriteError, // the new database could not be written or put in place
     };
     Status GetStatus() const;
-    // The status as a sentence for the operator; empty for NotFinished.
+    // Why the last attempt reached no service, as the network tells it
+    // ("Connection refused", a time-out, a failing server); empty when the
+    // service answered. Final once the thread has finished.
+    QString NetworkError() const;
+    // The status as a sentence for the operator, with the network's reason
+    // when no attempt reached the service; empty for NotFinished.
     QString StatusText() const;
 
 signals:
@@ -55,5 +61,9 @@ protected:
     void save(kvfd::CameraInfoSet& cameras);
 
 private:
+    void SetNetworkError(const QString& error);
+
     std::atomic<int> m_status {NotFinished};
+    mutable QMutex m_errorLock;
+    QString m_networkError;
 };

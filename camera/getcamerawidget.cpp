@@ -1,6 +1,7 @@
 #include "camera/getcamerawidget.h"
 
 #include "camera/camerafile.h"
+#include "camera/servicefailure.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvservice.h"
@@ -77,8 +78,10 @@ int GetCameraWidget::RequestCalibrationUrl(QString& url)
         return kUnusable;
 
     const kvui::HttpResult reply = kvui::HttpGet(request, kTimeoutMs);
-    if (reply.timedOut)
+    if (kvui::ServiceUnreachable(reply)) {
+        m_networkError = reply.error;
         return kTimedOut;
+    }
     const QJsonDocument document = QJsonDocument::fromJson(reply.body);
     if (!document.isObject())
         return kUnusable;
@@ -111,8 +114,10 @@ int GetCameraWidget::DownloadCalibration(const QString& url, kvfd::CameraInfo& c
     // A longer body cannot be a camera block, so there is no point in
     // receiving more of it.
     const kvui::HttpResult reply = kvui::HttpGet(target, kTimeoutMs, true, kvui::kCameraBlockSize);
-    if (reply.timedOut)
+    if (kvui::ServiceUnreachable(reply)) {
+        m_networkError = reply.error;
         return kTimedOut;
+    }
     if (reply.failed || reply.body.size() != kvui::kCameraBlockSize)
         return kUnusable;
     return kvui::DecodeCameraBlock(reply.body, camera) ? kSuccess : kUnusable;
@@ -129,6 +134,7 @@ void GetCameraWidget::ClickOK()
     m_ok->setText(QString::fromLocal8Bit(kDownloading));
 
     QString url;
+    m_networkError.clear();
     const int address = RequestCalibrationUrl(url);
     int download = -1;
     if (alive && address == kSuccess)
@@ -139,7 +145,12 @@ void GetCameraWidget::ClickOK()
     if (address == kSuccess && download == kSuccess) {
         AcceptDialog();
     } else if (address == kTimedOut || download == kTimedOut) {
-        KvMessageBox::Show(kNetworkError, KvMessageBox::BT_OK);
+        // The reason goes on a line of its own: a refused connection or a
+        // failing server wants another remedy than a slow network.
+        QString message = String2QString(kNetworkError);
+        if (!m_networkError.isEmpty())
+            message += QLatin1Char('\n') + m_networkError;
+        KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
     } else if (address == kUnusable || download == kUnusable) {
         KvMessageBox::Show(kNoData, KvMessageBox::BT_OK);
     } else {

@@ -13,7 +13,9 @@ class QPushButton;
 // camera id and a lens id, and Download fetches that camera's calibration
 // block from the camera web service. The widget's record changes only when a
 // whole, checked block arrived; the dialog is then accepted. Every failure is
-// told in a message box and leaves the dialog open for another try.
+// told in a message box and leaves the dialog open for another try: a service
+// that could not be reached with the network's reason, one that answered
+// without a usable camera as data that does not exist.
 class KVUI_EXPORT GetCameraWidget : public BaseWidget
 {
     Q_OBJECT
@@ -21,7 +23,8 @@ class KVUI_EXPORT GetCameraWidget : public BaseWidget
 public:
     // What each of the two download steps gives.
     enum Result : int {
-        kTimedOut = 0,  // the service did not answer in time
+        kTimedOut = 0,  // the service was not reached: no answer in time, no
+                        // connection or a failing server (NetworkError() says which)
         kUnusable = 1,  // the reply (or the ids) could not be used
         kMissingId = 2, // an id is missing
         kSuccess = 3,
@@ -42,6 +45,9 @@ public:
     // Downloads the calibration block from url and, when it is whole and its
     // check word matches, fills camera as a binary camera file would.
     int DownloadCalibration(const QString& url, kvfd::CameraInfo& camera);
+    // Why the last step that gave kTimedOut reached no service, as the network
+    // tells it ("Connection refused", a time-out).
+    QString NetworkError() const { return m_networkError; }
 
 public Q_SLOTS:
     void ClickOK();
@@ -53,5 +59,6 @@ private:
     QLineEdit* m_lensId = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    QString m_networkError;
     bool m_busy = false;
 };

@@ -1,6 +1,8 @@
 #include "camera/querycamerabyserial.h"
 
+#include "camera/servicefailure.h"
 #include "framework/kvservice.h"
+#include "framework/kvshared.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -12,6 +14,7 @@
 namespace {
 
 constexpr int kTimeoutMs = 3000;
+const char* const kNoData = u8"数据不存在!";
 // Every aircraft the service knows carries the same camera model.
 constexpr const char* kCameraName = "ILCE-5100";
 
@@ -30,6 +33,12 @@ int Integer(const QJsonObject& data, const char* key)
 
 bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial)
 {
+    QString why;
+    return QueryCameraBySerial(camera, std::move(serial), why);
+}
+
+bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial, QString& why)
+{
     // The serial number is percent-encoded so that a "&", "#" or "=" in it
     // stays part of the value instead of starting another parameter or a
     // fragment.
@@ -37,19 +46,27 @@ bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial)
     const QUrl url = kvui::ServiceUrl(QStringLiteral("/data/getcamera?uas_serial_id=")
                                       + QString::fromLatin1(encoded));
     const kvui::HttpResult reply = kvui::HttpGet(url, kTimeoutMs);
-    if (reply.timedOut)
+    if (kvui::ServiceUnreachable(reply)) {
+        why = reply.error;
         return false;
+    }
+    // The service answered; whatever is wrong with the answer, it holds no
+    // camera for this serial.
+    const auto noData = [&why] {
+        why = String2QString(kNoData);
+        return false;
+    };
 
     const QJsonDocument document = QJsonDocument::fromJson(reply.body);
     if (!document.isObject())
-        return false;
+        return noData();
     const QJsonObject root = document.object();
     if (!root.contains(QLatin1String("status"))
         || root.value(QLatin1String("status")).toString().toInt() != 0)
-        return false;
+        return noData();
     const QJsonValue dataValue = root.value(QLatin1String("data"));
     if (!dataValue.isObject() || dataValue.toObject().isEmpty())
-        return false;
+        return noData();
     const QJsonObject data = dataValue.toObject();
 
     camera.id = 0;

@@ -87,9 +87,11 @@ void CameraModule::Screenshots(ScreenshotRegistry& registry) const
 {
     registry.Add(QStringLiteral("camera_dialog"), CameraSetting);
     registry.Add(QStringLiteral("get_camera_dialog"), GetCamera);
+    // What a refused connection shows: the network's own reason under the
+    // fixed text.
     registry.AddModal(
         QStringLiteral("get_camera_network_error"),
-        [] { KvMessageBox::Show(u8"网络错误!", KvMessageBox::BT_OK); },
+        [] { KvMessageBox::Show(u8"网络错误!\nConnection refused", KvMessageBox::BT_OK); },
         QStringLiteral("kvsb_ok_btn_"));
     registry.AddModal(
         QStringLiteral("get_camera_no_data"),
@@ -150,8 +152,14 @@ void CameraModule::CameraDatabaseReplaced()
 
 void CameraModule::CameraDownloadEnded()
 {
-    if (!m_downloadReplacedDatabase)
-        m_window->ShowStatus(QStringLiteral("相机数据库更新失败"));
+    if (!m_downloadReplacedDatabase) {
+        // Why the database stayed: no camera listed, no service reached (and
+        // the network's reason), or no room to write.
+        QString why = m_download->StatusText();
+        if (why.isEmpty())
+            why = QStringLiteral("相机数据库更新失败");
+        m_window->ShowStatus(why);
+    }
     m_download->deleteLater();
     m_download = nullptr;
     m_refreshAction->setEnabled(true);

@@ -276,27 +276,49 @@ private slots:
 
     void statusTexts_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("replaced") << QStringList() << QStringLiteral("相机数据库已更新");
-        QTest::newRow("empty list") << QStringList {"--empty-data"}
-                                    << QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
+        QTest::addColumn<QStringList>("args"); // "closed port": no service at all
+        QTest::addColumn<QString>("text");     // a text ending in "…" is a beginning
+        QTest::addColumn<QString>("networkError");
+        QTest::newRow("replaced") << QStringList() << QStringLiteral("相机数据库已更新") << "";
+        QTest::newRow("empty list")
+            << QStringList {"--empty-data"}
+            << QStringLiteral("相机服务未返回任何相机，保留现有相机数据库") << "";
         QTest::newRow("no reply") << QStringList {"--status", "1"}
-                                  << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+                                  << QStringLiteral("相机服务无有效回复，保留现有相机数据库") << "";
+        // A service that was not reached is told with the network's reason.
+        QTest::newRow("service unreachable")
+            << QStringList {"closed port"}
+            << QStringLiteral("The camera service could not be reached (Connection refused); the "
+                              "camera database in use is kept")
+            << "Connection refused";
+        QTest::newRow("failing server")
+            << QStringList {"--http-status", "503"}
+            << QStringLiteral("The camera service could not be reached (…") << "server replied";
     }
 
     void statusTexts()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, text);
+        QFETCH(QString, networkError);
         QVERIFY(!WriteOldDatabase().isEmpty());
-        kvtest::CloudServer cloud(args);
+        const bool closed = args == QStringList {"closed port"};
+        kvtest::CloudServer cloud(closed ? QStringList() : args);
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (closed)
+            cloud.Stop(); // the address stays set, its port is closed
         DownloadThread thread;
         QVERIFY(thread.StatusText().isEmpty());
         thread.start();
         QVERIFY(thread.wait(20000));
-        QCOMPARE(thread.StatusText(), text);
+        if (text.endsWith(QChar(0x2026)))
+            QVERIFY2(thread.StatusText().startsWith(text.chopped(1)),
+                     qPrintable(thread.StatusText()));
+        else
+            QCOMPARE(thread.StatusText(), text);
+        QVERIFY2(networkError.isEmpty() ? thread.NetworkError().isEmpty()
+                                        : thread.NetworkError().contains(networkError),
+                 qPrintable(thread.NetworkError()));
     }
 
     void deletingRunningThreadStopsIt()

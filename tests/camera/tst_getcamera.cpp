@@ -37,6 +37,32 @@ bool WriteJson(const QString& path, const QJsonDocument& document)
     return file.open(QIODevice::WriteOnly) && file.write(document.toJson()) > 0;
 }
 
+// Points the application at a port of 127.0.0.1 where nothing listens, so
+// that every request is refused.
+bool UseClosedPort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost))
+        return false;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    qputenv("KVUI_SERVICE_URL", "http://127.0.0.1:" + QByteArray::number(port));
+    return true;
+}
+
+// Whether texts hold a message whose first line is first and whose further
+// lines hold reason (and are absent when reason is empty).
+bool ShowsMessage(const QStringList& texts, const QString& first, const QString& reason)
+{
+    for (const QString& text : texts) {
+        const QString head = text.section(QLatin1Char('\n'), 0, 0);
+        const QString rest = text.section(QLatin1Char('\n'), 1);
+        if (head == first && (reason.isEmpty() ? rest.isEmpty() : rest.contains(reason)))
+            return true;
+    }
+    return false;
+}
+
 // Answers the address request with "/block" and serves block there: for
 // blocks that kvcloud never sends.
 class BlockServer : public QTcpServer
@@ -169,30 +195,45 @@ private Q_SLOTS:
 
     void failureIsTold_data()
     {
+        QTest::addColumn<QString>("service"); // "cloud", "blocks" (no kvcloud) or "closed port"
         QTest::addColumn<QStringList>("faults");
-        QTest::addColumn<bool>("changedCheckWord");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no answer within 3 s")
-            << QStringList {"--delay-ms", "20000"} << false << kNetworkError;
-        QTest::newRow("status 1") << QStringList {"--status", "1"} << false << kNoData;
+        QTest::addColumn<QString>("reason"); // on the lines below the message
+        // A service that could not be reached is told with the network's reason.
+        QTest::newRow("no answer within 3 s") << "cloud" << QStringList {"--delay-ms", "20000"}
+                                              << kNetworkError << "No reply within 3";
+        QTest::newRow("connection refused")
+            << "closed port" << QStringList() << kNetworkError << "Connection refused";
+        QTest::newRow("failing server")
+            << "cloud" << QStringList {"--http-status", "503"} << kNetworkError << "server replied";
+        // A service that answered without the camera has no such data.
+        QTest::newRow("status 1") << "cloud" << QStringList {"--status", "1"} << kNoData << "";
+        QTest::newRow("not found")
+            << "cloud" << QStringList {"--http-status", "404"} << kNoData << "";
         QTest::newRow("127-byte calibration")
-            << QStringList {"--calibration-size", "127"} << false << kNoData;
+            << "cloud" << QStringList {"--calibration-size", "127"} << kNoData << "";
         QTest::newRow("129-byte calibration")
-            << QStringList {"--calibration-size", "129"} << false << kNoData;
-        QTest::newRow("changed check word") << QStringList() << true << kNoData;
+            << "cloud" << QStringList {"--calibration-size", "129"} << kNoData << "";
+        QTest::newRow("changed check word") << "blocks" << QStringList() << kNoData << "";
     }
 
     // The message is shown, the record stays as it was, and a sound answer
     // on the next try is taken.
     void failureIsTold()
     {
+        QFETCH(QString, service);
         QFETCH(QStringList, faults);
-        QFETCH(bool, changedCheckWord);
         QFETCH(QString, message);
+        QFETCH(QString, reason);
         kvtest::CloudServer cloud(Args(faults));
         BlockServer blocks;
         blocks.block = CameraBlock(true);
-        QVERIFY(changedCheckWord ? blocks.Start() : cloud.Start());
+        if (service == "cloud")
+            QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        else if (service == "blocks")
+            QVERIFY(blocks.Start());
+        else
+            QVERIFY(UseClosedPort());
 
         GetCameraDialog dialog;
         dialog.show();
@@ -200,15 +241,15 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         const QStringList seen = ClickDownload(&dialog);
-        QVERIFY2(seen.contains(message), qPrintable(seen.join(" | ")));
-        if (message == kNetworkError)
+        QVERIFY2(ShowsMessage(seen, message, reason), qPrintable(seen.join(" | ")));
+        if (faults.contains("--delay-ms"))
             QVERIFY2(clock.elapsed() >= 2800, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.GetCamera(), kvfd::CameraInfo());
 
         kvtest::CloudServer sound(Args());
         blocks.block = CameraBlock(false);
-        if (!changedCheckWord) {
+        if (service != "blocks") {
             cloud.Stop();
             QVERIFY2(sound.Start(), qPrintable(sound.Error()));
         }
@@ -249,18 +290,27 @@ private Q_SLOTS:
 
     void cameraBySerial_data()
     {
-        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QStringList>("faults"); // "closed port": no service at all
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("read"); // empty: refused, the record left as it was
+        QTest::addColumn<QString>("why");  // part of the reason given on refusal
         // What the service does not send (k4) stays as the caller had it.
         QTest::newRow("found") << QStringList() << kSerial
-                               << "0 6000 1 0.0044 26.4 17.6 19.8 3001.5 -0.05 -4e-05 0.5";
-        QTest::newRow("unknown serial") << QStringList() << "UAS-9999" << QString();
-        QTest::newRow("status 1") << QStringList {"--status", "1"} << kSerial << QString();
-        QTest::newRow("reply not JSON") << QStringList {"--malformed"} << kSerial << QString();
-        QTest::newRow("empty data") << QStringList {"--empty-data"} << kSerial << QString();
+                               << "0 6000 1 0.0044 26.4 17.6 19.8 3001.5 -0.05 -4e-05 0.5"
+                               << "";
+        QTest::newRow("unknown serial") << QStringList() << "UAS-9999" << QString() << kNoData;
+        QTest::newRow("status 1") << QStringList {"--status", "1"} << kSerial << QString()
+                                  << kNoData;
+        QTest::newRow("reply not JSON")
+            << QStringList {"--malformed"} << kSerial << QString() << kNoData;
+        QTest::newRow("empty data")
+            << QStringList {"--empty-data"} << kSerial << QString() << kNoData;
         QTest::newRow("no answer within 3 s")
-            << QStringList {"--delay-ms", "20000"} << kSerial << QString();
+            << QStringList {"--delay-ms", "20000"} << kSerial << QString() << "No reply within 3";
+        QTest::newRow("connection refused")
+            << QStringList {"closed port"} << kSerial << QString() << "Connection refused";
+        QTest::newRow("failing server")
+            << QStringList {"--http-status", "500"} << kSerial << QString() << "server replied";
     }
 
     void cameraBySerial()
@@ -268,21 +318,30 @@ private Q_SLOTS:
         QFETCH(QStringList, faults);
         QFETCH(QString, serial);
         QFETCH(QString, read);
+        QFETCH(QString, why);
         kvtest::CloudServer cloud(Args(faults));
-        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (faults == QStringList {"closed port"})
+            QVERIFY(UseClosedPort());
+        else
+            QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         kvfd::CameraInfo camera;
         std::tie(camera.id, camera.name, camera.width, camera.dtype, camera.k4)
             = std::make_tuple(7, "kept", 123, 6, 0.5);
         const kvfd::CameraInfo before = camera;
+        QString reason = QStringLiteral("untouched");
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(QueryCameraBySerial(camera, serial.toStdString()), !read.isEmpty());
+        QCOMPARE(QueryCameraBySerial(camera, serial.toStdString(), reason), !read.isEmpty());
         // Well before the delayed reply: the request was given up after 3 s.
         QVERIFY2(clock.elapsed() < 15000, qPrintable(QString::number(clock.elapsed())));
         if (read.isEmpty()) {
             QCOMPARE(camera, before);
+            QVERIFY2(reason.contains(why), qPrintable(reason));
+            // Data that is not there is told only when the service said so.
+            QCOMPARE(reason == kNoData, why == kNoData);
             return;
         }
+        QCOMPARE(reason, QStringLiteral("untouched"));
         QCOMPARE(camera.name, std::string("ILCE-5100"));
         QCOMPARE(Numbers({double(camera.id), double(camera.width), double(camera.dtype),
                           camera.pixel_size_y, camera.ccd_width, camera.ccd_height, camera.focal,

@@ -234,17 +234,27 @@ private Q_SLOTS:
         QVERIFY(cameras.GetCamera(0)->width > 0);
     }
 
+    // The status bar tells how the refresh ended, and why the database in use
+    // was kept.
     void cameraDatabaseIsRefreshed_data()
     {
-        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QStringList>("faults"); // "closed port": no service at all
         QTest::addColumn<QString>("outcome");
         QTest::newRow("three cameras")
             << QStringList() << QStringLiteral("相机数据库已更新（3 台相机）");
         QTest::newRow("service fails")
             << QStringList {QStringLiteral("--status"), QStringLiteral("1")}
-            << QStringLiteral("相机数据库更新失败");
+            << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
         QTest::newRow("malformed reply")
-            << QStringList {QStringLiteral("--malformed")} << QStringLiteral("相机数据库更新失败");
+            << QStringList {QStringLiteral("--malformed")}
+            << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+        QTest::newRow("no camera listed")
+            << QStringList {QStringLiteral("--empty-data")}
+            << QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
+        QTest::newRow("service unreachable")
+            << QStringList {QStringLiteral("closed port")}
+            << QStringLiteral("The camera service could not be reached (Connection refused); the "
+                              "camera database in use is kept");
     }
 
     void cameraDatabaseIsRefreshed()
@@ -253,8 +263,21 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QTemporaryDir data;
         QVERIFY(WriteFile(data.filePath(QStringLiteral("cameras.json")), ThreeCameras()));
-        kvtest::CloudServer cloud(QStringList {QStringLiteral("--data"), data.path()} + faults);
+        // The database in use holds cameras, which an empty list must not drop.
+        {
+            kvtest::CloudServer first(QStringList {QStringLiteral("--data"), data.path()});
+            QVERIFY2(first.Start(), qPrintable(first.Error()));
+            DownloadThread seed;
+            seed.start();
+            QVERIFY(seed.wait(20000));
+            QCOMPARE(seed.GetStatus(), DownloadThread::Replaced);
+        }
+        const bool closed = faults == QStringList {QStringLiteral("closed port")};
+        kvtest::CloudServer cloud(QStringList {QStringLiteral("--data"), data.path()}
+                                  + (closed ? QStringList() : faults));
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (closed)
+            cloud.Stop(); // the address stays set, its port is closed
         DownloadThread::SetTimeouts(2000, 10);
         KvMainWindow window;
         QAction* refresh = Action(window, QStringLiteral("kv_action_refresh_cameras"));
