@@ -1,6 +1,7 @@
 #include "host/cameramodule.h"
 
 #include "camera/cameradialog.h"
+#include "camera/cameraimagesize.h"
 #include "camera/downloadthread.h"
 #include "camera/getcameradialog.h"
 #include "framework/kvmessagebox.h"
@@ -97,6 +98,15 @@ void CameraModule::Screenshots(ScreenshotRegistry& registry) const
         QStringLiteral("get_camera_no_data"),
         [] { KvMessageBox::Show(u8"数据不存在!", KvMessageBox::BT_OK); },
         QStringLiteral("kvsb_ok_btn_"));
+    // A downloaded 6000 × 4000 camera offered to the survey of 5472 × 3648 images.
+    registry.AddModal(
+        QStringLiteral("cloud_camera_size_question"),
+        [] {
+            kvui::ConfirmImageSize(
+                kvhost::fixtures::SampleCamera(),
+                *kvhost::fixtures::SurveyProject().GetCameraInfoSet().GetCamera(0));
+        },
+        QStringLiteral("kvbw2_cancel_"));
 }
 
 bool CameraModule::SetProjectCamera(const kvfd::CameraInfo& camera)
@@ -172,7 +182,17 @@ void CameraModule::GetCameraFromCloud()
         return;
     const kvfd::CameraInfo camera = dialog.GetCamera();
     m_window->ShowStatus(tr("Downloaded camera: %1").arg(DescribeCamera(camera)));
-    if (m_window->Context()
-        && KvMessageBox::Show(kSaveCloudCamera, KvMessageBox::BT_YES_NO) == KvMessageBox::BC_OK)
+    kvkernel::AISContext* project = m_window->Context();
+    if (!project)
+        return;
+    // A camera for images of another size than the project's would spoil
+    // every later step: that question, which names both sizes, is the one
+    // asked; the plain offer only for a camera that fits.
+    const kvfd::CameraInfo* current = project->GetCameraInfoSet().GetCamera(0);
+    const bool differs = current && kvui::ImageSizeDiffers(camera, *current);
+    const bool save = differs
+        ? kvui::ConfirmImageSize(camera, *current)
+        : KvMessageBox::Show(kSaveCloudCamera, KvMessageBox::BT_YES_NO) == KvMessageBox::BC_OK;
+    if (save)
         SetProjectCamera(camera);
 }

@@ -215,10 +215,11 @@ private Q_SLOTS:
         QCOMPARE(cameras.GetCamera(0)->width, 6000);
         QCOMPARE(cameras.GetCamera(0)->focal, 6.6);
 
+        // A downloaded camera for images of the same size is simply offered.
         kvtest::ModalAnswer download;
         download
             .Do([](QWidget* dialog) {
-                Fill(dialog, {"gcw_cameraid_", "1001", "gcw_lensid_", "1"});
+                Fill(dialog, {"gcw_cameraid_", "1002", "gcw_lensid_", "1"});
             })
             .Click(QStringLiteral("gcw_ok_btn_"))
             .Arm();
@@ -231,7 +232,59 @@ private Q_SLOTS:
         VERIFY_ANSWERED(offer);
         QCOMPARE(cameras.Size(), 1); // the project camera is replaced
         QVERIFY(cameras.GetCamera(0)->name != "UAV-CAM");
-        QVERIFY(cameras.GetCamera(0)->width > 0);
+        QCOMPARE(cameras.GetCamera(0)->width, 6000);
+    }
+
+    // A camera for images of another size than the project's is stored only
+    // when the operator, told both sizes, says so; no other question comes.
+    void cloudCameraOfAnotherImageSize_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("width");
+        QTest::newRow("kept") << "kvbw2_cancel_" << 5472;
+        QTest::newRow("closed") << "dialog_close_btn" << 5472;
+        QTest::newRow("replaced") << "kvbw2_ok_" << 6000;
+    }
+
+    void cloudCameraOfAnotherImageSize()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, width);
+        kvtest::CloudServer cloud;
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        KvMainWindow window;
+        QVERIFY(window.OpenProject(m_survey));
+        const kvfd::CameraInfo before = *window.Context()->GetCameraInfoSet().GetCamera(0);
+        QCOMPARE(before.width, 5472);
+
+        // Each answer is armed while the dialog before it is open, so that it
+        // cannot take that one; a second question would go to "another".
+        kvtest::ModalAnswer download;
+        kvtest::ModalAnswer size;
+        kvtest::ModalAnswer another;
+        download
+            .Do([&](QWidget* dialog) {
+                Fill(dialog, {"gcw_cameraid_", "1002", "gcw_lensid_", "1"});
+                size.Do([&](QWidget*) { another.Click(QStringLiteral("kvbw2_cancel_")).Arm(); })
+                    .Click(button)
+                    .Arm();
+            })
+            .Click(QStringLiteral("gcw_ok_btn_"))
+            .Arm();
+        Action(window, QStringLiteral("kv_action_cloud_camera"))->trigger();
+        VERIFY_ANSWERED(download);
+        VERIFY_ANSWERED(size);
+        QVERIFY(!another.Done());
+        const QString question = size.SeenTexts().join(QLatin1Char(' '));
+        QVERIFY2(question.contains(QStringLiteral("6000 × 4000"))
+                     && question.contains(QStringLiteral("5472 × 3648")),
+                 qPrintable(question));
+
+        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
+        QCOMPARE(cameras.Size(), 1);
+        QCOMPARE(cameras.GetCamera(0)->width, width);
+        if (width == before.width)
+            QVERIFY(*cameras.GetCamera(0) == before);
     }
 
     // The status bar tells how the refresh ended, and why the database in use
