@@ -175,8 +175,8 @@ QString DownloadThread::StatusText() const
     // what the network said, so that a refused connection or a missing
     // network is not mistaken for a service without cameras.
     if (GetStatus() == KeptOnNoReply && !networkError.isEmpty())
-        return tr("The camera service could not be reached (%1); the camera database in use "
-                  "is kept")
+        return tr("The camera service is not available (%1); the camera database in use is "
+                  "kept")
             .arg(networkError);
     switch (GetStatus()) {
     case NotFinished:
@@ -225,7 +225,7 @@ bool DownloadThread::download(kvfd::CameraInfoSet& cameras)
     // and die within the call.
     const kvui::HttpResult reply
         = kvui::HttpGet(kvui::ServiceUrl(QStringLiteral("/cameracheck/other")), g_requestMs, false);
-    SetNetworkError(kvui::ServiceUnreachable(reply) ? reply.error : QString());
+    SetNetworkError(kvui::ServiceUnreachable(reply) ? kvui::UnreachableReason(reply) : QString());
     if (reply.timedOut || reply.failed)
         return false;
 

@@ -79,7 +79,7 @@ int GetCameraWidget::RequestCalibrationUrl(QString& url)
 
     const kvui::HttpResult reply = kvui::HttpGet(request, kTimeoutMs);
     if (kvui::ServiceUnreachable(reply)) {
-        m_networkError = reply.error;
+        m_networkError = kvui::UnreachableReason(reply);
         return kTimedOut;
     }
     const QJsonDocument document = QJsonDocument::fromJson(reply.body);
@@ -115,7 +115,7 @@ int GetCameraWidget::DownloadCalibration(const QString& url, kvfd::CameraInfo& c
     // receiving more of it.
     const kvui::HttpResult reply = kvui::HttpGet(target, kTimeoutMs, true, kvui::kCameraBlockSize);
     if (kvui::ServiceUnreachable(reply)) {
-        m_networkError = reply.error;
+        m_networkError = kvui::UnreachableReason(reply);
         return kTimedOut;
     }
     if (reply.failed || reply.body.size() != kvui::kCameraBlockSize)

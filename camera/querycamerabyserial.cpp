@@ -47,7 +47,7 @@ bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial, QString& 
                                       + QString::fromLatin1(encoded));
     const kvui::HttpResult reply = kvui::HttpGet(url, kTimeoutMs);
     if (kvui::ServiceUnreachable(reply)) {
-        why = reply.error;
+        why = kvui::UnreachableReason(reply);
         return false;
     }
     // The service answered; whatever is wrong with the answer, it holds no

@@ -306,8 +306,9 @@ private Q_SLOTS:
             << QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
         QTest::newRow("service unreachable")
             << QStringList {QStringLiteral("closed port")}
-            << QStringLiteral("The camera service could not be reached (Connection refused); the "
-                              "camera database in use is kept");
+            << QStringLiteral(
+                   "The camera service is not available (Connection refused); the camera "
+                   "database in use is kept");
     }
 
     void cameraDatabaseIsRefreshed()
