@@ -159,3 +159,46 @@ function(kvui_add_fuzz_target name)
     kvui_set_warnings(${target})
   endforeach()
 endfunction()
+
+# kvui_add_translations(<target> <name> FOLDERS <folder>...): the catalogues
+# translations/<folder>_<language>.ts of each folder, compiled with lrelease and
+# embedded into target as the Qt resource <name>, under ":/i18n/", where
+# kvui::SetLanguage looks for them. A static library's target must run
+# Q_INIT_RESOURCE(<name>) before the first SetLanguage. scripts/lupdate.sh
+# refreshes the catalogues from the sources.
+function(kvui_add_translations target name)
+  cmake_parse_arguments(ARG "" "" "FOLDERS" ${ARGN})
+  set(ts_files "")
+  foreach(folder ${ARG_FOLDERS})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/translations/${folder}_*.ts)
+    list(APPEND ts_files ${found})
+  endforeach()
+  set(qm_dir ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  set(qm_files "")
+  set(entries "")
+  foreach(ts ${ts_files})
+    get_filename_component(base ${ts} NAME_WE)
+    set(qm ${qm_dir}/${base}.qm)
+    # Only finished translations are compiled: lupdate proposes unfinished
+    # ones from similar texts, which no translator has confirmed. A text
+    # without one shows as written.
+    add_custom_command(OUTPUT ${qm}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${qm_dir}
+      COMMAND Qt5::lrelease -silent -nounfinished ${ts} -qm ${qm}
+      DEPENDS ${ts} Qt5::lrelease
+      VERBATIM)
+    list(APPEND qm_files ${qm})
+    string(APPEND entries "    <file alias=\"${base}.qm\">${qm}</file>\n")
+  endforeach()
+  set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc)
+  file(GENERATE OUTPUT ${qrc} CONTENT
+    "<RCC>\n  <qresource prefix=\"/i18n\">\n${entries}  </qresource>\n</RCC>\n")
+  set(cpp ${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp)
+  add_custom_command(OUTPUT ${cpp}
+    COMMAND Qt5::rcc --name ${name} --output ${cpp} ${qrc}
+    DEPENDS ${qrc} ${qm_files} Qt5::rcc
+    COMMENT "Embedding the translations ${name}"
+    VERBATIM)
+  set_source_files_properties(${cpp} PROPERTIES GENERATED TRUE SKIP_AUTOGEN TRUE)
+  target_sources(${target} PRIVATE ${cpp})
+endfunction()

@@ -46,7 +46,7 @@ ButtonGroup::ButtonGroup(QWidget* parent)
     m_layout->setSpacing(0);
 
     m_menu = new QMenu(this);
-    QAction* remove = m_menu->addAction(QStringLiteral("删除当前架次"));
+    QAction* remove = m_menu->addAction(tr("删除当前架次"));
     connect(remove, &QAction::triggered, this, &ButtonGroup::RemoveGroup);
 
     m_group = new QButtonGroup(this);

@@ -1,6 +1,7 @@
 #include "framework/filechooser.h"
 
 #include "framework/kvshared.h"
+#include "framework/language.h"
 
 #include <QFileDialog>
 
@@ -8,9 +9,11 @@ namespace kvui {
 
 namespace {
 
+// Captions and filters written in the local code page are translated here,
+// once for every form.
 QString Local(const char* text)
 {
-    return text ? QString::fromLocal8Bit(text) : QString();
+    return LocalText(text);
 }
 
 } // namespace

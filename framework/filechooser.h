@@ -13,14 +13,16 @@ class QWidget;
 // form opens there. Cancelling returns an empty answer and remembers nothing.
 //
 // Caption and filter come either as text in the local code page (const char*,
-// as the forms keep their Chinese captions) or as tr() text:
+// as the forms keep their Chinese captions; marked for translation with
+// QT_TRANSLATE_NOOP("kvui", ...) and translated here, see framework/language.h)
+// or as tr() text:
 //
 //     const QString file = kvui::ChooseFile(this, tr("Import POS"),
 //                                           QStringLiteral("Text File(*.txt);; All(*.*)"));
 //     if (!file.isEmpty())
 //         LoadFile(file);
 //
-//     const QString folder = kvui::ChooseFolder(this, u8"选择输出目录");
+//     const QString folder = kvui::ChooseFolder(this, QT_TRANSLATE_NOOP("kvui", "选择输出目录"));
 namespace kvui {
 
 enum class FileAction {

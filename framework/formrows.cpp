@@ -116,12 +116,13 @@ bool AllSelectedPair::IsSelected() const
 AllSelectedPair MakeAllSelectedPair(QWidget* parent, const char* allName, const char* selectedName,
                                     const char* styleName)
 {
-    const char* context = "kvui::AllSelectedPair";
     AllSelectedPair pair;
-    pair.all = MakeRadioButton(parent, allName, QCoreApplication::translate(context, "All"),
-                               QSize(), styleName);
+    pair.all = MakeRadioButton(parent, allName,
+                               QCoreApplication::translate("kvui::AllSelectedPair", "All"), QSize(),
+                               styleName);
     pair.selected = MakeRadioButton(
-        parent, selectedName, QCoreApplication::translate(context, "Selected"), QSize(), styleName);
+        parent, selectedName, QCoreApplication::translate("kvui::AllSelectedPair", "Selected"),
+        QSize(), styleName);
     // Radio buttons of one parent exclude each other by default; the group
     // keeps the pair apart from the form's other choices.
     auto* group = new QButtonGroup(parent);

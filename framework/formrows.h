@@ -31,7 +31,8 @@ class QWidget;
 //                                                       QSize(0, 28), "xyw_out_btn_", QSize(28,
 //                                                       28));
 //     connect(output.browse, &QPushButton::clicked, this, [this, output] {
-//         kvui::BrowseInto(this, output.edit, u8"输出目录", nullptr, kvui::BrowseMode::Folder);
+//         kvui::BrowseInto(this, output.edit, QT_TRANSLATE_NOOP("kvui", "输出目录"), nullptr,
+//                          kvui::BrowseMode::Folder);
 //     });
 //
 //     kvui::ButtonRow buttons(this);
@@ -161,7 +162,8 @@ enum class BrowseMode {
 // What a browse button does: asks with ChooseFile or ChooseFolder
 // (framework/filechooser.h), which open at the remembered folder and remember
 // the answer, and puts the answer into edit. Caption and filter are in the
-// local code page. Cancelling changes nothing.
+// local code page and are translated (framework/language.h). Cancelling
+// changes nothing.
 KVUI_EXPORT void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption,
                             const char* filter, BrowseMode mode);
 inline void BrowseInto(QWidget* parent, QLineEdit* edit, const char* caption, const char* filter,

@@ -1,7 +1,7 @@
 #include "framework/kvmessagebox.h"
 
 #include "framework/formrows.h"
-#include "framework/kvshared.h"
+#include "framework/language.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -51,7 +51,9 @@ KvMessageBox::KvMessageBox(const QString& text, BoxType type)
 
 KvMessageBox::BoxCode KvMessageBox::Show(std::string text, BoxType type)
 {
-    KvMessageBox box(String2QString(text), type);
+    // Callers pass fixed messages in the local code page: they are translated
+    // here, once for every caller.
+    KvMessageBox box(kvui::LocalText(text), type);
     switch (box.exec()) {
     case QDialog::Accepted:
         return BC_OK;

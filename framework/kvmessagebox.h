@@ -16,9 +16,10 @@ public:
     enum BoxType : int { BT_OK = 0, BT_YES_NO = 1 };
     enum BoxCode : int { BC_OK = 0, BC_NO = 1, BC_CLOSED = 2 };
 
-    // Shows text (in the local code page) modally. BT_OK has one OK button,
-    // BT_YES_NO has Yes and No; any other type shows the frame alone. Returns
-    // BC_OK for OK or Yes, BC_NO for No, BC_CLOSED for the title bar's close.
+    // Shows text (in the local code page; translated by kvui::LocalText, see
+    // framework/language.h) modally. BT_OK has one OK button, BT_YES_NO has
+    // Yes and No; any other type shows the frame alone. Returns BC_OK for OK
+    // or Yes, BC_NO for No, BC_CLOSED for the title bar's close.
     static BoxCode Show(std::string text, BoxType type);
     static BoxCode Show(std::string text, int type) { return Show(std::move(text), BoxType(type)); }
 

@@ -1,6 +1,6 @@
 #include "framework/kvprogressimpl.h"
 
-#include "framework/kvshared.h"
+#include "framework/language.h"
 
 #include <chrono>
 #include <thread>
@@ -33,7 +33,7 @@ void KvProgressImpl::Start(std::string title, int total_step)
 {
     m_total = total_step;
     m_lastStep = 0;
-    Q_EMIT OnStart(String2QString(title), total_step);
+    Q_EMIT OnStart(kvui::LocalText(title), total_step);
 }
 
 bool KvProgressImpl::SetInformation(std::string msg, int current_step)
@@ -45,7 +45,7 @@ bool KvProgressImpl::SetInformation(std::string msg, int current_step)
 
     const int total = m_total;
     if (Percent(m_lastStep, total) != Percent(current_step, total) || current_step == total) {
-        Q_EMIT OnSetInformation(String2QString(msg), current_step);
+        Q_EMIT OnSetInformation(kvui::LocalText(msg), current_step);
         m_lastStep = current_step;
     }
     return !m_dialog.IsCanceled();
@@ -80,7 +80,7 @@ void KvProgressImpl::SetError(kvfd::KvError error)
 
 void KvProgressImpl::Popup(std::string msg)
 {
-    Q_EMIT OnPopup(String2QString(msg));
+    Q_EMIT OnPopup(kvui::LocalText(msg));
 }
 
 void KvProgressImpl::SetAutoSkip() { }

@@ -11,7 +11,8 @@
 // thread. Every call crosses to the GUI thread as a queued signal; the worker
 // learns of Pause and Cancel by polling flags. Progress is reported at most
 // once per whole percent (and always for the last step), so a worker may
-// report every item.
+// report every item. Titles and messages are local-code-page text, translated
+// as KvMessageBox::Show translates (framework/language.h).
 //
 // Create it on the GUI thread, hand it to the worker, start the worker and
 // call Run(), which returns when the worker has called End.

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -31,8 +32,9 @@ namespace {
 constexpr int kOpenProjectFirst = 109;
 constexpr int kStatusTimeoutMs = 15000;
 
-const char* const kCannotOpen = u8"工程文件无法打开！";
-const char* const kCannotSave = u8"工程文件保存失败！";
+// KvMessageBox::Show translates them (framework/language.h).
+const char* const kCannotOpen = QT_TRANSLATE_NOOP("kvui", "工程文件无法打开！");
+const char* const kCannotSave = QT_TRANSLATE_NOOP("kvui", "工程文件保存失败！");
 
 QSettings HostSettings()
 {
@@ -89,11 +91,8 @@ KvMainWindow::~KvMainWindow()
 
 void KvMainWindow::BuildMenus()
 {
-    m_menus[int(MenuId::File)] = menuBar()->addMenu(tr("&File"));
-    m_menus[int(MenuId::Tools)] = menuBar()->addMenu(tr("&Tools"));
-    m_menus[int(MenuId::Cameras)] = menuBar()->addMenu(tr("&Cameras"));
-    m_menus[int(MenuId::Framework)] = menuBar()->addMenu(tr("F&ramework"));
-    m_menus[int(MenuId::Help)] = menuBar()->addMenu(tr("&Help"));
+    for (QMenu*& menu : m_menus)
+        menu = menuBar()->addMenu(QString());
     m_menus[int(MenuId::File)]->setObjectName(QStringLiteral("kv_menu_file"));
     m_menus[int(MenuId::Tools)]->setObjectName(QStringLiteral("kv_menu_tools"));
     m_menus[int(MenuId::Cameras)]->setObjectName(QStringLiteral("kv_menu_cameras"));
@@ -106,11 +105,35 @@ void KvMainWindow::BuildMenus()
     // Quit and About belong to the window and close their menus, whatever
     // the modules added above them.
     Menu(MenuId::File)->addSeparator();
-    QAction* quit = AddMenuAction(MenuId::File, tr("&Quit"), QStringLiteral("kv_action_quit"),
-                                  [this] { close(); });
-    quit->setShortcut(QKeySequence::Quit);
-    AddMenuAction(MenuId::Help, tr("&About kvhost"), QStringLiteral("kv_action_about"),
-                  [this] { ShowAbout(); });
+    m_quit = AddMenuAction(MenuId::File, QString(), QStringLiteral("kv_action_quit"),
+                           [this] { close(); });
+    m_quit->setShortcut(QKeySequence::Quit);
+    m_about = AddMenuAction(MenuId::Help, QString(), QStringLiteral("kv_action_about"),
+                            [this] { ShowAbout(); });
+    Retranslate();
+}
+
+void KvMainWindow::Retranslate()
+{
+    Menu(MenuId::File)->setTitle(tr("&File"));
+    Menu(MenuId::Tools)->setTitle(tr("&Tools"));
+    Menu(MenuId::Cameras)->setTitle(tr("&Cameras"));
+    Menu(MenuId::Framework)->setTitle(tr("F&ramework"));
+    Menu(MenuId::Help)->setTitle(tr("&Help"));
+    m_quit->setText(tr("&Quit"));
+    m_about->setText(tr("&About kvhost"));
+    if (m_flightDock)
+        m_flightDock->setWindowTitle(tr("Flights"));
+    if (m_projectLabel)
+        ShowSummary();
+}
+
+void KvMainWindow::changeEvent(QEvent* event)
+{
+    // The modules' entries keep their language; the window's own follow.
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 QMenu* KvMainWindow::Menu(MenuId id) const

@@ -93,10 +93,13 @@ public Q_SLOTS:
     void ShowAbout();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
+    // The texts of what the window builds itself, in the current language.
+    void Retranslate();
     void RebuildFlightSelector();
     void ShowProject();
     void ShowSummary();
@@ -106,6 +109,8 @@ private:
     // may still be looking at.
     std::vector<std::unique_ptr<HostModule>> m_modules;
     QMenu* m_menus[5] = {};
+    QAction* m_quit = nullptr;
+    QAction* m_about = nullptr;
     QList<QAction*> m_projectActions;
     QWidget* m_central = nullptr;
     QDockWidget* m_flightDock = nullptr;

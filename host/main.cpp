@@ -4,6 +4,7 @@
 #include "host/kvmainwindow.h"
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
+#include "host/settingsmodule.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QLatin1String(kvui::settings::kOrganization));
     QCoreApplication::setApplicationName(QLatin1String(kvui::settings::kApplication));
     HostStyle::Apply(app);
+    // Before anything is built, the help text included.
+    SettingsModule::ApplyLanguage(SettingsModule::StoredLanguage(), false);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -27,10 +30,29 @@ int main(int argc, char** argv)
                                     "Render every dialog and panel to PNG files in DIR and exit."),
         QStringLiteral("DIR"));
     parser.addOption(screenshot);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("main",
+                                    "Show every text in LANGUAGE (en, zh_CN, or default: the "
+                                    "texts as written) instead of the language chosen in "
+                                    "Settings, without changing that choice."),
+        QStringLiteral("LANGUAGE"));
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("project"),
                                  QCoreApplication::translate("main", "Project file to open."),
                                  QStringLiteral("[project.db]"));
     parser.process(app);
+
+    if (parser.isSet(language)) {
+        QString code;
+        if (!SettingsModule::CodeOfName(parser.value(language), &code)) {
+            std::fprintf(stderr, "kvhost: %s\n",
+                         qPrintable(QCoreApplication::translate("main", "unknown language %1")
+                                        .arg(parser.value(language))));
+            return 2;
+        }
+        SettingsModule::ApplyLanguage(code, false);
+    }
 
     if (parser.isSet(screenshot)) {
         ScreenshotRegistry registry;

@@ -10,6 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   g++ cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtwebengine5-dev
+  qttranslations5-l10n
   libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev libgdal-dev
   libimage-exiftool-perl
   clang-format

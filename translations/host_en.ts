@@ -1,0 +1,419 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CameraModule</name>
+    <message>
+        <source>unnamed camera</source>
+        <translation>unnamed camera</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 px, focal length %4 mm, pixel %5 µm</source>
+        <translation>%1, %2 × %3 px, focal length %4 mm, pixel %5 µm</translation>
+    </message>
+    <message>
+        <source>&amp;Camera…</source>
+        <translation>&amp;Camera…</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh Camera Database</source>
+        <translation>&amp;Refresh Camera Database</translation>
+    </message>
+    <message>
+        <source>&amp;Get Camera From Cloud…</source>
+        <translation>&amp;Get Camera From Cloud…</translation>
+    </message>
+    <message>
+        <source>Project camera: %1</source>
+        <translation>Project camera: %1</translation>
+    </message>
+    <message>
+        <source>Downloaded camera: %1</source>
+        <translation>Downloaded camera: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrameworkModule</name>
+    <message>
+        <source>Open Image &amp;Viewer</source>
+        <translation>Open Image &amp;Viewer</translation>
+    </message>
+    <message>
+        <source>&amp;Message (OK)…</source>
+        <translation>&amp;Message (OK)…</translation>
+    </message>
+    <message>
+        <source>&amp;Question (Yes/No)…</source>
+        <translation>&amp;Question (Yes/No)…</translation>
+    </message>
+    <message>
+        <source>&amp;Checksum Folder…</source>
+        <translation>&amp;Checksum Folder…</translation>
+    </message>
+    <message>
+        <source>Message box: OK</source>
+        <translation>Message box: OK</translation>
+    </message>
+    <message>
+        <source>Message box: closed</source>
+        <translation>Message box: closed</translation>
+    </message>
+    <message>
+        <source>Answer: Yes</source>
+        <translation>Answer: Yes</translation>
+    </message>
+    <message>
+        <source>Answer: No</source>
+        <translation>Answer: No</translation>
+    </message>
+    <message>
+        <source>Answer: closed without answering</source>
+        <translation>Answer: closed without answering</translation>
+    </message>
+    <message>
+        <source>Checksum Folder</source>
+        <translation>Checksum Folder</translation>
+    </message>
+    <message>
+        <source>Checksum cancelled after %1 of %2 files</source>
+        <translation>Checksum cancelled after %1 of %2 files</translation>
+    </message>
+    <message>
+        <source>Checksummed %1 files</source>
+        <translation>Checksummed %1 files</translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation>, %1 unreadable</translation>
+    </message>
+    <message>
+        <source>Save Checksum List</source>
+        <translation>Save Checksum List</translation>
+    </message>
+    <message>
+        <source>Checksum lists (*.sha256);;All files (*)</source>
+        <translation>Checksum lists (*.sha256);;All files (*)</translation>
+    </message>
+    <message>
+        <source>; list saved to %1</source>
+        <translation>; list saved to %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 images to the image viewer</source>
+        <translation>Sent %1 images to the image viewer</translation>
+    </message>
+</context>
+<context>
+    <name>ImageTablePanel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Omega (°)</source>
+        <translation>Omega (°)</translation>
+    </message>
+    <message>
+        <source>Phi (°)</source>
+        <translation>Phi (°)</translation>
+    </message>
+    <message>
+        <source>Kappa (°)</source>
+        <translation>Kappa (°)</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>Flight</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ImageryModule</name>
+    <message>
+        <source>Get &amp;Elevation…</source>
+        <translation>Get &amp;Elevation…</translation>
+    </message>
+    <message>
+        <source>&amp;RT27 Format Change…</source>
+        <translation>&amp;RT27 Format Change…</translation>
+    </message>
+    <message>
+        <source>Correct &amp;Lever Arm…</source>
+        <translation>Correct &amp;Lever Arm…</translation>
+    </message>
+    <message>
+        <source>&amp;GPS Tool…</source>
+        <translation>&amp;GPS Tool…</translation>
+    </message>
+    <message>
+        <source>Elevation: %1 m</source>
+        <translation>Elevation: %1 m</translation>
+    </message>
+    <message>
+        <source>RT27 conversion is not available here: %1 → %2</source>
+        <translation>RT27 conversion is not available here: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
+        <translation>Lever-arm correction is not available here: %1 (UAV type %2) → %3</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
+    <message>
+        <source>Project files (*.db)</source>
+        <translation>Project files (*.db)</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Flights</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Cameras</source>
+        <translation>&amp;Cameras</translation>
+    </message>
+    <message>
+        <source>F&amp;ramework</source>
+        <translation>F&amp;ramework</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;About kvhost</source>
+        <translation>&amp;About kvhost</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <translation>Could not open %1</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1</source>
+        <translation>Could not save %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Project closed</source>
+        <translation>Project closed</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Save Project As</translation>
+    </message>
+    <message>
+        <source>About kvhost</source>
+        <translation>About kvhost</translation>
+    </message>
+    <message>
+        <source>kvhost shows the kvui widget library at work: projects, cameras, the flight selector, message boxes and progress dialogs.</source>
+        <translation>kvhost shows the kvui widget library at work: projects, cameras, the flight selector, message boxes and progress dialogs.</translation>
+    </message>
+    <message>
+        <source>Camera web service: %1</source>
+        <translation>Camera web service: %1</translation>
+    </message>
+    <message>
+        <source>Flight %1 selected</source>
+        <translation>Flight %1 selected</translation>
+    </message>
+    <message>
+        <source>Flight %1 removed</source>
+        <translation>Flight %1 removed</translation>
+    </message>
+    <message>
+        <source>; flight %1 selected</source>
+        <translation>; flight %1 selected</translation>
+    </message>
+    <message>
+        <source>No project open</source>
+        <translation>No project open</translation>
+    </message>
+    <message>
+        <source>kvhost</source>
+        <translation>kvhost</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Project: %1 · %2 images</source>
+        <translation>Project: %1 · %2 images</translation>
+    </message>
+    <message>
+        <source>%1 – kvhost</source>
+        <translation>%1 – kvhost</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectModule</name>
+    <message>
+        <source>Start &amp;Page…</source>
+        <translation>Start &amp;Page…</translation>
+    </message>
+    <message>
+        <source>Project from &amp;Photos…</source>
+        <translation>Project from &amp;Photos…</translation>
+    </message>
+    <message>
+        <source>&amp;New Project…</source>
+        <translation>&amp;New Project…</translation>
+    </message>
+    <message>
+        <source>Project &amp;Information…</source>
+        <translation>Project &amp;Information…</translation>
+    </message>
+    <message>
+        <source>&amp;Images and Positions…</source>
+        <translation>&amp;Images and Positions…</translation>
+    </message>
+    <message>
+        <source>Project &amp;Summary…</source>
+        <translation>Project &amp;Summary…</translation>
+    </message>
+    <message>
+        <source>&amp;Coordinate System…</source>
+        <translation>&amp;Coordinate System…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Project…</source>
+        <translation>&amp;Open Project…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation>&amp;Save Project</translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As…</source>
+        <translation>Save Project &amp;As…</translation>
+    </message>
+    <message>
+        <source>&amp;Close Project</source>
+        <translation>&amp;Close Project</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Project ▾</source>
+        <translation>Project ▾</translation>
+    </message>
+    <message>
+        <source>Project menu</source>
+        <translation>Project menu</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>Project wizard left; nothing was created</source>
+        <translation>Project wizard left; nothing was created</translation>
+    </message>
+    <message>
+        <source>Coordinate system: %1</source>
+        <translation>Coordinate system: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModule</name>
+    <message>
+        <source>Default (English and Chinese)</source>
+        <translation>Default (English and Chinese)</translation>
+    </message>
+    <message>
+        <source>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</source>
+        <translation>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>kvui</name>
+    <message>
+        <source>工程文件无法打开！</source>
+        <translation>The project file cannot be opened!</translation>
+    </message>
+    <message>
+        <source>工程文件保存失败！</source>
+        <translation>The project file could not be saved!</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Demo host of the kvui widget library.</source>
+        <translation>Demo host of the kvui widget library.</translation>
+    </message>
+    <message>
+        <source>Render every dialog and panel to PNG files in DIR and exit.</source>
+        <translation>Render every dialog and panel to PNG files in DIR and exit.</translation>
+    </message>
+    <message>
+        <source>Show every text in LANGUAGE (en, zh_CN, or default: the texts as written) instead of the language chosen in Settings, without changing that choice.</source>
+        <translation>Show every text in LANGUAGE (en, zh_CN, or default: the texts as written) instead of the language chosen in Settings, without changing that choice.</translation>
+    </message>
+    <message>
+        <source>Project file to open.</source>
+        <translation>Project file to open.</translation>
+    </message>
+    <message>
+        <source>unknown language %1</source>
+        <translation>unknown language %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,419 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CameraModule</name>
+    <message>
+        <source>unnamed camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 px, focal length %4 mm, pixel %5 µm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Camera…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh Camera Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Get Camera From Cloud…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project camera: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded camera: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FrameworkModule</name>
+    <message>
+        <source>Open Image &amp;Viewer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Message (OK)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Question (Yes/No)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checksum Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message box: OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message box: closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer: Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer: No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer: closed without answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum cancelled after %1 of %2 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksummed %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Checksum List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum lists (*.sha256);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; list saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent %1 images to the image viewer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImageTablePanel</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Omega (°)</source>
+        <translation>ω (°)</translation>
+    </message>
+    <message>
+        <source>Phi (°)</source>
+        <translation>φ (°)</translation>
+    </message>
+    <message>
+        <source>Kappa (°)</source>
+        <translation>κ (°)</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>架次</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>ImageryModule</name>
+    <message>
+        <source>Get &amp;Elevation…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;RT27 Format Change…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct &amp;Lever Arm…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;GPS Tool…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevation: %1 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RT27 conversion is not available here: %1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
+    <message>
+        <source>Project files (*.db)</source>
+        <translation>工程文件 (*.db)</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>架次</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Cameras</source>
+        <translation>相机(&amp;C)</translation>
+    </message>
+    <message>
+        <source>F&amp;ramework</source>
+        <translation>框架(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;About kvhost</source>
+        <translation>关于 kvhost(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>已打开 %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1</source>
+        <translation>无法保存 %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>Project closed</source>
+        <translation>工程已关闭</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开工程</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>工程另存为</translation>
+    </message>
+    <message>
+        <source>About kvhost</source>
+        <translation>关于 kvhost</translation>
+    </message>
+    <message>
+        <source>kvhost shows the kvui widget library at work: projects, cameras, the flight selector, message boxes and progress dialogs.</source>
+        <translation>kvhost 演示 kvui 界面库的工作：工程、相机、架次选择、消息框和进度对话框。</translation>
+    </message>
+    <message>
+        <source>Camera web service: %1</source>
+        <translation>相机网络服务：%1</translation>
+    </message>
+    <message>
+        <source>Flight %1 selected</source>
+        <translation>已选择第 %1 架次</translation>
+    </message>
+    <message>
+        <source>Flight %1 removed</source>
+        <translation>已删除第 %1 架次</translation>
+    </message>
+    <message>
+        <source>; flight %1 selected</source>
+        <translation>；已选择第 %1 架次</translation>
+    </message>
+    <message>
+        <source>No project open</source>
+        <translation>未打开工程</translation>
+    </message>
+    <message>
+        <source>kvhost</source>
+        <translation>kvhost</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Project: %1 · %2 images</source>
+        <translation>工程：%1 · %2 张影像</translation>
+    </message>
+    <message>
+        <source>%1 – kvhost</source>
+        <translation>%1 – kvhost</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectModule</name>
+    <message>
+        <source>Start &amp;Page…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project from &amp;Photos…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Project…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project &amp;Information…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Images and Positions…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project &amp;Summary…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Coordinate System…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Project &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project ▾</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation type="unfinished">已打开 %1</translation>
+    </message>
+    <message>
+        <source>Project wizard left; nothing was created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coordinate system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsModule</name>
+    <message>
+        <source>Default (English and Chinese)</source>
+        <translation>默认（中英文）</translation>
+    </message>
+    <message>
+        <source>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</source>
+        <translation>语言已更改。此后打开的窗口使用新语言；重新启动 kvhost 后所有菜单都使用新语言。</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>kvui</name>
+    <message>
+        <source>工程文件无法打开！</source>
+        <translation>工程文件无法打开！</translation>
+    </message>
+    <message>
+        <source>工程文件保存失败！</source>
+        <translation>工程文件保存失败！</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Demo host of the kvui widget library.</source>
+        <translation>kvui 界面库的演示宿主程序。</translation>
+    </message>
+    <message>
+        <source>Render every dialog and panel to PNG files in DIR and exit.</source>
+        <translation>将每个对话框和面板绘制为 DIR 中的 PNG 文件，然后退出。</translation>
+    </message>
+    <message>
+        <source>Show every text in LANGUAGE (en, zh_CN, or default: the texts as written) instead of the language chosen in Settings, without changing that choice.</source>
+        <translation>以 LANGUAGE（en、zh_CN，或 default：按原文）显示所有文字，代替“设置”中选择的语言，但不更改该选择。</translation>
+    </message>
+    <message>
+        <source>Project file to open.</source>
+        <translation>要打开的工程文件。</translation>
+    </message>
+    <message>
+        <source>unknown language %1</source>
+        <translation>未知语言 %1</translation>
+    </message>
+</context>
+</TS>
