@@ -119,6 +119,7 @@ bool CameraModule::SetProjectCamera(const kvfd::CameraInfo& camera)
         *first = camera;
     else
         cameras.AddCamera(camera);
+    m_window->SetProjectModified(true);
     m_window->ShowStatus(tr("Project camera: %1").arg(DescribeCamera(camera)));
     return true;
 }

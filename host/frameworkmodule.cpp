@@ -104,11 +104,11 @@ void FrameworkModule::Install(KvMainWindow& window)
     m_window = &window;
     window.AddProjectAction(MenuId::Tools, tr("Open Image &Viewer"),
                             QStringLiteral("kv_action_viewer"), [this] { OpenImageViewer(); });
-    window.AddMenuAction(MenuId::Framework, tr("&Message (OK)…"),
+    window.AddMenuAction(MenuId::Demonstrations, tr("&Message (OK)…"),
                          QStringLiteral("kv_action_message"), [this] { ShowMessageDemo(); });
-    window.AddMenuAction(MenuId::Framework, tr("&Question (Yes/No)…"),
+    window.AddMenuAction(MenuId::Demonstrations, tr("&Question (Yes/No)…"),
                          QStringLiteral("kv_action_question"), [this] { AskQuestionDemo(); });
-    window.AddMenuAction(MenuId::Framework, tr("&Checksum Folder…"),
+    window.AddMenuAction(MenuId::Demonstrations, tr("&Checksum Folder…"),
                          QStringLiteral("kv_action_checksum"), [this] { ChooseChecksumFolder(); });
 }
 

@@ -2,8 +2,9 @@
 
 #include "host/hostmodule.h"
 
-// The widget framework at work: message boxes, a checksum of a folder behind
-// the progress dialog, the image viewer, and pictures of the dialog frames and
+// The widget framework at work: message boxes and a checksum of a folder
+// behind the progress dialog (the developers' demonstrations, under Help ▸
+// Demonstrations), the image viewer, and pictures of the dialog frames and
 // small controls.
 class FrameworkModule : public HostModule
 {

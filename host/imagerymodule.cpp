@@ -121,6 +121,7 @@ void ImageryModule::GetElevation()
     const double elevation = dialog.Widget()->Elevation();
     if (project)
         project->GetPrjInfo().meanElevation = elevation;
+    m_window->SetProjectModified(true);
     m_window->ShowStatus(tr("Elevation: %1 m").arg(elevation, 0, 'f', 2));
 }
 

@@ -6,6 +6,7 @@
 #include "framework/kvservice.h"
 #include "framework/kvsettingskeys.h"
 #include "framework/kvshared.h"
+#include "framework/savequestion.h"
 #include "host/imagetablepanel.h"
 #include "host/kvhostsettingskeys.h"
 #include "kvfd/kvconststringfactory.h"
@@ -13,6 +14,7 @@
 #include "project/projectmanager.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
@@ -45,6 +47,38 @@ QSettings HostSettings()
 QString ProjectFilter()
 {
     return KvMainWindow::tr("Project files (*.db)");
+}
+
+// Questions and choosers open over the start page while it shows (the window
+// itself may not be shown yet), else over the window.
+QWidget* DialogParent(QWidget* window)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : window;
+}
+
+// A file the operator has marked read-only. Permissions do not stop every
+// user (nor does a rename over the file care), so the mark itself is read.
+bool IsReadOnly(const QFileInfo& file)
+{
+    return file.exists() && !file.isDir()
+        && (!file.isWritable() || !(file.permissions() & QFileDevice::WriteOwner));
+}
+
+// Why a project cannot be, or could not be, written to path.
+QString SaveFailureReason(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (IsReadOnly(file))
+        return KvMainWindow::tr("The file is read-only.");
+    if (file.isDir())
+        return KvMainWindow::tr("A folder of that name is in the way.");
+    if (!folder.isDir())
+        return KvMainWindow::tr("Its folder does not exist.");
+    if (!folder.isWritable())
+        return KvMainWindow::tr("Its folder is read-only.");
+    return KvMainWindow::tr("The disk may be full, or another program may be using the file.");
 }
 
 } // namespace
@@ -91,16 +125,23 @@ KvMainWindow::~KvMainWindow()
 
 void KvMainWindow::BuildMenus()
 {
-    for (QMenu*& menu : m_menus)
-        menu = menuBar()->addMenu(QString());
+    m_menus[int(MenuId::File)] = menuBar()->addMenu(QString());
+    m_menus[int(MenuId::Tools)] = menuBar()->addMenu(QString());
+    m_menus[int(MenuId::Cameras)] = menuBar()->addMenu(QString());
+    m_menus[int(MenuId::Help)] = menuBar()->addMenu(QString());
+    // The developers' demonstrations of the library's boxes keep out of the
+    // operator's way.
+    m_menus[int(MenuId::Demonstrations)] = Menu(MenuId::Help)->addMenu(QString());
     m_menus[int(MenuId::File)]->setObjectName(QStringLiteral("kv_menu_file"));
     m_menus[int(MenuId::Tools)]->setObjectName(QStringLiteral("kv_menu_tools"));
     m_menus[int(MenuId::Cameras)]->setObjectName(QStringLiteral("kv_menu_cameras"));
-    m_menus[int(MenuId::Framework)]->setObjectName(QStringLiteral("kv_menu_framework"));
+    m_menus[int(MenuId::Demonstrations)]->setObjectName(QStringLiteral("kv_menu_demonstrations"));
     m_menus[int(MenuId::Help)]->setObjectName(QStringLiteral("kv_menu_help"));
 
     for (const auto& module : m_modules)
         module->Install(*this);
+    QMenu* demonstrations = Menu(MenuId::Demonstrations);
+    demonstrations->menuAction()->setVisible(!demonstrations->isEmpty());
 
     // Quit and About belong to the window and close their menus, whatever
     // the modules added above them.
@@ -108,6 +149,7 @@ void KvMainWindow::BuildMenus()
     m_quit = AddMenuAction(MenuId::File, QString(), QStringLiteral("kv_action_quit"),
                            [this] { close(); });
     m_quit->setShortcut(QKeySequence::Quit);
+    Menu(MenuId::Help)->addSeparator();
     m_about = AddMenuAction(MenuId::Help, QString(), QStringLiteral("kv_action_about"),
                             [this] { ShowAbout(); });
     Retranslate();
@@ -118,7 +160,7 @@ void KvMainWindow::Retranslate()
     Menu(MenuId::File)->setTitle(tr("&File"));
     Menu(MenuId::Tools)->setTitle(tr("&Tools"));
     Menu(MenuId::Cameras)->setTitle(tr("&Cameras"));
-    Menu(MenuId::Framework)->setTitle(tr("F&ramework"));
+    Menu(MenuId::Demonstrations)->setTitle(tr("&Demonstrations"));
     Menu(MenuId::Help)->setTitle(tr("&Help"));
     m_quit->setText(tr("&Quit"));
     m_about->setText(tr("&About kvhost"));
@@ -206,6 +248,7 @@ void KvMainWindow::SetProject(std::unique_ptr<kvkernel::AISContext> project)
     // holds a dangling one.
     kvkernel::KvSetContext(project.get());
     m_context = std::move(project);
+    m_modified = false;
     ShowProject();
     Q_EMIT ProjectChanged();
 }
@@ -226,12 +269,16 @@ bool KvMainWindow::SaveProjectAs(const QString& path)
     if (!RequireProject())
         return false;
     const std::string previousPath = m_context->GetPrjInfo().path;
-    if (!m_context->SavePrj(QString2String(path))) {
-        KvMessageBox::Show(kCannotSave, KvMessageBox::BT_OK);
+    // SavePrj would rename its new file over a read-only one.
+    if (IsReadOnly(QFileInfo(path)) || !m_context->SavePrj(QString2String(path))) {
         ShowStatus(tr("Could not save %1").arg(QDir::toNativeSeparators(path)));
+        const QString message
+            = QString::fromUtf8(kCannotSave) + QLatin1Char('\n') + SaveFailureReason(path);
+        KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
         return false;
     }
     ProjectManager::UpdateConfig(*m_context);
+    m_modified = false;
     ShowSummary();
     ShowStatus(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     if (m_context->GetPrjInfo().path != previousPath)
@@ -239,17 +286,46 @@ bool KvMainWindow::SaveProjectAs(const QString& path)
     return true;
 }
 
-void KvMainWindow::CloseProject()
+bool KvMainWindow::CloseProject()
 {
     if (!m_context)
-        return;
+        return true;
+    if (!SettleUnsavedChanges())
+        return false;
     ProjectManager::UpdateConfig(*m_context);
     SetProject(nullptr);
     ShowStatus(tr("Project closed"));
+    return true;
+}
+
+void KvMainWindow::SetProjectModified(bool modified)
+{
+    modified = modified && m_context;
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    ShowSummary();
+}
+
+bool KvMainWindow::SettleUnsavedChanges()
+{
+    if (!m_context || !m_modified)
+        return true;
+    switch (kvui::AskToSave(DialogParent(this), ProjectName())) {
+    case kvui::SaveAnswer::Save:
+        return SaveProject();
+    case kvui::SaveAnswer::Discard:
+        return true;
+    case kvui::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void KvMainWindow::ChooseProject()
 {
+    if (!SettleUnsavedChanges())
+        return;
     const QString path = kvui::ChooseFile(this, tr("Open Project"), ProjectFilter());
     if (!path.isEmpty())
         OpenProject(path);
@@ -261,8 +337,8 @@ void KvMainWindow::ChooseProjectFileAndSave()
         return;
     // Opens at the project's own file, so that a copy beside it takes one edit.
     QString path
-        = kvui::ChooseFile(this, tr("Save Project As"), ProjectFilter(), kvui::FileAction::Save,
-                           String2QString(m_context->GetPrjInfo().path));
+        = kvui::ChooseFile(DialogParent(this), tr("Save Project As"), ProjectFilter(),
+                           kvui::FileAction::Save, String2QString(m_context->GetPrjInfo().path));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -281,6 +357,10 @@ void KvMainWindow::ShowAbout()
 
 void KvMainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!SettleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     QSettings settings = HostSettings();
     settings.setValue(QLatin1String(kvhost::settings::kWindowGeometry), saveGeometry());
     settings.setValue(QLatin1String(kvhost::settings::kWindowState), saveState());
@@ -340,12 +420,16 @@ void KvMainWindow::ShowSummary()
         setWindowTitle(tr("kvhost"));
         return;
     }
-    QString name = String2QString(m_context->GetPrjInfo().name);
-    if (name.isEmpty())
-        name = tr("Untitled");
+    const QString name = ProjectName();
     const int count = m_context->GetImageInfoSet().ValidSize();
     m_projectLabel->setText(tr("Project: %1 · %2 images").arg(name).arg(count));
-    setWindowTitle(tr("%1 – kvhost").arg(name));
+    setWindowTitle(tr("%1 – kvhost").arg(m_modified ? name + QLatin1Char('*') : name));
+}
+
+QString KvMainWindow::ProjectName() const
+{
+    const QString name = m_context ? String2QString(m_context->GetPrjInfo().name) : QString();
+    return name.isEmpty() ? tr("Untitled") : name;
 }
 
 void KvMainWindow::ShowStatus(const QString& text)

@@ -29,7 +29,8 @@ class KvMainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    enum class MenuId { File, Tools, Cameras, Framework, Help };
+    // Demonstrations is the submenu Help ▸ Demonstrations.
+    enum class MenuId { File, Tools, Cameras, Demonstrations, Help };
 
     // A window with every module of kvhost::HostModules().
     explicit KvMainWindow(QWidget* parent = nullptr);
@@ -54,14 +55,29 @@ public:
     // Opens a project file. On failure the operator is told and the project
     // that was open stays open.
     bool OpenProject(const QString& path);
-    // Makes project the open one, whether or not it was ever saved.
+    // Makes project the open one, whether or not it was ever saved. The new
+    // project starts unmodified.
     void SetProject(std::unique_ptr<kvkernel::AISContext> project);
     // Saves to the project's file; a project without one asks for it.
     bool SaveProject();
+    // A save that fails tells the operator why and leaves the project as it
+    // was, modified. A read-only file is never replaced.
     bool SaveProjectAs(const QString& path);
-    void CloseProject();
+    // Closes the open project, after asking about unsaved changes; false when
+    // the project stays open.
+    bool CloseProject();
     // True with a project open; otherwise tells the operator to open one.
     bool RequireProject();
+
+    // Every edit of the open project marks it: the title shows a "*" and the
+    // project may not go unasked. Saving clears the mark; without a project
+    // nothing is marked.
+    void SetProjectModified(bool modified);
+    bool IsProjectModified() const { return m_modified; }
+    // Whether the open project may be replaced or closed: true when nothing is
+    // unsaved, or once the operator saved it or chose to discard the changes.
+    // False (Cancel, or a save that failed or found no file) leaves all as it was.
+    bool SettleUnsavedChanges();
 
     // Replaces the central panel; the window deletes the previous one.
     void SetCentralPanel(QWidget* panel);
@@ -88,6 +104,7 @@ Q_SIGNALS:
     void ProjectChanged();
 
 public Q_SLOTS:
+    // Asks about unsaved changes, then for the file to open.
     void ChooseProject();
     void ChooseProjectFileAndSave();
     void ShowAbout();
@@ -103,11 +120,13 @@ private:
     void RebuildFlightSelector();
     void ShowProject();
     void ShowSummary();
+    QString ProjectName() const;
 
     std::unique_ptr<kvkernel::AISContext> m_context;
     // Declared after the context, so that modules go before the project they
     // may still be looking at.
     std::vector<std::unique_ptr<HostModule>> m_modules;
+    bool m_modified = false;
     QMenu* m_menus[5] = {};
     QAction* m_quit = nullptr;
     QAction* m_about = nullptr;

@@ -1,6 +1,7 @@
 #include "host/projectmodule.h"
 
 #include "framework/kvshared.h"
+#include "framework/savequestion.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
@@ -87,6 +88,16 @@ std::unique_ptr<QWidget> StartPage(bool imageMode, bool flight, bool selected = 
     if (selected && !page->Widget()->Scene()->Items().isEmpty())
         page->Widget()->Scene()->Items().first()->setSelected(true);
     return page;
+}
+
+// The question of the Delete button under the selected tile, asked on a page
+// of the sample list.
+void AskDeleteOnStartPage()
+{
+    SandboxEnvironment sandbox;
+    const std::unique_ptr<QWidget> page = StartPage(false, false, true);
+    TiledScene* scene = static_cast<ProjectManagerDialog*>(page.get())->Widget()->Scene();
+    emit scene->DeleteButton()->PixmapItemClicked();
 }
 
 std::unique_ptr<QWidget> DescriptionPage()
@@ -202,25 +213,45 @@ void ProjectModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("start_page_image_mode"), [] { return StartPage(true, false); });
     registry.Add(QStringLiteral("start_page_selected"),
                  [] { return StartPage(false, false, true); });
+    registry.AddModal(QStringLiteral("start_page_delete_question"), AskDeleteOnStartPage,
+                      QStringLiteral("kvbw2_cancel_"));
+    registry.AddModal(
+        QStringLiteral("save_question"),
+        [] {
+            kvui::AskToSave(
+                nullptr,
+                String2QString(kvhost::fixtures::LastingSurveyProject().GetPrjInfo().name));
+        },
+        QStringLiteral("kvsq_cancel_btn_"));
 }
 
 bool ProjectModule::ShowStartPage(bool imageMode)
 {
     ProjectManagerDialog page(imageMode, m_window);
-    if (page.exec() != QDialog::Accepted)
-        return false;
-    const kvprj::KvProject project = page.GetProject();
-    if (project.GetPrjInfo().path.empty()) {
-        AdoptNewProject(project);
-    } else {
+    // Once saved or given up, the open project is not asked about again
+    // while the page shows (a wizard left half-way, say, and then a tile).
+    bool settled = false;
+    page.Widget()->SetReplaceCheck([this, &settled] {
+        settled = settled || m_window->SettleUnsavedChanges();
+        return settled;
+    });
+    // Taken while the page still shows: a new project's save dialog opens
+    // over the page rather than after it has gone.
+    page.Widget()->SetProjectTaker([this](const kvprj::KvProject& project) {
+        if (project.GetPrjInfo().path.empty()) {
+            AdoptNewProject(project);
+            return;
+        }
         m_window->SetProject(std::make_unique<kvkernel::AISContext>(project));
         m_window->ShowStatus(tr("Opened %1").arg(Native(project.GetPrjInfo().path)));
-    }
-    return true;
+    });
+    return page.exec() == QDialog::Accepted;
 }
 
 void ProjectModule::NewProject()
 {
+    if (!m_window->SettleUnsavedChanges())
+        return;
     kvprj::KvProject project;
     if (!ShowCreateProjectDialog(project, false)) {
         m_window->ShowStatus(tr("Project wizard left; nothing was created"));
@@ -236,12 +267,14 @@ void ProjectModule::AdoptNewProject(const kvprj::KvProject& project)
     m_window->SetProject(std::make_unique<kvkernel::AISContext>(project));
     // A new project is saved at once (which also puts it on the start page); a
     // refused save leaves it open and unsaved, and Save asks again.
+    m_window->SetProjectModified(true);
     m_window->ChooseProjectFileAndSave();
 }
 
 void ProjectModule::ReplaceProject(const kvprj::KvProject& edited)
 {
     m_window->SetProject(std::make_unique<kvkernel::AISContext>(edited));
+    m_window->SetProjectModified(true);
 }
 
 void ProjectModule::EditProjectInformation()
@@ -280,6 +313,8 @@ void ProjectModule::ChooseProjectCoordinate()
         project.GetPrjInfo().coordinateId, coordinate);
     if (!ShowCoordinateDialog(coordinate))
         return;
+    if (project.GetPrjInfo().coordinateId != coordinate.id)
+        m_window->SetProjectModified(true);
     project.GetPrjInfo().coordinateId = coordinate.id;
     m_window->ShowStatus(tr("Coordinate system: %1").arg(String2QString(coordinate.name)));
 }

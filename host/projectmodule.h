@@ -22,11 +22,13 @@ public:
 
 public Q_SLOTS:
     // The start page: the recent projects (or, in image mode, a project made of
-    // chosen photos). A project opened or created there becomes the open one;
-    // false when the page was closed without one.
+    // chosen photos). A project opened or created there becomes the open one,
+    // once unsaved changes of the project open before are settled; false when
+    // the page was closed without one.
     bool ShowStartPage(bool imageMode = false);
-    // Runs the project wizard on a new project; a finished project is saved
-    // where the operator chooses and becomes the open one.
+    // Runs the project wizard on a new project (after asking about unsaved
+    // changes); a finished project is saved where the operator chooses and
+    // becomes the open one.
     void NewProject();
     // The wizard's pages on the open project, each on a copy that replaces the
     // project only when the page ends with Next.
@@ -38,7 +40,8 @@ public Q_SLOTS:
     void ShowProjectMenu();
 
 private:
-    // Replaces the open project by an edited copy, keeping its file.
+    // Replaces the open project by an edited copy, keeping its file, and marks
+    // it modified.
     void ReplaceProject(const kvprj::KvProject& edited);
     // Makes a project that has never been saved the open one and asks where
     // to save it.

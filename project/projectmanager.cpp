@@ -217,8 +217,25 @@ QStringList ProjectManagerWidget::ChooseImages()
         tr("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
 }
 
+bool ProjectManagerWidget::MayReplace() const
+{
+    return !m_replaceCheck || m_replaceCheck();
+}
+
+void ProjectManagerWidget::Finish(const kvprj::KvProject& project)
+{
+    m_project = project;
+    if (m_take)
+        m_take(m_project);
+    AcceptDialog();
+}
+
 void ProjectManagerWidget::NewProject()
 {
+    // Asked first: nobody fills in the wizard to be told then that the open
+    // project may not go.
+    if (!MayReplace())
+        return;
     if (m_imageMode) {
         NewImageProject(ChooseImages());
         return;
@@ -228,8 +245,7 @@ void ProjectManagerWidget::NewProject()
         return;
     kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
                                                 project.GetImageInfoSet());
-    m_project = project;
-    AcceptDialog();
+    Finish(project);
 }
 
 void ProjectManagerWidget::NewImageProject(const QStringList& files)
@@ -245,8 +261,7 @@ void ProjectManagerWidget::NewImageProject(const QStringList& files)
         if (kvfd::ImageInfoExt* ext = images.GetImageExt(index))
             ext->flight = index / 4;
     }
-    m_project = project;
-    AcceptDialog();
+    Finish(project);
 }
 
 void ProjectManagerWidget::LoadProjects()
@@ -335,9 +350,10 @@ void ProjectManagerWidget::OpenOneProject(PrjInfo* prj)
         }
         return;
     }
-    m_project = project;
+    if (!MayReplace())
+        return;
     PutFirst(project, path);
-    AcceptDialog();
+    Finish(project);
 }
 
 void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
@@ -356,6 +372,8 @@ void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
     kvprj::KvProject project;
     if (!kvprj::FlyProjectHelper::Read(QString2String(FlightMissionDatabasePath()),
                                        QString2String(record->identifier), project))
+        return;
+    if (!MayReplace())
         return;
 
     FlyPrjSettingDialog images(this);
@@ -396,8 +414,7 @@ void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
 
     kvalgorithm::FlightLineAlgo::CalcFlightLine(project.GetImageInfoSetLocal(),
                                                 project.GetImageInfoSet());
-    m_project = project;
-    AcceptDialog();
+    Finish(project);
 }
 
 void ProjectManagerWidget::DeleteOneProject(PrjInfo* prj)

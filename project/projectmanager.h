@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QGraphicsView;
 class QLabel;
@@ -39,6 +40,19 @@ public:
     bool FlightMode() const { return m_flightMode; }
     const QString& Key() const { return m_key; }
 
+    // The host's say in what the page hands over. check is asked before the
+    // page would replace the host's open project (before the wizard, the image
+    // chooser of image mode, a flight mission's images, or ending with an
+    // opened project); false leaves the page as it was. take receives the
+    // chosen project while the page still shows, so that a new project's save
+    // dialog opens over the page; the page ends when it returns. Without them
+    // the page ends with the project, unasked.
+    void SetReplaceCheck(std::function<bool()> check) { m_replaceCheck = std::move(check); }
+    void SetProjectTaker(std::function<void(const kvprj::KvProject&)> take)
+    {
+        m_take = std::move(take);
+    }
+
     // The parts of LoadProjects, NewProject (image mode) and OpenImages after
     // their file choosers.
     void AddProjectFiles(const QStringList& files);
@@ -62,12 +76,17 @@ private:
     void PutFirst(const kvprj::KvProject& project, const QString& path);
     QStringList ChooseImages();
     void OpenFlightMission(const PrjInfo& record);
+    bool MayReplace() const;
+    // Makes project the chosen one and ends the page with it.
+    void Finish(const kvprj::KvProject& project);
 
     QString m_key;
     QList<PrjInfo> m_records;
     kvprj::KvProject m_project;
     bool m_flightMode = false;
     bool m_imageMode = false;
+    std::function<bool()> m_replaceCheck;
+    std::function<void(const kvprj::KvProject&)> m_take;
 
     QLabel* m_title = nullptr;
     QPushButton* m_type = nullptr;

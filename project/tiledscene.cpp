@@ -7,8 +7,10 @@
 #include "kvprj/kvproject.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QPainter>
@@ -26,6 +28,10 @@ constexpr int kRowStep = 250;
 constexpr int kLeft = 2;
 constexpr int kTop = 20;
 constexpr int kSceneWidth = 970;
+// Where a hovered tile shows its path: above the name, clear of the buttons
+// under a selected tile.
+constexpr int kPathLeft = 16;
+constexpr int kPathBaseline = 32;
 
 const char* const kButtonFolder = ":/project/images/1280/Engineering/";
 
@@ -163,6 +169,16 @@ void ProjectGraphicsItem::SetPrjInfo(const PrjInfo& info)
     setToolTip(info.path);
 }
 
+QString ProjectGraphicsItem::ShownPath(const QFont& font) const
+{
+    if (!m_info.identifier.isEmpty())
+        return QString();
+    // The end of a path (folder and file name) is what tells two projects of
+    // one name apart; the start goes first.
+    return QFontMetrics(font).elidedText(QDir::toNativeSeparators(m_info.path), Qt::ElideLeft,
+                                         kWidth - 2 * kPathLeft);
+}
+
 bool ProjectGraphicsItem::IsStale() const
 {
     if (QFileInfo(m_info.path).isFile())
@@ -208,6 +224,8 @@ void ProjectGraphicsItem::paint(QPainter* painter, const QStyleOptionGraphicsIte
     const QString date = ShownDate(m_info.date);
     if (m_hovered || isSelected()) {
         painter->fillRect(area, QColor(35, 24, 21, 154));
+        painter->setFont(normal);
+        painter->drawText(QPointF(kPathLeft, kPathBaseline), ShownPath(normal));
         painter->setFont(large);
         painter->drawText(QPointF(16, 60), ShortenText(m_info.name, 8));
         painter->setFont(normal);
@@ -281,7 +299,7 @@ TiledScene::TiledScene(QObject* parent)
 
     connect(m_export, &PixmapItem::PixmapItemClicked, this, &TiledScene::ExportItem);
     connect(m_copy, &PixmapItem::PixmapItemClicked, this, &TiledScene::CopyItem);
-    connect(m_delete, &PixmapItem::PixmapItemClicked, this, qOverload<>(&TiledScene::RemoveItem));
+    connect(m_delete, &PixmapItem::PixmapItemClicked, this, &TiledScene::AskRemoveSelected);
     connect(this, &QGraphicsScene::selectionChanged, this, &TiledScene::SelectionChanged);
 }
 
@@ -433,6 +451,18 @@ void TiledScene::Detach(ProjectGraphicsItem* tile)
     removeItem(tile);
     // The tile may be the sender of the signal that brought us here.
     tile->deleteLater();
+}
+
+void TiledScene::AskRemoveSelected()
+{
+    ProjectGraphicsItem* tile = SingleSelected();
+    if (!tile)
+        return;
+    const QString question = tr("Remove \"%1\" from the list? The project file itself is kept.")
+                                 .arg(tile->GetPrjInfo().name);
+    if (KvMessageBox::Show(QString2String(question), KvMessageBox::BT_YES_NO)
+        == KvMessageBox::BC_OK)
+        RemoveItem();
 }
 
 void TiledScene::RemoveItem()

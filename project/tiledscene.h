@@ -46,8 +46,10 @@ private:
 };
 
 // One project or flight mission on the start page: a 225 x 164 thumbnail with
-// the entry's name, date and operator. Double-clicking opens it, or, when its
-// project file has gone, offers to drop the entry.
+// the entry's name, date and operator; hovered or selected, also its
+// description and (for a project) the end of its file path, so that projects
+// of one name are told apart. Double-clicking opens it, or, when its project
+// file has gone, offers to drop the entry.
 class KVUI_EXPORT ProjectGraphicsItem : public QObject, public QGraphicsPixmapItem
 {
     Q_OBJECT
@@ -64,6 +66,10 @@ public:
     void SetPrjInfo(const PrjInfo& info);
     const PrjInfo& GetPrjInfo() const { return m_info; }
     PrjInfo* Info() { return &m_info; }
+    // The project's file path as the tile shows it in that font: native
+    // separators, its start dropped to fit the tile. Empty for a flight
+    // mission, whose "path" names no file.
+    QString ShownPath(const QFont& font) const;
 
     // The entry's project file is gone and the entry is no flight mission.
     bool IsStale() const;
@@ -91,7 +97,8 @@ private:
 };
 
 // The tiles of the start page, four to a row, filtered by a search key, with
-// Export, Copy and Delete buttons under the one selected tile. Owns its tiles.
+// Export, Copy and Delete buttons under the one selected tile. Delete asks
+// before it drops the entry; the project file always stays. Owns its tiles.
 class KVUI_EXPORT TiledScene : public QGraphicsScene
 {
     Q_OBJECT
@@ -129,6 +136,8 @@ public Q_SLOTS:
 
 private:
     ProjectGraphicsItem* SingleSelected() const;
+    // The Delete button: RemoveItem() once the operator agrees.
+    void AskRemoveSelected();
     // Asks whether to drop the entry of a tile whose file has gone.
     void AskRemoveStale(ProjectGraphicsItem* tile);
     void Detach(ProjectGraphicsItem* tile);

@@ -15,8 +15,8 @@
 
 namespace {
 
-const char* const kMenus[]
-    = {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras", "kv_menu_framework", "kv_menu_help"};
+const char* const kMenus[] = {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras", "kv_menu_help",
+                              "kv_menu_demonstrations"};
 
 // The window's own entries, which no module adds.
 bool WindowsOwn(const QAction* action)
@@ -32,7 +32,8 @@ QStringList PlacedActions(const KvMainWindow& window, bool withWindowsOwn)
     for (const char* name : kMenus) {
         const auto* menu = window.findChild<QMenu*>(QLatin1String(name));
         for (const QAction* action : menu->actions()) {
-            if (action->isSeparator() || (!withWindowsOwn && WindowsOwn(action)))
+            // A submenu's entries are listed under the submenu's own name.
+            if (action->isSeparator() || action->menu() || (!withWindowsOwn && WindowsOwn(action)))
                 continue;
             placed << QLatin1String(name) + QLatin1Char('/') + action->objectName();
         }
@@ -137,9 +138,9 @@ private Q_SLOTS:
         QTest::newRow("framework")
             << QStringLiteral("framework")
             << QStringList {QStringLiteral("kv_menu_tools/kv_action_viewer"),
-                            QStringLiteral("kv_menu_framework/kv_action_message"),
-                            QStringLiteral("kv_menu_framework/kv_action_question"),
-                            QStringLiteral("kv_menu_framework/kv_action_checksum")};
+                            QStringLiteral("kv_menu_demonstrations/kv_action_message"),
+                            QStringLiteral("kv_menu_demonstrations/kv_action_question"),
+                            QStringLiteral("kv_menu_demonstrations/kv_action_checksum")};
     }
 
     void modulesInstallTheirActions()
@@ -152,6 +153,32 @@ private Q_SLOTS:
         KvMainWindow window(std::move(modules));
         QCOMPARE(PlacedActions(window, false), placed);
         QVERIFY(window.FindModule<HostModule>());
+    }
+
+    // The developers' demonstrations are a submenu of Help, not a menu of the
+    // bar, and the submenu shows only when a module put something in it.
+    void demonstrationsAreUnderHelp()
+    {
+        KvMainWindow window;
+        QStringList bar;
+        for (const QAction* action : window.menuBar()->actions())
+            bar << action->menu()->objectName();
+        QCOMPARE(
+            bar,
+            (QStringList {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras", "kv_menu_help"}));
+        QMenu* demonstrations = window.Menu(KvMainWindow::MenuId::Demonstrations);
+        QCOMPARE(demonstrations->objectName(), QStringLiteral("kv_menu_demonstrations"));
+        QVERIFY(window.Menu(KvMainWindow::MenuId::Help)
+                    ->actions()
+                    .contains(demonstrations->menuAction()));
+        QVERIFY(demonstrations->menuAction()->isVisible());
+
+        std::vector<std::unique_ptr<HostModule>> modules;
+        modules.push_back(TakeModule(QStringLiteral("project")));
+        KvMainWindow withoutDemonstrations(std::move(modules));
+        QVERIFY(!withoutDemonstrations.Menu(KvMainWindow::MenuId::Demonstrations)
+                     ->menuAction()
+                     ->isVisible());
     }
 
     // Together the modules and the window fill the menus in this order, with

@@ -291,7 +291,9 @@ private Q_SLOTS:
                                  "start_page",
                                  "start_page_flight",
                                  "start_page_image_mode",
-                                 "start_page_selected"})
+                                 "start_page_selected",
+                                 "start_page_delete_question",
+                                 "save_question"})
             QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
                           .isNull(),
                      name);

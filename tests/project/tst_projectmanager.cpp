@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -173,6 +174,54 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromUtf8(dialog.GetProject().GetPrjInfo().name), QStringLiteral("one"));
         QCOMPARE(Paths(), (QStringList {one, two}));
+    }
+
+    // Delete under the selected tile asks first; only Yes drops the entry, and
+    // the project file always stays.
+    void deleteAsksBeforeDropping_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("yes") << "kvbw2_ok_" << true;
+        QTest::newRow("no") << "kvbw2_cancel_" << false;
+        QTest::newRow("box closed") << "dialog_close_btn" << false;
+    }
+    void deleteAsksBeforeDropping()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, dropped);
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/删除 测试XXXXXX"));
+        const QString one = Saved(dir.filePath(QStringLiteral("一.db")), u8"第一");
+        const QString two = Saved(dir.filePath(QStringLiteral("two.db")), "two");
+        QVERIFY(!one.isEmpty() && !two.isEmpty());
+        ProjectManagerDialog dialog(false, nullptr);
+        dialog.Widget()->AddProjectFiles({one, two});
+        QCOMPARE(Paths(), (QStringList {two, one}));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        TiledScene* scene = dialog.Widget()->Scene();
+        // The button's pictures are the host's resources; a plain one stands in.
+        QPixmap picture(32, 32);
+        picture.fill(Qt::red);
+        scene->DeleteButton()->SetNormalPixmap(picture);
+        scene->Items().at(1)->setSelected(true);
+        auto* view = kvtest::Find<QGraphicsView>(dialog.Widget(), "pmw_view_");
+        const QPoint button_at
+            = view->mapFromScene(scene->DeleteButton()->sceneBoundingRect().center());
+        kvtest::ModalAnswer question;
+        question
+            .ExpectText(QStringLiteral(u"Remove \"第一\" from the list? The project file "
+                                       u"itself is kept."))
+            .Click(button)
+            .Arm();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, button_at);
+        QVERIFY2(question.Done(), qPrintable(question.Error()));
+
+        QCOMPARE(Paths(), dropped ? QStringList {two} : (QStringList {two, one}));
+        QCOMPARE(scene->Items().size(), dropped ? 1 : 2);
+        QCOMPARE(dialog.Widget()->Records().size(), dropped ? 1 : 2);
+        QVERIFY(QFileInfo(one).isFile());
     }
 
     void entryThatIsNoProjectAsks()

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyleOptionGraphicsItem>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -51,6 +54,16 @@ void Answer(const char* button, const std::function<void()>& action)
     answer.ExpectText(QString::fromStdString(kvfd::KvGetConstString(128))).Click(button).Arm();
     action();
     QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+}
+
+QImage Render(ProjectGraphicsItem* tile)
+{
+    QImage image(ProjectGraphicsItem::kWidth, ProjectGraphicsItem::kHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QStyleOptionGraphicsItem option;
+    tile->paint(&painter, &option, nullptr);
+    return image;
 }
 
 void SelectOnly(TiledScene& scene, QList<ProjectGraphicsItem*> tiles)
@@ -206,6 +219,40 @@ private Q_SLOTS:
         mission->Activate();
         QCOMPARE(openMission.count(), 1);
         QCOMPARE(openMission.at(0).at(0).value<PrjInfo*>(), mission->Info());
+    }
+
+    // Two projects of one name are told apart by their paths: the tool tip,
+    // and the end of the path (where they differ) on a hovered or selected
+    // tile, cut at the start to fit.
+    void sameNameTilesShowTheirPaths()
+    {
+        const QString north = QStringLiteral("/data/航测项目/2024 东湖北岸/第一架次/survey.db");
+        const QString south = QStringLiteral("/data/航测项目/2024 东湖北岸/第二架次/survey.db");
+        TiledScene scene;
+        ProjectGraphicsItem* first = AddTile(scene, "Survey", north);
+        ProjectGraphicsItem* second = AddTile(scene, "Survey", south);
+        scene.Layout(QString());
+        QCOMPARE(first->toolTip(), north);
+        QCOMPARE(second->toolTip(), south);
+
+        const QFont font;
+        const QString shownNorth = first->ShownPath(font);
+        const QString shownSouth = second->ShownPath(font);
+        QVERIFY(shownNorth.endsWith(QStringLiteral("第一架次/survey.db")));
+        QVERIFY(shownSouth.endsWith(QStringLiteral("第二架次/survey.db")));
+        QVERIFY(shownNorth.size() < north.size());
+        QVERIFY(QFontMetrics(font).horizontalAdvance(shownNorth) < ProjectGraphicsItem::kWidth);
+        QCOMPARE(AddTile(scene, "short", "/p/a.db")->ShownPath(font), QStringLiteral("/p/a.db"));
+
+        SelectOnly(scene, {first, second});
+        QVERIFY(Render(first) != Render(second));
+
+        // A flight mission's "path" names no file and is not shown.
+        ProjectGraphicsItem* mission = AddTile(scene, "M1", "M1 SN-42");
+        PrjInfo record = mission->GetPrjInfo();
+        record.identifier = "m-1";
+        mission->SetPrjInfo(record);
+        QVERIFY(mission->ShownPath(font).isEmpty());
     }
 
     void copyTakesFirstFreeNameAndExportReplaces()
