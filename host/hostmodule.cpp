@@ -7,6 +7,7 @@
 #include "host/kvmainwindow.h"
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
+#include "host/viewermodule.h"
 #include "kvkernel/aiscontext.h"
 
 HostModule::~HostModule() = default;
@@ -20,6 +21,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ImageryModule>());
     modules.push_back(std::make_unique<CameraModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
+    modules.push_back(std::make_unique<ViewerModule>());
     return modules;
 }
 
