@@ -107,9 +107,8 @@ int main(int argc, char** argv)
     const QString listFile = kvviewer::ListFilePath();
     ViewerInstance instance(listFile);
     if (launched) {
-        if (instance.HandOver())
+        if (instance.HandOver() || (!instance.Listen() && instance.HandOver()))
             return 0;
-        instance.Listen();
     }
 
     ViewerWindow window;

@@ -40,13 +40,19 @@ bool ViewerInstance::HandOver(int timeoutMs) const
 
 bool ViewerInstance::Listen()
 {
+    // No socket options: with them the socket is made aside and renamed into
+    // place, over a live viewer's; without them a name in use is refused.
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &ViewerInstance::Answer);
     if (m_server->listen(m_name))
         return true;
-    // A viewer that crashed leaves its socket file behind; nobody answered on
-    // it (HandOver came first), so it is stale.
+    // Another viewer started at the same moment may have just taken the
+    // name; only a socket nobody answers on is stale (left by a viewer that
+    // crashed) and may be replaced.
+    QLocalSocket probe;
+    probe.connectToServer(m_name);
+    if (probe.waitForConnected(1000))
+        return false;
     QLocalServer::removeServer(m_name);
     return m_server->listen(m_name);
 }

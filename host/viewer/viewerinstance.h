@@ -20,8 +20,8 @@ public:
     // Asks a running viewer to show the list again; true when it answered
     // that it did.
     bool HandOver(int timeoutMs = 3000) const;
-    // Starts answering later viewers; false when the socket cannot be made
-    // (this viewer then works alone).
+    // Starts answering later viewers; false when another viewer answers
+    // already (hand over to it) or the socket cannot be made (work alone).
     bool Listen();
 
     QString ServerName() const { return m_name; }

@@ -4,10 +4,12 @@
 // KVUI_VIEWER_REPORT and ends by itself after KVUI_VIEWER_QUIT_MS.
 
 #include "framework/kvshared.h"
+#include "host/viewer/viewerinstance.h"
 #include "modalanswer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,12 +94,17 @@ private Q_SLOTS:
 
     void init() { QFile::remove(m_report); }
 
-    // Viewers this test started and left running are ended, by their ids.
+    // Viewers this test started and left running are ended, by their ids,
+    // and the socket a killed viewer cannot remove is removed for it.
     void cleanup()
     {
-        for (const qint64 pid : m_started)
+        for (const qint64 pid : m_started) {
             ::kill(pid_t(pid), SIGTERM);
+            (void)QTest::qWaitFor([pid] { return ::kill(pid_t(pid), 0) != 0; }, 10000);
+        }
         m_started.clear();
+        const QString list = kvtest::TemporaryDataDir() + QStringLiteral("/viewer.ini");
+        QLocalServer::removeServer(ViewerInstance(list).ServerName());
     }
 
     // The library's launch: the viewer starts, reads the list and shows the
