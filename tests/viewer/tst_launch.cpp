@@ -188,8 +188,6 @@ private Q_SLOTS:
                                  << QStringLiteral("not started by the application");
         QTest::newRow("codes swapped")
             << QStringList {kCode2, kCode1} << 2 << QStringLiteral("not the launch codes");
-        QTest::newRow("one code") << QStringList {kCode1} << 2
-                                  << QStringLiteral("not the launch codes");
         QTest::newRow("help") << QStringList {QStringLiteral("--help")} << 0
                               << QStringLiteral("Usage: Lumo_Viewer PHOTO...");
     }

@@ -200,15 +200,6 @@ private Q_SLOTS:
         for (const kvviewer::ListedPhoto& listed : list.photos)
             QVERIFY(!listed.exists);
     }
-
-    void argumentsAreListedAsGiven()
-    {
-        const kvviewer::PhotoList list
-            = kvviewer::PhotoListFromArguments({m_chinese, m_gbk, "missing.jpg"});
-        QCOMPARE(Paths(list), (QByteArrayList {m_chinese, m_gbk, "missing.jpg"}));
-        QVERIFY(list.source.isEmpty());
-        QCOMPARE(list.problems.size(), 2);
-    }
 };
 
 QTEST_MAIN(TestPhotoList)

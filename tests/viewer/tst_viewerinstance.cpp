@@ -86,7 +86,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("sent");
         QTest::newRow("other request") << QByteArrayLiteral("show-everything\n");
         QTest::newRow("endless line") << QByteArray(4096, 'x');
-        QTest::newRow("binary") << QByteArray("\x00\xFF\n", 3);
     }
 
     void strangersAreNotAnswered()
