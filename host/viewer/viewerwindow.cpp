@@ -172,7 +172,7 @@ void ViewerWindow::SetPhotos(kvviewer::PhotoList list)
     m_reload->setEnabled(!m_list.source.isEmpty());
     m_current = -1;
     if (m_list.photos.empty()) {
-        ++m_generation;
+        m_wanted->store(++m_generation);
         m_loading = false;
         m_shown = {};
         m_view->SetMessage(tr("No photos to show."));
@@ -212,8 +212,13 @@ void ViewerWindow::ShowPhoto(int index)
                 watcher->deleteLater();
                 Loaded(index, generation, watcher->result());
             });
-    watcher->setFuture(
-        QtConcurrent::run([path = listed.path] { return kvviewer::LoadPhoto(path); }));
+    // Holding an arrow key queues a load per photo passed over; those still
+    // waiting when their turn comes are skipped, or the photo the operator
+    // stopped at would wait for all of them.
+    m_wanted->store(generation);
+    watcher->setFuture(QtConcurrent::run([path = listed.path, wanted = m_wanted, generation] {
+        return wanted->load() == generation ? kvviewer::LoadPhoto(path) : kvviewer::LoadedPhoto();
+    }));
 }
 
 void ViewerWindow::Loaded(int index, int generation, const kvviewer::LoadedPhoto& photo)

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QMainWindow>
 #include <QStyle>
+#include <atomic>
+#include <memory>
 
 class PhotoView;
 class QAction;
@@ -66,6 +68,8 @@ private:
     // Tells the answer of the latest request from those of photos already
     // left behind.
     int m_generation = 0;
+    // The generation wanted now, shared with the loads on the worker threads.
+    std::shared_ptr<std::atomic<int>> m_wanted = std::make_shared<std::atomic<int>>(0);
     kvviewer::LoadedPhoto m_shown;
 
     PhotoView* m_view = nullptr;
