@@ -8,6 +8,7 @@
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "host/settingsmodule.h"
+#include "host/viewermodule.h"
 #include "kvkernel/aiscontext.h"
 
 HostModule::~HostModule() = default;
@@ -22,6 +23,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<CameraModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<SettingsModule>());
+    modules.push_back(std::make_unique<ViewerModule>());
     return modules;
 }
 

@@ -1,0 +1,153 @@
+#include "host/viewer/photoloader.h"
+#include "modalanswer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestPhotoLoader : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QByteArray Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+        return path.toUtf8();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    // The camera of a photo that kvimage cannot describe (the side panel's
+    // other values come through kvimage, whose own suite tests them).
+    void tagsOfRealPhotos_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QString>("camera");
+        QTest::addColumn<QSize>("size");
+        const QByteArray gopro = ReadFile(kImages + QStringLiteral("/GoPro.jpg"));
+
+        // kvimage knows no sensor for this model: make, model and focal
+        // length still come from the tags.
+        QTest::newRow("camera without a known sensor")
+            << Write(QStringLiteral("unknown_model.jpg"),
+                     QByteArray(gopro).replace("HERO6 Black", "XYZW9 Prism"))
+            << QStringLiteral("40.658419 -73.993354 -3.98")
+            << QStringLiteral("GoPro XYZW9 Prism 3.00") << QSize();
+        QTest::newRow("no EXIF") << QFile::encodeName(
+            kImages + QStringLiteral("/drone-testdata-agung-1-example.jpg"))
+                                 << QString() << QString() << QSize();
+    }
+
+    void tagsOfRealPhotos()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QString, position);
+        QFETCH(QString, camera);
+        QFETCH(QSize, size);
+        const kvviewer::PhotoTags tags = kvviewer::ReadPhotoTags(path);
+        QCOMPARE(tags.hasPosition, !position.isEmpty());
+        if (tags.hasPosition)
+            QCOMPARE(QStringLiteral("%1 %2 %3")
+                         .arg(tags.latitude, 0, 'f', 6)
+                         .arg(tags.longitude, 0, 'f', 6)
+                         .arg(tags.altitude, 0, 'f', 2),
+                     position);
+        QCOMPARE(camera.isEmpty()
+                     ? QString()
+                     : QStringLiteral("%1 %2").arg(tags.camera).arg(tags.focal, 0, 'f', 2),
+                 camera);
+        QCOMPARE(tags.imageSize, size);
+    }
+
+    // A file that is no photo, or only part of one, is shown as far as it
+    // can be or says why not; nothing throws or crashes.
+    void filesThatAreNoPhoto_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("error");
+        const QByteArray photo = ReadFile(kImages + QStringLiteral("/DJI_0024.JPG"));
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("none.jpg")).toUtf8()
+                                 << QStringLiteral("The file does not exist.");
+        QTest::newRow("empty") << Write(QStringLiteral("empty.jpg"), {})
+                               << QStringLiteral("The file is empty.");
+        QTest::newRow("a folder") << QFile::encodeName(kImages)
+                                  << QStringLiteral("This is not a file.");
+        QTest::newRow("text named .jpg")
+            << Write(QStringLiteral("text.jpg"), "not a photo\n")
+            << QStringLiteral("The file cannot be read as a picture: ");
+        QTest::newRow("only the EXIF block")
+            << Write(QStringLiteral("cut_in_exif.jpg"), photo.left(2000))
+            << QStringLiteral("The file cannot be read as a picture: ");
+        // Cut inside the picture data: the decoder shows the top part.
+        QTest::newRow("cut in the picture")
+            << Write(QStringLiteral("cut.jpg"), photo.left(900000)) << QString();
+        QTest::newRow("unreadable") << Write(QStringLiteral("secret.jpg"), photo)
+                                    << QStringLiteral("The file cannot be opened: ");
+    }
+
+    void filesThatAreNoPhoto()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QString, error);
+        if (QTest::currentDataTag() == QLatin1String("unreadable")) {
+            QFile::setPermissions(QString::fromUtf8(path), QFileDevice::Permissions());
+            if (QFile(QString::fromUtf8(path)).open(QIODevice::ReadOnly))
+                QSKIP("root reads every file");
+        }
+        const kvviewer::LoadedPhoto photo = kvviewer::LoadPhoto(path);
+        QCOMPARE(photo.image.isNull(), !error.isEmpty());
+        QVERIFY2(photo.error.startsWith(error) && photo.error.isEmpty() == error.isEmpty(),
+                 qPrintable(photo.error));
+        QCOMPARE(photo.fullSize.isValid(), error.isEmpty());
+    }
+
+    // A 24 MP photo is decoded at no more than kMaxDecodedSide pixels, and
+    // its full size is known.
+    void largePhotoIsDecodedScaled()
+    {
+        QImage big(6000, 4000, QImage::Format_RGB32);
+        big.fill(Qt::darkGreen);
+        QPainter(&big).fillRect(QRect(0, 0, 3000, 2000), Qt::white);
+        const QString path = m_dir.filePath(QStringLiteral("big.jpg"));
+        QVERIFY(big.save(path, "JPG", 80));
+
+        const kvviewer::LoadedPhoto photo = kvviewer::LoadPhoto(QFile::encodeName(path));
+        QVERIFY2(!photo.image.isNull(), qPrintable(photo.error));
+        QCOMPARE(photo.fullSize, QSize(6000, 4000));
+        QCOMPARE(photo.image.size(), QSize(kvviewer::kMaxDecodedSide, 2730));
+        QCOMPARE(QColor(photo.image.pixel(100, 100)), QColor(Qt::white));
+
+        const kvviewer::LoadedPhoto small = kvviewer::LoadPhoto(QFile::encodeName(path), 600);
+        QCOMPARE(small.image.size(), QSize(600, 400));
+        QCOMPARE(small.fullSize, QSize(6000, 4000));
+    }
+};
+
+QTEST_MAIN(TestPhotoLoader)
+#include "tst_photoloader.moc"

@@ -1,0 +1,286 @@
+#include "host/viewer/photoview.h"
+#include "host/viewer/viewerwindow.h"
+#include "modalanswer.h"
+#include "widgethelpers.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+const QByteArray kTiny = QFile::encodeName(kImages + QStringLiteral("/tiny_drone_image.jpg"));
+const QByteArray kMissing = QByteArrayLiteral("/no/such/folder/DJI_0009.JPG");
+const QByteArray kDji = QFile::encodeName(kImages + QStringLiteral("/DJI_0024.JPG"));
+
+QString Label(const ViewerWindow& window, const char* name)
+{
+    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+QString ViewMessage(const ViewerWindow& window)
+{
+    for (QGraphicsItem* item : window.View()->scene()->items()) {
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+            return text->text();
+    }
+    return QString();
+}
+
+bool WaitLoaded(const ViewerWindow& window)
+{
+    return QTest::qWaitFor([&window] { return !window.IsLoading(); }, kvtest::kPatienceMs);
+}
+
+QAction* Action(const ViewerWindow& window, const char* name)
+{
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+// Sends a mouse event with the buttons held, which QTest::mouseMove cannot.
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class TestViewerWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ViewerWindow> m_window;
+
+    ViewerWindow& Shown(const QList<QByteArray>& photos)
+    {
+        m_window = std::make_unique<ViewerWindow>();
+        m_window->SetPhotos(kvviewer::PhotoListFromArguments(photos));
+        m_window->show();
+        // Shortcuts work in the active window; without a window manager
+        // nothing activates it.
+        QApplication::setActiveWindow(m_window.get());
+        return *m_window;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+    void cleanup() { m_window.reset(); }
+
+    // Previous and next by keys and buttons, first and last, and nothing past
+    // either end; every step shows the photo's name and place.
+    void navigation_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("places");
+        QTest::newRow("arrow keys")
+            << QStringList {"Right", "Right", "Right", "Left", "Left", "Left"}
+            << QStringList {"2 / 3", "3 / 3", "3 / 3", "2 / 3", "1 / 3", "1 / 3"};
+        QTest::newRow("page keys, space, home and end")
+            << QStringList {"PageDown", "Space", "PageUp", "End", "Home"}
+            << QStringList {"2 / 3", "3 / 3", "2 / 3", "3 / 3", "1 / 3"};
+        QTest::newRow("buttons") << QStringList {"kvv_next", "kvv_last", "kvv_previous",
+                                                 "kvv_first"}
+                                 << QStringList {"2 / 3", "3 / 3", "2 / 3", "1 / 3"};
+    }
+
+    void navigation()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, places);
+        static const QMap<QString, Qt::Key> keys {
+            {"Right", Qt::Key_Right},   {"Left", Qt::Key_Left},   {"PageDown", Qt::Key_PageDown},
+            {"PageUp", Qt::Key_PageUp}, {"Space", Qt::Key_Space}, {"Home", Qt::Key_Home},
+            {"End", Qt::Key_End}};
+        ViewerWindow& window = Shown({kTiny, kMissing, kDji});
+        QVERIFY(WaitLoaded(window));
+        const QStringList names {"tiny_drone_image.jpg", "DJI_0009.JPG", "DJI_0024.JPG"};
+        for (int i = 0; i < steps.size(); ++i) {
+            const QString& step = steps[i];
+            if (keys.contains(step)) {
+                QTest::keyClick(window.View(), keys[step]);
+            } else {
+                auto* bar = window.findChild<QToolBar*>(QStringLiteral("kvv_tools"));
+                QTest::mouseClick(bar->widgetForAction(Action(window, qPrintable(step))),
+                                  Qt::LeftButton);
+            }
+            QVERIFY(WaitLoaded(window));
+            QCOMPARE(Label(window, "kvv_index"), places[i]);
+            const int index = places[i].left(1).toInt() - 1;
+            QCOMPARE(window.Current(), index);
+            QCOMPARE(Label(window, "kvv_file"), names[index]);
+            QCOMPARE(Action(window, "kvv_previous")->isEnabled(), index > 0);
+            QCOMPARE(Action(window, "kvv_next")->isEnabled(), index < 2);
+        }
+    }
+
+    // The side panel of a photo with position and camera, of one that is
+    // missing, and of one without tags.
+    void sidePanel_data()
+    {
+        QTest::addColumn<QByteArray>("photo");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("position and camera")
+            << kTiny << QStringList {"41.226370° N",         "81.705501° W", "438.19 m",
+                                     "Canon PowerShot S110", "5.20 mm",      "48 × 36"}
+            << QString();
+        QTest::newRow("missing") << kMissing
+                                 << QStringList {"not recorded", "not recorded", "not recorded",
+                                                 "not recorded", "not recorded", "not recorded"}
+                                 << QStringLiteral(
+                                        "DJI_0009.JPG cannot be shown.\nThe file does not exist.");
+        QTest::newRow("no tags") << QFile::encodeName(
+            kImages + QStringLiteral("/drone-testdata-agung-1-example.jpg"))
+                                 << QStringList {"not recorded", "not recorded", "not recorded",
+                                                 "not recorded", "not recorded", "1172 × 878"}
+                                 << QString();
+    }
+
+    void sidePanel()
+    {
+        QFETCH(QByteArray, photo);
+        QFETCH(QStringList, values);
+        QFETCH(QString, message);
+        ViewerWindow& window = Shown({photo});
+        QVERIFY(WaitLoaded(window));
+        QCOMPARE((QStringList {Label(window, "kvv_latitude"), Label(window, "kvv_longitude"),
+                               Label(window, "kvv_altitude"), Label(window, "kvv_camera"),
+                               Label(window, "kvv_focal"), Label(window, "kvv_size")}),
+                 values);
+        QCOMPARE(window.View()->HasPhoto(), message.isEmpty());
+        QCOMPARE(ViewMessage(window), message);
+        QCOMPARE(Label(window, "kvv_index"), QStringLiteral("1 / 1"));
+    }
+
+    // Photos are read on a worker thread: the window answers at once, and the
+    // answers for photos the operator has already left are dropped.
+    void loadingNeverBlocksAndOnlyTheLastAnswerCounts()
+    {
+        ViewerWindow window;
+        QSignalSpy shown(&window, &ViewerWindow::PhotoShown);
+        window.SetPhotos(kvviewer::PhotoListFromArguments({kDji, kTiny, kDji}));
+        QVERIFY(window.IsLoading());
+        QVERIFY(ViewMessage(window).startsWith(QStringLiteral("Loading DJI_0024.JPG")));
+        window.Next();
+        window.Next();
+        QVERIFY(WaitLoaded(window));
+        QTest::qWait(100);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().first().toInt(), 2);
+        QCOMPARE(Label(window, "kvv_index"), QStringLiteral("3 / 3"));
+        QCOMPARE(Label(window, "kvv_camera"), QStringLiteral("DJI FC300S"));
+    }
+
+    // Zoom by keys, buttons and the wheel, relative to the photo's own
+    // pixels, within limits; Fit comes back; a fitted photo follows the
+    // window's size.
+    void zoom()
+    {
+        ViewerWindow& window = Shown({kDji});
+        QVERIFY(WaitLoaded(window));
+        PhotoView* view = window.View();
+        QVERIFY(view->IsFitted());
+        const double fitted = view->Zoom();
+        QVERIFY2(fitted > 0.05 && fitted < 0.5, qPrintable(QString::number(fitted)));
+        QCOMPARE(Label(window, "kvv_zoom"), QStringLiteral("%1%").arg(qRound(fitted * 100)));
+
+        QTest::keyClick(view, Qt::Key_Plus);
+        QVERIFY(qFuzzyCompare(view->Zoom(), fitted * PhotoView::kStep));
+        QVERIFY(!view->IsFitted());
+        QTest::keyClick(view, Qt::Key_Minus);
+        QTest::keyClick(view, Qt::Key_Minus);
+        QVERIFY(qFuzzyCompare(view->Zoom(), fitted / PhotoView::kStep));
+        QWheelEvent wheel(QPointF(100, 100), view->viewport()->mapToGlobal(QPoint(100, 100)),
+                          QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+        QVERIFY(qFuzzyCompare(view->Zoom(), fitted * PhotoView::kStep));
+        for (int i = 0; i < 60; ++i)
+            Action(window, "kvv_zoom_in")->trigger();
+        QVERIFY(qFuzzyCompare(view->Zoom(), PhotoView::kMaxZoom));
+        QCOMPARE(Label(window, "kvv_zoom"), QStringLiteral("1600%"));
+
+        QTest::keyClick(view, Qt::Key_F);
+        QVERIFY(view->IsFitted());
+        QVERIFY(qFuzzyCompare(view->Zoom(), fitted));
+        window.resize(window.width() + 400, window.height() + 300);
+        QVERIFY(QTest::qWaitFor([&] { return view->Zoom() > fitted * 1.1; }, 5000));
+        QVERIFY(view->IsFitted());
+    }
+
+    // Dragging a zoomed photo moves it with the mouse.
+    void pan()
+    {
+        ViewerWindow& window = Shown({kDji});
+        QVERIFY(WaitLoaded(window));
+        PhotoView* view = window.View();
+        view->ZoomIn();
+        view->ZoomIn();
+        view->ZoomIn();
+        QScrollBar* across = view->horizontalScrollBar();
+        QScrollBar* down = view->verticalScrollBar();
+        QVERIFY(across->maximum() > 100 && down->maximum() > 100);
+        const QPoint before(across->value(), down->value());
+        QWidget* surface = view->viewport();
+        const QPoint from = surface->rect().center();
+        SendMouse(surface, QEvent::MouseButtonPress, from, Qt::LeftButton);
+        SendMouse(surface, QEvent::MouseMove, from + QPoint(-40, -30), Qt::LeftButton);
+        SendMouse(surface, QEvent::MouseMove, from + QPoint(-80, -60), Qt::LeftButton);
+        SendMouse(surface, QEvent::MouseButtonRelease, from + QPoint(-80, -60), Qt::NoButton);
+        QCOMPARE(QPoint(across->value(), down->value()), before + QPoint(80, 60));
+    }
+
+    void nothingToShow()
+    {
+        ViewerWindow& window = Shown({});
+        QCOMPARE(Label(window, "kvv_index"), QStringLiteral("0 / 0"));
+        QCOMPARE(ViewMessage(window), QStringLiteral("No photos to show."));
+        for (const char* name : {"kvv_first", "kvv_previous", "kvv_next", "kvv_last", "kvv_reload"})
+            QVERIFY2(!Action(window, name)->isEnabled(), name);
+        window.Next();
+        QCOMPARE(window.Current(), -1);
+    }
+
+    // The list's problems stay in view; Reload reads the list file again, as
+    // a second launch from the host asks.
+    void listProblemsAndReload()
+    {
+        QTemporaryDir dir;
+        const QString list = dir.filePath(QStringLiteral("viewer.ini"));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kTiny + '\n' + kMissing + '\n');
+        file.close();
+        m_window = std::make_unique<ViewerWindow>();
+        ViewerWindow& window = *m_window;
+        window.SetPhotos(kvviewer::ReadPhotoList(list));
+        window.show();
+        QVERIFY(WaitLoaded(window));
+        QCOMPARE(Label(window, "kvv_problems"), QStringLiteral("Listed files not found: 1."));
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("kvv_problems"))->isVisible());
+
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(kDji + "\r\n" + kTiny + "\r\n" + kDji + "\r\n");
+        file.close();
+        window.Last();
+        Action(window, "kvv_reload")->trigger();
+        QVERIFY(WaitLoaded(window));
+        QCOMPARE(Label(window, "kvv_index"), QStringLiteral("1 / 3"));
+        QCOMPARE(Label(window, "kvv_file"), QStringLiteral("DJI_0024.JPG"));
+        QVERIFY(!window.findChild<QLabel*>(QStringLiteral("kvv_problems"))->isVisible());
+    }
+};
+
+QTEST_MAIN(TestViewerWindow)
+#include "tst_viewerwindow.moc"
