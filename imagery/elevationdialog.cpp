@@ -37,7 +37,7 @@ ElevationWidget::ElevationWidget(QWidget* parent)
     // that the operator can type a height at once.
     m_reason = kvui::MakeLabel(this, QString(), "ew_reason_");
     m_reason->setWordWrap(true);
-    layout->addWidget(m_reason, 3, 1);
+    layout->addWidget(m_reason, 3, 0, 1, 2);
 
     kvui::ButtonRow buttons(this, QSize(88, 30), kvui::ButtonRow::Centre);
     auto* get = buttons.Add("ew_get_", tr("Get"), "kvcombtn");
@@ -90,8 +90,7 @@ void ElevationWidget::ClickGet()
 {
     const double longitude = m_longitude->text().toDouble();
     const double latitude = m_latitude->text().toDouble();
-    const QString invalid = tr("Invalid position: the longitude must lie within ±180° and the "
-                               "latitude within ±90°.");
+    const QString invalid = tr("Invalid position: longitude within ±180°, latitude within ±90°.");
     // A typed "nan" or "inf" reads as a number but names no place.
     if (!(std::fabs(longitude) <= 180.0 && std::fabs(latitude) <= 90.0)) {
         SetFailure(invalid);

@@ -410,6 +410,13 @@ void ImagePosLoadWidget::ClickNext()
 
 bool ImagePosLoadWidget::ConfirmLeftOut()
 {
+    // The question box has room for a few short names: long ones keep their
+    // start and their end.
+    const auto shortName = [](const QString& name) {
+        return name.size() <= kNameLength
+            ? name
+            : name.left(kNameLength / 2 - 1) + QChar(0x2026) + name.right(kNameLength / 2);
+    };
     QStringList names;
     int count = 0;
     for (int i = 0; i < m_images.Size(); ++i) {
@@ -418,19 +425,18 @@ bool ImagePosLoadWidget::ConfirmLeftOut()
         if (!image || !ext || ext->enabled)
             continue;
         if (++count <= kNamesShown)
-            names << String2QString(image->Name());
+            names << shortName(String2QString(image->Name()));
     }
     if (count == 0)
         return true;
     QString listed = names.join(QStringLiteral(", "));
     if (count > kNamesShown)
         listed = tr("%1 and %2 more").arg(listed).arg(count - kNamesShown);
-    const QString question
-        = tr("%1 of %2 images have no position and will be left out of the project: %3. "
-             "Leave them out and go on?")
-              .arg(count)
-              .arg(m_images.ValidSize())
-              .arg(listed);
+    const QString question = tr("No position for %1 of %2 images: %3. Leave them out of the "
+                                "project?")
+                                 .arg(count)
+                                 .arg(m_images.ValidSize())
+                                 .arg(listed);
     // No, or closing the box, stays on the page so that positions can still
     // be given.
     return KvMessageBox::Show(QString2String(question), KvMessageBox::BT_YES_NO)

@@ -64,9 +64,10 @@ public:
     // Image index of each table row, in row order.
     const std::vector<int>& RowImages() const { return m_rows; }
 
-    // How many images of the current camera are shown beside the left-out
-    // question by name; the rest are counted.
+    // How many of the images without a position the left-out question names
+    // (the rest are counted), and at most how many characters of each name.
     static constexpr int kNamesShown = 3;
+    static constexpr int kNameLength = 14;
 
 public Q_SLOTS:
     void AddImages();

@@ -48,8 +48,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // the field after Get; it held "keep"
         QTest::addColumn<int>("requests");
         QTest::addColumn<QString>("reason");
-        const QString invalid = QStringLiteral("Invalid position: the longitude must lie within "
-                                               "±180° and the latitude within ±90°.");
+        const QString invalid
+            = QStringLiteral("Invalid position: longitude within ±180°, latitude within ±90°.");
         auto row = [](const char* name, const QString& args, const char* latitude,
                       const char* expected, int requests, const QString& reason = QString()) {
             QTest::newRow(name) << args.split(' ', Qt::SkipEmptyParts) << QString(latitude)

@@ -208,30 +208,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("fromFlight");
         QTest::addColumn<int>("camera0Images");
+        QTest::addColumn<QString>("extra");    // one more image of camera 0, without position
         QTest::addColumn<QString>("question"); // empty: none is asked
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("kept"); // images of the project afterwards; -1 unchanged
         const QString many = QStringLiteral(
-            "6 of 7 images have no position and will be left out of the project: img_0_0001.JPG, "
-            "img_0_0003.JPG, img_0_0004.JPG and 3 more. Leave them out and go on?");
-        QTest::newRow("flight") << true << 2 << QString() << QString() << 3;
+            "No position for 6 of 7 images: img_0_0001.JPG, img_0_0003.JPG, img_0_0004.JPG and 3 "
+            "more. Leave them out of the project?");
+        QTest::newRow("flight") << true << 2 << QString() << QString() << QString() << 3;
         QTest::newRow("plain, yes")
-            << false << 2
-            << QStringLiteral("2 of 3 images have no position and will be left out of the "
-                              "project: img_0_0001.JPG, img_1_0001.JPG. Leave them out and go on?")
+            << false << 2 << QString()
+            << QStringLiteral("No position for 2 of 3 images: img_0_0001.JPG, img_1_0001.JPG. "
+                              "Leave them out of the project?")
             << "kvbw2_ok_" << 1;
-        QTest::newRow("plain, many, no") << false << 6 << many << "kvbw2_cancel_" << -1;
-        QTest::newRow("plain, many, closed") << false << 6 << many << "dialog_close_btn" << -1;
+        QTest::newRow("plain, long name, yes")
+            << false << 2 << QStringLiteral("DJI_20251001213509_0003_D.JPG")
+            << QStringLiteral("No position for 3 of 4 images: img_0_0001.JPG, img_1_0001.JPG, "
+                              "DJI_20…3_D.JPG. Leave them out of the project?")
+            << "kvbw2_ok_" << 1;
+        QTest::newRow("plain, many, no")
+            << false << 6 << QString() << many << "kvbw2_cancel_" << -1;
+        QTest::newRow("plain, many, closed")
+            << false << 6 << QString() << many << "dialog_close_btn" << -1;
     }
 
     void nextLeavesOutImagesWithoutPosition()
     {
         QFETCH(bool, fromFlight);
         QFETCH(int, camera0Images);
+        QFETCH(QString, extra);
         QFETCH(QString, question);
         QFETCH(QString, answer);
         QFETCH(int, kept);
         kvprj::KvProject project = MakeProject(camera0Images, 1);
+        if (!extra.isEmpty())
+            project.GetImageInfoSet().AddImage(extra.toStdString(), "/survey/0", {}, 0, false);
         ImagePosLoadDialog dialog;
         dialog.Widget()->SetProject(&project, fromFlight);
         dialog.Widget()->ApplyPosRecords({Record("img_0_0002", 1.0, 2.0)}, PosMatchWithoutExt,
@@ -247,7 +258,7 @@ private Q_SLOTS:
             QCOMPARE(dialog.Widget()->Result(), WR_CANCEL);
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
             QCOMPARE(Describe(project), before);
-            QCOMPARE(dialog.Widget()->Images().ValidSize(), camera0Images + 1);
+            QCOMPARE(dialog.Widget()->Images().ValidSize(), project.GetImageInfoSet().ValidSize());
             return;
         }
         QCOMPARE(dialog.Widget()->Result(), WR_NEXT);

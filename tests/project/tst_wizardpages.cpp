@@ -68,8 +68,8 @@ private:
     {
         kvtest::ModalAnswer leaveOut;
         leaveOut
-            .ExpectText(QStringLiteral("1 of 3 images have no position and will be left out of "
-                                       "the project: no_exif.jpg. Leave them out and go on?"))
+            .ExpectText(QStringLiteral("No position for 1 of 3 images: no_exif.jpg. Leave them "
+                                       "out of the project?"))
             .Click(QStringLiteral("kvbw2_ok_"));
         const auto positions = [&](QWidget* dialog) {
             pagePos(dialog);
