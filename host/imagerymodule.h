@@ -3,7 +3,8 @@
 #include "host/hostmodule.h"
 
 // Images and positions: the GNSS tools of the Tools menu, and the pictures of
-// the POS import, image property and image info dialogs.
+// the POS import, image property, image info and GNSS dialogs with the
+// questions and messages they show.
 class ImageryModule : public HostModule
 {
     Q_OBJECT
@@ -18,7 +19,9 @@ public Q_SLOTS:
     // nowhere in particular without a project); an accepted height becomes
     // the project's mean elevation.
     void GetElevation();
-    // The GNSS tools: each collects its paths; the host does what it can with them.
+    // The GNSS tools: each collects its paths; the host does what it can with
+    // them. RT27 conversion and lever-arm correction cannot run here, which a
+    // question says before their dialogs open.
     void ConvertRT27();
     void CorrectLeverArm();
     void RunGPSTool();

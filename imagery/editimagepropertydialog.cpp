@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,6 +22,25 @@ namespace {
 constexpr int kTableWidth = 435;
 constexpr int kColumnWidth = 145;
 constexpr int kRowHeight = 30;
+
+// The value cells take only numbers as they are typed. A cell read while it
+// holds no number (an empty one) still keeps the preset value (GetEOP).
+class NumberDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            kvui::AcceptReal(edit);
+        return editor;
+    }
+};
 
 QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& headers,
                         const QStringList& names)
@@ -43,6 +63,7 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
         value->setTextAlignment(Qt::AlignCenter);
         table->setItem(1, c, value);
     }
+    table->setItemDelegateForRow(1, new NumberDelegate(table));
     for (int r = 0; r < 2; ++r)
         table->setRowHeight(r, kRowHeight);
     table->setFixedSize(kTableWidth, kRowHeight * 3 + 2 * table->frameWidth());
@@ -232,3 +253,5 @@ void EditImagePropertyWidget::SetPath()
 EditImagePropertyDialog::EditImagePropertyDialog(QWidget* parent)
     : ContentDialog(tr("Image Property"), parent)
 { }
+
+#include "editimagepropertydialog.moc"

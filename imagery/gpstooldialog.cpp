@@ -6,6 +6,7 @@
 #include "kvgps/interpolatepos.h"
 
 #include <QDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +64,7 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         m_offset[i] = kvui::MakeLineEdit(this, names[i], editSize, nullptr);
         m_offset[i]->setText(QLatin1String(presets[i]));
+        kvui::AcceptReal(m_offset[i], -kMaxOffset, kMaxOffset);
         offsets->addWidget(m_offset[i]);
     }
     layout->addLayout(offsets, 5, 1);
@@ -114,8 +116,61 @@ void GPSToolWidget::Run()
     double offset[3];
     for (int i = 0; i < 3; ++i)
         offset[i] = m_offset[i]->text().toDouble();
-    const bool ok = kvgps::InterpolatePOS(rinex, trajectory, baPos, output, offset);
-    KvMessageBox::Show(ok ? kSuccess : kFailure, KvMessageBox::BT_OK);
+    kvgps::InterpolateError error;
+    if (kvgps::InterpolatePOS(rinex, trajectory, baPos, output, offset, &error)) {
+        KvMessageBox::Show(kSuccess, KvMessageBox::BT_OK);
+        return;
+    }
+    const QString reason = FailureReason(error);
+    KvMessageBox::Show(reason.isEmpty() ? std::string(kFailure)
+                                        : kFailure + std::string("\n") + QString2String(reason),
+                       KvMessageBox::BT_OK);
+}
+
+QString GPSToolWidget::FailureReason(const kvgps::InterpolateError& error) const
+{
+    using Error = kvgps::InterpolateError;
+    const QLineEdit* fields[] = {nullptr, m_rinex, m_trajectory, m_baPos, m_pos};
+    const QString name = fields[error.file]
+        ? QFileInfo(fields[error.file]->text().trimmed()).fileName()
+        : QString();
+    switch (error.reason) {
+    case Error::NoError:
+        return QString();
+    case Error::Unreadable:
+        return tr("%1 cannot be read.").arg(name);
+    case Error::TooLarge:
+        return tr("%1 is too large.").arg(name);
+    case Error::NotRinex:
+        return tr("%1 is not a RINEX observation file.").arg(name);
+    case Error::BadLine:
+        return tr("%1, line %2, cannot be read.").arg(name).arg(error.line);
+    case Error::Truncated:
+        return tr("%1 ends inside a record.").arg(name);
+    case Error::TimeSystem:
+        return tr("%1 is in GLONASS or UTC time; GPS time is needed.").arg(name);
+    case Error::NoRecords:
+        return error.file == Error::BAPos ? tr("%1 holds no image record.").arg(name)
+                                          : tr("%1 holds no trajectory epoch.").arg(name);
+    case Error::NoEvents:
+        return tr("%1 holds no camera event.").arg(name);
+    case Error::RecordCount:
+        return tr("%1 holds %2 image records for %3 camera events.")
+            .arg(name)
+            .arg(error.records)
+            .arg(error.events);
+    case Error::NotCovered:
+        return tr("No camera event lies within the time of %1.").arg(name);
+    case Error::BadOffset:
+        return tr("The offsets are no lengths in metres.");
+    case Error::NoOutput:
+        return tr("No output file is given.");
+    case Error::WriteFailed:
+        return tr("%1 cannot be written.").arg(name);
+    case Error::OutOfMemory:
+        return tr("There is not enough memory.");
+    }
+    return QString();
 }
 
 void GPSToolWidget::Quit()

@@ -6,16 +6,24 @@
 
 class QLineEdit;
 
+namespace kvgps {
+struct InterpolateError;
+}
+
 // Content of the "GPS TOOL" dialog: interpolates camera positions from the
 // airborne RINEX file's event marks and a trajectory (kvgps::InterpolatePOS),
 // optionally named and oriented by a block-adjusted POS file, moved by the
 // antenna-to-camera offset X Y Z, and saves them as a POS file. The dialog
-// stays open after each run and tells the result in a message box.
+// stays open after each run and tells the result in a message box; a failure
+// names the file at fault and why.
 class KVUI_EXPORT GPSToolWidget : public BaseWidget
 {
     Q_OBJECT
 
 public:
+    // Larger antenna-to-camera offsets (metres) cannot be typed as acceptable.
+    static constexpr double kMaxOffset = 100.0;
+
     explicit GPSToolWidget(QWidget* parent = nullptr);
 
 public Q_SLOTS:
@@ -28,6 +36,10 @@ public Q_SLOTS:
     void Quit();
 
 private:
+    // The sentence that follows the failure message: the file at fault, by
+    // its name, and what is wrong with it.
+    QString FailureReason(const kvgps::InterpolateError& error) const;
+
     QLineEdit* m_rinex = nullptr;
     QLineEdit* m_trajectory = nullptr;
     QLineEdit* m_baPos = nullptr;

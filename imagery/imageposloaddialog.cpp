@@ -64,12 +64,14 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     elevationRow->addWidget(kvui::MakeLabel(this, tr("Elevation:"), nullptr, kRowLabelSize));
     m_aveZ = kvui::MakeLineEdit(this, "iplw_ave_z_line_edit_", QSize(100, 30));
     m_aveZ->setText(QStringLiteral("0"));
+    kvui::AcceptReal(m_aveZ, ElevationWidget::kLowestElevation, ElevationWidget::kHighestElevation);
     elevationRow->addWidget(m_aveZ);
     elevationRow->addWidget(kvui::MakeLabel(this, tr("m")));
     m_getElevation
         = kvui::MakeButton(this, "iplw_getelevation_", tr("Get"), QSize(80, 32), "kvcombtn");
     elevationRow->addWidget(m_getElevation);
-    elevationRow->addStretch();
+    m_elevationReason = kvui::MakeLabel(this, QString(), "iplw_elevation_reason_");
+    elevationRow->addWidget(m_elevationReason, 1);
     layout->addLayout(elevationRow);
 
     auto* coordinateRow = new QHBoxLayout();
@@ -112,6 +114,12 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     gnssRow->addWidget(m_exif);
     gnssRow->addStretch();
     groupLayout->addLayout(gnssRow);
+    // What the last POS import or EXIF read did, beside the count of all
+    // positioned images above it.
+    m_posOutcome = kvui::MakeLabel(group, QString(), "iplw_pos_outcome_");
+    m_posOutcome->setWordWrap(true);
+    m_posOutcome->setContentsMargins(kRowLabelSize.width() + groupLayout->spacing(), 0, 0, 0);
+    groupLayout->addWidget(m_posOutcome);
 
     auto* imagesRow = new QHBoxLayout();
     imagesRow->addWidget(kvui::MakeLabel(group, tr("Images:"), nullptr, kRowLabelSize));
@@ -182,6 +190,7 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     connect(m_getElevation, &QPushButton::clicked, this, &ImagePosLoadWidget::SetElevation);
     connect(m_exif, &QPushButton::clicked, this, &ImagePosLoadWidget::SetExifPOS);
     connect(m_posOpen, &QPushButton::clicked, this, &ImagePosLoadWidget::SetPOS);
+    connect(m_aveZ, &QLineEdit::textEdited, m_elevationReason, &QLabel::clear);
 
     UpdateTable();
 }
@@ -378,6 +387,8 @@ void ImagePosLoadWidget::ClickNext()
     }
 
     if (!m_fromFlight) {
+        if (!ConfirmLeftOut())
+            return;
         for (int i = 0; i < m_images.Size(); ++i) {
             const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(i);
             if (ext && !ext->enabled)
@@ -395,6 +406,41 @@ void ImagePosLoadWidget::ClickNext()
     }
     m_result = WR_NEXT;
     AcceptDialog();
+}
+
+bool ImagePosLoadWidget::ConfirmLeftOut()
+{
+    // The question box has room for a few short names: long ones keep their
+    // start and their end.
+    const auto shortName = [](const QString& name) {
+        return name.size() <= kNameLength
+            ? name
+            : name.left(kNameLength / 2 - 1) + QChar(0x2026) + name.right(kNameLength / 2);
+    };
+    QStringList names;
+    int count = 0;
+    for (int i = 0; i < m_images.Size(); ++i) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
+        const kvfd::ImageInfoExt* ext = std::as_const(m_images).GetImageExt(i);
+        if (!image || !ext || ext->enabled)
+            continue;
+        if (++count <= kNamesShown)
+            names << shortName(String2QString(image->Name()));
+    }
+    if (count == 0)
+        return true;
+    QString listed = names.join(QStringLiteral(", "));
+    if (count > kNamesShown)
+        listed = tr("%1 and %2 more").arg(listed).arg(count - kNamesShown);
+    const QString question = tr("No position for %1 of %2 images: %3. Leave them out of the "
+                                "project?")
+                                 .arg(count)
+                                 .arg(m_images.ValidSize())
+                                 .arg(listed);
+    // No, or closing the box, stays on the page so that positions can still
+    // be given.
+    return KvMessageBox::Show(QString2String(question), KvMessageBox::BT_YES_NO)
+        == KvMessageBox::BC_OK;
 }
 
 void ImagePosLoadWidget::EditImages()
@@ -471,6 +517,9 @@ void ImagePosLoadWidget::SetCoordinate()
 
 void ImagePosLoadWidget::SetCurrentCamera(int index)
 {
+    // The outcome told of the camera that was shown.
+    if (index != m_currentCamera)
+        m_posOutcome->clear();
     m_currentCamera = index;
     DetectCamera();
     UpdateTable();
@@ -496,8 +545,16 @@ void ImagePosLoadWidget::SetElevation()
             break;
         }
     }
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         m_aveZ->setText(QString::number(dialog.Widget()->Elevation(), 'g', 6));
+        m_elevationReason->clear();
+        return;
+    }
+    const QString failure = dialog.Widget()->Failure();
+    if (failure.isEmpty())
+        m_elevationReason->clear();
+    else
+        m_elevationReason->setText(tr("No elevation from the web: %1").arg(failure));
 }
 
 void ImagePosLoadWidget::SetPOS()
@@ -512,21 +569,46 @@ void ImagePosLoadWidget::SetPOS()
 void ImagePosLoadWidget::ApplyPosRecords(std::vector<PosData> records, PosMatchType type,
                                          bool latLong)
 {
+    const std::size_t read = records.size();
     if (type == PosMatchOrder)
         kvui::RenameRecordsInOrder(records, m_images, m_currentCamera);
-    kvui::MatchPosRecords(records, type, m_images, m_currentCamera);
+    const int matched = kvui::MatchPosRecords(records, type, m_images, m_currentCamera);
     UpdateMatchCount();
     UpdateTable();
+    if (records.empty()) {
+        // Records of another survey, or a wrong match rule: the operator's
+        // coordinate system stays and the page says so.
+        m_posOutcome->setText(tr("POS import: none of the %1 records matched an image of this "
+                                 "camera; the coordinate system was left as it was.")
+                                  .arg(read));
+        return;
+    }
+    m_posOutcome->setText(tr("POS import: %1 of %2 records matched %3 of the %4 images of this "
+                             "camera.")
+                              .arg(records.size())
+                              .arg(read)
+                              .arg(matched)
+                              .arg(m_rows.size()));
     m_coordinate = kvui::ChooseCoordinate(records, latLong);
     ShowCoordinateName();
 }
 
 void ImagePosLoadWidget::SetExifPOS()
 {
-    m_coordinate = kvui::ChooseCoordinate(kvui::ReadExifPositions(m_images, m_currentCamera), true);
-    ShowCoordinateName();
+    const std::vector<PosData> records = kvui::ReadExifPositions(m_images, m_currentCamera);
     UpdateMatchCount();
     UpdateTable();
+    if (records.empty()) {
+        m_posOutcome->setText(tr("EXIF: none of the %1 images of this camera has a GPS position; "
+                                 "the coordinate system was left as it was.")
+                                  .arg(m_rows.size()));
+        return;
+    }
+    m_posOutcome->setText(tr("EXIF: %1 of the %2 images of this camera have a GPS position.")
+                              .arg(records.size())
+                              .arg(m_rows.size()));
+    m_coordinate = kvui::ChooseCoordinate(records, true);
+    ShowCoordinateName();
 }
 
 ImagePosLoadDialog::ImagePosLoadDialog()

@@ -30,7 +30,13 @@ class QTableView;
 // In flight mode (a project built from a flight mission) the images keep
 // their enabled flags and the table shows flight, enable and update columns;
 // in plain mode every image starts disabled, receives the flag with a
-// position, and images still without one are dropped on "Next".
+// position, and images still without one are dropped on "Next", once the
+// operator has agreed to leave them out.
+//
+// Each POS import or EXIF read says on the page how many records or images
+// it positioned; one that positions nothing leaves the coordinate system as
+// it was. When the elevation dialog brings no height, the page says why
+// beside its elevation field.
 class KVUI_EXPORT ImagePosLoadWidget : public BaseWidget
 {
     Q_OBJECT
@@ -45,7 +51,8 @@ public:
 
     // What SetPOS does once the POS dialog was accepted: renames the records
     // for order matching, gives them to the current camera's images, shows the
-    // match count and chooses the coordinate system.
+    // match count and the import's outcome and, when any record matched,
+    // chooses the coordinate system.
     void ApplyPosRecords(std::vector<PosData> records, PosMatchType type, bool latLong);
     // What AddImages does with the chosen files.
     void AddImageFiles(const QStringList& files);
@@ -56,6 +63,11 @@ public:
     int CurrentCamera() const { return m_currentCamera; }
     // Image index of each table row, in row order.
     const std::vector<int>& RowImages() const { return m_rows; }
+
+    // How many of the images without a position the left-out question names
+    // (the rest are counted), and at most how many characters of each name.
+    static constexpr int kNamesShown = 3;
+    static constexpr int kNameLength = 14;
 
 public Q_SLOTS:
     void AddImages();
@@ -79,6 +91,9 @@ private:
     void UpdateMatchCount();
     void ShowCameraName();
     void ShowCoordinateName();
+    // In plain mode: asks whether the images without a position may be left
+    // out. True when there are none or the operator agrees.
+    bool ConfirmLeftOut();
     const kvfd::CameraInfo* CurrentCameraRecord() const;
     std::vector<int> SelectedImages() const;
 
@@ -93,11 +108,13 @@ private:
 
     QLineEdit* m_aveZ = nullptr;
     QPushButton* m_getElevation = nullptr;
+    QLabel* m_elevationReason = nullptr;
     QLineEdit* m_coordinateEdit = nullptr;
     QPushButton* m_coordinateOpen = nullptr;
     QLineEdit* m_cameraEdit = nullptr;
     QPushButton* m_cameraOpen = nullptr;
     QLabel* m_posCount = nullptr;
+    QLabel* m_posOutcome = nullptr;
     QPushButton* m_posOpen = nullptr;
     QPushButton* m_exif = nullptr;
     QPushButton* m_addImage = nullptr;

@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,7 +159,7 @@ PosLoadWidget::PosLoadWidget(QWidget* parent)
     settingRow->addWidget(MinimumLabel(this, tr("From"), 40));
     m_beginLineEdit = kvui::MakeLineEdit(this, "plw_begin_line_edit_", QSize(60, 28));
     m_beginLineEdit->setText(QStringLiteral("1"));
-    m_beginLineEdit->setValidator(new QIntValidator(1, 1000000, m_beginLineEdit));
+    kvui::AcceptInteger(m_beginLineEdit, 1, 1000000);
     settingRow->addWidget(m_beginLineEdit);
     settingRow->addWidget(MinimumLabel(this, tr("Lines"), 50));
     settingRow->addSpacing(36);

@@ -116,8 +116,8 @@ void RenameRecordsInOrder(std::vector<PosData>& records, const kvfd::ImageInfoSe
     }
 }
 
-void MatchPosRecords(std::vector<PosData>& records, PosMatchType type, kvfd::ImageInfoSet& images,
-                     int camera)
+int MatchPosRecords(std::vector<PosData>& records, PosMatchType type, kvfd::ImageInfoSet& images,
+                    int camera)
 {
     if (type == PosMatchOrder)
         RenameRecordsInOrder(records, images, camera);
@@ -142,6 +142,8 @@ void MatchPosRecords(std::vector<PosData>& records, PosMatchType type, kvfd::Ima
     // The kept records move down in place: a second list of a hundred
     // thousand records would cost more than the matching itself.
     std::size_t kept = 0;
+    std::vector<bool> positioned(std::size_t(constImages.Size()), false);
+    int matchedImages = 0;
     for (std::size_t r = 0; r < records.size(); ++r) {
         PosData& record = records[r];
         const std::string name = Lower(record.name);
@@ -152,11 +154,16 @@ void MatchPosRecords(std::vector<PosData>& records, PosMatchType type, kvfd::Ima
             continue;
         images.GetImage(match)->SetEOP(record.eop);
         images.GetImageExt(match)->enabled = true;
+        if (!positioned[std::size_t(match)]) {
+            positioned[std::size_t(match)] = true;
+            ++matchedImages;
+        }
         if (kept != r)
             records[kept] = std::move(record);
         ++kept;
     }
     records.resize(kept);
+    return matchedImages;
 }
 
 std::string UtmZoneName(double meanLongitude, double meanLatitude)

@@ -24,9 +24,10 @@ KVUI_EXPORT void RenameRecordsInOrder(std::vector<PosData>& records,
 // renames the records in order (doing that beforehand as well is harmless) and
 // then matches by name. A matched image takes the record's EOP and is enabled;
 // records are applied in order, so when several match one image the last one
-// stays. records is replaced by the records that matched, in order.
-KVUI_EXPORT void MatchPosRecords(std::vector<PosData>& records, PosMatchType type,
-                                 kvfd::ImageInfoSet& images, int camera);
+// stays. records is replaced by the records that matched, in order. Returns
+// how many images took a record.
+KVUI_EXPORT int MatchPosRecords(std::vector<PosData>& records, PosMatchType type,
+                                kvfd::ImageInfoSet& images, int camera);
 
 // "UTM zone 50N": the zone of the mean longitude (integer part of
 // longitude / 6 + 31, kept within 1 to 60), 'N' for a mean latitude of 0 or

@@ -1,6 +1,7 @@
 #include "project/kvshowprjinfodialog.h"
 
 #include "framework/formrows.h"
+#include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
@@ -199,6 +200,14 @@ void KvShowPrjInfoWidget::FillTable()
 
 void KvShowPrjInfoWidget::slot_OkBtn_clicked()
 {
+    // A project without images is no survey: every later step would find
+    // nothing to work on.
+    if (m_images.ValidSize() == 0) {
+        KvMessageBox::Show(QString2String(tr("The project has no image. Go back and add images "
+                                             "with positions, or exit.")),
+                           KvMessageBox::BT_OK);
+        return;
+    }
     m_result = WR_NEXT;
     AcceptDialog();
 }

@@ -27,6 +27,7 @@ public:
     const kvprj::KvProject& Project() const { return m_project; }
 
 public Q_SLOTS:
+    // Finish: refused, with a message, while the project has no image.
     void slot_OkBtn_clicked();
     void slot_CancelBtn_clicked();
     void slot_ForwardBtn_clicked();

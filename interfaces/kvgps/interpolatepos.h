@@ -2,6 +2,7 @@
 
 #include "kvgps/kvgps_export.h"
 
+#include <cstddef>
 #include <string>
 
 namespace kvgps {
@@ -101,5 +102,39 @@ namespace kvgps {
 // replaced. Nothing throws, not even when memory runs out.
 KVGPS_EXPORT bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
                                  std::string output, double* offset);
+
+// Why InterpolatePOS gave no output, for the operator: which file, what is
+// wrong with it and where.
+struct InterpolateError
+{
+    enum Reason {
+        NoError,
+        Unreadable,  // the file cannot be opened or read: missing, not permitted, not a file
+        TooLarge,    // the file is larger than its format allows (sizes above)
+        NotRinex,    // the first lines are no RINEX 2 or 3 observation header
+        BadLine,     // line cannot be read as what the format has there
+        Truncated,   // the file ends inside its header or inside a record
+        TimeSystem,  // the RINEX epochs are in GLONASS or UTC time
+        NoRecords,   // the trajectory or block-adjusted POS holds no line of data
+        NoEvents,    // the RINEX file holds no camera event
+        RecordCount, // the block-adjusted POS holds records lines for events events
+        NotCovered,  // no event lies within the trajectory's time
+        BadOffset,   // an offset is no number within +-1e6 m
+        NoOutput,    // the output path is empty
+        WriteFailed, // the output cannot be written or replaced
+        OutOfMemory,
+    };
+    enum File { NoFile, Rinex, Trajectory, BAPos, Output };
+
+    Reason reason = NoError;
+    File file = NoFile;
+    long long line = 0;      // BadLine: the line, counted from 1
+    std::size_t records = 0; // RecordCount
+    std::size_t events = 0;  // RecordCount
+};
+
+// The same; when it returns false and error is not null, error says why.
+KVGPS_EXPORT bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
+                                 std::string output, double* offset, InterpolateError* error);
 
 } // namespace kvgps

@@ -28,6 +28,8 @@ LineReader::LineReader(const std::string& path, std::uint64_t maxBytes)
     struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0
         || std::uint64_t(info.st_size) > maxBytes) {
+        m_tooLarge
+            = S_ISREG(info.st_mode) && info.st_size > 0 && std::uint64_t(info.st_size) > maxBytes;
         ::close(fd);
         return;
     }
@@ -60,6 +62,7 @@ bool LineReader::Fill()
         m_read += std::uint64_t(got);
         if (m_read > m_maxBytes) {
             m_damaged = true;
+            m_tooLarge = true;
             return false;
         }
         m_begin = 0;
@@ -88,6 +91,7 @@ bool LineReader::Next(std::string& line)
         const std::size_t take = newline ? std::size_t(newline - begin) : m_end - m_begin;
         if (line.size() + take > kMaxLine) {
             m_damaged = true;
+            m_lineTooLong = true;
             line.clear();
             return false;
         }
@@ -98,6 +102,7 @@ bool LineReader::Next(std::string& line)
             break;
         }
     }
+    ++m_line;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     if (m_first) {
@@ -106,6 +111,20 @@ bool LineReader::Next(std::string& line)
             line.erase(0, 3);
     }
     return true;
+}
+
+bool ReaderFailure(const LineReader& reader, InterpolateError& error)
+{
+    error.line = 0;
+    if (reader.TooLarge()) {
+        error.reason = InterpolateError::TooLarge;
+    } else if (reader.IsOpen() && reader.LineTooLong()) {
+        error.reason = InterpolateError::BadLine;
+        error.line = reader.Line() + 1;
+    } else {
+        error.reason = InterpolateError::Unreadable;
+    }
+    return false;
 }
 
 std::vector<std::string_view> SplitFields(std::string_view line)

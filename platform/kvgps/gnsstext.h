@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kvgps/interpolatepos.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -32,6 +34,13 @@ public:
     // The next line; false at the end of the file or at damage.
     bool Next(std::string& line);
     bool Damaged() const { return m_damaged; }
+    // The file was (or grew) larger than maxBytes: it did not open, or it is
+    // damaged.
+    bool TooLarge() const { return m_tooLarge; }
+    // Damaged by a line longer than kMaxLine: the line Line() + 1.
+    bool LineTooLong() const { return m_lineTooLong; }
+    // How many lines Next gave so far: the number of the last one.
+    long long Line() const { return m_line; }
 
 private:
     // Refills the buffer; false at the end of the file or at damage.
@@ -45,7 +54,15 @@ private:
     std::size_t m_end = 0;
     bool m_first = true;
     bool m_damaged = false;
+    bool m_tooLarge = false;
+    bool m_lineTooLong = false;
+    long long m_line = 0;
 };
+
+// Why reader did not open or stopped short of the end of its file: the file
+// is too large, a line too long (the line after the last one read), or the
+// file cannot be read. Sets error's reason and line; always false.
+bool ReaderFailure(const LineReader& reader, InterpolateError& error);
 
 // The text without the comment that a '#' starts, split at blanks, tabs and
 // commas; empty fields are dropped.

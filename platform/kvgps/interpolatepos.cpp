@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <limits>
+#include <new>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -133,16 +134,18 @@ bool ParseBARecord(const Fields& fields, BARecord& record)
 
 // Reads the lines of a text table: lines before the first record are a
 // header; after it every line must be a record with the same field count.
-// width receives that count. More than maxRecords records make the file
-// unreadable.
+// width receives that count and count the number of records; only the first
+// maxRecords are kept. error receives why the table cannot be read.
 template <class Record, class Parse>
 bool ReadTable(const std::string& path, Parse parse, std::size_t maxRecords,
-               std::vector<Record>& records, std::size_t& width)
+               std::vector<Record>& records, std::size_t& width, std::size_t& count,
+               InterpolateError& error)
 {
     text::LineReader reader(path);
     if (!reader.IsOpen())
-        return false;
+        return text::ReaderFailure(reader, error);
     width = 0;
+    count = 0;
     std::string line;
     while (reader.Next(line)) {
         const Fields fields = text::SplitFields(line);
@@ -155,20 +158,33 @@ bool ReadTable(const std::string& path, Parse parse, std::size_t maxRecords,
                 continue;
             width = fields.size();
         } else if (!ok || fields.size() != width) {
+            error.reason = InterpolateError::BadLine;
+            error.line = reader.Line();
             return false;
         }
-        if (records.size() >= maxRecords)
-            return false;
-        records.push_back(std::move(record));
+        if (count++ < maxRecords)
+            records.push_back(std::move(record));
     }
-    return !reader.Damaged() && !records.empty();
+    if (reader.Damaged())
+        return text::ReaderFailure(reader, error);
+    if (count == 0) {
+        error.reason = InterpolateError::NoRecords;
+        return false;
+    }
+    return true;
 }
 
-bool ReadTrajectory(const std::string& path, std::vector<Epoch>& epochs, bool& attitude)
+bool ReadTrajectory(const std::string& path, std::vector<Epoch>& epochs, bool& attitude,
+                    InterpolateError& error)
 {
     std::size_t width = 0;
-    if (!ReadTable(path, ParseEpoch, kMaxEpochs, epochs, width))
+    std::size_t count = 0;
+    if (!ReadTable(path, ParseEpoch, kMaxEpochs, epochs, width, count, error))
         return false;
+    if (count > kMaxEpochs) {
+        error.reason = InterpolateError::TooLarge;
+        return false;
+    }
     attitude = width == 8;
     std::stable_sort(epochs.begin(), epochs.end(),
                      [](const Epoch& a, const Epoch& b) { return a.time < b.time; });
@@ -339,33 +355,51 @@ bool WriteOutput(const std::string& path, const std::string& content)
     return ok;
 }
 
+bool Fail(InterpolateError& error, InterpolateError::Reason reason, InterpolateError::File file)
+{
+    error.reason = reason;
+    error.file = file;
+    return false;
+}
+
 bool Run(const std::string& rinex, const std::string& trajectory, const std::string& baPos,
-         const std::string& output, const double* offset)
+         const std::string& output, const double* offset, InterpolateError& error)
 {
     const double lever[3]
         = {offset ? offset[0] : 0.0, offset ? offset[1] : 0.0, offset ? offset[2] : 0.0};
     for (double v : lever) {
         if (!(std::fabs(v) <= kMaxOffset)) // NaN too
-            return false;
+            return Fail(error, InterpolateError::BadOffset, InterpolateError::NoFile);
     }
     if (output.empty())
-        return false;
+        return Fail(error, InterpolateError::NoOutput, InterpolateError::Output);
 
     std::vector<double> events;
-    if (!ReadRinexEvents(rinex, events) || events.empty())
+    error.file = InterpolateError::Rinex;
+    if (!ReadRinexEvents(rinex, events, &error))
         return false;
+    if (events.empty())
+        return Fail(error, InterpolateError::NoEvents, InterpolateError::Rinex);
     std::vector<Epoch> epochs;
     bool hasAttitude = false;
-    if (!ReadTrajectory(trajectory, epochs, hasAttitude))
+    error.file = InterpolateError::Trajectory;
+    if (!ReadTrajectory(trajectory, epochs, hasAttitude, error))
         return false;
     // Names are given to events by their order, so a file that holds more or
     // fewer records than there are events would put names on the wrong images.
     std::vector<BARecord> records;
     std::size_t baWidth = 0;
-    if (!baPos.empty()
-        && (!ReadTable(baPos, ParseBARecord, events.size(), records, baWidth)
-            || records.size() != events.size()))
-        return false;
+    if (!baPos.empty()) {
+        std::size_t count = 0;
+        error.file = InterpolateError::BAPos;
+        if (!ReadTable(baPos, ParseBARecord, events.size(), records, baWidth, count, error))
+            return false;
+        if (count != events.size()) {
+            error.records = count;
+            error.events = events.size();
+            return Fail(error, InterpolateError::RecordCount, InterpolateError::BAPos);
+        }
+    }
     const bool baAngles = baWidth == 7;
 
     std::string content = baAngles || !hasAttitude
@@ -409,7 +443,11 @@ bool Run(const std::string& rinex, const std::string& trajectory, const std::str
         content += '\n';
         ++written;
     }
-    return written > 0 && WriteOutput(output, content);
+    if (written == 0)
+        return Fail(error, InterpolateError::NotCovered, InterpolateError::Trajectory);
+    if (!WriteOutput(output, content))
+        return Fail(error, InterpolateError::WriteFailed, InterpolateError::Output);
+    return true;
 }
 
 } // namespace
@@ -417,13 +455,29 @@ bool Run(const std::string& rinex, const std::string& trajectory, const std::str
 bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
                     std::string output, double* offset)
 {
+    return InterpolatePOS(std::move(rinex), std::move(trajectory), std::move(baPos),
+                          std::move(output), offset, nullptr);
+}
+
+bool InterpolatePOS(std::string rinex, std::string trajectory, std::string baPos,
+                    std::string output, double* offset, InterpolateError* error)
+{
+    InterpolateError ignored;
+    InterpolateError& why = error ? *error : ignored;
+    why = InterpolateError();
     // Nothing may cross into the caller, a dialog's slot: not even a file too
     // large for the memory.
     try {
-        return Run(rinex, trajectory, baPos, output, offset);
+        if (Run(rinex, trajectory, baPos, output, offset, why)) {
+            why = InterpolateError();
+            return true;
+        }
+    } catch (const std::bad_alloc&) {
+        why.reason = InterpolateError::OutOfMemory;
     } catch (...) {
-        return false;
+        why.reason = InterpolateError::Unreadable;
     }
+    return false;
 }
 
 } // namespace kvgps

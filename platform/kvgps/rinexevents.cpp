@@ -2,6 +2,7 @@
 
 #include "gnsstext.h"
 
+#include <new>
 #include <string_view>
 
 namespace kvgps {
@@ -43,6 +44,16 @@ bool TimeSystemOffset(std::string_view system, double& offset)
     return false; // GLONASS and UTC time differ from GPS time by leap seconds
 }
 
+using Reason = InterpolateError::Reason;
+
+// Records why reading stopped; false, for the caller to return.
+bool Fail(InterpolateError& error, Reason reason, long long line = 0)
+{
+    error.reason = reason;
+    error.line = line;
+    return false;
+}
+
 struct Header
 {
     int major = 0;
@@ -50,17 +61,20 @@ struct Header
     double timeOffset = 0.0;
 };
 
-bool ReadHeader(text::LineReader& reader, Header& header)
+bool ReadHeader(text::LineReader& reader, Header& header, InterpolateError& error)
 {
     std::string line;
-    if (!reader.Next(line) || !StartsWith(Label(line), "RINEX VERSION / TYPE"))
-        return false;
+    if (!reader.Next(line))
+        return reader.Damaged() ? text::ReaderFailure(reader, error)
+                                : Fail(error, InterpolateError::NotRinex);
+    if (!StartsWith(Label(line), "RINEX VERSION / TYPE"))
+        return Fail(error, InterpolateError::NotRinex);
     double version = 0.0;
     // The range is checked before the conversion: a version such as 1e300 has
     // no int.
     if (!text::ToNumber(Column(line, 0, 9), version) || Column(line, 20, 1) != "O"
         || !(version >= 2.0 && version < 4.0))
-        return false;
+        return Fail(error, InterpolateError::NotRinex);
     header.major = int(version);
 
     std::string_view system;
@@ -71,19 +85,23 @@ bool ReadHeader(text::LineReader& reader, Header& header)
             if (!timeLine.empty())
                 system = Column(timeLine, 48, 3);
             if (!TimeSystemOffset(system, header.timeOffset))
-                return false;
-            return header.major != 2 || header.observationTypes > 0;
+                return Fail(error, InterpolateError::TimeSystem);
+            // RINEX 2 cannot be read without the number of observation types.
+            return header.major != 2 || header.observationTypes > 0
+                ? true
+                : Fail(error, InterpolateError::NotRinex);
         }
         // RINEX 2 continues the list of types on further lines with a blank count.
         if (StartsWith(label, "# / TYPES OF OBSERV") && header.observationTypes == 0) {
             if (!text::ToInteger(Column(line, 0, 6), header.observationTypes)
                 || header.observationTypes < 0 || header.observationTypes > 999)
-                return false;
+                return Fail(error, InterpolateError::BadLine, reader.Line());
         } else if (StartsWith(label, "TIME OF FIRST OBS")) {
             timeLine = line;
         }
     }
-    return false;
+    return reader.Damaged() ? text::ReaderFailure(reader, error)
+                            : Fail(error, InterpolateError::Truncated);
 }
 
 bool Integer(std::string_view field, long long& value)
@@ -119,12 +137,14 @@ bool Skip(text::LineReader& reader, long long lines)
     return true;
 }
 
-bool ReadEvents(const std::string& path, std::vector<double>& events)
+bool ReadEvents(const std::string& path, std::vector<double>& events, InterpolateError& error)
 {
     events.clear();
     text::LineReader reader(path, kMaxRinexBytes);
+    if (!reader.IsOpen())
+        return text::ReaderFailure(reader, error);
     Header header;
-    if (!reader.IsOpen() || !ReadHeader(reader, header))
+    if (!ReadHeader(reader, header, error))
         return false;
 
     const bool v3 = header.major == 3;
@@ -135,11 +155,11 @@ bool ReadEvents(const std::string& path, std::vector<double>& events)
         if (IsBlank(line))
             continue;
         if (v3 && line[0] != '>')
-            return false;
+            return Fail(error, InterpolateError::BadLine, reader.Line());
         long long flag = 0, count = 0;
         if (!Integer(Column(line, v3 ? 31 : 28, 1), flag)
             || !Integer(Column(line, v3 ? 32 : 29, 3), count) || flag < 0 || flag > 6 || count < 0)
-            return false;
+            return Fail(error, InterpolateError::BadLine, reader.Line());
 
         long long follow = count; // header records of flags 2 to 5
         if (flag <= 1 || flag == 6) {
@@ -151,24 +171,31 @@ bool ReadEvents(const std::string& path, std::vector<double>& events)
                 follow += (count - 1) / 12;
         } else if (flag == kEventFlag) {
             double seconds = 0.0;
-            if (!EpochTime(line, header.major, seconds) || events.size() >= kMaxRinexEvents)
-                return false;
+            if (!EpochTime(line, header.major, seconds))
+                return Fail(error, InterpolateError::BadLine, reader.Line());
+            if (events.size() >= kMaxRinexEvents)
+                return Fail(error, InterpolateError::TooLarge);
             events.push_back(seconds + header.timeOffset);
         }
         if (!Skip(reader, follow))
-            return false;
+            return reader.Damaged() ? text::ReaderFailure(reader, error)
+                                    : Fail(error, InterpolateError::Truncated);
     }
-    return !reader.Damaged();
+    return reader.Damaged() ? text::ReaderFailure(reader, error) : true;
 }
 
 } // namespace
 
-bool ReadRinexEvents(const std::string& path, std::vector<double>& events)
+bool ReadRinexEvents(const std::string& path, std::vector<double>& events, InterpolateError* error)
 {
+    InterpolateError ignored;
+    InterpolateError& why = error ? *error : ignored;
     try {
-        return ReadEvents(path, events);
+        return ReadEvents(path, events, why);
+    } catch (const std::bad_alloc&) {
+        return Fail(why, InterpolateError::OutOfMemory);
     } catch (...) {
-        return false;
+        return Fail(why, InterpolateError::Unreadable);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kvgps/interpolatepos.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,8 +19,10 @@ constexpr std::size_t kMaxRinexEvents = 1000000;
 // observation file, in file order, as seconds of GPS time since 1980-01-06.
 // False when the file cannot be read, is damaged (see interpolatepos.h), is
 // larger than kMaxRinexBytes or holds more than kMaxRinexEvents events;
-// events is then unspecified. A readable file without events gives true and
-// no events. Nothing throws.
-bool ReadRinexEvents(const std::string& path, std::vector<double>& events);
+// events is then unspecified, and error (when given) receives the reason and
+// line. A readable file without events gives true and no events. Nothing
+// throws.
+bool ReadRinexEvents(const std::string& path, std::vector<double>& events,
+                     InterpolateError* error = nullptr);
 
 } // namespace kvgps

@@ -123,6 +123,28 @@ private:
     bool m_set = false;
 };
 
+// "reason file", then the line or the counts where the reason has them.
+QString Describe(const kvgps::InterpolateError& error)
+{
+    static const char* const reasons[]
+        = {"NoError",    "Unreadable", "TooLarge",  "NotRinex",    "BadLine",
+           "Truncated",  "TimeSystem", "NoRecords", "NoEvents",    "RecordCount",
+           "NotCovered", "BadOffset",  "NoOutput",  "WriteFailed", "OutOfMemory"};
+    static const char* const files[] = {"-", "RINEX", "trajectory", "BA", "output"};
+    QString text = QStringLiteral("%1 %2").arg(reasons[error.reason], files[error.file]);
+    if (error.reason == kvgps::InterpolateError::BadLine)
+        text += QStringLiteral(" %1").arg(error.line);
+    if (error.reason == kvgps::InterpolateError::RecordCount)
+        text += QStringLiteral(" %1/%2").arg(error.records).arg(error.events);
+    return text;
+}
+
+// The number (from 1) of the line of data that holds text.
+int LineOf(const QByteArray& data, const QByteArray& text)
+{
+    return data.left(data.indexOf(text)).count('\n') + 1;
+}
+
 } // namespace
 
 class TestInterpolatePos : public QObject
@@ -158,11 +180,12 @@ class TestInterpolatePos : public QObject
                 Write("good ba.txt", "a 1 2 3 0 0 0\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n")};
     }
 
-    static bool Call(const QStringList& inputs, const QString& out)
+    static bool Call(const QStringList& inputs, const QString& out,
+                     kvgps::InterpolateError* error = nullptr)
     {
         double offset[3] = {0.1, 0.2, 0.3};
         return kvgps::InterpolatePOS(inputs[0].toStdString(), inputs[1].toStdString(),
-                                     inputs[2].toStdString(), out.toStdString(), offset);
+                                     inputs[2].toStdString(), out.toStdString(), offset, error);
     }
 
 private slots:
@@ -254,6 +277,7 @@ private slots:
         QCOMPARE(ReadAll(longOut), ReadAll(shortOut));
     }
 
+    // Each refusal says which file is wrong, why, and where.
     void refuses_data()
     {
         QTest::addColumn<QByteArray>("rinex"); // null: no such file
@@ -261,38 +285,54 @@ private slots:
         QTest::addColumn<QByteArray>("ba");
         QTest::addColumn<QString>("output"); // in the folder
         QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("why");
 
         const QByteArray good = RinexWithEvents(2);
         const QByteArray path = Trajectory(false, false);
-        const auto row = [&](const char* name, const QByteArray& rinex,
-                             const QByteArray& trajectory, const QByteArray& ba = QByteArray(),
-                             const QString& output = "out.txt", double x = 0.0) {
-            QTest::newRow(name) << rinex << trajectory << ba << output << x;
-        };
-        row("missing RINEX", QByteArray(), path);
-        row("empty RINEX", QByteArray(""), path);
-        row("junk RINEX", QByteArray(5000, '\xff'), path);
+        const QByteArray damaged = QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5");
+        const auto row
+            = [&](const char* name, const QByteArray& rinex, const QByteArray& trajectory,
+                  const QString& why, const QByteArray& ba = QByteArray(),
+                  const QString& output = "out.txt", double x = 0.0) {
+                  QTest::newRow(name) << rinex << trajectory << ba << output << x << why;
+              };
+        row("missing RINEX", QByteArray(), path, "Unreadable RINEX");
+        row("empty RINEX", QByteArray(""), path, "NotRinex RINEX");
+        row("junk RINEX", QByteArray(5000, '\xff'), path, "NotRinex RINEX");
         row("no events (the real file)", ReadAll(KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o"),
-            path);
-        row("cut in a record", good.left(good.indexOf(" 10  3  5  0  0 30") + 200), path);
-        row("epoch line damaged", QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5"),
-            path);
-        row("GLONASS time", QByteArray(good).replace("0.0000000    GPS", "0.0000000    GLO"), path);
+            path, "NoEvents RINEX");
+        row("header only", good.left(good.indexOf("END OF HEADER")), path, "Truncated RINEX");
+        row("cut in a record", good.left(good.indexOf(" 10  3  5  0  0 30") + 200), path,
+            "Truncated RINEX");
+        row("epoch line damaged", damaged, path,
+            QStringLiteral("BadLine RINEX %1").arg(LineOf(damaged, " 0 1x.0000000  5")));
+        row("GLONASS time", QByteArray(good).replace("0.0000000    GPS", "0.0000000    GLO"), path,
+            "TimeSystem RINEX");
         // A comment line is harmless, but not one that long.
-        row("64 KiB line", good, path + "#" + QByteArray(70000, 'x'));
-        row("no trajectory epoch", good, QByteArray("week sow\n\x01\x02"));
-        row("trajectory cut", good, path + "2010/03/05 00:01:20 41.0");
-        row("no overlap", good, QByteArray(path).replace("2010/03/05", "2010/03/06"));
-        row("BA one short", good, path, QByteArray("a 1 2 3\nb 1 2 3\n"));
-        row("output folder missing", good, path, QByteArray(), "nowhere/out.txt");
-        row("offset not a number", good, path, QByteArray(), "out.txt", qQNaN());
+        row("64 KiB line", good, path + "#" + QByteArray(70000, 'x'), "BadLine trajectory 6");
+        row("no trajectory epoch", good, QByteArray("week sow\n\x01\x02"), "NoRecords trajectory");
+        row("trajectory cut", good, path + "2010/03/05 00:01:20 41.0", "BadLine trajectory 6");
+        row("no overlap", good, QByteArray(path).replace("2010/03/05", "2010/03/06"),
+            "NotCovered trajectory");
+        row("BA one short", good, path, "RecordCount BA 2/3", QByteArray("a 1 2 3\nb 1 2 3\n"));
+        row("BA one too many", good, path, "RecordCount BA 4/3",
+            QByteArray("a 1 2 3\nb 1 2 3\nc 1 2 3\nd 1 2 3\n"));
+        row("BA line damaged", good, path, "BadLine BA 3",
+            QByteArray("name x y z\na 1 2 3\nb 1 x 3\nc 1 2 3\n"));
+        row("output folder missing", good, path, "WriteFailed output", QByteArray(),
+            "nowhere/out.txt");
+        row("no output", good, path, "NoOutput output", QByteArray(), "");
+        row("offset not a number", good, path, "BadOffset -", QByteArray(), "out.txt", qQNaN());
         // Numbers that are finite but no version, angle or lever arm: they
         // must neither overflow a conversion nor reach the output as "nan".
-        row("RINEX version 1e300", QByteArray(good).replace("     2.11", "    1e300"), path);
-        row("offset 1e300", good, path, QByteArray(), "out.txt", 1e300);
+        row("RINEX version 1e300", QByteArray(good).replace("     2.11", "    1e300"), path,
+            "NotRinex RINEX");
+        row("offset 1e300", good, path, "BadOffset -", QByteArray(), "out.txt", 1e300);
         row("trajectory roll 1e300", good,
-            QByteArray(Trajectory(false, true)).replace(" 0 0 90", " 1e300 0 90"));
-        row("BA kappa 1e300", good, path,
+            QByteArray(Trajectory(false, true)).replace(" 0 0 90", " 1e300 0 90"),
+            "NoRecords trajectory");
+        // Read as a header line, so the file is one record short.
+        row("BA kappa 1e300", good, path, "RecordCount BA 2/3",
             QByteArray("a 1 2 3 0 0 1e300\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n"));
     }
 
@@ -303,12 +343,23 @@ private slots:
         QFETCH(QByteArray, ba);
         QFETCH(QString, output);
         QFETCH(double, x);
+        QFETCH(QString, why);
 
-        const QString out = m_dir + QLatin1Char('/') + output;
+        const QString out = output.isEmpty() ? QString() : m_dir + QLatin1Char('/') + output;
         QFile::remove(out);
-        QVERIFY(!Run(rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex), trajectory, ba,
-                     out, {x, 0, 0}));
+        const QString rinexPath = rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex);
+        const QString trajectoryPath = Write("trajectory.txt", trajectory);
+        const QString baPath = ba.isEmpty() ? QString() : Write("ba.txt", ba);
+        QVERIFY(!Run(rinexPath, trajectory, ba, out, {x, 0, 0}));
         QVERIFY(!QFile::exists(out));
+
+        // The same call with the reason asked for.
+        kvgps::InterpolateError error;
+        error.reason = kvgps::InterpolateError::OutOfMemory; // overwritten
+        double offset[3] = {x, 0, 0};
+        QVERIFY(!kvgps::InterpolatePOS(rinexPath.toStdString(), trajectoryPath.toStdString(),
+                                       baPath.toStdString(), out.toStdString(), offset, &error));
+        QCOMPARE(Describe(error), why);
     }
 
     // Folders, pipes and devices are refused at once: a FIFO without a writer
@@ -348,13 +399,17 @@ private slots:
         inputs[input] = odd;
         QElapsedTimer timer;
         timer.start();
-        const bool ok = Call(inputs, out);
+        kvgps::InterpolateError error;
+        const bool ok = Call(inputs, out, &error);
         const qint64 elapsed = timer.elapsed();
         if (odd != kind && !QFile::remove(odd))
             QDir(odd).removeRecursively();
         QVERIFY(!ok);
         QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
         QVERIFY(!QFile::exists(out));
+        QCOMPARE(Describe(error),
+                 QStringLiteral("%1 %2").arg(kind == "oversized" ? "TooLarge" : "Unreadable",
+                                             QStringList {"RINEX", "trajectory", "BA"}[input]));
     }
 
     // A run that fails leaves what the output path held as it was, and no

@@ -407,17 +407,57 @@ private Q_SLOTS:
         QCOMPARE(Status(window), status);
     }
 
+    // RT27 conversion and lever-arm correction cannot run in this host: a
+    // question says so before their dialogs; No opens none.
+    void toolsThatCannotRunSaySo_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("dialogButton");
+        QTest::newRow("RT27") << "kv_action_rt27"
+                              << "RT27 conversion cannot run here: the receiver format is its "
+                                 "maker's. Open the dialog anyway?"
+                              << "rtw_cancel_";
+        QTest::newRow("lever arm") << "kv_action_lever_arm"
+                                   << "Lever-arm correction cannot run here: the aircraft "
+                                      "offsets are their maker's. Open the dialog anyway?"
+                                   << "law_cancel_btn_";
+    }
+
+    void toolsThatCannotRunSaySo()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, question);
+        QFETCH(QString, dialogButton);
+        KvMainWindow window;
+        for (const bool open : {false, true}) {
+            kvtest::ModalAnswer box, dialog;
+            box.ExpectText(question)
+                .Do([&](QWidget*) {
+                    if (open)
+                        dialog.Arm();
+                })
+                .Click(open ? QStringLiteral("kvbw2_ok_") : QStringLiteral("kvbw2_cancel_"))
+                .Arm();
+            dialog.Click(dialogButton);
+            Action(window, action)->trigger();
+            VERIFY_ANSWERED(box);
+            QCOMPARE(dialog.Done(), open);
+        }
+    }
+
     // The paths the RT27 dialog collects reach the status bar unchanged,
     // Chinese folder names included.
     void rt27PathsSurviveTheirConversions()
     {
         const QString file = m_dir.filePath(QStringLiteral("基站 数据/接收机.T02"));
         KvMainWindow window;
-        kvtest::ModalAnswer answer;
+        kvtest::ModalAnswer box, answer;
+        box.Do([&](QWidget*) { answer.Arm(); }).Click(QStringLiteral("kvbw2_ok_")).Arm();
         answer.Do([&](QWidget* dialog) { dialog->findChild<RT27Widget*>()->ChooseRT27(file); })
-            .Click(QStringLiteral("rtw_ok_"))
-            .Arm();
+            .Click(QStringLiteral("rtw_ok_"));
         Action(window, QStringLiteral("kv_action_rt27"))->trigger();
+        VERIFY_ANSWERED(box);
         VERIFY_ANSWERED(answer);
         QCOMPARE(Status(window),
                  QStringLiteral("RT27 conversion is not available here: %1 → %2")

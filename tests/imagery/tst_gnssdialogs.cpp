@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace imagerytest;
@@ -37,27 +38,45 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_dir));
     }
 
+    // Each query that brings no height says why under the fields, keeps the
+    // field as it was and withholds Apply; "stopped" is a service that no
+    // longer listens.
     void elevation_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("latitude");
         QTest::addColumn<QString>("expected"); // the field after Get; it held "keep"
         QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("reason");
+        const QString invalid
+            = QStringLiteral("Invalid position: longitude within ±180°, latitude within ±90°.");
         auto row = [](const char* name, const QString& args, const char* latitude,
-                      const char* expected, int requests) {
+                      const char* expected, int requests, const QString& reason = QString()) {
             QTest::newRow(name) << args.split(' ', Qt::SkipEmptyParts) << QString(latitude)
-                                << QString(expected) << requests;
+                                << QString(expected) << requests << reason;
         };
         row("12.5", "--elevation 12.5", "30.5", "12.500000", 1);
         row("-199.5 is kept", "--elevation -199.5", "30.5", "-199.500000", 1);
-        row("-200 is not", "--elevation -200", "30.5", "keep", 1);
-        row("10000 is not", "--elevation 10000", "30.5", "keep", 1);
+        row("-200 is not", "--elevation -200", "30.5", "keep", 1,
+            "The service's elevation -200 m lies outside −200…10000 m.");
+        row("10000 is not", "--elevation 10000", "30.5", "keep", 1,
+            "The service's elevation 10000 m lies outside −200…10000 m.");
         row("data not a number", "--elevation 12.5 --elevation-as-string", "30.5", "0.000000", 1);
-        row("status 1", "--status 1", "30.5", "keep", 1);
-        row("not JSON", "--malformed", "30.5", "keep", 1);
-        row("reply too long", "--pad-bytes 100000", "30.5", "keep", 1);
-        row("URL too long", "", "1e250", "keep", 0);
-        row("nan", "", "nan", "keep", 0);
+        row("status 1", "--status 1", "30.5", "keep", 1,
+            "Refused by the service (status 1): no elevation for this position.");
+        row("HTTP 503", "--http-status 503", "30.5", "keep", 1,
+            "Refused by the service: HTTP status 503.");
+        row("not JSON", "--malformed", "30.5", "keep", 1,
+            "Unusable answer from the service: it is not a JSON object.");
+        row("reply too long", "--pad-bytes 100000", "30.5", "keep", 1,
+            "Unusable answer from the service: The reply is over 0.0625 MB");
+        row("time-out", "--delay-ms 3500", "30.5", "keep", 1,
+            "Time-out: the service did not answer within 3 s.");
+        // Not "no data": the network's own reason.
+        row("unreachable", "stopped", "30.5", "keep", 0, "Service unreachable: Connection refused");
+        row("URL too long", "", "1e250", "keep", 0, invalid);
+        row("nan", "", "nan", "keep", 0, invalid);
+        row("latitude 90.5", "", "90.5", "keep", 0, invalid);
     }
 
     void elevation()
@@ -66,8 +85,12 @@ private Q_SLOTS:
         QFETCH(QString, latitude);
         QFETCH(QString, expected);
         QFETCH(int, requests);
+        QFETCH(QString, reason);
+        const bool stopped = args.removeAll(QStringLiteral("stopped")) > 0;
         kvtest::CloudServer cloud(args);
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (stopped)
+            cloud.Stop();
         ElevationDialog dialog;
         dialog.show();
         Edit(&dialog, "ew_longitude_")->setText("114.25");
@@ -75,6 +98,11 @@ private Q_SLOTS:
         Edit(&dialog, "ew_elevation_")->setText("keep");
         Click(&dialog, "ew_get_");
         QCOMPARE(Edit(&dialog, "ew_elevation_")->text(), expected);
+        QCOMPARE(Text(&dialog, "ew_reason_"), reason);
+        QCOMPARE(dialog.Widget()->Failure(), reason);
+        QCOMPARE(kvtest::Find<QPushButton>(&dialog, "ew_apply_")->isEnabled(), reason.isEmpty());
+        if (stopped)
+            return;
         if (requests > 0)
             cloud.WaitForRequests(QStringLiteral("/"), requests);
         const QStringList log = cloud.Requests();
@@ -83,6 +111,78 @@ private Q_SLOTS:
             QVERIFY2(log[0].startsWith("GET /bing/getelevationbypoint?lat_lng="
                                        "30.5000000000%2C114.2500000000 "),
                      qPrintable(log[0]));
+    }
+
+    // After a query that brought nothing, the field's old value is not
+    // applied as an answer: Apply waits for a typed or fetched height.
+    void applyWaitsForANewHeight()
+    {
+        kvtest::CloudServer cloud({"--status", "1"});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        ElevationDialog dialog;
+        dialog.show();
+        auto* apply = kvtest::Find<QPushButton>(&dialog, "ew_apply_");
+        QLineEdit* elevation = Edit(&dialog, "ew_elevation_");
+        QVERIFY(!apply->isEnabled()); // nothing to apply yet
+        QTest::keyClicks(elevation, "35");
+        QVERIFY(apply->isEnabled());
+
+        dialog.Widget()->SetPosition(114.25, 30.5);
+        Click(&dialog, "ew_get_");
+        QCOMPARE(elevation->text(), QStringLiteral("35"));
+        QVERIFY(!apply->isEnabled());
+        dialog.setResult(QDialog::Rejected);
+        dialog.Widget()->ClickApply();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        // Editing the field answers the failed query; an empty field is no height.
+        QTest::keyClick(elevation, Qt::Key_Backspace);
+        QTest::keyClick(elevation, Qt::Key_Backspace);
+        QVERIFY(dialog.Widget()->Failure().isEmpty());
+        QCOMPARE(Text(&dialog, "ew_reason_"), QString());
+        QVERIFY(!apply->isEnabled());
+        QTest::keyClicks(elevation, "36.5");
+        QVERIFY(apply->isEnabled());
+        Click(&dialog, "ew_apply_");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Widget()->Elevation(), 36.5);
+    }
+
+    // Numeric fields take only what makes a number as it is typed.
+    void numericFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("acceptable");
+        auto row = [](const char* field, const char* typed, const char* shown, bool acceptable) {
+            QTest::addRow("%s %s", field, typed)
+                << QString(field) << QString(typed) << QString(shown) << acceptable;
+        };
+        row("ew_longitude_", "abc-0", "-0", true);
+        row("ew_longitude_", "114,25.5", "11425.5", false); // no group separators, beyond 180
+        row("ew_latitude_", "3x0.5e0", "30.5e0", true);
+        row("ew_elevation_", "1 2 m", "12", true);
+        row("ew_elevation_", "10001", "10001", false);
+        row("gtw_x_", "-0.05o62", "-0.0562", true);
+        row("gtw_z_", "150", "150", false); // beyond 100 m
+    }
+
+    void numericFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, acceptable);
+        ElevationDialog elevation;
+        GPSToolDialog gpsTool;
+        QLineEdit* edit = Edit(field.startsWith("ew") ? static_cast<QWidget*>(&elevation)
+                                                      : static_cast<QWidget*>(&gpsTool),
+                               qPrintable(field));
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->hasAcceptableInput(), acceptable);
     }
 
     // Each chooser opens at the remembered folder with its caption and filter
@@ -249,29 +349,48 @@ private Q_SLOTS:
         QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
     }
 
+    // A failed run says which file is at fault and why.
     void gpsTool_data()
     {
-        QTest::addColumn<bool>("goodRinex");
+        QTest::addColumn<QByteArray>("rinex");
+        QTest::addColumn<QByteArray>("trajectory");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("message"); // empty: nothing happens
-        QTest::newRow("success, no BA POS") << true << "结果 pos.txt" << QString("计算成功！");
-        QTest::newRow("failure") << false << "结果 pos.txt" << QString("计算失败！");
-        QTest::newRow("no output") << true << "" << QString();
+        // A RINEX 3 file with one camera event at 2020-01-01 00:00:05.
+        const QByteArray header = QByteArray("     3.03").leftJustified(20, ' ') + "O"
+            + QByteArray(39, ' ') + "RINEX VERSION / TYPE\n" + QByteArray(60, ' ')
+            + "END OF HEADER\n";
+        const QByteArray rinex = header + "> 2020 01 01 00 00  5.0000000  5  0\n";
+        const QByteArray trajectory = "2020-01-01 00:00:00 30.5 114.25 100\n"
+                                      "2020-01-01 00:00:10 30.5001 114.25 110\n";
+        const QString failed = QStringLiteral("计算失败！\n");
+        const auto row = [](const char* name, const QByteArray& rinex, const QByteArray& trajectory,
+                            const QString& output, const QString& message) {
+            QTest::newRow(name) << rinex << trajectory << output << message;
+        };
+        row("success, no BA POS", rinex, trajectory, "结果 pos.txt", "计算成功！");
+        row("not RINEX", "junk", trajectory, "结果 pos.txt",
+            failed + "机载.20o is not a RINEX observation file.");
+        row("no event", header, trajectory, "结果 pos.txt",
+            failed + "机载.20o holds no camera event.");
+        row("trajectory line 2", rinex, trajectory.left(trajectory.indexOf("110")), "结果 pos.txt",
+            failed + "轨迹.txt, line 2, cannot be read.");
+        row("event outside the trajectory", rinex,
+            QByteArray(trajectory).replace("00:00:00", "00:00:06"), "结果 pos.txt",
+            failed + "No camera event lies within the time of 轨迹.txt.");
+        row("output folder missing", rinex, trajectory, "无此目录/结果.txt",
+            failed + "结果.txt cannot be written.");
+        row("no output", rinex, trajectory, "", QString());
     }
 
     void gpsTool()
     {
-        QFETCH(bool, goodRinex);
+        QFETCH(QByteArray, rinex);
+        QFETCH(QByteArray, trajectory);
         QFETCH(QString, output);
         QFETCH(QString, message);
-        // A RINEX 3 file with one camera event at 2020-01-01 00:00:05.
-        const QByteArray rinex = QByteArray("     3.03").leftJustified(20, ' ') + "O"
-            + QByteArray(39, ' ') + "RINEX VERSION / TYPE\n" + QByteArray(60, ' ')
-            + "END OF HEADER\n> 2020 01 01 00 00  5.0000000  5  0\n";
-        QVERIFY(WriteFile(m_dir + "/机载.20o", goodRinex ? rinex : "junk"));
-        QVERIFY(WriteFile(m_dir + "/轨迹.txt",
-                          "2020-01-01 00:00:00 30.5 114.25 100\n"
-                          "2020-01-01 00:00:10 30.5001 114.25 110\n"));
+        QVERIFY(WriteFile(m_dir + "/机载.20o", rinex));
+        QVERIFY(WriteFile(m_dir + "/轨迹.txt", trajectory));
         const QString outputPath = output.isEmpty() ? QString() : m_dir + '/' + output;
         QFile::remove(outputPath);
 

@@ -150,6 +150,17 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(images.GetImage(i)->GetEOP().X, i < 3 ? i + 1.0 : 0.0);
         QCOMPARE(Text(&dialog, "iplw_pos_line_edit_"), QStringLiteral("3/4"));
+        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
+                 QStringLiteral("POS import: 3 of 5 records matched 3 of the 3 images of this "
+                                "camera."));
+        // Two records of one image count one image.
+        dialog.Widget()->ApplyPosRecords(
+            {Record("img_0_0002.JPG", 7, 8), Record("x", 0, 0), Record("IMG_0_0002.jpg", 7, 9)},
+            PosMatchWithExt, false);
+        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
+                 QStringLiteral("POS import: 2 of 3 records matched 1 of the 3 images of this "
+                                "camera."));
+        QCOMPARE(images.GetImage(1)->GetEOP().Y, 9.0);
         dialog.Widget()->ApplyPosRecords({Record("IMG_0_0001", 1, 2)}, PosMatchWithExt, false);
         QCOMPARE(images.GetImage(0)->GetEOP().Y, 10.0); // with extension only
     }
@@ -157,8 +168,25 @@ private Q_SLOTS:
     void coordinateFollowsTheRecords()
     {
         kvprj::KvProject project = MakeProject(2, 0);
+        project.GetPrjInfo().coordinateId = 4502;
         ImagePosLoadDialog dialog;
         dialog.Widget()->SetProject(&project, false);
+        const QString chosen = Text(&dialog, "iplw_coordinate_line_edit_");
+        QVERIFY(!chosen.isEmpty());
+
+        // Records that match no image leave the operator's system, and say so.
+        for (bool latLong : {false, true}) {
+            dialog.Widget()->ApplyPosRecords(
+                {Record("IMG_0_0001", 114.2, 30.4), Record("other.JPG", 114.4, 30.6)},
+                PosMatchWithExt, latLong);
+            QCOMPARE(Text(&dialog, "iplw_coordinate_line_edit_"), chosen);
+            QCOMPARE(dialog.Widget()->Coordinate().id, 4502);
+            QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
+                     QStringLiteral("POS import: none of the 2 records matched an image of this "
+                                    "camera; the coordinate system was left as it was."));
+        }
+        QCOMPARE(Text(&dialog, "iplw_pos_line_edit_"), QStringLiteral("0/2"));
+
         dialog.Widget()->ApplyPosRecords(
             {Record("img_0_0001.JPG", 114.2, 30.4), Record("img_0_0002.JPG", 114.4, 30.6)},
             PosMatchWithExt, true);
@@ -173,23 +201,72 @@ private Q_SLOTS:
         QCOMPARE(project.GetPrjInfo().coordinateId, -1);
     }
 
-    void nextWritesTheWorkingCopy()
+    // In plain mode the images that got no position leave the project on
+    // "Next", once the operator agrees; "No" stays on the page. Flight mode
+    // keeps them and asks nothing.
+    void nextLeavesOutImagesWithoutPosition_data()
     {
-        for (bool fromFlight : {false, true}) { // plain mode drops images without position
-            kvprj::KvProject project = MakeProject(2, 1);
-            ImagePosLoadDialog dialog;
-            dialog.Widget()->SetProject(&project, fromFlight);
-            dialog.Widget()->ApplyPosRecords({Record("img_0_0002", 1.0, 2.0)}, PosMatchWithoutExt,
-                                             false);
-            kvtest::Find<QLineEdit>(&dialog, "iplw_ave_z_line_edit_")->setText("88.5");
-            Click(&dialog, "iplw_next_btn_");
-            QCOMPARE(dialog.Widget()->Result(), WR_NEXT);
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QCOMPARE(project.GetImageInfoSet().ValidSize(), fromFlight ? 3 : 1);
-            QCOMPARE(project.GetImageInfoSet().GetImage(1)->GetEOP().Y, 2.0);
-            QCOMPARE(project.GetPrjInfo().meanElevation, 88.5);
-            QCOMPARE(project.GetCameraInfoSet().Size(), 2);
+        QTest::addColumn<bool>("fromFlight");
+        QTest::addColumn<int>("camera0Images");
+        QTest::addColumn<QString>("extra");    // one more image of camera 0, without position
+        QTest::addColumn<QString>("question"); // empty: none is asked
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("kept"); // images of the project afterwards; -1 unchanged
+        const QString many = QStringLiteral(
+            "No position for 6 of 7 images: img_0_0001.JPG, img_0_0003.JPG, img_0_0004.JPG and 3 "
+            "more. Leave them out of the project?");
+        QTest::newRow("flight") << true << 2 << QString() << QString() << QString() << 3;
+        QTest::newRow("plain, yes")
+            << false << 2 << QString()
+            << QStringLiteral("No position for 2 of 3 images: img_0_0001.JPG, img_1_0001.JPG. "
+                              "Leave them out of the project?")
+            << "kvbw2_ok_" << 1;
+        QTest::newRow("plain, long name, yes")
+            << false << 2 << QStringLiteral("DJI_20251001213509_0003_D.JPG")
+            << QStringLiteral("No position for 3 of 4 images: img_0_0001.JPG, img_1_0001.JPG, "
+                              "DJI_20…3_D.JPG. Leave them out of the project?")
+            << "kvbw2_ok_" << 1;
+        QTest::newRow("plain, many, no")
+            << false << 6 << QString() << many << "kvbw2_cancel_" << -1;
+        QTest::newRow("plain, many, closed")
+            << false << 6 << QString() << many << "dialog_close_btn" << -1;
+    }
+
+    void nextLeavesOutImagesWithoutPosition()
+    {
+        QFETCH(bool, fromFlight);
+        QFETCH(int, camera0Images);
+        QFETCH(QString, extra);
+        QFETCH(QString, question);
+        QFETCH(QString, answer);
+        QFETCH(int, kept);
+        kvprj::KvProject project = MakeProject(camera0Images, 1);
+        if (!extra.isEmpty())
+            project.GetImageInfoSet().AddImage(extra.toStdString(), "/survey/0", {}, 0, false);
+        ImagePosLoadDialog dialog;
+        dialog.Widget()->SetProject(&project, fromFlight);
+        dialog.Widget()->ApplyPosRecords({Record("img_0_0002", 1.0, 2.0)}, PosMatchWithoutExt,
+                                         false);
+        kvtest::Find<QLineEdit>(&dialog, "iplw_ave_z_line_edit_")->setText("88.5");
+        const QString before = Describe(project);
+        kvtest::ModalAnswer box;
+        box.ExpectText(question).Click(answer).Arm(question.isEmpty() ? 300 : kvtest::kPatienceMs);
+        dialog.setResult(QDialog::Rejected);
+        Click(&dialog, "iplw_next_btn_");
+        QVERIFY2(box.Done() == !question.isEmpty(), qPrintable(box.Error()));
+        if (kept < 0) {
+            QCOMPARE(dialog.Widget()->Result(), WR_CANCEL);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(Describe(project), before);
+            QCOMPARE(dialog.Widget()->Images().ValidSize(), project.GetImageInfoSet().ValidSize());
+            return;
         }
+        QCOMPARE(dialog.Widget()->Result(), WR_NEXT);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(project.GetImageInfoSet().ValidSize(), kept);
+        QCOMPARE(project.GetImageInfoSet().GetImage(1)->GetEOP().Y, 2.0);
+        QCOMPARE(project.GetPrjInfo().meanElevation, 88.5);
+        QCOMPARE(project.GetCameraInfoSet().Size(), 2);
     }
 
     void nextIsRefused_data()
@@ -373,16 +450,50 @@ private Q_SLOTS:
                               "GoPro.jpg -73.993354 40.658419 -3.98",
                               "tiny_drone_image.jpg -81.705501 41.226370 438.19"}));
         QCOMPARE(Text(&dialog, "iplw_pos_line_edit_"), QStringLiteral("5/10"));
+        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
+                 QStringLiteral("EXIF: 5 of the 10 images of this camera have a GPS position."));
         // Mean longitude -49.8, mean latitude 31.4.
         QCOMPARE(Text(&dialog, "iplw_coordinate_line_edit_"), QStringLiteral("UTM zone 22N"));
+        kvtest::ModalAnswer leaveOut;
+        leaveOut.Click("kvbw2_ok_").Arm();
         Click(&dialog, "iplw_next_btn_");
+        QVERIFY2(leaveOut.Done(), qPrintable(leaveOut.Error()));
         QCOMPARE(project.GetImageInfoSet().ValidSize(), 5);
+    }
+
+    // The page takes an applied height; a dialog left after a query that
+    // brought none leaves the page's height and says why beside it, until
+    // the operator types one.
+    void elevationFromTheService_data()
+    {
+        QTest::addColumn<QStringList>("service"); // "stopped": nothing listens
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("applied") << QStringList {"--elevation", "12.5"} << "ew_apply_"
+                                 << "12.5" << QString();
+        QTest::newRow("refused")
+            << QStringList {"--status", "1"} << "ew_quit_"
+            << "42.5"
+            << "No elevation from the web: Refused by the service (status 1): no elevation for "
+               "this position.";
+        QTest::newRow("unreachable") << QStringList {"stopped"} << "ew_quit_"
+                                     << "42.5"
+                                     << "No elevation from the web: Service unreachable: "
+                                        "Connection refused";
     }
 
     void elevationFromTheService()
     {
-        kvtest::CloudServer cloud({"--elevation", "12.5"});
+        QFETCH(QStringList, service);
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, reason);
+        const bool stopped = service.removeAll(QStringLiteral("stopped")) > 0;
+        kvtest::CloudServer cloud(service);
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        if (stopped)
+            cloud.Stop();
         kvprj::KvProject project = MakeProject(1, 0);
         project.GetImageInfoSet().GetImage(0)->SetEOP(Record("", 114.3, 30.5).eop);
         ImagePosLoadDialog dialog;
@@ -394,12 +505,38 @@ private Q_SLOTS:
                 position = Text(elevation, "ew_longitude_") + ' ' + Text(elevation, "ew_latitude_");
                 Click(elevation, "ew_get_");
             })
-            .Click("ew_apply_")
+            .Click(button)
             .Arm();
         Click(&dialog, "iplw_getelevation_");
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QCOMPARE(position, QStringLiteral("114.30000000 30.50000000"));
-        QCOMPARE(Text(&dialog, "iplw_ave_z_line_edit_"), QStringLiteral("12.5"));
+        QCOMPARE(Text(&dialog, "iplw_ave_z_line_edit_"), field);
+        QCOMPARE(Text(&dialog, "iplw_elevation_reason_"), reason);
+
+        // A typed height answers it; letters cannot be typed.
+        QLineEdit* edit = kvtest::Find<QLineEdit>(&dialog, "iplw_ave_z_line_edit_");
+        edit->clear();
+        QTest::keyClicks(edit, "abc-0x5");
+        QCOMPARE(edit->text(), QStringLiteral("-05"));
+        QCOMPARE(Text(&dialog, "iplw_elevation_reason_"), QString());
+    }
+
+    // An EXIF read that finds no position keeps the coordinate system and
+    // says so.
+    void exifWithoutPositions()
+    {
+        kvprj::KvProject project = MakeProject(2, 0);
+        ImagePosLoadDialog dialog;
+        dialog.Widget()->SetProject(&project, false);
+        Click(&dialog, "iplw_exif_btn_");
+        QCOMPARE(Text(&dialog, "iplw_coordinate_line_edit_"), QStringLiteral("UTM zone 50N"));
+        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
+                 QStringLiteral("EXIF: none of the 2 images of this camera has a GPS position; "
+                                "the coordinate system was left as it was."));
+        QCOMPARE(Text(&dialog, "iplw_pos_line_edit_"), QStringLiteral("0/2"));
+        // The outcome told of the camera shown; another tab clears it.
+        dialog.Widget()->SetCurrentCamera(1);
+        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"), QString());
     }
 };
 

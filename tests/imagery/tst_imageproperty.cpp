@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -54,6 +55,30 @@ private Q_SLOTS:
         QCOMPARE(eop.Z, 101.5);
         QCOMPARE(eop.X, 500000.123456);
         QCOMPARE(eop.Kappa, 3.0);
+    }
+
+    // Letters cannot be typed into a value cell; what is typed is read back.
+    void typedCellsTakeNumbersOnly()
+    {
+        EditImagePropertyDialog dialog;
+        dialog.Widget()->SetImage(MakeImage("DJI_0001.JPG", "/d"), 1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const char* name : {"tableWidget_XYZ", "tableWidget_OPK"}) {
+            auto* table = kvtest::Find<QTableWidget>(&dialog, name);
+            QVERIFY(!(table->item(0, 0)->flags() & Qt::ItemIsEditable));
+            table->setCurrentItem(table->item(1, 0));
+            table->editItem(table->item(1, 0));
+            auto* editor = table->viewport()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, "abc-1x2.5");
+            QCOMPARE(editor->text(), QStringLiteral("-12.5"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(table->item(1, 0)->text(), QStringLiteral("-12.5"));
+        }
+        QCOMPARE(dialog.Widget()->GetEOP().X, -12.5);
+        QCOMPARE(dialog.Widget()->GetEOP().Omega, -12.5 / 57.296);
     }
 
     void flightList_data()

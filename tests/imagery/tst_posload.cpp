@@ -129,6 +129,11 @@ private Q_SLOTS:
             QCOMPARE(Table(&w)->model()->rowCount(), shown);
             QCOMPARE(int(w.GetPosDatas().size()), shown);
         }
+        // Only digits can be typed: no letters, signs or group separators.
+        edit->clear();
+        QTest::keyClicks(edit, "a-1,2x");
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QCOMPARE(w.BeginLine(), 12);
     }
 
     // A file with more than 20 fields keeps the columns of the one before.

@@ -134,6 +134,34 @@ private Q_SLOTS:
         QCOMPARE(project.GetImageInfoSet().GetImage(2)->GetEOP().Y, 30.51);
     }
 
+    // Finish is refused while no image is left (all were left out for want
+    // of a position); Back still leads to the page that can give them one.
+    void finishNeedsAnImage()
+    {
+        kvprj::KvProject project = SurveyProject(32650);
+        for (int i = 0; i < project.GetImageInfoSet().Size(); ++i)
+            project.GetImageInfoSet().RemoveImage(i);
+        int result = -1;
+        kvtest::ModalAnswer refusal;
+        refusal
+            .ExpectText(QStringLiteral("The project has no image. Go back and add images with "
+                                       "positions, or exit."))
+            .Click(QStringLiteral("kvsb_ok_btn_"));
+        kvtest::ModalAnswer summary;
+        summary
+            .Do([&](QWidget* dialog) {
+                refusal.Arm();
+                kvtest::Click(dialog, "finishBtn");
+                QVERIFY2(refusal.Done(), qPrintable(refusal.Error()));
+                QVERIFY(dialog->isVisible());
+            })
+            .Click(QStringLiteral("ForwardBtn"))
+            .Arm();
+        result = ShowPreviewDialog(project);
+        QVERIFY2(summary.Done(), qPrintable(summary.Error()));
+        QCOMPARE(result, int(WR_BACK));
+    }
+
     // A damaged file may fill a text field to its last byte. The start page's
     // record, the summary and the description page each read the name up to
     // the field's end and never on into the operator stored after it.
