@@ -1,5 +1,6 @@
 #include "project/projectmanager.h"
 
+#include "camera/cameraimagesize.h"
 #include "camera/querycamerabyserial.h"
 #include "framework/filechooser.h"
 #include "framework/formrows.h"
@@ -405,7 +406,10 @@ void ProjectManagerWidget::OpenFlightMission(const PrjInfo& chosen)
     kvfd::CameraInfo online;
     const std::string serial(info.description, strnlen(info.description, sizeof info.description));
     if (QueryCameraBySerial(online, serial)) {
-        if (kvfd::CameraInfo* first = project.GetCameraInfoSet().GetCamera(0)) {
+        kvfd::CameraInfo* first = project.GetCameraInfoSet().GetCamera(0);
+        // The camera read from the photos fits them; the aircraft's camera
+        // takes its place unasked only when it is meant for images of that size.
+        if (first && kvui::ConfirmImageSize(online, *first)) {
             const std::int32_t id = first->id;
             *first = online;
             first->id = id;

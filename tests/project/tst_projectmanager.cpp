@@ -349,10 +349,16 @@ private Q_SLOTS:
             .Do([&chosen](QWidget* w) { w->findChild<FlyPrjSettingWidget*>()->AddImages(chosen); })
             .Click("fpsw_ok_btn_")
             .Arm();
+        // The aircraft's camera is meant for 6000-pixel images, the photos are
+        // smaller: the operator is asked before it replaces theirs.
+        kvtest::ModalAnswer sizes;
+        sizes.Click("kvbw2_ok_").Arm();
         kvtest::CloudServer cloud;
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         page->Scene()->Items().first()->Activate();
         QVERIFY2(images.Done(), qPrintable(images.Error()));
+        QVERIFY2(sizes.Done(), qPrintable(sizes.Error()));
+        QVERIFY(sizes.SeenTexts().join(' ').contains(QLatin1String("6000")));
         QCOMPARE(cloud.WaitForRequests(QStringLiteral("/data/getcamera"), 1), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
