@@ -29,11 +29,14 @@ const char* const kAnglePictures[] = {
 constexpr int kAngleCount = int(sizeof(kAnglePictures) / sizeof(kAnglePictures[0]));
 const char* const kFormulaPicture = ":/dialog/images/1280/new_ele/Distortion_parameters_image.png";
 
-// Camera file types offered by the choosers.
-const char* const kXmlFilter = "Varnel Camera File (*.xml)";
-const char* const kInphoFilter = "Inpho Camera File (*.prj)";
+// Camera file types offered by the choosers, translated where they are offered.
+const char* const kXmlFilter
+    = QT_TRANSLATE_NOOP("CameraSettingWidget", "Varnel Camera File (*.xml)");
+const char* const kInphoFilter
+    = QT_TRANSLATE_NOOP("CameraSettingWidget", "Inpho Camera File (*.prj)");
 // The leading blank belongs to the text.
-const char* const kOpticalFilter = " Context Capture Optical properties (*.opt)";
+const char* const kOpticalFilter
+    = QT_TRANSLATE_NOOP("CameraSettingWidget", " Context Capture Optical properties (*.opt)");
 
 const QSize kToolButton(60, 32);
 const QSize kFieldWidth(120, 0);
@@ -269,9 +272,8 @@ void CameraSettingWidget::ChangeCamera(int index)
 
 void CameraSettingWidget::ExportCamera()
 {
-    const QString filter = QStringList {QLatin1String(kXmlFilter), QLatin1String(kInphoFilter),
-                                        QLatin1String(kOpticalFilter)}
-                               .join(QStringLiteral(";;"));
+    const QString filter = QStringList {tr(kXmlFilter), tr(kInphoFilter), tr(kOpticalFilter)}.join(
+        QStringLiteral(";;"));
     const QString path = kvui::ChooseFile(this, tr("Save Camera"), filter, kvui::FileAction::Save);
     if (!path.isEmpty())
         ExportCameraFile(GetCamera(), path);
@@ -279,7 +281,7 @@ void CameraSettingWidget::ExportCamera()
 
 void CameraSettingWidget::ImportCamera()
 {
-    const QString path = kvui::ChooseFile(this, tr("Import Camera"), QLatin1String(kXmlFilter));
+    const QString path = kvui::ChooseFile(this, tr("Import Camera"), tr(kXmlFilter));
     kvfd::CameraInfo camera;
     if (!path.isEmpty() && ImportCameraFile(camera, path))
         SetCamera(camera);

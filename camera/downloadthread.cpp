@@ -182,13 +182,13 @@ QString DownloadThread::StatusText() const
     case NotFinished:
         break;
     case Replaced:
-        return QStringLiteral("相机数据库已更新");
+        return tr("相机数据库已更新");
     case KeptOnEmptyList:
-        return QStringLiteral("相机服务未返回任何相机，保留现有相机数据库");
+        return tr("相机服务未返回任何相机，保留现有相机数据库");
     case KeptOnNoReply:
-        return QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+        return tr("相机服务无有效回复，保留现有相机数据库");
     case KeptOnWriteError:
-        return QStringLiteral("无法写入新的相机数据库，保留现有相机数据库");
+        return tr("无法写入新的相机数据库，保留现有相机数据库");
     }
     return QString();
 }

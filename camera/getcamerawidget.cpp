@@ -6,6 +6,7 @@
 #include "framework/kvmessagebox.h"
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
+#include "framework/language.h"
 
 #include <QGridLayout>
 #include <QJsonDocument>
@@ -18,11 +19,11 @@
 
 namespace {
 
-const char* const kDownloading = u8"下载中";
-const char* const kDownload = u8"下载";
-const char* const kNetworkError = u8"网络错误!";
-const char* const kNoData = u8"数据不存在!";
-const char* const kDownloadFailed = u8"下载失败!";
+const char* const kDownloading = QT_TRANSLATE_NOOP("kvui", "下载中");
+const char* const kDownload = QT_TRANSLATE_NOOP("kvui", "下载");
+const char* const kNetworkError = QT_TRANSLATE_NOOP("kvui", "网络错误!");
+const char* const kNoData = QT_TRANSLATE_NOOP("kvui", "数据不存在!");
+const char* const kDownloadFailed = QT_TRANSLATE_NOOP("kvui", "下载失败!");
 
 // A typed id goes into the query as the UTF-8 bytes of its narrow text, each
 // byte that is not unreserved percent-encoded. Sent as typed, a "&", "#", "="
@@ -131,7 +132,7 @@ void GetCameraWidget::ClickOK()
     // meanwhile, nothing of it may be touched afterwards.
     const QPointer<GetCameraWidget> alive(this);
     m_busy = true;
-    m_ok->setText(QString::fromLocal8Bit(kDownloading));
+    m_ok->setText(kvui::LocalText(kDownloading));
 
     QString url;
     m_networkError.clear();
@@ -146,8 +147,10 @@ void GetCameraWidget::ClickOK()
         AcceptDialog();
     } else if (address == kTimedOut || download == kTimedOut) {
         // The reason goes on a line of its own: a refused connection or a
-        // failing server wants another remedy than a slow network.
-        QString message = String2QString(kNetworkError);
+        // failing server wants another remedy than a slow network. The box
+        // would not find the fixed text within the whole message, so it is
+        // translated here; the network's words are not ours to translate.
+        QString message = kvui::LocalText(kNetworkError);
         if (!m_networkError.isEmpty())
             message += QLatin1Char('\n') + m_networkError;
         KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
@@ -158,7 +161,7 @@ void GetCameraWidget::ClickOK()
     }
     if (!alive)
         return;
-    m_ok->setText(QString::fromLocal8Bit(kDownload));
+    m_ok->setText(kvui::LocalText(kDownload));
     m_busy = false;
 }
 

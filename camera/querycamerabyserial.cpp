@@ -3,6 +3,7 @@
 #include "camera/servicefailure.h"
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
+#include "framework/language.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr int kTimeoutMs = 3000;
-const char* const kNoData = u8"数据不存在!";
+const char* const kNoData = QT_TRANSLATE_NOOP("kvui", "数据不存在!");
 // Every aircraft the service knows carries the same camera model.
 constexpr const char* kCameraName = "ILCE-5100";
 
@@ -53,7 +54,7 @@ bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial, QString& 
     // The service answered; whatever is wrong with the answer, it holds no
     // camera for this serial.
     const auto noData = [&why] {
-        why = String2QString(kNoData);
+        why = kvui::LocalText(kNoData);
         return false;
     };
 

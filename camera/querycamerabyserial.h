@@ -15,5 +15,6 @@
 KVUI_EXPORT bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial);
 // The same, telling on false why: the network's reason when the service could
 // not be reached ("Connection refused", a time-out, a failing server), "数据不存在!"
-// when it answered without a camera for this serial. why is left alone on true.
+// (in the operator's language) when it answered without a camera for this
+// serial. why is left alone on true.
 KVUI_EXPORT bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial, QString& why);

@@ -6,6 +6,7 @@
 #include "camera/getcameradialog.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "framework/language.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
@@ -13,6 +14,7 @@
 #include "kvkernel/aiscontext.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStatusBar>
 
@@ -20,7 +22,12 @@ namespace {
 
 using MenuId = KvMainWindow::MenuId;
 
-const char* const kSaveCloudCamera = u8"是否将该相机保存到工程？";
+const char* const kSaveCloudCamera = QT_TRANSLATE_NOOP("kvui", "是否将该相机保存到工程？");
+
+// Qt's own texts for a failed request come from Qt's catalogue, under this
+// context; named here, and not written out at the call, so that lupdate does
+// not copy them into ours.
+const char* const kQtHttpContext = "QHttp";
 
 // One line about a camera for the status bar.
 QString DescribeCamera(const kvfd::CameraInfo& camera)
@@ -89,14 +96,19 @@ void CameraModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("camera_dialog"), CameraSetting);
     registry.Add(QStringLiteral("get_camera_dialog"), GetCamera);
     // What a refused connection shows: the network's own reason under the
-    // fixed text.
+    // fixed text, which the dialog translates before it adds the reason.
     registry.AddModal(
         QStringLiteral("get_camera_network_error"),
-        [] { KvMessageBox::Show(u8"网络错误!\nConnection refused", KvMessageBox::BT_OK); },
+        [] {
+            const QString message = kvui::LocalText(QT_TRANSLATE_NOOP("kvui", "网络错误!"))
+                + QLatin1Char('\n')
+                + QCoreApplication::translate(kQtHttpContext, "Connection refused");
+            KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
+        },
         QStringLiteral("kvsb_ok_btn_"));
     registry.AddModal(
         QStringLiteral("get_camera_no_data"),
-        [] { KvMessageBox::Show(u8"数据不存在!", KvMessageBox::BT_OK); },
+        [] { KvMessageBox::Show(QT_TRANSLATE_NOOP("kvui", "数据不存在!"), KvMessageBox::BT_OK); },
         QStringLiteral("kvsb_ok_btn_"));
     // A downloaded 6000 × 4000 camera offered to the survey of 5472 × 3648 images.
     registry.AddModal(
@@ -148,7 +160,7 @@ void CameraModule::RefreshCameraDatabase()
     connect(m_download, &QThread::finished, this, &CameraModule::CameraDownloadEnded);
     m_refreshAction->setEnabled(false);
     // No time-out: the message stays for as long as the download runs.
-    m_window->statusBar()->showMessage(QStringLiteral("正在更新相机数据库……"));
+    m_window->statusBar()->showMessage(tr("正在更新相机数据库……"));
     m_download->start();
 }
 
@@ -157,8 +169,8 @@ void CameraModule::CameraDatabaseReplaced()
     m_downloadReplacedDatabase = true;
     kvfd::KvConfiguration* configuration = kvfd::KvConfiguration::Instance();
     configuration->ReloadCameras();
-    m_window->ShowStatus(QStringLiteral("相机数据库已更新（%1 台相机）")
-                             .arg(configuration->GetCameraInfoSet().Size()));
+    m_window->ShowStatus(
+        tr("相机数据库已更新（%1 台相机）").arg(configuration->GetCameraInfoSet().Size()));
 }
 
 void CameraModule::CameraDownloadEnded()
@@ -168,7 +180,7 @@ void CameraModule::CameraDownloadEnded()
         // the network's reason), or no room to write.
         QString why = m_download->StatusText();
         if (why.isEmpty())
-            why = QStringLiteral("相机数据库更新失败");
+            why = tr("相机数据库更新失败");
         m_window->ShowStatus(why);
     }
     m_download->deleteLater();

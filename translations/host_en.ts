@@ -31,6 +31,18 @@
         <source>Downloaded camera: %1</source>
         <translation>Downloaded camera: %1</translation>
     </message>
+    <message>
+        <source>正在更新相机数据库……</source>
+        <translation>Updating the camera database…</translation>
+    </message>
+    <message>
+        <source>相机数据库已更新（%1 台相机）</source>
+        <translation>The camera database has been updated (%1 cameras)</translation>
+    </message>
+    <message>
+        <source>相机数据库更新失败</source>
+        <translation>The camera database could not be updated</translation>
+    </message>
 </context>
 <context>
     <name>FrameworkModule</name>
@@ -391,6 +403,18 @@
     <message>
         <source>工程文件保存失败！</source>
         <translation>The project file could not be saved!</translation>
+    </message>
+    <message>
+        <source>是否将该相机保存到工程？</source>
+        <translation>Save this camera to the project?</translation>
+    </message>
+    <message>
+        <source>网络错误!</source>
+        <translation>Network error!</translation>
+    </message>
+    <message>
+        <source>数据不存在!</source>
+        <translation>The data does not exist!</translation>
     </message>
 </context>
 <context>

@@ -5,31 +5,43 @@
     <name>CameraModule</name>
     <message>
         <source>unnamed camera</source>
-        <translation type="unfinished"></translation>
+        <translation>未命名相机</translation>
     </message>
     <message>
         <source>%1, %2 × %3 px, focal length %4 mm, pixel %5 µm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2 × %3 px，焦距 %4 mm，像元 %5 µm</translation>
     </message>
     <message>
         <source>&amp;Camera…</source>
-        <translation type="unfinished"></translation>
+        <translation>相机(&amp;C)…</translation>
     </message>
     <message>
         <source>&amp;Refresh Camera Database</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新相机数据库(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Get Camera From Cloud…</source>
-        <translation type="unfinished"></translation>
+        <translation>从云端获取相机(&amp;G)…</translation>
     </message>
     <message>
         <source>Project camera: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>工程相机：%1</translation>
     </message>
     <message>
         <source>Downloaded camera: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已下载相机：%1</translation>
+    </message>
+    <message>
+        <source>正在更新相机数据库……</source>
+        <translation>正在更新相机数据库……</translation>
+    </message>
+    <message>
+        <source>相机数据库已更新（%1 台相机）</source>
+        <translation>相机数据库已更新（%1 台相机）</translation>
+    </message>
+    <message>
+        <source>相机数据库更新失败</source>
+        <translation>相机数据库更新失败</translation>
     </message>
 </context>
 <context>
@@ -391,6 +403,18 @@
     <message>
         <source>工程文件保存失败！</source>
         <translation>工程文件保存失败！</translation>
+    </message>
+    <message>
+        <source>是否将该相机保存到工程？</source>
+        <translation>是否将该相机保存到工程？</translation>
+    </message>
+    <message>
+        <source>网络错误!</source>
+        <translation>网络错误!</translation>
+    </message>
+    <message>
+        <source>数据不存在!</source>
+        <translation>数据不存在!</translation>
     </message>
 </context>
 <context>

@@ -38,8 +38,8 @@ constexpr int kLastId = 188;
 // Contexts of the host modules whose texts are still to be translated; they
 // leave this list as they are translated.
 const QStringList kPendingContexts
-    = {QStringLiteral("CameraModule"), QStringLiteral("FrameworkModule"),
-       QStringLiteral("ImageryModule"), QStringLiteral("ProjectModule")};
+    = {QStringLiteral("FrameworkModule"), QStringLiteral("ImageryModule"),
+       QStringLiteral("ProjectModule")};
 
 QString Foreign(const QString& language, QWidget* root)
 {

@@ -1,0 +1,369 @@
+// The camera dialogs, their messages, file choosers and the texts the camera
+// services give back, in English and in Chinese.
+
+#include "camera/cameradialog.h"
+#include "camera/cameraimagesize.h"
+#include "camera/cameraparameterwidget.h"
+#include "camera/downloadthread.h"
+#include "camera/getcameradialog.h"
+#include "camera/querycamerabyserial.h"
+#include "cloudserver.h"
+#include "framework/kvshared.h"
+#include "framework/language.h"
+#include "kvfd/kvconfiguration.h"
+#include "languagecheck.h"
+#include "modalanswer.h"
+
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Camera names in the list are data; the maker's name and the programs in
+// the file filters stay as they are in Chinese.
+kvtest::LanguageCheck Check(const QString& language)
+{
+    return kvtest::LanguageCheck(language)
+        .Skip(QStringLiteral("csw_camera_base_"))
+        .Allow(QStringLiteral("Varnel"))
+        .Allow(QStringLiteral("Context"))
+        .Allow(QStringLiteral("Capture"));
+}
+
+QString Foreign(const QString& language, QWidget* root)
+{
+    return Check(language).Foreign(root).join(QLatin1Char('\n'));
+}
+
+// Whether Qt's own Chinese texts (the network's reasons among them) are there.
+bool QtSpeaksChinese()
+{
+    return QFileInfo::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath)
+                             + QStringLiteral("/qtbase_zh_CN.qm"));
+}
+
+kvfd::CameraInfo Camera(int width, int height)
+{
+    kvfd::CameraInfo camera;
+    camera.name = "测试相机 A";
+    camera.width = width;
+    camera.height = height;
+    camera.ccd_width = width * 0.0039;
+    camera.ccd_height = height * 0.0039;
+    camera.pixel_size_x = camera.pixel_size_y = 0.0039;
+    camera.focal = 8.8;
+    return camera;
+}
+
+std::unique_ptr<QWidget> Build(const QString& form)
+{
+    if (form == QLatin1String("camera setting")) {
+        auto dialog = std::make_unique<CameraDialog>();
+        dialog->SetCamera(Camera(6000, 4000));
+        return dialog;
+    }
+    if (form == QLatin1String("get camera"))
+        return std::make_unique<GetCameraDialog>();
+    auto widget = std::make_unique<CameraParameterWidget>();
+    widget->SetCamera(Camera(6000, 4000));
+    return widget;
+}
+
+QString Title(QWidget* form)
+{
+    auto* dialog = qobject_cast<FrameDialog*>(form);
+    return dialog ? dialog->Frame()->Title() : QString();
+}
+
+// Points the application at a port of 127.0.0.1 where nothing listens.
+bool UseClosedPort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost))
+        return false;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    qputenv("KVUI_SERVICE_URL", "http://127.0.0.1:" + QByteArray::number(port));
+    return true;
+}
+
+} // namespace
+
+class TestCameraLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        kvfd::CameraInfoSet cameras;
+        cameras.AddCamera(Camera(6000, 4000));
+        kvfd::KvConfiguration::Instance()->SetCameraInfoSet(cameras);
+    }
+
+    void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
+
+    // Every form reads wholly in the language; its title shows that the
+    // catalogue of the camera folder was used at all.
+    void formsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("en, camera setting") << "en"
+                                            << "camera setting"
+                                            << "Camera Setting";
+        QTest::newRow("zh_CN, camera setting") << "zh_CN"
+                                               << "camera setting" << QStringLiteral("相机设置");
+        QTest::newRow("en, get camera") << "en"
+                                        << "get camera"
+                                        << "Get Camera From Varnel Cloud";
+        QTest::newRow("zh_CN, get camera")
+            << "zh_CN"
+            << "get camera" << QStringLiteral("从 Varnel 云获取相机");
+        QTest::newRow("en, camera parameters") << "en"
+                                               << "camera parameters" << QString();
+        QTest::newRow("zh_CN, camera parameters") << "zh_CN"
+                                                  << "camera parameters" << QString();
+    }
+
+    void formsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, title);
+        QVERIFY(kvui::SetLanguage(language));
+        const std::unique_ptr<QWidget> widget = Build(form);
+        QCOMPARE(Title(widget.get()), title);
+        const QString foreign = Foreign(language, widget.get());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+
+    // The choosers of Import and Export: caption and file types in the
+    // language, the extensions kept; by default exactly as written.
+    void fileChoosersReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("filters");
+        const QStringList written {QStringLiteral("Varnel Camera File (*.xml)"),
+                                   QStringLiteral("Inpho Camera File (*.prj)"),
+                                   QStringLiteral(" Context Capture Optical properties (*.opt)")};
+        const QStringList chinese {QStringLiteral("Varnel 相机文件 (*.xml)"),
+                                   QStringLiteral("Inpho 相机文件 (*.prj)"),
+                                   QStringLiteral(" Context Capture 光学属性文件 (*.opt)")};
+        QTest::newRow("default, export") << ""
+                                         << "csw_export_"
+                                         << "Save Camera" << written;
+        QTest::newRow("en, export") << "en"
+                                    << "csw_export_"
+                                    << "Save Camera" << written;
+        QTest::newRow("zh_CN, export") << "zh_CN"
+                                       << "csw_export_" << QStringLiteral("保存相机") << chinese;
+        QTest::newRow("default, import") << ""
+                                         << "csw_import_"
+                                         << "Import Camera" << QStringList {written.first()};
+        QTest::newRow("en, import") << "en"
+                                    << "csw_import_"
+                                    << "Import Camera" << QStringList {written.first()};
+        QTest::newRow("zh_CN, import")
+            << "zh_CN"
+            << "csw_import_" << QStringLiteral("导入相机") << QStringList {chinese.first()};
+    }
+
+    void fileChoosersReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, filters);
+        QVERIFY(kvui::SetLanguage(language));
+        CameraDialog dialog;
+        QString shownCaption;
+        QStringList shownFilters;
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* chooser) {
+                shownCaption = chooser->windowTitle();
+                if (auto* files = qobject_cast<QFileDialog*>(chooser))
+                    shownFilters = files->nameFilters();
+                QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
+            })
+            .Arm();
+        kvtest::Click(&dialog, button);
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(shownCaption, caption);
+        // The chooser trims the blank that leads one of the written types.
+        for (QString& filter : filters)
+            filter = filter.trimmed();
+        for (QString& filter : shownFilters)
+            filter = filter.trimmed();
+        QCOMPARE(shownFilters, filters);
+    }
+
+    // The boxes the download dialog and the size check show: the fixed
+    // text in the language, the network's reason on its own line; the
+    // Download button says what it does meanwhile and afterwards.
+    void messagesReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("busyButton");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("en, refused") << "en"
+                                     << "refused"
+                                     << "Network error!\nConnection refused"
+                                     << "Downloading…"
+                                     << "Download";
+        QTest::newRow("zh_CN, refused") << "zh_CN"
+                                        << "refused" << QStringLiteral("网络错误!\n连接被拒绝")
+                                        << QStringLiteral("下载中") << QStringLiteral("下载");
+        QTest::newRow("en, no data") << "en"
+                                     << "no data"
+                                     << "The data does not exist!"
+                                     << "Downloading…"
+                                     << "Download";
+        QTest::newRow("zh_CN, no data") << "zh_CN"
+                                        << "no data" << QStringLiteral("数据不存在!")
+                                        << QStringLiteral("下载中") << QStringLiteral("下载");
+        QTest::newRow("en, image size")
+            << "en"
+            << "image size"
+            << "The downloaded camera is for images of 6000 × 4000 px, the project's images are "
+               "5472 × 3648 px. Use it anyway?"
+            << QString() << QString();
+        QTest::newRow("zh_CN, image size")
+            << "zh_CN"
+            << "image size"
+            << QStringLiteral("下载的相机适用于 6000 × 4000 px 的影像，而工程的影像为 5472 × "
+                              "3648 px。仍要使用吗？")
+            << QString() << QString();
+    }
+
+    void messagesReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        QFETCH(QString, busyButton);
+        QFETCH(QString, button);
+        if (situation == QLatin1String("refused") && language == QLatin1String("zh_CN")
+            && !QtSpeaksChinese())
+            QSKIP("Qt's own Chinese catalogue (qttranslations5-l10n) is not installed");
+        QVERIFY(kvui::SetLanguage(language));
+        const bool imageSize = situation == QLatin1String("image size");
+        kvtest::CloudServer cloud({QStringLiteral("--status"), QStringLiteral("1")});
+        if (situation == QLatin1String("refused"))
+            QVERIFY(UseClosedPort());
+        else if (!imageSize)
+            QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+
+        GetCameraDialog dialog;
+        QPushButton* download = kvtest::Find<QPushButton>(&dialog, QStringLiteral("gcw_ok_btn_"));
+        QString foreign, shownBusy;
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(message)
+            .Do([&](QWidget* box) {
+                foreign = Foreign(language, box);
+                shownBusy = download->text();
+            })
+            .Click(QLatin1String(imageSize ? "kvbw2_cancel_" : "kvsb_ok_btn_"))
+            .Arm();
+        if (imageSize) {
+            QVERIFY(!kvui::ConfirmImageSize(Camera(6000, 4000), Camera(5472, 3648)));
+        } else {
+            dialog.show();
+            kvtest::SetText(&dialog, QStringLiteral("gcw_cameraid_"), QStringLiteral("1001"));
+            kvtest::SetText(&dialog, QStringLiteral("gcw_lensid_"), QStringLiteral("1"));
+            QTest::mouseClick(download, Qt::LeftButton);
+        }
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        if (imageSize)
+            return;
+        QCOMPARE(shownBusy, busyButton);
+        QCOMPARE(download->text(), button);
+        QVERIFY(dialog.isVisible());
+    }
+
+    // What the camera services tell the host to show: the outcome of a
+    // refresh of the camera database and why no camera came for a serial.
+    void serviceOutcomesReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("service"); // "refused" or kvcloud's faults
+        QTest::addColumn<QString>("query");   // "refresh" or "serial"
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("en, refresh, refused")
+            << "en"
+            << "refused"
+            << "refresh"
+            << "The camera service is not available (Connection refused); the camera database "
+               "in use is kept";
+        QTest::newRow("zh_CN, refresh, refused")
+            << "zh_CN"
+            << "refused"
+            << "refresh" << QStringLiteral("相机服务不可用（连接被拒绝），保留现有相机数据库");
+        QTest::newRow("en, refresh, status 1")
+            << "en"
+            << "--status 1"
+            << "refresh"
+            << "The camera service gave no valid reply; the camera database in use is kept";
+        QTest::newRow("zh_CN, refresh, status 1")
+            << "zh_CN"
+            << "--status 1"
+            << "refresh" << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
+        QTest::newRow("en, serial, status 1") << "en"
+                                              << "--status 1"
+                                              << "serial"
+                                              << "The data does not exist!";
+        QTest::newRow("zh_CN, serial, status 1") << "zh_CN"
+                                                 << "--status 1"
+                                                 << "serial" << QStringLiteral("数据不存在!");
+    }
+
+    void serviceOutcomesReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, service);
+        QFETCH(QString, query);
+        QFETCH(QString, outcome);
+        if (service == QLatin1String("refused") && language == QLatin1String("zh_CN")
+            && !QtSpeaksChinese())
+            QSKIP("Qt's own Chinese catalogue (qttranslations5-l10n) is not installed");
+        QVERIFY(kvui::SetLanguage(language));
+        kvtest::CloudServer cloud(service.split(QLatin1Char(' ')));
+        if (service == QLatin1String("refused"))
+            QVERIFY(UseClosedPort());
+        else
+            QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+
+        QString shown;
+        if (query == QLatin1String("refresh")) {
+            DownloadThread::SetTimeouts(kvtest::kPatienceMs, 10);
+            DownloadThread thread;
+            thread.start();
+            const bool ended = thread.wait(2 * kvtest::kPatienceMs);
+            DownloadThread::ResetTimeouts();
+            QVERIFY(ended);
+            shown = thread.StatusText();
+        } else {
+            kvfd::CameraInfo camera;
+            QVERIFY(!QueryCameraBySerial(camera, "UAS 1", shown));
+        }
+        QCOMPARE(shown, outcome);
+    }
+};
+
+QTEST_MAIN(TestCameraLanguage)
+#include "tst_cameralanguage.moc"
