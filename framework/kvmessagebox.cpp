@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 namespace {
@@ -35,6 +36,23 @@ kvui::ButtonRow BuildBox(QWidget* box, const char* iconName, const char* message
     kvui::ButtonRow buttons(box, QSize(120, 36), kvui::ButtonRow::Centre);
     layout->addLayout(buttons.Layout(), 1, 0, 1, 2);
     return buttons;
+}
+
+// Boxes keep their size unless the message would be cut off: then they grow,
+// first wider, then taller, so that no word of a long message is lost.
+void FitMessage(QWidget* box, QSize size)
+{
+    box->setFixedSize(size);
+    QLayout* layout = box->layout();
+    for (int width : {size.width(), 560}) {
+        const int needed = layout->totalHeightForWidth(width);
+        if (needed <= size.height()) {
+            box->setFixedSize(width, size.height());
+            return;
+        }
+        if (width == 560)
+            box->setFixedSize(width, qMin(needed, 640));
+    }
 }
 
 } // namespace
@@ -68,9 +86,9 @@ KvMessageBoxWidget::KvMessageBoxWidget(QWidget* parent, const QString& text)
     : BaseWidget(parent)
 {
     setObjectName(QStringLiteral("KvMessageBox"));
-    setFixedSize(400, 160);
     kvui::ButtonRow buttons = BuildBox(this, "kvsb_icon_", "kvsb_msg_", text);
     QPushButton* ok = buttons.Add("kvsb_ok_btn_", tr("OK"), "kvquitbtn");
+    FitMessage(this, QSize(400, 160));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &KvMessageBoxWidget::ClickOK);
 }
@@ -84,10 +102,10 @@ KvMessageBoxWidget2::KvMessageBoxWidget2(QWidget* parent, const QString& text)
     : BaseWidget(parent)
 {
     setObjectName(QStringLiteral("KvMessageBoxWidget2"));
-    setFixedSize(400, 150);
     kvui::ButtonRow buttons = BuildBox(this, "kvbw2_icon_", "kvbw2_msg_", text);
     QPushButton* yes = buttons.Add("kvbw2_ok_", tr("Yes"), "kvcombtn");
     QPushButton* no = buttons.Add("kvbw2_cancel_", tr("No"), "kvquitbtn");
+    FitMessage(this, QSize(400, 150));
     yes->setDefault(true);
     connect(yes, &QPushButton::clicked, this, &KvMessageBoxWidget2::ClickOK);
     connect(no, &QPushButton::clicked, this, &KvMessageBoxWidget2::ClickCancel);

@@ -2,6 +2,7 @@
 #include "framework/titlewidget.h"
 #include "modalanswer.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -72,6 +73,43 @@ private Q_SLOTS:
         const std::string junk("\xff\xfe\x80 abc \xe5\xb7", 11);
         QCOMPARE(KvMessageBox::Show(junk, KvMessageBox::BT_OK), KvMessageBox::BC_OK);
         QVERIFY(answer.SeenTexts().join(QString()).contains(QStringLiteral("abc")));
+    }
+
+    // A long message (a list of names, a network reason) is shown whole: the
+    // box grows; a short one keeps the box's size.
+    void longMessagesAreNotCutOff_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("grows");
+        QTest::newRow("one line") << 1 << false;
+        QTest::newRow("ten lines") << 10 << true;
+    }
+
+    void longMessagesAreNotCutOff()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, grows);
+        std::string text;
+        for (int i = 0; i < lines; ++i)
+            text += "line " + std::to_string(i) + " of a message\n";
+        kvtest::ModalAnswer answer;
+        QSize box;
+        bool fits = false;
+        answer
+            .Do([&](QWidget*) {
+                auto* content = qobject_cast<QWidget*>(
+                    qApp->activeModalWidget()->findChild<QWidget*>(QStringLiteral("KvMessageBox")));
+                QVERIFY(content);
+                box = content->size();
+                auto* message = content->findChild<QLabel*>(QStringLiteral("kvsb_msg_"));
+                fits = message->heightForWidth(message->width()) <= message->height();
+            })
+            .Click(QStringLiteral("kvsb_ok_btn_"))
+            .Arm();
+        KvMessageBox::Show(text, KvMessageBox::BT_OK);
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QVERIFY(fits);
+        QCOMPARE(box == QSize(400, 160), !grows);
     }
 };
 
