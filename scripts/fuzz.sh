@@ -33,7 +33,9 @@ command -v ccache >/dev/null && args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" "${args[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "${names[@]/#/fuzz_}"
 
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+# Whole allocation stacks, so that lsan.supp can name the frames of the system's
+# libraries, which keep no frame pointers.
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:fast_unwind_on_malloc=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/cmake/lsan.supp:print_suppressions=0"
 mkdir -p "$build/logs"
