@@ -24,9 +24,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -145,6 +148,24 @@ std::unique_ptr<QWidget> Coordinate()
     return dialog;
 }
 
+// The popup's buttons take their pictures from the style sheet and their
+// words from here, where they are translated.
+std::unique_ptr<DpMenuBar> NewProjectMenu(QWidget* parent)
+{
+    auto popup = std::make_unique<DpMenuBar>(parent);
+    const std::pair<const char*, QString> buttons[] = {
+        {"dpmn_edit_btn_", ProjectModule::tr("Edit")},
+        {"dpmn_save_btn_", ProjectModule::tr("Save")},
+        {"dpmn_save_as_btn_", ProjectModule::tr("Save As")},
+        {"dpmn_main_btn_", ProjectModule::tr("Main Menu")},
+    };
+    for (const auto& [name, text] : buttons) {
+        if (auto* button = popup->findChild<QPushButton*>(QLatin1String(name)))
+            button->setText(text);
+    }
+    return popup;
+}
+
 } // namespace
 
 void ProjectModule::Install(KvMainWindow& window)
@@ -207,7 +228,7 @@ void ProjectModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("wizard_4_preview"), PreviewPage);
     registry.Add(QStringLiteral("flight_project_images"), FlightImages);
     registry.Add(QStringLiteral("coordinate_dialog"), Coordinate);
-    registry.Add(QStringLiteral("project_menu"), [] { return std::make_unique<DpMenuBar>(); });
+    registry.Add(QStringLiteral("project_menu"), [] { return NewProjectMenu(nullptr); });
     registry.Add(QStringLiteral("start_page"), [] { return StartPage(false, false); });
     registry.Add(QStringLiteral("start_page_flight"), [] { return StartPage(false, true); });
     registry.Add(QStringLiteral("start_page_image_mode"), [] { return StartPage(true, false); });
@@ -321,7 +342,8 @@ void ProjectModule::ChooseProjectCoordinate()
 
 void ProjectModule::ShowProjectMenu()
 {
-    auto* popup = new DpMenuBar(m_window);
+    // The popup deletes itself when it closes.
+    auto* popup = NewProjectMenu(m_window).release();
     popup->setObjectName(QStringLiteral("kv_project_menu"));
     connect(popup, &DpMenuBar::EditProject, this, &ProjectModule::EditProjectInformation);
     connect(popup, &DpMenuBar::SaveProject, m_window, [this] { m_window->SaveProject(); });

@@ -113,7 +113,7 @@ void FlyPrjSettingWidget::ClickAddImages()
 {
     const QStringList files = kvui::ChooseFiles(
         this, tr("Add Images"),
-        QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
+        tr("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)"));
     if (!files.isEmpty())
         AddImages(files);
 }

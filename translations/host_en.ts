@@ -374,6 +374,22 @@
         <source>Coordinate system: %1</source>
         <translation>Coordinate system: %1</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>Main Menu</translation>
+    </message>
 </context>
 <context>
     <name>SettingsModule</name>

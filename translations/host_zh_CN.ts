@@ -308,71 +308,87 @@
     <name>ProjectModule</name>
     <message>
         <source>Start &amp;Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>起始页(&amp;P)…</translation>
     </message>
     <message>
         <source>Project from &amp;Photos…</source>
-        <translation type="unfinished"></translation>
+        <translation>从照片创建工程(&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;New Project…</source>
-        <translation type="unfinished"></translation>
+        <translation>新建工程(&amp;N)…</translation>
     </message>
     <message>
         <source>Project &amp;Information…</source>
-        <translation type="unfinished"></translation>
+        <translation>工程信息(&amp;I)…</translation>
     </message>
     <message>
         <source>&amp;Images and Positions…</source>
-        <translation type="unfinished"></translation>
+        <translation>影像与位置(&amp;I)…</translation>
     </message>
     <message>
         <source>Project &amp;Summary…</source>
-        <translation type="unfinished"></translation>
+        <translation>工程概要(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Coordinate System…</source>
-        <translation type="unfinished"></translation>
+        <translation>坐标系(&amp;C)…</translation>
     </message>
     <message>
         <source>&amp;Open Project…</source>
-        <translation type="unfinished"></translation>
+        <translation>打开工程(&amp;O)…</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>保存工程(&amp;S)</translation>
     </message>
     <message>
         <source>Save Project &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>工程另存为(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Close Project</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭工程(&amp;C)</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>工程</translation>
     </message>
     <message>
         <source>Project ▾</source>
-        <translation type="unfinished"></translation>
+        <translation>工程 ▾</translation>
     </message>
     <message>
         <source>Project menu</source>
-        <translation type="unfinished"></translation>
+        <translation>工程菜单</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished">已打开 %1</translation>
+        <translation>已打开 %1</translation>
     </message>
     <message>
         <source>Project wizard left; nothing was created</source>
-        <translation type="unfinished"></translation>
+        <translation>已退出工程向导，未创建工程</translation>
     </message>
     <message>
         <source>Coordinate system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>坐标系：%1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>主菜单</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,370 @@
+// The project wizard's pages, the flight image list, the start page and its
+// tiles, their file choosers and their messages, in English and in Chinese.
+
+#include "framework/framedialog.h"
+#include "framework/language.h"
+#include "kvprj/kvproject.h"
+#include "languagecheck.h"
+#include "modalanswer.h"
+#include "project/flyprjsettingdialog.h"
+#include "project/kvcreatprojectdialog.h"
+#include "project/kvshowprjinfodialog.h"
+#include "project/projectmanager.h"
+#include "project/tiledscene.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The values of the summary are the project's; the five aircraft keep their
+// names in either language.
+kvtest::LanguageCheck Check(const QString& language)
+{
+    kvtest::LanguageCheck check(language);
+    for (const char* value :
+         {"label_PrjInfo_Name", "label_prjInfo_meanHeight", "label_prjInfo_Operator",
+          "label_prjInfo_cameraName", "label_prjInfo_coordinate", "label_PrjInfo_WorkDate",
+          "label_PrjInfo_describe"})
+        check.Skip(QLatin1String(value));
+    for (const char* aircraft : {"Kestrel", "Heron", "Egret", "Osprey", "Plover"})
+        check.Allow(QLatin1String(aircraft));
+    return check;
+}
+
+// What the form shows in the wrong language: its widgets, and on the start
+// page the tool tips of the buttons under a selected tile, which are no widgets.
+QString Foreign(const QString& language, QWidget* form)
+{
+    const kvtest::LanguageCheck check = Check(language);
+    QStringList foreign = check.Foreign(form);
+    if (auto* page = qobject_cast<ProjectManagerDialog*>(form)) {
+        const TiledScene* scene = page->Widget()->Scene();
+        for (const PixmapItem* button :
+             {scene->ExportButton(), scene->CopyButton(), scene->DeleteButton()}) {
+            if (check.IsForeign(button->toolTip()))
+                foreign << QStringLiteral("tile button: ") + button->toolTip();
+        }
+    }
+    return foreign.join(QLatin1Char('\n'));
+}
+
+// Names of digits only: data, which neither language may flag.
+kvprj::KvProject Survey(bool withImages)
+{
+    kvprj::KvProject project;
+    kvprj::PrjInfo& info = project.GetPrjInfo();
+    kvprj::CopyText(info.name, "2024-05");
+    kvprj::CopyText(info.prjOperator, "07");
+    kvprj::CopyText(info.date, "2024-05-06T07:08:09");
+    info.meanElevation = 35.5;
+    if (withImages) {
+        kvfd::CameraInfo camera;
+        camera.name = "8.8";
+        project.GetCameraInfoSet().AddCamera(camera);
+        project.GetImageInfoSet().AddImage("0001.jpg", "/d", {114.3, 30.5, 35.5, 0, 0, 0}, 0, true);
+    }
+    return project;
+}
+
+QString ExistingProjectFile()
+{
+    const QString path = kvtest::TemporaryDataDir() + QStringLiteral("/2024-05.db");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) ? path : QString();
+}
+
+// The start page lists a project whose file is there (selected) and one whose
+// file has gone.
+std::unique_ptr<ProjectManagerDialog> StartPage(bool imageMode)
+{
+    PrjInfo there;
+    there.path = ExistingProjectFile();
+    there.name = QStringLiteral("2024-05");
+    there.date = QStringLiteral("2024-05-06T07:08:09");
+    PrjInfo gone = there;
+    gone.path = kvtest::TemporaryDataDir() + QStringLiteral("/gone.db");
+    gone.name = QStringLiteral("2023");
+    ProjectManager::WriteConfig({there, gone});
+    auto page = std::make_unique<ProjectManagerDialog>(imageMode, nullptr);
+    const QList<ProjectGraphicsItem*>& tiles = page->Widget()->Scene()->Items();
+    if (!tiles.isEmpty())
+        tiles.first()->setSelected(true);
+    return page;
+}
+
+std::unique_ptr<QWidget> Build(const QString& form)
+{
+    // A new project: the name is empty.
+    if (form == QLatin1String("description"))
+        return std::make_unique<KvCreatProjectDialog>();
+    if (form.startsWith(QLatin1String("summary"))) {
+        kvprj::KvProject project = Survey(!form.endsWith(QLatin1String("without images")));
+        auto dialog = std::make_unique<KvShowPrjInfoDialog>();
+        dialog->SetProject(&project);
+        return dialog;
+    }
+    if (form == QLatin1String("flight images"))
+        return std::make_unique<FlyPrjSettingDialog>();
+    if (form == QLatin1String("flight images, listed")) {
+        auto dialog = std::make_unique<FlyPrjSettingDialog>();
+        dialog->Widget()->AddImages({QStringLiteral("/d/0001.jpg"), QStringLiteral("/d/0002.jpg")});
+        return dialog;
+    }
+    if (form == QLatin1String("start page, flight")) {
+        std::unique_ptr<ProjectManagerDialog> page = StartPage(false);
+        page->Widget()->SelectFlightProject();
+        return page;
+    }
+    return StartPage(form == QLatin1String("start page, image mode"));
+}
+
+QString Title(QWidget* form)
+{
+    if (auto* dialog = qobject_cast<FrameDialog*>(form))
+        return dialog->Frame()->Title();
+    return kvtest::Text(form, QStringLiteral("pmw_project_type_label_"));
+}
+
+// Clicks the named button, or does to the start page's tiles what the
+// operator does: the Delete button under the selected tile, Export, or a
+// double-click on the tile whose file has gone.
+void Act(QWidget* form, const QString& action)
+{
+    auto* page = qobject_cast<ProjectManagerDialog*>(form);
+    TiledScene* scene = page ? page->Widget()->Scene() : nullptr;
+    if (action == QLatin1String("delete tile"))
+        emit scene->DeleteButton()->PixmapItemClicked();
+    else if (action == QLatin1String("export tile"))
+        scene->ExportItem();
+    else if (action == QLatin1String("open gone tile"))
+        scene->Items().at(1)->Activate();
+    else
+        kvtest::Click(form, action);
+}
+
+} // namespace
+
+class TestProjectLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        // No flight-planning missions of the operator's own.
+        qputenv("HOME", QFile::encodeName(kvtest::TemporaryDataDir() + QStringLiteral("/home")));
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    }
+
+    void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
+
+    // Every form reads wholly in the language; its title shows that the
+    // project folder's catalogue was used at all.
+    void formsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("title");
+        const struct
+        {
+            const char* form;
+            const char* english;
+            QString chinese;
+        } forms[] = {
+            {"description", "Project Information", QStringLiteral("工程信息")},
+            {"summary", "Project Information", QStringLiteral("工程信息")},
+            {"flight images, listed", "Flight Project Setting", QStringLiteral("航飞工程设置")},
+            {"start page", "My Project", QStringLiteral("我的工程")},
+            {"start page, flight", "Flight Project", QStringLiteral("航飞工程")},
+            {"start page, image mode", "My Project", QStringLiteral("我的工程")},
+        };
+        for (const auto& row : forms) {
+            QTest::addRow("en, %s", row.form) << "en" << row.form << row.english;
+            QTest::addRow("zh_CN, %s", row.form) << "zh_CN" << row.form << row.chinese;
+        }
+    }
+
+    void formsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, title);
+        QVERIFY(kvui::SetLanguage(language));
+        const std::unique_ptr<QWidget> widget = Build(form);
+        QCOMPARE(Title(widget.get()), title);
+        const QString foreign = Foreign(language, widget.get());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+
+    // The choosers of the image list and the start page: caption and file
+    // types in the language, the extensions kept.
+    void fileChoosersReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("filters"); // none for a folder chooser
+        const QStringList images {QStringLiteral("images (*.bmp *.jpg *.tif)"),
+                                  QStringLiteral("bmp (*.bmp)"), QStringLiteral("jpg (*.jpg)"),
+                                  QStringLiteral("tif (*.tif)")};
+        const QStringList chineseImages {
+            QStringLiteral("影像 (*.bmp *.jpg *.tif)"), QStringLiteral("BMP 影像 (*.bmp)"),
+            QStringLiteral("JPG 影像 (*.jpg)"), QStringLiteral("TIF 影像 (*.tif)")};
+        const QStringList projects {QStringLiteral("Project File (*.db)")};
+        const QStringList chineseProjects {QStringLiteral("工程文件 (*.db)")};
+
+        QTest::newRow("default, flight images, add images") << ""
+                                                            << "flight images"
+                                                            << "fpsw_add_images_"
+                                                            << "Add Images" << images;
+        QTest::newRow("en, flight images, add images") << "en"
+                                                       << "flight images"
+                                                       << "fpsw_add_images_"
+                                                       << "Add Images" << images;
+        QTest::newRow("zh_CN, flight images, add images")
+            << "zh_CN"
+            << "flight images"
+            << "fpsw_add_images_" << QStringLiteral("添加影像") << chineseImages;
+        QTest::newRow("en, flight images, add folder") << "en"
+                                                       << "flight images"
+                                                       << "fpsw_add_folder_"
+                                                       << "Open Directory" << QStringList();
+        QTest::newRow("zh_CN, flight images, add folder")
+            << "zh_CN"
+            << "flight images"
+            << "fpsw_add_folder_" << QStringLiteral("打开文件夹") << QStringList();
+        QTest::newRow("en, start page, import") << "en"
+                                                << "start page"
+                                                << "pmw_open_prj_btn_"
+                                                << "Open Project" << projects;
+        QTest::newRow("zh_CN, start page, import")
+            << "zh_CN"
+            << "start page"
+            << "pmw_open_prj_btn_" << QStringLiteral("打开工程") << chineseProjects;
+        QTest::newRow("en, start page, view images") << "en"
+                                                     << "start page"
+                                                     << "pmw_open_images_btn_"
+                                                     << "Add Images" << images;
+        QTest::newRow("zh_CN, start page, view images")
+            << "zh_CN"
+            << "start page"
+            << "pmw_open_images_btn_" << QStringLiteral("添加影像") << chineseImages;
+        QTest::newRow("en, start page, export tile") << "en"
+                                                     << "start page"
+                                                     << "export tile"
+                                                     << "Export Project" << projects;
+        QTest::newRow("zh_CN, start page, export tile")
+            << "zh_CN"
+            << "start page"
+            << "export tile" << QStringLiteral("导出工程") << chineseProjects;
+    }
+
+    void fileChoosersReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, action);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, filters);
+        QVERIFY(kvui::SetLanguage(language));
+        const std::unique_ptr<QWidget> widget = Build(form);
+        QString shownCaption;
+        QStringList shownFilters;
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* chooser) {
+                shownCaption = chooser->windowTitle();
+                if (auto* files = qobject_cast<QFileDialog*>(chooser))
+                    shownFilters = files->nameFilters();
+                QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
+            })
+            .Arm();
+        Act(widget.get(), action);
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(shownCaption, caption);
+        if (!filters.isEmpty())
+            QCOMPARE(shownFilters, filters);
+    }
+
+    // The boxes the pages and the tiles show, the fixed texts of the
+    // constant-string table among them; a project's name stays as it is.
+    void messagesReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en, summary without images")
+            << "en"
+            << "summary without images"
+            << "finishBtn"
+            << "The project has no image. Go back and add images with positions, or exit.";
+        QTest::newRow("zh_CN, summary without images")
+            << "zh_CN"
+            << "summary without images"
+            << "finishBtn"
+            << QStringLiteral("工程中没有影像。请返回上一步添加带位置的影像，或退出。");
+        QTest::newRow("en, delete tile")
+            << "en"
+            << "start page"
+            << "delete tile"
+            << "Remove \"2024-05\" from the list? The project file itself is kept.";
+        QTest::newRow("zh_CN, delete tile")
+            << "zh_CN"
+            << "start page"
+            << "delete tile" << QStringLiteral("是否从列表中移除“2024-05”？工程文件本身将保留。");
+        QTest::newRow("en, gone tile") << "en"
+                                       << "start page"
+                                       << "open gone tile"
+                                       << "The project does not exist. Remove it from the list?";
+        QTest::newRow("zh_CN, gone tile")
+            << "zh_CN"
+            << "start page"
+            << "open gone tile" << QStringLiteral("工程不存在，是否删除记录？");
+        QTest::newRow("en, unnamed project") << "en"
+                                             << "description"
+                                             << "prj_nextBtn"
+                                             << "The project name must not be empty!";
+        QTest::newRow("zh_CN, unnamed project")
+            << "zh_CN"
+            << "description"
+            << "prj_nextBtn" << QStringLiteral("工程名不能为空！");
+        QTest::newRow("en, no flight images") << "en"
+                                              << "flight images"
+                                              << "fpsw_ok_btn_"
+                                              << "Please import images!";
+        QTest::newRow("zh_CN, no flight images")
+            << "zh_CN"
+            << "flight images"
+            << "fpsw_ok_btn_" << QStringLiteral("请导入影像数据!");
+    }
+
+    void messagesReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, action);
+        QFETCH(QString, message);
+        QVERIFY(kvui::SetLanguage(language));
+        const std::unique_ptr<QWidget> widget = Build(form);
+        QString foreign;
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(message)
+            .Do([&](QWidget* box) { foreign = Foreign(language, box); })
+            .Click(QStringLiteral("dialog_close_btn"))
+            .Arm();
+        Act(widget.get(), action);
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+};
+
+QTEST_MAIN(TestProjectLanguage)
+#include "tst_projectlanguage.moc"
