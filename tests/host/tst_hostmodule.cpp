@@ -163,9 +163,9 @@ private Q_SLOTS:
         QStringList bar;
         for (const QAction* action : window.menuBar()->actions())
             bar << action->menu()->objectName();
-        QCOMPARE(
-            bar,
-            (QStringList {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras", "kv_menu_help"}));
+        QCOMPARE(bar,
+                 (QStringList {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras",
+                               "kv_menu_settings", "kv_menu_help"}));
         QMenu* demonstrations = window.Menu(KvMainWindow::MenuId::Demonstrations);
         QCOMPARE(demonstrations->objectName(), QStringLiteral("kv_menu_demonstrations"));
         QVERIFY(window.Menu(KvMainWindow::MenuId::Help)
