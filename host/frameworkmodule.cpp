@@ -24,9 +24,11 @@ namespace {
 
 using MenuId = KvMainWindow::MenuId;
 
-const char* const kCannotWriteList = u8"校验文件写入失败！";
-const char* const kDemoMessage = u8"影像数据已准备就绪。";
-const char* const kDemoQuestion = u8"是否继续处理？";
+// KvMessageBox::Show translates them (framework/language.h).
+const char* const kCannotWriteList = QT_TRANSLATE_NOOP("kvui", "校验文件写入失败！");
+const char* const kDemoMessage = QT_TRANSLATE_NOOP("kvui", "影像数据已准备就绪。");
+const char* const kDemoQuestion = QT_TRANSLATE_NOOP("kvui", "是否继续处理？");
+const char* const kCannotOpen = QT_TRANSLATE_NOOP("kvui", "工程文件无法打开！");
 
 // A plain window in the host's panel colour around one library widget that is
 // not a window of its own.
@@ -58,7 +60,7 @@ std::unique_ptr<QWidget> FrameWithAllButtons()
     auto* layout = new QVBoxLayout(dialog.get());
     auto* frame = new TitleWidget(dialog.get(), true, false, true);
     frame->SetTitle(QStringLiteral("TitleWidget"));
-    frame->AddWidget(Placeholder(QStringLiteral("Dialog content")));
+    frame->AddWidget(Placeholder(FrameworkModule::tr("Dialog content")));
     layout->addWidget(frame);
     dialog->resize(480, 260);
     return dialog;
@@ -69,7 +71,7 @@ std::unique_ptr<QWidget> StartPageFrame()
     auto dialog = std::make_unique<TransparentDialog>();
     auto* layout = new QVBoxLayout(dialog.get());
     auto* frame = new TitleWidget2(dialog.get());
-    frame->AddWidget(Placeholder(QStringLiteral("Start page")));
+    frame->AddWidget(Placeholder(FrameworkModule::tr("Start page")));
     layout->addWidget(frame);
     dialog->resize(640, 300);
     return dialog;
@@ -115,8 +117,7 @@ void FrameworkModule::Install(KvMainWindow& window)
 void FrameworkModule::Screenshots(ScreenshotRegistry& registry) const
 {
     registry.AddModal(
-        QStringLiteral("message_ok"),
-        [] { KvMessageBox::Show(u8"工程文件无法打开！", KvMessageBox::BT_OK); },
+        QStringLiteral("message_ok"), [] { KvMessageBox::Show(kCannotOpen, KvMessageBox::BT_OK); },
         QStringLiteral("kvsb_ok_btn_"));
     registry.AddModal(
         QStringLiteral("message_yes_no"),

@@ -6,6 +6,7 @@
 #include "framework/kvservice.h"
 #include "framework/kvsettingskeys.h"
 #include "framework/kvshared.h"
+#include "framework/language.h"
 #include "framework/savequestion.h"
 #include "host/imagetablepanel.h"
 #include "host/kvhostsettingskeys.h"
@@ -34,7 +35,7 @@ namespace {
 constexpr int kOpenProjectFirst = 109;
 constexpr int kStatusTimeoutMs = 15000;
 
-// KvMessageBox::Show translates them (framework/language.h).
+// KvMessageBox::Show and kvui::LocalText translate them (framework/language.h).
 const char* const kCannotOpen = QT_TRANSLATE_NOOP("kvui", "工程文件无法打开！");
 const char* const kCannotSave = QT_TRANSLATE_NOOP("kvui", "工程文件保存失败！");
 
@@ -272,8 +273,10 @@ bool KvMainWindow::SaveProjectAs(const QString& path)
     // SavePrj would rename its new file over a read-only one.
     if (IsReadOnly(QFileInfo(path)) || !m_context->SavePrj(QString2String(path))) {
         ShowStatus(tr("Could not save %1").arg(QDir::toNativeSeparators(path)));
+        // The box cannot translate the two lines as one text: the first is
+        // translated here, the reason already is.
         const QString message
-            = QString::fromUtf8(kCannotSave) + QLatin1Char('\n') + SaveFailureReason(path);
+            = kvui::LocalText(kCannotSave) + QLatin1Char('\n') + SaveFailureReason(path);
         KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "host/kvhostsettingskeys.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
+#include "host/viewer/viewerlanguage.h"
 
 #include <QActionGroup>
 #include <QEvent>
@@ -121,6 +122,8 @@ QString SettingsModule::StoredLanguage()
 bool SettingsModule::ApplyLanguage(const QString& code, bool store)
 {
     InitHostTranslations();
+    // The host pictures the viewer's window.
+    kvviewer::InitTranslations();
     if (!kvui::SetLanguage(code))
         return false;
     if (store)

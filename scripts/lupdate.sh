@@ -2,7 +2,8 @@
 # Refreshes the translation catalogues from the sources: for each folder,
 # translations/<folder>_en.ts and translations/<folder>_zh_CN.ts (created when
 # missing). Usage: scripts/lupdate.sh [folder...]   (default: every folder with
-# texts for the operator).
+# texts for the operator). "viewer" is the image viewer program, host/viewer,
+# which has a catalogue of its own; "host" is the rest of host/.
 #
 # Translations already made are kept. A text that left the sources stays in its
 # catalogue as "vanished" (lrelease leaves it out), so a translation is not lost
@@ -16,18 +17,24 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 if [ $# -gt 0 ]; then
   folders=("$@")
 else
-  folders=(framework camera imagery project host)
+  folders=(framework camera imagery project host viewer)
 fi
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 
 mkdir -p "$root/translations"
 for folder in "${folders[@]}"; do
+  case "$folder" in
+    # The image viewer is a program of its own, with a catalogue of its own.
+    viewer) sources=("$root/host/viewer") ;;
+    host) sources=("$root"/host/*.cpp "$root"/host/*.h) ;;
+    *) sources=("$root/$folder") ;;
+  esac
   for language in en zh_CN; do
     ts="$root/translations/${folder}_${language}.ts"
     # No source locations: line numbers would change the catalogue with every
     # edit of a source and make merges of parallel work collide.
     "$lupdate" -silent -locations none -no-ui-lines -extensions cpp,h -I "$root" \
-      -target-language "$language" "$root/$folder" -ts "$ts"
+      -target-language "$language" "${sources[@]}" -ts "$ts"
     python3 - "$ts" "$language" <<'PY'
 import re, sys
 path, language = sys.argv[1], sys.argv[2]

@@ -57,6 +57,36 @@
     </message>
 </context>
 <context>
+    <name>SaveQuestionDialog</name>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Unsaved Changes</translation>
+    </message>
+</context>
+<context>
+    <name>SaveQuestionWidget</name>
+    <message>
+        <source>The project has unsaved changes. Save them before it is closed?</source>
+        <translation>The project has unsaved changes. Save them before it is closed?</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; has unsaved changes. Save them before it is closed?</source>
+        <translation>The project &quot;%1&quot; has unsaved changes. Save them before it is closed?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TitleWidget</name>
     <message>
         <source>Save</source>

@@ -57,6 +57,36 @@
     </message>
 </context>
 <context>
+    <name>SaveQuestionDialog</name>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>未保存的更改</translation>
+    </message>
+</context>
+<context>
+    <name>SaveQuestionWidget</name>
+    <message>
+        <source>The project has unsaved changes. Save them before it is closed?</source>
+        <translation>工程有未保存的更改。关闭前是否保存？</translation>
+    </message>
+    <message>
+        <source>The project &quot;%1&quot; has unsaved changes. Save them before it is closed?</source>
+        <translation>工程“%1”有未保存的更改。关闭前是否保存？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>TitleWidget</name>
     <message>
         <source>Save</source>

@@ -114,6 +114,14 @@
         <source>Sent %1 images to the image viewer</source>
         <translation>Sent %1 images to the image viewer</translation>
     </message>
+    <message>
+        <source>Dialog content</source>
+        <translation>Dialog content</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>Start page</translation>
+    </message>
 </context>
 <context>
     <name>ImageTablePanel</name>
@@ -192,6 +200,14 @@
         <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
         <translation>Lever-arm correction is not available here: %1 (UAV type %2) → %3</translation>
     </message>
+    <message>
+        <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>
+        <translation>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
+        <translation>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</translation>
+    </message>
 </context>
 <context>
     <name>KvMainWindow</name>
@@ -217,7 +233,7 @@
     </message>
     <message>
         <source>F&amp;ramework</source>
-        <translation>F&amp;ramework</translation>
+        <translation type="vanished">F&amp;ramework</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -302,6 +318,30 @@
     <message>
         <source>%1 – kvhost</source>
         <translation>%1 – kvhost</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>A folder of that name is in the way.</translation>
+    </message>
+    <message>
+        <source>Its folder does not exist.</source>
+        <translation>Its folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Its folder is read-only.</source>
+        <translation>Its folder is read-only.</translation>
+    </message>
+    <message>
+        <source>The disk may be full, or another program may be using the file.</source>
+        <translation>The disk may be full, or another program may be using the file.</translation>
+    </message>
+    <message>
+        <source>&amp;Demonstrations</source>
+        <translation>&amp;Demonstrations</translation>
     </message>
 </context>
 <context>
@@ -431,6 +471,18 @@
     <message>
         <source>数据不存在!</source>
         <translation>The data does not exist!</translation>
+    </message>
+    <message>
+        <source>校验文件写入失败！</source>
+        <translation>The checksum list could not be written!</translation>
+    </message>
+    <message>
+        <source>影像数据已准备就绪。</source>
+        <translation>The image data is ready.</translation>
+    </message>
+    <message>
+        <source>是否继续处理？</source>
+        <translation>Continue processing?</translation>
     </message>
 </context>
 <context>

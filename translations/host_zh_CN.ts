@@ -48,71 +48,79 @@
     <name>FrameworkModule</name>
     <message>
         <source>Open Image &amp;Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>打开影像查看器(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Message (OK)…</source>
-        <translation type="unfinished"></translation>
+        <translation>消息框（确定）(&amp;M)…</translation>
     </message>
     <message>
         <source>&amp;Question (Yes/No)…</source>
-        <translation type="unfinished"></translation>
+        <translation>询问框（是/否）(&amp;Q)…</translation>
     </message>
     <message>
         <source>&amp;Checksum Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>校验文件夹(&amp;C)…</translation>
     </message>
     <message>
         <source>Message box: OK</source>
-        <translation type="unfinished"></translation>
+        <translation>消息框：确定</translation>
     </message>
     <message>
         <source>Message box: closed</source>
-        <translation type="unfinished"></translation>
+        <translation>消息框：已关闭</translation>
     </message>
     <message>
         <source>Answer: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>回答：是</translation>
     </message>
     <message>
         <source>Answer: No</source>
-        <translation type="unfinished"></translation>
+        <translation>回答：否</translation>
     </message>
     <message>
         <source>Answer: closed without answering</source>
-        <translation type="unfinished"></translation>
+        <translation>回答：未作答即关闭</translation>
     </message>
     <message>
         <source>Checksum Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>校验文件夹</translation>
     </message>
     <message>
         <source>Checksum cancelled after %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>校验已取消，已完成 %1 / %2 个文件</translation>
     </message>
     <message>
         <source>Checksummed %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>已校验 %1 个文件</translation>
     </message>
     <message>
         <source>, %1 unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>，%1 个无法读取</translation>
     </message>
     <message>
         <source>Save Checksum List</source>
-        <translation type="unfinished"></translation>
+        <translation>保存校验清单</translation>
     </message>
     <message>
         <source>Checksum lists (*.sha256);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>校验清单 (*.sha256);;所有文件 (*)</translation>
     </message>
     <message>
         <source>; list saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>；清单已保存到 %1</translation>
     </message>
     <message>
         <source>Sent %1 images to the image viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 张影像发送到影像查看器</translation>
+    </message>
+    <message>
+        <source>Dialog content</source>
+        <translation>对话框内容</translation>
+    </message>
+    <message>
+        <source>Start page</source>
+        <translation>开始页</translation>
     </message>
 </context>
 <context>
@@ -192,6 +200,14 @@
         <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KvMainWindow</name>
@@ -217,7 +233,7 @@
     </message>
     <message>
         <source>F&amp;ramework</source>
-        <translation>框架(&amp;R)</translation>
+        <translation type="vanished">框架(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -302,6 +318,30 @@
     <message>
         <source>%1 – kvhost</source>
         <translation>%1 – kvhost</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>该文件为只读。</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>已有同名文件夹。</translation>
+    </message>
+    <message>
+        <source>Its folder does not exist.</source>
+        <translation>文件所在的文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>Its folder is read-only.</source>
+        <translation>文件所在的文件夹为只读。</translation>
+    </message>
+    <message>
+        <source>The disk may be full, or another program may be using the file.</source>
+        <translation>磁盘可能已满，或者其他程序正在使用该文件。</translation>
+    </message>
+    <message>
+        <source>&amp;Demonstrations</source>
+        <translation>演示(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -431,6 +471,18 @@
     <message>
         <source>数据不存在!</source>
         <translation>数据不存在!</translation>
+    </message>
+    <message>
+        <source>校验文件写入失败！</source>
+        <translation>校验文件写入失败！</translation>
+    </message>
+    <message>
+        <source>影像数据已准备就绪。</source>
+        <translation>影像数据已准备就绪。</translation>
+    </message>
+    <message>
+        <source>是否继续处理？</source>
+        <translation>是否继续处理？</translation>
     </message>
 </context>
 <context>

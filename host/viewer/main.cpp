@@ -9,6 +9,9 @@
 // Started without arguments, or with launch codes that are not the pair in
 // order, it says so on stderr and ends with status 2.
 //
+// Its texts are in the language the operator chose in the host; a first
+// "--language LANGUAGE" (en, zh_CN or default) names another for this run.
+//
 // Two environment variables let a test watch a viewer it cannot see:
 //   KVUI_VIEWER_REPORT=FILE   after each photo is shown (or found unshowable)
 //                             FILE is replaced by "key=value" lines: pid, the
@@ -20,6 +23,7 @@
 #include "framework/kvshared.h"
 #include "host/viewer/photolist.h"
 #include "host/viewer/viewerinstance.h"
+#include "host/viewer/viewerlanguage.h"
 #include "host/viewer/viewerwindow.h"
 
 #include <QApplication>
@@ -42,7 +46,34 @@ QString Usage()
                "Usage: %1 PHOTO...\n"
                "Shows the photos given. The application starts the viewer with its own\n"
                "launch codes to show the photos it has listed.")
-        .arg(QLatin1String(kvui::kViewerProgram));
+               .arg(QLatin1String(kvui::kViewerProgram))
+        + QLatin1Char('\n')
+        + QCoreApplication::translate(
+               "kvui",
+               "Before the photos or the codes, --language LANGUAGE shows every text in\n"
+               "LANGUAGE (en, zh_CN, or default: the texts as written) instead of the\n"
+               "language chosen in the application.");
+}
+
+// Takes a leading "--language NAME" or "--language=NAME" off the arguments
+// and gives whether there was one. An option without its value names no
+// language at all: name is then empty, which is no language's name.
+bool TakeLanguage(QList<QByteArray>& arguments, QString* name)
+{
+    static const QByteArray option("--language");
+    if (arguments.isEmpty())
+        return false;
+    const QByteArray first = arguments.takeFirst();
+    if (first == option) {
+        *name = arguments.isEmpty() ? QString() : QString::fromLocal8Bit(arguments.takeFirst());
+        return true;
+    }
+    if (first.startsWith(option + '=')) {
+        *name = QString::fromLocal8Bit(first.mid(option.size() + 1));
+        return true;
+    }
+    arguments.prepend(first);
+    return false;
 }
 
 bool LooksLikeLaunchCode(const QByteArray& argument)
@@ -75,6 +106,21 @@ int main(int argc, char** argv)
     QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QByteArray(argv[i]);
+
+    // Before anything is said or shown, the help text included.
+    kvviewer::ApplyLanguage(kvviewer::StoredLanguage());
+    QString languageName;
+    if (TakeLanguage(arguments, &languageName)) {
+        QString code;
+        if (!kvviewer::CodeOfName(languageName, &code)) {
+            Say(stderr,
+                QCoreApplication::translate("kvui",
+                                            "%1: unknown language \"%2\" (en, zh_CN or default).")
+                    .arg(QLatin1String(kvui::kViewerProgram), languageName));
+            return 2;
+        }
+        kvviewer::ApplyLanguage(code);
+    }
 
     const bool launched = arguments.size() == 2 && arguments[0] == kvui::kViewerCode1
         && arguments[1] == kvui::kViewerCode2;

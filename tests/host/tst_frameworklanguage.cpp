@@ -1,0 +1,376 @@
+// The framework module and the main window in English and in Chinese: the
+// question about unsaved changes, the demonstrations, the folder checksum and
+// the window with a project open.
+
+#include "framework/kvprogressimpl.h"
+#include "framework/language.h"
+#include "framework/savequestion.h"
+#include "host/cameramodule.h"
+#include "host/fixtures.h"
+#include "host/folderchecksum.h"
+#include "host/frameworkmodule.h"
+#include "host/kvmainwindow.h"
+#include "host/settingsmodule.h"
+#include "host/viewermodule.h"
+#include "kvkernel/aiscontext.h"
+#include "languagecheck.h"
+#include "modalanswer.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Every module whose texts are translated: those of the project and imagery
+// modules are not yet.
+std::unique_ptr<KvMainWindow> Window()
+{
+    std::vector<std::unique_ptr<HostModule>> modules;
+    modules.push_back(std::make_unique<CameraModule>());
+    modules.push_back(std::make_unique<FrameworkModule>());
+    modules.push_back(std::make_unique<SettingsModule>());
+    modules.push_back(std::make_unique<ViewerModule>());
+    return std::make_unique<KvMainWindow>(std::move(modules));
+}
+
+QString Status(const KvMainWindow& window)
+{
+    return window.statusBar()->currentMessage();
+}
+
+QString Foreign(const kvtest::LanguageCheck& check, QWidget* root)
+{
+    return check.Foreign(root).join(QLatin1Char('\n'));
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Holds the walk at its first file until the gate opens, so that the
+// dialog is read while it runs.
+class GatedProgress : public KvProgressImpl
+{
+public:
+    bool SetInformation(std::string msg, int current_step) override
+    {
+        reached = true;
+        while (!gate)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return KvProgressImpl::SetInformation(std::move(msg), current_step);
+    }
+
+    std::atomic<bool> gate {false};
+    std::atomic<bool> reached {false};
+};
+
+} // namespace
+
+#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
+
+class TestFrameworkLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QVERIFY(m_dir.isValid());
+    }
+
+    void cleanup() { QVERIFY(SettingsModule::ApplyLanguage(QString(), false)); }
+
+    // The box's title, question and buttons; the project's name is shown as
+    // it is.
+    void saveQuestionReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("discard");
+        const QString named = QStringLiteral("东湖测区 Demo");
+        QTest::newRow("en, named")
+            << "en" << named << "Unsaved Changes"
+            << QStringLiteral("The project \"东湖测区 Demo\" has unsaved changes. Save them "
+                              "before it is closed?")
+            << "Discard";
+        QTest::newRow("en, no name")
+            << "en" << QString() << "Unsaved Changes"
+            << "The project has unsaved changes. Save them before it is closed?"
+            << "Discard";
+        QTest::newRow("zh_CN, named")
+            << "zh_CN" << named << QStringLiteral("未保存的更改")
+            << QStringLiteral("工程“东湖测区 Demo”有未保存的更改。关闭前是否保存？")
+            << QStringLiteral("不保存");
+        QTest::newRow("zh_CN, no name")
+            << "zh_CN" << QString() << QStringLiteral("未保存的更改")
+            << QStringLiteral("工程有未保存的更改。关闭前是否保存？") << QStringLiteral("不保存");
+    }
+
+    void saveQuestionReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, question);
+        QFETCH(QString, discard);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        QString foreign, shownDiscard;
+        kvtest::ModalAnswer answer;
+        answer.ExpectTitle(title)
+            .ExpectText(question)
+            .Do([&](QWidget* box) {
+                shownDiscard = kvtest::Text(box, QStringLiteral("kvsq_discard_btn_"));
+                foreign = Foreign(kvtest::LanguageCheck(language).Allow(question), box);
+            })
+            .Click(QStringLiteral("kvsq_cancel_btn_"))
+            .Arm();
+        QCOMPARE(kvui::AskToSave(nullptr, name), kvui::SaveAnswer::Cancel);
+        VERIFY_ANSWERED(answer);
+        QCOMPARE(shownDiscard, discard);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+
+    // Help ▸ Demonstrations: the boxes and what the status bar says after the
+    // answer.
+    void demonstrationsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("en, message") << "en"
+                                     << "kv_action_message"
+                                     << "The image data is ready."
+                                     << "kvsb_ok_btn_"
+                                     << "Message box: OK";
+        QTest::newRow("en, question, yes") << "en"
+                                           << "kv_action_question"
+                                           << "Continue processing?"
+                                           << "kvbw2_ok_"
+                                           << "Answer: Yes";
+        QTest::newRow("zh_CN, message")
+            << "zh_CN"
+            << "kv_action_message" << QStringLiteral("影像数据已准备就绪。") << "kvsb_ok_btn_"
+            << QStringLiteral("消息框：确定");
+        QTest::newRow("zh_CN, question, no")
+            << "zh_CN"
+            << "kv_action_question" << QStringLiteral("是否继续处理？") << "kvbw2_cancel_"
+            << QStringLiteral("回答：否");
+        QTest::newRow("zh_CN, question, closed")
+            << "zh_CN"
+            << "kv_action_question" << QStringLiteral("是否继续处理？") << "dialog_close_btn"
+            << QStringLiteral("回答：未作答即关闭");
+    }
+
+    void demonstrationsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, status);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        auto window = Window();
+        const kvtest::LanguageCheck check(language);
+        QString foreign = Foreign(check, window->Menu(KvMainWindow::MenuId::Demonstrations));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(text)
+            .Do([&](QWidget* box) { foreign = Foreign(check, box); })
+            .Click(button)
+            .Arm();
+        window->findChild<QAction*>(action)->trigger();
+        VERIFY_ANSWERED(answer);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        QCOMPARE(Status(*window), status);
+    }
+
+    // The checksum's progress dialog while it runs: its caption and buttons
+    // (the file name it shows is data).
+    void checksumProgressReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("en") << "en"
+                            << "Checking files…";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("文件校验中……");
+    }
+
+    void checksumProgressReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, caption);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        const QString folder = m_dir.filePath(QStringLiteral("进度 ") + language);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(WriteFile(folder + QStringLiteral("/DJI_0001.JPG"), "photo"));
+
+        GatedProgress progress;
+        FolderChecksum::Result result;
+        std::thread worker([&] { result = FolderChecksum::Run(folder, &progress); });
+        QString title, foreign;
+        QTimer::singleShot(0, &progress, [&] {
+            // Never leaves the worker waiting, however the checks go.
+            struct Open
+            {
+                std::atomic<bool>& gate;
+                ~Open() { gate = true; }
+            } open {progress.gate};
+            QTRY_VERIFY_WITH_TIMEOUT(progress.reached.load(), kvtest::kPatienceMs);
+            // The caption comes from the worker through the event loop.
+            QTRY_VERIFY_WITH_TIMEOUT(!progress.Dialog().Frame()->Title().isEmpty(),
+                                     kvtest::kPatienceMs);
+            title = progress.Dialog().Frame()->Title();
+            foreign = kvtest::LanguageCheck(language)
+                          .Skip(QStringLiteral("progress_info_"))
+                          .Foreign(&progress.Dialog())
+                          .join(QLatin1Char('\n'));
+        });
+        progress.Run();
+        progress.gate = true;
+        worker.join();
+        QCOMPARE(title, caption);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        QCOMPARE(int(result.entries.size()), 1);
+    }
+
+    // After the walk: the summary, the chooser of the list and the box that
+    // says the list could not be written.
+    void checksumOutcomeReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("en") << "en"
+                            << "Checksummed 2 files"
+                            << "Save Checksum List"
+                            << "Checksum lists (*.sha256)"
+                            << "The checksum list could not be written!";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("已校验 2 个文件")
+                               << QStringLiteral("保存校验清单")
+                               << QStringLiteral("校验清单 (*.sha256)")
+                               << QStringLiteral("校验文件写入失败！");
+    }
+
+    void checksumOutcomeReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, summary);
+        QFETCH(QString, caption);
+        QFETCH(QString, filter);
+        QFETCH(QString, failure);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        const QString folder = m_dir.filePath(QStringLiteral("结果 ") + language);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(WriteFile(folder + QStringLiteral("/DJI_0001.JPG"), "one"));
+        QVERIFY(WriteFile(folder + QStringLiteral("/说明.txt"), "two"));
+        // A file where the list's folder should be: the list cannot be written.
+        const QString blocker = m_dir.filePath(QStringLiteral("blocker ") + language);
+        QVERIFY(WriteFile(blocker, "not a folder"));
+
+        auto window = Window();
+        QString shownCaption, foreign;
+        QStringList filters;
+        kvtest::ModalAnswer box;
+        box.ExpectText(failure)
+            .Do([&](QWidget* dialog) {
+                foreign = Foreign(kvtest::LanguageCheck(language), dialog);
+            })
+            .Click(QStringLiteral("kvsb_ok_btn_"));
+        kvtest::ModalAnswer chooser;
+        chooser.Do([&](QWidget* dialog) {
+            shownCaption = dialog->windowTitle();
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                filters = files->nameFilters();
+            box.Arm();
+            kvtest::ChooseFile(dialog, blocker + QStringLiteral("/list.sha256"));
+        });
+        // The chooser is armed once the walk is over, or it would take the
+        // progress dialog for it.
+        connect(window->statusBar(), &QStatusBar::messageChanged, &chooser,
+                [&](const QString& message) {
+                    if (message == summary)
+                        chooser.Arm();
+                });
+        window->FindModule<FrameworkModule>()->ChecksumFolder(folder);
+        VERIFY_ANSWERED(chooser);
+        VERIFY_ANSWERED(box);
+        QCOMPARE(shownCaption, caption);
+        QVERIFY2(filters.contains(filter), qPrintable(filters.join(QLatin1Char('|'))));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        QCOMPARE(Status(*window), summary);
+    }
+
+    // The window with a project open: menus, dock, table headers, the
+    // project's summary; and why a save failed, in the box and the status
+    // bar. The project's name is data.
+    void mainWindowReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("demonstrations");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("saveFailure");
+        QTest::newRow("en") << "en"
+                            << "&Demonstrations"
+                            << QStringLiteral("Project: 演示测区 Demo · %1 images")
+                            << "The project file could not be saved!\nIts folder does not exist.";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("演示(&D)")
+                               << QStringLiteral("工程：演示测区 Demo · %1 张影像")
+                               << QStringLiteral("工程文件保存失败！\n文件所在的文件夹不存在。");
+    }
+
+    void mainWindowReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, demonstrations);
+        QFETCH(QString, summary);
+        QFETCH(QString, saveFailure);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        auto window = Window();
+        window->SetProject(kvhost::fixtures::DemoProject());
+        window->SetProjectModified(true);
+        const QString shownSummary = window->ProjectLabel()->text();
+        QCOMPARE(shownSummary, summary.arg(window->Context()->GetImageInfoSet().ValidSize()));
+        QCOMPARE(window->Menu(KvMainWindow::MenuId::Demonstrations)->title(), demonstrations);
+        const QString title = QStringLiteral("演示测区 Demo* – kvhost");
+        QCOMPARE(window->windowTitle(), title);
+        QString foreign = Foreign(kvtest::LanguageCheck(language).Allow(title).Allow(shownSummary),
+                                  window.get());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+
+        kvtest::ModalAnswer box;
+        box.ExpectText(saveFailure)
+            .Do([&](QWidget* dialog) {
+                foreign = Foreign(kvtest::LanguageCheck(language), dialog);
+            })
+            .Click(QStringLiteral("kvsb_ok_btn_"))
+            .Arm();
+        const QString path = m_dir.filePath(QStringLiteral("不存在/演示.db"));
+        QVERIFY(!window->SaveProjectAs(path));
+        VERIFY_ANSWERED(box);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        QVERIFY(window->IsProjectModified());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestFrameworkLanguage)
+#include "tst_frameworklanguage.moc"

@@ -1,0 +1,222 @@
+// The image viewer in English and in Chinese: its window, and the program,
+// which follows the language the host stored unless --language names another.
+
+#include "framework/kvsettingskeys.h"
+#include "framework/language.h"
+#include "host/kvhostsettingskeys.h"
+#include "host/viewer/photoview.h"
+#include "host/viewer/viewerlanguage.h"
+#include "host/viewer/viewerwindow.h"
+#include "languagecheck.h"
+#include "modalanswer.h"
+
+#include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+const QByteArray kTiny = QFile::encodeName(kImages + QStringLiteral("/tiny_drone_image.jpg"));
+const QByteArray kMissing = QByteArrayLiteral("/no/such/folder/DJI_0009.JPG");
+
+// The side panel's values and the status bar's path: data.
+const char* const kDataLabels[]
+    = {"kvv_file",   "kvv_index", "kvv_latitude", "kvv_longitude", "kvv_altitude",
+       "kvv_camera", "kvv_focal", "kvv_size",     "kvv_zoom",      "kvv_path"};
+
+QString Label(const ViewerWindow& window, const char* name)
+{
+    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+QString ViewMessage(const ViewerWindow& window)
+{
+    for (QGraphicsItem* item : window.View()->scene()->items()) {
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+            return text->text();
+    }
+    return QString();
+}
+
+bool WaitLoaded(const ViewerWindow& window)
+{
+    return QTest::qWaitFor([&window] { return !window.IsLoading(); }, kvtest::kPatienceMs);
+}
+
+QString Viewer()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Lumo_Viewer");
+}
+
+void StoreLanguage(const QString& code)
+{
+    QSettings store(QLatin1String(kvui::settings::kOrganization),
+                    QLatin1String(kvui::settings::kApplication));
+    if (code.isNull())
+        store.remove(QLatin1String(kvhost::settings::kLanguage));
+    else
+        store.setValue(QLatin1String(kvhost::settings::kLanguage), code);
+}
+
+QString ReportValue(const QString& path, const QString& key)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<no report>");
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith(key.toUtf8() + '='))
+            return QString::fromUtf8(line.mid(key.size() + 1));
+    }
+    return QStringLiteral("<no %1>").arg(key);
+}
+
+} // namespace
+
+class TestViewerLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    void cleanup()
+    {
+        QVERIFY(kvviewer::ApplyLanguage(QString()));
+        StoreLanguage(QString());
+    }
+
+    // Every fixed text of the window, with a photo shown, one that cannot be,
+    // and none at all.
+    void windowReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("cannotShow");
+        QTest::addColumn<QString>("notRecorded");
+        QTest::addColumn<QString>("nothing");
+        QTest::newRow("en") << "en"
+                            << "tiny_drone_image.jpg - Image Viewer"
+                            << "Listed files not found: 1."
+                            << "DJI_0009.JPG cannot be shown.\nThe file does not exist."
+                            << "not recorded"
+                            << "No photos to show.";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("tiny_drone_image.jpg - 影像查看器")
+                               << QStringLiteral("未找到列出的文件：1。")
+                               << QStringLiteral("无法显示 DJI_0009.JPG。\n文件不存在。")
+                               << QStringLiteral("未记录") << QStringLiteral("没有可显示的照片。");
+    }
+
+    void windowReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, problem);
+        QFETCH(QString, cannotShow);
+        QFETCH(QString, notRecorded);
+        QFETCH(QString, nothing);
+        QVERIFY(kvviewer::ApplyLanguage(language));
+        ViewerWindow window;
+        window.SetPhotos(kvviewer::PhotoListFromArguments({kTiny, kMissing}));
+        QVERIFY(WaitLoaded(window));
+
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(Label(window, "kvv_problems"), problem);
+        kvtest::LanguageCheck check(language);
+        // The title holds the photo's name; the tool tips name their keys.
+        check.Allow(title);
+        for (const char* key : {"Home", "Left", "Right", "End", "F5"})
+            check.Allow(QLatin1String(key));
+        for (const char* name : kDataLabels)
+            check.Skip(QLatin1String(name));
+        const QStringList foreign = check.Foreign(&window);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+
+        window.Next();
+        QVERIFY(WaitLoaded(window));
+        QCOMPARE(ViewMessage(window), cannotShow);
+        QCOMPARE(Label(window, "kvv_camera"), notRecorded);
+
+        window.SetPhotos({});
+        QCOMPARE(ViewMessage(window), nothing);
+        QVERIFY(!check.IsForeign(window.windowTitle()));
+    }
+
+    // The program: the stored language, --language over it (before the
+    // photos, in either spelling), and a name it does not know refused.
+    void programReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error"); // of the photo shown; else what it said
+        const QString missing = QString::fromLatin1(kMissing);
+        const QString notThere = QStringLiteral("The file does not exist.");
+        const QString chineseNotThere = QStringLiteral("文件不存在。");
+        QTest::newRow("nothing stored") << QString() << QStringList {missing} << 0 << notThere;
+        QTest::newRow("stored zh_CN") << "zh_CN" << QStringList {missing} << 0 << chineseNotThere;
+        QTest::newRow("stored unknown") << "fr" << QStringList {missing} << 0 << notThere;
+        QTest::newRow("stored zh_CN, --language en")
+            << "zh_CN" << QStringList {QStringLiteral("--language"), QStringLiteral("en"), missing}
+            << 0 << notThere;
+        QTest::newRow("stored zh_CN, --language default")
+            << "zh_CN"
+            << QStringList {QStringLiteral("--language"), QStringLiteral("default"), missing} << 0
+            << notThere;
+        QTest::newRow("--language=zh_CN")
+            << QString() << QStringList {QStringLiteral("--language=zh_CN"), missing} << 0
+            << chineseNotThere;
+        QTest::newRow("help in zh_CN")
+            << QString()
+            << QStringList {QStringLiteral("--language"), QStringLiteral("zh_CN"),
+                            QStringLiteral("--help")}
+            << 0 << QStringLiteral("用法：Lumo_Viewer");
+        QTest::newRow("unknown language")
+            << "zh_CN" << QStringList {QStringLiteral("--language"), QStringLiteral("fr"), missing}
+            << 2 << QStringLiteral("Lumo_Viewer：未知语言“fr”");
+        QTest::newRow("no language named")
+            << QString() << QStringList {QStringLiteral("--language")} << 2
+            << QStringLiteral("unknown language \"\"");
+        QTest::newRow("after the photos it is a photo")
+            << "zh_CN" << QStringList {missing, QStringLiteral("--language"), QStringLiteral("en")}
+            << 0 << chineseNotThere;
+    }
+
+    void programReadsInTheLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QVERIFY2(QFileInfo(Viewer()).isExecutable(), qPrintable(Viewer()));
+        StoreLanguage(stored);
+        QTemporaryDir dir;
+        const QString report = dir.filePath(QStringLiteral("report.txt"));
+        QProcess viewer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KVUI_VIEWER_REPORT"), report);
+        environment.insert(QStringLiteral("KVUI_VIEWER_QUIT_MS"), QStringLiteral("1500"));
+        viewer.setProcessEnvironment(environment);
+        viewer.start(Viewer(), arguments);
+        QVERIFY(viewer.waitForFinished(kvtest::kPatienceMs));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(viewer.exitCode(), status);
+        if (QFile::exists(report)) {
+            QCOMPARE(ReportValue(report, QStringLiteral("error")), error);
+        } else {
+            const QString said = QString::fromLocal8Bit(viewer.readAllStandardError()
+                                                        + viewer.readAllStandardOutput());
+            QVERIFY2(said.contains(error), qPrintable(said));
+        }
+    }
+};
+
+QTEST_MAIN(TestViewerLanguage)
+#include "tst_viewerlanguage.moc"
