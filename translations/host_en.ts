@@ -192,6 +192,14 @@
         <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
         <translation>Lever-arm correction is not available here: %1 (UAV type %2) → %3</translation>
     </message>
+    <message>
+        <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>
+        <translation>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
+        <translation>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</translation>
+    </message>
 </context>
 <context>
     <name>KvMainWindow</name>
