@@ -18,6 +18,7 @@
 #include "kvprj/kvproject.h"
 #include "project/kvshowprjinfodialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -26,6 +27,11 @@
 namespace {
 
 using MenuId = KvMainWindow::MenuId;
+
+// Qt's own texts for a failed request come from Qt's catalogue, under this
+// context; named here, and not written out at the call, so that lupdate does
+// not copy them into ours.
+const char* const kQtHttpContext = "QHttp";
 
 QString Native(const std::string& path)
 {
@@ -120,7 +126,8 @@ std::unique_ptr<QWidget> ElevationFailure(bool reached)
         reply.body = R"({"status":"1","data":{}})";
     } else {
         reply.failed = true;
-        reply.error = QStringLiteral("Connection refused");
+        // The network's reason in Qt's words, as a real refusal gives it.
+        reply.error = QCoreApplication::translate(kQtHttpContext, "Connection refused");
     }
     dialog->Widget()->TakeReply(reply);
     return dialog;

@@ -2,6 +2,7 @@
 
 #include "framework/formrows.h"
 #include "framework/kvshared.h"
+#include "imagery/posmatch.h"
 #include "kvfd/kvconfiguration.h"
 
 #include <QComboBox>
@@ -38,8 +39,7 @@ CoordinateWidget::CoordinateWidget(QWidget* parent)
     grid->addWidget(m_projected, 0, 1);
 
     m_type = kvui::AddComboRow(grid, 1, 0, tr("Type"), "crw_prj_type_combox_", QSize(0, 30)).combo;
-    m_type->addItems({QStringLiteral("WGS84 UTM"), QStringLiteral("Beijing 54"),
-                      QStringLiteral("Xian 1980"), QStringLiteral("CGCS2000")});
+    m_type->addItems({tr("WGS84 UTM"), tr("Beijing 54"), tr("Xian 1980"), tr("CGCS2000")});
     m_name = kvui::AddComboRow(grid, 2, 0, tr("Coordinate"), "crw_prj_name_combox_", QSize(0, 30))
                  .combo;
     grid->setColumnStretch(1, 1);
@@ -93,10 +93,7 @@ void CoordinateWidget::SetCoordinate(const kvfd::CoordinateInfo& coordinate)
 void CoordinateWidget::Accept()
 {
     if (m_local->isChecked()) {
-        m_coordinate = kvfd::CoordinateInfo();
-        m_coordinate.type = kvfd::CT_LOCAL;
-        m_coordinate.id = -1;
-        m_coordinate.name = QString2String(QString::fromLocal8Bit(u8"本地坐标系"));
+        m_coordinate = kvui::LocalCoordinate();
     } else {
         m_coordinate = m_listed.GetCoordinate(m_name->currentIndex());
     }

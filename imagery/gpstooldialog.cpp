@@ -3,6 +3,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "framework/language.h"
 #include "kvgps/interpolatepos.h"
 
 #include <QDialog>
@@ -16,8 +17,8 @@
 
 namespace {
 
-const char* const kSuccess = u8"计算成功！";
-const char* const kFailure = u8"计算失败！";
+const char* const kSuccess = QT_TRANSLATE_NOOP("kvui", "计算成功！");
+const char* const kFailure = QT_TRANSLATE_NOOP("kvui", "计算失败！");
 
 } // namespace
 
@@ -26,37 +27,35 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
 {
     setObjectName(QStringLiteral("GPSToolWidget"));
     setFixedSize(580, 360);
-    const auto local = [](const char* text) { return QString::fromLocal8Bit(text); };
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(30, 16, 30, 16);
     layout->setHorizontalSpacing(10);
     layout->setVerticalSpacing(12);
-    layout->addWidget(kvui::MakeLabel(this, local(u8"GPS工具")), 0, 0, 1, 3);
+    layout->addWidget(kvui::MakeLabel(this, tr("GPS工具")), 0, 0, 1, 3);
 
     const QSize editSize(0, 28);
     const QSize buttonSize(60, 28);
-    const auto addRow
-        = [&](int row, const char* label, const char* edit, const char* button, const char* text) {
-              const kvui::BrowseRow made
-                  = kvui::AddBrowseRow(layout, row, 0, local(label), edit, editSize, button,
-                                       buttonSize, nullptr, nullptr);
-              made.browse->setText(local(text));
-              return made;
-          };
+    const auto addRow = [&](int row, const QString& label, const char* edit, const char* button,
+                            const QString& text) {
+        const kvui::BrowseRow made = kvui::AddBrowseRow(layout, row, 0, label, edit, editSize,
+                                                        button, buttonSize, nullptr, nullptr);
+        made.browse->setText(text);
+        return made;
+    };
     const kvui::BrowseRow rinex
-        = addRow(1, u8"机载RINEX", "gtw_rinex_", "gtw_open_rinex_", u8"打开");
+        = addRow(1, tr("机载RINEX"), "gtw_rinex_", "gtw_open_rinex_", tr("打开"));
     const kvui::BrowseRow trajectory
-        = addRow(2, u8"轨迹文件", "gtw_trajectory_", "gtw_open_trajectory_", u8"打开");
+        = addRow(2, tr("轨迹文件"), "gtw_trajectory_", "gtw_open_trajectory_", tr("打开"));
     const kvui::BrowseRow baPos
-        = addRow(3, u8"空三POS", "gtw_ba_pos_", "gtw_open_ba_pos_", u8"打开");
-    const kvui::BrowseRow pos = addRow(4, u8"输出POS", "gtw_pos_", "gtw_save_", u8"保存");
+        = addRow(3, tr("空三POS"), "gtw_ba_pos_", "gtw_open_ba_pos_", tr("打开"));
+    const kvui::BrowseRow pos = addRow(4, tr("输出POS"), "gtw_pos_", "gtw_save_", tr("保存"));
     m_rinex = rinex.edit;
     m_trajectory = trajectory.edit;
     m_baPos = baPos.edit;
     m_pos = pos.edit;
 
-    layout->addWidget(kvui::MakeLabel(this, local(u8"偏心距X Y Z")), 5, 0);
+    layout->addWidget(kvui::MakeLabel(this, tr("偏心距X Y Z")), 5, 0);
     auto* offsets = new QHBoxLayout();
     offsets->setSpacing(10);
     const char* const names[3] = {"gtw_x_", "gtw_y_", "gtw_z_"};
@@ -70,8 +69,8 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
     layout->addLayout(offsets, 5, 1);
 
     kvui::ButtonRow buttons(this);
-    auto* run = buttons.Add("gtw_run_", local(u8"执行"), nullptr);
-    auto* exit = buttons.Add("gtw_exit_", local(u8"退出"), nullptr);
+    auto* run = buttons.Add("gtw_run_", tr("执行"), nullptr);
+    auto* exit = buttons.Add("gtw_exit_", tr("退出"), nullptr);
     layout->addLayout(buttons.Layout(), 6, 0, 1, 3);
 
     connect(rinex.browse, &QPushButton::clicked, this, &GPSToolWidget::OpenRinex);
@@ -84,25 +83,28 @@ GPSToolWidget::GPSToolWidget(QWidget* parent)
 
 void GPSToolWidget::OpenRinex()
 {
-    kvui::BrowseInto(this, m_rinex, u8"打开机载RINEX数据", u8"观测文件(*.*o);;所有文件(*.*)",
+    kvui::BrowseInto(this, m_rinex, QT_TRANSLATE_NOOP("kvui", "打开机载RINEX数据"),
+                     QT_TRANSLATE_NOOP("kvui", "观测文件(*.*o);;所有文件(*.*)"),
                      kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::OpenTrajectory()
 {
-    kvui::BrowseInto(this, m_trajectory, u8"打开轨迹文件", u8"所有文件(*.*)",
-                     kvui::BrowseMode::OpenFile);
+    kvui::BrowseInto(this, m_trajectory, QT_TRANSLATE_NOOP("kvui", "打开轨迹文件"),
+                     QT_TRANSLATE_NOOP("kvui", "所有文件(*.*)"), kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::OpenBAPOS()
 {
-    kvui::BrowseInto(this, m_baPos, u8"打开空三POS数据", u8"POS文件(*.txt);;所有文件(*.*)",
+    kvui::BrowseInto(this, m_baPos, QT_TRANSLATE_NOOP("kvui", "打开空三POS数据"),
+                     QT_TRANSLATE_NOOP("kvui", "POS文件(*.txt);;所有文件(*.*)"),
                      kvui::BrowseMode::OpenFile);
 }
 
 void GPSToolWidget::SavePOS()
 {
-    kvui::BrowseInto(this, m_pos, u8"保存POS", u8"POS文件(*.txt)", kvui::BrowseMode::SaveFile);
+    kvui::BrowseInto(this, m_pos, QT_TRANSLATE_NOOP("kvui", "保存POS"),
+                     QT_TRANSLATE_NOOP("kvui", "POS文件(*.txt)"), kvui::BrowseMode::SaveFile);
 }
 
 void GPSToolWidget::Run()
@@ -122,9 +124,14 @@ void GPSToolWidget::Run()
         return;
     }
     const QString reason = FailureReason(error);
-    KvMessageBox::Show(reason.isEmpty() ? std::string(kFailure)
-                                        : kFailure + std::string("\n") + QString2String(reason),
-                       KvMessageBox::BT_OK);
+    if (reason.isEmpty()) {
+        KvMessageBox::Show(kFailure, KvMessageBox::BT_OK);
+        return;
+    }
+    // The box would not find the fixed text within the whole message, so it
+    // is translated before the reason is added.
+    const QString message = kvui::LocalText(kFailure) + QLatin1Char('\n') + reason;
+    KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
 }
 
 QString GPSToolWidget::FailureReason(const kvgps::InterpolateError& error) const

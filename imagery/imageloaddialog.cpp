@@ -9,6 +9,7 @@
 #include "kvfd/pathhelper.h"
 #include "kvimage/kvimage.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ namespace kvui {
 
 QString ImageFileFilter()
 {
-    return QStringLiteral("images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)");
+    return QCoreApplication::translate(
+        "kvui", "images (*.bmp *.jpg *.tif);;bmp (*.bmp);;jpg (*.jpg);;tif (*.tif)");
 }
 
 QStringList ListImageFolder(const QString& directory)

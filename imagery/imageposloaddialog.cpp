@@ -6,6 +6,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "framework/language.h"
 #include "imagery/cameraslots.h"
 #include "imagery/coordinatedialog.h"
 #include "imagery/editimagepropertydialog.h"
@@ -35,8 +36,7 @@
 
 namespace {
 
-const char* const kTitle = u8"影像POS设置";
-const char* const kBadElevation = u8"平均高程无效，请输入数值！";
+const char* const kBadElevation = QT_TRANSLATE_NOOP("kvui", "平均高程无效，请输入数值！");
 constexpr int kCameraMissingText = 127;
 // Rows whose texts decide a column's width: the visible ones and this many
 // more, so a refresh costs the same for ten or ten thousand images.
@@ -248,7 +248,9 @@ void ImagePosLoadWidget::ShowCameraName()
 
 void ImagePosLoadWidget::ShowCoordinateName()
 {
-    m_coordinateEdit->setText(String2QString(m_coordinate.name));
+    // The local system's name is a fixed text, the catalogue's names are data:
+    // LocalText translates only the former.
+    m_coordinateEdit->setText(kvui::LocalText(m_coordinate.name));
 }
 
 void ImagePosLoadWidget::DetectCamera()
@@ -612,7 +614,7 @@ void ImagePosLoadWidget::SetExifPOS()
 }
 
 ImagePosLoadDialog::ImagePosLoadDialog()
-    : ContentDialog(QString::fromLocal8Bit(kTitle), nullptr)
+    : ContentDialog(tr("影像POS设置"), nullptr)
 { }
 
 WResut ShowImagePosLoadDialog(kvprj::KvProject& project, bool fromFlight)

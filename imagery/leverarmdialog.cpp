@@ -83,26 +83,29 @@ void LeverArmWidget::ClickUAVType(int index)
 
 void LeverArmWidget::ClickBrowseGimbal()
 {
-    kvui::BrowseInto(this, m_gimbal.edit, u8"选择云台文件", u8"云台文件 (*.gim);;所有文件 (*.*)",
+    kvui::BrowseInto(this, m_gimbal.edit, QT_TRANSLATE_NOOP("kvui", "选择云台文件"),
+                     QT_TRANSLATE_NOOP("kvui", "云台文件 (*.gim);;所有文件 (*.*)"),
                      kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseHPPos()
 {
-    kvui::BrowseInto(this, m_hpPos.edit, u8"选择待改正GPS文件", u8"GPS文件 (*.txt);;所有文件 (*.*)",
+    kvui::BrowseInto(this, m_hpPos.edit, QT_TRANSLATE_NOOP("kvui", "选择待改正GPS文件"),
+                     QT_TRANSLATE_NOOP("kvui", "GPS文件 (*.txt);;所有文件 (*.*)"),
                      kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseOrientation()
 {
-    kvui::BrowseInto(this, m_orientation.edit, u8"选择外方位元素",
-                     u8"外方位元素 (*.txt);;所有文件 (*.*)", kvui::BrowseMode::OpenFile);
+    kvui::BrowseInto(this, m_orientation.edit, QT_TRANSLATE_NOOP("kvui", "选择外方位元素"),
+                     QT_TRANSLATE_NOOP("kvui", "外方位元素 (*.txt);;所有文件 (*.*)"),
+                     kvui::BrowseMode::OpenFile);
 }
 
 void LeverArmWidget::ClickBrowseOutput()
 {
-    kvui::BrowseInto(this, m_output.edit, u8"保存结果", u8"改正结果 (*.txt)",
-                     kvui::BrowseMode::SaveFile);
+    kvui::BrowseInto(this, m_output.edit, QT_TRANSLATE_NOOP("kvui", "保存结果"),
+                     QT_TRANSLATE_NOOP("kvui", "改正结果 (*.txt)"), kvui::BrowseMode::SaveFile);
 }
 
 void LeverArmWidget::ClickCancel()

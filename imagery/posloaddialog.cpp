@@ -91,10 +91,15 @@ public:
         return String2QString(field.substr(0, kMaxCellBytes)) + QChar(0x2026);
     }
 
+    // A label is the key that names a column's meaning ("Omega"); it is shown
+    // as the button that set it reads.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return section >= 0 && section < m_labels.size() ? m_labels[section] : QVariant();
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+            if (section < 0 || section >= m_labels.size())
+                return QVariant();
+            return PosLoadWidget::tr(m_labels[section].toUtf8().constData());
+        }
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -254,7 +259,7 @@ bool PosLoadWidget::IsLatLong() const
 void PosLoadWidget::LoadPos()
 {
     const QString file
-        = kvui::ChooseFile(this, tr("Import POS"), QStringLiteral("Text File(*.txt);; All(*.*)"));
+        = kvui::ChooseFile(this, tr("Import POS"), tr("Text File(*.txt);; All(*.*)"));
     if (!file.isEmpty())
         LoadFile(file);
 }

@@ -3,6 +3,7 @@
 #include "kvfd/kvconfiguration.h"
 #include "kvfd/pathhelper.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -183,7 +184,8 @@ kvfd::CoordinateInfo LocalCoordinate()
     kvfd::CoordinateInfo local;
     local.type = kvfd::CT_LOCAL;
     local.id = -1;
-    local.name = "本地坐标系";
+    // Shown through kvui::LocalText; stored as written.
+    local.name = QT_TRANSLATE_NOOP("kvui", "本地坐标系");
     return local;
 }
 

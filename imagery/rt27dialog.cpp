@@ -12,8 +12,9 @@
 
 namespace {
 
-const char* const kOpenCaption = u8"打开RT27/GNS文件";
-const char* const kRT27Filter = "Trimble RT27 File(*.rt27;*.GNS);;All(*.*)";
+const char* const kOpenCaption = QT_TRANSLATE_NOOP("kvui", "打开RT27/GNS文件");
+const char* const kRT27Filter
+    = QT_TRANSLATE_NOOP("kvui", "Trimble RT27 File(*.rt27;*.GNS);;All(*.*)");
 
 } // namespace
 

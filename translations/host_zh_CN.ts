@@ -174,31 +174,39 @@
     <name>ImageryModule</name>
     <message>
         <source>Get &amp;Elevation…</source>
-        <translation type="unfinished"></translation>
+        <translation>获取高程(&amp;E)…</translation>
     </message>
     <message>
         <source>&amp;RT27 Format Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>RT27 格式转换(&amp;R)…</translation>
     </message>
     <message>
         <source>Correct &amp;Lever Arm…</source>
-        <translation type="unfinished"></translation>
+        <translation>杆臂改正(&amp;L)…</translation>
     </message>
     <message>
         <source>&amp;GPS Tool…</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS 工具(&amp;G)…</translation>
     </message>
     <message>
         <source>Elevation: %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>高程：%1 m</translation>
     </message>
     <message>
         <source>RT27 conversion is not available here: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>此处无法进行 RT27 转换：%1 → %2</translation>
     </message>
     <message>
         <source>Lever-arm correction is not available here: %1 (UAV type %2) → %3</source>
-        <translation type="unfinished"></translation>
+        <translation>此处无法进行杆臂改正：%1（无人机型号 %2）→ %3</translation>
+    </message>
+    <message>
+        <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>
+        <translation>此处无法进行 RT27 转换：该接收机格式属于其厂商。仍要打开对话框吗？</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
+        <translation>此处无法进行杆臂改正：飞机的偏移量属于其厂商。仍要打开对话框吗？</translation>
     </message>
     <message>
         <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>

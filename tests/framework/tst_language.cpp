@@ -37,7 +37,7 @@ constexpr int kLastId = 188;
 
 // Contexts of the host modules whose texts are still to be translated; they
 // leave this list as they are translated.
-const QStringList kPendingContexts = {QStringLiteral("ImageryModule")};
+const QStringList kPendingContexts;
 
 QString Foreign(const QString& language, QWidget* root)
 {

@@ -1,0 +1,501 @@
+// The imagery dialogs, their file choosers, messages and reasons, in English
+// and in Chinese; by default as written.
+
+#include "framework/kvservice.h"
+#include "framework/language.h"
+#include "imagery/coordinatedialog.h"
+#include "imagery/editimagepropertydialog.h"
+#include "imagery/elevationdialog.h"
+#include "imagery/gpstooldialog.h"
+#include "imagery/imageinfodialog.h"
+#include "imagery/imageloaddialog.h"
+#include "imagery/imageposloaddialog.h"
+#include "imagery/leverarmdialog.h"
+#include "imagery/posloaddialog.h"
+#include "imagery/posmatch.h"
+#include "imagery/rt27dialog.h"
+#include "imagerytest.h"
+#include "languagecheck.h"
+
+#include <QFileDialog>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtMath>
+#include <functional>
+#include <memory>
+
+using namespace imagerytest;
+
+namespace {
+
+// Names of aircraft, of a receiver maker and of protocols stay as they are;
+// the image's own name and the catalogue's systems are data.
+kvtest::LanguageCheck Check(const QString& language)
+{
+    kvtest::LanguageCheck check(language);
+    for (const char* word :
+         {"Kestrel", "Heron", "Egret", "Osprey", "Plover", "HTTP", "JSON", "GLONASS", "UTC"})
+        check.Allow(QLatin1String(word));
+    return check.Skip(QStringLiteral("m_ImageName")).Skip(QStringLiteral("crw_prj_name_combox_"));
+}
+
+QString Foreign(const QString& language, QWidget* root)
+{
+    return Check(language).Foreign(root).join(QLatin1Char('\n'));
+}
+
+// One camera with a sensor and two images of it without position.
+kvprj::KvProject TwoImages()
+{
+    kvprj::KvProject project;
+    project.GetCameraInfoSet().AddCamera({0, "FC6310", "", 5472, 3648, 13.2, 8.8, 8.8});
+    kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+    for (const char* name : {"DJI_0001.JPG", "DJI_0002.JPG"}) {
+        const int i = images.AddImage(name, "/测区/影像", {}, 0, false);
+        images.GetImageExt(i)->flight = 1;
+    }
+    return project;
+}
+
+// A POS file of two records: name, X, Y, Z and one angle in degrees.
+QString PosFile(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/航线 pos.txt");
+    WriteFile(path,
+              "DJI_0001.JPG 114.30 30.50 180.2 12.5\n"
+              "DJI_0002.JPG 114.31 30.51 181.0 -3.0\n");
+    return path;
+}
+
+std::unique_ptr<QWidget> Build(const QString& form, kvprj::KvProject& project,
+                               const QString& folder)
+{
+    if (form == QLatin1String("coordinate"))
+        return std::make_unique<CoordinateDialog>();
+    if (form == QLatin1String("image property")) {
+        auto dialog = std::make_unique<EditImagePropertyDialog>();
+        dialog->Widget()->SetImage(*project.GetImageInfoSet().GetImage(0), 1);
+        return dialog;
+    }
+    if (form == QLatin1String("elevation"))
+        return std::make_unique<ElevationDialog>();
+    if (form == QLatin1String("gps tool"))
+        return std::make_unique<GPSToolDialog>();
+    if (form == QLatin1String("image info"))
+        return std::make_unique<ImageInfoDialog>();
+    if (form == QLatin1String("image load")) {
+        auto dialog = std::make_unique<ImageLoadDialog>();
+        dialog->SetProject(&project);
+        return dialog;
+    }
+    if (form == QLatin1String("image and pos")) {
+        // Flight mode shows every column and button of the page.
+        auto dialog = std::make_unique<ImagePosLoadDialog>();
+        dialog->Widget()->SetProject(&project, true);
+        return dialog;
+    }
+    if (form == QLatin1String("lever arm"))
+        return std::make_unique<LeverArmDialog>();
+    if (form == QLatin1String("pos import")) {
+        auto dialog = std::make_unique<PosLoadDialog>();
+        dialog->Widget()->LoadFile(PosFile(folder));
+        return dialog;
+    }
+    return std::make_unique<RT27Dialog>();
+}
+
+QString Title(QWidget* form)
+{
+    auto* dialog = qobject_cast<FrameDialog*>(form);
+    return dialog ? dialog->Frame()->Title() : QString();
+}
+
+// What a box showed: its window title and its texts not in the language.
+struct Shown
+{
+    QString title;
+    QString foreign;
+};
+
+} // namespace
+
+class TestImageryLanguage : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    QString m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        m_dir = m_temp.filePath(QStringLiteral("影像 目录"));
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
+
+    // Every form reads wholly in the language; its title shows that the
+    // imagery catalogue was used at all.
+    void formsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("title");
+        const auto rows = [](const char* form, const char* english, const QString& chinese) {
+            QTest::addRow("en, %s", form) << "en" << form << QString(english);
+            QTest::addRow("zh_CN, %s", form) << "zh_CN" << form << chinese;
+        };
+        rows("coordinate", "Coordinate Setting", QStringLiteral("坐标系设置"));
+        rows("image property", "Image Property", QStringLiteral("影像属性"));
+        rows("elevation", "Get elevation from web", QStringLiteral("从网络获取高程"));
+        rows("gps tool", "GPS TOOL", QStringLiteral("GPS 工具"));
+        rows("image info", "Camera Setting", QStringLiteral("相机设置"));
+        rows("image load", "Import Images", QStringLiteral("导入影像"));
+        rows("image and pos", "Image POS Setting", QStringLiteral("影像POS设置"));
+        rows("lever arm", "Correct Lever Arm", QStringLiteral("杆臂改正"));
+        rows("pos import", "Import GNSS/IMU", QStringLiteral("导入 GNSS/IMU"));
+        rows("rt27", "RT27 Format Change", QStringLiteral("RT27 格式转换"));
+    }
+
+    void formsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, title);
+        QVERIFY(kvui::SetLanguage(language));
+        kvprj::KvProject project = TwoImages();
+        const std::unique_ptr<QWidget> widget = Build(form, project, m_dir);
+        QCOMPARE(Title(widget.get()), title);
+        const QString foreign = Foreign(language, widget.get());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+
+    // The choosers: caption and file types in the language, the extensions
+    // kept; by default exactly as written.
+    void fileChoosersReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("filters");
+        const QStringList images {"images (*.bmp *.jpg *.tif)", "bmp (*.bmp)", "jpg (*.jpg)",
+                                  "tif (*.tif)"};
+        QTest::newRow("default, images") << ""
+                                         << "image load"
+                                         << "view_btn_"
+                                         << "Add Images" << images;
+        QTest::newRow("en, images") << "en"
+                                    << "image and pos"
+                                    << "iplw_add_image_btn_"
+                                    << "Add Images" << images;
+        QTest::newRow("zh_CN, images")
+            << "zh_CN"
+            << "image load"
+            << "view_btn_" << QStringLiteral("添加影像")
+            << QStringList {QStringLiteral("影像 (*.bmp *.jpg *.tif)"),
+                            QStringLiteral("BMP 影像 (*.bmp)"), QStringLiteral("JPG 影像 (*.jpg)"),
+                            QStringLiteral("TIF 影像 (*.tif)")};
+        QTest::newRow("en, airborne RINEX")
+            << "en"
+            << "gps tool"
+            << "gtw_open_rinex_"
+            << "Open Airborne RINEX Data"
+            << QStringList {"Observation files (*.*o)", "All files (*.*)"};
+        QTest::newRow("zh_CN, airborne RINEX")
+            << "zh_CN"
+            << "gps tool"
+            << "gtw_open_rinex_" << QStringLiteral("打开机载RINEX数据")
+            << QStringList {QStringLiteral("观测文件(*.*o)"), QStringLiteral("所有文件(*.*)")};
+        QTest::newRow("en, gimbal")
+            << "en"
+            << "lever arm"
+            << "law_browse_gimbal_btn_"
+            << "Choose Gimbal File" << QStringList {"Gimbal files (*.gim)", "All files (*.*)"};
+        QTest::newRow("en, RT27") << "en"
+                                  << "rt27"
+                                  << "rtw_add_rt27_"
+                                  << "Open RT27/GNS File"
+                                  << QStringList {"Trimble RT27 File(*.rt27;*.GNS)", "All(*.*)"};
+        QTest::newRow("zh_CN, RT27")
+            << "zh_CN"
+            << "rt27"
+            << "rtw_add_rt27_" << QStringLiteral("打开RT27/GNS文件")
+            << QStringList {QStringLiteral("Trimble RT27 文件(*.rt27;*.GNS)"),
+                            QStringLiteral("所有文件(*.*)")};
+        QTest::newRow("en, POS") << "en"
+                                 << "pos import"
+                                 << "plw_browse_pos_btn_"
+                                 << "Import POS" << QStringList {"Text File(*.txt)", "All(*.*)"};
+        QTest::newRow("zh_CN, POS")
+            << "zh_CN"
+            << "pos import"
+            << "plw_browse_pos_btn_" << QStringLiteral("导入 POS")
+            << QStringList {QStringLiteral("文本文件(*.txt)"), QStringLiteral("所有文件(*.*)")};
+        // A folder chooser: its caption only (Qt offers its own file type).
+        QTest::newRow("zh_CN, image folder")
+            << "zh_CN"
+            << "image property"
+            << "m_Btn_ImagePath" << QStringLiteral("设置路径") << QStringList();
+    }
+
+    void fileChoosersReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, filters);
+        QVERIFY(kvui::SetLanguage(language));
+        kvprj::KvProject project = TwoImages();
+        const std::unique_ptr<QWidget> dialog = Build(form, project, m_dir);
+        QString shownCaption;
+        QStringList shownFilters;
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* chooser) {
+                shownCaption = chooser->windowTitle();
+                if (auto* files = qobject_cast<QFileDialog*>(chooser))
+                    shownFilters = files->nameFilters();
+                QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
+            })
+            .Arm();
+        kvtest::Click(dialog.get(), button);
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(shownCaption, caption);
+        if (!filters.isEmpty())
+            QCOMPARE(shownFilters, filters);
+    }
+
+    // The boxes of the GPS tool, the image-and-POS page and the POS import:
+    // the fixed text in the language, a file's name or an image's as it is.
+    void messagesReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title"); // of a Qt message box
+        QTest::newRow("en, GPS tool succeeded") << "en"
+                                                << "gps success"
+                                                << "Calculation succeeded!" << QString();
+        QTest::newRow("zh_CN, GPS tool succeeded")
+            << "zh_CN"
+            << "gps success" << QStringLiteral("计算成功！") << QString();
+        QTest::newRow("en, GPS tool failed")
+            << "en"
+            << "gps failure"
+            << QStringLiteral("Calculation failed!\n机载.20o is not a RINEX observation file.")
+            << QString();
+        QTest::newRow("zh_CN, GPS tool failed")
+            << "zh_CN"
+            << "gps failure" << QStringLiteral("计算失败！\n机载.20o 不是 RINEX 观测文件。")
+            << QString();
+        QTest::newRow("en, bad elevation")
+            << "en"
+            << "bad elevation"
+            << "The mean elevation is invalid. Please enter a number!" << QString();
+        QTest::newRow("zh_CN, bad elevation")
+            << "zh_CN"
+            << "bad elevation" << QStringLiteral("平均高程无效，请输入数值！") << QString();
+        QTest::newRow("en, left out")
+            << "en"
+            << "left out"
+            << "No position for 2 of 2 images: DJI_0001.JPG, DJI_0002.JPG. Leave them out of the "
+               "project?"
+            << QString();
+        QTest::newRow("zh_CN, left out")
+            << "zh_CN"
+            << "left out"
+            << QStringLiteral("2 张影像中有 2 张没有位置：DJI_0001.JPG, "
+                              "DJI_0002.JPG。是否将它们排除在工程之外？")
+            << QString();
+        QTest::newRow("en, columns missing") << "en"
+                                             << "columns missing"
+                                             << "Please Set ID X Y Z"
+                                             << "Warning";
+        QTest::newRow("zh_CN, columns missing")
+            << "zh_CN"
+            << "columns missing" << QStringLiteral("请设置 ID、X、Y、Z 列")
+            << QStringLiteral("警告");
+    }
+
+    void messagesReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QVERIFY(kvui::SetLanguage(language));
+        const QByteArray header = QByteArray("     3.03").leftJustified(20, ' ') + "O"
+            + QByteArray(39, ' ') + "RINEX VERSION / TYPE\n" + QByteArray(60, ' ')
+            + "END OF HEADER\n";
+        const bool success = situation == QLatin1String("gps success");
+        QVERIFY(WriteFile(m_dir + QStringLiteral("/机载.20o"),
+                          success ? header + "> 2020 01 01 00 00  5.0000000  5  0\n" : "junk"));
+        QVERIFY(WriteFile(m_dir + QStringLiteral("/轨迹.txt"),
+                          "2020-01-01 00:00:00 30.5 114.25 100\n"
+                          "2020-01-01 00:00:10 30.5001 114.25 110\n"));
+
+        kvprj::KvProject project = TwoImages();
+        std::function<void()> act;
+        std::unique_ptr<QWidget> form;
+        if (situation.startsWith(QLatin1String("gps"))) {
+            form = Build(QStringLiteral("gps tool"), project, m_dir);
+            Edit(form.get(), "gtw_rinex_")->setText(m_dir + QStringLiteral("/机载.20o"));
+            Edit(form.get(), "gtw_trajectory_")->setText(m_dir + QStringLiteral("/轨迹.txt"));
+            Edit(form.get(), "gtw_pos_")->setText(m_dir + QStringLiteral("/结果 pos.txt"));
+            act = [&] { Click(form.get(), "gtw_run_"); };
+        } else if (situation == QLatin1String("columns missing")) {
+            form = Build(QStringLiteral("pos import"), project, m_dir);
+            // Taking the first column for X leaves no column labelled ID.
+            auto* table = kvtest::Find<QTableView>(form.get(), QStringLiteral("pos_table_widget_"));
+            table->selectColumn(0);
+            Click(form.get(), "plw_x_btn_");
+            act = [&] { Click(form.get(), "plw_ok_btn_"); };
+        } else {
+            auto dialog = std::make_unique<ImagePosLoadDialog>();
+            dialog->Widget()->SetProject(&project, false);
+            if (situation == QLatin1String("bad elevation"))
+                Edit(dialog.get(), "iplw_ave_z_line_edit_")->clear();
+            form = std::move(dialog);
+            act = [&] { Click(form.get(), "iplw_next_btn_"); };
+        }
+        form->show();
+
+        Shown shown;
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(message)
+            .Do([&](QWidget* box) {
+                shown.title = box->windowTitle();
+                // The message, names of files and images in it, is compared
+                // whole; the rest of the box is checked.
+                shown.foreign = Check(language)
+                                    .Skip(QStringLiteral("kvsb_msg_"))
+                                    .Skip(QStringLiteral("kvbw2_msg_"))
+                                    .Foreign(box)
+                                    .join(QLatin1Char('\n'));
+                // The Qt box has no named button; the library's are answered
+                // the same way, leaving everything as it was.
+                QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+            })
+            .Arm();
+        act();
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QVERIFY2(shown.foreign.isEmpty(), qPrintable(shown.foreign));
+        if (!title.isEmpty())
+            QCOMPARE(shown.title, title);
+        QVERIFY(form->isVisible());
+    }
+
+    // Why the elevation service brought no height, as the dialog says it.
+    void elevationReasonsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("en, status 1") << "en" << 200 << QByteArray(R"({"status":"1"})")
+                                      << "Refused by the service (status 1): no elevation for "
+                                         "this position.";
+        QTest::newRow("zh_CN, status 1")
+            << "zh_CN" << 200 << QByteArray(R"({"status":"1"})")
+            << QStringLiteral("服务拒绝了请求（状态 1）：该位置没有高程。");
+        QTest::newRow("zh_CN, HTTP 503") << "zh_CN" << 503 << QByteArray()
+                                         << QStringLiteral("服务拒绝了请求：HTTP 状态码 503。");
+        QTest::newRow("zh_CN, not JSON")
+            << "zh_CN" << 200 << QByteArray("<html>")
+            << QStringLiteral("服务的应答无法使用：它不是 JSON 对象。");
+        QTest::newRow("zh_CN, out of range")
+            << "zh_CN" << 200 << QByteArray(R"({"status":"0","data":12000})")
+            << QStringLiteral("服务给出的高程 12000 m 不在 −200…10000 m 之内。");
+    }
+
+    void elevationReasonsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        QVERIFY(kvui::SetLanguage(language));
+        ElevationDialog dialog;
+        kvui::HttpResult reply;
+        reply.status = status;
+        reply.failed = status >= 400;
+        reply.body = body;
+        dialog.Widget()->TakeReply(reply);
+        QCOMPARE(Text(&dialog, "ew_reason_"), reason);
+        QVERIFY(!dialog.Widget()->CanApply());
+        const QString foreign = Foreign(language, &dialog);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+    }
+
+    // The POS table's headers read in the language while the column keys,
+    // which decide what each field is, stay the same.
+    void posColumnsKeepTheirKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("headers");
+        QTest::newRow("default") << ""
+                                 << "ID X Y Z Omega";
+        QTest::newRow("en") << "en"
+                            << "ID X Y Z Omega";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("ID X Y Z ω");
+    }
+
+    void posColumnsKeepTheirKeys()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, headers);
+        QVERIFY(kvui::SetLanguage(language));
+        PosLoadDialog dialog;
+        dialog.Widget()->LoadFile(PosFile(m_dir));
+        auto* table = kvtest::Find<QTableView>(&dialog, QStringLiteral("pos_table_widget_"));
+        table->selectColumn(4);
+        Click(&dialog, "plw_omega_btn_");
+        QCOMPARE(Headers(table), headers);
+        QCOMPARE(dialog.Widget()->Labels().join(QLatin1Char(' ')),
+                 QStringLiteral("ID X Y Z Omega"));
+        const std::vector<PosData> records = dialog.Widget()->GetPosDatas();
+        QCOMPARE(records.size(), std::size_t(2));
+        QCOMPARE(qRadiansToDegrees(records[1].eop.Omega), -3.0);
+    }
+
+    // The local system's name is shown in the language; what the page and
+    // the coordinate dialog hand on keeps the name as written.
+    void localSystemIsNamedInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("default") << "" << QStringLiteral("本地坐标系");
+        QTest::newRow("en") << "en"
+                            << "Local coordinate system";
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("本地坐标系");
+    }
+
+    void localSystemIsNamedInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QVERIFY(kvui::SetLanguage(language));
+        const std::string written = "本地坐标系";
+
+        kvprj::KvProject project = TwoImages();
+        ImagePosLoadDialog page;
+        page.Widget()->SetProject(&project, false);
+        page.Widget()->ApplyPosRecords({{"DJI_0001.JPG", {512345.0, 3378901.0, 180.0}}},
+                                       PosMatchWithExt, false);
+        QCOMPARE(Text(&page, "iplw_coordinate_line_edit_"), shown);
+        QCOMPARE(page.Widget()->Coordinate().name, written);
+
+        CoordinateDialog dialog;
+        dialog.Widget()->Accept();
+        QCOMPARE(dialog.Widget()->GetCoordinate().name, written);
+        QCOMPARE(dialog.Widget()->GetCoordinate().id, -1);
+    }
+};
+
+QTEST_MAIN(TestImageryLanguage)
+#include "tst_imagerylanguage.moc"
