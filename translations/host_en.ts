@@ -232,10 +232,6 @@
         <translation>&amp;Cameras</translation>
     </message>
     <message>
-        <source>F&amp;ramework</source>
-        <translation type="vanished">F&amp;ramework</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>

@@ -208,14 +208,6 @@
         <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
         <translation>此处无法进行杆臂改正：飞机的偏移量属于其厂商。仍要打开对话框吗？</translation>
     </message>
-    <message>
-        <source>RT27 conversion cannot run here: the receiver format is its maker&apos;s. Open the dialog anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lever-arm correction cannot run here: the aircraft offsets are their maker&apos;s. Open the dialog anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>KvMainWindow</name>
@@ -238,10 +230,6 @@
     <message>
         <source>&amp;Cameras</source>
         <translation>相机(&amp;C)</translation>
-    </message>
-    <message>
-        <source>F&amp;ramework</source>
-        <translation type="vanished">框架(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
