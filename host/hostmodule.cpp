@@ -37,6 +37,12 @@ void AddHostScreenshots(ScreenshotRegistry& registry)
     });
     for (const auto& module : HostModules())
         module->Screenshots(registry);
+    // A few pictures again in each language, to see the translations in place.
+    for (const char* language : {"en", "zh_CN"}) {
+        for (const char* name :
+             {"main_window", "wizard_1_description", "camera_dialog", "gps_tool_dialog"})
+            registry.AddTranslated(QLatin1String(name), QLatin1String(language));
+    }
 }
 
 } // namespace kvhost

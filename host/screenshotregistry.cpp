@@ -1,5 +1,7 @@
 #include "host/screenshotregistry.h"
 
+#include "framework/language.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -112,6 +114,20 @@ QStringList ScreenshotRegistry::Names() const
     return names;
 }
 
+bool ScreenshotRegistry::AddTranslated(const QString& name, const QString& language)
+{
+    for (const Entry& entry : m_entries) {
+        if (entry.name == name) {
+            Entry copy = entry;
+            copy.name = name + QLatin1Char('_') + language;
+            copy.language = language;
+            Put(std::move(copy));
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ScreenshotRegistry::RenderAll(const QString& dir, QStringList* failures) const
 {
     QStringList failed;
@@ -121,8 +137,13 @@ bool ScreenshotRegistry::RenderAll(const QString& dir, QStringList* failures) co
         for (const Entry& entry : m_entries) {
             const QString file = QDir(dir).filePath(entry.name + QStringLiteral(".png"));
             QString why;
+            const QString language = kvui::Language();
+            if (!entry.language.isNull())
+                kvui::SetLanguage(entry.language);
             const bool ok
                 = entry.make ? RenderWidget(entry, file, why) : RenderModal(entry, file, why);
+            if (!entry.language.isNull())
+                kvui::SetLanguage(language);
             if (!ok)
                 failed << entry.name + QStringLiteral(": ") + why;
         }

@@ -28,6 +28,12 @@ public:
     void Add(const QString& name, WidgetFactory make);
     void AddModal(const QString& name, ModalOpener open, const QString& closeButton = QString());
 
+    // A copy of the entry name (added before) rendered in another language
+    // (a code of kvui::Languages()), under "<name>_<language>"; the language in
+    // use before is back once the picture is taken. False when there is no
+    // such entry.
+    bool AddTranslated(const QString& name, const QString& language);
+
     QStringList Names() const;
 
     // Renders every entry into dir, which is created when missing. False when
@@ -46,6 +52,7 @@ private:
         WidgetFactory make;
         ModalOpener open;
         QString closeButton;
+        QString language; // empty: the language in use
     };
 
     bool RenderWidget(const Entry& entry, const QString& file, QString& why) const;

@@ -1,4 +1,5 @@
 #include "framework/kvshared.h"
+#include "framework/language.h"
 #include "host/hostmodule.h"
 #include "host/hoststyle.h"
 #include "host/imagetablepanel.h"
@@ -299,6 +300,18 @@ private Q_SLOTS:
                      name);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!kvkernel::KvGetContext());
+
+        // The pictures in each language differ from each other, and the
+        // language in use is back afterwards.
+        QCOMPARE(kvui::Language(), QString());
+        for (const char* name : {"main_window", "camera_dialog", "gps_tool_dialog"}) {
+            const auto picture = [&target, name](const char* language) {
+                return QImage(QDir(target).filePath(
+                    QStringLiteral("%1_%2.png").arg(QLatin1String(name), QLatin1String(language))));
+            };
+            QVERIFY2(!picture("en").isNull() && !picture("zh_CN").isNull(), name);
+            QVERIFY2(picture("en") != picture("zh_CN"), name);
+        }
     }
 
 private:
