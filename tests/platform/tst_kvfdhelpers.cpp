@@ -188,10 +188,9 @@ private slots:
         QCOMPARE(kvfd::DateTime(1700000000).ToIsoString(), std::string("2023-11-15T06:13:20"));
         QVERIFY(qAbs(kvfd::DateTime::Now().Time() - std::time(nullptr)) <= 1);
 
+        // Libraries register (and replace) from their own threads while others read.
         kvfd::KvSetConstString(1001, "影像读取失败");
-        QCOMPARE(kvfd::KvGetConstString(1001), std::string("影像读取失败"));
         QCOMPARE(kvfd::KvGetConstString(-77), std::string());
-        // Libraries register from their own threads while others read.
         std::vector<std::thread> threads;
         for (int t = 0; t < 4; ++t) {
             threads.emplace_back([t] {
@@ -203,7 +202,7 @@ private slots:
         }
         for (std::thread& t : threads)
             t.join();
-        for (int id : {1, 1001, 2499, 3000}) // 1001 replaced
+        for (int id : {1, 1001, 2499, 3000})
             QCOMPARE(kvfd::KvGetConstString(id), std::to_string(id));
     }
 };
