@@ -240,15 +240,12 @@ private slots:
         QVERIFY(changed.SavePrj(Std(path)) && QFileInfo(path).isFile());
     }
 
+    // The copy's content is the write-fault loop's; here what it refuses.
     void copyTo()
     {
         const QString dir = m_tmp.filePath("副本 copies");
         const QString target = dir + "/项目 副本.db";
         QVERIFY(QDir().mkpath(dir) && KvProject::CopyTo(Std(m_good), Std(target)));
-        KvProject copy, original;
-        QVERIFY(copy.OpenPrj(Std(target)) && original.OpenPrj(Std(m_good)));
-        copy.GetPrjInfo().path = original.GetPrjInfo().path;
-        QCOMPARE(Dump(copy), Dump(original));
 
         // An existing target is never replaced, whatever it is; nor are folders made.
         QVERIFY(WriteFile(dir + "/existing.db", "mine"));
