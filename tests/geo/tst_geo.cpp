@@ -6,7 +6,6 @@
 #include <QVector>
 #include <QtTest>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 using kvfd::CoordinateInfo;
@@ -35,7 +34,6 @@ private slots:
     void roundTrip();
     void project_data();
     void project();
-    void refused();
     void manyMatchSingle();
 };
 
@@ -92,43 +90,46 @@ void TestGeo::roundTrip()
 void TestGeo::project_data()
 {
     QTest::addColumn<int>("to");
-    QTest::addColumn<double>("expectedX"); // cs2cs EPSG:4326 EPSG:<to> of 30.5 N 114.3 E
-    QTest::addColumn<double>("expectedY");
+    QTest::addColumn<QString>("definition"); // null: the catalogue's
+    QTest::addColumn<double>("expectedX");   // cs2cs EPSG:4326 EPSG:<to> of 30.5 N 114.3 E
+    QTest::addColumn<double>("expectedY");   // NaN: refused
 
-    QTest::newRow("UTM 50N") << 32650 << 240859.735812483 << 3377291.909407075;
-    QTest::newRow("CGCS2000 3-degree GK CM 117E") << 4548 << 240756.038226677 << 3378643.366657292;
+    QTest::newRow("UTM 50N") << 32650 << QString() << 240859.735812483 << 3377291.909407075;
+    QTest::newRow("CGCS2000 3-degree GK CM 117E")
+        << 4548 << QString() << 240756.038226677 << 3378643.366657292;
+    // A local system or an unknown code is refused, whatever the definition says.
+    QTest::newRow("local") << -1 << "" << 0.0 << qQNaN();
+    QTest::newRow("local with a definition") << -1 << "EPSG:32650" << 0.0 << qQNaN();
+    QTest::newRow("unknown code") << 999999 << "EPSG:999999" << 0.0 << qQNaN();
 }
 
+// Over an earlier transformation, which a refusal drops.
 void TestGeo::project()
 {
     QFETCH(int, to);
+    QFETCH(QString, definition);
     QFETCH(double, expectedX);
     QFETCH(double, expectedY);
 
+    CoordinateInfo target = ById(to);
+    if (!definition.isNull()) {
+        target.id = to;
+        target.definition = definition.toStdString();
+    }
     GeoPrj prj;
-    QVERIFY(prj.Create(ById(4326), ById(to)));
+    QVERIFY(prj.Create(ById(4326), ById(32650)));
+    const bool refused = qIsNaN(expectedY);
+    QCOMPARE(prj.Create(ById(4326), target), !refused);
+    QCOMPARE(prj.IsValid(), !refused);
     double x = 114.3, y = 30.5, z = 123.5;
-    QVERIFY(prj.Transform(x, y, z));
+    QCOMPARE(prj.Transform(x, y, z), !refused);
+    if (refused) {
+        QVERIFY(x == 114.3 && y == 30.5);
+        return;
+    }
     QVERIFY2(std::fabs(x - expectedX) < 1e-3 && std::fabs(y - expectedY) < 1e-3,
              qPrintable(QString("%1 %2").arg(x, 0, 'f', 9).arg(y, 0, 'f', 9)));
     QCOMPARE(kvmath::MathHelper::Rad2Deg(M_PI / 2), 90.0);
-}
-
-// A local system or an unknown code is refused, and the previous transformation dropped.
-void TestGeo::refused()
-{
-    const std::pair<int, const char*> systems[]
-        = {{-1, ""}, {-1, "EPSG:32650"}, {999999, "EPSG:999999"}};
-    for (const auto& [id, definition] : systems) {
-        GeoPrj prj;
-        QVERIFY(prj.Create(ById(4326), ById(32650)));
-        CoordinateInfo to;
-        to.id = id;
-        to.definition = definition;
-        QVERIFY2(!prj.Create(ById(4326), to) && !prj.IsValid(), definition);
-        double x = 114.3, y = 30.5, z = 1.0;
-        QVERIFY(!prj.Transform(x, y, z) && x == 114.3);
-    }
 }
 
 // The batch call gives what point-by-point calls give; a failing point keeps its

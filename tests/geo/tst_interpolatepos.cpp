@@ -376,8 +376,6 @@ private slots:
         QFETCH(QString, kind);
         QStringList inputs = GoodInputs();
         const QString out = m_dir + "/输出.txt";
-        QVERIFY(Call(inputs, out)); // the good inputs work
-        QVERIFY(QFile::remove(out));
 
         QString odd = m_dir + "/异常 输入";
         if (kind == "folder") {
