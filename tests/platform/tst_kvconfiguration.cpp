@@ -74,7 +74,6 @@ private slots:
         QCOMPARE(config->GetCoordinateInfoSet().Size(), CoordinateInfoSet::Catalogue().Size());
         QCOMPARE(config->GetCameraInfoSet().Size(), 0);
         QVERIFY(Tie(config->GetAlgoSetting()) == Tie(AlgoSetting()));
-        QCOMPARE(Q(KvConfiguration::CameraDatabasePath()), m_data.filePath("config/camera.db"));
     }
 
     void catalogueEntries_data()
