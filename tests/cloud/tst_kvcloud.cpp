@@ -168,9 +168,9 @@ private slots:
         camera.name = "kept";
         QVERIFY(kvui::DecodeCameraBlock(file.body, camera));
         QCOMPARE(camera.name, std::string("kept"));
-        QVERIFY(camera.width == 5472 && camera.height == 3648 && camera.x0 == 2736.0);
-        QVERIFY(qAbs(camera.focal - 8.8) < 1e-9 && qAbs(camera.ccd_width - 13.2) < 1e-9);
-        QVERIFY(camera.k1 == -0.0021 && camera.p2 == -0.00007);
+        QVERIFY(camera.width == 5472 && camera.height == 3648 && camera.x0 == 2736.0
+                && qAbs(camera.focal - 8.8) < 1e-9 && qAbs(camera.ccd_width - 13.2) < 1e-9
+                && camera.k1 == -0.0021 && camera.p2 == -0.00007);
         // The library's writer makes the very same bytes.
         camera.focal = 8.8;
         camera.pixel_size_x = 13.2 / 5472;

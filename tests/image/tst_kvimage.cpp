@@ -92,73 +92,64 @@ private slots:
         QVERIFY(QFile::copy(kImages + QLatin1Char('/') + kLensCap, Temp(kChinese)));
     }
 
-    void gps_data()
+    // What each photo gives: its position and its camera.
+    void photo_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected"); // empty: no position
-        QTest::newRow("north-west") << "DJI_0024.JPG" << kDjiPosition;
-        QTest::newRow("no GPSAltitudeRef") << "tiny_drone_image.jpg"
-                                           << "41.226369950, -81.705501090, 438.1885965";
-        QTest::newRow("below sea level") << "GoPro.jpg"
-                                         << "40.658419200, -73.993354300, -3.983";
-        QTest::newRow("below sea level, Death Valley") << "FurnaceCreekInn.jpg"
-                                                       << "36.448333333, -116.855000000, -14.28";
-        QTest::newRow("south-east, altitude from XMP") << kLensCap << kLensCapPosition;
-        QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapPosition;
-        QTest::newRow("EXIF without GPS") << "Canon.jpg" << QString();
-        QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << QString();
-    }
+        QTest::addColumn<QString>("position"); // empty: none; null: not checked
+        QTest::addColumn<QString>("camera");   // empty: not detected; null: not checked
 
-    void gps()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, expected);
-        double lla[3] = {kUntouched, kUntouched, kUntouched};
-        const QString untouched = Position(lla);
-        QCOMPARE(kvimage::GetGPSFromImage(Image(file), lla), !expected.isEmpty());
-        QCOMPARE(Position(lla), expected.isEmpty() ? untouched : expected);
-    }
-
-    void camera_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected"); // empty: not detected
-        QTest::newRow("table") << "DJI_0024.JPG" << kDjiCamera;
-        QTest::newRow("table, recent model") << kLensCap << kLensCapCamera;
-        QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapCamera;
-        // 0.878 x 0.584 inch.
-        QTest::newRow("focal plane")
-            << "IMG_0031.jpg"
+        const QString none = QStringLiteral(""), skip;
+        QTest::newRow("north-west, table") << "DJI_0024.JPG" << kDjiPosition << kDjiCamera;
+        QTest::newRow("no GPSAltitudeRef, table with letter case differing")
+            << "tiny_drone_image.jpg"
+            << "41.226369950, -81.705501090, 438.1885965"
+            << "Canon PowerShot S110 | Canon PowerShot S110 | 48x36 | f 5.2 | 7.44x5.58";
+        QTest::newRow("below sea level, table with model without make")
+            << "GoPro.jpg"
+            << "40.658419200, -73.993354300, -3.983"
+            << "HERO6 Black | GoPro HERO6 Black | 4000x3000 | f 3 | 6.17x4.6275";
+        QTest::newRow("below sea level, Death Valley")
+            << "FurnaceCreekInn.jpg"
+            << "36.448333333, -116.855000000, -14.28" << skip;
+        QTest::newRow("south-east, altitude from XMP, recent model")
+            << kLensCap << kLensCapPosition << kLensCapCamera;
+        QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapPosition << kLensCapCamera;
+        // The focal-plane sensor of a scaled-down photo would be under 2 mm.
+        QTest::newRow("EXIF without GPS, scaled down, table")
+            << "Canon.jpg" << none
+            << "Canon EOS DIGITAL REBEL | Canon EOS DIGITAL REBEL | 160x120 | f 34 | 22.7x17.025";
+        QTest::newRow("focal plane, 0.878 x 0.584 inch")
+            << "IMG_0031.jpg" << skip
             << "Canon EOS DIGITAL REBEL XSi | Canon EOS DIGITAL REBEL XSi | 4272x2848 | f 30 | "
                "22.3012x14.8336";
-        // The focal-plane sensor of a scaled-down photo would be under 2 mm.
-        QTest::newRow("scaled down, table")
-            << "Canon.jpg"
-            << "Canon EOS DIGITAL REBEL | Canon EOS DIGITAL REBEL | 160x120 | f 34 | 22.7x17.025";
-        QTest::newRow("table, letter case differs")
-            << "tiny_drone_image.jpg"
-            << "Canon PowerShot S110 | Canon PowerShot S110 | 48x36 | f 5.2 | 7.44x5.58";
-        QTest::newRow("table, model without make")
-            << "GoPro.jpg"
-            << "HERO6 Black | GoPro HERO6 Black | 4000x3000 | f 3 | 6.17x4.6275";
-        QTest::newRow("unknown model") << Temp("unknown_model.jpg") << QString();
-        QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << QString();
+        QTest::newRow("unknown model") << Temp("unknown_model.jpg") << skip << none;
+        QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << none << none;
     }
 
-    void camera()
+    void photo()
     {
         QFETCH(QString, file);
-        QFETCH(QString, expected);
-        CameraInfo camera = Sentinel();
-        QCOMPARE(kvimage::GetCameraFormImage(Image(file), camera), !expected.isEmpty());
-        if (expected.isEmpty()) {
-            QVERIFY(camera == Sentinel());
+        QFETCH(QString, position);
+        QFETCH(QString, camera);
+        if (!position.isNull()) {
+            double lla[3] = {kUntouched, kUntouched, kUntouched};
+            const QString untouched = Position(lla);
+            QCOMPARE(kvimage::GetGPSFromImage(Image(file), lla), !position.isEmpty());
+            QCOMPARE(Position(lla), position.isEmpty() ? untouched : position);
+        }
+        if (camera.isNull())
+            return;
+        CameraInfo detected = Sentinel();
+        QCOMPARE(kvimage::GetCameraFormImage(Image(file), detected), !camera.isEmpty());
+        if (camera.isEmpty()) {
+            QVERIFY(detected == Sentinel());
             return;
         }
-        QCOMPARE(Describe(camera), expected);
-        QCOMPARE(camera.id, 7);
-        QCOMPARE(camera.pixel_size_y, camera.ccd_height / camera.height);
-        QCOMPARE(camera.y0, camera.height / 2.0);
+        QCOMPARE(Describe(detected), camera);
+        QCOMPARE(detected.id, 7);
+        QCOMPARE(detected.pixel_size_y, detected.ccd_height / detected.height);
+        QCOMPARE(detected.y0, detected.height / 2.0);
     }
 
     void badInput_data()

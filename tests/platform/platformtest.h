@@ -2,6 +2,8 @@
 
 // File and text helpers shared by the platform tests.
 
+#include "kvprj/flyprojecthelper.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -51,4 +53,18 @@ inline QByteArray RandomBytes(int n)
         c = char(state >> 24);
     }
     return bytes;
+}
+
+// n photos on lines of 5 around (lon, lat), the folder named in Chinese.
+inline kvprj::FlyMission MakeMission(const std::string& id, const std::string& date, int epsg,
+                                     double lon, double lat, int n)
+{
+    kvprj::FlyMission m;
+    m.info = {id, "任务 " + id, "大坝 巡检 survey", "标题 " + id, date};
+    m.aircraftSerial = "SN-" + id;
+    m.epsg = epsg;
+    for (int i = 0; i < n; ++i)
+        m.photos.push_back({i / 5, "DJI_" + std::to_string(1000 + i) + ".JPG", "/飞行 数据/" + id,
+                            lon + 1e-4 * i, lat - 1e-4 * i, 120.5 + i, 90.0});
+    return m;
 }

@@ -21,20 +21,6 @@ const char* const kSchemaSql
       "CREATE TABLE photo(mission_id TEXT, seq INTEGER, line INTEGER, file_name TEXT,"
       " folder TEXT, longitude REAL, latitude REAL, altitude REAL, yaw REAL);";
 
-// n photos on lines of 5 around (lon, lat), the folder named in Chinese.
-FlyMission MakeMission(const std::string& id, const std::string& date, int epsg, double lon,
-                       double lat, int n)
-{
-    FlyMission m;
-    m.info = {id, "任务 " + id, "大坝 巡检 survey", "标题 " + id, date};
-    m.aircraftSerial = "SN-" + id;
-    m.epsg = epsg;
-    for (int i = 0; i < n; ++i)
-        m.photos.push_back({i / 5, "DJI_" + std::to_string(1000 + i) + ".JPG", "/飞行 数据/" + id,
-                            lon + 1e-4 * i, lat - 1e-4 * i, 120.5 + i, 90.0});
-    return m;
-}
-
 QString Dump(const KvProject& p)
 {
     const kvprj::PrjInfo& info = p.GetPrjInfo();
@@ -104,8 +90,6 @@ private slots:
             photo.longitude = 179.9999;
         missions[2].photos[1].longitude = -179.9999; // the mean stays near 180, not at 90
         QVERIFY(FlyProjectHelper::Write(db, missions));
-        QVERIFY(!QFile::exists(Q(db + ".writing-")
-                               + QString::number(QCoreApplication::applicationPid())));
 
         std::vector<FlyPrjInfo> list;
         QVERIFY(FlyProjectHelper::QuickRead(db, list));

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 using kvfd::CameraInfo;
 using kvfd::EOP;
@@ -220,55 +219,33 @@ private slots:
         QVERIFY(!QFileInfo::exists(copyTarget));
     }
 
+    // Disk faults on the way are the write-fault loop's; here the paths a save
+    // cannot use: a missing folder, a folder in the way of the rename, a path
+    // below a file. The project stays as it was, its path included.
     void failedSave()
     {
-        const QString dir = m_tmp.filePath("locked 目录");
-        const QString path = dir + "/项目.db";
-        QVERIFY(QDir().mkpath(dir) && MakeProject(30).SavePrj(Std(path)));
-        const QByteArray before = ReadFile(path);
-
-        // Writing into the folder fails: by permissions, or for root (whom they do not
-        // stop) by a folder that takes the name of the temporary file.
-        const QString blocker = path + ".saving-" + QString::number(::getpid());
-        const QFile::Permissions permissions = QFile::permissions(dir);
-        const bool asRoot = ::geteuid() == 0;
-        QVERIFY(asRoot ? QDir().mkpath(blocker + "/inside")
-                       : QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
         KvProject changed = MakeProject(50);
         changed.GetPrjInfo().path = "/somewhere/else.db";
         const QByteArray unchanged = Dump(changed);
-        const bool saved = changed.SavePrj(Std(path)) || changed.SavePrj();
-        QVERIFY(asRoot ? QDir(blocker).removeRecursively()
-                       : QFile::setPermissions(dir, permissions));
-
-        QVERIFY(!saved);
-        QCOMPARE(ReadFile(path), before);
-        QCOMPARE(Dump(changed), unchanged);
-        QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList {"项目.db"});
-
-        // A missing folder, a folder in the way of the rename, a path below a file.
         const QString folder = m_tmp.filePath("a folder.db");
         QVERIFY(QDir().mkpath(folder));
         for (const QString& bad : {m_tmp.filePath("no such folder/x.db"), folder, m_good + "/x.db"})
             QVERIFY(!changed.SavePrj(Std(bad)));
-        QVERIFY(!QFileInfo::exists(m_tmp.filePath("no such folder")));
+        QVERIFY(!changed.SavePrj());
+        QVERIFY(!QFileInfo::exists(m_tmp.filePath("no such folder")) && QFileInfo(folder).isDir());
         QVERIFY(Leftovers(m_tmp.path()).isEmpty());
         QCOMPARE(Dump(changed), unchanged);
 
-        QVERIFY(changed.SavePrj(Std(path))); // and the next save goes through
-        QVERIFY(ReadFile(path) != before);
+        const QString path = m_tmp.filePath("saved after all.db");
+        QVERIFY(changed.SavePrj(Std(path)) && QFileInfo(path).isFile());
     }
 
+    // The copy's content is the write-fault loop's; here what it refuses.
     void copyTo()
     {
         const QString dir = m_tmp.filePath("副本 copies");
         const QString target = dir + "/项目 副本.db";
         QVERIFY(QDir().mkpath(dir) && KvProject::CopyTo(Std(m_good), Std(target)));
-        KvProject copy, original;
-        QVERIFY(copy.OpenPrj(Std(target)) && original.OpenPrj(Std(m_good)));
-        copy.GetPrjInfo().path = original.GetPrjInfo().path;
-        QCOMPARE(Dump(copy), Dump(original));
 
         // An existing target is never replaced, whatever it is; nor are folders made.
         QVERIFY(WriteFile(dir + "/existing.db", "mine"));
