@@ -4,6 +4,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "imagery/lazytablewidget.h"
 #include "kvfd/flagset.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvfd/pathhelper.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -88,7 +88,7 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
         listRow->addWidget(button);
     grid->addLayout(listRow, 0, 0);
 
-    m_table = new QTableWidget(this);
+    m_table = new LazyTableWidget(this);
     m_table->setObjectName(QStringLiteral("images_table_"));
     m_table->setFixedSize(720, 450);
     grid->addWidget(m_table, 1, 0);
@@ -133,10 +133,6 @@ void ImageLoadWidget::InitListWidget()
     m_table->setColumnWidth(1, m_table->width() - 180);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // The list may hold tens of thousands of images; nothing here fits columns
-    // to their contents, but the headers must not measure every row either.
-    m_table->horizontalHeader()->setResizeContentsPrecision(100);
-    m_table->verticalHeader()->setResizeContentsPrecision(100);
 }
 
 void ImageLoadWidget::SetProject(kvprj::KvProject* project)
@@ -182,17 +178,14 @@ void ImageLoadWidget::AddImages(const QStringList& paths)
 
 void ImageLoadWidget::UpdateTableWidget()
 {
-    m_table->setUpdatesEnabled(false);
-    m_table->clearContents();
-    m_table->setRowCount(int(m_images.size()));
-    int row = 0;
-    for (const std::string& path : m_images) {
-        const QFileInfo info(String2QString(path));
-        m_table->setItem(row, 0, new QTableWidgetItem(info.fileName()));
-        m_table->setItem(row, 1, new QTableWidgetItem(info.path()));
-        ++row;
-    }
-    m_table->setUpdatesEnabled(true);
+    m_rows.clear();
+    m_rows.reserve(m_images.size());
+    for (const std::string& path : m_images)
+        m_rows.push_back(&path);
+    m_table->SetRows(int(m_rows.size()), [this](int row) {
+        const QFileInfo info(String2QString(*m_rows[std::size_t(row)]));
+        return QStringList {info.fileName(), info.path()};
+    });
     m_clearButton->setEnabled(!m_images.empty());
 }
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+class LazyTableWidget;
 class QPushButton;
-class QTableWidget;
 
 namespace kvui {
 
@@ -65,9 +65,12 @@ private:
     kvprj::KvProject* m_project = nullptr;
     // Narrow full paths; std::string orders them byte by byte.
     std::set<std::string> m_images;
+    // The entries of m_images in list order, so that the table can ask for
+    // any row without walking the set.
+    std::vector<const std::string*> m_rows;
     WResut m_result = WR_CANCEL;
 
-    QTableWidget* m_table = nullptr;
+    LazyTableWidget* m_table = nullptr;
     QPushButton* m_removeButton = nullptr;
     QPushButton* m_clearButton = nullptr;
 };

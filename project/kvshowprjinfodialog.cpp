@@ -3,6 +3,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "imagery/lazytablewidget.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "kvmath/mathhelper.h"
@@ -12,15 +13,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Only the first rows decide the width of a column: the table may list many
-// thousands of images of much the same text width.
-constexpr int kSizingRows = 200;
 
 QString Fixed(double value)
 {
@@ -76,14 +73,13 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
     layout->addLayout(grid);
 
     layout->addWidget(kvui::MakeLabel(this, tr("Images:")));
-    m_table = new QTableWidget(0, 7, this);
+    m_table = new LazyTableWidget(0, 7, this);
     m_table->setObjectName(QStringLiteral("table_imageInfo"));
     m_table->setHorizontalHeaderLabels(
         {tr("Name"), tr("X"), tr("Y"), tr("Z"), tr("Omega"), tr("Phi"), tr("Kappa")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     kvui::SetListFont(m_table, this);
-    m_table->horizontalHeader()->setResizeContentsPrecision(kSizingRows);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     layout->addWidget(m_table, 1);
@@ -172,16 +168,19 @@ void KvShowPrjInfoWidget::Fill()
 
 void KvShowPrjInfoWidget::FillTable()
 {
-    m_table->setUpdatesEnabled(false);
-    m_table->clearContents();
-    m_table->setRowCount(m_images.ValidSize());
-    int row = 0;
-    for (int i = 0; i < m_images.Size() && row < m_table->rowCount(); ++i) {
-        const kvfd::ImageInfo* image = m_images.GetImage(i);
-        if (!image)
-            continue;
+    std::vector<int> rows;
+    rows.reserve(std::size_t(m_images.ValidSize()));
+    for (int i = 0; i < m_images.Size(); ++i) {
+        if (m_images.GetImage(i))
+            rows.push_back(i);
+    }
+    // The table asks for the rows it shows; m_images stays as it is while the
+    // page is open.
+    const int count = int(rows.size());
+    m_table->SetRows(count, [this, rows = std::move(rows)](int row) {
+        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(rows[std::size_t(row)]);
         const kvfd::EOP& eop = image->GetEOP();
-        const QString texts[7] = {
+        return QStringList {
             String2QString(image->Name()),
             Fixed(eop.X),
             Fixed(eop.Y),
@@ -190,12 +189,8 @@ void KvShowPrjInfoWidget::FillTable()
             Fixed(kvmath::MathHelper::Rad2Deg(eop.Phi)),
             Fixed(kvmath::MathHelper::Rad2Deg(eop.Kappa)),
         };
-        for (int column = 0; column < 7; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
-        ++row;
-    }
+    });
     m_table->resizeColumnsToContents();
-    m_table->setUpdatesEnabled(true);
 }
 
 void KvShowPrjInfoWidget::slot_OkBtn_clicked()

@@ -7,7 +7,7 @@
 #include "project/projectpagedialog.h"
 
 class QLabel;
-class QTableWidget;
+class LazyTableWidget;
 
 // The read-only summary of a project, the last page of the project wizard: its
 // description, camera and coordinate system, and every image with its position
@@ -47,7 +47,7 @@ private:
     QLabel* m_coordinate = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_description = nullptr;
-    QTableWidget* m_table = nullptr;
+    LazyTableWidget* m_table = nullptr;
 };
 
 class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ProjectPageDialog<KvShowPrjInfoWidget>
