@@ -162,23 +162,26 @@ void KvShowPrjInfoWidget::Fill()
             info.coordinateId, coordinate))
         m_coordinate->setText(DisplayName(coordinate));
 
-    m_images = m_project.GetImageInfoSet();
     FillTable();
 }
 
 void KvShowPrjInfoWidget::FillTable()
 {
+    // The copy of the project is the table's data: a second copy of its
+    // images would double what opening the page costs.
+    const kvfd::ImageInfoSet& images = std::as_const(m_project).GetImageInfoSet();
     std::vector<int> rows;
-    rows.reserve(std::size_t(m_images.ValidSize()));
-    for (int i = 0; i < m_images.Size(); ++i) {
-        if (m_images.GetImage(i))
+    rows.reserve(std::size_t(images.ValidSize()));
+    for (int i = 0; i < images.Size(); ++i) {
+        if (images.GetImage(i))
             rows.push_back(i);
     }
-    // The table asks for the rows it shows; m_images stays as it is while the
+    // The table asks for the rows it shows; the copy stays as it is while the
     // page is open.
     const int count = int(rows.size());
     m_table->SetRows(count, [this, rows = std::move(rows)](int row) {
-        const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(rows[std::size_t(row)]);
+        const kvfd::ImageInfo* image
+            = std::as_const(m_project).GetImageInfoSet().GetImage(rows[std::size_t(row)]);
         const kvfd::EOP& eop = image->GetEOP();
         return QStringList {
             String2QString(image->Name()),
@@ -197,7 +200,7 @@ void KvShowPrjInfoWidget::slot_OkBtn_clicked()
 {
     // A project without images is no survey: every later step would find
     // nothing to work on.
-    if (m_images.ValidSize() == 0) {
+    if (m_project.GetImageInfoSet().ValidSize() == 0) {
         KvMessageBox::Show(QString2String(tr("The project has no image. Go back and add images "
                                              "with positions, or exit.")),
                            KvMessageBox::BT_OK);

@@ -39,7 +39,6 @@ private:
 
     kvprj::KvProject m_project;
     WResut m_result = WR_CANCEL;
-    kvfd::ImageInfoSet m_images;
     QLabel* m_name = nullptr;
     QLabel* m_meanHeight = nullptr;
     QLabel* m_operator = nullptr;
