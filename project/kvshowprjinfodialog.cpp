@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -96,15 +97,25 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
     connect(back, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_ForwardBtn_clicked);
 }
 
+KvShowPrjInfoWidget::~KvShowPrjInfoWidget() = default;
+
 void KvShowPrjInfoWidget::SetProject(const kvprj::KvProject& project)
 {
     m_project = project;
-    ProjectPositions();
+    PrepareProjection();
     Fill();
 }
 
-void KvShowPrjInfoWidget::ProjectPositions()
+const kvprj::KvProject& KvShowPrjInfoWidget::Project() const
 {
+    ProjectPositions();
+    return m_project;
+}
+
+void KvShowPrjInfoWidget::PrepareProjection()
+{
+    m_transform.reset();
+    m_projected = true;
     const int id = m_project.GetPrjInfo().coordinateId;
     if (id == -1)
         return;
@@ -113,17 +124,25 @@ void KvShowPrjInfoWidget::ProjectPositions()
     kvfd::CoordinateInfo target;
     if (!systems.GetCoordinateByID(id, target))
         return;
-    kvmath::GeoPrj transform;
-    if (!transform.Create(systems.GetWGS84(), target))
+    auto transform = std::make_unique<kvmath::GeoPrj>();
+    if (!transform->Create(systems.GetWGS84(), target))
         return;
+    m_transform = std::move(transform);
+    m_projected = false;
+}
 
+void KvShowPrjInfoWidget::ProjectPositions() const
+{
+    if (m_projected)
+        return;
+    m_projected = true;
     // GeoPrj takes longitude and latitude in degrees, as the positions hold them.
     kvfd::ImageInfoSet& images = m_project.GetImageInfoSet();
     std::vector<int> indices;
     std::vector<double> xs, ys, zs;
     indices.reserve(std::size_t(images.ValidSize()));
     for (int i = 0; i < images.Size(); ++i) {
-        if (const kvfd::ImageInfo* image = images.GetImage(i)) {
+        if (const kvfd::ImageInfo* image = std::as_const(images).GetImage(i)) {
             indices.push_back(i);
             xs.push_back(image->GetEOP().X);
             ys.push_back(image->GetEOP().Y);
@@ -132,7 +151,7 @@ void KvShowPrjInfoWidget::ProjectPositions()
     }
     // Points that cannot be transformed keep their values; heights stay as
     // they were whatever the transformation does with them.
-    transform.TransformMany(xs, ys, zs);
+    m_transform->TransformMany(xs, ys, zs);
     for (std::size_t k = 0; k < indices.size(); ++k) {
         kvfd::ImageInfo* image = images.GetImage(indices[k]);
         kvfd::EOP eop = image->GetEOP();
@@ -182,7 +201,15 @@ void KvShowPrjInfoWidget::FillTable()
     m_table->SetRows(count, [this, rows = std::move(rows)](int row) {
         const kvfd::ImageInfo* image
             = std::as_const(m_project).GetImageInfoSet().GetImage(rows[std::size_t(row)]);
-        const kvfd::EOP& eop = image->GetEOP();
+        kvfd::EOP eop = image->GetEOP();
+        if (!m_projected) {
+            // As ProjectPositions would: a point that fails keeps its values.
+            double x = eop.X, y = eop.Y, z = eop.Z;
+            if (m_transform->Transform(x, y, z)) {
+                eop.X = x;
+                eop.Y = y;
+            }
+        }
         return QStringList {
             String2QString(image->Name()),
             Fixed(eop.X),
