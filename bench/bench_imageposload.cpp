@@ -1,18 +1,25 @@
 // How long the image-and-POS page takes to open over a large project and to
 // switch between its camera tabs: the table must not build a cell per image.
+// Then the switch to a camera without a record whose photos carry no tags: the
+// page looks for the camera in the photos, which must be read once only.
 //
-//   bench_imageposload [images]
+//   bench_imageposload [images] [photos without tags, default 50000]
 
 #include "imagery/imageposloaddialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -50,6 +57,59 @@ void WaitExposed(QWidget& widget)
     QCoreApplication::processEvents();
 }
 
+// Camera 0 has a record and two photos; camera 1 has none and untagged
+// photos, hard links to one small JPEG written without tags.
+void SwitchToUntaggedCamera(int photos)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::string original = folder + "/untagged.jpg";
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    if (!image.save(QString::fromStdString(original), "JPG")) {
+        std::printf("untagged photos: could not write %s\n", original.c_str());
+        return;
+    }
+    kvprj::KvProject project;
+    kvfd::CameraInfo known = Camera("FC300S", "DJI FC300S", 4000, 2250, 6.16, 3.465, 3.61);
+    known.id = 0;
+    project.GetCameraInfoSet().AddCamera(known);
+    kvfd::ImageInfoSet& images = project.GetImageInfoSet();
+    images.AddImage("DJI_0001.JPG", "/data/survey/flight 1", kvfd::EOP(), 0, true);
+    images.AddImage("DJI_0002.JPG", "/data/survey/flight 1", kvfd::EOP(), 0, true);
+    for (int i = 0; i < photos; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "IMG_%05d.jpg", i);
+        std::error_code error;
+        std::filesystem::create_hard_link(original, folder + "/" + name, error);
+        if (error) {
+            std::printf("untagged photos: %s\n", error.message().c_str());
+            return;
+        }
+        images.AddImage(name, folder, kvfd::EOP(), 1, true);
+    }
+
+    ImagePosLoadDialog dialog;
+    dialog.Widget()->SetProject(&project, false);
+    dialog.show();
+    WaitExposed(dialog);
+    std::vector<double> later;
+    double first = 0.0;
+    for (int k = 0; k < 8; ++k) {
+        const int camera = (k + 1) % 2;
+        const auto start = std::chrono::steady_clock::now();
+        dialog.Widget()->SetCurrentCamera(camera);
+        QCoreApplication::processEvents();
+        const double ms = Since(start);
+        if (camera == 1)
+            (k == 0 ? first : later.emplace_back()) = ms;
+    }
+    std::sort(later.begin(), later.end());
+    std::printf("camera without a record, %d photos without tags: first switch %.1f ms, later "
+                "switches %.1f ms median, %.1f ms at worst (%zu switches)\n",
+                photos, first, later[later.size() / 2], later.back(), later.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,6 +118,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int untagged = argc > 2 ? std::atoi(argv[2]) : 50000;
 
     // The cameras of two real drones, as their photos' tags describe them.
     kvprj::KvProject project;
@@ -121,5 +182,7 @@ int main(int argc, char** argv)
                     dialog.findChild<QTableView*>()->model()->rowCount());
         dialog.hide();
     }
+
+    SwitchToUntaggedCamera(untagged);
     return 0;
 }

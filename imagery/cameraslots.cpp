@@ -1,5 +1,7 @@
 #include "imagery/cameraslots.h"
 
+#include "kvimage/kvimage.h"
+
 #include <set>
 #include <utility>
 
@@ -77,6 +79,47 @@ kvfd::CameraInfoSet CompactCameras(const kvfd::CameraInfoSet& cameras, kvfd::Ima
         image->SetCamera(c >= 0 && c < int(newIndex.size()) ? newIndex[std::size_t(c)] : -1);
     }
     return compact;
+}
+
+CameraDetection::CameraDetection(Reader reader)
+    : m_reader(reader ? std::move(reader) : Reader(&kvimage::GetCameraFormImage))
+{ }
+
+bool CameraDetection::Detect(const kvfd::ImageInfoSet& images, int slot, kvfd::CameraInfo& camera)
+{
+    auto known = m_slots.find(slot);
+    if (known == m_slots.end()) {
+        std::optional<kvfd::CameraInfo> found;
+        for (int i = 0; i < images.Size() && !found; ++i) {
+            const kvfd::ImageInfo* image = images.GetImage(i);
+            if (!image || image->GetCamera() != slot)
+                continue;
+            auto photo = m_photos.try_emplace(image->GetFullName());
+            if (photo.second) {
+                kvfd::CameraInfo read;
+                if (m_reader(photo.first->first, read))
+                    photo.first->second = read;
+            }
+            found = photo.first->second;
+        }
+        known = m_slots.emplace(slot, found).first;
+    }
+    if (!known->second)
+        return false;
+    camera = *known->second;
+    camera.id = slot;
+    return true;
+}
+
+void CameraDetection::Forget(int slot)
+{
+    m_slots.erase(slot);
+}
+
+void CameraDetection::Clear()
+{
+    m_slots.clear();
+    m_photos.clear();
 }
 
 } // namespace kvui

@@ -4,6 +4,11 @@
 #include "kvfd/imageinfoset.h"
 #include "kvui_export.h"
 
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 // The cameras of a project while its images are being assembled camera by
@@ -37,5 +42,33 @@ KVUI_EXPORT std::vector<int> CameraSlotsInUse(const kvfd::CameraInfoSet& cameras
 // camera whose id was its slot gets its new index as id; other ids are kept.
 KVUI_EXPORT kvfd::CameraInfoSet CompactCameras(const kvfd::CameraInfoSet& cameras,
                                                kvfd::ImageInfoSet& images);
+
+// Finds the camera of a slot from the tags of its photos and remembers the
+// answers: a photo is read at most once while the detection lives, and a
+// slot's answer (a camera or none) holds until Forget(slot) says its images
+// changed. Reading tens of thousands of photos without tags on every tab
+// switch is what this saves.
+class KVUI_EXPORT CameraDetection
+{
+public:
+    using Reader = std::function<bool(const std::string& path, kvfd::CameraInfo& camera)>;
+
+    // reader defaults to the image library's tag reader.
+    explicit CameraDetection(Reader reader = Reader());
+
+    // The camera of the first image of slot whose photo carries one, with
+    // the slot as its id; false when none does.
+    bool Detect(const kvfd::ImageInfoSet& images, int slot, kvfd::CameraInfo& camera);
+    // The images of slot changed: its answer is looked for again, though
+    // photos already read are not read again.
+    void Forget(int slot);
+    // Forgets every answer, per slot and per photo.
+    void Clear();
+
+private:
+    Reader m_reader;
+    std::map<int, std::optional<kvfd::CameraInfo>> m_slots;
+    std::unordered_map<std::string, std::optional<kvfd::CameraInfo>> m_photos;
+};
 
 } // namespace kvui

@@ -4,6 +4,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "imagery/lazytablewidget.h"
 #include "kvfd/flagset.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvfd/pathhelper.h"
@@ -15,15 +16,33 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
 constexpr int kDuplicateImages = 118;
 constexpr int kNoImages = 119;
+
+// The narrow form of a path, as QString2String gives it; plain ASCII paths,
+// which drone photos mostly have, are copied without the wide string between.
+std::string NarrowPath(const QString& path)
+{
+    const QChar* chars = path.constData();
+    const int size = path.size();
+    std::string narrow(std::size_t(size), '\0');
+    for (int i = 0; i < size; ++i) {
+        const ushort c = chars[i].unicode();
+        if (c >= 0x80)
+            return QString2String(path);
+        narrow[std::size_t(i)] = char(c);
+    }
+    return narrow;
+}
 
 } // namespace
 
@@ -88,7 +107,7 @@ ImageLoadWidget::ImageLoadWidget(QWidget* parent)
         listRow->addWidget(button);
     grid->addLayout(listRow, 0, 0);
 
-    m_table = new QTableWidget(this);
+    m_table = new LazyTableWidget(this);
     m_table->setObjectName(QStringLiteral("images_table_"));
     m_table->setFixedSize(720, 450);
     grid->addWidget(m_table, 1, 0);
@@ -133,10 +152,6 @@ void ImageLoadWidget::InitListWidget()
     m_table->setColumnWidth(1, m_table->width() - 180);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // The list may hold tens of thousands of images; nothing here fits columns
-    // to their contents, but the headers must not measure every row either.
-    m_table->horizontalHeader()->setResizeContentsPrecision(100);
-    m_table->verticalHeader()->setResizeContentsPrecision(100);
 }
 
 void ImageLoadWidget::SetProject(kvprj::KvProject* project)
@@ -146,10 +161,13 @@ void ImageLoadWidget::SetProject(kvprj::KvProject* project)
     m_project = project;
     m_images.clear();
     const kvfd::ImageInfoSet& images = project->GetImageInfoSet();
+    std::vector<std::string> paths;
+    paths.reserve(std::size_t(images.ValidSize()));
     for (int i = 0; i < images.Size(); ++i) {
         if (const kvfd::ImageInfo* image = images.GetImage(i))
-            m_images.insert(image->GetFullName());
+            paths.push_back(image->GetFullName());
     }
+    Merge(std::move(paths));
     UpdateTableWidget();
 }
 
@@ -170,29 +188,67 @@ void ImageLoadWidget::LoadImages()
 
 void ImageLoadWidget::AddImages(const QStringList& paths)
 {
-    bool duplicate = false;
-    for (const QString& path : paths) {
-        if (!m_images.insert(QString2String(path)).second)
-            duplicate = true;
-    }
+    std::vector<std::string> added;
+    added.reserve(std::size_t(paths.size()));
+    for (const QString& path : paths)
+        added.push_back(NarrowPath(path));
+    const bool duplicate = Merge(std::move(added));
     UpdateTableWidget();
     if (duplicate)
         KvMessageBox::Show(kvfd::KvGetConstString(kDuplicateImages), KvMessageBox::BT_OK);
 }
 
+bool ImageLoadWidget::Merge(std::vector<std::string> paths)
+{
+    // Folder listings and file choosers mostly give names in order already,
+    // and then one pass tells that there is nothing to sort or drop.
+    bool duplicate = false;
+    if (std::adjacent_find(paths.begin(), paths.end(),
+                           [](const std::string& a, const std::string& b) { return !(a < b); })
+        != paths.end()) {
+        std::sort(paths.begin(), paths.end());
+        const auto unique = std::unique(paths.begin(), paths.end());
+        duplicate = unique != paths.end();
+        paths.erase(unique, paths.end());
+    }
+    if (paths.empty())
+        return duplicate;
+    // A batch that sorts after everything listed, such as the next folder of
+    // a flight, is appended without touching the list.
+    if (m_images.empty()) {
+        m_images.swap(paths);
+        return duplicate;
+    }
+    if (m_images.back() < paths.front()) {
+        m_images.insert(m_images.end(), std::make_move_iterator(paths.begin()),
+                        std::make_move_iterator(paths.end()));
+        return duplicate;
+    }
+    std::vector<std::string> merged;
+    merged.reserve(m_images.size() + paths.size());
+    auto listed = m_images.begin();
+    auto added = paths.begin();
+    while (listed != m_images.end() || added != paths.end()) {
+        if (added == paths.end() || (listed != m_images.end() && *listed < *added)) {
+            merged.push_back(std::move(*listed++));
+        } else if (listed == m_images.end() || *added < *listed) {
+            merged.push_back(std::move(*added++));
+        } else {
+            duplicate = true;
+            merged.push_back(std::move(*listed++));
+            ++added;
+        }
+    }
+    m_images.swap(merged);
+    return duplicate;
+}
+
 void ImageLoadWidget::UpdateTableWidget()
 {
-    m_table->setUpdatesEnabled(false);
-    m_table->clearContents();
-    m_table->setRowCount(int(m_images.size()));
-    int row = 0;
-    for (const std::string& path : m_images) {
-        const QFileInfo info(String2QString(path));
-        m_table->setItem(row, 0, new QTableWidgetItem(info.fileName()));
-        m_table->setItem(row, 1, new QTableWidgetItem(info.path()));
-        ++row;
-    }
-    m_table->setUpdatesEnabled(true);
+    m_table->SetRows(int(m_images.size()), [this](int row) {
+        const QFileInfo info(String2QString(m_images[std::size_t(row)]));
+        return QStringList {info.fileName(), info.path()};
+    });
     m_clearButton->setEnabled(!m_images.empty());
 }
 
@@ -208,11 +264,12 @@ void ImageLoadWidget::Remove()
         for (int row = range.topRow(); row <= range.bottomRow(); ++row)
             keep.Reset(row);
     }
-    std::set<std::string> kept;
+    std::vector<std::string> kept;
+    kept.reserve(m_images.size());
     int row = 0;
-    for (const std::string& path : m_images) {
+    for (std::string& path : m_images) {
         if (keep.Test(row++))
-            kept.insert(kept.end(), path);
+            kept.push_back(std::move(path));
     }
     m_images.swap(kept);
     UpdateTableWidget();

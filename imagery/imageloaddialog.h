@@ -7,12 +7,11 @@
 #include "kvui_export.h"
 
 #include <QStringList>
-#include <set>
 #include <string>
 #include <vector>
 
+class LazyTableWidget;
 class QPushButton;
-class QTableWidget;
 
 namespace kvui {
 
@@ -45,7 +44,7 @@ public:
     // already listed are skipped and reported once, the others stay added.
     void AddImages(const QStringList& paths);
     // The listed paths in list order.
-    std::vector<std::string> Images() const { return {m_images.begin(), m_images.end()}; }
+    std::vector<std::string> Images() const { return m_images; }
 
 public Q_SLOTS:
     void OpenFolder();
@@ -61,13 +60,18 @@ private:
     void InitListWidget();
     void UpdateTableWidget();
     void UpdateProject();
+    // Merges paths, sorted and without duplicates, into m_images; true when
+    // one of them was listed already.
+    bool Merge(std::vector<std::string> paths);
 
     kvprj::KvProject* m_project = nullptr;
     // Narrow full paths; std::string orders them byte by byte.
-    std::set<std::string> m_images;
+    // Sorted byte-wise and without duplicates: a set that the table can index
+    // by row and that grows by appending when paths come in order.
+    std::vector<std::string> m_images;
     WResut m_result = WR_CANCEL;
 
-    QTableWidget* m_table = nullptr;
+    LazyTableWidget* m_table = nullptr;
     QPushButton* m_removeButton = nullptr;
     QPushButton* m_clearButton = nullptr;
 };

@@ -154,6 +154,7 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setResizeContentsPrecision(kResizeSampleRows);
+    m_table->verticalHeader()->setResizeContentsPrecision(kResizeSampleRows);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     kvui::SetListFont(m_table, this);
     m_table->setModel(m_model);
@@ -210,6 +211,7 @@ void ImagePosLoadWidget::SetProject(kvprj::KvProject* project, bool fromFlight)
         return;
     m_cameras = project->GetCameraInfoSet();
     m_images = project->GetImageInfoSet();
+    m_detection.Clear();
     ShowCameraName();
 
     const kvprj::PrjInfo& info = project->GetPrjInfo();
@@ -258,19 +260,9 @@ void ImagePosLoadWidget::DetectCamera()
     const kvfd::CameraInfo* current = CurrentCameraRecord();
     const bool known
         = current && (current->ccd_width > 0 || current->ccd_height > 0 || current->focal > 0);
-    if (!known) {
-        for (int i = 0; i < m_images.Size(); ++i) {
-            const kvfd::ImageInfo* image = std::as_const(m_images).GetImage(i);
-            if (!image || image->GetCamera() != m_currentCamera)
-                continue;
-            kvfd::CameraInfo camera;
-            if (kvimage::GetCameraFormImage(image->GetFullName(), camera)) {
-                camera.id = m_currentCamera;
-                kvui::PutCamera(m_cameras, m_currentCamera, camera);
-                break;
-            }
-        }
-    }
+    kvfd::CameraInfo camera;
+    if (!known && m_detection.Detect(m_images, m_currentCamera, camera))
+        kvui::PutCamera(m_cameras, m_currentCamera, camera);
     ShowCameraName();
 }
 
@@ -335,6 +327,8 @@ void ImagePosLoadWidget::AddImageFiles(const QStringList& files)
         m_images.AddImage(QString2String(info.fileName()), QString2String(info.absolutePath()),
                           kvfd::EOP(), m_currentCamera, false);
     }
+    if (!files.isEmpty())
+        m_detection.Forget(m_currentCamera);
     DetectCamera();
     UpdateTable();
     if (!files.isEmpty())
@@ -345,6 +339,7 @@ void ImagePosLoadWidget::RemoveImages()
 {
     for (int i : SelectedImages())
         m_images.RemoveImage(i);
+    m_detection.Forget(m_currentCamera);
     UpdateTable();
 }
 
@@ -352,6 +347,7 @@ void ImagePosLoadWidget::ClearImages()
 {
     for (int i : m_rows)
         m_images.RemoveImage(i);
+    m_detection.Forget(m_currentCamera);
     UpdateTable();
 }
 
@@ -535,6 +531,7 @@ void ImagePosLoadWidget::RemoveCamera(int index, int current)
         SetCurrentCamera(0);
     // The other tabs keep their numbers, which their images refer to.
     kvui::RemoveCameraSlot(m_cameras, m_images, index);
+    m_detection.Forget(index);
     UpdateTable();
 }
 

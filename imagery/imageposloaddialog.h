@@ -3,6 +3,7 @@
 #include "framework/basewidget.h"
 #include "framework/framedialog.h"
 #include "framework/kvshared.h"
+#include "imagery/cameraslots.h"
 #include "imagery/posdata.h"
 #include "kvfd/camerainfo.h"
 #include "kvfd/coordinateinfo.h"
@@ -105,6 +106,7 @@ private:
     bool m_fromFlight = false;
     WResut m_result = WR_CANCEL;
     std::vector<int> m_rows;
+    kvui::CameraDetection m_detection;
 
     QLineEdit* m_aveZ = nullptr;
     QPushButton* m_getElevation = nullptr;

@@ -4,6 +4,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "imagery/lazytablewidget.h"
 #include "kvfd/kvconststringfactory.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,7 +52,7 @@ FlyPrjSettingWidget::FlyPrjSettingWidget(QWidget* parent)
         tools->addWidget(button);
     layout->addLayout(tools);
 
-    m_table = new QTableWidget(0, 2, this);
+    m_table = new LazyTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("fpsw_table_"));
     m_table->setHorizontalHeaderLabels({tr("Name"), tr("Path")});
     m_table->setColumnWidth(0, 120);
@@ -163,18 +163,15 @@ void FlyPrjSettingWidget::SelectionChanged()
 
 void FlyPrjSettingWidget::UpdateTable()
 {
-    m_table->setUpdatesEnabled(false);
     m_table->clearSelection();
-    m_table->clearContents();
-    m_table->setRowCount(int(m_images.size()));
-    int row = 0;
-    for (const std::string& image : m_images) {
-        const QFileInfo file(String2QString(image));
-        m_table->setItem(row, 0, new QTableWidgetItem(file.fileName()));
-        m_table->setItem(row, 1, new QTableWidgetItem(file.path()));
-        ++row;
-    }
-    m_table->setUpdatesEnabled(true);
+    m_rows.clear();
+    m_rows.reserve(m_images.size());
+    for (const std::string& image : m_images)
+        m_rows.push_back(&image);
+    m_table->SetRows(int(m_rows.size()), [this](int row) {
+        const QFileInfo file(String2QString(*m_rows[std::size_t(row)]));
+        return QStringList {file.fileName(), file.path()};
+    });
     m_clear->setEnabled(!m_images.empty());
     SelectionChanged();
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 class QPushButton;
-class QTableWidget;
+class LazyTableWidget;
 
 // The image list of a project built from a flight mission: the user adds
 // folders and single images, removes or clears them, and confirms a list that
@@ -41,7 +41,9 @@ private:
     void UpdateTable();
 
     std::set<std::string> m_images;
-    QTableWidget* m_table = nullptr;
+    // The entries of m_images in table order, for the rows the table asks for.
+    std::vector<const std::string*> m_rows;
+    LazyTableWidget* m_table = nullptr;
     QPushButton* m_remove = nullptr;
     QPushButton* m_clear = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvstyle.h"
+#include "imagery/lazytablewidget.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "kvmath/mathhelper.h"
@@ -12,15 +13,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Only the first rows decide the width of a column: the table may list many
-// thousands of images of much the same text width.
-constexpr int kSizingRows = 200;
 
 QString Fixed(double value)
 {
@@ -76,14 +74,13 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
     layout->addLayout(grid);
 
     layout->addWidget(kvui::MakeLabel(this, tr("Images:")));
-    m_table = new QTableWidget(0, 7, this);
+    m_table = new LazyTableWidget(0, 7, this);
     m_table->setObjectName(QStringLiteral("table_imageInfo"));
     m_table->setHorizontalHeaderLabels(
         {tr("Name"), tr("X"), tr("Y"), tr("Z"), tr("Omega"), tr("Phi"), tr("Kappa")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     kvui::SetListFont(m_table, this);
-    m_table->horizontalHeader()->setResizeContentsPrecision(kSizingRows);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     layout->addWidget(m_table, 1);
@@ -100,15 +97,25 @@ KvShowPrjInfoWidget::KvShowPrjInfoWidget(QWidget* parent)
     connect(back, &QPushButton::clicked, this, &KvShowPrjInfoWidget::slot_ForwardBtn_clicked);
 }
 
+KvShowPrjInfoWidget::~KvShowPrjInfoWidget() = default;
+
 void KvShowPrjInfoWidget::SetProject(const kvprj::KvProject& project)
 {
     m_project = project;
-    ProjectPositions();
+    PrepareProjection();
     Fill();
 }
 
-void KvShowPrjInfoWidget::ProjectPositions()
+const kvprj::KvProject& KvShowPrjInfoWidget::Project() const
 {
+    ProjectPositions();
+    return m_project;
+}
+
+void KvShowPrjInfoWidget::PrepareProjection()
+{
+    m_transform.reset();
+    m_projected = true;
     const int id = m_project.GetPrjInfo().coordinateId;
     if (id == -1)
         return;
@@ -117,17 +124,25 @@ void KvShowPrjInfoWidget::ProjectPositions()
     kvfd::CoordinateInfo target;
     if (!systems.GetCoordinateByID(id, target))
         return;
-    kvmath::GeoPrj transform;
-    if (!transform.Create(systems.GetWGS84(), target))
+    auto transform = std::make_unique<kvmath::GeoPrj>();
+    if (!transform->Create(systems.GetWGS84(), target))
         return;
+    m_transform = std::move(transform);
+    m_projected = false;
+}
 
+void KvShowPrjInfoWidget::ProjectPositions() const
+{
+    if (m_projected)
+        return;
+    m_projected = true;
     // GeoPrj takes longitude and latitude in degrees, as the positions hold them.
     kvfd::ImageInfoSet& images = m_project.GetImageInfoSet();
     std::vector<int> indices;
     std::vector<double> xs, ys, zs;
     indices.reserve(std::size_t(images.ValidSize()));
     for (int i = 0; i < images.Size(); ++i) {
-        if (const kvfd::ImageInfo* image = images.GetImage(i)) {
+        if (const kvfd::ImageInfo* image = std::as_const(images).GetImage(i)) {
             indices.push_back(i);
             xs.push_back(image->GetEOP().X);
             ys.push_back(image->GetEOP().Y);
@@ -136,7 +151,7 @@ void KvShowPrjInfoWidget::ProjectPositions()
     }
     // Points that cannot be transformed keep their values; heights stay as
     // they were whatever the transformation does with them.
-    transform.TransformMany(xs, ys, zs);
+    m_transform->TransformMany(xs, ys, zs);
     for (std::size_t k = 0; k < indices.size(); ++k) {
         kvfd::ImageInfo* image = images.GetImage(indices[k]);
         kvfd::EOP eop = image->GetEOP();
@@ -166,22 +181,36 @@ void KvShowPrjInfoWidget::Fill()
             info.coordinateId, coordinate))
         m_coordinate->setText(DisplayName(coordinate));
 
-    m_images = m_project.GetImageInfoSet();
     FillTable();
 }
 
 void KvShowPrjInfoWidget::FillTable()
 {
-    m_table->setUpdatesEnabled(false);
-    m_table->clearContents();
-    m_table->setRowCount(m_images.ValidSize());
-    int row = 0;
-    for (int i = 0; i < m_images.Size() && row < m_table->rowCount(); ++i) {
-        const kvfd::ImageInfo* image = m_images.GetImage(i);
-        if (!image)
-            continue;
-        const kvfd::EOP& eop = image->GetEOP();
-        const QString texts[7] = {
+    // The copy of the project is the table's data: a second copy of its
+    // images would double what opening the page costs.
+    const kvfd::ImageInfoSet& images = std::as_const(m_project).GetImageInfoSet();
+    std::vector<int> rows;
+    rows.reserve(std::size_t(images.ValidSize()));
+    for (int i = 0; i < images.Size(); ++i) {
+        if (images.GetImage(i))
+            rows.push_back(i);
+    }
+    // The table asks for the rows it shows; the copy stays as it is while the
+    // page is open.
+    const int count = int(rows.size());
+    m_table->SetRows(count, [this, rows = std::move(rows)](int row) {
+        const kvfd::ImageInfo* image
+            = std::as_const(m_project).GetImageInfoSet().GetImage(rows[std::size_t(row)]);
+        kvfd::EOP eop = image->GetEOP();
+        if (!m_projected) {
+            // As ProjectPositions would: a point that fails keeps its values.
+            double x = eop.X, y = eop.Y, z = eop.Z;
+            if (m_transform->Transform(x, y, z)) {
+                eop.X = x;
+                eop.Y = y;
+            }
+        }
+        return QStringList {
             String2QString(image->Name()),
             Fixed(eop.X),
             Fixed(eop.Y),
@@ -190,19 +219,15 @@ void KvShowPrjInfoWidget::FillTable()
             Fixed(kvmath::MathHelper::Rad2Deg(eop.Phi)),
             Fixed(kvmath::MathHelper::Rad2Deg(eop.Kappa)),
         };
-        for (int column = 0; column < 7; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
-        ++row;
-    }
+    });
     m_table->resizeColumnsToContents();
-    m_table->setUpdatesEnabled(true);
 }
 
 void KvShowPrjInfoWidget::slot_OkBtn_clicked()
 {
     // A project without images is no survey: every later step would find
     // nothing to work on.
-    if (m_images.ValidSize() == 0) {
+    if (m_project.GetImageInfoSet().ValidSize() == 0) {
         KvMessageBox::Show(QString2String(tr("The project has no image. Go back and add images "
                                              "with positions, or exit.")),
                            KvMessageBox::BT_OK);

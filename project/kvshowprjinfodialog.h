@@ -6,8 +6,14 @@
 #include "kvui_export.h"
 #include "project/projectpagedialog.h"
 
+#include <memory>
+
 class QLabel;
-class QTableWidget;
+class LazyTableWidget;
+
+namespace kvmath {
+class GeoPrj;
+}
 
 // The read-only summary of a project, the last page of the project wizard: its
 // description, camera and coordinate system, and every image with its position
@@ -18,13 +24,14 @@ class KVUI_EXPORT KvShowPrjInfoWidget : public BaseWidget
 
 public:
     explicit KvShowPrjInfoWidget(QWidget* parent = nullptr);
+    ~KvShowPrjInfoWidget() override;
 
     // Copies project, projects the copy's image positions (longitude and
     // latitude in degrees) into the project's coordinate system and shows it.
     void SetProject(const kvprj::KvProject& project);
     WResut Result() const { return m_result; }
     // The copy as shown, positions projected.
-    const kvprj::KvProject& Project() const { return m_project; }
+    const kvprj::KvProject& Project() const;
 
 public Q_SLOTS:
     // Finish: refused, with a message, while the project has no image.
@@ -33,13 +40,19 @@ public Q_SLOTS:
     void slot_ForwardBtn_clicked();
 
 private:
-    void ProjectPositions();
+    // Makes the transformation to the project's system; the positions are
+    // projected row by row as the table shows them, and all at once only
+    // when Project() is asked for.
+    void PrepareProjection();
+    void ProjectPositions() const;
     void Fill();
     void FillTable();
 
-    kvprj::KvProject m_project;
+    // Mutable: Project() projects the positions on first request.
+    mutable kvprj::KvProject m_project;
+    mutable bool m_projected = true;
+    std::unique_ptr<kvmath::GeoPrj> m_transform;
     WResut m_result = WR_CANCEL;
-    kvfd::ImageInfoSet m_images;
     QLabel* m_name = nullptr;
     QLabel* m_meanHeight = nullptr;
     QLabel* m_operator = nullptr;
@@ -47,7 +60,7 @@ private:
     QLabel* m_coordinate = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_description = nullptr;
-    QTableWidget* m_table = nullptr;
+    LazyTableWidget* m_table = nullptr;
 };
 
 class KVUI_EXPORT KvShowPrjInfoDialog : public kvui::ProjectPageDialog<KvShowPrjInfoWidget>

@@ -5,6 +5,9 @@
 
 #include <QStringList>
 #include <QTest>
+#include <cctype>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -159,6 +162,78 @@ private Q_SLOTS:
         // Images whose slot holds no camera are left without one.
         QCOMPARE(ImageCameras(images), QStringLiteral("2 0 1 -1 -1 -1 x"));
         QCOMPARE(Slots(cameras), QStringLiteral("a - c - e")); // the source is not touched
+    }
+
+    // Steps: "d<slot>" detect, "f<slot>" forget the slot, "c" clear, "+<slot><photo>"
+    // add a photo to the slot; photos named in upper case carry a camera.
+    void detection_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("found"); // the last detection's camera, "-" for none
+        QTest::addColumn<QString>("reads"); // how often each photo was read
+        QTest::newRow("found once, then remembered") << "+0a +0B +0C d0 d0 d0"
+                                                     << "B0"
+                                                     << "B1 a1";
+        QTest::newRow("none, then remembered") << "+1a +1b d1 d1 d1"
+                                               << "-"
+                                               << "a1 b1";
+        QTest::newRow("slot without images") << "+0A d2"
+                                             << "-"
+                                             << "";
+        QTest::newRow("other slots' photos are not read") << "+0A +1b d1"
+                                                          << "-"
+                                                          << "b1";
+        QTest::newRow("answer kept until the slot is forgotten") << "+1a d1 +1B d1"
+                                                                 << "-"
+                                                                 << "a1";
+        QTest::newRow("changed slot: untagged photos not read again") << "+1a +1b d1 +1C f1 d1 d1"
+                                                                      << "C1"
+                                                                      << "C1 a1 b1";
+        QTest::newRow("forgetting one slot keeps the other's answer") << "+0a +1B d0 d1 f0 d1"
+                                                                      << "B1"
+                                                                      << "B1 a1";
+        QTest::newRow("cleared: read again") << "+1a d1 c d1"
+                                             << "-"
+                                             << "a2";
+    }
+
+    void detection()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, found);
+        QFETCH(QString, reads);
+        std::map<std::string, int> counts;
+        kvui::CameraDetection detection(
+            [&counts](const std::string& path, kvfd::CameraInfo& camera) {
+                ++counts[path];
+                if (!std::isupper(static_cast<unsigned char>(path.back())))
+                    return false;
+                camera = Camera(path.c_str());
+                return true;
+            });
+        kvfd::ImageInfoSet images;
+        QString last = QStringLiteral("?");
+        for (const QString& step : steps.split(' ')) {
+            const int slot = step.size() > 1 ? step.at(1).digitValue() : -1;
+            if (step.startsWith('+')) {
+                images.AddImage(step.mid(2).toStdString(), "", kvfd::EOP(), slot, true);
+            } else if (step.startsWith('d')) {
+                kvfd::CameraInfo camera;
+                last = detection.Detect(images, slot, camera)
+                    ? QString::fromStdString(camera.name).section('/', -1)
+                        + QString::number(camera.id)
+                    : QStringLiteral("-");
+            } else if (step.startsWith('f')) {
+                detection.Forget(slot);
+            } else {
+                detection.Clear();
+            }
+        }
+        QStringList counted;
+        for (const auto& [path, count] : counts)
+            counted << QString::fromStdString(path).section('/', -1) + QString::number(count);
+        QCOMPARE(last, found);
+        QCOMPARE(counted.join(' '), reads);
     }
 };
 

@@ -105,6 +105,70 @@ private Q_SLOTS:
                  QStringLiteral("a.jpg/T"));
     }
 
+    // Batches are merged into the list: appended when they sort after it,
+    // interleaved otherwise; a path met twice is listed once and warned of.
+    void batches_data()
+    {
+        QTest::addColumn<QStringList>("batches");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<bool>("warned"); // by the last batch
+        QTest::newRow("appended in order")
+            << QStringList {"/a/1 /a/2", "/b/1 /b/2"} << "/a/1 /a/2 /b/1 /b/2" << false;
+        QTest::newRow("interleaved")
+            << QStringList {"/a/1 /a/3", "/a/2 /a/4 /a/0"} << "/a/0 /a/1 /a/2 /a/3 /a/4" << false;
+        QTest::newRow("unsorted batch")
+            << QStringList {"/t/c /t/a /t/b"} << "/t/a /t/b /t/c" << false;
+        QTest::newRow("twice in one batch")
+            << QStringList {"/t/b /t/a /t/b"} << "/t/a /t/b" << true;
+        QTest::newRow("listed already")
+            << QStringList {"/t/a /t/c", "/t/b /t/c"} << "/t/a /t/b /t/c" << true;
+        QTest::newRow("first of the batch is the last listed")
+            << QStringList {"/t/a /t/b", "/t/b /t/c"} << "/t/a /t/b /t/c" << true;
+    }
+
+    void batches()
+    {
+        QFETCH(QStringList, batches);
+        QFETCH(QString, listed);
+        QFETCH(bool, warned);
+        ImageLoadWidget w;
+        for (int k = 0; k + 1 < batches.size(); ++k)
+            w.AddImages(batches.at(k).split(' '));
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(QStringLiteral("导入数据中存在相同影像！"))
+            .Click("kvsb_ok_btn_")
+            .Arm(500);
+        w.AddImages(batches.last().split(' '));
+        QCOMPARE(answer.Done(), warned);
+        QCOMPARE(Listed(w), listed);
+        QTableWidget* table = Table(&w);
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << table->item(row, 1)->text() + '/' + table->item(row, 0)->text();
+        QCOMPARE(rows.join(' '), listed);
+    }
+
+    // Cells are made for the rows in view: a long list has the first rows
+    // at once and the last ones once scrolled to.
+    void longListFillsRowsInView()
+    {
+        ImageLoadWidget w;
+        QStringList paths;
+        for (int i = 0; i < 5000; ++i)
+            paths << QStringLiteral("/long/%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
+        w.AddImages(paths);
+        QTableWidget* table = Table(&w);
+        QCOMPARE(table->rowCount(), 5000);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("00000.jpg"));
+        QVERIFY(!table->item(4999, 0));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        table->scrollToBottom();
+        table->viewport()->repaint();
+        QCOMPARE(table->item(4999, 0)->text() + ' ' + table->item(4999, 1)->text(),
+                 QStringLiteral("04999.jpg /long"));
+    }
+
     void removeSelectedRows()
     {
         ImageLoadWidget w;

@@ -111,6 +111,11 @@ private Q_SLOTS:
             QStringLiteral("far.jpg|114.000000|95.000000|1.000000|0.000000|0.000000|0.000000"));
         // The caller's project keeps its degrees.
         QCOMPARE(project.GetImageInfoSet().GetImage(0)->GetEOP().X, 114.3);
+        // The page's copy holds the positions as shown, the failed point as stored.
+        const kvfd::ImageInfoSet& shown = dialog.Widget()->Project().GetImageInfoSet();
+        QCOMPARE(QString::number(shown.GetImage(0)->GetEOP().X, 'f', 6)
+                     + QString::number(shown.GetImage(3)->GetEOP().Y, 'f', 6),
+                 QString::number(x, 'f', 6) + QStringLiteral("95.000000"));
     }
 
     void showPreviewDialog_data()
