@@ -23,6 +23,8 @@ namespace {
 
 constexpr std::uint16_t kExifIfdTag = 0x8769;
 constexpr std::uint16_t kGpsIfdTag = 0x8825;
+constexpr std::uint16_t kInteropIfdTag = 0xA005;
+constexpr std::uint16_t kMakerNoteTag = 0x927C;
 constexpr std::uint32_t kMaxEntries = 256;
 
 enum : std::uint16_t {
@@ -325,8 +327,6 @@ bool XmpAltitude(const std::uint8_t* packet, std::size_t size, double* value, bo
     if (std::search(begin, begin + size, needle, needle + sizeof needle - 1) == begin + size)
         return false;
     *known = false;
-    while (size > 0 && begin[size - 1] == '\0')
-        --size;
     if (size > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
     XmpScan scan;
@@ -440,9 +440,26 @@ bool GpsFromBlock(const std::uint8_t* data, std::size_t size, double* lla)
     std::uint32_t ifd1 = 0;
     tiff.U32At(ifd0 + 2 + 12 * count, &ifd1);
     // Exiv2 reads a directory reached twice only the first time, and reads
-    // IFD0's other directories before the GPS one.
-    if (gps_ifd == ifd0 || gps_ifd == exif_ifd || gps_ifd == ifd1
-        || !tiff.Directory(gps_ifd, &entries, &count))
+    // IFD0's other directories (the Exif IFD with its interoperability IFD and
+    // maker note) before the GPS one.
+    if (gps_ifd == ifd0 || gps_ifd == exif_ifd || gps_ifd == ifd1)
+        return false;
+    if (exif_ifd != 0 && tiff.Directory(exif_ifd, &entries, &count)) {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::uint8_t* p = entries + 12 * i;
+            const std::uint16_t tag = tiff.U16(p);
+            if (tag != kInteropIfdTag && tag != kMakerNoteTag)
+                continue;
+            Entry entry;
+            if (!tiff.Read(p, &entry))
+                continue; // Exiv2 does not read it either
+            const std::uint32_t start = tiff.U32(p + 8);
+            if (tag == kInteropIfdTag ? gps_ifd == tiff.U32(entry.value)
+                                      : gps_ifd >= start && gps_ifd - start < entry.count)
+                return false;
+        }
+    }
+    if (!tiff.Directory(gps_ifd, &entries, &count))
         return false;
 
     Entry tags[7]; // GPSVersionID (0) to GPSAltitude (6)

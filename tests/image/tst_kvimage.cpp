@@ -134,11 +134,14 @@ QByteArray Rationals(std::initializer_list<quint32> parts)
     return bytes;
 }
 
-// The GPS IFD written at 26, after an IFD0 of one entry pointing to it.
-QByteArray Tiff(const Ifd& gps, quint32 gps_offset = 26)
+// The GPS IFD written after an IFD0 that points to it (at 26 unless told) and,
+// when given, to an Exif IFD.
+QByteArray Tiff(const Ifd& gps, quint32 gps_offset = 26, quint32 exif_offset = 0)
 {
     Ifd ifd0;
-    ifd0.Add(0x8825, 4, 1, U32(gps_offset));
+    if (exif_offset != 0)
+        ifd0.Add(0x8769, 4, 1, U32(exif_offset));
+    ifd0.Add(0x8825, 4, 1, U32(gps_offset != 26 || exif_offset == 0 ? gps_offset : 38));
     QByteArray tiff = QByteArray("MM\0*", 4) + U32(8) + ifd0.Write(8);
     return tiff + gps.Write(tiff.size());
 }
@@ -429,6 +432,8 @@ private slots:
             << Jpeg(Tiff(PlainGps()), broken) << false << plain;
 
         QTest::newRow("GPS IFD is IFD0") << Jpeg(Tiff(PlainGps(), 8)) << false << QString();
+        QTest::newRow("GPS IFD is the Exif IFD")
+            << Jpeg(Tiff(PlainGps(), 26, 38)) << false << QString();
         QTest::newRow("GPS IFD out of range")
             << Jpeg(Tiff(PlainGps(), 0xfffffff0u)) << false << QString();
         Ifd huge = PlainGps();
