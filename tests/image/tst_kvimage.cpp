@@ -3,6 +3,7 @@
 
 #include <QtTest>
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -354,6 +355,29 @@ private slots:
             QCOMPARE(Position(fast), Position(both).isEmpty() ? QString() : Position(fast));
         if (QFileInfo(path).fileName().startsWith("DJI_"))
             QVERIFY2(by_fast, "a drone photo is read without Exiv2");
+    }
+
+    // A file name in GBK, as copied from an old Windows disk: the bytes reach
+    // the file system unchanged, on both paths.
+    void nonUtf8Path()
+    {
+        const std::string path
+            = QFile::encodeName(m_temp.path()).toStdString() + "/\xba\xbd\xc5\xc4.JPG";
+        const QByteArray photo = ReadFile(kImages + "/DJI_0024.JPG");
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        QVERIFY(file != nullptr);
+        QCOMPARE(std::fwrite(photo.constData(), 1, std::size_t(photo.size()), file),
+                 std::size_t(photo.size()));
+        std::fclose(file);
+        double fast[3] = {kUntouched, kUntouched, kUntouched};
+        double exiv2[3] = {kUntouched, kUntouched, kUntouched};
+        const bool by_fast = kvimage::GetGPSFromImage(path, fast);
+        const bool by_exiv2 = kvimage::detail::GpsFromExiv2(path, exiv2);
+        // Qt cannot name the file to remove it with the folder.
+        QCOMPARE(std::remove(path.c_str()), 0);
+        QVERIFY(by_fast && by_exiv2);
+        QCOMPARE(Position(fast), kDjiPosition);
+        QVERIFY(SameBits(fast, exiv2));
     }
 
     // A photo cut anywhere in its first 4 KiB (all of it for the small ones)
