@@ -141,7 +141,8 @@ public:
             entry->value = p + 8;
         } else {
             const std::uint32_t offset = U32(p + 8);
-            if (offset > m_size || m_size - offset < bytes)
+            // Exiv2 reads no value out of the TIFF header.
+            if (offset < 8 || offset > m_size || m_size - offset < bytes)
                 return false;
             entry->value = m_data + offset;
         }
@@ -248,6 +249,23 @@ const char kXmpId[] = "http://ns.adobe.com/xap/1.0/"; // and its NUL: 29 bytes
 const char kRdfDescription[] = "http://www.w3.org/1999/02/22-rdf-syntax-ns#|Description|rdf";
 const char kRdfRdf[] = "http://www.w3.org/1999/02/22-rdf-syntax-ns#|RDF|rdf";
 
+// The RDF and XMP elements that hold properties or items rather than values.
+bool IsContainer(const std::string& name)
+{
+    static const char* const containers[] = {
+        "adobe:ns:meta/|xmpmeta|",
+        "http://www.w3.org/1999/02/22-rdf-syntax-ns#|RDF|",
+        "http://www.w3.org/1999/02/22-rdf-syntax-ns#|Description|",
+        "http://www.w3.org/1999/02/22-rdf-syntax-ns#|Bag|",
+        "http://www.w3.org/1999/02/22-rdf-syntax-ns#|Seq|",
+        "http://www.w3.org/1999/02/22-rdf-syntax-ns#|Alt|",
+    };
+    for (const char* container : containers)
+        if (name.compare(0, std::strlen(container), container) == 0)
+            return true;
+    return false;
+}
+
 // Exiv2 names a property by the prefix its packet gives the namespace.
 bool IsAltitude(const char* name)
 {
@@ -260,6 +278,8 @@ bool IsAltitude(const char* name)
 struct XmpScan
 {
     std::vector<std::string> path; // open elements
+    // Per open element: 1 once it has text, 2 once it has a child element.
+    std::vector<char> content;
     std::vector<std::string> values;
     bool in_value = false; // reading the text of values.back()
     bool odd = false;      // a form only Exiv2 can tell
@@ -269,16 +289,18 @@ struct XmpScan
         auto* scan = static_cast<XmpScan*>(data);
         if (scan->in_value)
             scan->odd = true; // a structure inside the value
-        const bool description = std::strcmp(name, kRdfDescription) == 0;
-        if (description && !(scan->path.size() >= 1 && scan->path.back() == kRdfRdf))
-            scan->odd = IsAltitudeIn(attributes) || scan->odd;
-        else if (description) {
-            for (const char** a = attributes; *a != nullptr; a += 2)
-                if (IsAltitude(a[0]))
-                    scan->values.emplace_back(a[1]);
+        const bool description = std::strcmp(name, kRdfDescription) == 0 && !scan->path.empty()
+            && scan->path.back() == kRdfRdf;
+        for (const char** a = attributes; *a != nullptr; a += 2) {
+            if (!IsAltitude(a[0]))
+                continue;
+            if (description)
+                scan->values.emplace_back(a[1]);
+            else
+                scan->odd = true;
         }
         if (IsAltitude(name)) {
-            if (scan->path.size() >= 1 && scan->path.back() == kRdfDescription
+            if (!scan->path.empty() && scan->path.back() == kRdfDescription
                 && attributes[0] == nullptr) {
                 scan->values.emplace_back();
                 scan->in_value = true;
@@ -286,15 +308,13 @@ struct XmpScan
                 scan->odd = true;
             }
         }
+        // Text and elements mixed in one element: the toolkit refuses it.
+        if (!scan->content.empty()) {
+            scan->odd = scan->odd || (scan->content.back() & 1) != 0;
+            scan->content.back() |= 2;
+        }
         scan->path.emplace_back(name);
-    }
-
-    static bool IsAltitudeIn(const char** attributes)
-    {
-        for (const char** a = attributes; *a != nullptr; a += 2)
-            if (IsAltitude(a[0]))
-                return true;
-        return false;
+        scan->content.push_back(0);
     }
 
     static void End(void* data, const char* name)
@@ -303,13 +323,26 @@ struct XmpScan
         if (IsAltitude(name))
             scan->in_value = false;
         scan->path.pop_back();
+        scan->content.pop_back();
     }
 
     static void Text(void* data, const char* text, int length)
     {
         auto* scan = static_cast<XmpScan*>(data);
-        if (scan->in_value)
+        if (scan->in_value) {
             scan->values.back().append(text, static_cast<std::size_t>(length));
+            return;
+        }
+        // Text beside the properties, which Exiv2's toolkit refuses.
+        const bool blank = std::all_of(text, text + length, [](char c) {
+            return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        });
+        if (blank)
+            return;
+        if (scan->path.empty() || IsContainer(scan->path.back()) || (scan->content.back() & 2) != 0)
+            scan->odd = true;
+        else
+            scan->content.back() |= 1;
     }
 };
 
@@ -338,12 +371,11 @@ bool XmpAltitude(const std::uint8_t* packet, std::size_t size, double* value, bo
     XML_SetUserData(parser.get(), &scan);
     XML_SetElementHandler(parser.get(), &XmpScan::Start, &XmpScan::End);
     XML_SetCharacterDataHandler(parser.get(), &XmpScan::Text);
+    // The name is there: unless it is found as one plain value, Exiv2 decides.
     if (XML_Parse(parser.get(), begin, static_cast<int>(size), 1) != XML_STATUS_OK || scan.odd
-        || scan.values.size() > 1)
+        || scan.values.size() != 1)
         return false;
     *known = true;
-    if (scan.values.empty())
-        return false;
     std::istringstream in(scan.values.front());
     in.imbue(std::locale::classic());
     double v = 0.0;

@@ -455,6 +455,22 @@ private slots:
         QTest::newRow("malformed XMP, no altitude")
             << Jpeg(Tiff(PlainGps()), broken) << false << plain;
 
+        QByteArray mixed = element;
+        mixed.replace("<drone-dji:AbsoluteAltitude>", "?<drone-dji:AbsoluteAltitude>");
+        QTest::newRow("text beside the XMP properties")
+            << Jpeg(Tiff(PlainGps()), mixed) << false << plain;
+        QByteArray not_rdf = xmp;
+        not_rdf.replace("22-rdf-syntax-ns#", "22-rdf-syntax-ns");
+        QTest::newRow("XMP in another RDF namespace")
+            << Jpeg(Tiff(PlainGps()), not_rdf) << false << "-8.303950000, 115.484166667, 1189.641";
+        Ifd header = altitude;
+        header.tags.last().value = QByteArray(8, '\0'); // rewritten below to point at 0
+        QByteArray in_header = Jpeg(Tiff(header));
+        const int pointer = in_header.indexOf(QByteArray("\x00\x06\x00\x05\x00\x00\x00\x01", 8));
+        QVERIFY(pointer > 0);
+        in_header.replace(pointer + 8, 4, QByteArray(4, '\0'));
+        QTest::newRow("altitude read from the TIFF header")
+            << in_header << false << "-8.303950000, 115.484166667, 0";
         QTest::newRow("GPS IFD is IFD0") << Jpeg(Tiff(PlainGps(), 8)) << false << QString();
         QTest::newRow("GPS IFD is the Exif IFD")
             << Jpeg(Tiff(PlainGps(), 26, 38)) << false << QString();
