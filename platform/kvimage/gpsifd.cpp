@@ -2,7 +2,9 @@
 // APP1 segment and the first XMP APP1 segment count, an unsigned rational is
 // read as a pair of signed 32-bit numbers (as Exiv2's Rational does), a
 // directory of more than 256 entries is not read, and a directory reached
-// twice is read only the first time. Whatever it cannot match, it gives up on.
+// twice is read only the first time. The XMP packet is parsed with expat, the
+// parser under Exiv2's XMP toolkit, and only where the altitude must come from
+// it. Whatever the reader cannot match, it gives up on.
 
 #include "gpsifd.h"
 
