@@ -3,19 +3,25 @@
 // Exiv2 is set up once per process: its log output is muted (a damaged photo is
 // an answer of false, not a message on stderr) and the XMP toolkit is
 // initialised before any thread parses XMP, which makes concurrent calls safe.
-// Paths are UTF-8 and go to Exiv2 unchanged.
+// Paths are UTF-8 and go to Exiv2 unchanged. Positions come first from a small
+// reader of the start of the file (gpsifd.h), Exiv2 answering where it cannot.
 
 #include "kvimage/kvimage.h"
 
+#include "gpsifd.h"
 #include "sensortable.h"
 
+#include <cerrno>
 #include <cmath>
 #include <exception>
 #include <exiv2/exiv2.hpp>
+#include <fcntl.h>
 #include <locale>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <sstream>
+#include <unistd.h>
 
 namespace kvimage {
 
@@ -315,7 +321,53 @@ bool ReadGps(const std::string& path, double* lla)
     return true;
 }
 
+// Up to size bytes from the start of the file, in one read where the system
+// allows; 0 for a file that cannot be read.
+std::size_t ReadBlock(const std::string& path, std::uint8_t* block, std::size_t size)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t n = ::read(fd, block + filled, size - filled);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return filled;
+}
+
+bool ReadGpsFast(const std::string& path, double* lla)
+{
+    if (path.empty())
+        return false;
+    std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[detail::kGpsBlockSize]);
+    const std::size_t size = ReadBlock(path, block.get(), detail::kGpsBlockSize);
+    return detail::GpsFromBlock(block.get(), size, lla);
+}
+
 } // namespace
+
+namespace detail {
+
+bool GpsFromExiv2(const std::string& path, double* lla)
+{
+    if (lla == nullptr)
+        return false;
+    try {
+        return ReadGps(path, lla);
+    } catch (const std::exception&) { // Exiv2's errors included
+        return false;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace detail
 
 bool GetCameraFormImage(const std::string& path, kvfd::CameraInfo& camera)
 {
@@ -332,13 +384,13 @@ bool GetGPSFromImage(const std::string& path, double* lla)
 {
     if (lla == nullptr)
         return false;
+    // Most photos of a survey are plain JPEGs whose position the fast reader
+    // finds; Exiv2 answers for the rest, and for photos without a position.
     try {
-        return ReadGps(path, lla);
-    } catch (const std::exception&) { // Exiv2's errors included
-        return false;
-    } catch (...) {
-        return false;
-    }
+        if (ReadGpsFast(path, lla))
+            return true;
+    } catch (const std::bad_alloc&) { }
+    return detail::GpsFromExiv2(path, lla);
 }
 
 } // namespace kvimage
