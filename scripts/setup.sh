@@ -11,7 +11,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtwebengine5-dev
   qttranslations5-l10n
-  libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libproj-dev libgdal-dev
+  libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libexpat1-dev libproj-dev libgdal-dev
   libimage-exiftool-perl
   clang-format
   clang libclang-rt-14-dev ccache
