@@ -10,12 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMutexLocker>
 #include <QSaveFile>
+#include <array>
 #include <atomic>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -29,17 +31,483 @@ constexpr int kPauseMs = 2000;
 
 std::atomic<int> g_requestMs {kRequestMs};
 std::atomic<int> g_pauseMs {kPauseMs};
+// The camera list reply can hold hundreds of thousands of cameras, some 300
+// bytes each; it is capped well above that, for this reply only.
+constexpr qint64 kMaxListBytes = qint64(256) << 20;
+std::atomic<qint64> g_maxListBytes {kMaxListBytes};
 
-// Values that are not JSON strings read as "" and so convert to 0.
-QString Text(const QJsonObject& camera, const char* key)
-{
-    return camera.value(QLatin1String(key)).toString();
-}
+// The camera fields of the reply, in the order of Field below.
+const char* const kFieldNames[]
+    = {"name",        "fullname", "width", "height", "ccdwidth", "ccdheight", "x0",    "y0",
+       "focallength", "k1",       "k2",    "k3",     "p1",       "p2",        "alpha", "beta"};
+enum Field {
+    Name,
+    FullName,
+    Width,
+    Height,
+    CcdWidth,
+    CcdHeight,
+    X0,
+    Y0,
+    Focal,
+    K1,
+    K2,
+    K3,
+    P1,
+    P2,
+    Alpha,
+    Beta,
+    FieldCount
+};
 
-double Real(const QJsonObject& camera, const char* key)
+const std::size_t kFieldLengths[] = {4, 8, 5, 6, 8, 9, 2, 2, 11, 2, 2, 2, 2, 2, 5, 4};
+
+// A JSON string of the reply as it stands in the bytes, without its quotes.
+// Plain text (printable ASCII without escapes), nearly every value, is used
+// from there; anything else is decoded into a QString.
+struct Text
 {
-    return Text(camera, key).toDouble();
-}
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    bool plain = true;
+};
+
+// Reads the camera list reply straight from its bytes: building a JSON
+// document of a large list and looking every field up in it took seconds.
+// The reply is taken as QJsonDocument takes it: the whole text must be JSON
+// (UTF-8, a byte order mark skipped, nesting at most 1024 deep, a repeated key
+// meaning its last value), the top level an object; a value that is no JSON
+// string reads as "" and so as 0, "data" that is no array as no camera, and
+// an element of it that is no object as a camera of empty fields.
+class CameraListReader
+{
+public:
+    CameraListReader(const char* begin, const char* end)
+        : m_p(begin)
+        , m_end(end)
+    { }
+
+    // False when the reply is no such JSON object, lacks "status" or its status
+    // is not 0; the cameras are appended only when it is.
+    bool Read(kvfd::CameraInfoSet& cameras)
+    {
+        if (m_end - m_p >= 3 && std::memcmp(m_p, "\xEF\xBB\xBF", 3) == 0)
+            m_p += 3;
+        SkipBlanks();
+        bool hasStatus = false;
+        Text status;
+        status.plain = true;
+        kvfd::CameraInfoSet received;
+        if (!Expect('{') || !Enter())
+            return false;
+        if (!Members([&](const Text& key) {
+                if (Is(key, "status")) {
+                    hasStatus = true;
+                    return StringOrSkip(status);
+                }
+                if (Is(key, "data")) {
+                    received.Clear();
+                    if (Peek() != '[')
+                        return SkipValue();
+                    return Items(received);
+                }
+                return SkipValue();
+            }))
+            return false;
+        --m_depth;
+        SkipBlanks();
+        if (m_p != m_end || !hasStatus || Decode(status).toInt() != 0)
+            return false;
+        if (cameras.Size() == 0) {
+            cameras = std::move(received);
+        } else {
+            for (int i = 0; i < received.Size(); ++i)
+                cameras.AddCamera(*received.GetCamera(i));
+        }
+        return true;
+    }
+
+private:
+    static bool Is(const Text& key, const char* name) { return Is(key, name, std::strlen(name)); }
+    static bool Is(const Text& key, const char* name, std::size_t n)
+    {
+        return key.plain && std::size_t(key.end - key.begin) == n
+            ? std::memcmp(key.begin, name, n) == 0
+            : !key.plain && Decode(key) == QLatin1String(name);
+    }
+
+    char Peek()
+    {
+        SkipBlanks();
+        return m_p != m_end ? *m_p : '\0';
+    }
+    void SkipBlanks()
+    {
+        while (m_p != m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n' || *m_p == '\r'))
+            ++m_p;
+    }
+    bool Expect(char c)
+    {
+        if (Peek() != c)
+            return false;
+        ++m_p;
+        return true;
+    }
+    bool Enter() { return ++m_depth <= 1024; }
+
+    // The members of an object whose '{' has been read, up to its '}'.
+    template <class OnMember> bool Members(OnMember&& onMember)
+    {
+        if (Expect('}'))
+            return true;
+        for (;;) {
+            Text key;
+            if (Peek() != '"' || !String(key) || !Expect(':') || !onMember(key))
+                return false;
+            if (Expect(','))
+                continue;
+            return Expect('}');
+        }
+    }
+
+    bool Items(kvfd::CameraInfoSet& received)
+    {
+        ++m_p; // '['
+        if (!Enter())
+            return false;
+        if (!Expect(']')) {
+            for (;;) {
+                std::array<Text, FieldCount> fields;
+                if (Peek() == '{') {
+                    ++m_p;
+                    if (!Enter() || !Members([&](const Text& key) {
+                            for (int f = 0; f < FieldCount; ++f) {
+                                if (Is(key, kFieldNames[f], kFieldLengths[f])) {
+                                    fields[std::size_t(f)] = Text();
+                                    return StringOrSkip(fields[std::size_t(f)]);
+                                }
+                            }
+                            return SkipValue();
+                        }))
+                        return false;
+                    --m_depth;
+                } else if (!SkipValue()) {
+                    return false;
+                }
+                received.AddCamera(MakeCamera(received.Size(), fields));
+                if (Expect(','))
+                    continue;
+                if (!Expect(']'))
+                    return false;
+                break;
+            }
+        }
+        --m_depth;
+        return true;
+    }
+
+    // A string value into text; any other value is skipped and leaves text empty.
+    bool StringOrSkip(Text& text)
+    {
+        text = Text();
+        if (Peek() == '"')
+            return String(text);
+        return SkipValue();
+    }
+
+    bool SkipValue()
+    {
+        switch (Peek()) {
+        case '{':
+            ++m_p;
+            if (!Enter() || !Members([this](const Text&) { return SkipValue(); }))
+                return false;
+            --m_depth;
+            return true;
+        case '[':
+            ++m_p;
+            if (!Enter())
+                return false;
+            if (!Expect(']')) {
+                do {
+                    if (!SkipValue())
+                        return false;
+                } while (Expect(','));
+                if (!Expect(']'))
+                    return false;
+            }
+            --m_depth;
+            return true;
+        case '"': {
+            Text ignored;
+            return String(ignored);
+        }
+        case 't':
+            return Literal("true");
+        case 'f':
+            return Literal("false");
+        case 'n':
+            return Literal("null");
+        default:
+            return Number();
+        }
+    }
+
+    bool Literal(const char* word)
+    {
+        const std::size_t n = std::strlen(word);
+        if (std::size_t(m_end - m_p) < n || std::memcmp(m_p, word, n) != 0)
+            return false;
+        m_p += n;
+        return true;
+    }
+
+    bool Digits()
+    {
+        const char* start = m_p;
+        while (m_p != m_end && *m_p >= '0' && *m_p <= '9')
+            ++m_p;
+        return m_p != start;
+    }
+
+    bool Number()
+    {
+        if (m_p != m_end && *m_p == '-')
+            ++m_p;
+        if (m_p != m_end && *m_p == '0')
+            ++m_p;
+        else if (!Digits())
+            return false;
+        if (m_p != m_end && *m_p == '.') {
+            ++m_p;
+            if (!Digits())
+                return false;
+        }
+        if (m_p != m_end && (*m_p == 'e' || *m_p == 'E')) {
+            ++m_p;
+            if (m_p != m_end && (*m_p == '+' || *m_p == '-'))
+                ++m_p;
+            if (!Digits())
+                return false;
+        }
+        return true;
+    }
+
+    // A string whose '"' is next: checks its escapes and its UTF-8.
+    bool String(Text& text)
+    {
+        ++m_p;
+        text.begin = m_p;
+        text.plain = true;
+        while (m_p != m_end) {
+            const auto c = static_cast<unsigned char>(*m_p);
+            if (c == '"') {
+                text.end = m_p++;
+                return true;
+            }
+            if (c == '\\') {
+                text.plain = false;
+                if (++m_p == m_end)
+                    return false;
+                const char e = *m_p++;
+                if (e == 'u') {
+                    for (int i = 0; i < 4; ++i, ++m_p) {
+                        if (m_p == m_end || !std::isxdigit(static_cast<unsigned char>(*m_p)))
+                            return false;
+                    }
+                }
+                // Any other escaped byte stands for itself, as QJsonDocument
+                // reads it.
+            } else if (c < 0x80) {
+                if (c < 0x20 || c == 0x7f)
+                    text.plain = false;
+                ++m_p;
+            } else {
+                text.plain = false;
+                if (!Utf8Sequence())
+                    return false;
+            }
+        }
+        return false;
+    }
+
+    // One UTF-8 sequence of two to four bytes: no overlong form, no surrogate,
+    // nothing beyond U+10FFFF.
+    bool Utf8Sequence()
+    {
+        const auto b0 = static_cast<unsigned char>(*m_p);
+        int length = 0;
+        std::uint32_t code = 0;
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            length = 2;
+            code = b0 & 0x1F;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            length = 3;
+            code = b0 & 0x0F;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            length = 4;
+            code = b0 & 0x07;
+        } else {
+            return false;
+        }
+        if (m_end - m_p < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            const auto b = static_cast<unsigned char>(m_p[i]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (b & 0x3F);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)))
+            || (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
+            return false;
+        m_p += length;
+        return true;
+    }
+
+    // The text of a string that String() accepted, as QJsonValue gives it.
+    static QString Decode(const Text& text)
+    {
+        if (text.plain)
+            return QString::fromLatin1(text.begin, int(text.end - text.begin));
+        QString decoded;
+        const char* p = text.begin;
+        while (p != text.end) {
+            const char* run = p;
+            while (p != text.end && *p != '\\')
+                ++p;
+            decoded += QString::fromUtf8(run, int(p - run));
+            if (p == text.end)
+                break;
+            const char e = p[1];
+            p += 2;
+            switch (e) {
+            case 'b':
+                decoded += QLatin1Char('\b');
+                break;
+            case 'f':
+                decoded += QLatin1Char('\f');
+                break;
+            case 'n':
+                decoded += QLatin1Char('\n');
+                break;
+            case 'r':
+                decoded += QLatin1Char('\r');
+                break;
+            case 't':
+                decoded += QLatin1Char('\t');
+                break;
+            case 'u':
+                decoded += QChar(ushort(QByteArray(p, 4).toUShort(nullptr, 16)));
+                p += 4;
+                break;
+            default:
+                decoded += QLatin1Char(e);
+                break;
+            }
+        }
+        return decoded;
+    }
+
+    // Plain numbers, nearly every value, through from_chars: it rounds as
+    // QString::toDouble and toInt do. Anything else goes through those.
+    static double Real(const Text& text)
+    {
+        const char* p = text.begin;
+        if (text.plain && p != text.end) {
+            const char* q = p + (*p == '-');
+            const char* digits = q;
+            while (q != text.end && *q >= '0' && *q <= '9')
+                ++q;
+            bool simple = q != digits;
+            if (simple && q != text.end && *q == '.') {
+                const char* fraction = ++q;
+                while (q != text.end && *q >= '0' && *q <= '9')
+                    ++q;
+                simple = q != fraction;
+            }
+            if (simple && q != text.end && (*q == 'e' || *q == 'E')) {
+                ++q;
+                if (q != text.end && (*q == '+' || *q == '-'))
+                    ++q;
+                const char* exponent = q;
+                while (q != text.end && *q >= '0' && *q <= '9')
+                    ++q;
+                simple = q != exponent;
+            }
+            double value = 0.0;
+            if (simple && q == text.end && std::from_chars(p, text.end, value).ec == std::errc())
+                return value;
+        }
+        return Decode(text).toDouble();
+    }
+
+    static int Integer(const Text& text)
+    {
+        const char* p = text.begin;
+        const std::ptrdiff_t n = text.end - p;
+        if (text.plain && n > 0 && n <= 10) {
+            const char* q = p + (*p == '-');
+            bool simple = q != text.end;
+            for (const char* d = q; d != text.end; ++d)
+                simple = simple && *d >= '0' && *d <= '9';
+            int value = 0;
+            if (simple && std::from_chars(p, text.end, value).ec == std::errc())
+                return value;
+        }
+        return Decode(text).toInt();
+    }
+
+    static std::string Trimmed(const Text& text)
+    {
+        if (text.plain) {
+            const char* b = text.begin;
+            const char* e = text.end;
+            while (b != e && *b == ' ')
+                ++b;
+            while (e != b && e[-1] == ' ')
+                --e;
+            return std::string(b, e);
+        }
+        return QString2String(Decode(text).trimmed());
+    }
+
+    static kvfd::CameraInfo MakeCamera(int id, const std::array<Text, FieldCount>& f)
+    {
+        kvfd::CameraInfo c;
+        c.id = id;
+        c.name = Trimmed(f[Name]);
+        c.fullname = Trimmed(f[FullName]);
+        c.width = Integer(f[Width]);
+        c.height = Integer(f[Height]);
+        c.ccd_width = Real(f[CcdWidth]);
+        c.ccd_height = Real(f[CcdHeight]);
+        c.x0 = Real(f[X0]);
+        c.y0 = Real(f[Y0]);
+        c.focal = Real(f[Focal]);
+        c.k1 = Real(f[K1]);
+        c.k2 = Real(f[K2]);
+        c.k3 = Real(f[K3]);
+        c.p1 = Real(f[P1]);
+        c.p2 = Real(f[P2]);
+        c.alpha = Real(f[Alpha]);
+        c.beta = Real(f[Beta]);
+        // A camera without an image size keeps the default pixel size rather
+        // than an infinite one.
+        if (c.width != 0)
+            c.pixel_size_x = c.ccd_width / c.width;
+        if (c.height != 0)
+            c.pixel_size_y = c.ccd_height / c.height;
+        c.dtype = 1;
+        c.k4 = c.k5 = c.k6 = 0.0;
+        c.mount_angle = 0;
+        return c;
+    }
+
+    const char* m_p;
+    const char* const m_end;
+    int m_depth = 0;
+};
 
 const std::vector<kvsql::Field>& CameraFields()
 {
@@ -146,9 +614,15 @@ void DownloadThread::SetTimeouts(int requestMs, int pauseMs)
     g_pauseMs = pauseMs;
 }
 
+void DownloadThread::SetMaxReplyBytes(qint64 bytes)
+{
+    g_maxListBytes = bytes;
+}
+
 void DownloadThread::ResetTimeouts()
 {
     SetTimeouts(kRequestMs, kPauseMs);
+    SetMaxReplyBytes(kMaxListBytes);
 }
 
 DownloadThread::Status DownloadThread::GetStatus() const
@@ -224,55 +698,14 @@ bool DownloadThread::download(kvfd::CameraInfoSet& cameras)
     // HttpGet runs its own event loop on this thread; the network objects live
     // and die within the call.
     const kvui::HttpResult reply
-        = kvui::HttpGet(kvui::ServiceUrl(QStringLiteral("/cameracheck/other")), g_requestMs, false);
+        = kvui::HttpGet(kvui::ServiceUrl(QStringLiteral("/cameracheck/other")), g_requestMs, false,
+                        g_maxListBytes.load());
     SetNetworkError(kvui::ServiceUnreachable(reply) ? kvui::UnreachableReason(reply) : QString());
     if (reply.timedOut || reply.failed)
         return false;
 
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(reply.body, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    const QJsonObject object = document.object();
-    if (!object.contains(QLatin1String("status")))
-        return false;
-    // A status that is not a JSON string reads as "" and so as 0.
-    if (object.value(QLatin1String("status")).toString().toInt() != 0)
-        return false;
-
-    const QJsonArray data = object.value(QLatin1String("data")).toArray();
-    for (int i = 0; i < data.size(); ++i) {
-        const QJsonObject item = data.at(i).toObject();
-        kvfd::CameraInfo c;
-        c.id = i;
-        c.name = QString2String(Text(item, "name").trimmed());
-        c.fullname = QString2String(Text(item, "fullname").trimmed());
-        c.width = Text(item, "width").toInt();
-        c.height = Text(item, "height").toInt();
-        c.ccd_width = Real(item, "ccdwidth");
-        c.ccd_height = Real(item, "ccdheight");
-        c.x0 = Real(item, "x0");
-        c.y0 = Real(item, "y0");
-        c.focal = Real(item, "focallength");
-        c.k1 = Real(item, "k1");
-        c.k2 = Real(item, "k2");
-        c.k3 = Real(item, "k3");
-        c.p1 = Real(item, "p1");
-        c.p2 = Real(item, "p2");
-        c.alpha = Real(item, "alpha");
-        c.beta = Real(item, "beta");
-        // A camera without an image size keeps the default pixel size rather
-        // than an infinite one.
-        if (c.width != 0)
-            c.pixel_size_x = c.ccd_width / c.width;
-        if (c.height != 0)
-            c.pixel_size_y = c.ccd_height / c.height;
-        c.dtype = 1;
-        c.k4 = c.k5 = c.k6 = 0.0;
-        c.mount_angle = 0;
-        cameras.AddCamera(c);
-    }
-    return true;
+    return CameraListReader(reply.body.constData(), reply.body.constData() + reply.body.size())
+        .Read(cameras);
 }
 
 void DownloadThread::save(kvfd::CameraInfoSet& cameras)

@@ -27,7 +27,10 @@ public:
     // For tests only: the time limit of one request (60000 ms in use) and the
     // pause after a failed attempt (2000 ms). Applies to runs started later.
     static void SetTimeouts(int requestMs, int pauseMs);
-    // Restores the limits in use.
+    // For tests only: the largest camera list reply taken (256 MiB in use); a
+    // longer one counts as no reply. Applies to runs started later.
+    static void SetMaxReplyBytes(qint64 bytes);
+    // Restores the limits in use, the reply size included.
     static void ResetTimeouts();
 
     // How the last run (or save()) ended. Written on the thread; final once the

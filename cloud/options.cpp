@@ -39,7 +39,7 @@ const char* Options::Usage()
            "               [--delay-ms N] [--malformed] [--status S] [--status-number]\n"
            "               [--top-array] [--http-status N] [--calibration-size N]\n"
            "               [--empty-data] [--pad-bytes N] [--elevation-as-string]\n"
-           "               [--fail-first N] [--stop-with-parent]\n"
+           "               [--fail-first N] [--camera-list-file PATH] [--stop-with-parent]\n"
            "  --port 0 picks a free port; the first line printed is\n"
            "  \"listening on HOST:PORT\". Each request is logged to stderr as\n"
            "  \"GET <target> <status>\".\n"
@@ -128,6 +128,10 @@ bool Options::Parse(int argc, char** argv, std::string& error)
             if (!value(text))
                 return false;
             demPath = std::string(text);
+        } else if (arg == "--camera-list-file") {
+            if (!value(text))
+                return false;
+            cameraListFile = std::string(text);
         } else if (arg == "--elevation-as-string") {
             elevationAsString = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -25,6 +25,7 @@ struct Options
     double elevation = 50.0;        // the flat terrain's height in metres
     std::string demPath;            // terrain model answering elevations; flat where it has none
     bool elevationAsString = false; // elevation sent as a JSON string
+    std::string cameraListFile;     // the camera list reply: these bytes as they are
 
     // Parses argv; on a bad command line returns false with a message in error.
     bool Parse(int argc, char** argv, std::string& error);

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <httplib.h>
+#include <iterator>
 #include <thread>
 
 namespace kvcloud {
@@ -54,6 +56,13 @@ Service::Service(Options options, Catalog catalog, std::unique_ptr<Dem> dem)
     , m_server(std::make_unique<httplib::Server>())
 {
     m_cameraListBody = JsonBody(true, m_catalog.Cameras());
+    // A reply of any bytes, for clients that must cope with what no catalog
+    // gives: cut, malformed or oddly encoded JSON.
+    if (!m_options.cameraListFile.empty()) {
+        std::ifstream file(m_options.cameraListFile, std::ios::binary);
+        m_cameraListBody.assign(std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>());
+    }
     m_failuresLeft = m_options.failFirst;
 
     httplib::Server& server = *m_server;

@@ -201,21 +201,34 @@ struct CountSink
     bool Ok() const { return fields <= kMaxFields; }
 };
 
-// The second pass. Every vector and string gets its exact size: fresh memory
-// is what reading a large file costs most.
+// The second pass. It writes into rows as it finds them, reusing the vectors
+// and strings already there: fresh memory is what reading a large file costs
+// most, several times the splitting itself. Rows beyond the file's are
+// dropped at the end.
 struct StoreSink
 {
     static constexpr bool kNeedsLength = true;
+    explicit StoreSink(std::vector<std::vector<std::string>>& target)
+        : rows(target)
+    { }
+
     std::vector<std::vector<std::string>>& rows;
-    std::vector<std::string> line;
+    std::size_t used = 0;      // rows of the file so far
+    std::size_t lineField = 0; // fields of the current line so far
     std::string pending;
     std::uint64_t fields = 0;
 
-    void Field(const char* p, std::size_t n)
+    std::string& Next()
     {
-        line.emplace_back(p, n);
+        if (lineField == 0 && used == rows.size())
+            rows.emplace_back();
+        std::vector<std::string>& row = rows[used];
         ++fields;
+        if (lineField == row.size())
+            row.emplace_back();
+        return row[lineField++];
     }
+    void Field(const char* p, std::size_t n) { Next().assign(p, n); }
     void Begin(std::size_t length)
     {
         pending = std::string();
@@ -224,21 +237,42 @@ struct StoreSink
     void Part(const char* p, std::size_t n) { pending.append(p, n); }
     void End()
     {
-        line.push_back(std::move(pending));
+        Next() = std::move(pending);
         pending = std::string();
-        ++fields;
     }
     void EndLine()
     {
-        if (line.empty())
+        if (lineField == 0)
             return;
-        rows.emplace_back(std::make_move_iterator(line.begin()),
-                          std::make_move_iterator(line.end()));
-        line.clear();
+        rows[used].resize(lineField);
+        ++used;
+        lineField = 0;
     }
+    void Finish() { rows.resize(used); }
     // The file may have changed since it was counted.
     bool Ok() const { return fields <= kMaxFields; }
 };
+
+// The rows a thread read before its last read, kept for the next one to
+// reuse (see StoreSink), up to this many fields (some 32 MB).
+constexpr std::uint64_t kMaxSpareFields = std::uint64_t(1) << 20;
+
+std::vector<std::vector<std::string>>& Spare()
+{
+    static thread_local std::vector<std::vector<std::string>> spare;
+    return spare;
+}
+
+void KeepAsSpare(std::vector<std::vector<std::string>>& rows)
+{
+    std::uint64_t fields = 0;
+    for (const std::vector<std::string>& row : rows)
+        fields += row.capacity();
+    if (fields <= kMaxSpareFields)
+        Spare().swap(rows);
+    else
+        Spare() = std::vector<std::vector<std::string>>();
+}
 
 enum class Column { Ignore, Id, X, Y, Z, Omega, Phi, NegativePhi, Kappa };
 
@@ -271,12 +305,17 @@ bool ReadPosRows(const std::string& path, std::vector<std::vector<std::string>>&
         if (!file.Open(path) || !file.Scan(count))
             return false;
         std::vector<std::vector<std::string>> read;
+        read.swap(Spare());
         read.reserve(std::size_t(count.rows));
-        StoreSink store {read, {}, {}, 0};
-        if (!file.Scan(store))
-            return false;
-        rows.swap(read);
-        return true;
+        StoreSink store {read};
+        const bool ok = file.Scan(store);
+        store.Finish();
+        if (ok)
+            rows.swap(read);
+        // The rows replaced (or those of a failed read) are what the next
+        // read reuses.
+        KeepAsSpare(read);
+        return ok;
     } catch (...) {
         return false;
     }

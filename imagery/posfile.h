@@ -18,10 +18,10 @@ namespace kvui {
 // empty fields are dropped; a line without any field is not stored. A line is
 // read whole however long it is; a UTF-8 byte-order mark at the start of the
 // file is skipped. The file is read in pieces, so memory holds the rows but
-// not the file. Returns false, with rows untouched, when the file cannot be
-// opened or read, is not a regular file (a folder, a pipe, a device; a pipe
-// without a writer does not block), is larger than 1 GiB or holds more than
-// 2^25 fields. Nothing throws.
+// not the file; the rows a call replaced are kept (up to 2^20 fields) for the
+// thread's next call to reuse their memory. Returns false, with rows untouched, when the file
+// cannot be opened or read, is not a regular file (a folder, a pipe, a device; a pipe without a
+// writer does not block), is larger than 1 GiB or holds more than 2^25 fields. Nothing throws.
 KVUI_EXPORT bool ReadPosRows(const std::string& path, std::vector<std::vector<std::string>>& rows);
 
 // The number a field starts with, read like the C library's atof in the C

@@ -11,12 +11,15 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
-#include <QSettings>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QThread>
 #include <QVariant>
 #include <atomic>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -91,6 +94,46 @@ int ArrayIndex(const QStringRef& text)
     return value <= INT_MAX ? int(value) : 0;
 }
 
+// The list as last read or written by this process, with the bytes of the
+// file it came from. Parsing a long list costs many times more than reading
+// its bytes, and the list changes on every save or close; a file that still
+// holds the same bytes is taken from here instead. Comparing bytes, not time
+// stamps, since another program may write the same size within one tick.
+struct ParsedList
+{
+    QMutex mutex;
+    QString path;
+    QByteArray content;
+    QList<PrjInfo> list;
+    bool valid = false;
+};
+
+ParsedList& Parsed()
+{
+    static ParsedList parsed;
+    return parsed;
+}
+
+void Remember(const QString& path, const QByteArray& content, const QList<PrjInfo>& list)
+{
+    ParsedList& parsed = Parsed();
+    QMutexLocker lock(&parsed.mutex);
+    parsed.path = path;
+    parsed.content = content;
+    parsed.list = list;
+    parsed.valid = true;
+}
+
+bool Recall(const QString& path, const QByteArray& content, QList<PrjInfo>& list)
+{
+    ParsedList& parsed = Parsed();
+    QMutexLocker lock(&parsed.mutex);
+    if (!parsed.valid || parsed.path != path || parsed.content != content)
+        return false;
+    list = parsed.list;
+    return true;
+}
+
 // Reads the file into list; false when it exists but cannot be read. The bytes
 // are parsed in memory: reading must work in a full or read-only folder, and
 // a parsed copy kept by QSettings could miss another program's write that
@@ -116,72 +159,217 @@ bool ReadList(QList<PrjInfo>& list)
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    ProjectManager::ParseConfig(content, list);
+    if (!Recall(path, content, list)) {
+        ProjectManager::ParseConfig(content, list);
+        Remember(path, content, list);
+    }
     return true;
 }
 
-// Whether the file at path reads back as list. QSettings reports no error when
-// the disk fills up under it and leaves a cut file behind, which must not
-// replace the list.
-bool Holds(const QString& path, const QList<PrjInfo>& list)
+// The most bytes AppendValue writes for text: six for a UTF-16 unit ("\xffff"),
+// and the wrapper, a doubled '@' and two quotes.
+qsizetype ValueBound(const QString& text)
+{
+    return qsizetype(text.size()) * 6 + 64;
+}
+
+char* AppendHex(char* out, uint unit)
+{
+    static const char kHex[] = "0123456789abcdef";
+    *out++ = '\\';
+    *out++ = 'x';
+    int shift = 12;
+    while (shift > 0 && (unit >> shift) == 0)
+        shift -= 4;
+    for (; shift >= 0; shift -= 4)
+        *out++ = kHex[(unit >> shift) & 0xf];
+    return out;
+}
+
+// One value as QSettings writes a string to an INI file without a codec: a
+// leading '@' doubled, a string with a NUL character as "@String(...)", C escapes for control
+// characters, "\x" and the UTF-16 unit for everything outside ASCII (a hex digit right after such
+// an escape escaped too, so that it does not join it), and quotes around a value with
+// ';', ',' or '=' or a blank at either end. Writes at out, which has room for
+// ValueBound(text) bytes; returns the end.
+char* AppendValue(char* out, const QString& value)
+{
+    char* const start = out;
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    QString wrapped;
+    if (value.contains(QChar::Null))
+        wrapped = QStringLiteral("@String(") + value + QLatin1Char(')');
+    else if (value.startsWith(QLatin1Char('@')))
+        *out++ = '@';
+    const QString& text = wrapped.isNull() ? value : wrapped;
+    const QChar* unit = text.constData();
+    const QChar* const end = unit + text.size();
+    for (; unit != end; ++unit) {
+        const uint ch = unit->unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        if (escapeNextIfDigit
+            && ((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'))) {
+            out = AppendHex(out, ch);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        char simple = 0;
+        switch (ch) {
+        case '\a':
+            simple = 'a';
+            break;
+        case '\b':
+            simple = 'b';
+            break;
+        case '\f':
+            simple = 'f';
+            break;
+        case '\n':
+            simple = 'n';
+            break;
+        case '\r':
+            simple = 'r';
+            break;
+        case '\t':
+            simple = 't';
+            break;
+        case '\v':
+            simple = 'v';
+            break;
+        case '"':
+        case '\\':
+            simple = char(ch);
+            break;
+        case '\0':
+            simple = '0';
+            escapeNextIfDigit = true;
+            break;
+        default:
+            break;
+        }
+        if (simple) {
+            *out++ = '\\';
+            *out++ = simple;
+        } else if (ch <= 0x1f || ch >= 0x7f) {
+            out = AppendHex(out, ch);
+            escapeNextIfDigit = true;
+        } else {
+            *out++ = char(ch);
+        }
+    }
+    if (needsQuotes || (out != start && (*start == ' ' || out[-1] == ' '))) {
+        std::memmove(start + 1, start, std::size_t(out - start));
+        *start = '"';
+        out += 1;
+        *out++ = '"';
+    }
+    return out;
+}
+
+// The file as QSettings writes the array, byte for byte, but formatted in one
+// pass: QSettings builds a map of every key first, which for a long list
+// costs many times the writing itself. QSettings orders keys as text, so the
+// elements go in the order of their numbers' digits (1, 10, 100, 11, ...).
+QByteArray FormatList(const QList<PrjInfo>& list)
+{
+    // "<index>\<FIELD>=" and a line feed, for the longest field name.
+    constexpr qsizetype kLineBound = 11 + 1 + 11 + 1 + 1;
+    qsizetype bound = qsizetype(std::strlen(kArray)) + 4 + 32;
+    for (const PrjInfo& record : list) {
+        bound += 5 * kLineBound + ValueBound(record.date) + ValueBound(record.description)
+            + ValueBound(record.name) + ValueBound(record.path) + ValueBound(record.user);
+    }
+    QByteArray bytes(int(bound), Qt::Uninitialized);
+    char* out = bytes.data();
+    const auto put = [&out](const char* text) {
+        const std::size_t n = std::strlen(text);
+        std::memcpy(out, text, n);
+        out += n;
+    };
+    put("[");
+    put(kArray);
+    put("]\n");
+    const int size = list.size();
+    int number = 1;
+    for (int done = 0; done < size; ++done) {
+        const PrjInfo& record = list.at(number - 1);
+        char index[16];
+        const int indexLength = std::snprintf(index, sizeof index, "%d\\", number);
+        const std::pair<const char*, const QString*> fields[]
+            = {{"DATE=", &record.date},
+               {"DESCRIPTION=", &record.description},
+               {"NAME=", &record.name},
+               {"PATH=", &record.path},
+               {"USER=", &record.user}};
+        for (const auto& field : fields) {
+            std::memcpy(out, index, std::size_t(indexLength));
+            out += indexLength;
+            put(field.first);
+            out = AppendValue(out, *field.second);
+            *out++ = '\n';
+        }
+        // The next number in the order of the digits.
+        if (qint64(number) * 10 <= size) {
+            number *= 10;
+        } else {
+            while (number % 10 == 9 || number + 1 > size)
+                number /= 10;
+            ++number;
+        }
+    }
+    out += std::snprintf(out, 32, "size=%d\n", size);
+    bytes.truncate(int(out - bytes.constData()));
+    return bytes;
+}
+
+bool WriteAll(QFile& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return file.flush();
+}
+
+// Whether the file at path holds bytes exactly. A disk that fills up may
+// accept a write it then loses; the cut file must not replace the list.
+bool Holds(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QList<PrjInfo> written;
-    ProjectManager::ParseConfig(file.readAll(), written);
-    if (file.error() != QFileDevice::NoError || written.size() != list.size())
-        return false;
-    for (int i = 0; i < list.size(); ++i) {
-        const PrjInfo& a = list.at(i);
-        const PrjInfo& b = written.at(i);
-        if (a.path != b.path || a.name != b.name || a.date != b.date || a.user != b.user
-            || a.description != b.description)
-            return false;
-    }
-    return true;
+    const QByteArray written = file.readAll();
+    return file.error() == QFileDevice::NoError && written == bytes;
 }
 
-// Writes list aside through QSettings and moves it over the file, so that a
-// reader sees the old list or the new one, never half of it.
-bool SyncFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && kvui::SyncToDisk(file);
-}
-
+// Writes list aside and moves it over the file, so that a reader sees the old
+// list or the new one, never half of it.
 bool WriteList(const QList<PrjInfo>& list)
 {
     const QString path = ProjectManager::ConfigPath();
     const QString aside = AsideName(path);
-    QSettings::Status status = QSettings::NoError;
+    const QByteArray bytes = FormatList(list);
+    bool written = false;
     {
-        // No codec: QSettings then escapes every character outside ASCII
-        // ("\x6d77", surrogate pairs as two units), which every QSettings
-        // reader takes back whatever its codec.
-        QSettings settings(aside, QSettings::IniFormat);
-        settings.beginWriteArray(QLatin1String(kArray), list.size());
-        for (int i = 0; i < list.size(); ++i) {
-            const PrjInfo& record = list.at(i);
-            settings.setArrayIndex(i);
-            settings.setValue(QLatin1String(kPath), record.path);
-            settings.setValue(QLatin1String(kName), record.name);
-            settings.setValue(QLatin1String(kDate), record.date);
-            settings.setValue(QLatin1String(kUser), record.user);
-            settings.setValue(QLatin1String(kDescription), record.description);
-        }
-        settings.endArray();
-        settings.sync();
-        status = settings.status();
+        QFile file(aside);
+        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && WriteAll(file, bytes)
+            && kvui::SyncToDisk(file);
+        file.close();
+        written = written && file.error() == QFileDevice::NoError;
     }
-    // QSettings does not tell of a failed flush or sync: the read-back finds
-    // bytes that never arrived, and the sync here those the disk refused.
-    if (status != QSettings::NoError || !Holds(aside, list) || !SyncFile(aside)
+    // The read-back finds bytes that the file system took but never stored.
+    if (!written || !Holds(aside, bytes)
         || std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData())
             != 0) {
         QFile::remove(aside);
         return false;
     }
+    Remember(path, bytes, list);
     return true;
 }
 

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,6 +99,7 @@ private slots:
 
     void init()
     {
+        DownloadThread::ResetTimeouts();
         DownloadThread::SetTimeouts(kRequestMs, kPauseMs);
         QDir(DataPath("config")).removeRecursively();
         QDir(DataPath("download")).removeRecursively();
@@ -115,6 +118,9 @@ private slots:
         QTest::newRow("status as JSON number") << QStringList {"--status-number"} << true << 1 << 3;
         QTest::newRow("at the tenth attempt")
             << QStringList {"--fail-first", "9"} << true << 10 << 3;
+        // A large list is no fault: the cap is far above what lists hold.
+        QTest::newRow("over 16 MiB")
+            << QStringList {"--pad-bytes", QString::number(17 << 20)} << true << 1 << 3;
         // With no camera in use, a table with every column and no row.
         QTest::newRow("empty data, no database yet")
             << QStringList {"--empty-data"} << false << 1 << 0;
@@ -175,8 +181,8 @@ private slots:
         QTest::newRow("not JSON") << QStringList {"--malformed"} << kRequestMs << 10 << 0;
         QTest::newRow("top-level array") << QStringList {"--top-array"} << kRequestMs << 10 << 0;
         QTest::newRow("HTTP 500") << QStringList {"--http-status", "500"} << kRequestMs << 10 << 0;
-        QTest::newRow("over 16 MiB")
-            << QStringList {"--pad-bytes", QString::number(17 << 20)} << 5000 << 10 << 0;
+        QTest::newRow("over the size cap")
+            << QStringList {"--pad-bytes", QString::number(3 << 20)} << 5000 << 10 << 0;
         QTest::newRow("time-out") << QStringList {"--delay-ms", "500"} << 120 << -1 << 1200;
         QTest::newRow("server not running") << QStringList() << kRequestMs << -1 << 0;
     }
@@ -195,6 +201,7 @@ private slots:
         if (args.isEmpty())
             cloud.Stop(); // the address stays set, its port is closed
         DownloadThread::SetTimeouts(requestMs, kPauseMs);
+        DownloadThread::SetMaxReplyBytes(2 << 20);
 
         QElapsedTimer clock;
         clock.start();
@@ -206,6 +213,106 @@ private slots:
             QCOMPARE(cloud.WaitForRequests(QStringLiteral("/cameracheck/other"), attempts),
                      attempts);
         QCOMPARE(ReadFile(InUsePath()), old);
+    }
+
+    // Replies as the service might send them, read as a JSON document reads
+    // them: any fault in the text is no reply, and loses the cameras in use.
+    void replyText_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("cameras"); // -1: no usable reply
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<int>("lastWidth");
+
+        const QByteArray one
+            = "{\"status\":\"0\",\"data\":[{\"name\":\" A \",\"width\":\"5472\"}]}";
+        QTest::newRow("plain") << one << 1 << "A" << 5472;
+        QTest::newRow("byte order mark, blanks")
+            << "\xEF\xBB\xBF \r\n" + one + "\n\t" << 1 << "A" << 5472;
+        for (const int cut : {1, 12, 20, 30, 45, int(one.size()) - 1})
+            QTest::addRow("cut at %d", cut) << one.left(cut) << -1 << "" << 0;
+        QTest::newRow("garbage after") << one + "x" << -1 << "" << 0;
+        QTest::newRow("trailing comma")
+            << QByteArray("{\"status\":\"0\",\"data\":[{\"name\":\"A\"},]}") << -1 << "" << 0;
+        QTest::newRow("top-level array") << "[" + one + "]" << -1 << "" << 0;
+        QTest::newRow("no status") << QByteArray("{\"data\":[{\"name\":\"A\"}]}") << -1 << "" << 0;
+        QTest::newRow("status 1") << QByteArray("{\"data\":[{\"name\":\"A\"}],\"status\":\"1\"}")
+                                  << -1 << "" << 0;
+        QTest::newRow("status number, after data")
+            << QByteArray("{\"data\":[{\"name\":\"A\"}],\"status\":0}") << 1 << "A" << 0;
+        QTest::newRow("invalid UTF-8")
+            << QByteArray("{\"status\":\"0\",\"data\":[{\"name\":\"\xff\"}]}") << -1 << "" << 0;
+        QTest::newRow("overlong UTF-8")
+            << QByteArray("{\"status\":\"0\",\"data\":[{\"name\":\"\xc0\xaf\"}]}") << -1 << "" << 0;
+        // As the document reader takes it: an unknown escape is the character.
+        QTest::newRow("unknown escape")
+            << QByteArray("{\"status\":\"0\",\"data\":[{\"name\":\"\\q\"}]}") << 1 << "q" << 0;
+        QTest::newRow("escapes and Chinese") << QByteArray(
+            "{\"status\":\"0\",\"data\":[{\"\\u006eame\":\"\\u6570\\u5b57 \\\"x\\\"\\/\","
+            "\"width\":\" 12 \"}]}") << 1 << QStringLiteral("数字 \"x\"/")
+                                             << 12;
+        QTest::newRow("raw Chinese, surrogate pair") << QByteArray(
+            "{\"status\":\"0\",\"data\":[{\"name\":\"相机\\ud83d\\ude00\",\"width\":\"7\"}]}")
+                                                     << 1 << QStringLiteral("相机😀") << 7;
+        QTest::newRow("last of repeated keys") << QByteArray(
+            "{\"status\":\"1\",\"data\":[],\"status\":\"0\",\"data\":[{\"name\":\"A\","
+            "\"name\":\"B\",\"width\":\"3\",\"width\":3}]}")
+                                               << 1 << "B" << 0;
+        QTest::newRow("other values skipped")
+            << QByteArray("{\"x\":[true,false,null,-1.5e-3,{\"a\":[]}],\"status\":\"0\","
+                          "\"data\":[7,{\"name\":\"A\",\"k1\":{\"k1\":\"1\"},\"width\":\"+9\"}]}")
+            << 2 << "A" << 9;
+        QTest::newRow("bad number")
+            << QByteArray("{\"status\":\"0\",\"x\":01,\"data\":[]}") << -1 << "" << 0;
+        QTest::newRow("numbers as text")
+            << QByteArray("{\"status\":\"0\",\"data\":[{\"name\":\"A\",\"width\":\"2147483648\"}]}")
+            << 1 << "A" << 0;
+        const auto nested = [](int depth) {
+            return "{\"status\":\"0\",\"x\":" + QByteArray(depth - 1, '[')
+                + QByteArray(depth - 1, ']') + ",\"data\":[{\"name\":\"A\"}]}";
+        };
+        QTest::newRow("nested 1024 deep") << nested(1024) << 1 << "A" << 0;
+        QTest::newRow("nested 1025 deep") << nested(1025) << -1 << "" << 0;
+        QTest::newRow("nested a million deep") << nested(1000000) << -1 << "" << 0;
+        QTest::newRow("empty") << QByteArray() << -1 << "" << 0;
+    }
+
+    void replyText()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, cameras);
+        QFETCH(QString, lastName);
+        QFETCH(int, lastWidth);
+
+        // The document reader the reply was written for agrees on what is JSON.
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+        if (cameras >= 0)
+            QVERIFY(document.isObject());
+        else if (document.isObject())
+            QVERIFY(document.object().value("status").toString().toInt() != 0
+                    || !document.object().contains("status"));
+
+        const QByteArray old = WriteOldDatabase();
+        const QString file = m_serverData.filePath(QStringLiteral("reply.json"));
+        QVERIFY(WriteFile(file, body));
+        kvtest::CloudServer cloud({"--camera-list-file", file});
+        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
+        DownloadThread::Status status = DownloadThread::NotFinished;
+        QCOMPARE(RunThread(&status), cameras >= 0 ? 1 : 0);
+        if (cameras < 0) {
+            QCOMPARE(status, DownloadThread::KeptOnNoReply);
+            QCOMPARE(ReadFile(InUsePath()), old);
+            return;
+        }
+        QCOMPARE(status, DownloadThread::Replaced);
+        kvfd::CameraInfoSet set;
+        QVERIFY(kvfd::KvConfiguration::ReadCameraDatabase(InUsePath().toStdString(), set));
+        QCOMPARE(set.Size(), cameras);
+        // The last camera: an element that is no object is one of empty fields.
+        const kvfd::CameraInfo* last = set.GetCamera(cameras - 1);
+        QCOMPARE(QString::fromStdString(last->name), lastName);
+        QCOMPARE(last->width, lastWidth);
     }
 
     void failedSaveKeepsDatabase()

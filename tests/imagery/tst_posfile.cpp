@@ -262,6 +262,47 @@ private Q_SLOTS:
         QCOMPARE(fields, expected);
     }
 
+    // One reader after another in the same thread, each reusing the memory of
+    // rows read before: nothing of an earlier file may show through, however
+    // the shapes differ, and a read that fails leaves the rows as they were.
+    void readsAfterReadsAreWhole_data()
+    {
+        QTest::addColumn<QByteArrayList>("files"); // "-": a read that fails
+        QTest::addColumn<QByteArrayList>("rows");
+        const QByteArray longField(40, 'q');
+        QTest::newRow("fewer fields, fewer rows")
+            << QByteArrayList {"a 1 2 3 4\nb 5 6 7 8\nc 9", "x 1\ny"}
+            << QByteArrayList {"a 1 2 3 4|b 5 6 7 8|c 9", "x 1|y"};
+        QTest::newRow("more fields, more rows")
+            << QByteArrayList {"x\ny 2", "a 1 2 3\nb 4 5 6\nc 7 8 9"}
+            << QByteArrayList {"x|y 2", "a 1 2 3|b 4 5 6|c 7 8 9"};
+        QTest::newRow("long fields, then short")
+            << QByteArrayList {longField + " " + longField, "s t"}
+            << QByteArrayList {longField + " " + longField, "s t"};
+        QTest::newRow("a failed read between") << QByteArrayList {"a 1\nb 2", "-", "c 3 4"}
+                                               << QByteArrayList {"a 1|b 2", "a 1|b 2", "c 3 4"};
+        QTest::newRow("empty file between")
+            << QByteArrayList {"a 1\nb 2", "", "c"} << QByteArrayList {"a 1|b 2", "", "c"};
+    }
+
+    void readsAfterReadsAreWhole()
+    {
+        QFETCH(QByteArrayList, files);
+        QFETCH(QByteArrayList, rows);
+        Rows read;
+        Rows other; // another caller's rows, read in the same thread
+        for (int i = 0; i < files.size(); ++i) {
+            if (files.at(i) == "-") {
+                QVERIFY(!kvui::ReadPosRows(m_dir.filePath("missing.txt").toStdString(), read));
+            } else {
+                QVERIFY(kvui::ReadPosRows(Write(files.at(i)), read));
+                QVERIFY(kvui::ReadPosRows(Write("o 1 2 3 4 5 6 7 8 9", "other.txt"), other));
+            }
+            QCOMPARE(Join(read), rows.at(i));
+            QCOMPARE(Join(other), QByteArray("o 1 2 3 4 5 6 7 8 9"));
+        }
+    }
+
     void unreadableFilesKeepRows()
     {
         Rows rows = {{"kept", "1"}};

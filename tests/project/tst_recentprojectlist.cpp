@@ -483,6 +483,53 @@ private Q_SLOTS:
         QCOMPARE(Paths(), QStringList {"/new.db"} + paths);
     }
 
+    // QSettings orders the elements by the text of their numbers (1, 10, 100,
+    // 11, ...); every length where that order turns must come out the same.
+    void elementOrderAsQSettings_data()
+    {
+        QTest::addColumn<int>("count");
+        for (const int count : {0, 1, 9, 10, 11, 99, 100, 101, 1234})
+            QTest::addRow("%d", count) << count;
+    }
+    void elementOrderAsQSettings()
+    {
+        QFETCH(int, count);
+        QList<PrjInfo> list;
+        for (int i = 0; i < count; ++i)
+            list.append(PrjInfo {QString(), QStringLiteral("/p/%1.db").arg(i),
+                                 QStringLiteral("名 %1").arg(i), "u", "d", QString()});
+        ProjectManager::WriteConfig(list);
+        QCOMPARE(Bytes(ProjectManager::ConfigPath()), WrittenByQSettings(list, nullptr));
+        QCOMPARE(Paths(), Paths(list));
+    }
+
+    // The list parsed last is kept, but never stands in for a file that
+    // another program changed: not when it wrote in place, with the same size,
+    // within the same tick of the clock.
+    void changedFileIsReadAgain()
+    {
+        ProjectManager::UpdateConfig(Described("/b.db"));
+        ProjectManager::UpdateConfig(Described("/a.db"));
+        QCOMPARE(Paths(), (QStringList {"/a.db", "/b.db"}));
+        const QString path = ProjectManager::ConfigPath();
+        QByteArray bytes = Bytes(path);
+        bytes.replace("/a.db", "/c.db");
+        {
+            QFile file(path); // the same inode, the same size
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size());
+        }
+        QCOMPARE(Paths(), (QStringList {"/c.db", "/b.db"}));
+        ProjectManager::UpdateConfig(Described("/b.db"));
+        QCOMPARE(Paths(), (QStringList {"/b.db", "/c.db"}));
+
+        // Nor for a file that is gone, or one damaged behind its back.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(Paths().isEmpty());
+        ProjectManager::UpdateConfig(Described("/d.db"));
+        QVERIFY(Write(path, Bytes(path).left(30)));
+        QCOMPARE(Paths(), QStringList {QString()});
+    }
+
     // Reading needs no write: a full disk or a read-only folder still shows
     // the list, and nothing is left beside it.
     void readingWritesNothing()
