@@ -27,8 +27,8 @@ void InitTranslations()
 
 QString StoredLanguage()
 {
-    const QSettings store(QLatin1String(kvui::settings::kOrganization),
-                          QLatin1String(kvui::settings::kApplication));
+    const QSettings store {QLatin1String(kvui::settings::kOrganization),
+                           QLatin1String(kvui::settings::kApplication)};
     const QString code = store.value(QLatin1String(kvhost::settings::kLanguage)).toString();
     return kvui::Languages().contains(code) ? code : QString();
 }

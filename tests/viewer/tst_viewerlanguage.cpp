@@ -57,8 +57,8 @@ QString Viewer()
 
 void StoreLanguage(const QString& code)
 {
-    QSettings store(QLatin1String(kvui::settings::kOrganization),
-                    QLatin1String(kvui::settings::kApplication));
+    QSettings store {QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication)};
     if (code.isNull())
         store.remove(QLatin1String(kvhost::settings::kLanguage));
     else
