@@ -4,6 +4,7 @@
 //
 //   bench_imageload [largest count, default 1000000]
 
+#include "benchsupport.h"
 #include "imagery/imageloaddialog.h"
 
 #include <QApplication>
@@ -17,20 +18,8 @@
 
 namespace {
 
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-void WaitExposed(QWidget& widget)
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (!(widget.windowHandle() && widget.windowHandle()->isExposed()) && wait.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
-}
+using kvbench::Since;
+using kvbench::WaitExposed;
 
 // Photos of a survey: a thousand to a folder, as a drone writes them.
 QStringList Paths(int first, int count)

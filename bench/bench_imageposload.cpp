@@ -5,6 +5,7 @@
 //
 //   bench_imageposload [images] [photos without tags, default 50000]
 
+#include "benchsupport.h"
 #include "imagery/imageposloaddialog.h"
 
 #include <QApplication>
@@ -23,6 +24,9 @@
 
 namespace {
 
+using kvbench::Since;
+using kvbench::WaitExposed;
+
 kvfd::CameraInfo Camera(const char* name, const char* fullname, int width, int height,
                         double ccdWidth, double ccdHeight, double focal)
 {
@@ -39,22 +43,6 @@ kvfd::CameraInfo Camera(const char* name, const char* fullname, int width, int h
     camera.x0 = width / 2.0;
     camera.y0 = height / 2.0;
     return camera;
-}
-
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-// Runs events until the window is on screen and painted.
-void WaitExposed(QWidget& widget)
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (!(widget.windowHandle() && widget.windowHandle()->isExposed()) && wait.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
 }
 
 // Camera 0 has a record and two photos; camera 1 has none and untagged
