@@ -9,6 +9,7 @@
 #include "host/viewer/viewerwindow.h"
 #include "languagecheck.h"
 #include "modalanswer.h"
+#include "viewertest.h"
 
 #include <QFile>
 #include <QGraphicsScene>
@@ -30,25 +31,9 @@ const char* const kDataLabels[]
     = {"kvv_file",   "kvv_index", "kvv_latitude", "kvv_longitude", "kvv_altitude",
        "kvv_camera", "kvv_focal", "kvv_size",     "kvv_zoom",      "kvv_path"};
 
-QString Label(const ViewerWindow& window, const char* name)
-{
-    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
-QString ViewMessage(const ViewerWindow& window)
-{
-    for (QGraphicsItem* item : window.View()->scene()->items()) {
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
-            return text->text();
-    }
-    return QString();
-}
-
-bool WaitLoaded(const ViewerWindow& window)
-{
-    return QTest::qWaitFor([&window] { return !window.IsLoading(); }, kvtest::kPatienceMs);
-}
+using kvtest::Label;
+using kvtest::ViewMessage;
+using kvtest::WaitLoaded;
 
 QString Viewer()
 {

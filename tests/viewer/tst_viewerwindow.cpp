@@ -1,6 +1,7 @@
 #include "host/viewer/photoview.h"
 #include "host/viewer/viewerwindow.h"
 #include "modalanswer.h"
+#include "viewertest.h"
 #include "widgethelpers.h"
 
 #include <QAction>
@@ -21,25 +22,9 @@ const QByteArray kTiny = QFile::encodeName(kImages + QStringLiteral("/tiny_drone
 const QByteArray kMissing = QByteArrayLiteral("/no/such/folder/DJI_0009.JPG");
 const QByteArray kDji = QFile::encodeName(kImages + QStringLiteral("/DJI_0024.JPG"));
 
-QString Label(const ViewerWindow& window, const char* name)
-{
-    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
-QString ViewMessage(const ViewerWindow& window)
-{
-    for (QGraphicsItem* item : window.View()->scene()->items()) {
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
-            return text->text();
-    }
-    return QString();
-}
-
-bool WaitLoaded(const ViewerWindow& window)
-{
-    return QTest::qWaitFor([&window] { return !window.IsLoading(); }, kvtest::kPatienceMs);
-}
+using kvtest::Label;
+using kvtest::ViewMessage;
+using kvtest::WaitLoaded;
 
 QAction* Action(const ViewerWindow& window, const char* name)
 {
