@@ -1,6 +1,5 @@
 #include "camera/downloadthread.h"
 
-#include "camera/servicefailure.h"
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
 #include "kvfd/pathhelper.h"
@@ -700,7 +699,7 @@ bool DownloadThread::download(kvfd::CameraInfoSet& cameras)
     const kvui::HttpResult reply
         = kvui::HttpGet(kvui::ServiceUrl(QStringLiteral("/cameracheck/other")), g_requestMs, false,
                         g_maxListBytes.load());
-    SetNetworkError(kvui::ServiceUnreachable(reply) ? kvui::UnreachableReason(reply) : QString());
+    SetNetworkError(reply.Unreachable() ? reply.error : QString());
     if (reply.timedOut || reply.failed)
         return false;
 

@@ -1,7 +1,6 @@
 #include "camera/getcamerawidget.h"
 
 #include "camera/camerafile.h"
-#include "camera/servicefailure.h"
 #include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvservice.h"
@@ -79,8 +78,8 @@ int GetCameraWidget::RequestCalibrationUrl(QString& url)
         return kUnusable;
 
     const kvui::HttpResult reply = kvui::HttpGet(request, kTimeoutMs);
-    if (kvui::ServiceUnreachable(reply)) {
-        m_networkError = kvui::UnreachableReason(reply);
+    if (reply.Unreachable()) {
+        m_networkError = reply.error;
         return kTimedOut;
     }
     const QJsonDocument document = QJsonDocument::fromJson(reply.body);
@@ -115,8 +114,8 @@ int GetCameraWidget::DownloadCalibration(const QString& url, kvfd::CameraInfo& c
     // A longer body cannot be a camera block, so there is no point in
     // receiving more of it.
     const kvui::HttpResult reply = kvui::HttpGet(target, kTimeoutMs, true, kvui::kCameraBlockSize);
-    if (kvui::ServiceUnreachable(reply)) {
-        m_networkError = kvui::UnreachableReason(reply);
+    if (reply.Unreachable()) {
+        m_networkError = reply.error;
         return kTimedOut;
     }
     if (reply.failed || reply.body.size() != kvui::kCameraBlockSize)

@@ -1,6 +1,5 @@
 #include "camera/querycamerabyserial.h"
 
-#include "camera/servicefailure.h"
 #include "framework/kvservice.h"
 #include "framework/kvshared.h"
 #include "framework/language.h"
@@ -47,8 +46,8 @@ bool QueryCameraBySerial(kvfd::CameraInfo& camera, std::string serial, QString& 
     const QUrl url = kvui::ServiceUrl(QStringLiteral("/data/getcamera?uas_serial_id=")
                                       + QString::fromLatin1(encoded));
     const kvui::HttpResult reply = kvui::HttpGet(url, kTimeoutMs);
-    if (kvui::ServiceUnreachable(reply)) {
-        why = kvui::UnreachableReason(reply);
+    if (reply.Unreachable()) {
+        why = reply.error;
         return false;
     }
     // The service answered; whatever is wrong with the answer, it holds no

@@ -75,7 +75,13 @@ HttpResult HttpGet(const QUrl& url, int timeoutMs, bool excludeUserInput, qint64
                                .arg(maxBytes / (1024.0 * 1024.0), 0, 'g', 3);
         } else if (reply->error() != QNetworkReply::NoError) {
             result.failed = true;
-            result.error = reply->errorString();
+            // Qt's text for an error status carries the whole request address,
+            // of no use to the operator; the status and its phrase say it all.
+            result.error = result.status > 0
+                ? QStringLiteral("HTTP %1 %2")
+                      .arg(result.status)
+                      .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+                : reply->errorString();
         } else
             result.body = reply->readAll();
     }

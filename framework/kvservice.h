@@ -22,9 +22,17 @@ struct HttpResult
     int status = 0;        // HTTP status code, 0 when none arrived
     QByteArray body;       // the whole body when neither flag is set
     // Why no body came, for the operator: the network's own error text
-    // ("Connection refused"), the HTTP status, a time-out or an over-long
-    // reply. Empty when the body came.
+    // ("Connection refused"), the HTTP status and its reason phrase ("HTTP 503
+    // Service Unavailable"), a time-out or an over-long reply. Empty when the
+    // body came.
     QString error;
+
+    // Whether no service that could answer was reached: no reply in time, no
+    // connection (refused, reset, unknown host) or a failing server (HTTP
+    // 5xx). The operator is then told error, not that the data does not
+    // exist: an answer the service gave, an HTTP 4xx or an over-long reply
+    // included, is the service's word on the data.
+    bool Unreachable() const { return timedOut || (failed && (status == 0 || status >= 500)); }
 };
 
 // One HTTP GET waited for in a local event loop on the calling thread, with a

@@ -19,7 +19,7 @@ private Q_SLOTS:
         probe.close();
         const kvui::HttpResult result
             = kvui::HttpGet(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(port)), 5000);
-        QVERIFY(result.failed);
+        QVERIFY(result.failed && result.Unreachable());
         QVERIFY(!result.timedOut);
         QVERIFY2(result.error.contains(QLatin1String("refused"), Qt::CaseInsensitive),
                  qPrintable(result.error));
@@ -53,6 +53,24 @@ private Q_SLOTS:
         QVERIFY(result.failed);
         QVERIFY(result.body.isEmpty());
         QVERIFY(result.error.contains(QLatin1String("MB")));
+    }
+
+    void failingServerIsToldByItsStatus()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        connect(&server, &QTcpServer::newConnection, this, [&server] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                socket->write("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n");
+            });
+        });
+        const kvui::HttpResult result = kvui::HttpGet(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/a/long/path?q=1").arg(server.serverPort())),
+            10000);
+        QVERIFY(result.failed && result.Unreachable());
+        QCOMPARE(result.error, QStringLiteral("HTTP 503 Service Unavailable"));
     }
 };
 
