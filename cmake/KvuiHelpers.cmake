@@ -57,6 +57,11 @@ function(kvui_add_subsystem folder)
     ${CMAKE_SOURCE_DIR}/${folder}/*.cpp
     ${CMAKE_SOURCE_DIR}/${folder}/*.h
     ${CMAKE_SOURCE_DIR}/${folder}/*.qrc)
+  # A folder that holds no source yet adds nothing (the glob above still
+  # notices its first file).
+  if(NOT sources)
+    return()
+  endif()
   set(target kvui_${folder})
   add_library(${target} OBJECT ${sources})
   set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)

@@ -17,7 +17,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 if [ $# -gt 0 ]; then
   folders=("$@")
 else
-  folders=(framework camera imagery project host viewer)
+  folders=(framework camera imagery project processing settings map host viewer)
 fi
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 

@@ -12,7 +12,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtwebengine5-dev
   qttranslations5-l10n
   libboost-dev libsqlite3-dev libcpp-httplib-dev libexiv2-dev libexpat1-dev libproj-dev libgdal-dev
-  libimage-exiftool-perl
+  libimage-exiftool-perl libraw-dev gdal-bin rtklib colmap libvips-tools
   clang-format
   clang libclang-rt-14-dev ccache
   xvfb xauth fonts-wqy-microhei
