@@ -1,0 +1,359 @@
+// The view tool bar, the background-map popup and the tile addresses of each
+// background map.
+
+#include "framework/kvsettingskeys.h"
+#include "framework/language.h"
+#include "languagecheck.h"
+#include "map/dpviewtoolbar.h"
+#include "map/mapbar.h"
+#include "map/maptiles.h"
+#include "map/maptoolbar.h"
+#include "modalanswer.h"
+
+#include <QMetaMethod>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const char* const kViewButtons[] = {
+    "dpvtb_map_btn_",         "dpvtb_zoom_in_btn_",     "dpvtb_zoom_out_btn_",
+    "dpvtb_pan_btn_",         "dpvtb_fit_btn_",         "dpvtb_select_one_btn_",
+    "dpvtb_select_rect_btn_", "dpvtb_select_free_btn_", "dpvtb_delete_btn_",
+};
+
+QStringList Methods(const QObject& object, QMetaMethod::MethodType type)
+{
+    QStringList names;
+    const QMetaObject* meta = object.metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        if (meta->method(i).methodType() == type)
+            names << QString::fromLatin1(meta->method(i).methodSignature());
+    }
+    return names;
+}
+
+// Names of the signalNames of object's own class emitted while action runs.
+QStringList Emitted(QObject* object, const std::function<void()>& action)
+{
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    const QStringList signatures = Methods(*object, QMetaMethod::Signal);
+    for (const QString& signature : signatures)
+        spies.push_back(std::make_unique<QSignalSpy>(object, qPrintable("2" + signature)));
+    action();
+    QStringList emitted;
+    for (size_t i = 0; i < spies.size(); ++i) {
+        for (int n = 0; n < spies[i]->count(); ++n)
+            emitted << signatures[int(i)];
+    }
+    return emitted;
+}
+
+QSettings Store()
+{
+    return QSettings(QLatin1String(kvui::settings::kOrganization),
+                     QLatin1String(kvui::settings::kApplication));
+}
+
+} // namespace
+
+class TestMapToolBars : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        qunsetenv(kvui::settings::kServiceAddressVariable);
+    }
+
+    // Hosts connect by index through the exported meta-objects.
+    void declarationOrder()
+    {
+        DpViewToolBar view;
+        QCOMPARE(Methods(view, QMetaMethod::Signal),
+                 QStringList({"ClickZoomIn()", "ClickZoomOut()", "ClickPan()", "ClickFit()",
+                              "ClickSelectOne()", "ClickSelectRect()", "ClickSelectFree()",
+                              "ClickDelete()", "ClickMap(int,int)"}));
+        const QStringList choices {"ClickAMapHybrid()", "ClickAMapSat()", "ClickGGHybrid()",
+                                   "ClickGGSat()", "ClickCloseMap()"};
+        MapToolBar popup;
+        QCOMPARE(Methods(popup, QMetaMethod::Signal), choices);
+        QCOMPARE(Methods(*popup.Bar(), QMetaMethod::Signal), choices);
+        QCOMPARE(Methods(*popup.Bar(), QMetaMethod::Slot),
+                 QStringList({"OnAMapHybrid()", "OnAMapSat()", "OnGGHybrid()", "OnGGSat()",
+                              "OnCloseMap()"}));
+        QCOMPARE(int(popup.windowFlags()), 0x40000809);
+        QVERIFY(popup.testAttribute(Qt::WA_DeleteOnClose));
+    }
+
+    void viewButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("signal");
+        const char* const signalNames[] = {
+            "ClickMap(int,int)", "ClickZoomIn()",     "ClickZoomOut()",
+            "ClickPan()",        "ClickFit()",        "ClickSelectOne()",
+            "ClickSelectRect()", "ClickSelectFree()", "ClickDelete()",
+        };
+        for (int i = 0; i < 9; ++i)
+            QTest::newRow(kViewButtons[i]) << kViewButtons[i] << signalNames[i];
+    }
+
+    void viewButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, signal);
+        DpViewToolBar bar;
+        bar.move(150, 90);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QSignalSpy map(&bar, qOverload<int, int>(&DpViewToolBar::ClickMap));
+        QCOMPARE(Emitted(&bar, [&] { kvtest::Click(&bar, button); }), QStringList {signal});
+        if (!map.isEmpty()) {
+            // The host opens the popup where the map button is on the screen.
+            const QPoint at = kvtest::FindNamed(&bar, button)->mapToGlobal(QPoint(0, 0));
+            QCOMPARE(map.first(), QVariantList({at.x(), at.y()}));
+        }
+    }
+
+    void checkStatus_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("pan") << 0 << "dpvtb_pan_btn_";
+        QTest::newRow("zoom in") << 1 << "dpvtb_zoom_in_btn_";
+        QTest::newRow("zoom out") << 2 << "dpvtb_zoom_out_btn_";
+        QTest::newRow("select one") << 100 << "dpvtb_select_one_btn_";
+        QTest::newRow("rectangle") << 101 << "dpvtb_select_rect_btn_";
+        QTest::newRow("polygon") << 102 << "dpvtb_select_free_btn_";
+        QTest::newRow("no tool") << 3 << "";
+        QTest::newRow("output area tool") << 200 << "";
+    }
+
+    void checkStatus()
+    {
+        QFETCH(int, tool);
+        QFETCH(QString, checked);
+        DpViewToolBar bar;
+        for (const char* name : kViewButtons) {
+            auto* button = kvtest::Find<QPushButton>(&bar, QLatin1String(name));
+            if (button->isCheckable())
+                button->setChecked(true);
+        }
+        bar.UpdateCheckStatus(tool);
+        for (const char* name : kViewButtons) {
+            const QString buttonName = QLatin1String(name);
+            QCOMPARE(kvtest::Find<QPushButton>(&bar, buttonName)->isChecked(),
+                     buttonName == checked);
+        }
+    }
+
+    void mapButtonPicture_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("none") << int(MAP_NONE) << "map_show";
+        QTest::newRow("AMap hybrid") << int(MAP_AMAP_HYBRID) << "map_gdjt";
+        QTest::newRow("AMap satellite") << int(MAP_AMAP_SAT) << "map_gdwx";
+        QTest::newRow("Google hybrid") << int(MAP_GOOGLE_HYBRID) << "map_gghh";
+        QTest::newRow("Google satellite") << int(MAP_GOOGLE_SAT) << "map_ggwx";
+    }
+
+    void mapButtonPicture()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, icon);
+        DpViewToolBar bar;
+        auto* map = kvtest::Find<QPushButton>(&bar, QStringLiteral("dpvtb_map_btn_"));
+        QVERIFY(map->styleSheet().startsWith(
+            "QPushButton{ border: 2px; border-color: beige; "
+            "background-image:url(\":/map/images/1280/map/map_show_but_nor.png\"); }"));
+        bar.SetMap(MapType(type));
+        const QString sheet = map->styleSheet();
+        const QString path = QStringLiteral(":/map/images/1280/map/") + icon;
+        QCOMPARE(sheet.count(path + QStringLiteral("_but_nor.png")), 1);
+        QCOMPARE(sheet.count(path + QStringLiteral("_but_hov.png")), 2);
+        QVERIFY(sheet.contains(QStringLiteral("QPushButton:hover{")));
+        QVERIFY(sheet.contains(QStringLiteral("QPushButton:pressed{")));
+        bar.SetMap(MapType(7));
+        QCOMPARE(map->styleSheet(), sheet);
+        bar.SetMap(MapType(-1));
+        QCOMPARE(map->styleSheet(), sheet);
+    }
+
+    void hiddenButtons()
+    {
+        DpViewToolBar bar;
+        bar.ShowMap(false);
+        bar.HideSelect();
+        for (const char* name : kViewButtons) {
+            const bool hidden = QByteArray(name).contains("select")
+                || QByteArray(name).contains("delete") || QByteArray(name).contains("map");
+            QCOMPARE(kvtest::FindNamed(&bar, QLatin1String(name))->isHidden(), hidden);
+        }
+        bar.ShowMap(true);
+        QVERIFY(!kvtest::FindNamed(&bar, QStringLiteral("dpvtb_map_btn_"))->isHidden());
+    }
+
+    void popupChoice_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("AMap hybrid") << "mapbar_amap_hybrid_btn_"
+                                     << "ClickAMapHybrid()";
+        QTest::newRow("AMap satellite") << "mapbar_amap_sat_btn_"
+                                        << "ClickAMapSat()";
+        QTest::newRow("Google hybrid") << "mapbar_gg_hybrid_btn_"
+                                       << "ClickGGHybrid()";
+        QTest::newRow("Google satellite") << "mapbar_gg_sat_btn_"
+                                          << "ClickGGSat()";
+        QTest::newRow("no map") << "mapbar_nomap_btn_"
+                                << "ClickCloseMap()";
+    }
+
+    // One choice, one request; the popup is gone afterwards.
+    void popupChoice()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, signal);
+        QPointer<MapToolBar> popup = new MapToolBar;
+        popup->move(200, 200);
+        popup->show();
+        QVERIFY(QTest::qWaitForWindowExposed(popup.data()));
+        QCOMPARE(popup->Bar()->size(), QSize(360, 80));
+        QCOMPARE(Emitted(popup, [&] { kvtest::Click(popup, button); }), QStringList {signal});
+        QTRY_VERIFY(popup.isNull());
+    }
+
+    void popupShowsCurrentMap()
+    {
+        MapToolBar popup;
+        const char* const buttons[]
+            = {"mapbar_nomap_btn_", "mapbar_amap_hybrid_btn_", "mapbar_amap_sat_btn_",
+               "mapbar_gg_hybrid_btn_", "mapbar_gg_sat_btn_"};
+        for (int type : {int(MAP_GOOGLE_SAT), int(MAP_NONE), int(MAP_AMAP_SAT), 7, -1}) {
+            popup.SetMap(MapType(type));
+            // Values outside MapType leave the last map checked.
+            const int shown = type == 7 || type == -1 ? int(MAP_AMAP_SAT) : type;
+            for (int i = 0; i < 5; ++i) {
+                QCOMPARE(kvtest::Find<QPushButton>(&popup, QLatin1String(buttons[i]))->isChecked(),
+                         i == shown);
+            }
+        }
+    }
+
+    void defaultTiles_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("urlTemplate");
+        QTest::newRow("none") << int(MAP_NONE) << "";
+        QTest::newRow("AMap hybrid")
+            << int(MAP_AMAP_HYBRID) << "http://127.0.0.1:8642/tiles/amap_hybrid/{z}/{x}/{y}.png";
+        QTest::newRow("AMap satellite")
+            << int(MAP_AMAP_SAT) << "http://127.0.0.1:8642/tiles/amap_sat/{z}/{x}/{y}.png";
+        QTest::newRow("Google hybrid")
+            << int(MAP_GOOGLE_HYBRID)
+            << "http://127.0.0.1:8642/tiles/google_hybrid/{z}/{x}/{y}.png";
+        QTest::newRow("Google satellite")
+            << int(MAP_GOOGLE_SAT) << "http://127.0.0.1:8642/tiles/google_sat/{z}/{x}/{y}.png";
+        QTest::newRow("unknown") << 7 << "";
+    }
+
+    void defaultTiles()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, urlTemplate);
+        Store().remove(QLatin1String(kvui::maptiles::kGroup));
+        QCOMPARE(kvui::TileUrlTemplate(MapType(type)), urlTemplate);
+        QCOMPARE(kvui::TileUrl(MapType(type), 15, 26920, 13380).isEmpty(), urlTemplate.isEmpty());
+        // The tiles follow the service when it moves.
+        qputenv(kvui::settings::kServiceAddressVariable, "http://10.0.0.7:9000");
+        const QString moved = kvui::TileUrlTemplate(MapType(type));
+        qunsetenv(kvui::settings::kServiceAddressVariable);
+        QCOMPARE(moved,
+                 QString(urlTemplate).replace("http://127.0.0.1:8642", "http://10.0.0.7:9000"));
+    }
+
+    void storedTiles_data()
+    {
+        QTest::addColumn<QString>("urlTemplate");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("other server")
+            << "https://tiles.example.org/sat/{z}/{x}/{y}.jpg?key=a%20b" << true;
+        QTest::newRow("axes reordered") << "http://h:81/t?x={x}&y={y}&z={z}" << true;
+        QTest::newRow("tiles on disk, Chinese path") << "file:///数据/瓦片/{z}/{x}/{y}.png" << true;
+        QTest::newRow("no {y}") << "http://h/{z}/{x}/tile.png" << false;
+        QTest::newRow("relative") << "tiles/{z}/{x}/{y}.png" << false;
+        QTest::newRow("no host") << "http:///{z}/{x}/{y}.png" << false;
+        QTest::newRow("blank in host") << "http://bad host/{z}/{x}/{y}.png" << false;
+        QTest::newRow("upper-case placeholder") << "http://h/{Z}/{X}/{Y}.png" << false;
+    }
+
+    // A template goes into the store and comes back from a fresh read of it;
+    // one refused leaves the stored one as it was.
+    void storedTiles()
+    {
+        QFETCH(QString, urlTemplate);
+        QFETCH(bool, accepted);
+        const QString before = QStringLiteral("http://before/{z}/{x}/{y}.png");
+        QVERIFY(kvui::SetTileUrlTemplate(MAP_GOOGLE_SAT, before));
+        QCOMPARE(kvui::SetTileUrlTemplate(MAP_GOOGLE_SAT, urlTemplate), accepted);
+        QCOMPARE(Store().value(QStringLiteral("MapTiles/google_sat")).toString(),
+                 accepted ? urlTemplate : before);
+        QCOMPARE(kvui::TileUrlTemplate(MAP_GOOGLE_SAT), accepted ? urlTemplate : before);
+        // The other layers keep their own.
+        QCOMPARE(kvui::TileUrlTemplate(MAP_GOOGLE_HYBRID),
+                 kvui::DefaultTileUrlTemplate(MAP_GOOGLE_HYBRID));
+        QVERIFY(!kvui::SetTileUrlTemplate(MAP_NONE, urlTemplate));
+        QVERIFY(!kvui::SetTileUrlTemplate(MapType(7), urlTemplate));
+
+        // Emptied, the default is back.
+        QVERIFY(kvui::SetTileUrlTemplate(MAP_GOOGLE_SAT, QString()));
+        QVERIFY(!Store().contains(QStringLiteral("MapTiles/google_sat")));
+        QCOMPARE(kvui::TileUrlTemplate(MAP_GOOGLE_SAT),
+                 kvui::DefaultTileUrlTemplate(MAP_GOOGLE_SAT));
+    }
+
+    void tileAddress()
+    {
+        QVERIFY(kvui::SetTileUrlTemplate(MAP_AMAP_SAT, "http://h/t?x={x}&y={y}&z={z}&x2={x}"));
+        QCOMPARE(kvui::TileUrl(MAP_AMAP_SAT, 3, 5, 7), QUrl("http://h/t?x=5&y=7&z=3&x2=5"));
+        // A store edited by hand to something unusable reads as the default.
+        Store().setValue(QStringLiteral("MapTiles/amap_sat"), QStringLiteral("garbage"));
+        QCOMPARE(kvui::TileUrlTemplate(MAP_AMAP_SAT), kvui::DefaultTileUrlTemplate(MAP_AMAP_SAT));
+        Store().setValue(QStringLiteral("MapTiles/amap_sat"), QStringList {"a", "b"});
+        QCOMPARE(kvui::TileUrl(MAP_AMAP_SAT, 1, 0, 1),
+                 QUrl("http://127.0.0.1:8642/tiles/amap_sat/1/0/1.png"));
+        Store().remove(QStringLiteral("MapTiles"));
+    }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Chinese") << "zh_CN";
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        QVERIFY(kvui::SetLanguage(language));
+        kvtest::LanguageCheck check(language);
+        check.Allow(QStringLiteral("AMap")).Allow(QStringLiteral("Google"));
+        DpViewToolBar view;
+        MapToolBar popup;
+        for (QWidget* widget : {static_cast<QWidget*>(&view), static_cast<QWidget*>(&popup)}) {
+            const QStringList foreign = check.Foreign(widget);
+            QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+        }
+        QVERIFY(kvui::SetLanguage(QString()));
+    }
+};
+
+QTEST_MAIN(TestMapToolBars)
+#include "tst_maptoolbars.moc"

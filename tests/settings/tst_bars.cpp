@@ -1,0 +1,399 @@
+// The one-key, QA, export and procedure bars: what each button asks for, the
+// output-folder checks of the one-key bar and the fields' defaults.
+
+#include "framework/kvshared.h"
+#include "framework/language.h"
+#include "languagecheck.h"
+#include "modalanswer.h"
+#include "settings/okexportbar.h"
+#include "settings/oksettingbar.h"
+#include "settings/procedurebar.h"
+#include "settings/qaexportbar.h"
+#include "settings/qasettingbar.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QWidget> MakeBar(const QString& bar)
+{
+    if (bar == QLatin1String("OKSettingBar"))
+        return std::make_unique<OKSettingBar>();
+    if (bar == QLatin1String("OKExportBar"))
+        return std::make_unique<OKExportBar>();
+    if (bar == QLatin1String("QaSettingBar"))
+        return std::make_unique<QaSettingBar>();
+    if (bar == QLatin1String("QaExportBar"))
+        return std::make_unique<QaExportBar>();
+    return std::make_unique<ProcedureBar>();
+}
+
+// A spy on every signal the bar's own class declares.
+struct SignalSpies
+{
+    explicit SignalSpies(QObject* bar)
+    {
+        const QMetaObject* meta = bar->metaObject();
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            if (method.methodType() != QMetaMethod::Signal)
+                continue;
+            spies.emplace_back(std::make_unique<QSignalSpy>(
+                bar, QByteArray("2" + method.methodSignature()).constData()));
+            names << QString::fromLatin1(method.name());
+        }
+    }
+    // The names of the signalNames emitted, once per emission.
+    QStringList Emitted() const
+    {
+        QStringList emitted;
+        for (size_t i = 0; i < spies.size(); ++i) {
+            for (int n = 0; n < spies[i]->count(); ++n)
+                emitted << names[int(i)];
+        }
+        return emitted;
+    }
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    QStringList names;
+};
+
+} // namespace
+
+class TestBars : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    void signalOrder_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QStringList>("signalNames");
+        QTest::newRow("one-key") << "OKSettingBar"
+                                 << QStringList {"Run", "SelectOuputRect", "SelectOutputPolygon",
+                                                 "SelectOutputClear", "ResetPos"};
+        QTest::newRow("one-key export")
+            << "OKExportBar" << QStringList {"ExportSSK",   "ExportInpho",    "ExportPatB",
+                                             "ExportOKPOS", "ExportPhotoMod", "ExportCC"};
+        QTest::newRow("QA") << "QaSettingBar" << QStringList {"RunQA", "ShowReport", "ResetPos"};
+        QTest::newRow("QA export")
+            << "QaExportBar" << QStringList {"ExportReport", "ExportQuickDOM", "ExportQAPOS"};
+        QTest::newRow("procedure") << "ProcedureBar"
+                                   << QStringList {"ClickMatching", "ClickOptimize", "ClickBA",
+                                                   "ClickModelReport", "ClickQDSM"};
+    }
+
+    // Hosts connect by index through the exported meta-objects.
+    void signalOrder()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QStringList, signalNames);
+        const std::unique_ptr<QWidget> widget = MakeBar(bar);
+        QCOMPARE(SignalSpies(widget.get()).names, signalNames);
+    }
+
+    void buttonAsksOnce_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("group"); // a group button to click first
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("signal");
+        const struct
+        {
+            const char *bar, *group, *button, *signal;
+        } rows[] = {
+            {"OKSettingBar", "", "oksb_rect_btn_", "SelectOuputRect"},
+            {"OKSettingBar", "", "oksb_polygon_btn_", "SelectOutputPolygon"},
+            {"OKSettingBar", "", "oksb_clear_btn_", "SelectOutputClear"},
+            {"OKSettingBar", "", "oksb_reset_btn_", "ResetPos"},
+            {"OKExportBar", "", "okeb_ssk_btn_", "ExportSSK"},
+            {"OKExportBar", "", "okeb_inpho_btn_", "ExportInpho"},
+            {"OKExportBar", "", "okeb_patb_btn_", "ExportPatB"},
+            {"OKExportBar", "", "okeb_pos_btn_", "ExportOKPOS"},
+            {"OKExportBar", "", "okeb_cc_btn_", "ExportCC"},
+            {"OKExportBar", "", "okeb_photomod_btn_", "ExportPhotoMod"},
+            {"QaSettingBar", "", "qasb_run_btn_", "RunQA"},
+            {"QaSettingBar", "", "qasb_report_btn_", "ShowReport"},
+            {"QaSettingBar", "", "qasb_reset_btn_", "ResetPos"},
+            {"QaExportBar", "", "qaeb_report_btn_", "ExportReport"},
+            {"QaExportBar", "", "qaeb_quick_dom_btn_", "ExportQuickDOM"},
+            {"QaExportBar", "", "qaeb_pos_btn_", "ExportQAPOS"},
+            {"ProcedureBar", "pw_feature_group_btn_", "pw_feature_btn_", "ClickMatching"},
+            {"ProcedureBar", "pw_ba_group_btn_", "pw_adjust_btn_", "ClickOptimize"},
+            {"ProcedureBar", "pw_ba_group_btn_", "pw_ba_btn_", "ClickBA"},
+            {"ProcedureBar", "pw_mosaic_group_btn_", "pw_model_report_btn_", "ClickModelReport"},
+            {"ProcedureBar", "pw_mosaic_group_btn_", "pw_qdsm_btn_", "ClickQDSM"},
+        };
+        for (const auto& row : rows) {
+            QTest::addRow("%s %s", row.bar, row.button)
+                << row.bar << row.group << row.button << row.signal;
+        }
+    }
+
+    void buttonAsksOnce()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QString, group);
+        QFETCH(QString, button);
+        QFETCH(QString, signal);
+        const std::unique_ptr<QWidget> widget = MakeBar(bar);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        SignalSpies spies(widget.get());
+        if (!group.isEmpty())
+            kvtest::Click(widget.get(), group);
+        QVERIFY2(kvtest::FindNamed(widget.get(), button)->isVisible(), qPrintable(button));
+        kvtest::Click(widget.get(), button);
+        QCOMPARE(spies.Emitted(), QStringList {signal});
+    }
+
+    void procedureGroups_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("at start") << "" << QStringList {"pw_adjust_btn_", "pw_ba_btn_"};
+        QTest::newRow("features") << "pw_feature_group_btn_" << QStringList {"pw_feature_btn_"};
+        QTest::newRow("adjustment")
+            << "pw_ba_group_btn_" << QStringList {"pw_adjust_btn_", "pw_ba_btn_"};
+        QTest::newRow("mosaic") << "pw_mosaic_group_btn_"
+                                << QStringList {"pw_model_report_btn_", "pw_qdsm_btn_"};
+    }
+
+    void procedureGroups()
+    {
+        QFETCH(QString, group);
+        QFETCH(QStringList, shown);
+        ProcedureBar bar;
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        // Through every other group first, so that what each hides is seen.
+        for (const char* other :
+             {"pw_mosaic_group_btn_", "pw_feature_group_btn_", "pw_ba_group_btn_"}) {
+            if (!group.isEmpty() && group != QLatin1String(other))
+                kvtest::Click(&bar, QLatin1String(other));
+        }
+        if (!group.isEmpty())
+            kvtest::Click(&bar, group);
+        for (const char* step : {"pw_feature_btn_", "pw_ba_btn_", "pw_adjust_btn_",
+                                 "pw_mosaic_btn_", "pw_model_report_btn_", "pw_qdsm_btn_"}) {
+            const QString name = QLatin1String(step);
+            QCOMPARE(kvtest::FindNamed(&bar, name)->isVisible(), shown.contains(name));
+        }
+        QCOMPARE(bar.windowTitle(), QStringLiteral("ProcedureWidget"));
+    }
+
+    void runNeedsDestination()
+    {
+        OKSettingBar bar;
+        bar.show();
+        QSignalSpy run(&bar, &OKSettingBar::Run);
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(QStringLiteral("请选择工作路径！"))
+            .Click(QStringLiteral("kvsb_ok_btn_"))
+            .Arm();
+        kvtest::Click(&bar, QStringLiteral("oksb_run_btn_"));
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(run.count(), 0);
+
+        kvtest::SetText(&bar, QStringLiteral("oksb_save_path_edit_"), QStringLiteral("/tmp/输出"));
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox(
+            [&bar] { kvtest::Click(&bar, QStringLiteral("oksb_run_btn_")); });
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(run.count(), 1);
+    }
+
+    void chooseDestination_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("occupied");
+        QTest::addColumn<QString>("answer"); // the button of the overwrite question
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("empty folder: no question") << "empty" << false << "" << true;
+        QTest::newRow("used folder, overwrite") << "used" << true << "kvbw2_ok_" << true;
+        QTest::newRow("used folder, keep") << "used" << true << "kvbw2_cancel_" << false;
+        QTest::newRow("used folder, closed") << "used" << true << "dialog_close_btn" << false;
+        QTest::newRow("hidden file only") << ".hidden" << true << "kvbw2_cancel_" << false;
+        QTest::newRow("Chinese path") << "正射影像 输出" << false << "" << true;
+    }
+
+    void chooseDestination()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, occupied);
+        QFETCH(QString, answer);
+        QFETCH(bool, taken);
+        QTemporaryDir root;
+        const QString path = root.path() + QLatin1Char('/') + folder;
+        QVERIFY(QDir().mkpath(path));
+        if (occupied) {
+            QFile file(path + (folder.startsWith(QLatin1Char('.')) ? "/.keep" : "/dom.tif"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        OKSettingBar bar;
+        bar.show();
+        const QString before = QStringLiteral("/previous/destination");
+        kvtest::SetText(&bar, QStringLiteral("oksb_save_path_edit_"), before);
+        SetDefaultPath(root.path(), false);
+
+        kvtest::ModalAnswer question;
+        if (occupied) {
+            question.ExpectText(QStringLiteral("文件夹非空，是否覆盖!")).Click(answer).Arm();
+        }
+        QVERIFY(kvtest::ClickAndChooseFile(&bar, QStringLiteral("oksb_browse_btn_"), path));
+        if (occupied)
+            QVERIFY2(question.Done(), qPrintable(question.Error()));
+        QCOMPARE(bar.GetSavePath(), taken ? path : before);
+        // Only a destination taken is remembered for the next chooser.
+        QCOMPARE(QDir(GetDefaultPath()), QDir(taken ? path : root.path()));
+    }
+
+    void areaCheckStatus_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<bool>("rect");
+        QTest::addColumn<bool>("polygon");
+        QTest::newRow("rectangle") << 200 << true << false;
+        QTest::newRow("polygon") << 201 << false << true;
+        QTest::newRow("other tool") << 0 << false << false;
+        QTest::newRow("view tool code") << 101 << false << false;
+    }
+
+    void areaCheckStatus()
+    {
+        QFETCH(int, tool);
+        QFETCH(bool, rect);
+        QFETCH(bool, polygon);
+        OKSettingBar bar;
+        // Both checked before, so that each must be unchecked by the call.
+        kvtest::Find<QPushButton>(&bar, QStringLiteral("oksb_rect_btn_"))->setChecked(true);
+        kvtest::Find<QPushButton>(&bar, QStringLiteral("oksb_polygon_btn_"))->setChecked(true);
+        bar.UpdateCheckStatus(tool);
+        QCOMPARE(kvtest::Find<QPushButton>(&bar, QStringLiteral("oksb_rect_btn_"))->isChecked(),
+                 rect);
+        QCOMPARE(kvtest::Find<QPushButton>(&bar, QStringLiteral("oksb_polygon_btn_"))->isChecked(),
+                 polygon);
+    }
+
+    void oneKeyFieldsAndClear()
+    {
+        OKSettingBar bar;
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QCOMPARE(bar.size(), QSize(200, 700));
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("oksb_reset_btn_"))->geometry(),
+                 QRect(37, 590, 120, 32));
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("oksb_run_btn_"))->geometry(),
+                 QRect(30, 640, 133, 40));
+        QCOMPARE(bar.GetResolution(), 0.1);
+        QVERIFY(!bar.IsQuick());
+        QVERIFY(!bar.IsFine());
+        QVERIFY(!kvtest::FindNamed(&bar, QStringLiteral("oksb_fine_btn_"))->isVisible());
+
+        kvtest::SetText(&bar, QStringLiteral("oksb_resolution_edit_"), QStringLiteral("0,2m"));
+        QCOMPARE(bar.GetResolution(), 0.0);
+        kvtest::SetText(&bar, QStringLiteral("oksb_save_path_edit_"), QStringLiteral("/out"));
+        kvtest::Find<QPushButton>(&bar, QStringLiteral("oksb_fine_btn_"))->setChecked(true);
+        QVERIFY(bar.IsQuick());
+        QVERIFY(bar.IsFine());
+        bar.Clear();
+        QCOMPARE(kvtest::Text(&bar, QStringLiteral("oksb_resolution_edit_")),
+                 QStringLiteral("0.1"));
+        QVERIFY(bar.GetSavePath().isEmpty());
+        QVERIFY(!bar.IsQuick());
+        QVERIFY(!bar.IsFine());
+    }
+
+    void qaScale_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("resolution");
+        const char* const scales[] = {"1:500", "1:1000", "1:2000", "1:10000", "1:25000", "1:50000"};
+        const char* const resolutions[] = {"0.05", "0.1", "0.2", "1", "2.5", "5"};
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(scales[i]) << i << scales[i] << resolutions[i];
+    }
+
+    void qaScale()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, scale);
+        QFETCH(QString, resolution);
+        QaSettingBar bar;
+        // A value typed before the scale changes is replaced.
+        kvtest::SetText(&bar, QStringLiteral("qasb_resolution_edit_"), QStringLiteral("9"));
+        auto* combo = kvtest::Find<QComboBox>(&bar, QStringLiteral("qasb_scale_combo_"));
+        combo->setCurrentIndex(index == 1 ? 0 : 1);
+        combo->setCurrentIndex(index);
+        QCOMPARE(kvtest::Text(&bar, QStringLiteral("qasb_resolution_edit_")), resolution);
+        QCOMPARE(QString::fromStdString(bar.GetScale()), scale);
+        // ... and one typed after it stays until the scale changes again.
+        kvtest::SetText(&bar, QStringLiteral("qasb_resolution_edit_"), QStringLiteral("0.3"));
+        QCOMPARE(bar.GetResolution(), 0.3);
+    }
+
+    void qaFields()
+    {
+        QaSettingBar bar;
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QCOMPARE(bar.GetScale(), std::string("1:1000"));
+        QCOMPARE(bar.GetResolution(), 0.1);
+        QCOMPARE(bar.GetInOverlap(), 60);
+        QCOMPARE(bar.GetOffOverlap(), 30);
+        kvtest::SetText(&bar, QStringLiteral("qasb_in_overlap_edit_"), QStringLiteral("七十"));
+        kvtest::SetText(&bar, QStringLiteral("qasb_off_overlap_edit_"), QStringLiteral("35.5"));
+        QCOMPARE(bar.GetInOverlap(), 0);
+        QCOMPARE(bar.GetOffOverlap(), 0);
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("qasb_reset_btn_"))->geometry(),
+                 QRect(36, 520, 120, 32));
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("qasb_report_btn_"))->geometry(),
+                 QRect(36, 570, 120, 32));
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("qasb_run_btn_"))->geometry(),
+                 QRect(30, 620, 132, 40));
+        const int base = bar.font().pointSize();
+        QCOMPARE(kvtest::FindNamed(&bar, QStringLiteral("qasb_design_label_"))->font().pointSize(),
+                 base + 3);
+        QCOMPARE(
+            kvtest::FindNamed(&bar, QStringLiteral("qasb_off_overlap_label_"))->font().pointSize(),
+            base + 1);
+    }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Chinese") << "zh_CN";
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        QVERIFY(kvui::SetLanguage(language));
+        kvtest::LanguageCheck check(language);
+        for (const char* word : {"SSK", "Inpho", "PatB", "Context", "Capture", "XML", "PhotoMod"})
+            check.Allow(QLatin1String(word));
+        // The procedure form's title is its name; no operator reads it.
+        check.Allow(QStringLiteral("ProcedureWidget"));
+        for (const char* bar :
+             {"OKSettingBar", "OKExportBar", "QaSettingBar", "QaExportBar", "ProcedureBar"}) {
+            const std::unique_ptr<QWidget> widget = MakeBar(QLatin1String(bar));
+            const QStringList foreign = check.Foreign(widget.get());
+            QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+        }
+        QVERIFY(kvui::SetLanguage(QString()));
+    }
+};
+
+QTEST_MAIN(TestBars)
+#include "tst_bars.moc"
