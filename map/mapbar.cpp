@@ -27,9 +27,9 @@ MapBar::MapBar(QWidget* parent)
     };
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 6, 6, 4);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(4, 4, 4, 2);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(0);
     for (int i = 0; i < 5; ++i) {
         const Choice& choice = choices[i];
         QPushButton* button = kvui::MakeToolButton(this, choice.button, QString(), QSize(42, 42));
@@ -41,7 +41,9 @@ MapBar::MapBar(QWidget* parent)
         if (choice.caption) {
             QLabel* caption = kvui::MakeLabel(this, choice.text, choice.caption);
             caption->setStyleSheet(QStringLiteral("color:white;"));
-            caption->setAlignment(Qt::AlignCenter);
+            caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            // Two words to a caption, a column each: a long one wraps.
+            caption->setWordWrap(true);
             grid->addWidget(caption, 1, column, Qt::AlignHCenter);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <cstdint>
 
 // The background map under the host's 2-D view. The values are stored and
@@ -11,3 +12,5 @@ enum MapType : std::int32_t {
     MAP_GOOGLE_HYBRID = 3, // Google hybrid
     MAP_GOOGLE_SAT = 4,    // Google satellite
 };
+
+Q_DECLARE_METATYPE(MapType)

@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BarsModule</name>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choose the output folder</translation>
+    </message>
+    <message>
+        <source>Output area: rectangle</source>
+        <translation>Output area: rectangle</translation>
+    </message>
+    <message>
+        <source>Output area: polygon</source>
+        <translation>Output area: polygon</translation>
+    </message>
+    <message>
+        <source>Clear the output area</source>
+        <translation>Clear the output area</translation>
+    </message>
+    <message>
+        <source>Reset POS</source>
+        <translation>Reset POS</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>Export Quick DOM</source>
+        <translation>Export Quick DOM</translation>
+    </message>
+    <message>
+        <source>Export QA POS</source>
+        <translation>Export QA POS</translation>
+    </message>
+    <message>
+        <source>Features</source>
+        <translation>Features</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>Adjust</translation>
+    </message>
+    <message>
+        <source>Mosaic</source>
+        <translation>Mosaic</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Matching</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimize</translation>
+    </message>
+    <message>
+        <source>Bundle Adjustment</source>
+        <translation>Bundle Adjustment</translation>
+    </message>
+    <message>
+        <source>Model Report</source>
+        <translation>Model Report</translation>
+    </message>
+    <message>
+        <source>Quick DSM</source>
+        <translation>Quick DSM</translation>
+    </message>
+    <message>
+        <source>No Map</source>
+        <translation>No Map</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>One-Key Processing</source>
+        <translation>One-Key Processing</translation>
+    </message>
+    <message>
+        <source>One-Key Export</source>
+        <translation>One-Key Export</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Procedures</translation>
+    </message>
+    <message>
+        <source>Quality Assessment</source>
+        <translation>Quality Assessment</translation>
+    </message>
+    <message>
+        <source>QA Export</source>
+        <translation>QA Export</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Processing</translation>
+    </message>
+    <message>
+        <source>This host does not run the one-key processing yet (output folder %1, resolution %2 m).</source>
+        <translation>This host does not run the one-key processing yet (output folder %1, resolution %2 m).</translation>
+    </message>
+    <message>
+        <source>This host does not draw a rectangular output area yet.</source>
+        <translation>This host does not draw a rectangular output area yet.</translation>
+    </message>
+    <message>
+        <source>This host does not draw a polygonal output area yet.</source>
+        <translation>This host does not draw a polygonal output area yet.</translation>
+    </message>
+    <message>
+        <source>This host does not clear output areas yet.</source>
+        <translation>This host does not clear output areas yet.</translation>
+    </message>
+    <message>
+        <source>This host does not reset the image positions for the one-key processing yet.</source>
+        <translation>This host does not reset the image positions for the one-key processing yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export SSK projects yet.</source>
+        <translation>This host does not export SSK projects yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export Inpho projects yet.</source>
+        <translation>This host does not export Inpho projects yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export PatB projects yet.</source>
+        <translation>This host does not export PatB projects yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export the POS data of the one-key processing yet.</source>
+        <translation>This host does not export the POS data of the one-key processing yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export PhotoMod projects yet.</source>
+        <translation>This host does not export PhotoMod projects yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export Context Capture XML projects yet.</source>
+        <translation>This host does not export Context Capture XML projects yet.</translation>
+    </message>
+    <message>
+        <source>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</source>
+        <translation>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</translation>
+    </message>
+    <message>
+        <source>This host does not make quality assessment reports yet.</source>
+        <translation>This host does not make quality assessment reports yet.</translation>
+    </message>
+    <message>
+        <source>This host does not reset the image positions for the quality assessment yet.</source>
+        <translation>This host does not reset the image positions for the quality assessment yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export quality assessment reports yet.</source>
+        <translation>This host does not export quality assessment reports yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export the quick DOM yet.</source>
+        <translation>This host does not export the quick DOM yet.</translation>
+    </message>
+    <message>
+        <source>This host does not export the POS data of the quality assessment yet.</source>
+        <translation>This host does not export the POS data of the quality assessment yet.</translation>
+    </message>
+    <message>
+        <source>This host does not run the feature matching yet.</source>
+        <translation>This host does not run the feature matching yet.</translation>
+    </message>
+    <message>
+        <source>This host does not run the optimization yet.</source>
+        <translation>This host does not run the optimization yet.</translation>
+    </message>
+    <message>
+        <source>This host does not run the bundle adjustment yet.</source>
+        <translation>This host does not run the bundle adjustment yet.</translation>
+    </message>
+    <message>
+        <source>This host does not make model reports yet.</source>
+        <translation>This host does not make model reports yet.</translation>
+    </message>
+    <message>
+        <source>This host does not make the quick DSM yet.</source>
+        <translation>This host does not make the quick DSM yet.</translation>
+    </message>
+</context>
+<context>
     <name>CameraModule</name>
     <message>
         <source>unnamed camera</source>

@@ -2,6 +2,201 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BarsModule</name>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>选择输出目录</translation>
+    </message>
+    <message>
+        <source>Output area: rectangle</source>
+        <translation>输出范围：矩形</translation>
+    </message>
+    <message>
+        <source>Output area: polygon</source>
+        <translation>输出范围：多边形</translation>
+    </message>
+    <message>
+        <source>Clear the output area</source>
+        <translation>清除输出范围</translation>
+    </message>
+    <message>
+        <source>Reset POS</source>
+        <translation>重置POS</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Export Quick DOM</source>
+        <translation>导出快速DOM</translation>
+    </message>
+    <message>
+        <source>Export QA POS</source>
+        <translation>导出质检POS</translation>
+    </message>
+    <message>
+        <source>Features</source>
+        <translation>特征</translation>
+    </message>
+    <message>
+        <source>Adjust</source>
+        <translation>平差</translation>
+    </message>
+    <message>
+        <source>Mosaic</source>
+        <translation>镶嵌</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>匹配</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>优化</translation>
+    </message>
+    <message>
+        <source>Bundle Adjustment</source>
+        <translation>光束法平差</translation>
+    </message>
+    <message>
+        <source>Model Report</source>
+        <translation>模型报告</translation>
+    </message>
+    <message>
+        <source>Quick DSM</source>
+        <translation>快速DSM</translation>
+    </message>
+    <message>
+        <source>No Map</source>
+        <translation>无底图</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>One-Key Processing</source>
+        <translation>一键处理</translation>
+    </message>
+    <message>
+        <source>One-Key Export</source>
+        <translation>一键导出</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>处理步骤</translation>
+    </message>
+    <message>
+        <source>Quality Assessment</source>
+        <translation>质量检查</translation>
+    </message>
+    <message>
+        <source>QA Export</source>
+        <translation>质检导出</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>处理</translation>
+    </message>
+    <message>
+        <source>This host does not run the one-key processing yet (output folder %1, resolution %2 m).</source>
+        <translation>本宿主程序尚不能运行一键处理（输出目录 %1，分辨率 %2 米）。</translation>
+    </message>
+    <message>
+        <source>This host does not draw a rectangular output area yet.</source>
+        <translation>本宿主程序尚不能绘制矩形输出范围。</translation>
+    </message>
+    <message>
+        <source>This host does not draw a polygonal output area yet.</source>
+        <translation>本宿主程序尚不能绘制多边形输出范围。</translation>
+    </message>
+    <message>
+        <source>This host does not clear output areas yet.</source>
+        <translation>本宿主程序尚不能清除输出范围。</translation>
+    </message>
+    <message>
+        <source>This host does not reset the image positions for the one-key processing yet.</source>
+        <translation>本宿主程序尚不能为一键处理重置影像位置。</translation>
+    </message>
+    <message>
+        <source>This host does not export SSK projects yet.</source>
+        <translation>本宿主程序尚不能导出SSK工程。</translation>
+    </message>
+    <message>
+        <source>This host does not export Inpho projects yet.</source>
+        <translation>本宿主程序尚不能导出Inpho工程。</translation>
+    </message>
+    <message>
+        <source>This host does not export PatB projects yet.</source>
+        <translation>本宿主程序尚不能导出PatB工程。</translation>
+    </message>
+    <message>
+        <source>This host does not export the POS data of the one-key processing yet.</source>
+        <translation>本宿主程序尚不能导出一键处理的POS数据。</translation>
+    </message>
+    <message>
+        <source>This host does not export PhotoMod projects yet.</source>
+        <translation>本宿主程序尚不能导出PhotoMod工程。</translation>
+    </message>
+    <message>
+        <source>This host does not export Context Capture XML projects yet.</source>
+        <translation>本宿主程序尚不能导出Context Capture XML工程。</translation>
+    </message>
+    <message>
+        <source>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</source>
+        <translation>本宿主程序尚不能运行质量检查（比例尺 %1，分辨率 %2 米，航向重叠 %3 %，旁向重叠 %4 %）。</translation>
+    </message>
+    <message>
+        <source>This host does not make quality assessment reports yet.</source>
+        <translation>本宿主程序尚不能生成质检报告。</translation>
+    </message>
+    <message>
+        <source>This host does not reset the image positions for the quality assessment yet.</source>
+        <translation>本宿主程序尚不能为质量检查重置影像位置。</translation>
+    </message>
+    <message>
+        <source>This host does not export quality assessment reports yet.</source>
+        <translation>本宿主程序尚不能导出质检报告。</translation>
+    </message>
+    <message>
+        <source>This host does not export the quick DOM yet.</source>
+        <translation>本宿主程序尚不能导出快速DOM。</translation>
+    </message>
+    <message>
+        <source>This host does not export the POS data of the quality assessment yet.</source>
+        <translation>本宿主程序尚不能导出质量检查的POS数据。</translation>
+    </message>
+    <message>
+        <source>This host does not run the feature matching yet.</source>
+        <translation>本宿主程序尚不能运行特征匹配。</translation>
+    </message>
+    <message>
+        <source>This host does not run the optimization yet.</source>
+        <translation>本宿主程序尚不能运行优化。</translation>
+    </message>
+    <message>
+        <source>This host does not run the bundle adjustment yet.</source>
+        <translation>本宿主程序尚不能运行光束法平差。</translation>
+    </message>
+    <message>
+        <source>This host does not make model reports yet.</source>
+        <translation>本宿主程序尚不能生成模型报告。</translation>
+    </message>
+    <message>
+        <source>This host does not make the quick DSM yet.</source>
+        <translation>本宿主程序尚不能生成快速DSM。</translation>
+    </message>
+</context>
+<context>
     <name>CameraModule</name>
     <message>
         <source>unnamed camera</source>
