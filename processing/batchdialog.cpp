@@ -43,7 +43,12 @@ const int kMethodOrder[]
 const char* const kHeaderStyle
     = "QLabel{color: white; font: 12pt \"微软雅黑\"; background-color: rgb(189, 186, 185);"
       " border-top-left-radius: 6px; border-top-right-radius: 6px; padding-left: 8px;}";
-const char* const kBodyStyle = "background-color: white; border: none;";
+// The bodies are white whatever the application's colours, so their text is
+// dark in any case.
+const char* const kListStyle = "QListWidget{background-color: white; border: none;"
+                               " color: rgb(51, 51, 51);}";
+const char* const kPagesStyle
+    = "QStackedWidget{background-color: white; border: none;} QLabel{color: rgb(51, 51, 51);}";
 const char* const kStripStyle
     = "QWidget#%1{background-color: rgb(189, 186, 185); border-bottom-left-radius: 6px;"
       " border-bottom-right-radius: 6px;}";
@@ -116,7 +121,7 @@ BatchWidget::BatchWidget(QWidget* parent)
     methodsColumn->addWidget(Header(this, tr("Methods")));
     m_methods = new QListWidget(this);
     m_methods->setObjectName(QStringLiteral("bthw_algo_list_"));
-    m_methods->setStyleSheet(QString::fromLatin1(kBodyStyle));
+    m_methods->setStyleSheet(QString::fromLatin1(kListStyle));
     m_methods->setFixedWidth(200);
     methodsColumn->addWidget(m_methods, 1);
     methodsColumn->addWidget(Strip(this, "bthw_methods_strip_"));
@@ -127,7 +132,7 @@ BatchWidget::BatchWidget(QWidget* parent)
     parameterColumn->addWidget(Header(this, tr("Parameter Setting")));
     m_parameters = new QStackedWidget(this);
     m_parameters->setObjectName(QStringLiteral("bthw_parameter_widget_"));
-    m_parameters->setStyleSheet(QString::fromLatin1(kBodyStyle));
+    m_parameters->setStyleSheet(QString::fromLatin1(kPagesStyle));
     parameterColumn->addWidget(m_parameters, 1);
     QWidget* addStrip = Strip(this, "bthw_parameter_strip_");
     auto* addRow = new QHBoxLayout(addStrip);
@@ -143,7 +148,7 @@ BatchWidget::BatchWidget(QWidget* parent)
     chainColumn->addWidget(Header(this, tr("Methods")));
     m_chainList = new QListWidget(this);
     m_chainList->setObjectName(QStringLiteral("bthw_selected_algo_list_"));
-    m_chainList->setStyleSheet(QString::fromLatin1(kBodyStyle));
+    m_chainList->setStyleSheet(QString::fromLatin1(kListStyle));
     m_chainList->setFixedWidth(200);
     chainColumn->addWidget(m_chainList, 1);
     QWidget* chainStrip = Strip(this, "bthw_chain_strip_");

@@ -141,8 +141,8 @@ DistortionWidget::DistortionWidget(QWidget* parent)
            {tr("x0(px): "), "dstw_x0_"},
            {tr("y0(px): "), "dstw_y0_"}};
     for (int i = 0; i < 7; ++i) {
-        m_fields[i] = kvui::AddLineEditRow(fields, i / 3, (i % 3) * 2, fieldNames[i].first,
-                                           fieldNames[i].second, kFieldSize)
+        m_fields[i] = kvui::AddLineEditRow(fields, i / 2, (i % 2) * 2, fieldNames[i].first,
+                                           fieldNames[i].second, QSize(200, 28))
                           .edit;
         kvui::AcceptReal(m_fields[i]);
     }
