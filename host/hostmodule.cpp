@@ -6,6 +6,7 @@
 #include "host/frameworkmodule.h"
 #include "host/imagerymodule.h"
 #include "host/kvmainwindow.h"
+#include "host/processingmodule.h"
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "host/settingsmodule.h"
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<CameraModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<BarsModule>());
+    modules.push_back(std::make_unique<ProcessingModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
     return modules;

@@ -536,6 +536,97 @@
     </message>
 </context>
 <context>
+    <name>ProcessingModule</name>
+    <message>
+        <source>&amp;Color Balance…</source>
+        <translation>&amp;Color Balance…</translation>
+    </message>
+    <message>
+        <source>&amp;Enhancement…</source>
+        <translation>&amp;Enhancement…</translation>
+    </message>
+    <message>
+        <source>&amp;Format…</source>
+        <translation>&amp;Format…</translation>
+    </message>
+    <message>
+        <source>&amp;Overviews…</source>
+        <translation>&amp;Overviews…</translation>
+    </message>
+    <message>
+        <source>Re&amp;sample…</source>
+        <translation>Re&amp;sample…</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tation…</source>
+        <translation>Ro&amp;tation…</translation>
+    </message>
+    <message>
+        <source>&amp;Distortion…</source>
+        <translation>&amp;Distortion…</translation>
+    </message>
+    <message>
+        <source>&amp;Batch Process…</source>
+        <translation>&amp;Batch Process…</translation>
+    </message>
+    <message>
+        <source>Raw To &amp;Tif…</source>
+        <translation>Raw To &amp;Tif…</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Files…</source>
+        <translation>Re&amp;name Files…</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>Resample</translation>
+    </message>
+    <message>
+        <source>This host does not yet run %1.</source>
+        <translation>This host does not yet run %1.</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Steps: %1</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>Output: %1</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>Color Balance</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>Enhancement</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>Overviews</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>Distortion</translation>
+    </message>
+    <message>
+        <source>Batch Process</source>
+        <translation>Batch Process</translation>
+    </message>
+    <message>
+        <source>Raw To Tif</source>
+        <translation>Raw To Tif</translation>
+    </message>
+</context>
+<context>
     <name>ProjectModule</name>
     <message>
         <source>Start &amp;Page…</source>

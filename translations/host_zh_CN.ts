@@ -536,6 +536,97 @@
     </message>
 </context>
 <context>
+    <name>ProcessingModule</name>
+    <message>
+        <source>&amp;Color Balance…</source>
+        <translation>匀色(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Enhancement…</source>
+        <translation>影像增强(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Format…</source>
+        <translation>格式转换(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;Overviews…</source>
+        <translation>影像金字塔(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;sample…</source>
+        <translation>重采样(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Ro&amp;tation…</source>
+        <translation>旋转(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Distortion…</source>
+        <translation>畸变纠正(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Batch Process…</source>
+        <translation>批处理(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Raw To &amp;Tif…</source>
+        <translation>RAW 转 TIF(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Files…</source>
+        <translation>文件重命名(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>重采样</translation>
+    </message>
+    <message>
+        <source>This host does not yet run %1.</source>
+        <translation>本程序尚不能执行%1。</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>步骤：%1</translation>
+    </message>
+    <message>
+        <source>Output: %1</source>
+        <translation>输出：%1</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>匀色</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>影像增强</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式转换</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>影像金字塔</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>畸变纠正</translation>
+    </message>
+    <message>
+        <source>Batch Process</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Raw To Tif</source>
+        <translation>RAW 转 TIF</translation>
+    </message>
+</context>
+<context>
     <name>ProjectModule</name>
     <message>
         <source>Start &amp;Page…</source>

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <atomic>
-#include <utility>
-
 namespace kvfd {
 
 // Reference-counted base of objects shared through KvPtr. A new object has
-// count 0; the first KvPtr takes it to 1 and the last RefDec deletes it.
+// count 0; the first KvPtr takes it to 1 and the last RefDec deletes it. The
+// count is a plain integer: the KvPtrs of one object are copied and released
+// on one thread at a time.
 class Transient
 {
 public:
@@ -17,19 +16,20 @@ public:
     Transient& operator=(const Transient&) { return *this; }
     virtual ~Transient() = default;
 
-    void RefInc() const { m_refs.fetch_add(1, std::memory_order_relaxed); }
+    void RefInc() const { ++m_refs; }
     void RefDec() const
     {
-        if (m_refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
+        if (--m_refs == 0)
             delete this;
     }
-    int RefCount() const { return m_refs.load(std::memory_order_relaxed); }
+    int RefCount() const { return m_refs; }
 
 private:
-    mutable std::atomic<int> m_refs {0};
+    mutable int m_refs = 0;
 };
 
-// Intrusive shared pointer to a Transient.
+// Intrusive shared pointer to a Transient. There is no move: a swap of two
+// KvPtrs goes through a copy, so neither count ever touches 0 on the way.
 template <class T> class KvPtr
 {
 public:
@@ -50,14 +50,15 @@ public:
     {
         Inc();
     }
-    KvPtr(KvPtr&& other) noexcept
-        : m_p(std::exchange(other.m_p, nullptr))
-    { }
     ~KvPtr() { Dec(); }
 
-    KvPtr& operator=(KvPtr other) noexcept
+    KvPtr& operator=(const KvPtr& other)
     {
-        std::swap(m_p, other.m_p);
+        // The new target first, so that assigning a KvPtr to itself (or to
+        // another holder of the same object) never releases the object.
+        other.Inc();
+        Dec();
+        m_p = other.m_p;
         return *this;
     }
 

@@ -135,6 +135,18 @@ private Q_SLOTS:
                                        QStringLiteral("kv_menu_cameras/kv_action_camera"),
                                        QStringLiteral("kv_menu_cameras/kv_action_refresh_cameras"),
                                        QStringLiteral("kv_menu_cameras/kv_action_cloud_camera")};
+        QTest::newRow("processing")
+            << QStringLiteral("processing")
+            << QStringList {QStringLiteral("kv_menu_tools/kv_action_color_balance"),
+                            QStringLiteral("kv_menu_tools/kv_action_enhancement"),
+                            QStringLiteral("kv_menu_tools/kv_action_format"),
+                            QStringLiteral("kv_menu_tools/kv_action_overviews"),
+                            QStringLiteral("kv_menu_tools/kv_action_resample"),
+                            QStringLiteral("kv_menu_tools/kv_action_rotation"),
+                            QStringLiteral("kv_menu_tools/kv_action_distortion"),
+                            QStringLiteral("kv_menu_tools/kv_action_batch"),
+                            QStringLiteral("kv_menu_tools/kv_action_raw_to_tif"),
+                            QStringLiteral("kv_menu_tools/kv_action_rename")};
         QTest::newRow("framework")
             << QStringLiteral("framework")
             << QStringList {QStringLiteral("kv_menu_tools/kv_action_viewer"),
@@ -249,7 +261,11 @@ private Q_SLOTS:
             QStringLiteral("kv_action_preview"),      QStringLiteral("kv_action_coordinate"),
             QStringLiteral("kv_action_save"),         QStringLiteral("kv_action_save_as"),
             QStringLiteral("kv_action_close"),        QStringLiteral("kv_action_viewer"),
-            QStringLiteral("kv_action_camera")};
+            QStringLiteral("kv_action_camera"),       QStringLiteral("kv_action_color_balance"),
+            QStringLiteral("kv_action_enhancement"),  QStringLiteral("kv_action_format"),
+            QStringLiteral("kv_action_overviews"),    QStringLiteral("kv_action_resample"),
+            QStringLiteral("kv_action_rotation"),     QStringLiteral("kv_action_distortion"),
+            QStringLiteral("kv_action_batch")};
         KvMainWindow window;
         const QList<QAction*> actions = window.menuBar()->findChildren<QAction*>(
             QRegularExpression(QStringLiteral("^kv_action_")));

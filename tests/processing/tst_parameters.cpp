@@ -1,0 +1,352 @@
+// The step records and their sharing, the pages that make them, the
+// single-tool dialogs and the distortion dialog.
+
+#include "camera/camerafile.h"
+#include "framework/kvshared.h"
+#include "kvfd/kvconfiguration.h"
+#include "modalanswer.h"
+#include "processing/distortiondialog.h"
+#include "processing/parameterwidgets.h"
+#include "processing/tooldialogs.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <vector>
+
+Q_DECLARE_METATYPE(std::function<std::unique_ptr<QWidget>()>)
+Q_DECLARE_METATYPE(std::function<std::unique_ptr<QDialog>()>)
+
+using kvfd::KvPtr;
+using kvtest::Click;
+using kvtest::SetText;
+using kvtest::Text;
+
+namespace {
+
+int g_destroyed = 0;
+
+struct Counted : AlgoParameter
+{
+    ~Counted() override { ++g_destroyed; }
+};
+
+kvfd::CameraInfo Camera(const char* name, int dtype)
+{
+    kvfd::CameraInfo c;
+    c.name = name;
+    c.fullname = std::string(name) + " 12mm";
+    c.width = 5280;
+    c.height = 3956;
+    c.ccd_width = 17.3;
+    c.ccd_height = 13.0;
+    c.focal = 12.29;
+    c.pixel_size_x = c.ccd_width / c.width;
+    c.pixel_size_y = c.ccd_height / c.height;
+    c.x0 = 2641.25;
+    c.y0 = 1977.5;
+    c.dtype = dtype;
+    c.k1 = -0.0123456789;
+    c.k2 = 3.21e-4;
+    c.k3 = 1e-7;
+    c.k4 = 2e-9;
+    c.k5 = 5e-11;
+    c.k6 = -6e-12;
+    c.p1 = 4e-4;
+    c.p2 = -2e-4;
+    c.alpha = 1e-3;
+    c.beta = -2e-3;
+    return c;
+}
+
+} // namespace
+
+class TestParameters : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        kvfd::CameraInfoSet cameras;
+        cameras.AddCamera(Camera("VR-P1", 1));
+        cameras.AddCamera(Camera("VR-M3", 1));
+        kvfd::KvConfiguration::Instance()->SetCameraInfoSet(cameras);
+    }
+
+    void copiesShareRecordsAndSwapNeverFreesThem()
+    {
+        g_destroyed = 0;
+        auto* a = new Counted();
+        auto* b = new Counted();
+        QCOMPARE(a->RefCount(), 0);
+        {
+            std::vector<KvPtr<AlgoParameter>> chain {KvPtr<AlgoParameter>(a),
+                                                     KvPtr<AlgoParameter>(b)};
+            QCOMPARE(a->RefCount(), 1);
+            {
+                const std::vector<KvPtr<AlgoParameter>> copy = chain;
+                QCOMPARE(a->RefCount(), 2);
+                QCOMPARE(copy[1].Get(), static_cast<AlgoParameter*>(b));
+            }
+            QCOMPARE(a->RefCount(), 1);
+            std::swap(chain[0], chain[1]);
+            QCOMPARE(chain[0].Get(), static_cast<AlgoParameter*>(b));
+            QCOMPARE(g_destroyed, 0);
+            chain[0] = chain[0]; // assigning a pointer to itself keeps its record
+            QCOMPARE(b->RefCount(), 1);
+            chain.erase(chain.begin());
+            QCOMPARE(g_destroyed, 1);
+        }
+        QCOMPARE(g_destroyed, 2);
+    }
+
+    void namesOfTypeCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("1") << 1 << "Color Balance";
+        QTest::newRow("3") << 3 << "Distortion";
+        QTest::newRow("6") << 6 << "Enhancement";
+        QTest::newRow("7") << 7 << "Format";
+        QTest::newRow("10") << 10 << "Overviews";
+        QTest::newRow("14") << 14 << "Resample";
+        QTest::newRow("15") << 15 << "Rotation";
+        QTest::newRow("2 is none") << 2 << "";
+        QTest::newRow("-1 is none") << -1 << "";
+    }
+
+    void namesOfTypeCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QCOMPARE(AlgoTypeName(code), name);
+    }
+
+    void pagesMakeFreshRecords_data()
+    {
+        using Make = std::function<std::unique_ptr<QWidget>()>;
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("value");
+        QTest::newRow("color") << Make([] { return std::make_unique<ColorParameterWidget>(); })
+                               << "" << 0 << 1 << 0.0;
+        QTest::newRow("enhance") << Make([] {
+            return std::make_unique<EnhancementParameterWidget>();
+        }) << "" << 0 << 6 << 0.0;
+        QTest::newRow("pyramid") << Make([] { return std::make_unique<PyramidParameterWidget>(); })
+                                 << "" << 0 << 10 << 0.0;
+        QTest::newRow("format GTiff")
+            << Make([] { return std::make_unique<FormatParameterWidget>(); }) << "fmpw_format_" << 3
+            << 7 << 0.0;
+        QTest::newRow("resample 1:8")
+            << Make([] { return std::make_unique<ResampleParameterWidget>(); }) << "rspw_rate_" << 5
+            << 14 << 0.125;
+        QTest::newRow("resample 1:6 (page only)")
+            << Make([] { return std::make_unique<ResampleParameterWidget>(); }) << "rspw_rate_" << 4
+            << 14 << 1.0 / 6;
+        QTest::newRow("rotate 270")
+            << Make([] { return std::make_unique<RotateParameterWidget>(); }) << "rtpw_angle_" << 2
+            << 15 << 3.0;
+    }
+
+    void pagesMakeFreshRecords()
+    {
+        QFETCH(std::function<std::unique_ptr<QWidget>()>, make);
+        QFETCH(QString, combo);
+        QFETCH(int, index);
+        QFETCH(int, type);
+        QFETCH(double, value);
+        const std::unique_ptr<QWidget> page = make();
+        if (!combo.isEmpty())
+            kvtest::Find<QComboBox>(page.get(), combo)->setCurrentIndex(index);
+        auto* maker = dynamic_cast<ParameterWidgetInterface*>(page.get());
+        QVERIFY(maker);
+        const KvPtr<AlgoParameter> first = maker->GetParameter();
+        const KvPtr<AlgoParameter> second = maker->GetParameter();
+        QVERIFY(first && first != second);
+        QCOMPARE(first->RefCount(), 1);
+        QCOMPARE(first->type, type);
+        QVERIFY(first->all);
+        QVERIFY(first->path.empty());
+        if (auto* r = dynamic_cast<ResampleParameter*>(first.Get()))
+            QCOMPARE(r->rate, value);
+        if (auto* r = dynamic_cast<RotateParameter*>(first.Get()))
+            QCOMPARE(r->rotateType, int(value));
+        if (auto* f = dynamic_cast<FormatParameter*>(first.Get()))
+            QCOMPARE(f->format, std::string("GTiff"));
+    }
+
+    void toolDialogsReadBack()
+    {
+        ResampleDialog resample;
+        QComboBox* rates = kvtest::Find<QComboBox>(&resample, "rsw_rate_");
+        QCOMPARE(rates->count(), 8);
+        QCOMPARE(rates->findText("1:6"), -1);
+        rates->setCurrentText("1:8");
+        QCOMPARE(resample.GetRate(), 0.125);
+
+        RotateDialog rotate;
+        kvtest::Find<QComboBox>(&rotate, "rtw_angle_")->setCurrentIndex(2);
+        QCOMPARE(rotate.GetType(), 3);
+
+        FormatDialog format;
+        QCOMPARE(format.GetFormat(), std::string("BMP"));
+
+        // A Chinese destination leaves in the local narrow encoding (UTF-8).
+        ColorDialog color;
+        SetText(&color, "clrw_output_", QStringLiteral("/数据/输出"));
+        QCOMPARE(color.GetPath(), std::string("/数据/输出"));
+        QVERIFY(!color.IsSelected());
+        color.SetAll(false);
+        QVERIFY(color.IsSelected());
+        QVERIFY(!kvtest::Find<QRadioButton>(&color, "clrw_all_btn_")->isChecked());
+    }
+
+    void okNeedsADestinationExceptForOverviews_data()
+    {
+        using Make = std::function<std::unique_ptr<QDialog>()>;
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("color") << Make([] { return std::make_unique<ColorDialog>(); }) << "clrw_";
+        QTest::newRow("enhance") << Make([] { return std::make_unique<EnhancementDialog>(); })
+                                 << "ehcw_";
+        QTest::newRow("format") << Make([] { return std::make_unique<FormatDialog>(); }) << "fmtw_";
+        QTest::newRow("resample") << Make([] { return std::make_unique<ResampleDialog>(); })
+                                  << "rsw_";
+        QTest::newRow("rotate") << Make([] { return std::make_unique<RotateDialog>(); }) << "rtw_";
+        QTest::newRow("pyramid") << Make([] { return std::make_unique<PyramidDialog>(); })
+                                 << "pyrw_";
+    }
+
+    void okNeedsADestinationExceptForOverviews()
+    {
+        QFETCH(std::function<std::unique_ptr<QDialog>()>, make);
+        QFETCH(QString, prefix);
+        const std::unique_ptr<QDialog> dialog = make();
+        QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+        dialog->show();
+        const bool hasDestination = kvtest::FindNamed(dialog.get(), prefix + "output_");
+        Click(dialog.get(), prefix + "ok_btn_");
+        QCOMPARE(accepted.count(), hasDestination ? 0 : 1);
+        if (!hasDestination)
+            return;
+        // The browse button fills the destination; a cancelled chooser would not.
+        QTemporaryDir folder;
+        QVERIFY(kvtest::ClickAndChooseFile(dialog.get(), prefix + "open_btn_", folder.path()));
+        QCOMPARE(Text(dialog.get(), prefix + "output_"), folder.path());
+        Click(dialog.get(), prefix + "ok_btn_");
+        QCOMPARE(accepted.count(), 1);
+    }
+
+    void distortionModelCodesReadBack_data()
+    {
+        QTest::addColumn<int>("dtype");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("readBack");
+        QTest::newRow("AUS") << 1 << 0 << 1;
+        QTest::newRow("Brown") << 3 << 1 << 3;
+        QTest::newRow("Inpho shows as AUS") << 4 << 0 << 1;
+    }
+
+    void distortionModelCodesReadBack()
+    {
+        QFETCH(int, dtype);
+        QFETCH(int, item);
+        QFETCH(int, readBack);
+        DistortionDialog dialog;
+        const kvfd::CameraInfo camera = Camera("VR-M3", dtype);
+        dialog.SetCamera(camera);
+        // The database's entry is selected, the caller's values shown.
+        QCOMPARE(kvtest::Find<QComboBox>(&dialog, "dstw_camera_")->currentIndex(), 2);
+        QCOMPARE(kvtest::Find<QComboBox>(&dialog, "dstw_dtype_")->currentIndex(), item);
+        const kvfd::CameraInfo back = dialog.GetCamera();
+        QCOMPARE(back.dtype, readBack);
+        QCOMPARE(back.k6, camera.k6);
+        QCOMPARE(back.beta, camera.beta);
+        QCOMPARE(back.width, camera.width);
+        QVERIFY(qAbs(back.focal - camera.focal) < 1e-4);
+        QVERIFY(back.name.empty() && back.fullname.empty());
+    }
+
+    void distortionOptionsAndOk()
+    {
+        DistortionDialog dialog;
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        QVERIFY(!dialog.ToTif() && dialog.ToCenter() && dialog.UseCamera());
+        Click(&dialog, "dstw_custom_camera_");
+        QVERIFY(!dialog.UseCamera());
+        const QStringList cameraControls
+            = {"dstw_camera_", "dstw_focal_length_", "dstw_y0_",         "dstw_dtype_",
+               "dstw_k6_",     "dstw_beta_",         "dstw_import_btn_", "dstw_export_btn_"};
+        for (const QString& name : cameraControls)
+            QVERIFY2(!kvtest::FindNamed(&dialog, name)->isEnabled(), qPrintable(name));
+        Click(&dialog, "dstw_custom_camera_");
+        for (const QString& name : cameraControls)
+            QVERIFY2(kvtest::FindNamed(&dialog, name)->isEnabled(), qPrintable(name));
+
+        Click(&dialog, "dstw_ok_btn_");
+        QCOMPARE(accepted.count(), 0);
+        SetText(&dialog, "dstw_output_", QStringLiteral("/输出"));
+        Click(&dialog, "dstw_ok_btn_");
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(dialog.GetPath(), std::string("/输出"));
+    }
+
+    void distortionImportOfABadFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?><camera><width>40");
+        QTest::newRow("not xml") << QByteArray("\xff\xfe\x00garbage", 10);
+        QTest::newRow("oversized") << QByteArray(8 << 20, 'x');
+    }
+
+    void distortionImportOfABadFileChangesNothing()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("相机.xml"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        DistortionDialog dialog;
+        dialog.SetCamera(Camera("VR-X", 3));
+        const kvfd::CameraInfo before = dialog.GetCamera();
+        dialog.show();
+        QVERIFY(kvtest::ClickAndChooseFile(&dialog, "dstw_import_btn_", path));
+        QCOMPARE(dialog.GetCamera(), before);
+    }
+
+    void distortionExportRoundTrip()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("导出.xml"));
+        DistortionDialog dialog;
+        dialog.SetCamera(Camera("VR-X", 1));
+        dialog.show();
+        QVERIFY(kvtest::ClickAndChooseFile(&dialog, "dstw_export_btn_", path));
+        kvfd::CameraInfo read;
+        QVERIFY(ImportCameraFile(read, path));
+        QVERIFY(read.name.empty());
+        DistortionDialog other;
+        other.SetCamera(read);
+        QCOMPARE(other.GetCamera(), dialog.GetCamera());
+    }
+};
+
+QTEST_MAIN(TestParameters)
+#include "tst_parameters.moc"
