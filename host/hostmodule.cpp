@@ -8,6 +8,7 @@
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "host/settingsmodule.h"
+#include "host/surveymodule.h"
 #include "host/viewermodule.h"
 #include "kvkernel/aiscontext.h"
 
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
+    modules.push_back(std::make_unique<SurveyModule>());
     return modules;
 }
 
