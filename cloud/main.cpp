@@ -55,7 +55,16 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    std::unique_ptr<kvcloud::Tiles> tiles;
+    if (!options.tilesPath.empty()) {
+        tiles = std::make_unique<kvcloud::Tiles>();
+        if (!tiles->Open(options.tilesPath, error)) {
+            std::fprintf(stderr, "kvcloud: %s\n", error.c_str());
+            return 2;
+        }
+    }
     kvcloud::Service service(options, std::move(catalog), std::move(dem));
+    service.SetTiles(std::move(tiles));
     const int port = service.Bind();
     if (port <= 0) {
         std::fprintf(stderr, "kvcloud: cannot listen on %s:%d\n", options.host.c_str(),

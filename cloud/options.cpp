@@ -39,13 +39,16 @@ const char* Options::Usage()
            "               [--delay-ms N] [--malformed] [--status S] [--status-number]\n"
            "               [--top-array] [--http-status N] [--calibration-size N]\n"
            "               [--empty-data] [--pad-bytes N] [--elevation-as-string]\n"
-           "               [--fail-first N] [--camera-list-file PATH] [--stop-with-parent]\n"
+           "               [--fail-first N] [--camera-list-file PATH] [--tiles PATH]\n"
+           "               [--stop-with-parent]\n"
            "  --port 0 picks a free port; the first line printed is\n"
            "  \"listening on HOST:PORT\". Each request is logged to stderr as\n"
            "  \"GET <target> <status>\".\n"
            "  --dem answers elevations from a raster GDAL reads (heights in metres,\n"
            "  any coordinate system); positions outside it or on cells without data\n"
-           "  get the flat --elevation.\n";
+           "  get the flat --elevation.\n"
+           "  --tiles serves /tiles/<layer>/{z}/{x}/{y}.png, Web Mercator map tiles\n"
+           "  cut from a raster GDAL reads (any layer name gives the same tiles).\n";
 }
 
 bool Options::Parse(int argc, char** argv, std::string& error)
@@ -132,6 +135,10 @@ bool Options::Parse(int argc, char** argv, std::string& error)
             if (!value(text))
                 return false;
             cameraListFile = std::string(text);
+        } else if (arg == "--tiles") {
+            if (!value(text))
+                return false;
+            tilesPath = std::string(text);
         } else if (arg == "--elevation-as-string") {
             elevationAsString = true;
         } else if (arg == "--help" || arg == "-h") {

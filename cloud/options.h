@@ -26,6 +26,7 @@ struct Options
     std::string demPath;            // terrain model answering elevations; flat where it has none
     bool elevationAsString = false; // elevation sent as a JSON string
     std::string cameraListFile;     // the camera list reply: these bytes as they are
+    std::string tilesPath;          // raster served as map tiles under /tiles/<layer>/
 
     // Parses argv; on a bad command line returns false with a message in error.
     bool Parse(int argc, char** argv, std::string& error);

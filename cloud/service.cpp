@@ -87,6 +87,8 @@ Service::Service(Options options, Catalog catalog, std::unique_ptr<Dem> dem)
     server.Get(
         "/bing/getelevationbypoint",
         [this](const httplib::Request& req, httplib::Response& res) { Elevation(req, res); });
+    server.Get(R"(/tiles/([A-Za-z0-9_-]{1,32})/(\d{1,2})/(\d{1,9})/(\d{1,9})\.png)",
+               [this](const httplib::Request& req, httplib::Response& res) { Tile(req, res); });
     // One line per request on stderr: what the tests count attempts by.
     server.set_logger([](const httplib::Request& req, const httplib::Response& res) {
         std::string target = req.target.substr(0, 300);
@@ -246,6 +248,24 @@ void Service::Elevation(const httplib::Request& req, httplib::Response& res) con
         ? QJsonValue(QString::number(height, 'g', 15))
         : QJsonValue(height);
     SendJson(res, JsonBody(true, elevation));
+}
+
+void Service::Tile(const httplib::Request& req, httplib::Response& res) const
+{
+    if (Fault(res))
+        return;
+    std::string png;
+    if (!m_tiles || req.matches.size() < 5
+        || !m_tiles->Render(std::stoi(req.matches[2].str()), std::stoll(req.matches[3].str()),
+                            std::stoll(req.matches[4].str()), png)) {
+        res.status = 404;
+        res.set_content("no such tile", "text/plain; charset=utf-8");
+        return;
+    }
+    if (m_options.malformed)
+        png = "this is no picture";
+    res.status = m_options.httpStatus;
+    res.set_content(png, "image/png");
 }
 
 } // namespace kvcloud

@@ -3,6 +3,7 @@
 #include "catalog.h"
 #include "dem.h"
 #include "options.h"
+#include "tiles.h"
 
 #include <QJsonValue>
 #include <atomic>
@@ -26,6 +27,7 @@ namespace kvcloud {
 //   GET /bing/getelevationbypoint?lat_lng=LAT%2CLNG  terrain elevation, from
 //                                                  the DEM where it has a
 //                                                  height, else the flat one
+//   GET /tiles/<layer>/<z>/<x>/<y>.png              a map tile (with --tiles)
 // with the faults of Options injected into every reply.
 class Service
 {
@@ -35,6 +37,9 @@ public:
     ~Service();
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
+
+    // The raster of /tiles; without one those requests answer 404.
+    void SetTiles(std::unique_ptr<Tiles> tiles) { m_tiles = std::move(tiles); }
 
     // Binds the socket; returns the port (the chosen one for port 0) or -1.
     int Bind();
@@ -56,10 +61,12 @@ private:
     void CalibrationFile(const httplib::Request& req, httplib::Response& res) const;
     void CameraBySerial(const httplib::Request& req, httplib::Response& res) const;
     void Elevation(const httplib::Request& req, httplib::Response& res) const;
+    void Tile(const httplib::Request& req, httplib::Response& res) const;
 
     Options m_options;
     Catalog m_catalog;
     std::unique_ptr<Dem> m_dem;
+    std::unique_ptr<Tiles> m_tiles;
     std::unique_ptr<httplib::Server> m_server;
     int m_port = -1;
     std::string m_cameraListBody; // built once: the list may hold many cameras

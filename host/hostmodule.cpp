@@ -10,6 +10,7 @@
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
 #include "host/settingsmodule.h"
+#include "host/surveymodule.h"
 #include "host/viewermodule.h"
 #include "kvkernel/aiscontext.h"
 
@@ -28,6 +29,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ProcessingModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
+    modules.push_back(std::make_unique<SurveyModule>());
     return modules;
 }
 

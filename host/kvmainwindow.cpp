@@ -217,7 +217,10 @@ void KvMainWindow::SetCentralPanel(QWidget* panel)
 
 ImageTablePanel* KvMainWindow::ImageTable() const
 {
-    return qobject_cast<ImageTablePanel*>(m_central);
+    if (auto* table = qobject_cast<ImageTablePanel*>(m_central))
+        return table;
+    // A later panel may keep the table as one of its pages.
+    return m_central ? m_central->findChild<ImageTablePanel*>() : nullptr;
 }
 
 QDockWidget* KvMainWindow::AddDock(QWidget* widget, const QString& title, const QString& objectName,

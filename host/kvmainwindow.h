@@ -93,7 +93,8 @@ public:
     // A message in the status bar that goes after a while.
     void ShowStatus(const QString& text);
 
-    // Null once a later panel has replaced the table.
+    // The image table, also when a later panel holds it as one of its pages;
+    // null once a later panel has replaced it.
     ImageTablePanel* ImageTable() const;
     ButtonGroup* FlightSelector() const { return m_flights; }
     // The project summary at the right of the status bar.

@@ -733,6 +733,65 @@
     </message>
 </context>
 <context>
+    <name>SurveyModule</name>
+    <message>
+        <source>Pan</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Select By Rectangle</source>
+        <translation>Select By Rectangle</translation>
+    </message>
+    <message>
+        <source>Select By Polygon</source>
+        <translation>Select By Polygon</translation>
+    </message>
+    <message>
+        <source>Boundary Rectangle</source>
+        <translation>Boundary Rectangle</translation>
+    </message>
+    <message>
+        <source>Boundary Polygon</source>
+        <translation>Boundary Polygon</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>No Map</source>
+        <translation>No Map</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>
@@ -765,6 +824,10 @@
     <message>
         <source>是否继续处理？</source>
         <translation>Continue processing?</translation>
+    </message>
+    <message>
+        <source>是否删除选中的影像？</source>
+        <translation>Delete the selected images?</translation>
     </message>
 </context>
 <context>

@@ -733,6 +733,65 @@
     </message>
 </context>
 <context>
+    <name>SurveyModule</name>
+    <message>
+        <source>Pan</source>
+        <translation>平移</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Select By Rectangle</source>
+        <translation>矩形选择</translation>
+    </message>
+    <message>
+        <source>Select By Polygon</source>
+        <translation>多边形选择</translation>
+    </message>
+    <message>
+        <source>Boundary Rectangle</source>
+        <translation>矩形范围</translation>
+    </message>
+    <message>
+        <source>Boundary Polygon</source>
+        <translation>多边形范围</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全图</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>No Map</source>
+        <translation>无底图</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>卫星影像</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>地图</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>表格</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>
@@ -765,6 +824,10 @@
     <message>
         <source>是否继续处理？</source>
         <translation>是否继续处理？</translation>
+    </message>
+    <message>
+        <source>是否删除选中的影像？</source>
+        <translation>是否删除选中的影像？</translation>
     </message>
 </context>
 <context>

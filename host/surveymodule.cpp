@@ -1,0 +1,199 @@
+#include "host/surveymodule.h"
+
+#include "framework/kvservice.h"
+#include "host/fixtures.h"
+#include "host/imagetablepanel.h"
+#include "host/kvmainwindow.h"
+#include "host/screenshotregistry.h"
+#include "host/surveyview.h"
+#include "kvkernel/aiscontext.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct ToolEntry
+{
+    int tool;
+    const char* objectName;
+    const char* text;
+};
+
+const ToolEntry kTools[] = {
+    {SurveyView::ToolPan, "survey_pan", QT_TRANSLATE_NOOP("SurveyModule", "Pan")},
+    {SurveyView::ToolZoomIn, "survey_zoom_in", QT_TRANSLATE_NOOP("SurveyModule", "Zoom In")},
+    {SurveyView::ToolZoomOut, "survey_zoom_out", QT_TRANSLATE_NOOP("SurveyModule", "Zoom Out")},
+    {SurveyView::ToolSelectOne, "survey_select_one", QT_TRANSLATE_NOOP("SurveyModule", "Select")},
+    {SurveyView::ToolSelectRect, "survey_select_rect",
+     QT_TRANSLATE_NOOP("SurveyModule", "Select By Rectangle")},
+    {SurveyView::ToolSelectPolygon, "survey_select_free",
+     QT_TRANSLATE_NOOP("SurveyModule", "Select By Polygon")},
+    {SurveyView::ToolBoundaryRect, "survey_boundary_rect",
+     QT_TRANSLATE_NOOP("SurveyModule", "Boundary Rectangle")},
+    {SurveyView::ToolBoundaryPolygon, "survey_boundary_polygon",
+     QT_TRANSLATE_NOOP("SurveyModule", "Boundary Polygon")},
+};
+
+// The survey fixture as the open project of a main window showing its map
+// with the given layers.
+std::unique_ptr<QWidget> MapWindow(int layers, bool thumbnails)
+{
+    auto window = std::make_unique<KvMainWindow>();
+    window->resize(1100, 680);
+    window->SetProject(std::make_unique<kvkernel::AISContext>(kvhost::fixtures::SurveyProject()));
+    auto* module = window->FindModule<SurveyModule>();
+    if (!module || !module->View())
+        return window;
+    SurveyView* view = module->View();
+    module->Tabs()->setCurrentWidget(module->Tabs()->widget(0));
+    for (int layer : {SurveyView::LayerGps, SurveyView::LayerFootprint, SurveyView::LayerImageId,
+                      SurveyView::LayerImage, SurveyView::LayerFlightLine, SurveyView::LayerLink,
+                      SurveyView::LayerImu})
+        view->SetLayer(SurveyView::Layer(layer), (layers & layer) != 0);
+    if (thumbnails) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        if (kvhost::fixtures::WriteSurveyPhoto(path)) {
+            const QImage photo = QImage(path).scaled(240, 160);
+            for (int i = 0; i < view->ImageCount(); ++i)
+                view->SetThumbnail(i, photo);
+        }
+    }
+    // One image selected and one left out, so each look shows.
+    if (auto* ext = window->Context()->GetImageInfoSet().GetImageExt(3))
+        ext->selected = true;
+    if (auto* ext = window->Context()->GetImageInfoSet().GetImageExt(8))
+        ext->enabled = false;
+    view->Refresh();
+    window->show();
+    view->Fit();
+    return window;
+}
+
+} // namespace
+
+QString SurveyModule::TileTemplate(const QString& layer)
+{
+    return kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
+        + QStringLiteral("/{z}/{x}/{y}.png");
+}
+
+void SurveyModule::Install(KvMainWindow& window)
+{
+    m_window = &window;
+    m_tabs = new QTabWidget(&window);
+    m_tabs->setObjectName(QStringLiteral("kv_survey_tabs"));
+
+    auto* page = new QWidget(m_tabs);
+    page->setObjectName(QStringLiteral("kv_survey_page"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* bar = new QToolBar(page);
+    bar->setObjectName(QStringLiteral("kv_survey_tools"));
+    m_view = new SurveyView(page);
+    layout->addWidget(bar);
+    layout->addWidget(m_view);
+
+    auto* group = new QActionGroup(bar);
+    for (const ToolEntry& entry : kTools) {
+        QAction* action = bar->addAction(tr(entry.text));
+        action->setObjectName(QLatin1String(entry.objectName));
+        action->setCheckable(true);
+        action->setChecked(entry.tool == m_view->CurrentTool());
+        group->addAction(action);
+        const int tool = entry.tool;
+        connect(action, &QAction::triggered, m_view, [this, tool] { m_view->SetTool(tool); });
+    }
+    connect(m_view, &SurveyView::ToolChanged, group, [group](int tool) {
+        for (const ToolEntry& entry : kTools) {
+            if (entry.tool != tool)
+                continue;
+            for (QAction* action : group->actions()) {
+                if (action->objectName() == QLatin1String(entry.objectName))
+                    action->setChecked(true);
+            }
+        }
+    });
+    bar->addSeparator();
+    QAction* fit = bar->addAction(tr("Fit"));
+    fit->setObjectName(QStringLiteral("survey_fit"));
+    connect(fit, &QAction::triggered, m_view, &SurveyView::Fit);
+    QAction* remove = bar->addAction(tr("Delete"));
+    remove->setObjectName(QStringLiteral("survey_delete"));
+    connect(remove, &QAction::triggered, m_view, &SurveyView::DeleteSelected);
+    bar->addSeparator();
+    auto* maps = new QComboBox(bar);
+    maps->setObjectName(QStringLiteral("survey_map"));
+    maps->addItem(tr("No Map"), QString());
+    maps->addItem(tr("Satellite"), QStringLiteral("sat"));
+    bar->addWidget(maps);
+    connect(maps, qOverload<int>(&QComboBox::activated), m_view, [this, maps](int index) {
+        const QString layer = maps->itemData(index).toString();
+        m_view->SetTileUrlTemplate(layer.isEmpty() ? QString() : TileTemplate(layer));
+    });
+
+    m_table = new ImageTablePanel(m_tabs);
+    m_tabs->addTab(page, tr("Map"));
+    m_tabs->addTab(m_table, tr("Table"));
+    window.SetCentralPanel(m_tabs);
+
+    // The view changes flags the table shows; edits elsewhere reach the view
+    // when the project is replaced or its tab comes back.
+    connect(m_view, &SurveyView::FlagsChanged, &window, [this] {
+        m_window->SetProjectModified(true);
+        if (m_table)
+            m_table->ShowImages(m_window->Context() ? &m_window->Context()->GetImageInfoSet()
+                                                    : nullptr);
+    });
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 0 && m_view)
+            m_view->Refresh();
+        else if (m_table && m_window)
+            m_table->ShowImages(m_window->Context() ? &m_window->Context()->GetImageInfoSet()
+                                                    : nullptr);
+    });
+    connect(&window, &KvMainWindow::ProjectChanged, this, &SurveyModule::ShowProject);
+    ShowProject();
+}
+
+void SurveyModule::ShowProject()
+{
+    if (!m_window || !m_view)
+        return;
+    kvkernel::AISContext* context = m_window->Context();
+    m_view->SetContext(context);
+    if (m_table)
+        m_table->ShowImages(context ? &context->GetImageInfoSet() : nullptr);
+    if (m_tabs)
+        m_tabs->setCurrentIndex(context ? 0 : 1);
+}
+
+void SurveyModule::Screenshots(ScreenshotRegistry& registry) const
+{
+    const struct
+    {
+        const char* name;
+        int layers;
+    } modes[] = {
+        {"survey_gps", SurveyView::LayerGps},
+        {"survey_footprint", SurveyView::LayerFootprint | SurveyView::LayerGps},
+        {"survey_imageid",
+         SurveyView::LayerGps | SurveyView::LayerFootprint | SurveyView::LayerImageId},
+        {"survey_image", SurveyView::LayerImage | SurveyView::LayerFootprint},
+        {"survey_flight", SurveyView::LayerGps | SurveyView::LayerFlightLine},
+        {"survey_link", SurveyView::LayerGps | SurveyView::LayerLink},
+        {"survey_imu", SurveyView::LayerGps | SurveyView::LayerFootprint | SurveyView::LayerImu},
+    };
+    for (const auto& mode : modes) {
+        const int layers = mode.layers;
+        registry.Add(QLatin1String(mode.name), [layers] {
+            return MapWindow(layers, (layers & SurveyView::LayerImage) != 0);
+        });
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "host/hostmodule.h"
+#include "host/imagetablepanel.h"
+#include "host/surveyview.h"
+
+#include <QPointer>
+#include <QTabWidget>
+
+// The survey map in the main window: the central panel becomes two tabs, the
+// map of the open project ("Map") and the image table ("Table"), with a tool
+// bar of the view's tools and background maps above the map. The map follows
+// the open project and is redrawn whenever the project is replaced.
+class SurveyModule : public HostModule
+{
+    Q_OBJECT
+
+public:
+    QString Name() const override { return QStringLiteral("survey"); }
+    void Install(KvMainWindow& window) override;
+    void Screenshots(ScreenshotRegistry& registry) const override;
+
+    SurveyView* View() const { return m_view; }
+    ImageTablePanel* Table() const { return m_table; }
+    QTabWidget* Tabs() const { return m_tabs; }
+
+    // The background maps the tool bar offers: the stand-in service's tiles
+    // (kvcloud --tiles), under the service's address.
+    static QString TileTemplate(const QString& layer);
+
+private:
+    void ShowProject();
+
+    KvMainWindow* m_window = nullptr;
+    QPointer<QTabWidget> m_tabs;
+    QPointer<SurveyView> m_view;
+    QPointer<ImageTablePanel> m_table;
+};
