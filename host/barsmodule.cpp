@@ -113,11 +113,10 @@ template <> DpViewToolBar* Decorated(QWidget* parent)
 {
     auto* bar = new DpViewToolBar(parent);
     const std::pair<const char*, const char*> symbols[] = {
-        {"dpvtb_map_btn_", "◎"},         {"dpvtb_zoom_in_btn_", "+"},
-        {"dpvtb_zoom_out_btn_", "−"},    {"dpvtb_pan_btn_", "✥"},
-        {"dpvtb_fit_btn_", "⤢"},         {"dpvtb_select_one_btn_", "↖"},
-        {"dpvtb_select_rect_btn_", "▭"}, {"dpvtb_select_free_btn_", "⬠"},
-        {"dpvtb_delete_btn_", "✕"},
+        {"dpvtb_zoom_in_btn_", "+"},     {"dpvtb_zoom_out_btn_", "−"},
+        {"dpvtb_pan_btn_", "✥"},         {"dpvtb_fit_btn_", "⤢"},
+        {"dpvtb_select_one_btn_", "↖"},  {"dpvtb_select_rect_btn_", "▭"},
+        {"dpvtb_select_free_btn_", "⬠"}, {"dpvtb_delete_btn_", "✕"},
     };
     for (const auto& [button, symbol] : symbols)
         Name(bar, button, QString::fromUtf8(symbol));
