@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolBar>
 #include <QToolBox>
 
@@ -134,17 +133,6 @@ MapToolBar* DecoratedPopup(QWidget* parent)
     return popup;
 }
 
-// A bar in a page of the dock: the bars are tall and fixed, the dock may not be.
-QScrollArea* Page(QWidget* bar)
-{
-    auto* page = new QScrollArea;
-    page->setFrameShape(QFrame::NoFrame);
-    page->setWidget(bar);
-    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->setMinimumWidth(bar->width() + 18);
-    return page;
-}
-
 QString Native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -165,16 +153,18 @@ void BarsModule::Install(KvMainWindow& window)
 
     auto* pages = new QToolBox;
     pages->setObjectName(QStringLiteral("kv_toolbox_processing"));
+    // The tool box scrolls each page itself; the bars are 200 wide and tall.
+    pages->setMinimumWidth(224);
     m_oneKey = Decorated<OKSettingBar>(nullptr);
     m_oneKeyExport = Decorated<OKExportBar>(nullptr);
     m_qa = Decorated<QaSettingBar>(nullptr);
     m_qaExport = Decorated<QaExportBar>(nullptr);
     m_procedures = Decorated<ProcedureBar>(nullptr);
-    pages->addItem(Page(m_oneKey), tr("One-Key Processing"));
-    pages->addItem(Page(m_oneKeyExport), tr("One-Key Export"));
-    pages->addItem(Page(m_procedures), tr("Procedures"));
-    pages->addItem(Page(m_qa), tr("Quality Assessment"));
-    pages->addItem(Page(m_qaExport), tr("QA Export"));
+    pages->addItem(m_oneKey, tr("One-Key Processing"));
+    pages->addItem(m_oneKeyExport, tr("One-Key Export"));
+    pages->addItem(m_procedures, tr("Procedures"));
+    pages->addItem(m_qa, tr("Quality Assessment"));
+    pages->addItem(m_qaExport, tr("QA Export"));
     m_dock = window.AddDock(pages, tr("Processing"), QStringLiteral("kv_dock_processing"),
                             Qt::RightDockWidgetArea);
 
