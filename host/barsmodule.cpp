@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolBar>
 #include <QToolBox>
 
@@ -113,11 +112,10 @@ template <> DpViewToolBar* Decorated(QWidget* parent)
 {
     auto* bar = new DpViewToolBar(parent);
     const std::pair<const char*, const char*> symbols[] = {
-        {"dpvtb_map_btn_", "◎"},         {"dpvtb_zoom_in_btn_", "+"},
-        {"dpvtb_zoom_out_btn_", "−"},    {"dpvtb_pan_btn_", "✥"},
-        {"dpvtb_fit_btn_", "⤢"},         {"dpvtb_select_one_btn_", "↖"},
-        {"dpvtb_select_rect_btn_", "▭"}, {"dpvtb_select_free_btn_", "⬠"},
-        {"dpvtb_delete_btn_", "✕"},
+        {"dpvtb_zoom_in_btn_", "+"},     {"dpvtb_zoom_out_btn_", "−"},
+        {"dpvtb_pan_btn_", "✥"},         {"dpvtb_fit_btn_", "⤢"},
+        {"dpvtb_select_one_btn_", "↖"},  {"dpvtb_select_rect_btn_", "▭"},
+        {"dpvtb_select_free_btn_", "⬠"}, {"dpvtb_delete_btn_", "✕"},
     };
     for (const auto& [button, symbol] : symbols)
         Name(bar, button, QString::fromUtf8(symbol));
@@ -133,17 +131,6 @@ MapToolBar* DecoratedPopup(QWidget* parent)
                        "QPushButton:checked { background-color: #2f7de1; }"));
     Name(popup->Bar(), "mapbar_nomap_btn_", QStringLiteral("✕"), BarsModule::tr("No Map"));
     return popup;
-}
-
-// A bar in a page of the dock: the bars are tall and fixed, the dock may not be.
-QScrollArea* Page(QWidget* bar)
-{
-    auto* page = new QScrollArea;
-    page->setFrameShape(QFrame::NoFrame);
-    page->setWidget(bar);
-    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->setMinimumWidth(bar->width() + 18);
-    return page;
 }
 
 QString Native(const QString& path)
@@ -166,16 +153,18 @@ void BarsModule::Install(KvMainWindow& window)
 
     auto* pages = new QToolBox;
     pages->setObjectName(QStringLiteral("kv_toolbox_processing"));
+    // The tool box scrolls each page itself; the bars are 200 wide and tall.
+    pages->setMinimumWidth(224);
     m_oneKey = Decorated<OKSettingBar>(nullptr);
     m_oneKeyExport = Decorated<OKExportBar>(nullptr);
     m_qa = Decorated<QaSettingBar>(nullptr);
     m_qaExport = Decorated<QaExportBar>(nullptr);
     m_procedures = Decorated<ProcedureBar>(nullptr);
-    pages->addItem(Page(m_oneKey), tr("One-Key Processing"));
-    pages->addItem(Page(m_oneKeyExport), tr("One-Key Export"));
-    pages->addItem(Page(m_procedures), tr("Procedures"));
-    pages->addItem(Page(m_qa), tr("Quality Assessment"));
-    pages->addItem(Page(m_qaExport), tr("QA Export"));
+    pages->addItem(m_oneKey, tr("One-Key Processing"));
+    pages->addItem(m_oneKeyExport, tr("One-Key Export"));
+    pages->addItem(m_procedures, tr("Procedures"));
+    pages->addItem(m_qa, tr("Quality Assessment"));
+    pages->addItem(m_qaExport, tr("QA Export"));
     m_dock = window.AddDock(pages, tr("Processing"), QStringLiteral("kv_dock_processing"),
                             Qt::RightDockWidgetArea);
 

@@ -106,6 +106,12 @@ const ImageRow kImages[] = {
     {"top/images/1280/top_bar/Window_but", 22, Glyph::Restore, Variants::Button, Tone::Plain},
     {"qaui/images/checked", 16, Glyph::Ticked, Variants::Single, Tone::Plain},
     {"qaui/images/unchecked", 16, Glyph::Unticked, Variants::Single, Tone::Plain},
+    // The view tool bar's map button, one picture per background map.
+    {"map/images/1280/map/map_show_but", 42, Glyph::Globe, Variants::Button, Tone::Plain},
+    {"map/images/1280/map/map_gdjt_but", 42, Glyph::Globe, Variants::Button, Tone::Plain},
+    {"map/images/1280/map/map_gdwx_but", 42, Glyph::Globe, Variants::Button, Tone::Plain},
+    {"map/images/1280/map/map_gghh_but", 42, Glyph::Globe, Variants::Button, Tone::Plain},
+    {"map/images/1280/map/map_ggwx_but", 42, Glyph::Globe, Variants::Button, Tone::Plain},
 
     // Pictures the host's style sheet puts on the library's named buttons.
     {"kvhost/images/title/close", 22, Glyph::Close, Variants::Button, Tone::Danger},

@@ -186,20 +186,6 @@ private Q_SLOTS:
         }
     }
 
-    void hiddenButtons()
-    {
-        DpViewToolBar bar;
-        bar.ShowMap(false);
-        bar.HideSelect();
-        for (const char* name : kViewButtons) {
-            const bool hidden = QByteArray(name).contains("select")
-                || QByteArray(name).contains("delete") || QByteArray(name).contains("map");
-            QCOMPARE(kvtest::FindNamed(&bar, QLatin1String(name))->isHidden(), hidden);
-        }
-        bar.ShowMap(true);
-        QVERIFY(!kvtest::FindNamed(&bar, QStringLiteral("dpvtb_map_btn_"))->isHidden());
-    }
-
     void popupChoice_data()
     {
         QTest::addColumn<QString>("button");
