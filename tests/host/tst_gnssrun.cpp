@@ -1,6 +1,7 @@
 #include "host/gnssrun.h"
 #include "kvgps/gpshelper.h"
 #include "kvkernel/kvprogress.h"
+#include "modalanswer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void refusesBadObservations();
     void namesMissingPackage();
     void cancelKillsSolver();
+    void dialogTellsFailure();
 
 private:
     GnssJob Job(const QString& rover) const;
@@ -243,5 +245,22 @@ void TestGnssRun::cancelKillsSolver()
     QVERIFY(!QFile::exists(result.solutionPath));
 }
 
-QTEST_GUILESS_MAIN(TestGnssRun)
+void TestGnssRun::dialogTellsFailure()
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(m_dir.path()));
+    kvtest::ModalAnswer answer;
+    answer
+        .ExpectText(QStringLiteral(
+            "The GNSS solver rnx2rtkp was not found. Install the package \"rtklib\"."))
+        .Click(QStringLiteral("kvsb_ok_btn_"))
+        .Arm();
+    const GnssResult result = GnssRun::RunWithDialog(
+        Job(QDir(m_data).filePath(QStringLiteral("30400920.05o"))), nullptr);
+    qputenv("PATH", path);
+    QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+    QCOMPARE(result.outcome, GnssResult::Failed);
+}
+
+QTEST_MAIN(TestGnssRun)
 #include "tst_gnssrun.moc"
