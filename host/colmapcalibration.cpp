@@ -144,10 +144,15 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
 
     const QString program = ToolProcess::Find(job.program);
     if (program.isEmpty())
-        return fail(Tr("The calibration program %1 was not found. Install the package \"colmap\".")
-                        .arg(job.program));
+        return fail(
+            Tr(QT_TRANSLATE_NOOP(
+                   "ColmapCalibration",
+                   "The calibration program %1 was not found. Install the package \"colmap\"."))
+                .arg(job.program));
     if (job.images.size() < 2 || job.images.size() > kMaxImages)
-        return fail(Tr("A calibration needs 2 to %1 photos.").arg(kMaxImages));
+        return fail(
+            Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "A calibration needs 2 to %1 photos."))
+                .arg(kMaxImages));
 
     QDir work(job.workDir);
     const QString imageDir = work.filePath(QStringLiteral("images"));
@@ -160,8 +165,9 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
     QFile::remove(database);
     if (job.workDir.isEmpty() || !work.mkpath(QStringLiteral("images"))
         || !work.mkpath(QStringLiteral("sparse")) || !work.mkpath(QStringLiteral("text")))
-        return fail(Tr("The work folder %1 cannot be created.")
-                        .arg(QDir::toNativeSeparators(job.workDir)));
+        return fail(
+            Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "The work folder %1 cannot be created."))
+                .arg(QDir::toNativeSeparators(job.workDir)));
 
     // The photos are linked into one folder under plain names, so photos from
     // several folders (and names COLMAP would mangle) go in together.
@@ -172,26 +178,35 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
         QImageReader reader(info.absoluteFilePath());
         const QSize s = reader.size();
         if (!info.isFile() || !s.isValid())
-            return fail(Tr("%1 is not a readable photo.")
+            return fail(Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "%1 is not a readable photo."))
                             .arg(QDir::toNativeSeparators(job.images.at(i))));
         if (size.isValid() && s != size)
-            return fail(Tr("The photos of one calibration must all have the same size."));
+            return fail(Tr(
+                QT_TRANSLATE_NOOP("ColmapCalibration",
+                                  "The photos of one calibration must all have the same size.")));
         size = s;
         const QString link = QDir(imageDir).filePath(
             QStringLiteral("%1.%2").arg(i, 3, 10, QLatin1Char('0')).arg(info.suffix()));
         if (!QFile::link(info.absoluteFilePath(), link))
-            return fail(Tr("The work folder %1 cannot be written.")
-                            .arg(QDir::toNativeSeparators(job.workDir)));
+            return fail(
+                Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "The work folder %1 cannot be written."))
+                    .arg(QDir::toNativeSeparators(job.workDir)));
         if (i == 0)
             ExifFocal(info.absoluteFilePath(), exifFocal, exifFocal35);
     }
 
     double pixelSize = -1.0;
-    QStringList extract {QStringLiteral("feature_extractor"), QStringLiteral("--database_path"),
-                         database, QStringLiteral("--image_path"), imageDir,
-                         QStringLiteral("--ImageReader.single_camera"), QStringLiteral("1"),
-                         QStringLiteral("--ImageReader.camera_model"), QStringLiteral("OPENCV"),
-                         QStringLiteral("--SiftExtraction.use_gpu"), QStringLiteral("0")};
+    QStringList extract {QStringLiteral("feature_extractor"),
+                         QStringLiteral("--database_path"),
+                         database,
+                         QStringLiteral("--image_path"),
+                         imageDir,
+                         QStringLiteral("--ImageReader.single_camera"),
+                         QStringLiteral("1"),
+                         QStringLiteral("--ImageReader.camera_model"),
+                         QStringLiteral("OPENCV"),
+                         QStringLiteral("--SiftExtraction.use_gpu"),
+                         QStringLiteral("0")};
     const kvfd::CameraInfo& initial = job.initial;
     if (initial.focal > 0.0 && initial.pixel_size_x > 0.0) {
         // The caller's camera replaces the EXIF tags as the starting value.
@@ -210,9 +225,12 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
                 << QString::number(job.maxImageSize);
     const QString threads = QString::number(job.threads > 0 ? job.threads : -1);
     extract << QStringLiteral("--SiftExtraction.num_threads") << threads;
-    const QStringList match {QStringLiteral("exhaustive_matcher"), QStringLiteral("--database_path"),
-                             database, QStringLiteral("--SiftMatching.use_gpu"),
-                             QStringLiteral("0"), QStringLiteral("--SiftMatching.num_threads"),
+    const QStringList match {QStringLiteral("exhaustive_matcher"),
+                             QStringLiteral("--database_path"),
+                             database,
+                             QStringLiteral("--SiftMatching.use_gpu"),
+                             QStringLiteral("0"),
+                             QStringLiteral("--SiftMatching.num_threads"),
                              threads};
     const QStringList map {QStringLiteral("mapper"),
                            QStringLiteral("--database_path"),
@@ -263,7 +281,9 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
                 return true;
             });
         if (!outcome.started)
-            return fail(Tr("The calibration program %1 could not be started.").arg(program));
+            return fail(Tr(QT_TRANSLATE_NOOP("ColmapCalibration",
+                                             "The calibration program %1 could not be started."))
+                            .arg(program));
         if (outcome.cancelled) {
             result.outcome = ColmapResult::Cancelled;
             if (progress)
@@ -271,14 +291,15 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
             return result;
         }
         if (outcome.crashed || outcome.exitCode != 0)
-            return fail(Tr("The calibration failed in %1: %2")
-                            .arg(stage.arguments->first(),
-                                 QString::fromLocal8Bit(outcome.errorTail)));
+            return fail(
+                Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "The calibration failed in %1: %2"))
+                    .arg(stage.arguments->first(), QString::fromLocal8Bit(outcome.errorTail)));
     }
 
     // The mapper may leave several partial models; the one with most photos counts.
     QString best;
-    const QStringList models = QDir(sparse).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList models
+        = QDir(sparse).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& model : models) {
         const QString out = QDir(text).filePath(model);
         QDir().mkpath(out);
@@ -298,7 +319,8 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
         }
     }
     if (best.isEmpty() || result.registered < 2)
-        return fail(Tr("The photos do not overlap enough for a calibration."));
+        return fail(Tr(QT_TRANSLATE_NOOP("ColmapCalibration",
+                                         "The photos do not overlap enough for a calibration.")));
 
     QFile cameras(QDir(best).filePath(QStringLiteral("cameras.txt")));
     bool read = false;
@@ -310,7 +332,8 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
         }
     }
     if (!read)
-        return fail(Tr("The calibrated camera cannot be read."));
+        return fail(
+            Tr(QT_TRANSLATE_NOOP("ColmapCalibration", "The calibrated camera cannot be read.")));
     result.camera.name = initial.name;
     result.camera.fullname = initial.fullname;
     result.outcome = ColmapResult::Calibrated;

@@ -220,8 +220,8 @@ Patch PatchGps(const QString& path, const Record& record, QString* detail)
         return Patch::NotPossible;
     }
     const qint64 from = std::min({s.latRef, s.lat, s.lonRef, s.lon, s.altRef, s.alt});
-    const qint64 to = std::max({s.latRef + 2, s.lat + 24, s.lonRef + 2, s.lon + 24, s.altRef + 1,
-                                s.alt + 8});
+    const qint64 to
+        = std::max({s.latRef + 2, s.lat + 24, s.lonRef + 2, s.lon + 24, s.altRef + 1, s.alt + 8});
     QByteArray block = head.mid(int(from), int(to - from));
     auto* b = reinterpret_cast<uchar*>(block.data());
     const TiffReader r(nullptr, 0, s.big);
@@ -247,7 +247,7 @@ Patch PatchGps(const QString& path, const Record& record, QString* detail)
     const bool closed = ::close(fd) == 0;
     if (put != block.size() || !closed) {
         if (detail)
-            *detail = Tr("The photo could not be written.");
+            *detail = Tr(QT_TRANSLATE_NOOP("ExifWriter", "The photo could not be written."));
         return Patch::Failed;
     }
     return Patch::Done;
@@ -270,7 +270,7 @@ bool ExivWrite(const QString& path, const Record& record, QString* detail)
             Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString()).release());
         if (!image || image->mimeType() != "image/jpeg") {
             if (detail)
-                *detail = Tr("The file is not a JPEG photo.");
+                *detail = Tr(QT_TRANSLATE_NOOP("ExifWriter", "The file is not a JPEG photo."));
             return false;
         }
         image->readMetadata();
@@ -295,11 +295,13 @@ bool ExivWrite(const QString& path, const Record& record, QString* detail)
         return true;
     } catch (const std::exception& error) {
         if (detail)
-            *detail = Tr("The photo's tags cannot be read or written: %1")
+            *detail = Tr(QT_TRANSLATE_NOOP("ExifWriter",
+                                           "The photo's tags cannot be read or written: %1"))
                           .arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
         if (detail)
-            *detail = Tr("The photo's tags cannot be read or written.");
+            *detail = Tr(
+                QT_TRANSLATE_NOOP("ExifWriter", "The photo's tags cannot be read or written."));
     }
     return false;
 }
@@ -310,26 +312,28 @@ std::unique_ptr<QTemporaryFile> CopyAside(const QString& source, const QString& 
                                           QString* detail)
 {
     const QFileInfo info(target);
-    auto copy = std::make_unique<QTemporaryFile>(info.dir().filePath(
-        QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
+    auto copy = std::make_unique<QTemporaryFile>(
+        info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
     QFile in(source);
     if (!copy->open() || !in.open(QIODevice::ReadOnly)) {
         if (detail)
-            *detail = in.isOpen() ? Tr("The output folder cannot be written.")
-                                  : Tr("The photo cannot be read.");
+            *detail = in.isOpen()
+                ? Tr(QT_TRANSLATE_NOOP("ExifWriter", "The output folder cannot be written."))
+                : Tr(QT_TRANSLATE_NOOP("ExifWriter", "The photo cannot be read."));
         return nullptr;
     }
     QByteArray chunk;
     while (!(chunk = in.read(1 << 20)).isEmpty()) {
         if (copy->write(chunk) != chunk.size()) {
             if (detail)
-                *detail = Tr("The output folder cannot be written.");
+                *detail
+                    = Tr(QT_TRANSLATE_NOOP("ExifWriter", "The output folder cannot be written."));
             return nullptr;
         }
     }
     if (in.error() != QFileDevice::NoError || !copy->flush()) {
         if (detail)
-            *detail = Tr("The photo cannot be read.");
+            *detail = Tr(QT_TRANSLATE_NOOP("ExifWriter", "The photo cannot be read."));
         return nullptr;
     }
     copy->close();
@@ -396,7 +400,7 @@ ExifPhotoOutcome::Kind ExifWriter::WritePhoto(const QString& source, const QStri
         permissions |= QFileDevice::WriteOwner;
     if (!Replace(*copy, target, permissions)) {
         if (detail)
-            *detail = Tr("The photo could not be replaced.");
+            *detail = Tr(QT_TRANSLATE_NOOP("ExifWriter", "The photo could not be replaced."));
         return ExifPhotoOutcome::Failed;
     }
     return ExifPhotoOutcome::Written;
@@ -416,7 +420,8 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
 
     std::vector<std::vector<std::string>> rows;
     if (!kvui::ReadPosRows(QString2String(job.posPath), rows))
-        return fail(Tr("The POS file %1 cannot be read.").arg(QDir::toNativeSeparators(job.posPath)));
+        return fail(Tr(QT_TRANSLATE_NOOP("ExifWriter", "The POS file %1 cannot be read."))
+                        .arg(QDir::toNativeSeparators(job.posPath)));
     std::vector<Record> records;
     for (const auto& row : rows) {
         if (row.size() < 4)
@@ -431,12 +436,16 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
             continue; // a header line
         if (!(std::fabs(record.longitude) <= 180.0 && std::fabs(record.latitude) <= 90.0
               && std::fabs(record.height) < 1e6))
-            return fail(Tr("The POS file %1 does not hold longitudes and latitudes (line \"%2\").")
-                            .arg(QDir::toNativeSeparators(job.posPath), record.name));
+            return fail(
+                Tr(QT_TRANSLATE_NOOP(
+                       "ExifWriter",
+                       "The POS file %1 does not hold longitudes and latitudes (line \"%2\")."))
+                    .arg(QDir::toNativeSeparators(job.posPath), record.name));
         records.push_back(record);
     }
     if (records.empty())
-        return fail(Tr("The POS file %1 holds no position.").arg(QDir::toNativeSeparators(job.posPath)));
+        return fail(Tr(QT_TRANSLATE_NOOP("ExifWriter", "The POS file %1 holds no position."))
+                        .arg(QDir::toNativeSeparators(job.posPath)));
 
     // Every photo of every folder, with its target.
     std::vector<ExifPhotoOutcome> photos;
@@ -444,7 +453,9 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
         const QDir in(source);
         const bool inPlace = output.isEmpty() || QDir(output).absolutePath() == in.absolutePath();
         if (!inPlace && !QDir().mkpath(output))
-            return fail(Tr("The output folder %1 cannot be created.").arg(QDir::toNativeSeparators(output)));
+            return fail(
+                Tr(QT_TRANSLATE_NOOP("ExifWriter", "The output folder %1 cannot be created."))
+                    .arg(QDir::toNativeSeparators(output)));
         const QStringList names
             = in.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
                            QDir::Files | QDir::Readable | QDir::Hidden, QDir::Name);
@@ -499,7 +510,9 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
                                     QFileInfo(photo.source).permissions()
                                         | QFileDevice::WriteOwner)) {
                         photo.kind = ExifPhotoOutcome::Failed;
-                        photo.detail = copy ? Tr("The photo could not be replaced.") : detail;
+                        photo.detail = copy ? Tr(QT_TRANSLATE_NOOP(
+                                           "ExifWriter", "The photo could not be replaced."))
+                                            : detail;
                     }
                 }
                 continue;
@@ -510,8 +523,9 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
         }
     };
     const int threads = std::max(
-        1, std::min<int>(job.threads > 0 ? job.threads : int(std::thread::hardware_concurrency()),
-                         int(photos.size())));
+        1,
+        std::min<int>(job.threads > 0 ? job.threads : int(std::thread::hardware_concurrency()),
+                      int(photos.size())));
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t)
         workers.emplace_back(work);
@@ -519,10 +533,10 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         const int d = done;
         if (progress
-            && !progress->SetInformation(
-                d < int(photos.size()) ? QString2String(QFileInfo(photos[size_t(d)].source).fileName())
-                                       : std::string(),
-                d))
+            && !progress->SetInformation(d < int(photos.size()) ? QString2String(
+                                             QFileInfo(photos[size_t(d)].source).fileName())
+                                                                : std::string(),
+                                         d))
             stop = true;
         if (next >= photos.size() && done >= int(photos.size()))
             break;
@@ -539,10 +553,14 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
     }
     result.photos = std::move(photos);
     result.ok = true;
-    if (result.written == 0 && result.unmatched == int(result.photos.size()) && !result.photos.empty())
-        result.message = Tr("No photo matches a record of the POS file.");
+    if (result.written == 0 && result.unmatched == int(result.photos.size())
+        && !result.photos.empty())
+        result.message
+            = Tr(QT_TRANSLATE_NOOP("ExifWriter", "No photo matches a record of the POS file."));
     else
-        result.message = Tr("%1 photos written, %2 without a record, %3 read-only, %4 failed.")
+        result.message = Tr(QT_TRANSLATE_NOOP(
+                                "ExifWriter",
+                                "%1 photos written, %2 without a record, %3 read-only, %4 failed."))
                              .arg(result.written)
                              .arg(result.unmatched)
                              .arg(result.readOnly)

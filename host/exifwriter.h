@@ -45,11 +45,11 @@ struct ExifJob
 struct ExifPhotoOutcome
 {
     enum Kind {
-        Written,     // tags written (in place or into the copy)
-        Unmatched,   // no record for this photo; a copy is still made
-        ReadOnly,    // in place, but the photo is read-only: left as it was
-        Failed,      // could not be written: left as it was
-        NotReached,  // the run was cancelled before this photo
+        Written,    // tags written (in place or into the copy)
+        Unmatched,  // no record for this photo; a copy is still made
+        ReadOnly,   // in place, but the photo is read-only: left as it was
+        Failed,     // could not be written: left as it was
+        NotReached, // the run was cancelled before this photo
     };
     QString source;
     QString target;

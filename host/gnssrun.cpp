@@ -55,13 +55,15 @@ ObservationSpan ScanObservations(const QString& path)
     const QString name = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        span.error = Tr("Cannot open the observation file %1.").arg(name);
+        span.error
+            = Tr(QT_TRANSLATE_NOOP("GnssRun", "Cannot open the observation file %1.")).arg(name);
         return span;
     }
     const QByteArray first = file.readLine(1024);
     if (first.size() < 61 || !first.mid(60).startsWith("RINEX VERSION / TYPE")
         || first.at(20) != 'O') {
-        span.error = Tr("%1 is not a RINEX observation file.").arg(name);
+        span.error
+            = Tr(QT_TRANSLATE_NOOP("GnssRun", "%1 is not a RINEX observation file.")).arg(name);
         return span;
     }
     const bool version3 = first.left(9).trimmed().toDouble() >= 3.0;
@@ -73,7 +75,7 @@ ObservationSpan ScanObservations(const QString& path)
         }
     }
     if (!headerEnd) {
-        span.error = Tr("The header of %1 is incomplete.").arg(name);
+        span.error = Tr(QT_TRANSLATE_NOOP("GnssRun", "The header of %1 is incomplete.")).arg(name);
         return span;
     }
     static const QRegularExpression epoch2(
@@ -93,10 +95,10 @@ ObservationSpan ScanObservations(const QString& path)
         int year = match.captured(1).trimmed().toInt();
         if (!version3)
             year += year < 80 ? 2000 : 1900;
-        const double t
-            = EpochSeconds(year, match.captured(2).trimmed().toInt(),
-                           match.captured(3).trimmed().toInt(), match.captured(4).trimmed().toInt(),
-                           match.captured(5).trimmed().toInt(), match.captured(6).trimmed().toDouble());
+        const double t = EpochSeconds(
+            year, match.captured(2).trimmed().toInt(), match.captured(3).trimmed().toInt(),
+            match.captured(4).trimmed().toInt(), match.captured(5).trimmed().toInt(),
+            match.captured(6).trimmed().toDouble());
         if (t < 0)
             continue;
         if (span.epochs == 0 || t < span.first)
@@ -106,7 +108,7 @@ ObservationSpan ScanObservations(const QString& path)
         ++span.epochs;
     }
     if (span.epochs == 0)
-        span.error = Tr("%1 holds no observations.").arg(name);
+        span.error = Tr(QT_TRANSLATE_NOOP("GnssRun", "%1 holds no observations.")).arg(name);
     return span;
 }
 
@@ -260,10 +262,12 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
 
     const QString program = ToolProcess::Find(job.program);
     if (program.isEmpty())
-        return Fail(result,
-                    Tr("The GNSS solver %1 was not found. Install the package \"rtklib\".")
-                        .arg(job.program),
-                    progress);
+        return Fail(
+            result,
+            Tr(QT_TRANSLATE_NOOP(
+                   "GnssRun", "The GNSS solver %1 was not found. Install the package \"rtklib\"."))
+                .arg(job.program),
+            progress);
 
     const bool differential = job.useBase && job.positioning == 1;
     const ObservationSpan rover = ScanObservations(job.roverObsPath);
@@ -276,7 +280,8 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
             return Fail(result, base.error, progress);
         if (job.basePositionMode == 0 && !HeaderPosition(job.baseObsPath, basePosition))
             return Fail(result,
-                        Tr("The header of the base file %1 holds no position.")
+                        Tr(QT_TRANSLATE_NOOP("GnssRun",
+                                             "The header of the base file %1 holds no position."))
                             .arg(QDir::toNativeSeparators(job.baseObsPath)),
                         progress);
     }
@@ -290,14 +295,14 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
             = NavigationFiles(preferred == job.roverObsPath ? job.baseObsPath : job.roverObsPath);
     if (navigation.isEmpty())
         return Fail(result,
-                    Tr("No navigation file was found beside %1.")
+                    Tr(QT_TRANSLATE_NOOP("GnssRun", "No navigation file was found beside %1."))
                         .arg(QDir::toNativeSeparators(preferred)),
                     progress);
 
     QDir out(job.outputDir);
     if (job.outputDir.isEmpty() || !out.mkpath(QStringLiteral(".")))
         return Fail(result,
-                    Tr("The result folder %1 cannot be created.")
+                    Tr(QT_TRANSLATE_NOOP("GnssRun", "The result folder %1 cannot be created."))
                         .arg(QDir::toNativeSeparators(job.outputDir)),
                     progress);
     const QString stem = QFileInfo(job.roverObsPath).completeBaseName();
@@ -307,7 +312,7 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
     if (!config.open(QIODevice::WriteOnly) || config.write(ConfigText(job, basePosition)) < 0
         || !config.commit())
         return Fail(result,
-                    Tr("The result folder %1 cannot be written.")
+                    Tr(QT_TRANSLATE_NOOP("GnssRun", "The result folder %1 cannot be written."))
                         .arg(QDir::toNativeSeparators(job.outputDir)),
                     progress);
     // A solution left from an earlier run must not pass for this one's.
@@ -326,22 +331,26 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
     int step = 0;
     const std::string message = QString2String(QFileInfo(job.roverObsPath).fileName());
     const ToolProcess::Outcome outcome = ToolProcess::Run(
-        program, arguments, job.outputDir, progress, message, &step,
-        [&](const QByteArray& output) {
-            QRegularExpressionMatchIterator it = processing.globalMatch(QString::fromLatin1(output));
+        program, arguments, job.outputDir, progress, message, &step, [&](const QByteArray& output) {
+            QRegularExpressionMatchIterator it
+                = processing.globalMatch(QString::fromLatin1(output));
             QRegularExpressionMatch last;
             while (it.hasNext())
                 last = it.next();
             if (last.hasMatch()) {
-                const double t = EpochSeconds(last.captured(1).toInt(), last.captured(2).toInt(),
-                                              last.captured(3).toInt(), last.captured(4).toInt(),
-                                              last.captured(5).toInt(), last.captured(6).toDouble());
+                const double t
+                    = EpochSeconds(last.captured(1).toInt(), last.captured(2).toInt(),
+                                   last.captured(3).toInt(), last.captured(4).toInt(),
+                                   last.captured(5).toInt(), last.captured(6).toDouble());
                 step = std::clamp(int((t - rover.first) / spanSeconds * kSteps), 0, kSteps - 1);
             }
             return true;
         });
     if (!outcome.started)
-        return Fail(result, Tr("The GNSS solver %1 could not be started.").arg(program), progress);
+        return Fail(result,
+                    Tr(QT_TRANSLATE_NOOP("GnssRun", "The GNSS solver %1 could not be started."))
+                        .arg(program),
+                    progress);
     if (outcome.cancelled) {
         QFile::remove(result.solutionPath);
         result.outcome = GnssResult::Cancelled;
@@ -351,14 +360,16 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
     }
     if (outcome.crashed || outcome.exitCode != 0)
         return Fail(result,
-                    Tr("The GNSS solver failed: %1")
+                    Tr(QT_TRANSLATE_NOOP("GnssRun", "The GNSS solver failed: %1"))
                         .arg(QString::fromLocal8Bit(outcome.errorTail)),
                     progress);
     if (!ReadSolution(result.solutionPath, result))
-        return Fail(result,
-                    Tr("The GNSS solver found no solution. Check the observation and "
-                       "navigation files and the chosen satellite systems."),
-                    progress);
+        return Fail(
+            result,
+            Tr(QT_TRANSLATE_NOOP("GnssRun",
+                                 "The GNSS solver found no solution. Check the observation and "
+                                 "navigation files and the chosen satellite systems.")),
+            progress);
     result.outcome = GnssResult::Solved;
     if (progress) {
         progress->SetInformation(message, kSteps);

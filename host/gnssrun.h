@@ -14,13 +14,13 @@ class KvProgress;
 struct GnssJob
 {
     bool useBase = false;
-    int basePositionMode = 0; // 0 the base file's "APPROX POSITION XYZ", 1 automatic, 2 entered
-    int navSource = 0;        // navigation data: 0 from the base, 1 from the rover
-    int gnssSystems = 33;     // 1 GPS, 2 SBAS, 4 GLONASS, 32 BeiDou
-    int positioning = 0;      // 0 single-point, 1 differential
+    int basePositionMode = 0;   // 0 the base file's "APPROX POSITION XYZ", 1 automatic, 2 entered
+    int navSource = 0;          // navigation data: 0 from the base, 1 from the rover
+    int gnssSystems = 33;       // 1 GPS, 2 SBAS, 4 GLONASS, 32 BeiDou
+    int positioning = 0;        // 0 single-point, 1 differential
     double baseLongitude = 0.0; // degrees, with basePositionMode 2
     double baseLatitude = 0.0;
-    double baseHeight = 0.0; // metres above the ellipsoid
+    double baseHeight = 0.0;    // metres above the ellipsoid
     double antennaHeight = 0.0; // rover antenna, metres
     QString baseObsPath;
     QString roverObsPath;
@@ -37,7 +37,7 @@ struct GnssResult
     QString solutionPath; // outputDir/<rover name>.pos
     QString configPath;   // outputDir/<rover name>.conf, as handed to the solver
     int epochs = 0;
-    int fixed = 0;    // epochs with an integer-fixed ambiguity solution
+    int fixed = 0;         // epochs with an integer-fixed ambiguity solution
     double fixRatio = 0.0; // fixed / epochs
     double meanLongitude = 0.0;
     double meanLatitude = 0.0;

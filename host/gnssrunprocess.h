@@ -36,8 +36,7 @@ public:
     // null; otherwise SetInformation(message, step) is polled about every
     // 200 ms with the step the handler last set through *step, and a false
     // answer kills the program.
-    static Outcome Run(const QString& program, const QStringList& arguments,
-                       const QString& workDir, kvkernel::KvProgress* progress,
-                       const std::string& message, const int* step,
+    static Outcome Run(const QString& program, const QStringList& arguments, const QString& workDir,
+                       kvkernel::KvProgress* progress, const std::string& message, const int* step,
                        const OutputHandler& handler = {});
 };

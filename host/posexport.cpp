@@ -13,6 +13,11 @@
 namespace {
 
 const char* const kContext = "PosExport";
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
 constexpr double kDeg = 57.295779513082320876798;
 
 void Multiply(const double* a, const double* b, double* out)
@@ -80,9 +85,8 @@ void PosExport::Angles(int angle, const double* r, double& omega, double& phi, d
 PosExportResult PosExport::Write(const PosExportJob& job)
 {
     PosExportResult result;
-    auto tr = [](const char* text) { return QCoreApplication::translate(kContext, text); };
     if (job.path.isEmpty()) {
-        result.message = tr("No POS file was chosen.");
+        result.message = Tr(QT_TRANSLATE_NOOP("PosExport", "No POS file was chosen."));
         return result;
     }
     kvmath::GeoPrj toLongLat;
@@ -92,8 +96,9 @@ PosExportResult PosExport::Write(const PosExportJob& job)
         wgs84.id = 4326;
         wgs84.definition = "EPSG:4326";
         if (!toLongLat.Create(job.coordinate, wgs84)) {
-            result.message
-                = tr("The project's coordinate system cannot be converted to longitude and latitude.");
+            result.message = Tr(QT_TRANSLATE_NOOP(
+                "PosExport",
+                "The project's coordinate system cannot be converted to longitude and latitude."));
             return result;
         }
     }
@@ -104,7 +109,9 @@ PosExportResult PosExport::Write(const PosExportJob& job)
                         job.coord == 1 ? QStringLiteral("Longitude") : QStringLiteral("X"),
                         job.coord == 1 ? QStringLiteral("Latitude") : QStringLiteral("Y"),
                         job.coord == 1 ? QStringLiteral("Height") : QStringLiteral("Z"),
-                        QStringLiteral("Omega"), QStringLiteral("Phi"), QStringLiteral("Kappa")};
+                        QStringLiteral("Omega"),
+                        QStringLiteral("Phi"),
+                        QStringLiteral("Kappa")};
     text += header.join(gap).toUtf8() + '\n';
     for (const PosExportImage& image : job.images) {
         if (job.images_mask != 0) {
@@ -118,7 +125,10 @@ PosExportResult PosExport::Write(const PosExportJob& job)
         // The import splits lines at any of these, whichever one was chosen
         // here: such a name would not read back as one field.
         if (name.isEmpty() || name.contains(QRegularExpression(QStringLiteral("[\\t ,;\\r\\n]")))) {
-            result.message = tr("The image name \"%1\" holds a separator of POS files.").arg(name);
+            result.message
+                = Tr(QT_TRANSLATE_NOOP("PosExport",
+                                       "The image name \"%1\" holds a separator of POS files."))
+                      .arg(name);
             return result;
         }
         if (job.name == 1) {
@@ -130,8 +140,10 @@ PosExportResult PosExport::Write(const PosExportJob& job)
         int decimals = 4;
         if (job.coord == 1) {
             if (!toLongLat.Transform(x, y, z)) {
-                result.message = tr("The position of %1 cannot be converted to longitude and "
-                                    "latitude.")
+                result.message = Tr(QT_TRANSLATE_NOOP(
+                                        "PosExport",
+                                        "The position of %1 cannot be converted to longitude and "
+                                        "latitude."))
                                      .arg(image.name);
                 return result;
             }
@@ -157,8 +169,8 @@ PosExportResult PosExport::Write(const PosExportJob& job)
     QSaveFile file(job.path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         result.written = 0;
-        result.message
-            = tr("The POS file %1 cannot be written.").arg(QDir::toNativeSeparators(job.path));
+        result.message = Tr(QT_TRANSLATE_NOOP("PosExport", "The POS file %1 cannot be written."))
+                             .arg(QDir::toNativeSeparators(job.path));
         return result;
     }
     result.ok = true;

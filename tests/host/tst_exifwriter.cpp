@@ -34,7 +34,7 @@ const std::map<QString, Position> kPositions = {
     {QStringLiteral("tiny_drone_image.jpg"), {-81.5, -33.25, -3.5}},           // no altitude ref
     {QStringLiteral("Canon.jpg"), {151.2, -33.8, 10.0}},                       // no GPS block
     {QStringLiteral("drone-testdata-agung-1-example.jpg"), {115.48, -8.3, 1189.6}}, // no EXIF
-    {QStringLiteral("broken.jpg"), {1, 1, 1}},                                 // random bytes
+    {QStringLiteral("broken.jpg"), {1, 1, 1}},                                      // random bytes
     {QStringLiteral("truncated.jpg"), {2, 2, 2}}, // the first 3000 bytes of a photo
 };
 
@@ -170,7 +170,8 @@ void TestExifWriter::writesInPlace()
     std::map<QString, QByteArray> before;
     for (const auto& entry : kPositions)
         before[entry.first] = Hash(QDir(folder).filePath(entry.first));
-    const QImage pixels(QDir(folder).filePath(QStringLiteral("drone-testdata-agung-1-example.jpg")));
+    const QImage pixels(
+        QDir(folder).filePath(QStringLiteral("drone-testdata-agung-1-example.jpg")));
     const qint64 size = QFileInfo(QDir(folder).filePath(QStringLiteral("DJI_0024.JPG"))).size();
 
     ExifJob job;
@@ -250,8 +251,8 @@ void TestExifWriter::badPosFiles_data()
     QTest::newRow("truncated line") << QByteArray("DJI_0024.JPG\t116.39") << "holds no position";
     QTest::newRow("projected") << QByteArray("DJI_0024.JPG 447000.5 4417000.25 52\n")
                                << "does not hold longitudes and latitudes";
-    QTest::newRow("matches nothing") << QByteArray("other.jpg 116.3 39.9 50\n")
-                                     << "No photo matches";
+    QTest::newRow("matches nothing")
+        << QByteArray("other.jpg 116.3 39.9 50\n") << "No photo matches";
     QTest::newRow("missing") << QByteArray() << "cannot be read";
 }
 
@@ -285,7 +286,8 @@ void TestExifWriter::exiftoolReadsBack()
     QVERIFY(ExifWriter::Run(job, nullptr).written == 4);
     QProcess exiftool;
     exiftool.start(QStringLiteral("exiftool"),
-                   {QStringLiteral("-n"), QStringLiteral("-j"), QStringLiteral("-Composite:GPSLatitude"),
+                   {QStringLiteral("-n"), QStringLiteral("-j"),
+                    QStringLiteral("-Composite:GPSLatitude"),
                     QStringLiteral("-Composite:GPSLongitude"),
                     QStringLiteral("-Composite:GPSAltitude"), folder});
     QVERIFY(exiftool.waitForFinished(60000));

@@ -89,8 +89,9 @@ void TestGnssRun::initTestCase()
     m_data = m_dir.filePath(QStringLiteral("观测 数据"));
     QVERIFY(QDir().mkpath(m_data));
     for (const char* name : {"30400920.05o", "30400920.05n", "07590920.05o", "07590920.05n"})
-        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/rinex/") + QLatin1String(name),
-                            QDir(m_data).filePath(QLatin1String(name))));
+        QVERIFY(
+            QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/rinex/") + QLatin1String(name),
+                        QDir(m_data).filePath(QLatin1String(name))));
     if (QStandardPaths::findExecutable(QStringLiteral("rnx2rtkp")).isEmpty())
         QSKIP("rnx2rtkp (package rtklib) is not installed");
 }
@@ -144,7 +145,8 @@ void TestGnssRun::solvesRealPair()
     QVERIFY(progress.ended);
     QCOMPARE(progress.last, progress.total);
     // An hour at 30 s.
-    QVERIFY2(result.epochs >= 100 && result.epochs <= 120, qPrintable(QString::number(result.epochs)));
+    QVERIFY2(result.epochs >= 100 && result.epochs <= 120,
+             qPrintable(QString::number(result.epochs)));
     QVERIFY2(result.fixRatio >= minFixRatio, qPrintable(QString::number(result.fixRatio)));
     // The station's header position is a survey value: a differential fix
     // against the base's header position lands on it.
@@ -168,9 +170,9 @@ void TestGnssRun::refusesBadObservations_data()
     for (char& c : binary)
         c = char(QRandomGenerator::global()->generate());
     QTest::newRow("binary") << binary << true << QStringLiteral("not a RINEX observation file");
-    QTest::newRow("empty") << QByteArray() << true << QStringLiteral("not a RINEX observation file");
-    QTest::newRow("header cut") << text.left(header - 100) << true
-                                << QStringLiteral("header of");
+    QTest::newRow("empty") << QByteArray() << true
+                           << QStringLiteral("not a RINEX observation file");
+    QTest::newRow("header cut") << text.left(header - 100) << true << QStringLiteral("header of");
     QTest::newRow("header only") << text.left(header + 14) << true
                                  << QStringLiteral("holds no observations");
     // Cut in the middle of an epoch's record: the epochs before it still solve.

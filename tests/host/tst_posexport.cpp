@@ -32,7 +32,7 @@ std::vector<PosExportImage> Images()
         PosExportImage image;
         image.name = QStringLiteral("DJI_%1.JPG").arg(i, 4, 10, QLatin1Char('0'));
         image.eop = {400000.0 + 12.3456 * i, 3500000.0 - 7.5 * i, 120.0 + i,
-                     angles[i][0] * kRad, angles[i][1] * kRad, angles[i][2] * kRad};
+                     angles[i][0] * kRad,    angles[i][1] * kRad, angles[i][2] * kRad};
         image.selected = i % 2 == 0;
         image.enabled = i != 2;
         images.push_back(image);
@@ -46,10 +46,9 @@ std::vector<PosData> Import(const QString& path)
     std::vector<std::vector<std::string>> rows;
     if (!kvui::ReadPosRows(QString2String(path), rows))
         return {};
-    const QStringList labels {QStringLiteral("ID"),    QStringLiteral("X"),
-                              QStringLiteral("Y"),     QStringLiteral("Z"),
-                              QStringLiteral("Omega"), QStringLiteral("Phi"),
-                              QStringLiteral("Kappa")};
+    const QStringList labels {
+        QStringLiteral("ID"),    QStringLiteral("X"),   QStringLiteral("Y"),    QStringLiteral("Z"),
+        QStringLiteral("Omega"), QStringLiteral("Phi"), QStringLiteral("Kappa")};
     return kvui::MakePosDatas(rows, 2, labels, true);
 }
 
@@ -149,7 +148,9 @@ void TestPosExport::roundTrip()
     job.separator = separator;
     job.name = name;
     job.coordinate = Utm50();
-    job.path = m_dir.filePath(QStringLiteral("导出 %1.txt").arg(QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char('/'), QLatin1Char('-'))));
+    job.path = m_dir.filePath(QStringLiteral("导出 %1.txt")
+                                  .arg(QString::fromUtf8(QTest::currentDataTag())
+                                           .replace(QLatin1Char('/'), QLatin1Char('-'))));
     const PosExportResult result = PosExport::Write(job);
     QVERIFY2(result.ok, qPrintable(result.message));
     QCOMPARE(result.written, 4);
@@ -191,8 +192,7 @@ void TestPosExport::chooseImages_data()
                          << QStringList {"DJI_0000.JPG", "DJI_0001.JPG", "DJI_0002.JPG",
                                          "DJI_0003.JPG"};
     QTest::newRow("selected") << 1 << QStringList {"DJI_0000.JPG", "DJI_0002.JPG"};
-    QTest::newRow("enabled") << 2
-                             << QStringList {"DJI_0000.JPG", "DJI_0001.JPG", "DJI_0003.JPG"};
+    QTest::newRow("enabled") << 2 << QStringList {"DJI_0000.JPG", "DJI_0001.JPG", "DJI_0003.JPG"};
     QTest::newRow("selected and enabled") << 3 << QStringList {"DJI_0000.JPG"};
 }
 
