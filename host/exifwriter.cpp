@@ -530,7 +530,7 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
     for (int t = 0; t < threads; ++t)
         workers.emplace_back(work);
     while (done < int(photos.size()) && !stop) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const int d = done;
         if (progress
             && !progress->SetInformation(d < int(photos.size()) ? QString2String(

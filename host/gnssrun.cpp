@@ -15,7 +15,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <thread>
 
 namespace {
@@ -208,7 +207,13 @@ bool GnssRun::HeaderPosition(const QString& path, double* xyz)
             return false;
         if (!line.contains("APPROX POSITION XYZ"))
             continue;
-        if (std::sscanf(line.constData(), "%lf %lf %lf", &xyz[0], &xyz[1], &xyz[2]) != 3)
+        // The three numbers from the line's start, read in the C locale
+        // whatever the operator's is (sscanf would follow it).
+        const QList<QByteArray> fields = line.left(60).simplified().split(' ');
+        bool ok[3] = {};
+        for (int k = 0; k < 3; ++k)
+            xyz[k] = k < fields.size() ? fields.at(k).toDouble(&ok[k]) : 0.0;
+        if (!ok[0] || !ok[1] || !ok[2])
             return false;
         return std::fabs(xyz[0]) > 1e-6 || std::fabs(xyz[1]) > 1e-6 || std::fabs(xyz[2]) > 1e-6;
     }
