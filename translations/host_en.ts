@@ -240,6 +240,104 @@
     </message>
 </context>
 <context>
+    <name>ColmapCalibration</name>
+    <message>
+        <source>The calibration program %1 was not found. Install the package &quot;colmap&quot;.</source>
+        <translation>The calibration program %1 was not found. Install the package &quot;colmap&quot;.</translation>
+    </message>
+    <message>
+        <source>A calibration needs 2 to %1 photos.</source>
+        <translation>A calibration needs 2 to %1 photos.</translation>
+    </message>
+    <message>
+        <source>The work folder %1 cannot be created.</source>
+        <translation>The work folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable photo.</source>
+        <translation>%1 is not a readable photo.</translation>
+    </message>
+    <message>
+        <source>The photos of one calibration must all have the same size.</source>
+        <translation>The photos of one calibration must all have the same size.</translation>
+    </message>
+    <message>
+        <source>The work folder %1 cannot be written.</source>
+        <translation>The work folder %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>The calibration program %1 could not be started.</source>
+        <translation>The calibration program %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>The calibration failed in %1: %2</source>
+        <translation>The calibration failed in %1: %2</translation>
+    </message>
+    <message>
+        <source>The photos do not overlap enough for a calibration.</source>
+        <translation>The photos do not overlap enough for a calibration.</translation>
+    </message>
+    <message>
+        <source>The calibrated camera cannot be read.</source>
+        <translation>The calibrated camera cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifWriter</name>
+    <message>
+        <source>The photo could not be written.</source>
+        <translation>The photo could not be written.</translation>
+    </message>
+    <message>
+        <source>The file is not a JPEG photo.</source>
+        <translation>The file is not a JPEG photo.</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s tags cannot be read or written: %1</source>
+        <translation>The photo&apos;s tags cannot be read or written: %1</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s tags cannot be read or written.</source>
+        <translation>The photo&apos;s tags cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written.</source>
+        <translation>The output folder cannot be written.</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>The photo cannot be read.</translation>
+    </message>
+    <message>
+        <source>The photo could not be replaced.</source>
+        <translation>The photo could not be replaced.</translation>
+    </message>
+    <message>
+        <source>The POS file %1 cannot be read.</source>
+        <translation>The POS file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The POS file %1 does not hold longitudes and latitudes (line &quot;%2&quot;).</source>
+        <translation>The POS file %1 does not hold longitudes and latitudes (line &quot;%2&quot;).</translation>
+    </message>
+    <message>
+        <source>The POS file %1 holds no position.</source>
+        <translation>The POS file %1 holds no position.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be created.</source>
+        <translation>The output folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>No photo matches a record of the POS file.</source>
+        <translation>No photo matches a record of the POS file.</translation>
+    </message>
+    <message>
+        <source>%1 photos written, %2 without a record, %3 read-only, %4 failed.</source>
+        <translation>%1 photos written, %2 without a record, %3 read-only, %4 failed.</translation>
+    </message>
+</context>
+<context>
     <name>FrameworkModule</name>
     <message>
         <source>Open Image &amp;Viewer</source>
@@ -316,6 +414,57 @@
     <message>
         <source>Start page</source>
         <translation>Start page</translation>
+    </message>
+</context>
+<context>
+    <name>GnssRun</name>
+    <message>
+        <source>Cannot open the observation file %1.</source>
+        <translation>Cannot open the observation file %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a RINEX observation file.</source>
+        <translation>%1 is not a RINEX observation file.</translation>
+    </message>
+    <message>
+        <source>The header of %1 is incomplete.</source>
+        <translation>The header of %1 is incomplete.</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations.</source>
+        <translation>%1 holds no observations.</translation>
+    </message>
+    <message>
+        <source>The GNSS solver %1 was not found. Install the package &quot;rtklib&quot;.</source>
+        <translation>The GNSS solver %1 was not found. Install the package &quot;rtklib&quot;.</translation>
+    </message>
+    <message>
+        <source>The header of the base file %1 holds no position.</source>
+        <translation>The header of the base file %1 holds no position.</translation>
+    </message>
+    <message>
+        <source>No navigation file was found beside %1.</source>
+        <translation>No navigation file was found beside %1.</translation>
+    </message>
+    <message>
+        <source>The result folder %1 cannot be created.</source>
+        <translation>The result folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>The result folder %1 cannot be written.</source>
+        <translation>The result folder %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>The GNSS solver %1 could not be started.</source>
+        <translation>The GNSS solver %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>The GNSS solver failed: %1</source>
+        <translation>The GNSS solver failed: %1</translation>
+    </message>
+    <message>
+        <source>The GNSS solver found no solution. Check the observation and navigation files and the chosen satellite systems.</source>
+        <translation>The GNSS solver found no solution. Check the observation and navigation files and the chosen satellite systems.</translation>
     </message>
 </context>
 <context>
@@ -533,6 +682,29 @@
     <message>
         <source>&amp;Demonstrations</source>
         <translation>&amp;Demonstrations</translation>
+    </message>
+</context>
+<context>
+    <name>PosExport</name>
+    <message>
+        <source>No POS file was chosen.</source>
+        <translation>No POS file was chosen.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s coordinate system cannot be converted to longitude and latitude.</source>
+        <translation>The project&apos;s coordinate system cannot be converted to longitude and latitude.</translation>
+    </message>
+    <message>
+        <source>The image name &quot;%1&quot; holds a separator of POS files.</source>
+        <translation>The image name &quot;%1&quot; holds a separator of POS files.</translation>
+    </message>
+    <message>
+        <source>The position of %1 cannot be converted to longitude and latitude.</source>
+        <translation>The position of %1 cannot be converted to longitude and latitude.</translation>
+    </message>
+    <message>
+        <source>The POS file %1 cannot be written.</source>
+        <translation>The POS file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1000,18 @@
     <message>
         <source>是否删除选中的影像？</source>
         <translation>Delete the selected images?</translation>
+    </message>
+    <message>
+        <source>相机检校中……</source>
+        <translation>Calibrating the camera…</translation>
+    </message>
+    <message>
+        <source>EXIF写入中……</source>
+        <translation>Writing EXIF tags…</translation>
+    </message>
+    <message>
+        <source>GNSS解算中……</source>
+        <translation>Solving GNSS positions…</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,104 @@
     </message>
 </context>
 <context>
+    <name>ColmapCalibration</name>
+    <message>
+        <source>The calibration program %1 was not found. Install the package &quot;colmap&quot;.</source>
+        <translation>未找到检校程序 %1。请安装软件包“colmap”。</translation>
+    </message>
+    <message>
+        <source>A calibration needs 2 to %1 photos.</source>
+        <translation>检校需要 2 到 %1 张照片。</translation>
+    </message>
+    <message>
+        <source>The work folder %1 cannot be created.</source>
+        <translation>无法创建工作文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable photo.</source>
+        <translation>%1 不是可读取的照片。</translation>
+    </message>
+    <message>
+        <source>The photos of one calibration must all have the same size.</source>
+        <translation>同一次检校的照片尺寸必须相同。</translation>
+    </message>
+    <message>
+        <source>The work folder %1 cannot be written.</source>
+        <translation>无法写入工作文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The calibration program %1 could not be started.</source>
+        <translation>无法启动检校程序 %1。</translation>
+    </message>
+    <message>
+        <source>The calibration failed in %1: %2</source>
+        <translation>检校在 %1 中失败：%2</translation>
+    </message>
+    <message>
+        <source>The photos do not overlap enough for a calibration.</source>
+        <translation>照片重叠不足，无法检校。</translation>
+    </message>
+    <message>
+        <source>The calibrated camera cannot be read.</source>
+        <translation>无法读取检校后的相机。</translation>
+    </message>
+</context>
+<context>
+    <name>ExifWriter</name>
+    <message>
+        <source>The photo could not be written.</source>
+        <translation>无法写入照片。</translation>
+    </message>
+    <message>
+        <source>The file is not a JPEG photo.</source>
+        <translation>该文件不是 JPEG 照片。</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s tags cannot be read or written: %1</source>
+        <translation>无法读写照片的标签：%1</translation>
+    </message>
+    <message>
+        <source>The photo&apos;s tags cannot be read or written.</source>
+        <translation>无法读写照片的标签。</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written.</source>
+        <translation>无法写入输出文件夹。</translation>
+    </message>
+    <message>
+        <source>The photo cannot be read.</source>
+        <translation>无法读取照片。</translation>
+    </message>
+    <message>
+        <source>The photo could not be replaced.</source>
+        <translation>无法替换照片。</translation>
+    </message>
+    <message>
+        <source>The POS file %1 cannot be read.</source>
+        <translation>无法读取 POS 文件 %1。</translation>
+    </message>
+    <message>
+        <source>The POS file %1 does not hold longitudes and latitudes (line &quot;%2&quot;).</source>
+        <translation>POS 文件 %1 中不是经纬度（行“%2”）。</translation>
+    </message>
+    <message>
+        <source>The POS file %1 holds no position.</source>
+        <translation>POS 文件 %1 中没有位置。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 cannot be created.</source>
+        <translation>无法创建输出文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>No photo matches a record of the POS file.</source>
+        <translation>没有照片与 POS 文件的记录匹配。</translation>
+    </message>
+    <message>
+        <source>%1 photos written, %2 without a record, %3 read-only, %4 failed.</source>
+        <translation>已写入 %1 张照片，%2 张无记录，%3 张只读，%4 张失败。</translation>
+    </message>
+</context>
+<context>
     <name>FrameworkModule</name>
     <message>
         <source>Open Image &amp;Viewer</source>
@@ -316,6 +414,57 @@
     <message>
         <source>Start page</source>
         <translation>开始页</translation>
+    </message>
+</context>
+<context>
+    <name>GnssRun</name>
+    <message>
+        <source>Cannot open the observation file %1.</source>
+        <translation>无法打开观测文件 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a RINEX observation file.</source>
+        <translation>%1 不是 RINEX 观测文件。</translation>
+    </message>
+    <message>
+        <source>The header of %1 is incomplete.</source>
+        <translation>%1 的文件头不完整。</translation>
+    </message>
+    <message>
+        <source>%1 holds no observations.</source>
+        <translation>%1 中没有观测数据。</translation>
+    </message>
+    <message>
+        <source>The GNSS solver %1 was not found. Install the package &quot;rtklib&quot;.</source>
+        <translation>未找到 GNSS 解算程序 %1。请安装软件包“rtklib”。</translation>
+    </message>
+    <message>
+        <source>The header of the base file %1 holds no position.</source>
+        <translation>基准站文件 %1 的文件头中没有坐标。</translation>
+    </message>
+    <message>
+        <source>No navigation file was found beside %1.</source>
+        <translation>在 %1 旁未找到导航文件。</translation>
+    </message>
+    <message>
+        <source>The result folder %1 cannot be created.</source>
+        <translation>无法创建结果文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The result folder %1 cannot be written.</source>
+        <translation>无法写入结果文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The GNSS solver %1 could not be started.</source>
+        <translation>无法启动 GNSS 解算程序 %1。</translation>
+    </message>
+    <message>
+        <source>The GNSS solver failed: %1</source>
+        <translation>GNSS 解算失败：%1</translation>
+    </message>
+    <message>
+        <source>The GNSS solver found no solution. Check the observation and navigation files and the chosen satellite systems.</source>
+        <translation>GNSS 解算没有得到结果。请检查观测文件、导航文件和所选的卫星系统。</translation>
     </message>
 </context>
 <context>
@@ -533,6 +682,29 @@
     <message>
         <source>&amp;Demonstrations</source>
         <translation>演示(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>PosExport</name>
+    <message>
+        <source>No POS file was chosen.</source>
+        <translation>未选择 POS 文件。</translation>
+    </message>
+    <message>
+        <source>The project&apos;s coordinate system cannot be converted to longitude and latitude.</source>
+        <translation>工程的坐标系无法转换为经纬度。</translation>
+    </message>
+    <message>
+        <source>The image name &quot;%1&quot; holds a separator of POS files.</source>
+        <translation>影像名“%1”中含有 POS 文件的分隔符。</translation>
+    </message>
+    <message>
+        <source>The position of %1 cannot be converted to longitude and latitude.</source>
+        <translation>%1 的位置无法转换为经纬度。</translation>
+    </message>
+    <message>
+        <source>The POS file %1 cannot be written.</source>
+        <translation>无法写入 POS 文件 %1。</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1000,18 @@
     <message>
         <source>是否删除选中的影像？</source>
         <translation>是否删除选中的影像？</translation>
+    </message>
+    <message>
+        <source>相机检校中……</source>
+        <translation>相机检校中……</translation>
+    </message>
+    <message>
+        <source>EXIF写入中……</source>
+        <translation>EXIF写入中……</translation>
+    </message>
+    <message>
+        <source>GNSS解算中……</source>
+        <translation>GNSS解算中……</translation>
     </message>
 </context>
 <context>
