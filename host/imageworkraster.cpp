@@ -298,11 +298,16 @@ bool ReadRaster(const QString& path, double rate, ResampleMethod method, Raster&
     } else {
         const int w = GDALGetRasterXSize(dataset);
         const int h = GDALGetRasterYSize(dataset);
-        ok = ReadInto(dataset, rate < 1.0 ? ScaledSize(w, rate) : w,
-                      rate < 1.0 ? ScaledSize(h, rate) : h, method, type == GDT_UInt16, raster);
-        if (!ok)
-            error = GdalError(QCoreApplication::translate(
-                "ImageWork", "The image could not be read to its end."));
+        const int ow = rate < 1.0 ? ScaledSize(w, rate) : w;
+        const int oh = rate < 1.0 ? ScaledSize(h, rate) : h;
+        if (double(ow) * oh * bands * (type == GDT_UInt16 ? 2 : 1) > kMaxRasterBytes) {
+            error = QCoreApplication::translate("ImageWork", "The image is too large to process.");
+        } else {
+            ok = ReadInto(dataset, ow, oh, method, type == GDT_UInt16, raster);
+            if (!ok)
+                error = GdalError(QCoreApplication::translate(
+                    "ImageWork", "The image could not be read to its end."));
+        }
     }
     GDALClose(dataset);
     return ok;

@@ -46,8 +46,13 @@ struct ChannelStats
 // ".aux.xml" files; a damaged JPEG is an error, not a grey patch). Idempotent.
 void PrepareImageLibraries();
 
+// The largest raster the engine holds in memory, in bytes; a larger image
+// fails with a reason instead of exhausting the machine.
+constexpr double kMaxRasterBytes = 4.0 * 1024 * 1024 * 1024;
+
 // Reads the image at path scaled by rate (1 reads it whole) with method.
-// Images of other than 8 or 16 bits unsigned per value are refused.
+// Images of other than 8 or 16 bits unsigned per value, or larger than
+// kMaxRasterBytes once scaled, are refused.
 bool ReadRaster(const QString& path, double rate, ResampleMethod method, Raster& raster,
                 QString& error);
 
