@@ -5,6 +5,7 @@
 #include "kvfd/distortion.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -13,38 +14,56 @@ namespace kvhost {
 
 namespace {
 
-// Where each output pixel of one row reads: the top-left source index and
-// the bilinear weights; index -1 for outside.
-struct RowTaps
-{
-    std::vector<std::int64_t> index;
-    std::vector<float> wx;
-    std::vector<float> wy;
-    std::vector<std::uint8_t> right; // 1 when the right neighbour exists
-    std::vector<std::uint8_t> down;
-};
-
+// Fills out from in through the offset grid: within one grid cell of a row
+// the source position moves by a constant step per pixel, so it is summed, not
+// interpolated once per pixel. Positions within the last row or column read their neighbour
+// with weight 0, which keeps the inner loop free of edge tests.
 template <class T>
-void SampleRow(const Raster& in, Raster& out, int band, int y, const RowTaps& taps)
+void Remap(const Raster& in, Raster& out, const std::vector<double>& gridX,
+           const std::vector<double>& gridY, int nx, int g)
 {
-    const T* src = in.Band<T>(band);
-    T* dst = out.Band<T>(band) + std::size_t(y) * out.width;
-    const std::int64_t stride = in.width;
-    for (int x = 0; x < out.width; ++x) {
-        const std::int64_t i = taps.index[x];
-        if (i < 0) {
-            dst[x] = 0;
-            continue;
+    const int w = in.width, h = in.height, bands = in.bands;
+    std::vector<const T*> src(bands);
+    std::vector<T*> dst(bands);
+    for (int b = 0; b < bands; ++b) {
+        src[b] = in.Band<T>(b);
+        dst[b] = out.Band<T>(b);
+    }
+    const float maxX = float(w - 1), maxY = float(h - 1);
+    std::vector<double> rowX(nx), rowY(nx);
+    for (int y = 0; y < h; ++y) {
+        const int j = y / g;
+        const double fy = double(y - j * g) / g;
+        for (int i = 0; i < nx; ++i) {
+            const std::size_t k = std::size_t(j) * nx + i;
+            rowX[i] = gridX[k] + (gridX[k + nx] - gridX[k]) * fy;
+            rowY[i] = gridY[k] + (gridY[k + nx] - gridY[k]) * fy;
         }
-        const float wx = taps.wx[x], wy = taps.wy[x];
-        const float a = src[i];
-        const float b = taps.right[x] ? src[i + 1] : a;
-        const float c = taps.down[x] ? src[i + stride] : a;
-        const float d
-            = taps.right[x] && taps.down[x] ? src[i + stride + 1] : (taps.down[x] ? c : b);
-        const float top = a + (b - a) * wx;
-        const float bottom = c + (d - c) * wx;
-        dst[x] = T(top + (bottom - top) * wy + 0.5f);
+        const std::size_t rowStart = std::size_t(y) * w;
+        for (int i = 0; i * g < w; ++i) {
+            const float stepX = float((rowX[i + 1] - rowX[i]) / g);
+            const float stepY = float((rowY[i + 1] - rowY[i]) / g);
+            const float baseX = float(rowX[i]), baseY = float(rowY[i]);
+            const int end = std::min(w, (i + 1) * g);
+            for (int x = i * g, k = 0; x < end; ++x, ++k) {
+                const float sx = baseX + stepX * float(k), sy = baseY + stepY * float(k);
+                const std::size_t at = rowStart + x;
+                if (!(sx >= 0.0f && sy >= 0.0f && sx <= maxX && sy <= maxY)) {
+                    for (int b = 0; b < bands; ++b)
+                        dst[b][at] = 0;
+                    continue;
+                }
+                const int x0 = std::min(int(sx), w - 2), y0 = std::min(int(sy), h - 2);
+                const float wx = sx - float(x0), wy = sy - float(y0);
+                const std::size_t tap = std::size_t(y0) * w + x0;
+                for (int b = 0; b < bands; ++b) {
+                    const T* p = src[b] + tap;
+                    const float top = float(p[0]) + (float(p[1]) - float(p[0])) * wx;
+                    const float bottom = float(p[w]) + (float(p[w + 1]) - float(p[w])) * wx;
+                    dst[b][at] = T(top + (bottom - top) * wy + 0.5f);
+                }
+            }
+        }
     }
 }
 
@@ -74,6 +93,8 @@ bool Undistort(Raster& raster, const kvfd::CameraInfo& camera, bool toCenter, QS
     }
 
     const int w = raster.width, h = raster.height;
+    if (w < 2 || h < 2)
+        return true; // nothing to interpolate between
     const double shiftX = toCenter ? camera.x0 - camera.width / 2.0 : 0.0;
     const double shiftY = toCenter ? camera.y0 - camera.height / 2.0 : 0.0;
     const int g = kDistortionGrid;
@@ -92,44 +113,10 @@ bool Undistort(Raster& raster, const kvfd::CameraInfo& camera, bool toCenter, QS
     Raster out;
     out.Allocate(w, h, raster.bands, raster.wide);
     out.colours = raster.colours;
-    RowTaps taps;
-    taps.index.resize(w);
-    taps.wx.resize(w);
-    taps.wy.resize(w);
-    taps.right.resize(w);
-    taps.down.resize(w);
-    std::vector<double> rowX(nx), rowY(nx);
-    for (int y = 0; y < h; ++y) {
-        const int j = y / g;
-        const double fy = double(y - j * g) / g;
-        for (int i = 0; i < nx; ++i) {
-            const std::size_t k = std::size_t(j) * nx + i;
-            rowX[i] = gridX[k] + (gridX[k + nx] - gridX[k]) * fy;
-            rowY[i] = gridY[k] + (gridY[k + nx] - gridY[k]) * fy;
-        }
-        for (int x = 0; x < w; ++x) {
-            const int i = x / g;
-            const double fx = double(x - i * g) / g;
-            const double sx = rowX[i] + (rowX[i + 1] - rowX[i]) * fx;
-            const double sy = rowY[i] + (rowY[i + 1] - rowY[i]) * fx;
-            if (!(sx >= 0.0 && sy >= 0.0 && sx <= w - 1 && sy <= h - 1)) {
-                taps.index[x] = -1;
-                continue;
-            }
-            const int x0 = int(sx), y0 = int(sy);
-            taps.index[x] = std::int64_t(y0) * w + x0;
-            taps.wx[x] = float(sx - x0);
-            taps.wy[x] = float(sy - y0);
-            taps.right[x] = x0 + 1 < w;
-            taps.down[x] = y0 + 1 < h;
-        }
-        for (int b = 0; b < raster.bands; ++b) {
-            if (raster.wide)
-                SampleRow<std::uint16_t>(raster, out, b, y, taps);
-            else
-                SampleRow<std::uint8_t>(raster, out, b, y, taps);
-        }
-    }
+    if (raster.wide)
+        Remap<std::uint16_t>(raster, out, gridX, gridY, nx, g);
+    else
+        Remap<std::uint8_t>(raster, out, gridX, gridY, nx, g);
     raster = std::move(out);
     return true;
 }
