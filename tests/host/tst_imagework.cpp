@@ -2,6 +2,7 @@
 #include "host/imageworkraster.h"
 #include "kvfd/distortion.h"
 #include "kvkernel/kvprogress.h"
+#include "modalanswer.h"
 #include "writefaults.h"
 
 #include <QCryptographicHash>
@@ -335,6 +336,56 @@ private Q_SLOTS:
                                     .arg(sx / sum)
                                     .arg(sy / sum)));
         }
+    }
+
+    // The dialog form: the progress runs behind the modal dialog and the end
+    // is told in a message box; a refused job shows only the box.
+    void dialogTellsTheOutcome_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("runs") << false;
+        QTest::newRow("refused") << true;
+    }
+
+    void dialogTellsTheOutcome()
+    {
+        QFETCH(bool, refused);
+        QTemporaryDir out;
+        ImageJob job;
+        job.images = m_photos;
+        job.destination = refused ? m_sources : out.path();
+        job.steps = Chain(QStringLiteral("quarter"));
+        ImageJobResult result;
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox(
+            [&] { result = RunImageJob(job, static_cast<QWidget*>(nullptr)); });
+        QCOMPARE(result.refused, refused);
+        QCOMPARE(result.Done(), refused ? 0 : 2);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].contains(result.message), qPrintable(boxes[0].join('|')));
+    }
+
+    void gpsTagsFromAPosition()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("tagged.jpg"));
+        QVERIFY(Copy(kPhotos + "drone-testdata-agung-1-example.jpg", target));
+        const GpsPosition position {115.48415, -8.30395, -3.5};
+        QString error;
+        QVERIFY2(CopyImageTags(m_photos[1], target, 400, 300, &position, error), qPrintable(error));
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(target).toStdString());
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        auto tag = [&](const char* key) {
+            const auto it = exif.findKey(Exiv2::ExifKey(key));
+            return it == exif.end() ? std::string() : it->toString();
+        };
+        QCOMPARE(tag("Exif.GPSInfo.GPSLatitudeRef"), std::string("S"));
+        QCOMPARE(tag("Exif.GPSInfo.GPSLatitude"), std::string("8/1 18/1 142200/10000"));
+        QCOMPARE(tag("Exif.GPSInfo.GPSLongitudeRef"), std::string("E"));
+        QCOMPARE(tag("Exif.GPSInfo.GPSLongitude"), std::string("115/1 29/1 29400/10000"));
+        QCOMPARE(tag("Exif.GPSInfo.GPSAltitudeRef"), std::string("1"));
+        QCOMPARE(tag("Exif.GPSInfo.GPSAltitude"), std::string("3500/1000"));
+        QCOMPARE(tag("Exif.Image.Model"), std::string("Canon PowerShot S5 IS"));
     }
 
     void cancelStopsBetweenImages()
