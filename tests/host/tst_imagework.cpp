@@ -130,6 +130,84 @@ std::vector<ImageStep> Chain(const QString& text)
     return steps;
 }
 
+// A minimal DNG: 64 x 48 pixels of 16-bit RGGB mosaic, a grey ramp, with
+// the tags a raw developer needs and nothing more. Little-endian TIFF.
+QByteArray MinimalDng()
+{
+    const quint32 w = 64, h = 48;
+    struct Entry
+    {
+        quint16 tag, type;
+        quint32 count;
+        QByteArray data; // the value bytes
+    };
+    auto shorts = [](std::initializer_list<quint16> values) {
+        QByteArray bytes;
+        for (quint16 v : values)
+            bytes.append(char(v & 0xff)).append(char(v >> 8));
+        return bytes;
+    };
+    auto longs = [](std::initializer_list<qint32> values) {
+        QByteArray bytes;
+        for (qint32 v : values)
+            for (int i = 0; i < 4; ++i)
+                bytes.append(char((quint32(v) >> (8 * i)) & 0xff));
+        return bytes;
+    };
+    const QByteArray identity = longs({1, 1, 0, 1, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 0, 1, 1, 1});
+    std::vector<Entry> entries {
+        {254, 4, 1, longs({0})},
+        {256, 4, 1, longs({qint32(w)})},
+        {257, 4, 1, longs({qint32(h)})},
+        {258, 3, 1, shorts({16})},
+        {259, 3, 1, shorts({1})},
+        {262, 3, 1, shorts({32803})},
+        {271, 2, 7, QByteArray("Kvtest", 7)},
+        {272, 2, 5, QByteArray("Grid", 5)},
+        {273, 4, 1, longs({0})}, // the strip offset, set below
+        {277, 3, 1, shorts({1})},
+        {278, 4, 1, longs({qint32(h)})},
+        {279, 4, 1, longs({qint32(w * h * 2)})},
+        {284, 3, 1, shorts({1})},
+        {33421, 3, 2, shorts({2, 2})},
+        {33422, 1, 4, QByteArray("\0\1\1\2", 4)},
+        {50706, 1, 4, QByteArray("\1\4\0\0", 4)},
+        {50708, 2, 12, QByteArray("Kvtest Grid", 12)},
+        {50717, 4, 1, longs({65535})},
+        {50721, 10, 9, identity},
+        {50778, 3, 1, shorts({21})},
+    };
+    const quint32 ifd = 8;
+    const quint32 extra = ifd + 2 + 12 * quint32(entries.size()) + 4;
+    QByteArray values; // values longer than four bytes, after the IFD
+    QByteArray directory = shorts({quint16(entries.size())});
+    quint32 strip = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        values.clear();
+        directory = shorts({quint16(entries.size())});
+        for (Entry& e : entries) {
+            if (e.tag == 273)
+                e.data = longs({qint32(strip)});
+            directory += shorts({e.tag, e.type}) + longs({qint32(e.count)});
+            if (e.data.size() <= 4) {
+                directory += e.data + QByteArray(4 - e.data.size(), '\0');
+            } else {
+                directory += longs({qint32(extra + values.size())});
+                values += e.data;
+                if (values.size() % 2)
+                    values += '\0';
+            }
+        }
+        directory += longs({0});
+        strip = extra + quint32(values.size());
+    }
+    QByteArray pixels;
+    for (quint32 y = 0; y < h; ++y)
+        for (quint32 x = 0; x < w; ++x)
+            pixels += shorts({quint16(1000 + 900 * x + 300 * y)});
+    return QByteArray("II*\0", 4) + longs({qint32(ifd)}) + directory + values + pixels;
+}
+
 // A Brown camera of 800 x 600 pixels with all four coefficients set.
 kvfd::CameraInfo GridCamera()
 {
@@ -386,6 +464,42 @@ private Q_SLOTS:
         QCOMPARE(tag("Exif.GPSInfo.GPSAltitudeRef"), std::string("1"));
         QCOMPARE(tag("Exif.GPSInfo.GPSAltitude"), std::string("3500/1000"));
         QCOMPARE(tag("Exif.Image.Model"), std::string("Canon PowerShot S5 IS"));
+    }
+
+    // A raw file and a POS file naming it: a 16-bit RGB TIFF with the POS
+    // position in its GPS tags; a second raw file without a record is
+    // converted without them.
+    void rawToTiffWithPositions()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("raw")));
+        for (const char* name : {"IMG_0001.DNG", "IMG_0002.dng"}) {
+            QFile raw(dir.filePath(QStringLiteral("raw/") + name));
+            QVERIFY(raw.open(QIODevice::WriteOnly));
+            raw.write(MinimalDng());
+        }
+        QFile pos(dir.filePath(QStringLiteral("位置.txt")));
+        QVERIFY(pos.open(QIODevice::WriteOnly));
+        pos.write("name,lon,lat,height\r\nimg_0001,115.48415,-8.30395,1189.5\r\n");
+        pos.close();
+        RawJob job;
+        job.rawFolder = dir.filePath(QStringLiteral("raw"));
+        job.posFile = pos.fileName();
+        job.destination = dir.filePath(QStringLiteral("tif"));
+        const ImageJobResult result = RunRawJob(job, static_cast<kvkernel::KvProgress*>(nullptr));
+        QVERIFY2(result.Done() == 2, qPrintable(result.message));
+        Raster tif;
+        QString error;
+        QVERIFY(ReadRaster(dir.filePath(QStringLiteral("tif/IMG_0001.tif")), 1.0,
+                           ResampleMethod::Nearest, tif, error));
+        QVERIFY(tif.wide);
+        QCOMPARE(tif.bands, 3);
+        QVERIFY(tif.width >= 60 && tif.height >= 44);
+        QCOMPARE(GpsLatitude(dir.filePath(QStringLiteral("tif/IMG_0001.tif"))),
+                 QStringLiteral("8/1 18/1 142200/10000"));
+        QVERIFY(result.outcomes[0].reason.isEmpty());
+        QCOMPARE(GpsLatitude(dir.filePath(QStringLiteral("tif/IMG_0002.tif"))), QString());
+        QVERIFY(!result.outcomes[1].reason.isEmpty());
     }
 
     void cancelStopsBetweenImages()
