@@ -518,7 +518,11 @@ bool CopyImageTags(const QString& source, const QString& target, int width, int 
                 continue;
             if (datum.key() == "Exif.Photo.PixelXDimension")
                 dimensions = true;
-            exif[datum.key()] = datum.value();
+            // Cameras pad text tags with NULs, which a TIFF reader warns of.
+            if (datum.typeId() == Exiv2::asciiString)
+                exif[datum.key()] = std::string(datum.toString().c_str());
+            else
+                exif[datum.key()] = datum.value();
         }
         if (gps)
             SetGpsTags(*gps, exif);
