@@ -23,7 +23,8 @@ class KvProgress;
 //   "PNG", "GTiff"); GTiff takes the job's TIFF creation options, JPEG is
 //   written at quality 90. Without a Format step the output keeps the
 //   source's driver (a distortion step asking for TIFF wins over both). Drivers
-//   that hold only 8 bits (BMP, JPEG) get 16-bit values divided by 256.
+//   that hold only 8 bits (BMP, JPEG) get 16-bit values divided by 256 and
+//   leave out an alpha band.
 // - Resample: the image is scaled by rate (1:2 is 0.5) to round(size * rate),
 //   at least one pixel, with the chosen method. As the first step it is done
 //   while reading, so that a JPEG is decoded at the reduced scale.

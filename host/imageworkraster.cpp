@@ -42,16 +42,19 @@ GDALRIOResampleAlg GdalMethod(ResampleMethod method)
     return GRIORA_Average;
 }
 
-// A GDAL in-memory dataset over the raster's own buffer, without a copy.
-GDALDatasetH WrapRaster(const Raster& raster)
+// A GDAL in-memory dataset over the raster's own buffer (its first `bands`
+// bands, all when negative), without a copy.
+GDALDatasetH WrapRaster(const Raster& raster, int bands = -1)
 {
+    if (bands < 0)
+        bands = raster.bands;
     GDALDriverH mem = GDALGetDriverByName("MEM");
     const GDALDataType type = raster.wide ? GDT_UInt16 : GDT_Byte;
     GDALDatasetH dataset = GDALCreate(mem, "", raster.width, raster.height, 0, type, nullptr);
     if (!dataset)
         return nullptr;
     const std::size_t bytes = raster.wide ? 2 : 1;
-    for (int b = 0; b < raster.bands; ++b) {
+    for (int b = 0; b < bands; ++b) {
         char pointer[64];
         std::snprintf(
             pointer, sizeof pointer, "DATAPOINTER=%p",
@@ -410,7 +413,12 @@ bool WriteRaster(const Raster& raster, const QString& driverName, const QString&
             narrowed.data[i] = std::uint8_t(in[i] >> 8);
         source = &narrowed;
     }
-    GDALDatasetH memory = WrapRaster(*source);
+    // JPEG and BMP hold no transparency: an alpha band is left out.
+    int bands = source->bands;
+    if (HoldsOnlyBytes(driverName) && bands > 1 && int(source->colours.size()) == bands
+        && source->colours.back() == GCI_AlphaBand)
+        --bands;
+    GDALDatasetH memory = WrapRaster(*source, bands);
     if (!memory) {
         error = QCoreApplication::translate("ImageWork", "Out of memory.");
         return false;
