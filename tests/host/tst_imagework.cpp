@@ -531,6 +531,7 @@ private Q_SLOTS:
         QTest::newRow("zero-focal camera") << "zerofocal" << false << 0;
         QTest::newRow("distortion fields left empty") << "emptycamera" << true << 0;
         QTest::newRow("raw file that is not raw") << "notraw" << false << 0;
+        QTest::newRow("truncated raw file") << "rawtruncated" << false << 0;
         QTest::newRow("POS file naming no raw file") << "posnomatch" << true << 0;
         QTest::newRow("POS file unreadable") << "posmissing" << true << 0;
         QTest::newRow("POS file malformed") << "posgarbage" << true << 0;
@@ -612,9 +613,14 @@ private Q_SLOTS:
             job.steps = Chain(QStringLiteral("GTiff"));
         }
 
-        const bool rawJob = setup == "notraw" || setup.startsWith("pos");
+        const bool rawJob = setup == "notraw" || setup == "rawtruncated" || setup.startsWith("pos");
         if (rawJob)
             QVERIFY(QFile::rename(good, in + QStringLiteral("/IMG_0001.DNG")));
+        if (setup == "rawtruncated") {
+            QFile raw(in + QStringLiteral("/IMG_0001.DNG"));
+            QVERIFY(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            raw.write(MinimalDng().left(1000));
+        }
         const auto before = Checksums(FilesOf(in));
         ImageJobResult result;
         if (rawJob) {
