@@ -14,20 +14,22 @@ namespace kvhost {
 
 namespace {
 
-// Fills out from in through the offset grid: within one grid cell of a row
-// the source position moves by a constant step per pixel, so it is summed, not
-// interpolated once per pixel. Positions within the last row or column read their neighbour
-// with weight 0, which keeps the inner loop free of edge tests.
-template <class T>
-void Remap(const Raster& in, Raster& out, const std::vector<double>& gridX,
-           const std::vector<double>& gridY, int nx, int g)
+// Fills bands first .. first + N - 1 of out from in through the offset grid.
+// Within one grid cell of a row the source position is linear in x: one base
+// and one step per cell. Positions within the last row or column read their
+// neighbour with weight 0, which keeps the inner loop free of edge tests. The
+// band pointers are local arrays with a fixed count, so that the compiler
+// knows the byte stores cannot change them and unrolls the band loop.
+template <class T, int N>
+void RemapBands(const Raster& in, Raster& out, int first, const std::vector<double>& gridX,
+                const std::vector<double>& gridY, int nx, int g)
 {
-    const int w = in.width, h = in.height, bands = in.bands;
-    std::vector<const T*> src(bands);
-    std::vector<T*> dst(bands);
-    for (int b = 0; b < bands; ++b) {
-        src[b] = in.Band<T>(b);
-        dst[b] = out.Band<T>(b);
+    const int w = in.width, h = in.height;
+    const T* src[N];
+    T* dst[N];
+    for (int b = 0; b < N; ++b) {
+        src[b] = in.Band<T>(first + b);
+        dst[b] = out.Band<T>(first + b);
     }
     const float maxX = float(w - 1), maxY = float(h - 1);
     std::vector<double> rowX(nx), rowY(nx);
@@ -49,20 +51,42 @@ void Remap(const Raster& in, Raster& out, const std::vector<double>& gridX,
                 const float sx = baseX + stepX * float(k), sy = baseY + stepY * float(k);
                 const std::size_t at = rowStart + x;
                 if (!(sx >= 0.0f && sy >= 0.0f && sx <= maxX && sy <= maxY)) {
-                    for (int b = 0; b < bands; ++b)
+                    for (int b = 0; b < N; ++b)
                         dst[b][at] = 0;
                     continue;
                 }
                 const int x0 = std::min(int(sx), w - 2), y0 = std::min(int(sy), h - 2);
                 const float wx = sx - float(x0), wy = sy - float(y0);
                 const std::size_t tap = std::size_t(y0) * w + x0;
-                for (int b = 0; b < bands; ++b) {
+                for (int b = 0; b < N; ++b) {
                     const T* p = src[b] + tap;
                     const float top = float(p[0]) + (float(p[1]) - float(p[0])) * wx;
                     const float bottom = float(p[w]) + (float(p[w + 1]) - float(p[w])) * wx;
                     dst[b][at] = T(top + (bottom - top) * wy + 0.5f);
                 }
             }
+        }
+    }
+}
+
+template <class T>
+void Remap(const Raster& in, Raster& out, const std::vector<double>& gridX,
+           const std::vector<double>& gridY, int nx, int g)
+{
+    for (int first = 0; first < in.bands; first += 4) {
+        switch (std::min(4, in.bands - first)) {
+        case 1:
+            RemapBands<T, 1>(in, out, first, gridX, gridY, nx, g);
+            break;
+        case 2:
+            RemapBands<T, 2>(in, out, first, gridX, gridY, nx, g);
+            break;
+        case 3:
+            RemapBands<T, 3>(in, out, first, gridX, gridY, nx, g);
+            break;
+        default:
+            RemapBands<T, 4>(in, out, first, gridX, gridY, nx, g);
+            break;
         }
     }
 }
