@@ -515,6 +515,141 @@
     </message>
 </context>
 <context>
+    <name>ImageWork</name>
+    <message>
+        <source>No destination folder was given.</source>
+        <translation>No destination folder was given.</translation>
+    </message>
+    <message>
+        <source>The destination folder is the folder of the source images or lies inside it; choose another folder, so that no source is overwritten.</source>
+        <translation>The destination folder is the folder of the source images or lies inside it; choose another folder, so that no source is overwritten.</translation>
+    </message>
+    <message>
+        <source>Not processed: the job was cancelled.</source>
+        <translation>Not processed: the job was cancelled.</translation>
+    </message>
+    <message>
+        <source>Another image of the job has the same name; it was not written twice.</source>
+        <translation>Another image of the job has the same name; it was not written twice.</translation>
+    </message>
+    <message>
+        <source>The finished output could not be moved into place.</source>
+        <translation>The finished output could not be moved into place.</translation>
+    </message>
+    <message>
+        <source>The file is not an image that can be read.</source>
+        <translation>The file is not an image that can be read.</translation>
+    </message>
+    <message>
+        <source>The folder of the image cannot be written.</source>
+        <translation>The folder of the image cannot be written.</translation>
+    </message>
+    <message>
+        <source>The job was cancelled: %1 of %2 images were processed.</source>
+        <translation>The job was cancelled: %1 of %2 images were processed.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 images were processed.</source>
+        <translation>%1 of %2 images were processed.</translation>
+    </message>
+    <message>
+        <source>...and more.</source>
+        <translation>...and more.</translation>
+    </message>
+    <message>
+        <source>No images were given.</source>
+        <translation>No images were given.</translation>
+    </message>
+    <message>
+        <source>The distortion camera has no image size or pixel size; fill in the camera parameters first.</source>
+        <translation>The distortion camera has no image size or pixel size; fill in the camera parameters first.</translation>
+    </message>
+    <message>
+        <source>The resample rate must lie between 0 and 1.</source>
+        <translation>The resample rate must lie between 0 and 1.</translation>
+    </message>
+    <message>
+        <source>The output format is not one of BMP, JPEG, PNG and GTiff.</source>
+        <translation>The output format is not one of BMP, JPEG, PNG and GTiff.</translation>
+    </message>
+    <message>
+        <source>No raw files were found.</source>
+        <translation>No raw files were found.</translation>
+    </message>
+    <message>
+        <source>No record of the POS file names one of the raw files, or none holds a longitude and latitude.</source>
+        <translation>No record of the POS file names one of the raw files, or none holds a longitude and latitude.</translation>
+    </message>
+    <message>
+        <source>No POS record names this file; it has no GPS position from the POS file.</source>
+        <translation>No POS record names this file; it has no GPS position from the POS file.</translation>
+    </message>
+    <message>
+        <source>The image holds values of a kind other than 8 or 16 bits per channel.</source>
+        <translation>The image holds values of a kind other than 8 or 16 bits per channel.</translation>
+    </message>
+    <message>
+        <source>The image is too large to process.</source>
+        <translation>The image is too large to process.</translation>
+    </message>
+    <message>
+        <source>The image could not be read to its end.</source>
+        <translation>The image could not be read to its end.</translation>
+    </message>
+    <message>
+        <source>No writer for the chosen format.</source>
+        <translation>No writer for the chosen format.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Out of memory.</translation>
+    </message>
+    <message>
+        <source>The image could not be written.</source>
+        <translation>The image could not be written.</translation>
+    </message>
+    <message>
+        <source>The image could not be opened for overviews.</source>
+        <translation>The image could not be opened for overviews.</translation>
+    </message>
+    <message>
+        <source>The overviews could not be written.</source>
+        <translation>The overviews could not be written.</translation>
+    </message>
+    <message>
+        <source>The output could not be opened to copy the tags.</source>
+        <translation>The output could not be opened to copy the tags.</translation>
+    </message>
+    <message>
+        <source>The output format holds no photo tags; they were not copied.</source>
+        <translation>The output format holds no photo tags; they were not copied.</translation>
+    </message>
+    <message>
+        <source>The photo tags could not be copied: %1</source>
+        <translation>The photo tags could not be copied: %1</translation>
+    </message>
+    <message>
+        <source>The file is not a camera raw file.</source>
+        <translation>The file is not a camera raw file.</translation>
+    </message>
+    <message>
+        <source>The raw file could not be developed: %1</source>
+        <translation>The raw file could not be developed: %1</translation>
+    </message>
+    <message>
+        <source>The POS file cannot be read.</source>
+        <translation>The POS file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The camera has no focal length or pixel size.</source>
+        <translation>The camera has no focal length or pixel size.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s shape is not the camera&apos;s (%1 x %2).</source>
+        <translation>The image&apos;s shape is not the camera&apos;s (%1 x %2).</translation>
+    </message>
+</context>
+<context>
     <name>ImageryModule</name>
     <message>
         <source>Get &amp;Elevation…</source>
@@ -1012,6 +1147,10 @@
     <message>
         <source>GNSS解算中……</source>
         <translation>Solving GNSS positions…</translation>
+    </message>
+    <message>
+        <source>图像处理中……</source>
+        <translation>Processing images...</translation>
     </message>
 </context>
 <context>

@@ -515,6 +515,141 @@
     </message>
 </context>
 <context>
+    <name>ImageWork</name>
+    <message>
+        <source>No destination folder was given.</source>
+        <translation>未指定输出文件夹。</translation>
+    </message>
+    <message>
+        <source>The destination folder is the folder of the source images or lies inside it; choose another folder, so that no source is overwritten.</source>
+        <translation>输出文件夹是源影像所在的文件夹或位于其中；请另选文件夹，以免覆盖源影像。</translation>
+    </message>
+    <message>
+        <source>Not processed: the job was cancelled.</source>
+        <translation>未处理：任务已取消。</translation>
+    </message>
+    <message>
+        <source>Another image of the job has the same name; it was not written twice.</source>
+        <translation>任务中另一张影像同名；未重复写出。</translation>
+    </message>
+    <message>
+        <source>The finished output could not be moved into place.</source>
+        <translation>完成的输出文件无法移到目标位置。</translation>
+    </message>
+    <message>
+        <source>The file is not an image that can be read.</source>
+        <translation>该文件不是可读取的影像。</translation>
+    </message>
+    <message>
+        <source>The folder of the image cannot be written.</source>
+        <translation>影像所在文件夹不可写。</translation>
+    </message>
+    <message>
+        <source>The job was cancelled: %1 of %2 images were processed.</source>
+        <translation>任务已取消：已处理 %2 张影像中的 %1 张。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 images were processed.</source>
+        <translation>已处理 %2 张影像中的 %1 张。</translation>
+    </message>
+    <message>
+        <source>...and more.</source>
+        <translation>……以及更多。</translation>
+    </message>
+    <message>
+        <source>No images were given.</source>
+        <translation>未指定影像。</translation>
+    </message>
+    <message>
+        <source>The distortion camera has no image size or pixel size; fill in the camera parameters first.</source>
+        <translation>畸变校正的相机没有影像尺寸或像元大小；请先填写相机参数。</translation>
+    </message>
+    <message>
+        <source>The resample rate must lie between 0 and 1.</source>
+        <translation>重采样比例必须介于 0 和 1 之间。</translation>
+    </message>
+    <message>
+        <source>The output format is not one of BMP, JPEG, PNG and GTiff.</source>
+        <translation>输出格式不是 BMP、JPEG、PNG 或 GTiff 之一。</translation>
+    </message>
+    <message>
+        <source>No raw files were found.</source>
+        <translation>未找到 RAW 文件。</translation>
+    </message>
+    <message>
+        <source>No record of the POS file names one of the raw files, or none holds a longitude and latitude.</source>
+        <translation>POS 文件中没有与任何 RAW 文件同名的记录，或没有记录包含经纬度。</translation>
+    </message>
+    <message>
+        <source>No POS record names this file; it has no GPS position from the POS file.</source>
+        <translation>没有 POS 记录对应此文件；它没有来自 POS 文件的 GPS 位置。</translation>
+    </message>
+    <message>
+        <source>The image holds values of a kind other than 8 or 16 bits per channel.</source>
+        <translation>影像的像素值不是每通道 8 位或 16 位。</translation>
+    </message>
+    <message>
+        <source>The image is too large to process.</source>
+        <translation>影像过大，无法处理。</translation>
+    </message>
+    <message>
+        <source>The image could not be read to its end.</source>
+        <translation>影像无法完整读取。</translation>
+    </message>
+    <message>
+        <source>No writer for the chosen format.</source>
+        <translation>所选格式无法写出。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>The image could not be written.</source>
+        <translation>影像无法写出。</translation>
+    </message>
+    <message>
+        <source>The image could not be opened for overviews.</source>
+        <translation>无法打开影像以生成金字塔。</translation>
+    </message>
+    <message>
+        <source>The overviews could not be written.</source>
+        <translation>金字塔无法写出。</translation>
+    </message>
+    <message>
+        <source>The output could not be opened to copy the tags.</source>
+        <translation>无法打开输出文件以复制标签。</translation>
+    </message>
+    <message>
+        <source>The output format holds no photo tags; they were not copied.</source>
+        <translation>输出格式不能保存照片标签；标签未复制。</translation>
+    </message>
+    <message>
+        <source>The photo tags could not be copied: %1</source>
+        <translation>照片标签无法复制：%1</translation>
+    </message>
+    <message>
+        <source>The file is not a camera raw file.</source>
+        <translation>该文件不是相机 RAW 文件。</translation>
+    </message>
+    <message>
+        <source>The raw file could not be developed: %1</source>
+        <translation>RAW 文件无法解码：%1</translation>
+    </message>
+    <message>
+        <source>The POS file cannot be read.</source>
+        <translation>无法读取 POS 文件。</translation>
+    </message>
+    <message>
+        <source>The camera has no focal length or pixel size.</source>
+        <translation>相机没有焦距或像元大小。</translation>
+    </message>
+    <message>
+        <source>The image&apos;s shape is not the camera&apos;s (%1 x %2).</source>
+        <translation>影像的宽高比与相机（%1 x %2）不符。</translation>
+    </message>
+</context>
+<context>
     <name>ImageryModule</name>
     <message>
         <source>Get &amp;Elevation…</source>
@@ -1012,6 +1147,10 @@
     <message>
         <source>GNSS解算中……</source>
         <translation>GNSS解算中……</translation>
+    </message>
+    <message>
+        <source>图像处理中……</source>
+        <translation>图像处理中……</translation>
     </message>
 </context>
 <context>
