@@ -3,6 +3,7 @@
 #include "host/cameramodule.h"
 #include "host/fixtures.h"
 #include "host/frameworkmodule.h"
+#include "host/gnssmodule.h"
 #include "host/imagerymodule.h"
 #include "host/kvmainwindow.h"
 #include "host/projectmodule.h"
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ProjectModule>());
     modules.push_back(std::make_unique<ImageryModule>());
     modules.push_back(std::make_unique<CameraModule>());
+    modules.push_back(std::make_unique<GnssModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
