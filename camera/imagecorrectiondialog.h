@@ -40,7 +40,7 @@ public:
     static constexpr int kStep = 400;
     // A camera whose grid would have more points than this (an image far
     // larger than any sensor, as a damaged file may claim) gets no rows.
-    static constexpr long long kMaxRows = 100000;
+    static constexpr long long kMaxRows = 10000;
 
     explicit GridWidget(QWidget* parent = nullptr);
 

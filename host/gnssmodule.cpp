@@ -11,9 +11,11 @@
 #include "imagery/exportsettingdialog.h"
 #include "imagery/gpsloaddialog.h"
 #include "imagery/gpssettingdialog.h"
+#include "kvgps/gpshelper.h"
 #include "kvkernel/aiscontext.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 
 namespace {
@@ -73,6 +75,45 @@ std::unique_ptr<QWidget> ExifPicture()
     return dialog;
 }
 
+// "Next" with a typed base position 2.5 km above the one in the base file's
+// header.
+void DeviationQuestion()
+{
+    const QString base = QDir::temp().filePath(QStringLiteral("kvhost_shot_base.22o"));
+    QFile file(base);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write("  4362689.8809  2026647.9686  4174234.2239                  "
+                   "APPROX POSITION XYZ\n");
+    file.close();
+    GPSLoadWidget page;
+    kvgps::GPSParam param;
+    param.rover_obs_path = "rover.22o";
+    param.use_base = 1;
+    param.base_obs_path = QString2String(base);
+    param.base_position_mode = 2;
+    const double xyz[3] = {4362689.8809, 2026647.9686, 4174234.2239};
+    double llh[3];
+    kvgps::GPSHelper::ECEF2LL(xyz, llh);
+    param.base_longitude = llh[0];
+    param.base_latitude = llh[1];
+    param.base_height = llh[2] + 2500.0;
+    page.SetGPSParam(param);
+    page.ClickOK();
+}
+
+// Calibrate on a project of 40 images.
+void TooManyImages()
+{
+    kvkernel::AISContext* before = kvkernel::KvGetContext();
+    kvkernel::AISContext project;
+    for (int i = 0; i < 40; ++i)
+        project.GetImageInfoSet().AddImage("DJI_" + std::to_string(i) + ".JPG", "/data", {}, 0,
+                                           true);
+    kvkernel::KvSetContext(&project);
+    CalibrationWidget().ClickCalibration();
+    kvkernel::KvSetContext(before);
+}
+
 } // namespace
 
 // The POS export and the calibration work on the open project; without one
@@ -111,6 +152,10 @@ void GnssModule::Screenshots(ScreenshotRegistry& registry) const
     registry.AddModal(
         QStringLiteral("gps_setting_no_folder"), [] { GPSSettingWidget().ClickOK(); },
         QStringLiteral("kvsb_ok_btn_"));
+    registry.AddModal(QStringLiteral("gps_base_deviation"), DeviationQuestion,
+                      QStringLiteral("kvbw2_cancel_"));
+    registry.AddModal(QStringLiteral("calibration_too_many_images"), TooManyImages,
+                      QStringLiteral("kvsb_ok_btn_"));
 }
 
 void GnssModule::ImportGPS()
