@@ -4,6 +4,7 @@
 #include "host/cameramodule.h"
 #include "host/fixtures.h"
 #include "host/frameworkmodule.h"
+#include "host/gnssmodule.h"
 #include "host/imagerymodule.h"
 #include "host/kvmainwindow.h"
 #include "host/processingmodule.h"
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ProjectModule>());
     modules.push_back(std::make_unique<ImageryModule>());
     modules.push_back(std::make_unique<CameraModule>());
+    modules.push_back(std::make_unique<GnssModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<BarsModule>());
     modules.push_back(std::make_unique<ProcessingModule>());

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Calibration</source>
+        <translation>相机检校</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationWidget</name>
+    <message>
+        <source>Images: </source>
+        <translation>影像：</translation>
+    </message>
+    <message>
+        <source>Initial Parameters</source>
+        <translation>初始参数</translation>
+    </message>
+    <message>
+        <source>Calibrated Parameters</source>
+        <translation>检校参数</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>检校</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>Camera Setting</source>
@@ -218,6 +252,49 @@
     </message>
 </context>
 <context>
+    <name>CoefficientWidget</name>
+    <message>
+        <source>K1: </source>
+        <translation>K1：</translation>
+    </message>
+    <message>
+        <source>K2: </source>
+        <translation>K2：</translation>
+    </message>
+    <message>
+        <source>K3: </source>
+        <translation>K3：</translation>
+    </message>
+    <message>
+        <source>K4: </source>
+        <translation>K4：</translation>
+    </message>
+    <message>
+        <source>K5: </source>
+        <translation>K5：</translation>
+    </message>
+    <message>
+        <source>K6: </source>
+        <translation>K6：</translation>
+    </message>
+    <message>
+        <source>P1: </source>
+        <translation>P1：</translation>
+    </message>
+    <message>
+        <source>P2: </source>
+        <translation>P2：</translation>
+    </message>
+    <message>
+        <source>A: </source>
+        <translation>A：</translation>
+    </message>
+    <message>
+        <source>B :</source>
+        <translation>B：</translation>
+    </message>
+</context>
+<context>
     <name>DownloadThread</name>
     <message>
         <source>The camera service is not available (%1); the camera database in use is kept</source>
@@ -267,6 +344,135 @@
     </message>
 </context>
 <context>
+    <name>GridWidget</name>
+    <message>
+        <source>ID</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>dx</source>
+        <translation>dx</translation>
+    </message>
+    <message>
+        <source>dy</source>
+        <translation>dy</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCorrectionDialog</name>
+    <message>
+        <source>Image Correction</source>
+        <translation>影像纠正</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCorrectionWidget</name>
+    <message>
+        <source>Original:</source>
+        <translation>原始影像：</translation>
+    </message>
+    <message>
+        <source>TIF</source>
+        <translation>TIF</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Option:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Destination: </source>
+        <translation>输出目录：</translation>
+    </message>
+    <message>
+        <source>Camera Parameters</source>
+        <translation>相机参数</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Focal(px): </source>
+        <translation>焦距(px)：</translation>
+    </message>
+    <message>
+        <source>Width(px): </source>
+        <translation>宽度(px)：</translation>
+    </message>
+    <message>
+        <source>Height(px): </source>
+        <translation>高度(px)：</translation>
+    </message>
+    <message>
+        <source>CCD Width(mm): </source>
+        <translation>CCD 宽度(mm)：</translation>
+    </message>
+    <message>
+        <source>CCD Height(mm): </source>
+        <translation>CCD 高度(mm)：</translation>
+    </message>
+    <message>
+        <source>x0(px): </source>
+        <translation>x0(px)：</translation>
+    </message>
+    <message>
+        <source>y0(px): </source>
+        <translation>y0(px)：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Import Camera</source>
+        <translation>导入相机</translation>
+    </message>
+    <message>
+        <source>Varnel Camera File (*.xml);;Varnel Binary Camera File (*.cam)</source>
+        <translation>Varnel 相机文件 (*.xml);;Varnel 二进制相机文件 (*.cam)</translation>
+    </message>
+    <message>
+        <source>Save Camera</source>
+        <translation>保存相机</translation>
+    </message>
+    <message>
+        <source>Varnel Binary Camera File (*.cam)</source>
+        <translation>Varnel 二进制相机文件 (*.cam)</translation>
+    </message>
+    <message>
+        <source>Varnel Camera File (*.xml)</source>
+        <translation>Varnel 相机文件 (*.xml)</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>The downloaded camera is for images of %1 × %2 px, the project&apos;s images are %3 × %4 px. Use it anyway?</source>
@@ -291,6 +497,10 @@
     <message>
         <source>下载失败!</source>
         <translation>下载失败!</translation>
+    </message>
+    <message>
+        <source>打开文件失败!</source>
+        <translation>打开文件失败!</translation>
     </message>
 </context>
 </TS>

@@ -417,6 +417,57 @@
     </message>
 </context>
 <context>
+    <name>GnssModule</name>
+    <message>
+        <source>Import G&amp;PS…</source>
+        <translation>Import G&amp;PS…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport POS…</source>
+        <translation>E&amp;xport POS…</translation>
+    </message>
+    <message>
+        <source>&amp;Write EXIF…</source>
+        <translation>&amp;Write EXIF…</translation>
+    </message>
+    <message>
+        <source>C&amp;alibration…</source>
+        <translation>C&amp;alibration…</translation>
+    </message>
+    <message>
+        <source>&amp;Image Correction…</source>
+        <translation>&amp;Image Correction…</translation>
+    </message>
+    <message>
+        <source>The calibrated camera is the project&apos;s camera.</source>
+        <translation>The calibrated camera is the project&apos;s camera.</translation>
+    </message>
+    <message>
+        <source>%1 does not run in this host yet.</source>
+        <translation>%1 does not run in this host yet.</translation>
+    </message>
+    <message>
+        <source>GNSS post-processing of %1 into %2</source>
+        <translation>GNSS post-processing of %1 into %2</translation>
+    </message>
+    <message>
+        <source>The POS export to %1</source>
+        <translation>The POS export to %1</translation>
+    </message>
+    <message>
+        <source>Writing the positions of %1 into the photos of %2 folders</source>
+        <translation>Writing the positions of %1 into the photos of %2 folders</translation>
+    </message>
+    <message>
+        <source>Camera calibration</source>
+        <translation>Camera calibration</translation>
+    </message>
+    <message>
+        <source>The image correction of %1 into %2</source>
+        <translation>The image correction of %1 into %2</translation>
+    </message>
+</context>
+<context>
     <name>GnssRun</name>
     <message>
         <source>Cannot open the observation file %1.</source>

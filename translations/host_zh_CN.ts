@@ -417,6 +417,57 @@
     </message>
 </context>
 <context>
+    <name>GnssModule</name>
+    <message>
+        <source>Import G&amp;PS…</source>
+        <translation>导入 GPS(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport POS…</source>
+        <translation>导出 POS(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Write EXIF…</source>
+        <translation>写入 EXIF(&amp;W)…</translation>
+    </message>
+    <message>
+        <source>C&amp;alibration…</source>
+        <translation>相机检校(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Image Correction…</source>
+        <translation>影像纠正(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>The calibrated camera is the project&apos;s camera.</source>
+        <translation>检校后的相机已设为工程相机。</translation>
+    </message>
+    <message>
+        <source>%1 does not run in this host yet.</source>
+        <translation>本程序尚不能执行%1。</translation>
+    </message>
+    <message>
+        <source>GNSS post-processing of %1 into %2</source>
+        <translation>将 %1 的 GNSS 后处理结果写入 %2</translation>
+    </message>
+    <message>
+        <source>The POS export to %1</source>
+        <translation>导出 POS 到 %1</translation>
+    </message>
+    <message>
+        <source>Writing the positions of %1 into the photos of %2 folders</source>
+        <translation>将 %1 的位置写入 %2 个文件夹的照片</translation>
+    </message>
+    <message>
+        <source>Camera calibration</source>
+        <translation>相机检校</translation>
+    </message>
+    <message>
+        <source>The image correction of %1 into %2</source>
+        <translation>将 %1 的影像纠正到 %2</translation>
+    </message>
+</context>
+<context>
     <name>GnssRun</name>
     <message>
         <source>Cannot open the observation file %1.</source>

@@ -224,6 +224,362 @@
     </message>
 </context>
 <context>
+    <name>ExifDialog</name>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+</context>
+<context>
+    <name>ExifWidget</name>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除选中</source>
+        <translation>Delete Selected</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>POS Path</source>
+        <translation>POS Path</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Match By</source>
+        <translation>Match By</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open POS Data</source>
+        <translation>Open POS Data</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;</source>
+        <translation>Text File (*.txt);;</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Save Result</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingDialog</name>
+    <message>
+        <source>Export Setting</source>
+        <translation>Export Setting</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingWidget</name>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Image: </source>
+        <translation>Image: </translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>International</translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>Angle: </translation>
+    </message>
+    <message>
+        <source>Projected</source>
+        <translation>Projected</translation>
+    </message>
+    <message>
+        <source>LongLat</source>
+        <translation>LongLat</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>Coord: </translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semicolon</translation>
+    </message>
+    <message>
+        <source>Seperator: </source>
+        <translation>Seperator: </translation>
+    </message>
+    <message>
+        <source>With Ext</source>
+        <translation>With Ext</translation>
+    </message>
+    <message>
+        <source>Without Ext</source>
+        <translation>Without Ext</translation>
+    </message>
+    <message>
+        <source>Name:  </source>
+        <translation>Name:  </translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Destination:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save POS</source>
+        <translation>Save POS</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>Text File (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>GPSLoadDialog</name>
+    <message>
+        <source>Import GPS</source>
+        <translation>Import GPS</translation>
+    </message>
+</context>
+<context>
+    <name>GPSLoadWidget</name>
+    <message>
+        <source>Rover</source>
+        <translation>Rover</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Rinex Header</source>
+        <translation>Rinex Header</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Latitude(°)</source>
+        <translation>Latitude(°)</translation>
+    </message>
+    <message>
+        <source>Longitude(°)</source>
+        <translation>Longitude(°)</translation>
+    </message>
+    <message>
+        <source>Elevation(m)</source>
+        <translation>Elevation(m)</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Add Base Data</source>
+        <translation>Add Base Data</translation>
+    </message>
+    <message>
+        <source>Observation (*.*o);;All(*.*)</source>
+        <translation>Observation (*.*o);;All(*.*)</translation>
+    </message>
+    <message>
+        <source>Add Rover Data</source>
+        <translation>Add Rover Data</translation>
+    </message>
+    <message>
+        <source>Observation (*.*o;*_MO.RNX);;All(*.*)</source>
+        <translation>Observation (*.*o;*_MO.RNX);;All(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>GPSSettingDialog</name>
+    <message>
+        <source>GPS Positioning</source>
+        <translation>GPS Positioning</translation>
+    </message>
+</context>
+<context>
+    <name>GPSSettingWidget</name>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>PPK</source>
+        <translation>PPK</translation>
+    </message>
+    <message>
+        <source>HYBRID</source>
+        <translation>HYBRID</translation>
+    </message>
+    <message>
+        <source>Positioning</source>
+        <translation>Positioning</translation>
+    </message>
+    <message>
+        <source>RTK</source>
+        <translation>RTK</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Antenna</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Vertical Height</source>
+        <translation>Vertical Height</translation>
+    </message>
+    <message>
+        <source>VH</source>
+        <translation>VH</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>GNSS</source>
+        <translation>GNSS</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Prev</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Save Result</translation>
+    </message>
+    <message>
+        <source>Open RTK File</source>
+        <translation>Open RTK File</translation>
+    </message>
+    <message>
+        <source>RTK File (*.pvt;*.gsof);;</source>
+        <translation>RTK File (*.pvt;*.gsof);;</translation>
+    </message>
+</context>
+<context>
     <name>GPSToolDialog</name>
     <message>
         <source>GPS TOOL</source>
@@ -870,6 +1226,26 @@
     <message>
         <source>Trimble RT27 File(*.rt27;*.GNS);;All(*.*)</source>
         <translation>Trimble RT27 File(*.rt27;*.GNS);;All(*.*)</translation>
+    </message>
+    <message>
+        <source>待处理影像路径</source>
+        <translation>Image folders to process</translation>
+    </message>
+    <message>
+        <source>输出路径</source>
+        <translation>Output folder</translation>
+    </message>
+    <message>
+        <source>坐标偏差: %.1lfkm, 是否继续!</source>
+        <translation>Coordinate deviation: %.1lfkm. Continue?</translation>
+    </message>
+    <message>
+        <source>%1 已存在，是否覆盖？</source>
+        <translation>%1 exists already. Replace it?</translation>
+    </message>
+    <message>
+        <source>%1 复制失败！</source>
+        <translation>Copying %1 failed!</translation>
     </message>
 </context>
 </TS>

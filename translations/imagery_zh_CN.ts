@@ -224,6 +224,362 @@
     </message>
 </context>
 <context>
+    <name>ExifDialog</name>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+</context>
+<context>
+    <name>ExifWidget</name>
+    <message>
+        <source>添加</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>删除选中</source>
+        <translation>删除选中</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>POS Path</source>
+        <translation>POS 路径</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>输出目录</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>顺序</translation>
+    </message>
+    <message>
+        <source>Match By</source>
+        <translation>匹配方式</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open POS Data</source>
+        <translation>打开 POS 数据</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt);;</source>
+        <translation>文本文件 (*.txt);;</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>保存结果</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingDialog</name>
+    <message>
+        <source>Export Setting</source>
+        <translation>导出设置</translation>
+    </message>
+</context>
+<context>
+    <name>ExportSettingWidget</name>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>已选中</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>已启用</translation>
+    </message>
+    <message>
+        <source>Image: </source>
+        <translation>影像：</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>国内</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>国际</translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>角度：</translation>
+    </message>
+    <message>
+        <source>Projected</source>
+        <translation>投影坐标</translation>
+    </message>
+    <message>
+        <source>LongLat</source>
+        <translation>经纬度</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>坐标：</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>制表符</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>逗号</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>分号</translation>
+    </message>
+    <message>
+        <source>Seperator: </source>
+        <translation>分隔符：</translation>
+    </message>
+    <message>
+        <source>With Ext</source>
+        <translation>带扩展名</translation>
+    </message>
+    <message>
+        <source>Without Ext</source>
+        <translation>不带扩展名</translation>
+    </message>
+    <message>
+        <source>Name:  </source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>输出文件：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save POS</source>
+        <translation>保存 POS</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>GPSLoadDialog</name>
+    <message>
+        <source>Import GPS</source>
+        <translation>导入 GPS</translation>
+    </message>
+</context>
+<context>
+    <name>GPSLoadWidget</name>
+    <message>
+        <source>Rover</source>
+        <translation>移动站</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>观测文件</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>基准站</translation>
+    </message>
+    <message>
+        <source>Rinex Header</source>
+        <translation>RINEX 文件头</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Latitude(°)</source>
+        <translation>纬度(°)</translation>
+    </message>
+    <message>
+        <source>Longitude(°)</source>
+        <translation>经度(°)</translation>
+    </message>
+    <message>
+        <source>Elevation(m)</source>
+        <translation>高程(m)</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Add Base Data</source>
+        <translation>添加基准站数据</translation>
+    </message>
+    <message>
+        <source>Observation (*.*o);;All(*.*)</source>
+        <translation>观测文件 (*.*o);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Add Rover Data</source>
+        <translation>添加移动站数据</translation>
+    </message>
+    <message>
+        <source>Observation (*.*o;*_MO.RNX);;All(*.*)</source>
+        <translation>观测文件 (*.*o;*_MO.RNX);;所有文件(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>GPSSettingDialog</name>
+    <message>
+        <source>GPS Positioning</source>
+        <translation>GPS 定位</translation>
+    </message>
+</context>
+<context>
+    <name>GPSSettingWidget</name>
+    <message>
+        <source>Single</source>
+        <translation>单点</translation>
+    </message>
+    <message>
+        <source>PPK</source>
+        <translation>PPK</translation>
+    </message>
+    <message>
+        <source>HYBRID</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Positioning</source>
+        <translation>定位方式</translation>
+    </message>
+    <message>
+        <source>RTK</source>
+        <translation>RTK</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>输出目录</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>Antenna</source>
+        <translation>天线</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>量测</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Vertical Height</source>
+        <translation>垂直高</translation>
+    </message>
+    <message>
+        <source>VH</source>
+        <translation>VH</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>BeiDou</source>
+        <translation>北斗</translation>
+    </message>
+    <message>
+        <source>GLONASS</source>
+        <translation>GLONASS</translation>
+    </message>
+    <message>
+        <source>SBAS</source>
+        <translation>SBAS</translation>
+    </message>
+    <message>
+        <source>GNSS</source>
+        <translation>GNSS</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>保存结果</translation>
+    </message>
+    <message>
+        <source>Open RTK File</source>
+        <translation>打开 RTK 文件</translation>
+    </message>
+    <message>
+        <source>RTK File (*.pvt;*.gsof);;</source>
+        <translation>RTK 文件 (*.pvt;*.gsof);;</translation>
+    </message>
+</context>
+<context>
     <name>GPSToolDialog</name>
     <message>
         <source>GPS TOOL</source>
@@ -870,6 +1226,26 @@
     <message>
         <source>Trimble RT27 File(*.rt27;*.GNS);;All(*.*)</source>
         <translation>Trimble RT27 文件(*.rt27;*.GNS);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>待处理影像路径</source>
+        <translation>待处理影像路径</translation>
+    </message>
+    <message>
+        <source>输出路径</source>
+        <translation>输出路径</translation>
+    </message>
+    <message>
+        <source>坐标偏差: %.1lfkm, 是否继续!</source>
+        <translation>坐标偏差: %.1lfkm, 是否继续!</translation>
+    </message>
+    <message>
+        <source>%1 已存在，是否覆盖？</source>
+        <translation>%1 已存在，是否覆盖？</translation>
+    </message>
+    <message>
+        <source>%1 复制失败！</source>
+        <translation>%1 复制失败！</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,205 @@
+#include "camera/camerafile.h"
+#include "camera/imagecorrectiondialog.h"
+#include "kvfd/distortion.h"
+#include "modalanswer.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+kvfd::CameraInfo Camera(int width, int height)
+{
+    kvfd::CameraInfo camera;
+    camera.width = width;
+    camera.height = height;
+    camera.ccd_width = 13.2;
+    camera.ccd_height = 8.8;
+    camera.pixel_size_x = camera.pixel_size_y = 13.2 / width;
+    camera.focal = 8.8;
+    camera.x0 = width / 2.0;
+    camera.y0 = height / 2.0;
+    camera.k1 = 1.5e-9;
+    camera.p2 = -2.5e-7;
+    return camera;
+}
+
+int Page(QWidget* root)
+{
+    return root->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentIndex();
+}
+
+QTableWidget* Table(QWidget* root)
+{
+    return root->findChild<QTableWidget*>(QStringLiteral("gw_table_widget_"));
+}
+
+} // namespace
+
+class TestImageCorrection : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    QString m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        m_dir = m_temp.filePath(QStringLiteral("相机 文件"));
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    void grid_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("last"); // ID x y of the last row
+        QTest::newRow("6000 x 4000") << 6000 << 4000 << 150 << "149 5600 3600";
+        QTest::newRow("400 x 400") << 400 << 400 << 1 << "0 0 0";
+        QTest::newRow("401 x 1") << 401 << 1 << 2 << "1 400 0";
+        QTest::newRow("default camera") << -1 << -1 << 0 << "";
+        QTest::newRow("larger than any sensor") << 2000000000 << 2000000000 << 0 << "";
+    }
+
+    void grid()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, rows);
+        QFETCH(QString, last);
+        ImageCorrectionWidget form;
+        const kvfd::CameraInfo camera = width > 0 ? Camera(width, height) : kvfd::CameraInfo();
+        form.ShowCamera(camera, ImageCorrectionWidget::kGridPage);
+        QTableWidget* table = Table(&form);
+        QCOMPARE(table->rowCount(), rows);
+        if (rows == 0)
+            return;
+        const int r = rows - 1;
+        QCOMPARE(QStringList({table->item(r, 0)->text(), table->item(r, 1)->text(),
+                              table->item(r, 2)->text()})
+                     .join(' '),
+                 last);
+        const kvfd::ImagePoint offset = kvfd::GetDistortionValue(
+            camera, {table->item(r, 1)->text().toDouble(), table->item(r, 2)->text().toDouble()});
+        QCOMPARE(table->item(r, 4)->text(), QString::number(offset.y, 'g', 6));
+    }
+
+    // A .cam file shows the grid, an .xml file the coefficients, and export
+    // offers the format of the page shown; a file that is no camera file is
+    // told and changes nothing.
+    void importExport_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("damage"); // replaces the file's bytes when set
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("filter");
+        const QByteArray none;
+        QTest::newRow("cam") << "相机.cam" << none << 0 << "Varnel Binary Camera File (*.cam)";
+        QTest::newRow("xml") << "相机.xml" << none << 1 << "Varnel Camera File (*.xml)";
+        QTest::newRow("truncated cam") << "cut.cam" << QByteArray("<cut>") << -1 << "";
+        QTest::newRow("binary xml")
+            << "bin.xml" << QByteArray("\x00\xff\xfe<?x\x01", 8) << -1 << "";
+        QTest::newRow("xml cut short") << "short.xml" << QByteArray("<cut>") << -1 << "";
+    }
+
+    void importExport()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, damage);
+        QFETCH(int, page);
+        QFETCH(QString, filter);
+        const QString path = QDir(m_dir).filePath(file);
+        const kvfd::CameraInfo camera = Camera(6000, 4000);
+        QVERIFY(ExportCameraFile(camera, path));
+        if (!damage.isNull()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QByteArray whole = f.readAll();
+            f.resize(0);
+            f.seek(0);
+            f.write(damage == "<cut>" ? whole.left(whole.size() / 2) : damage);
+        }
+        ImageCorrectionDialog dialog;
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
+            QVERIFY(kvtest::ClickAndChooseFile(&dialog, QStringLiteral("icw_import_camera_btn_"),
+                                               path));
+        });
+        if (page < 0) {
+            QCOMPARE(boxes.size(), 1);
+            QVERIFY(boxes[0].contains(QStringLiteral("打开文件失败!")));
+            QCOMPARE(Page(&dialog), 1);
+            QCOMPARE(kvtest::Text(&dialog, QStringLiteral("icw_width_")), QString());
+            return;
+        }
+        QCOMPARE(boxes.size(), 0);
+        QCOMPARE(Page(&dialog), page);
+        QCOMPARE(Table(&dialog)->rowCount(), page == 0 ? 150 : 0);
+        QCOMPARE(kvtest::Text(&dialog, QStringLiteral("icw_focal_length_")),
+                 QStringLiteral("4000.000000"));
+
+        QStringList offered;
+        const QString saved = QDir(m_dir).filePath(QStringLiteral("导出"));
+        kvtest::ModalAnswer answer;
+        answer
+            .Do([&](QWidget* chooser) {
+                offered = qobject_cast<QFileDialog*>(chooser)->nameFilters();
+                kvtest::ChooseFile(chooser, saved);
+            })
+            .Arm();
+        kvtest::Click(&dialog, QStringLiteral("icw_export_camera_btn_"));
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(offered, QStringList {filter});
+        kvfd::CameraInfo back;
+        QVERIFY(ImportCameraFile(back, saved + (page == 0 ? ".cam" : ".xml")));
+        QCOMPARE(back.width, 6000);
+        QVERIFY(qFuzzyCompare(back.k1, camera.k1));
+    }
+
+    // Get reads the form back: square pixels from the typed width, dtype 1,
+    // coefficients as loaded on the grid page; OK needs every field.
+    void getAndOK()
+    {
+        ImageCorrectionDialog dialog;
+        kvfd::CameraInfo downloaded = Camera(6000, 4000);
+        downloaded.dtype = 3;
+        dialog.Widget()->ShowCamera(downloaded, ImageCorrectionWidget::kGridPage);
+        kvtest::SetText(&dialog, QStringLiteral("icw_width_"), QStringLiteral("3000"));
+        kvtest::SetText(&dialog, QStringLiteral("icw_input_"), QStringLiteral(" /影像 "));
+        kvtest::SetText(&dialog, QStringLiteral("icw_output_"), QStringLiteral("/输出"));
+        kvtest::Click(&dialog, QStringLiteral("icw_to_center_"));
+        std::string input, output;
+        kvfd::CameraInfo camera;
+        bool center = false, tif = true;
+        dialog.Get(input, output, camera, center, tif);
+        QCOMPARE(input, std::string("/影像"));
+        QCOMPARE(output, std::string("/输出"));
+        QVERIFY(center && !tif);
+        QCOMPARE(camera.dtype, 1);
+        QCOMPARE(camera.id, 0);
+        QCOMPARE(camera.k1, downloaded.k1);
+        QCOMPARE(camera.p2, downloaded.p2);
+        QCOMPARE(camera.pixel_size_x, 13.2 / 3000);
+        QCOMPARE(camera.pixel_size_y, camera.pixel_size_x);
+        QCOMPARE(camera.focal, 4000.0 * 13.2 / 3000);
+
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        kvtest::SetText(&dialog, QStringLiteral("icw_y0_"), QStringLiteral(" "));
+        kvtest::Click(&dialog, QStringLiteral("icw_ok_btn_"));
+        QCOMPARE(accepted.count(), 0);
+        kvtest::SetText(&dialog, QStringLiteral("icw_y0_"), QStringLiteral("2000"));
+        kvtest::Click(&dialog, QStringLiteral("icw_ok_btn_"));
+        QCOMPARE(accepted.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestImageCorrection)
+#include "tst_imagecorrection.moc"

@@ -1,0 +1,362 @@
+#include "imagery/gpsloaddialog.h"
+#include "imagery/gpssettingdialog.h"
+#include "imagery/rinexheader.h"
+#include "imagerytest.h"
+#include "kvgps/gpshelper.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <cmath>
+#include <sys/stat.h>
+
+using namespace imagerytest;
+using kvui::RinexHeaderResult;
+
+namespace {
+
+const QString kRinex = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/rinex/");
+const char* const kAlac = "ALAC00ESP_R_20220090000_01D_30S_MO.rnx";
+
+std::string Narrow(const QString& path)
+{
+    return QString2String(path);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Check(QWidget* root, const char* name, bool on)
+{
+    kvtest::Find<QAbstractButton>(root, name)->setChecked(on);
+}
+
+} // namespace
+
+class TestGPSParam : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    QString m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        m_dir = m_temp.filePath(QStringLiteral("基准站 数据"));
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    // Every real version's header, and what is no header at all: the result
+    // is found, missing or unreadable, never a guess.
+    void header_data()
+    {
+        QTest::addColumn<QString>("file"); // under tests/data/rinex, or made here
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("antenna");
+        QTest::addColumn<double>("height");
+        const int F = int(RinexHeaderResult::Found), M = int(RinexHeaderResult::Missing),
+                  U = int(RinexHeaderResult::Unreadable);
+        const QByteArray none;
+        QTest::newRow("2.10") << "30400920.05o" << none << F << -3978242.4348 << M << 0.0;
+        QTest::newRow("2.11") << "demo.10o" << none << F << 4789028.4701 << F << 0.903;
+        QTest::newRow("2.11 CRLF south")
+            << "14601736.18o" << none << F << -4647137.5830 << F << 2.0;
+        QTest::newRow("3.01") << "demo3.10o" << none << F << 4789028.4701 << F << 0.903;
+        QTest::newRow("3.02 .22O") << "DUTH0630.22O" << none << F << 4362689.8809 << F << 0.183;
+        QTest::newRow("3.04 antenna first") << kAlac << none << F << 5009051.3860 << F << 3.035;
+        QTest::newRow("navigation")
+            << "AMEL00NLD_R_20210010000_01D_MN.rnx" << none << M << 0.0 << M << 0.0;
+
+        const QByteArray approx = "  4362689.8809  2026647.9686  4174234.2239                  "
+                                  "APPROX POSITION XYZ\n";
+        QTest::newRow("cut in the record")
+            << "cut.22o" << approx.left(30) + "APPROX POSITION XYZ" << M << 0.0 << M << 0.0;
+        QTest::newRow("zero position")
+            << "zero.22o" << QByteArray("  0.0 0.0 0.0   APPROX POSITION XYZ\n") << M << 0.0 << M
+            << 0.0;
+        QTest::newRow("after END OF HEADER")
+            << "late.22o" << QByteArray(60, ' ') + "END OF HEADER\n" + approx << M << 0.0 << M
+            << 0.0;
+        QTest::newRow("beyond 64 lines")
+            << "deep.22o" << QByteArray("x\n").repeated(64) + approx << M << 0.0 << M << 0.0;
+        QTest::newRow("header-less")
+            << "data.22o" << QByteArray("> 2022 03 04 00 00  0.0000000  0 12\n").repeated(50) << M
+            << 0.0 << M << 0.0;
+        QByteArray binary(300000, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 7919) >> 3);
+        QTest::newRow("binary") << "binary.22o" << binary << M << 0.0 << M << 0.0;
+        QTest::newRow("empty") << "empty.22o" << QByteArray("") << M << 0.0 << M << 0.0;
+        QTest::newRow("Chinese path") << "站点/观测.22o" << approx << F << 4362689.8809 << M << 0.0;
+        QTest::newRow("folder") << "folder.22o" << QByteArray("<dir>") << U << 0.0 << U << 0.0;
+        QTest::newRow("pipe") << "pipe.22o" << QByteArray("<fifo>") << U << 0.0 << U << 0.0;
+        QTest::newRow("missing") << "missing.22o" << QByteArray("<none>") << U << 0.0 << U << 0.0;
+    }
+
+    void header()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, data);
+        QFETCH(int, position);
+        QFETCH(double, x);
+        QFETCH(int, antenna);
+        QFETCH(double, height);
+        QString path = kRinex + file;
+        if (!data.isNull()) {
+            path = QDir(m_dir).filePath(file);
+            if (data == "<dir>")
+                QVERIFY(QDir().mkpath(path));
+            else if (data == "<fifo>")
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else if (data != "<none>")
+                QVERIFY(WriteFile(path, data));
+        }
+        double xyz[3] = {1.0, 2.0, 3.0};
+        QCOMPARE(int(kvui::ReadRinexApproxPosition(Narrow(path), xyz)), position);
+        if (position == int(RinexHeaderResult::Found))
+            QCOMPARE(xyz[0], x);
+        else
+            QCOMPARE(xyz[0], 1.0);
+        double h = -7.0;
+        QCOMPARE(int(kvui::ReadRinexAntennaHeight(Narrow(path), h)), antenna);
+        QCOMPARE(h, antenna == int(RinexHeaderResult::Found) ? height : -7.0);
+    }
+
+    // Back on the settings page returns to the loading page as it was left;
+    // Exit leaves the caller's record untouched.
+    void wizardBackAndExit()
+    {
+        kvgps::GPSParam param;
+        param.antenna_height = 1.25;
+        param.output_dir = "/kept";
+        const kvgps::GPSParam before = param;
+        const QString rover = kRinex + QStringLiteral("demo.10o");
+
+        kvtest::ModalAnswer load, settings, again;
+        QString shown;
+        load.ExpectTitle(QStringLiteral("Import GPS"))
+            .Do([&](QWidget* dialog) {
+                kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), rover);
+                settings.Arm();
+            })
+            .Click(QStringLiteral("gpslw_ok_"));
+        settings.ExpectTitle(QStringLiteral("GPS Positioning"))
+            .Do([&](QWidget* dialog) {
+                // The rover file's antenna height arrives with the record.
+                shown = Text(dialog, QStringLiteral("gpssw_h_"));
+                again.Arm();
+            })
+            .Click(QStringLiteral("gpssw_prev_"));
+        again.ExpectTitle(QStringLiteral("Import GPS"))
+            .Do([&](QWidget* dialog) {
+                shown += QLatin1Char('|') + Text(dialog, QStringLiteral("gpslw_move_obs_"));
+            })
+            .Click(QStringLiteral("gpslw_cancel_"));
+        load.Arm();
+        QVERIFY(!ShowGPSDialog(param));
+        QVERIFY2(again.Done(), qPrintable(load.Error() + settings.Error() + again.Error()));
+        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
+        QVERIFY(param == before);
+    }
+
+    void wizardFinish()
+    {
+        kvgps::GPSParam param;
+        kvtest::ModalAnswer load, settings;
+        load.Do([&](QWidget* dialog) {
+                kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), QStringLiteral("r.20o"));
+                settings.Arm();
+            })
+            .Click(QStringLiteral("gpslw_ok_"));
+        settings
+            .Do([&](QWidget* dialog) {
+                kvtest::SetText(dialog, QStringLiteral("gpssw_output_"), QStringLiteral("/结果"));
+                Check(dialog, "gpssw_gps_", true);
+            })
+            .Click(QStringLiteral("gpssw_ok_"));
+        load.Arm();
+        QVERIFY(ShowGPSDialog(param));
+        QVERIFY2(settings.Done(), qPrintable(load.Error() + settings.Error()));
+        QCOMPARE(param.rover_obs_path, std::string("r.20o"));
+        QCOMPARE(param.output_dir, std::string("/结果"));
+        QCOMPARE(param.gnss_systems, 33);
+        QCOMPARE(param.use_base, 0);
+        QCOMPARE(param.positioning, 0);
+        QCOMPARE(param.solution_value, -1.0);
+    }
+
+    // A typed base position is compared with the base file's header; within
+    // 2 km it passes, beyond it is asked about. Empty fields are refused.
+    void loadingPage_data()
+    {
+        QTest::addColumn<QString>("rover");
+        QTest::addColumn<QString>("base"); // empty: "Base" unchecked
+        QTest::addColumn<double>("raise"); // metres above the header position; NaN: no text
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("accepted"); // after answering No
+        const QString base = kRinex + QStringLiteral("30400920.05o");
+        QTest::newRow("no base") << "r.05o" << QString() << 0.0 << QString() << true;
+        QTest::newRow("1.5 km") << "r.05o" << base << 1500.0 << QString() << true;
+        QTest::newRow("2.5 km") << "r.05o" << base << 2500.0
+                                << QStringLiteral("坐标偏差: 2.5km, 是否继续!") << false;
+        QTest::newRow("no rover") << " " << base << 0.0 << QStringLiteral("请输入移动站观测数据！")
+                                  << false;
+        QTest::newRow("no base file")
+            << "r.05o"
+            << " " << 0.0 << QStringLiteral("请输入基准站观测数据！") << false;
+        QTest::newRow("no number")
+            << "r.05o" << base << double(NAN) << QStringLiteral("请输入基准站坐标！") << false;
+    }
+
+    void loadingPage()
+    {
+        QFETCH(QString, rover);
+        QFETCH(QString, base);
+        QFETCH(double, raise);
+        QFETCH(QString, message);
+        QFETCH(bool, accepted);
+        GPSLoadWidget page;
+        kvtest::SetText(&page, QStringLiteral("gpslw_move_obs_"), rover);
+        double llh[3] = {};
+        if (!base.isEmpty()) {
+            Check(&page, "gpslw_use_base_", true);
+            kvtest::SetText(&page, QStringLiteral("gpslw_base_obs_"), base);
+            Check(&page, "gpslw_xyz_custom_", true);
+            Check(&page, "gpslw_nav_base_", true);
+            double xyz[3];
+            kvui::ReadRinexApproxPosition(Narrow(base.trimmed()), xyz);
+            kvgps::GPSHelper::ECEF2LL(xyz, llh);
+            QVERIFY(Edit(&page, "gpslw_height_")->isEnabled());
+            kvtest::SetText(&page, QStringLiteral("gpslw_longitude_"),
+                            QString::number(llh[0], 'f', 12));
+            kvtest::SetText(&page, QStringLiteral("gpslw_latitude_"),
+                            QString::number(llh[1], 'f', 12));
+            kvtest::SetText(&page, QStringLiteral("gpslw_height_"),
+                            std::isnan(raise) ? QStringLiteral("-")
+                                              : QString::number(llh[2] + raise, 'f', 6));
+        }
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox(
+            [&] { page.ClickOK(); },
+            message.contains(QStringLiteral("是否")) ? QStringLiteral("kvbw2_cancel_")
+                                                     : QStringLiteral("kvsb_ok_btn_"));
+        QCOMPARE(boxes.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(boxes[0].contains(message), qPrintable(boxes[0].join('|')));
+        const kvgps::GPSParam param = page.GetGPSParam();
+        QCOMPARE(!param.rover_obs_path.empty(), accepted);
+        if (!accepted)
+            return;
+        QCOMPARE(param.use_base, base.isEmpty() ? 0 : 1);
+        QCOMPARE(param.positioning, base.isEmpty() ? 0 : 1);
+        if (!base.isEmpty()) {
+            QCOMPARE(param.base_position_mode, 2);
+            QCOMPARE(param.nav_source, 0);
+            QVERIFY(std::fabs(param.base_height - (llh[2] + raise)) < 1e-6);
+        }
+    }
+
+    // The antenna height from the measured slant values or the vertical
+    // height; anything that is no height keeps the record's value.
+    void antenna_data()
+    {
+        QTest::addColumn<bool>("measured");
+        QTest::addColumn<QStringList>("values"); // S P D L, or VH
+        QTest::addColumn<double>("height");
+        const double kept = 1.25;
+        QTest::newRow("S1.5 D0.3 L0.1 P0.05")
+            << true << QStringList {"1.5", "0.05", "0.3", "0.1"} << std::sqrt(2.25 - 0.0225) + 0.05;
+        QTest::newRow("root not real") << true << QStringList {"0.1", "0", "0.3", "0"} << kept;
+        QTest::newRow("S no number") << true << QStringList {"-", "0", "0.3", "0"} << kept;
+        QTest::newRow("VH 2.5") << false << QStringList {"2.5"} << 2.5;
+        QTest::newRow("VH 0") << false << QStringList {"0"} << kept;
+        QTest::newRow("VH text") << false << QStringList {"abc"} << kept;
+    }
+
+    void antenna()
+    {
+        QFETCH(bool, measured);
+        QFETCH(QStringList, values);
+        QFETCH(double, height);
+        GPSSettingWidget page;
+        kvgps::GPSParam param;
+        param.antenna_height = 1.25;
+        page.SetGPSParam(param);
+        QVERIFY(!Edit(&page, "gpssw_s_")->isEnabled());
+        Check(&page, measured ? "gpssw_r1_" : "gpssw_r2_", true);
+        QCOMPARE(Edit(&page, "gpssw_s_")->isEnabled(), measured);
+        QCOMPARE(Edit(&page, "gpssw_h_")->isEnabled(), !measured);
+        const char* const fields[] = {"gpssw_s_", "gpssw_p_", "gpssw_d_", "gpssw_l_"};
+        for (int i = 0; i < values.size(); ++i)
+            kvtest::SetText(&page, QLatin1String(measured ? fields[i] : "gpssw_h_"), values[i]);
+        kvtest::SetText(&page, QStringLiteral("gpssw_output_"), m_dir);
+        page.ClickOK();
+        QCOMPARE(page.Result(), WR_NEXT);
+        QCOMPARE(page.GetGPSParam().antenna_height, height);
+    }
+
+    // A long-named rover file beside its navigation file is copied to the
+    // short names; a short name that exists is replaced only when the
+    // operator says so.
+    void shortNames_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("new") << false << QString();
+        QTest::newRow("kept") << true << QStringLiteral("kvbw2_cancel_");
+        QTest::newRow("replaced") << true << QStringLiteral("kvbw2_ok_");
+    }
+
+    void shortNames()
+    {
+        QFETCH(bool, existing);
+        QFETCH(QString, answer);
+        const QString dir = QDir(m_dir).filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(dir));
+        const QString rover = QDir(dir).filePath(QLatin1String(kAlac));
+        QVERIFY(QFile::copy(kRinex + QLatin1String(kAlac), rover));
+        QVERIFY(
+            QFile::copy(kRinex + QStringLiteral("AMEL00NLD_R_20210010000_01D_MN.rnx"),
+                        QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D_MN.rnx"))));
+        const QString shortObs
+            = QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D.99o"));
+        const QString shortNav
+            = QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D.99n"));
+        if (existing)
+            QVERIFY(WriteFile(shortObs, "other survey"));
+
+        GPSSettingWidget page;
+        kvgps::GPSParam param;
+        param.rover_obs_path = Narrow(rover);
+        page.SetGPSParam(param);
+        QCOMPARE(Text(&page, QStringLiteral("gpssw_h_")), QStringLiteral("3.035"));
+        kvtest::SetText(&page, QStringLiteral("gpssw_output_"), dir);
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { page.ClickOK(); }, answer);
+        QCOMPARE(boxes.size(), existing ? 1 : 0);
+        QCOMPARE(ReadAll(shortObs),
+                 answer == QStringLiteral("kvbw2_cancel_") ? QByteArray("other survey")
+                                                           : ReadAll(rover));
+        QCOMPARE(ReadAll(shortNav), ReadAll(kRinex + "AMEL00NLD_R_20210010000_01D_MN.rnx"));
+        QCOMPARE(page.Result(), WR_NEXT);
+    }
+
+    void settingsRefusesNoFolder()
+    {
+        GPSSettingWidget page;
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { page.ClickOK(); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].contains(QStringLiteral("请选择工作路径！")));
+        QCOMPARE(page.Result(), WR_CANCEL);
+    }
+};
+
+QTEST_MAIN(TestGPSParam)
+#include "tst_gpsparam.moc"
