@@ -1,5 +1,6 @@
 #include "host/hostmodule.h"
 
+#include "host/algosettingsmodule.h"
 #include "host/cameramodule.h"
 #include "host/fixtures.h"
 #include "host/frameworkmodule.h"
@@ -22,6 +23,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ImageryModule>());
     modules.push_back(std::make_unique<CameraModule>());
     modules.push_back(std::make_unique<FrameworkModule>());
+    modules.push_back(std::make_unique<AlgoSettingsModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
     return modules;
