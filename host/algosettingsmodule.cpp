@@ -134,14 +134,14 @@ void AlgoSettingsModule::ShowRunSetting()
     dialog.Get(flags);
     QStringList chosen;
     const QString names[RunSettingWidget::kFlagCount]
-        = {tr("matching"),     tr("adjustment"), tr("PPK/RTK"),      tr("GCP"),     tr("quick mosaic"),
-           tr("DSM"),          tr("true ortho"), tr("2.5D model"),   tr("3D model")};
+        = {tr("matching"), tr("adjustment"), tr("PPK/RTK"),    tr("GCP"),     tr("quick mosaic"),
+           tr("DSM"),      tr("true ortho"), tr("2.5D model"), tr("3D model")};
     for (int i = 0; i < RunSettingWidget::kFlagCount; ++i) {
         if (flags[i])
             chosen << names[i];
     }
-    m_window->ShowStatus(tr("To run: %1").arg(chosen.isEmpty() ? tr("nothing")
-                                                               : chosen.join(QStringLiteral(", "))));
+    m_window->ShowStatus(
+        tr("To run: %1").arg(chosen.isEmpty() ? tr("nothing") : chosen.join(QStringLiteral(", "))));
 }
 
 void AlgoSettingsModule::ShowCCXmlExport()
@@ -190,9 +190,8 @@ void AlgoSettingsModule::ShowDEMCheck()
 
 void AlgoSettingsModule::ShowReport()
 {
-    const QString file
-        = kvui::ChooseFile(m_window, tr("Open Quality Report"),
-                           tr("Reports (*.html *.htm);;All files (*)"));
+    const QString file = kvui::ChooseFile(m_window, tr("Open Quality Report"),
+                                          tr("Reports (*.html *.htm);;All files (*)"));
     if (file.isEmpty())
         return;
     PrepareWebView();

@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,7 +29,8 @@ CCXmlWidget::CCXmlWidget(QWidget* parent)
     const QSize rowSize(0, 26);
     m_type = kvui::AddComboRow(grid, 0, 0, tr("Type"), "ccw_type_", rowSize).combo;
     m_type->addItems({tr("WGS84 UTM"), tr("Beijing 54"), tr("Xian 1980"), tr("CGCS2000")});
-    m_coordinate = kvui::AddComboRow(grid, 1, 0, tr("Coordinate"), "ccw_coordinate_", rowSize).combo;
+    m_coordinate
+        = kvui::AddComboRow(grid, 1, 0, tr("Coordinate"), "ccw_coordinate_", rowSize).combo;
     grid->addWidget(kvui::MakeLabel(group, tr("UnDistortion")), 2, 0);
     m_undistortion = new QCheckBox(group);
     m_undistortion->setObjectName(QStringLiteral("ccw_undistortion_"));
@@ -46,8 +47,7 @@ CCXmlWidget::CCXmlWidget(QWidget* parent)
     ok->setDefault(true);
     layout->addLayout(buttons.Layout());
 
-    connect(m_type, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &CCXmlWidget::ClickType);
+    connect(m_type, qOverload<int>(&QComboBox::currentIndexChanged), this, &CCXmlWidget::ClickType);
     connect(output.browse, &QPushButton::clicked, this, &CCXmlWidget::ClickBrowseOutput);
     connect(ok, &QPushButton::clicked, this, &CCXmlWidget::ClickOK);
     connect(cancel, &QPushButton::clicked, this, &CCXmlWidget::ClickCancel);

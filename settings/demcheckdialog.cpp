@@ -22,8 +22,7 @@ namespace {
 
 const char* const kReportFailed = QT_TRANSLATE_NOOP("kvui", "检查报告保存失败！");
 const char* const kDemUnreadable = QT_TRANSLATE_NOOP("kvui", "DEM文件无法读取！");
-const char* const kNoTransform
-    = QT_TRANSLATE_NOOP("kvui", "检查点无法转换到DEM的坐标系！");
+const char* const kNoTransform = QT_TRANSLATE_NOOP("kvui", "检查点无法转换到DEM的坐标系！");
 
 // Tokens of a check-file line. A run of separators counts as one, so that
 // aligned columns ("P1   100.5") do not shift.
@@ -217,9 +216,9 @@ bool DemCheckWidget::WriteReport(const QString& path) const
 
 void DemCheckWidget::ClickSave()
 {
-    const QString file = kvui::ChooseFile(this, tr("Save Check Report"),
-                                          QStringLiteral("Check Report(*.txt)"),
-                                          kvui::FileAction::Save);
+    const QString file
+        = kvui::ChooseFile(this, tr("Save Check Report"), QStringLiteral("Check Report(*.txt)"),
+                           kvui::FileAction::Save);
     if (file.isEmpty())
         return;
     if (!WriteReport(file))

@@ -46,9 +46,8 @@ InphoWidget::InphoWidget(QWidget* parent)
     grid->addWidget(kvui::MakeLabel(this, tr("Project Path")), 2, 0);
     m_project = kvui::MakeLineEdit(this, "iw_project_", rowSize);
     grid->addWidget(m_project, 2, 1, 1, 2);
-    QPushButton* browseProject
-        = kvui::MakeToolButton(this, "iw_browse_project_", QString(), browseSize, QString(),
-                               "kvopenfilebtn");
+    QPushButton* browseProject = kvui::MakeToolButton(this, "iw_browse_project_", QString(),
+                                                      browseSize, QString(), "kvopenfilebtn");
     grid->addWidget(browseProject, 2, 3);
 
     grid->addWidget(kvui::MakeLabel(this, tr("Images Path")), 3, 0);
@@ -99,14 +98,14 @@ QString InphoWidget::ImagesPath() const
 
 void InphoWidget::ClickBrowseDImages()
 {
-    kvui::BrowseInto(this, m_images, QT_TRANSLATE_NOOP("kvui", "选择无畸变影像保存路径"),
-                     nullptr, kvui::BrowseMode::Folder);
+    kvui::BrowseInto(this, m_images, QT_TRANSLATE_NOOP("kvui", "选择无畸变影像保存路径"), nullptr,
+                     kvui::BrowseMode::Folder);
 }
 
 void InphoWidget::ClickBrowsePrj()
 {
-    kvui::BrowseInto(this, m_project, QT_TRANSLATE_NOOP("kvui", "选择Inpho工程保存路径"),
-                     nullptr, kvui::BrowseMode::Folder);
+    kvui::BrowseInto(this, m_project, QT_TRANSLATE_NOOP("kvui", "选择Inpho工程保存路径"), nullptr,
+                     kvui::BrowseMode::Folder);
 }
 
 void InphoWidget::ClickHasImages(bool on)

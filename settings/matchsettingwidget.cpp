@@ -109,8 +109,7 @@ MatchSettingWidget::MatchSettingWidget(QWidget* parent)
     m_gcpWeight->setText(QStringLiteral("2.0"));
     baGrid->addWidget(kvui::MakeLabel(ba, tr("GPS Weight:")), 3, 0);
     auto* gps = new QHBoxLayout();
-    const char* const gpsNames[3] = {"msw_gps_weight_0_", "msw_gps_weight_1_",
-                                     "msw_gps_weight_2_"};
+    const char* const gpsNames[3] = {"msw_gps_weight_0_", "msw_gps_weight_1_", "msw_gps_weight_2_"};
     for (int i = 0; i < 3; ++i) {
         m_gpsWeight[i] = kvui::MakeLineEdit(ba, gpsNames[i], QSize(60, 26));
         m_gpsWeight[i]->setText(QStringLiteral("1.0"));
@@ -123,8 +122,7 @@ MatchSettingWidget::MatchSettingWidget(QWidget* parent)
     auto* srtech = new QGroupBox(tr("SRTECH"), this);
     srtech->setObjectName(QStringLiteral("msw_srtech_group_"));
     auto* srGrid = new QGridLayout(srtech);
-    m_scenario
-        = kvui::AddComboRow(srGrid, 0, 0, tr("Scenario"), "msw_scenario_", kComboSize).combo;
+    m_scenario = kvui::AddComboRow(srGrid, 0, 0, tr("Scenario"), "msw_scenario_", kComboSize).combo;
     m_scenario->addItems({QStringLiteral("DEFAULT"), QStringLiteral("OBLIQUE")});
     m_scale = kvui::AddComboRow(srGrid, 1, 0, tr("Scale"), "msw_scale_", kComboSize).combo;
     m_scale->addItems({QStringLiteral("1:1"), QStringLiteral("1:2"), QStringLiteral("1:4"),

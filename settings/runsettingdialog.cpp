@@ -25,11 +25,17 @@ RunSettingWidget::RunSettingWidget(QWidget* parent)
     grid->setContentsMargins(30, 10, 30, 10);
     grid->setVerticalSpacing(4);
     const char* const names[kFlagCount]
-        = {"rsw_matching_", "rsw_adjustment_", "rsw_ppk_rtk_", "rsw_gcp_", "rsw_quick_mosaic_",
+        = {"rsw_matching_", "rsw_adjustment_", "rsw_ppk_rtk_",  "rsw_gcp_",    "rsw_quick_mosaic_",
            "rsw_dsm_",      "rsw_true_ortho_", "rsw_dsm_mesh_", "rsw_3d_mesh_"};
-    const QString labels[kFlagCount]
-        = {tr("Feature Extraction and Matching"), tr("Adjustment"), tr("PPK/RTK"), tr("GCP"),
-           tr("快拼图"), tr("DSM"), tr("真正射"), tr("2.5维模型"), tr("三维模型")};
+    const QString labels[kFlagCount] = {tr("Feature Extraction and Matching"),
+                                        tr("Adjustment"),
+                                        tr("PPK/RTK"),
+                                        tr("GCP"),
+                                        tr("快拼图"),
+                                        tr("DSM"),
+                                        tr("真正射"),
+                                        tr("2.5维模型"),
+                                        tr("三维模型")};
     int row = 0;
     for (int i = 0; i < kFlagCount; ++i) {
         if (i == QuickMosaic)

@@ -4,8 +4,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -45,8 +45,8 @@ SettingWidget::SettingWidget(QWidget* parent)
     QGridLayout* dem = group(tr("DEM"), "sw_dem_group_");
     m_landscape = combo(dem, 0, tr("Landscape:"), "sw_landscape_",
                         {tr("City"), tr("Mountain"), tr("River")}, tr("DEM滤波算法"));
-    m_filter = combo(dem, 1, tr("Filter:"), "sw_filter_", {tr("Auto"), tr("TIN")},
-                     tr("DEM滤波算法"));
+    m_filter
+        = combo(dem, 1, tr("Filter:"), "sw_filter_", {tr("Auto"), tr("TIN")}, tr("DEM滤波算法"));
     QGridLayout* seamline = group(tr("Seamline"), "sw_seamline_group_");
     m_seamline = combo(seamline, 0, tr("Mode:"), "sw_seamline_", {tr("Regular"), tr("Fine")},
                        tr("镶嵌线算法"));

@@ -1,14 +1,13 @@
 #include "kvalgorithm/kvalgo.h"
 
-#include <gdal.h>
-#include <ogr_srs_api.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cpl_error.h>
+#include <gdal.h>
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <ogr_srs_api.h>
 
 namespace kvalgo {
 
@@ -190,8 +189,8 @@ public:
         m_y0 = y0;
         m_w = x1 - x0 + 1;
         m_h = y1 - y0 + 1;
-        if (GDALRasterIO(m_band, GF_Read, x0, y0, m_w, m_h, m_window.data(), m_w, m_h,
-                         GDT_Float64, 0, 0)
+        if (GDALRasterIO(m_band, GF_Read, x0, y0, m_w, m_h, m_window.data(), m_w, m_h, GDT_Float64,
+                         0, 0)
             != CE_None) {
             m_window.clear();
             return false;
@@ -288,10 +287,9 @@ bool KvAlgo::DEMCheck(std::string demPath, const std::vector<Point3_T<double>>& 
 
     RegisterDrivers();
     QuietErrors quiet;
-    Dataset dataset(demPath.empty()
-                        ? nullptr
-                        : GDALOpenEx(demPath.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr,
-                                     nullptr, nullptr));
+    Dataset dataset(demPath.empty() ? nullptr
+                                    : GDALOpenEx(demPath.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY,
+                                                 nullptr, nullptr, nullptr));
     const auto dem = GDALDatasetH(dataset.get());
     if (!dem || GDALGetRasterCount(dem) < 1)
         return Fail(out, DemCheckInfo::NotARaster, "The DEM cannot be read as a raster.");

@@ -66,7 +66,8 @@ private Q_SLOTS:
         QTest::addColumn<double>("y");
         QTest::addColumn<QString>("system");
         QTest::addColumn<double>("expected"); // DEM height, or kNone
-        QTest::newRow("GeoTIFF cell centre") << "storml_elev.tif" << kStormE << kStormN << "" << 2520.0;
+        QTest::newRow("GeoTIFF cell centre")
+            << "storml_elev.tif" << kStormE << kStormN << "" << 2520.0;
         QTest::newRow("GeoTIFF between four centres")
             << "storml_elev.tif" << kStormE + 15 << kStormN - 15 << "" << 2522.75;
         QTest::newRow("GeoTIFF outside") << "storml_elev.tif" << 300000.0 << kStormN << "" << kNone;
@@ -74,8 +75,10 @@ private Q_SLOTS:
             << "storml_elev.tif" << -113.262865658724 << 46.0659729861912 << "EPSG:4326" << 2520.0;
         QTest::newRow("WGS84 points, system guessed")
             << "storml_elev.tif" << -113.262865658724 << 46.0659729861912 << "" << 2520.0;
-        QTest::newRow("Surfer ASCII node") << "gsg_ascii.grd" << 441050.0 << 3750870.0 << "" << 123.0;
-        for (const char* grid : {"sample-1-surfer6.grd", "sample1.binary.grd", "sample1.surfer7.grd"}) {
+        QTest::newRow("Surfer ASCII node")
+            << "gsg_ascii.grd" << 441050.0 << 3750870.0 << "" << 123.0;
+        for (const char* grid :
+             {"sample-1-surfer6.grd", "sample1.binary.grd", "sample1.surfer7.grd"}) {
             const auto row = [grid](const char* what, double x, double y, double expected) {
                 QTest::addRow("%s %s", grid, what) << grid << x << y << "" << expected;
             };
@@ -103,7 +106,8 @@ private Q_SLOTS:
         if (expected == kNone) {
             QCOMPARE(dz[0], kNone);
         } else {
-            QVERIFY2(std::fabs(dz[0] - (expected - 10.0)) < 1e-3, qPrintable(QString::number(dz[0])));
+            QVERIFY2(std::fabs(dz[0] - (expected - 10.0)) < 1e-3,
+                     qPrintable(QString::number(dz[0])));
         }
         QCOMPARE(info.transformed, x < 0 && y > 40);
     }
@@ -119,16 +123,19 @@ private Q_SLOTS:
         QFile tiff(kDem + "storml_elev.tif");
         QVERIFY(tiff.open(QIODevice::ReadOnly));
         const QByteArray whole = tiff.readAll();
-        QTest::newRow("missing") << QByteArray() << "no such.tif" << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("text") << QByteArray("ID X Y Z\nP1 1 2 3\n") << "dem.tif" << ""
-                              << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("empty") << QByteArray("") << "empty.grd" << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("truncated GeoTIFF") << whole.left(400) << "cut.tif" << ""
-                                           << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << "zeros.tif" << ""
-                                   << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("unknown point system") << QByteArray() << "storml_elev.tif" << "no such system"
-                                              << int(kvalgo::DemCheckInfo::NoTransform);
+        QTest::newRow("missing") << QByteArray() << "no such.tif"
+                                 << "" << int(kvalgo::DemCheckInfo::NotARaster);
+        QTest::newRow("text") << QByteArray("ID X Y Z\nP1 1 2 3\n") << "dem.tif"
+                              << "" << int(kvalgo::DemCheckInfo::NotARaster);
+        QTest::newRow("empty") << QByteArray("") << "empty.grd"
+                               << "" << int(kvalgo::DemCheckInfo::NotARaster);
+        QTest::newRow("truncated GeoTIFF") << whole.left(400) << "cut.tif"
+                                           << "" << int(kvalgo::DemCheckInfo::NotARaster);
+        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << "zeros.tif"
+                                   << "" << int(kvalgo::DemCheckInfo::NotARaster);
+        QTest::newRow("unknown point system")
+            << QByteArray() << "storml_elev.tif"
+            << "no such system" << int(kvalgo::DemCheckInfo::NoTransform);
     }
 
     void badDem()
@@ -159,7 +166,7 @@ private Q_SLOTS:
         kvalgo::DemCheckInfo info;
         QVERIFY(kvalgo::KvAlgo::DEMCheck((kDem + "sample1.surfer7.grd").toStdString(), {{0, 0, 0}},
                                          dz, "EPSG:4326", &info));
-        QCOMPARE(dz, std::vector<double>{0.0});
+        QCOMPARE(dz, std::vector<double> {0.0});
         QVERIFY(!info.transformed);
         QVERIFY(!info.message.empty());
 
@@ -167,7 +174,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(kDem + "storml_elev.tif", chinese));
         QVERIFY(kvalgo::KvAlgo::DEMCheck(chinese.toLocal8Bit().toStdString(),
                                          {{kStormE, kStormN, 2500}}, dz));
-        QCOMPARE(dz, std::vector<double>{20.0});
+        QCOMPARE(dz, std::vector<double> {20.0});
     }
 
     // Check-file lines: fields split at runs of tabs, blanks, commas and
@@ -178,10 +185,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("points"); // "id x y z" with three decimals
         QTest::newRow("three separators")
             << QByteArray("P1,100.5;200.25 30\n") << QStringList {"P1 100.500 200.250 30.000"};
-        QTest::newRow("3 and 6 tokens") << QByteArray("A 1 2\nB 1 2 3 4 5\n")
-                                        << QStringList {"B 1.000 2.000 3.000"};
+        QTest::newRow("3 and 6 tokens")
+            << QByteArray("A 1 2\nB 1 2 3 4 5\n") << QStringList {"B 1.000 2.000 3.000"};
         QTest::newRow("runs of separators, CRLF")
-            << QByteArray("  C1 \t 1.5 ,, 2.5 ;; 3.5 \r\n\r\n") << QStringList {"C1 1.500 2.500 3.500"};
+            << QByteArray("  C1 \t 1.5 ,, 2.5 ;; 3.5 \r\n\r\n")
+            << QStringList {"C1 1.500 2.500 3.500"};
         QTest::newRow("junk and no numbers")
             << QByteArray("#!@ garbage\nID X Y Z\n\xff\xfe\x01 ?\nD 1e3 x 7\n")
             << QStringList {"ID 0.000 0.000 0.000", "D 1000.000 0.000 7.000"};
@@ -242,6 +250,16 @@ private Q_SLOTS:
         QCOMPARE(first->x, 4603349.014);
         QCOMPARE(first->y, 400.0);
         QCOMPARE(first->z, 1229.676);
+
+        // Longitude and latitude in California against a Montana UTM DEM:
+        // taken as WGS84, moved into UTM and found outside. The one-field
+        // "EPSG:4326" line is no point.
+        QVERIFY(widget.LoadCheckFile(kPos + "gcp_list_noimg.txt"));
+        QCOMPARE(widget.Points().size(), std::size_t(10));
+        QCOMPARE(widget.Points()[0].x, -119.879992097);
+        widget.SetDemFile(kDem + "storml_elev.tif");
+        widget.ClickRun();
+        QCOMPARE(Cell(widget, 0, 4), QString());
     }
 
     // Run without both paths does nothing; a point off the DEM keeps an
@@ -250,8 +268,9 @@ private Q_SLOTS:
     void runAndReport()
     {
         const QString check = m_temp.filePath("points.txt");
-        QVERIFY(WriteFile(check, QByteArray("IN 324991.071970863 5103866.98303138 2519.5\n"
-                                            "OUT 1 2 3\n")));
+        QVERIFY(WriteFile(check,
+                          QByteArray("IN 324991.071970863 5103866.98303138 2519.5\n"
+                                     "OUT 1 2 3\n")));
         DemCheckWidget widget;
         QVERIFY(widget.LoadCheckFile(check));
         widget.ClickRun();
@@ -261,9 +280,10 @@ private Q_SLOTS:
         QVERIFY(kvtest::ClickAndChooseFile(&widget, "dcw_save_", before));
         QFile report(before);
         QVERIFY(report.open(QIODevice::ReadOnly));
-        QCOMPARE(report.readAll(), QByteArray("ID\tX\tY\tZ\tDZ\n"
-                                              "IN\t324991.072\t5103866.983\t2519.500\n"
-                                              "OUT\t1.000\t2.000\t3.000\n"));
+        QCOMPARE(report.readAll(),
+                 QByteArray("ID\tX\tY\tZ\tDZ\n"
+                            "IN\t324991.072\t5103866.983\t2519.500\n"
+                            "OUT\t1.000\t2.000\t3.000\n"));
 
         widget.SetDemFile(kDem + "storml_elev.tif");
         widget.ClickRun();
