@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QTableView>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -24,24 +26,24 @@ const char* const kReportFailed = QT_TRANSLATE_NOOP("kvui", "检查报告保存�
 const char* const kDemUnreadable = QT_TRANSLATE_NOOP("kvui", "DEM文件无法读取！");
 const char* const kNoTransform = QT_TRANSLATE_NOOP("kvui", "检查点无法转换到DEM的坐标系！");
 
-// Tokens of a check-file line. A run of separators counts as one, so that
+// Fields of a check-file line. A run of separators counts as one, so that
 // aligned columns ("P1   100.5") do not shift.
-std::vector<std::string> SplitFields(const std::string& line)
+std::vector<std::string_view> SplitFields(std::string_view line)
 {
-    static const char kSeparators[] = "\t ,;\r";
-    std::vector<std::string> fields;
+    static constexpr std::string_view kSeparators = "\t ,;\r";
+    std::vector<std::string_view> fields;
     std::size_t pos = line.find_first_not_of(kSeparators);
-    while (pos != std::string::npos) {
+    while (pos != std::string_view::npos) {
         const std::size_t end = line.find_first_of(kSeparators, pos);
-        fields.push_back(line.substr(pos, end == std::string::npos ? end : end - pos));
-        pos = end == std::string::npos ? end : line.find_first_not_of(kSeparators, end);
+        fields.push_back(line.substr(pos, end == std::string_view::npos ? end : end - pos));
+        pos = end == std::string_view::npos ? end : line.find_first_not_of(kSeparators, end);
     }
     return fields;
 }
 
 // As atof: the longest leading number, 0 when there is none; but always
 // with a decimal point, whatever the process locale says.
-double ToNumber(const std::string& text)
+double ToNumber(std::string_view text)
 {
     const char* first = text.data();
     const char* last = first + text.size();
@@ -58,6 +60,63 @@ QString Fixed3(double value)
 }
 
 } // namespace
+
+// The points as the table shows them: formatted when painted, so that a
+// check file of many points fills the table at once.
+class DemCheckModel : public QAbstractTableModel
+{
+public:
+    DemCheckModel(const std::vector<DemCheckWidget::CheckPoint>& points, QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_points(points)
+    { }
+
+    void Refill()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_points.size());
+    }
+
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 5; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return QVariant();
+        const DemCheckWidget::CheckPoint& p = m_points[std::size_t(index.row())];
+        switch (index.column()) {
+        case 0:
+            return String2QString(p.id);
+        case 1:
+            return Fixed3(p.x);
+        case 2:
+            return Fixed3(p.y);
+        case 3:
+            return Fixed3(p.z);
+        default:
+            return p.hasDz ? Fixed3(p.dz) : QString();
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+            && section < m_headers.size())
+            return m_headers[section];
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    void SetHeaders(const QStringList& headers) { m_headers = headers; }
+
+private:
+    const std::vector<DemCheckWidget::CheckPoint>& m_points;
+    QStringList m_headers;
+};
 
 DemCheckWidget::DemCheckWidget(QWidget* parent)
     : BaseWidget(parent)
@@ -78,9 +137,13 @@ DemCheckWidget::DemCheckWidget(QWidget* parent)
     grid->addWidget(kvui::MakeLabel(this, tr("Check File Format: ID X Y Z"), "dcw_format_"), 2, 0,
                     1, 3);
 
-    m_table = new QTableWidget(0, 5, this);
+    m_model = new DemCheckModel(m_points, this);
+    m_model->SetHeaders({tr("ID"), tr("X"), tr("Y"), tr("Z"), tr("DZ")});
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("dcw_table_"));
-    m_table->setHorizontalHeaderLabels({tr("ID"), tr("X"), tr("Y"), tr("Z"), tr("DZ")});
+    m_table->setModel(m_model);
+    // Rows of one height, so that the view need not measure many points.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -128,16 +191,27 @@ bool DemCheckWidget::LoadCheckFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Read whole: line by line through QIODevice costs more than the points.
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
     std::vector<CheckPoint> points;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        if (line.contains('\0'))
+    const std::string_view all(text.constData(), std::size_t(text.size()));
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find('\n', start);
+        if (end == std::string_view::npos)
+            end = all.size();
+        const std::string_view line = all.substr(start, end - start);
+        start = end + 1;
+        // A NUL byte is no text: what looks like fields around it is not.
+        if (line.find('\0') != std::string_view::npos)
             continue;
-        const std::vector<std::string> fields = SplitFields(line.toStdString());
+        const std::vector<std::string_view> fields = SplitFields(line);
         if (fields.size() < 4)
             continue;
         CheckPoint p;
-        p.id = fields[0];
+        p.id = std::string(fields[0]);
         p.x = ToNumber(fields[1]);
         p.y = ToNumber(fields[2]);
         p.z = ToNumber(fields[3]);
@@ -150,17 +224,7 @@ bool DemCheckWidget::LoadCheckFile(const QString& path)
 
 void DemCheckWidget::FillTable()
 {
-    m_table->clearContents();
-    m_table->setRowCount(int(m_points.size()));
-    for (int row = 0; row < int(m_points.size()); ++row) {
-        const CheckPoint& p = m_points[std::size_t(row)];
-        m_table->setItem(row, 0, new QTableWidgetItem(String2QString(p.id)));
-        m_table->setItem(row, 1, new QTableWidgetItem(Fixed3(p.x)));
-        m_table->setItem(row, 2, new QTableWidgetItem(Fixed3(p.y)));
-        m_table->setItem(row, 3, new QTableWidgetItem(Fixed3(p.z)));
-        if (p.hasDz)
-            m_table->setItem(row, 4, new QTableWidgetItem(Fixed3(p.dz)));
-    }
+    m_model->Refill();
 }
 
 void DemCheckWidget::ClickClear()

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+class DemCheckModel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 // Content of "DEM Check": reads check points (one "ID X Y Z" per line) from
 // a text file, asks the algorithm library for the DEM's height difference at
@@ -63,7 +64,8 @@ private:
 
     QLineEdit* m_dem = nullptr;
     QLineEdit* m_check = nullptr;
-    QTableWidget* m_table = nullptr;
+    QTableView* m_table = nullptr;
+    DemCheckModel* m_model = nullptr;
     std::vector<CheckPoint> m_points;
 };
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -29,15 +29,14 @@ bool WriteFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
-QTableWidget* Table(DemCheckWidget& widget)
+QAbstractItemModel* Table(DemCheckWidget& widget)
 {
-    return widget.findChild<QTableWidget*>(QStringLiteral("dcw_table_"));
+    return widget.findChild<QTableView*>(QStringLiteral("dcw_table_"))->model();
 }
 
 QString Cell(DemCheckWidget& widget, int row, int column)
 {
-    const QTableWidgetItem* item = Table(widget)->item(row, column);
-    return item ? item->text() : QString();
+    return Table(widget)->index(row, column).data().toString();
 }
 
 } // namespace
