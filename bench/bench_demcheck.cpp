@@ -55,9 +55,8 @@ int main(int argc, char** argv)
     std::vector<double> dz;
     kvalgo::DemCheckInfo info;
     const double plain = Best([&] { kvalgo::KvAlgo::DEMCheck(kDem, points, dz, "", &info); });
-    const auto sampled = std::count_if(dz.begin(), dz.end(), [](double d) {
-        return d != kvalgo::KvAlgo::kNoDifference;
-    });
+    const auto sampled = std::count_if(dz.begin(), dz.end(),
+                                       [](double d) { return d != kvalgo::KvAlgo::kNoDifference; });
     std::printf("DEMCheck, %d points, same system:        %8.1f ms (best of %d), %ld sampled\n",
                 kPoints, plain, kRuns, long(sampled));
     const double transformed
@@ -91,7 +90,8 @@ int main(int argc, char** argv)
     start = std::chrono::steady_clock::now();
     widget.WriteReport(dir.filePath("report.txt"));
     const double save = kvbench::Since(start);
-    std::printf("Dialog: read check file %8.1f ms, Run (check and table) %8.1f ms, report %8.1f ms\n",
-                load, run, save);
+    std::printf(
+        "Dialog: read check file %8.1f ms, Run (check and table) %8.1f ms, report %8.1f ms\n", load,
+        run, save);
     return 0;
 }

@@ -67,12 +67,9 @@ void AlgoSettingsModule::Install(KvMainWindow& window)
     add(tr("&Setting…"), "kv_action_setting", [this] { ShowSetting(); });
     add(tr("&BA Setting…"), "kv_action_ba_setting", [this] { ShowBASetting(); });
     add(tr("Select &Method…"), "kv_action_run_setting", [this] { ShowRunSetting(); });
-    window.AddProjectAction(MenuId::Tools, tr("CC &XML Export…"),
-                            QStringLiteral("kv_action_cc_xml_export"),
-                            [this] { ShowCCXmlExport(); });
-    window.AddProjectAction(MenuId::Tools, tr("&Inpho Export…"),
-                            QStringLiteral("kv_action_inpho_export"),
-                            [this] { ShowInphoExport(); });
+    // The exports ask for a project when none is open (RequireProject).
+    add(tr("CC &XML Export…"), "kv_action_cc_xml_export", [this] { ShowCCXmlExport(); });
+    add(tr("&Inpho Export…"), "kv_action_inpho_export", [this] { ShowInphoExport(); });
     add(tr("&DEM Check…"), "kv_action_dem_check", [this] { ShowDEMCheck(); });
     add(tr("Quality &Report…"), "kv_action_report", [this] { ShowReport(); });
 }

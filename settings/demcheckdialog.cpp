@@ -7,6 +7,7 @@
 #include "framework/kvstyle.h"
 #include "kvalgorithm/kvalgo.h"
 
+#include <QAbstractTableModel>
 #include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QAbstractTableModel>
 #include <QTableView>
 #include <charconv>
 #include <cmath>
