@@ -17,8 +17,10 @@
 #include "settings/settingdialog.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEngineView>
 #include <unistd.h>
 
@@ -253,7 +255,13 @@ void AlgoSettingsModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("report_dialog"), [] {
         PrepareWebView();
         auto dialog = std::make_unique<ReportDialog>();
+        // The page loads on its own schedule; the picture waits for it.
+        QEventLoop loop;
+        QTimer::singleShot(ScreenshotRegistry::kTimeoutMs, &loop, &QEventLoop::quit);
+        QObject::connect(dialog->Content()->View(), &QWebEngineView::loadFinished, &loop,
+                         &QEventLoop::quit);
         dialog->Content()->View()->setHtml(QString::fromUtf8(kSampleReport));
+        loop.exec();
         return std::unique_ptr<QWidget>(std::move(dialog));
     });
 }

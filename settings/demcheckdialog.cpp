@@ -22,6 +22,9 @@
 
 namespace {
 
+// About ten million points.
+constexpr qint64 kMaxCheckFileBytes = qint64(512) * 1024 * 1024;
+
 const char* const kReportFailed = QT_TRANSLATE_NOOP("kvui", "检查报告保存失败！");
 const char* const kDemUnreadable = QT_TRANSLATE_NOOP("kvui", "DEM文件无法读取！");
 const char* const kNoTransform = QT_TRANSLATE_NOOP("kvui", "检查点无法转换到DEM的坐标系！");
@@ -192,6 +195,9 @@ bool DemCheckWidget::LoadCheckFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     // Read whole: line by line through QIODevice costs more than the points.
+    // A file far beyond any survey's check points is not read at all.
+    if (file.size() > kMaxCheckFileBytes)
+        return false;
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;

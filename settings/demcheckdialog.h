@@ -41,7 +41,7 @@ public:
     // with fewer than four fields, or holding a NUL byte (not text), is
     // skipped; fields after the fourth are ignored; a coordinate that is no
     // number reads as 0. False, with the points kept, when the file cannot
-    // be opened.
+    // be read or is larger than 512 MiB.
     bool LoadCheckFile(const QString& path);
     // The tab-separated report: a header, then "id x y z[ dz]" per point with
     // three decimals, DZ only where it was computed. False, with any file

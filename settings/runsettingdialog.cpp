@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -52,11 +53,17 @@ RunSettingWidget::RunSettingWidget(QWidget* parent)
     m_boxes[Adjustment]->setChecked(true);
     m_boxes[QuickMosaic]->setChecked(true);
 
-    kvui::ButtonRow buttons(this);
-    QPushButton* ok = buttons.Add("rsw_ok_", tr("OK"), "kvcombtn");
-    QPushButton* cancel = buttons.Add("rsw_cancel_", tr("Cancel"), "kvcombtn");
+    // OK above Cancel at the right, so that the labels keep the width.
+    auto* buttons = new QVBoxLayout();
+    buttons->setSpacing(8);
+    buttons->addStretch();
+    QPushButton* ok = kvui::MakeButton(this, "rsw_ok_", tr("OK"), kvui::kButtonSize, "kvcombtn");
+    QPushButton* cancel
+        = kvui::MakeButton(this, "rsw_cancel_", tr("Cancel"), kvui::kButtonSize, "kvcombtn");
     ok->setDefault(true);
-    grid->addLayout(buttons.Layout(), 0, 2, row, 1, Qt::AlignBottom);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 0, 2, row, 1);
     connect(ok, &QPushButton::clicked, this, &RunSettingWidget::ClickOK);
     connect(cancel, &QPushButton::clicked, this, &RunSettingWidget::ClickCancel);
     connect(m_boxes[Adjustment], &QCheckBox::toggled, this, &RunSettingWidget::ClickBA);

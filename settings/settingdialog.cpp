@@ -27,7 +27,9 @@ SettingWidget::SettingWidget(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 12, 30, 16);
     const auto group = [this, layout](const QString& title, const char* name) {
-        auto* box = new QGroupBox(title, this);
+        // A group title takes "&" for a shortcut mark; these are plain ones.
+        auto* box
+            = new QGroupBox(QString(title).replace(QLatin1Char('&'), QLatin1String("&&")), this);
         box->setObjectName(QLatin1String(name));
         layout->addWidget(box);
         auto* grid = new QGridLayout(box);
