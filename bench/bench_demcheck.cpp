@@ -61,8 +61,11 @@ int main(int argc, char** argv)
                 kPoints, plain, kRuns, long(sampled));
     const double transformed
         = Best([&] { kvalgo::KvAlgo::DEMCheck(kDem, points, dz, kLo25, &info); });
-    std::printf("DEMCheck, %d points, system named:       %8.1f ms (best of %d)\n", kPoints,
-                transformed, kRuns);
+    const auto sampledNamed = std::count_if(
+        dz.begin(), dz.end(), [](double d) { return d != kvalgo::KvAlgo::kNoDifference; });
+    std::printf("DEMCheck, %d points, system named:       %8.1f ms (best of %d), %ld sampled, %s\n",
+                kPoints, transformed, kRuns, long(sampledNamed),
+                info.transformed ? "transformed" : "taken as they are");
 
     QTemporaryDir dir;
     const QString check = dir.filePath("check.txt");
