@@ -2,6 +2,7 @@
 
 #include "kvalgorithm/kvalgorithm_export.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct DemCheckInfo
 {
     enum Outcome {
         Checked,     // the DEM was read; points outside it or on no-data are -9999
-        NotARaster,  // the path names nothing GDAL reads as a raster; all -9999
+        NotARaster,  // nothing GDAL reads as a georeferenced raster; all -9999
         NoTransform, // the points' system cannot be turned into the DEM's; all -9999
     };
     Outcome outcome = Checked;
@@ -56,7 +57,8 @@ public:
     // around the point; between the outermost centres and the raster's edge
     // the nearest row or column stands in. A point outside the raster, or one
     // whose interpolation would use a no-data cell (the band's no-data value
-    // or NaN), gets kNoDifference.
+    // or NaN), gets kNoDifference; so does a point with a coordinate that is
+    // not finite or that the transform below cannot move.
     //
     // Coordinate systems: pointSystem names the points' horizontal system in
     // anything GDAL's OGRSpatialReference::SetFromUserInput takes ("EPSG:4326",
