@@ -1,5 +1,6 @@
 #include "host/hostmodule.h"
 
+#include "host/algosettingsmodule.h"
 #include "host/barsmodule.h"
 #include "host/cameramodule.h"
 #include "host/fixtures.h"
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<BarsModule>());
     modules.push_back(std::make_unique<ProcessingModule>());
+    modules.push_back(std::make_unique<AlgoSettingsModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
     modules.push_back(std::make_unique<SurveyModule>());

@@ -12,6 +12,9 @@
 
 int main(int argc, char** argv)
 {
+    // The quality report's web view shares OpenGL contexts with the widgets;
+    // it must be said before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // The library keeps its settings under these names; the host shares them.
     QCoreApplication::setOrganizationName(QLatin1String(kvui::settings::kOrganization));

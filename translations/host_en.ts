@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AlgoSettingsModule</name>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>&amp;Algorithm Setting…</source>
+        <translation>&amp;Algorithm Setting…</translation>
+    </message>
+    <message>
+        <source>&amp;Setting…</source>
+        <translation>&amp;Setting…</translation>
+    </message>
+    <message>
+        <source>&amp;BA Setting…</source>
+        <translation>&amp;BA Setting…</translation>
+    </message>
+    <message>
+        <source>Select &amp;Method…</source>
+        <translation>Select &amp;Method…</translation>
+    </message>
+    <message>
+        <source>CC &amp;XML Export…</source>
+        <translation>CC &amp;XML Export…</translation>
+    </message>
+    <message>
+        <source>&amp;Inpho Export…</source>
+        <translation>&amp;Inpho Export…</translation>
+    </message>
+    <message>
+        <source>&amp;DEM Check…</source>
+        <translation>&amp;DEM Check…</translation>
+    </message>
+    <message>
+        <source>Quality &amp;Report…</source>
+        <translation>Quality &amp;Report…</translation>
+    </message>
+    <message>
+        <source>Algorithm settings saved</source>
+        <translation>Algorithm settings saved</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Settings saved</translation>
+    </message>
+    <message>
+        <source>Bundle adjustment: calibration %1, PPK %2, GCP %3</source>
+        <translation>Bundle adjustment: calibration %1, PPK %2, GCP %3</translation>
+    </message>
+    <message>
+        <source>matching</source>
+        <translation>matching</translation>
+    </message>
+    <message>
+        <source>adjustment</source>
+        <translation>adjustment</translation>
+    </message>
+    <message>
+        <source>PPK/RTK</source>
+        <translation>PPK/RTK</translation>
+    </message>
+    <message>
+        <source>GCP</source>
+        <translation>GCP</translation>
+    </message>
+    <message>
+        <source>quick mosaic</source>
+        <translation>quick mosaic</translation>
+    </message>
+    <message>
+        <source>DSM</source>
+        <translation>DSM</translation>
+    </message>
+    <message>
+        <source>true ortho</source>
+        <translation>true ortho</translation>
+    </message>
+    <message>
+        <source>2.5D model</source>
+        <translation>2.5D model</translation>
+    </message>
+    <message>
+        <source>3D model</source>
+        <translation>3D model</translation>
+    </message>
+    <message>
+        <source>To run: %1</source>
+        <translation>To run: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>Open Quality Report</source>
+        <translation>Open Quality Report</translation>
+    </message>
+    <message>
+        <source>Reports (*.html *.htm);;All files (*)</source>
+        <translation>Reports (*.html *.htm);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>BarsModule</name>
     <message>
         <source>Choose the output folder</source>
@@ -1202,6 +1309,14 @@
     <message>
         <source>图像处理中……</source>
         <translation>Processing images...</translation>
+    </message>
+    <message>
+        <source>处理参数保存失败！</source>
+        <translation>The processing settings could not be saved!</translation>
+    </message>
+    <message>
+        <source>导出将在后续步骤中执行。</source>
+        <translation>The export will run in a later step.</translation>
     </message>
 </context>
 <context>

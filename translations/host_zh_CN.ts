@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlgoSettingsModule</name>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>&amp;Algorithm Setting…</source>
+        <translation>算法设置(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Setting…</source>
+        <translation>设置(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;BA Setting…</source>
+        <translation>平差设置(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Select &amp;Method…</source>
+        <translation>选择方法(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>CC &amp;XML Export…</source>
+        <translation>CC XML导出(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Inpho Export…</source>
+        <translation>Inpho导出(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>&amp;DEM Check…</source>
+        <translation>DEM检查(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Quality &amp;Report…</source>
+        <translation>质量报告(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Algorithm settings saved</source>
+        <translation>算法设置已保存</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>设置已保存</translation>
+    </message>
+    <message>
+        <source>Bundle adjustment: calibration %1, PPK %2, GCP %3</source>
+        <translation>平差：自检校 %1，PPK %2，控制点 %3</translation>
+    </message>
+    <message>
+        <source>matching</source>
+        <translation>匹配</translation>
+    </message>
+    <message>
+        <source>adjustment</source>
+        <translation>平差</translation>
+    </message>
+    <message>
+        <source>PPK/RTK</source>
+        <translation>PPK/RTK</translation>
+    </message>
+    <message>
+        <source>GCP</source>
+        <translation>控制点</translation>
+    </message>
+    <message>
+        <source>quick mosaic</source>
+        <translation>快拼图</translation>
+    </message>
+    <message>
+        <source>DSM</source>
+        <translation>DSM</translation>
+    </message>
+    <message>
+        <source>true ortho</source>
+        <translation>真正射</translation>
+    </message>
+    <message>
+        <source>2.5D model</source>
+        <translation>2.5维模型</translation>
+    </message>
+    <message>
+        <source>3D model</source>
+        <translation>三维模型</translation>
+    </message>
+    <message>
+        <source>To run: %1</source>
+        <translation>将运行：%1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Open Quality Report</source>
+        <translation>打开质量报告</translation>
+    </message>
+    <message>
+        <source>Reports (*.html *.htm);;All files (*)</source>
+        <translation>报告 (*.html *.htm);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>BarsModule</name>
     <message>
         <source>Choose the output folder</source>
@@ -1202,6 +1309,14 @@
     <message>
         <source>图像处理中……</source>
         <translation>图像处理中……</translation>
+    </message>
+    <message>
+        <source>处理参数保存失败！</source>
+        <translation>处理参数保存失败！</translation>
+    </message>
+    <message>
+        <source>导出将在后续步骤中执行。</source>
+        <translation>导出将在后续步骤中执行。</translation>
     </message>
 </context>
 <context>

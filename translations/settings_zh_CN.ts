@@ -2,6 +2,277 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BASettingDialog</name>
+    <message>
+        <source>BA Setting</source>
+        <translation>平差设置</translation>
+    </message>
+</context>
+<context>
+    <name>BASettingWidget</name>
+    <message>
+        <source>Calibration:</source>
+        <translation>自检校：</translation>
+    </message>
+    <message>
+        <source>PPK:</source>
+        <translation>PPK：</translation>
+    </message>
+    <message>
+        <source>GCP:</source>
+        <translation>控制点：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CCXmlDialog</name>
+    <message>
+        <source>CC XML Export</source>
+        <translation>CC XML导出</translation>
+    </message>
+</context>
+<context>
+    <name>CCXmlWidget</name>
+    <message>
+        <source>Set Coordinate</source>
+        <translation>设置坐标系</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>WGS84 UTM</source>
+        <translation>WGS84 UTM</translation>
+    </message>
+    <message>
+        <source>Beijing 54</source>
+        <translation>北京54</translation>
+    </message>
+    <message>
+        <source>Xian 1980</source>
+        <translation>西安80</translation>
+    </message>
+    <message>
+        <source>CGCS2000</source>
+        <translation>CGCS2000</translation>
+    </message>
+    <message>
+        <source>Coordinate</source>
+        <translation>坐标系</translation>
+    </message>
+    <message>
+        <source>UnDistortion</source>
+        <translation>去畸变</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DEMCheckDialog</name>
+    <message>
+        <source>DEM Check</source>
+        <translation>DEM检查</translation>
+    </message>
+</context>
+<context>
+    <name>DemCheckWidget</name>
+    <message>
+        <source>DEM File : </source>
+        <translation>DEM文件：</translation>
+    </message>
+    <message>
+        <source>Check File : </source>
+        <translation>检查点文件：</translation>
+    </message>
+    <message>
+        <source>Check File Format: ID X Y Z</source>
+        <translation>检查点文件格式：ID X Y Z</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>点号</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>DZ</source>
+        <translation>DZ</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Open DEM File</source>
+        <translation>打开DEM文件</translation>
+    </message>
+    <message>
+        <source>Open Check File</source>
+        <translation>打开检查点文件</translation>
+    </message>
+    <message>
+        <source>Save Check Report</source>
+        <translation>保存检查报告</translation>
+    </message>
+</context>
+<context>
+    <name>InphoDialog</name>
+    <message>
+        <source>Export Project</source>
+        <translation>导出工程</translation>
+    </message>
+</context>
+<context>
+    <name>InphoWidget</name>
+    <message>
+        <source>To Center</source>
+        <translation>移至中心</translation>
+    </message>
+    <message>
+        <source>UnDistortion</source>
+        <translation>去畸变</translation>
+    </message>
+    <message>
+        <source>Project Path</source>
+        <translation>工程路径</translation>
+    </message>
+    <message>
+        <source>Images Path</source>
+        <translation>影像路径</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>MatchSettingWidget</name>
+    <message>
+        <source>Algorithm Setting</source>
+        <translation>算法设置</translation>
+    </message>
+    <message>
+        <source>Feature Extraction And Match</source>
+        <translation>特征提取与匹配</translation>
+    </message>
+    <message>
+        <source>Block: </source>
+        <translation>分块：</translation>
+    </message>
+    <message>
+        <source>Features: </source>
+        <translation>特征点数：</translation>
+    </message>
+    <message>
+        <source>Oblique:</source>
+        <translation>倾斜：</translation>
+    </message>
+    <message>
+        <source>Bundle Adjustment</source>
+        <translation>光束法平差</translation>
+    </message>
+    <message>
+        <source>LSM:</source>
+        <translation>最小二乘匹配：</translation>
+    </message>
+    <message>
+        <source>HP GPS: </source>
+        <translation>高精度GPS：</translation>
+    </message>
+    <message>
+        <source>GCP Weight:</source>
+        <translation>控制点权重：</translation>
+    </message>
+    <message>
+        <source>GPS Weight:</source>
+        <translation>GPS权重：</translation>
+    </message>
+    <message>
+        <source>SRTECH</source>
+        <translation>SRTECH</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>场景</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>DSM</source>
+        <translation>DSM</translation>
+    </message>
+    <message>
+        <source>AUTO RESOLUTION</source>
+        <translation>自动分辨率</translation>
+    </message>
+    <message>
+        <source>DSM FILTER</source>
+        <translation>DSM滤波</translation>
+    </message>
+    <message>
+        <source>Search Radius</source>
+        <translation>搜索半径</translation>
+    </message>
+    <message>
+        <source>Max Models</source>
+        <translation>最大模型数</translation>
+    </message>
+    <message>
+        <source>TDOM</source>
+        <translation>TDOM</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>OKExportBar</name>
     <message>
         <source>Other Project</source>
@@ -90,10 +361,217 @@
     </message>
 </context>
 <context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Quality Report</source>
+        <translation>质量报告</translation>
+    </message>
+</context>
+<context>
+    <name>RunSettingDialog</name>
+    <message>
+        <source>Select Method</source>
+        <translation>选择方法</translation>
+    </message>
+</context>
+<context>
+    <name>RunSettingWidget</name>
+    <message>
+        <source>Feature Extraction and Matching</source>
+        <translation>特征提取与匹配</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>平差</translation>
+    </message>
+    <message>
+        <source>PPK/RTK</source>
+        <translation>PPK/RTK</translation>
+    </message>
+    <message>
+        <source>GCP</source>
+        <translation>控制点</translation>
+    </message>
+    <message>
+        <source>快拼图</source>
+        <translation>快拼图</translation>
+    </message>
+    <message>
+        <source>DSM</source>
+        <translation>DSM</translation>
+    </message>
+    <message>
+        <source>真正射</source>
+        <translation>真正射</translation>
+    </message>
+    <message>
+        <source>2.5维模型</source>
+        <translation>2.5维模型</translation>
+    </message>
+    <message>
+        <source>三维模型</source>
+        <translation>三维模型</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>SettingWidget</name>
+    <message>
+        <source>DEM</source>
+        <translation>DEM</translation>
+    </message>
+    <message>
+        <source>Landscape:</source>
+        <translation>地形：</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>山地</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>河流</translation>
+    </message>
+    <message>
+        <source>DEM滤波算法</source>
+        <translation>DEM滤波算法</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>滤波：</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>TIN</source>
+        <translation>TIN</translation>
+    </message>
+    <message>
+        <source>Seamline</source>
+        <translation>镶嵌线</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>精细</translation>
+    </message>
+    <message>
+        <source>镶嵌线算法</source>
+        <translation>镶嵌线算法</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>计算设备</source>
+        <translation>计算设备</translation>
+    </message>
+    <message>
+        <source>Feature &amp; Matching &amp; Bundle Adjustment</source>
+        <translation>特征、匹配与平差</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>用途：</translation>
+    </message>
+    <message>
+        <source>NoMapping</source>
+        <translation>非测图</translation>
+    </message>
+    <message>
+        <source>Mapping</source>
+        <translation>测图</translation>
+    </message>
+    <message>
+        <source>是否自检校</source>
+        <translation>是否自检校</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>自检校：</translation>
+    </message>
+    <message>
+        <source>Ajust</source>
+        <translation>调整</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>文件夹非空，是否覆盖!</source>
         <translation>文件夹非空，是否覆盖!</translation>
+    </message>
+    <message>
+        <source>选择输出目录</source>
+        <translation>选择输出目录</translation>
+    </message>
+    <message>
+        <source>检查报告保存失败！</source>
+        <translation>检查报告保存失败！</translation>
+    </message>
+    <message>
+        <source>DEM文件无法读取！</source>
+        <translation>DEM文件无法读取！</translation>
+    </message>
+    <message>
+        <source>检查点无法转换到DEM的坐标系！</source>
+        <translation>检查点无法转换到DEM的坐标系！</translation>
+    </message>
+    <message>
+        <source>选择无畸变影像保存路径</source>
+        <translation>选择无畸变影像保存路径</translation>
+    </message>
+    <message>
+        <source>选择Inpho工程保存路径</source>
+        <translation>选择Inpho工程保存路径</translation>
     </message>
 </context>
 </TS>
