@@ -913,6 +913,12 @@ void SurveyView::drawForeground(QPainter* painter, const QRectF& rect)
 {
     std::vector<int> visible;
     Query(rect, visible);
+    if ((m_layers & LayerLink) && !m_linksValid && int(visible.size()) <= kMaxLinks) {
+        // Finding the links queries the grid too: ask again for what is in
+        // sight, which the stamps below must mark.
+        Links();
+        Query(rect, visible);
+    }
     const int count = int(visible.size());
     const QTransform toView = painter->worldTransform();
     painter->setRenderHint(QPainter::Antialiasing, count <= kMaxRoundMarks);
@@ -983,20 +989,28 @@ void SurveyView::drawForeground(QPainter* painter, const QRectF& rect)
         QPen pen(QColor(40, 160, 60), 1.5);
         pen.setCosmetic(true);
         painter->setPen(pen);
-        QPolygonF line;
+        // Only the legs with an end in sight: a whole block's lines reach far
+        // outside a zoomed view, where the painter would still clip them.
+        std::vector<QLineF> legs;
         for (const std::vector<int>& flight : m_flightLines) {
-            line.clear();
+            int previous = -1;
             for (int i : flight) {
-                const Item& item = m_items[std::size_t(i)];
-                if (!(item.flags & Removed))
-                    line << QPointF(item.x, item.y);
+                if (m_items[std::size_t(i)].flags & Removed)
+                    continue;
+                if (previous >= 0
+                    && (m_stamp[std::size_t(i)] == m_stampValue
+                        || m_stamp[std::size_t(previous)] == m_stampValue)) {
+                    const Item& a = m_items[std::size_t(previous)];
+                    const Item& b = m_items[std::size_t(i)];
+                    legs.emplace_back(a.x, a.y, b.x, b.y);
+                }
+                previous = i;
             }
-            painter->drawPolyline(line);
         }
+        painter->drawLines(legs.data(), int(legs.size()));
     }
 
-    if ((m_layers & LayerLink) && count <= kMaxLinks) {
-        Links();
+    if ((m_layers & LayerLink) && count <= kMaxLinks && m_linksValid) {
         QPen pen(QColor(150, 90, 200, 160), 1);
         pen.setCosmetic(true);
         painter->setPen(pen);

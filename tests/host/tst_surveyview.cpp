@@ -1,5 +1,7 @@
 #include "cloudserver.h"
 #include "host/footprint.h"
+#include "host/kvmainwindow.h"
+#include "host/surveymodule.h"
 #include "host/surveyview.h"
 #include "host/tilelayer.h"
 #include "kvkernel/aiscontext.h"
@@ -341,6 +343,27 @@ private Q_SLOTS:
         QVERIFY(std::count(links.begin(), links.end(), std::make_pair(1, 2)) == 1);
         for (const auto& link : links)
             QVERIFY(link.second != 3);
+    }
+
+    // In the main window the map follows the open project; the table stays
+    // one tab away, and a selection on the map is an edit of the project.
+    void mainWindowShowsTheMap()
+    {
+        KvMainWindow window;
+        auto* module = window.FindModule<SurveyModule>();
+        QVERIFY(module && module->View());
+        QCOMPARE(module->View()->ImageCount(), 0);
+        window.SetProject(Project({At(0, 0), At(100, 0), At(200, 0)}, -1));
+        QCOMPARE(module->View()->ImageCount(), 3);
+        QCOMPARE(module->Tabs()->currentWidget()->findChild<SurveyView*>(), module->View());
+        QVERIFY(window.ImageTable());
+        QCOMPARE(window.ImageTable()->rowCount(), 3);
+        module->View()->SelectInRect(QRectF(50, -10, 200, 20));
+        QVERIFY(window.IsProjectModified());
+        window.SetProject(Project({At(0, 0)}, -1));
+        QCOMPARE(module->View()->ImageCount(), 1);
+        QCOMPARE(window.ImageTable()->rowCount(), 1);
+        window.SetProjectModified(false);
     }
 
     // Tiles from the stand-in service line up under the survey; a server that
