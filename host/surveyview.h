@@ -97,6 +97,8 @@ public:
     // A picture of the image to draw inside its footprint instead of reading
     // one from the image file.
     void SetThumbnail(int image, const QImage& thumbnail);
+    // The picture drawn in the image's footprint, given or read; null when none.
+    QImage Thumbnail(int image) const { return m_thumbnails.value(image); }
 
     void SetTool(int tool);
     int CurrentTool() const { return m_tool; }

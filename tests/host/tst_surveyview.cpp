@@ -1,4 +1,5 @@
 #include "cloudserver.h"
+#include "framework/kvshared.h"
 #include "host/footprint.h"
 #include "host/kvmainwindow.h"
 #include "host/surveymodule.h"
@@ -7,8 +8,11 @@
 #include "kvkernel/aiscontext.h"
 #include "modalanswer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
 #include <cmath>
@@ -74,7 +78,13 @@ class TestSurveyView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        // The tile cache goes under the cache location.
+        QVERIFY(m_cache.isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
+    }
 
     void footprintCorners_data()
     {
@@ -345,6 +355,39 @@ private Q_SLOTS:
             QVERIFY(link.second != 3);
     }
 
+    // Thumbnails are read from the image files at a reduced size while the
+    // images are in sight; a file that is no picture gets none.
+    void thumbnailsFromTheFiles()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("航拍 照片"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"),
+                            folder + QStringLiteral("/DJI_0024.JPG")));
+        QFile text(folder + QStringLiteral("/broken.JPG"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
+        auto project = Project({At(0, 0), At(100, 0), At(200, 0)}, -1);
+        kvfd::ImageInfoSet& images = project->GetImageInfoSet();
+        const std::string path = QString2String(folder);
+        images.GetImage(0)->SetPath(path);
+        images.GetImage(0)->SetName("DJI_0024.JPG");
+        images.GetImage(1)->SetPath(path);
+        images.GetImage(1)->SetName("broken.JPG");
+        SurveyView view;
+        view.resize(400, 300);
+        view.SetContext(project.get());
+        view.ShowImage(true);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTRY_VERIFY(!view.Thumbnail(0).isNull());
+        QVERIFY(std::max(view.Thumbnail(0).width(), view.Thumbnail(0).height()) <= 256);
+        QTest::qWait(100);
+        QVERIFY(view.Thumbnail(1).isNull());
+        QVERIFY(view.Thumbnail(2).isNull()); // no such file
+    }
+
     // In the main window the map follows the open project; the table stays
     // one tab away, and a selection on the map is an edit of the project.
     void mainWindowShowsTheMap()
@@ -429,6 +472,9 @@ private Q_SLOTS:
         QCOMPARE(view.Tiles()->DrawnTiles(), 0);
         QCOMPARE(view.Tiles()->PendingRequests(), 0);
     }
+
+private:
+    QTemporaryDir m_cache;
 };
 
 QTEST_MAIN(TestSurveyView)
