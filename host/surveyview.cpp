@@ -454,20 +454,31 @@ void SurveyView::BuildGrid()
 void SurveyView::Query(const QRectF& scene, std::vector<int>& out) const
 {
     out.clear();
-    if (m_gridW == 0 || !scene.intersects(m_gridRect.adjusted(-1, -1, 1, 1)))
-        return;
+    // A new stamp even for an empty answer: the painter reads the stamps as
+    // "in sight".
     if (++m_stampValue == 0) {
         std::fill(m_stamp.begin(), m_stamp.end(), 0);
         m_stampValue = 1;
     }
-    const int cx0 = std::max(0, int((scene.left() - m_gridRect.left()) / m_cell));
-    const int cx1 = std::min(m_gridW - 1, int((scene.right() - m_gridRect.left()) / m_cell));
-    const int cy0 = std::max(0, int((scene.top() - m_gridRect.top()) / m_cell));
-    const int cy1 = std::min(m_gridH - 1, int((scene.bottom() - m_gridRect.top()) / m_cell));
+    const double edges[] = {scene.left(), scene.right(), scene.top(), scene.bottom()};
+    for (double edge : edges) {
+        if (!std::isfinite(edge))
+            return;
+    }
+    if (m_gridW == 0 || !scene.intersects(m_gridRect.adjusted(-1, -1, 1, 1)))
+        return;
+    // Clamped as doubles: a far rectangle must not overflow the cell numbers.
+    const auto cell = [this](double offset, int cells) {
+        return int(std::max(0.0, std::min(double(cells - 1), std::floor(offset / m_cell))));
+    };
+    const int cx0 = cell(scene.left() - m_gridRect.left(), m_gridW);
+    const int cx1 = cell(scene.right() - m_gridRect.left(), m_gridW);
+    const int cy0 = cell(scene.top() - m_gridRect.top(), m_gridH);
+    const int cy1 = cell(scene.bottom() - m_gridRect.top(), m_gridH);
     for (int cy = cy0; cy <= cy1; ++cy) {
         for (int cx = cx0; cx <= cx1; ++cx) {
-            const std::size_t cell = std::size_t(cy) * m_gridW + cx;
-            for (int k = m_cellStart[cell]; k < m_cellStart[cell + 1]; ++k) {
+            const std::size_t at = std::size_t(cy) * m_gridW + cx;
+            for (int k = m_cellStart[at]; k < m_cellStart[at + 1]; ++k) {
                 const int i = m_cellItems[std::size_t(k)];
                 if (m_stamp[std::size_t(i)] == m_stampValue)
                     continue;
@@ -673,10 +684,19 @@ void SurveyView::SetTool(int tool)
     viewport()->update();
 }
 
+double SurveyView::MaxScale() const
+{
+    // The scroll bars that carry the view count pixels in an int: the scene,
+    // however wide its images are spread, must stay within that.
+    const QRectF r = sceneRect();
+    const double extent = std::max({1.0, r.width(), r.height()});
+    return std::max(kMinScale, std::min(kMaxScale, 1.0e9 / extent));
+}
+
 void SurveyView::ZoomBy(double factor, const QPointF& sceneAnchor)
 {
     const double scale = transform().m11();
-    const double target = std::max(kMinScale, std::min(kMaxScale, scale * factor));
+    const double target = std::max(kMinScale, std::min(MaxScale(), scale * factor));
     factor = target / scale;
     if (!std::isfinite(factor) || factor == 1.0)
         return;
@@ -712,7 +732,7 @@ void SurveyView::Fit()
     if (size.isEmpty())
         return;
     double scale = std::min(size.width() / target.width(), size.height() / target.height());
-    scale = std::max(kMinScale, std::min(kMaxScale, scale));
+    scale = std::max(kMinScale, std::min(MaxScale(), scale));
     QTransform t;
     t.scale(scale, scale);
     setTransform(t);

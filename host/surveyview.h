@@ -201,6 +201,7 @@ private:
     // Writes selected flags: exactly ids (or ids added to the old ones).
     void ApplySelection(const std::vector<int>& ids, bool add);
     void ZoomBy(double factor, const QPointF& sceneAnchor);
+    double MaxScale() const;
     void LoadSomeThumbnails();
     void FinishBoundary();
     QPolygonF ScenePolygon(const Item& item) const;

@@ -184,6 +184,32 @@ private Q_SLOTS:
             view.SetLayer(SurveyView::Layer(layer), true);
         view.Fit();
         QVERIFY(!view.grab().isNull());
+
+        // Rectangles of no size, of NaN or past any coordinate select what
+        // they can and nothing else.
+        view.SelectInRect(QRectF(QPointF(nan, 0), QPointF(1, 1)));
+        QVERIFY(Selected(*project).empty());
+        view.SelectInRect(QRectF(-1e300, -1e300, 2e300, 2e300));
+        QCOMPARE(Selected(*project), std::vector<int>({0, 2, 5}));
+        view.SelectInPolygon(QPolygonF({{nan, 0}, {1, 1}, {2, 0}}));
+        QCOMPARE(Selected(*project).size(), std::size_t(3)); // refused, unchanged
+    }
+
+    // Images spread over thousands of kilometres: every zoom stays paintable.
+    void farApartImages()
+    {
+        auto project = Project({At(0, 0), At(9e7, -9e7)}, -1);
+        SurveyView view;
+        view.resize(300, 200);
+        view.SetContext(project.get());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (int k = 0; k < 40; ++k)
+            view.ZoomIn();
+        QVERIFY(std::isfinite(view.transform().m11()));
+        QVERIFY(!view.grab().isNull());
+        view.Fit();
+        view.SelectAt(view.SceneToMap(view.mapToScene(view.viewport()->rect().center())));
     }
 
     // A geographic project is drawn in its UTM zone; boundaries come back in
