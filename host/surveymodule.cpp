@@ -1,6 +1,5 @@
 #include "host/surveymodule.h"
 
-#include "framework/kvservice.h"
 #include "host/fixtures.h"
 #include "host/imagetablepanel.h"
 #include "host/kvmainwindow.h"
@@ -77,12 +76,6 @@ std::unique_ptr<QWidget> MapWindow(int layers, bool thumbnails)
 
 } // namespace
 
-QString SurveyModule::TileTemplate(const QString& layer)
-{
-    return kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
-        + QStringLiteral("/{z}/{x}/{y}.png");
-}
-
 void SurveyModule::Install(KvMainWindow& window)
 {
     m_window = &window;
@@ -130,13 +123,12 @@ void SurveyModule::Install(KvMainWindow& window)
     bar->addSeparator();
     auto* maps = new QComboBox(bar);
     maps->setObjectName(QStringLiteral("survey_map"));
-    maps->addItem(tr("No Map"), QString());
-    maps->addItem(tr("Satellite"), QStringLiteral("sat"));
+    // In the order of the map tool bar's types.
+    maps->addItems(
+        {tr("No Map"), tr("AMap Hybrid"), tr("AMap Sat"), tr("Google Hybrid"), tr("Google Sat")});
     bar->addWidget(maps);
-    connect(maps, qOverload<int>(&QComboBox::activated), m_view, [this, maps](int index) {
-        const QString layer = maps->itemData(index).toString();
-        m_view->SetTileUrlTemplate(layer.isEmpty() ? QString() : TileTemplate(layer));
-    });
+    connect(maps, qOverload<int>(&QComboBox::activated), m_view, &SurveyView::SetMapType);
+    connect(m_view, &SurveyView::MapTypeChanged, maps, &QComboBox::setCurrentIndex);
 
     m_table = new ImageTablePanel(m_tabs);
     m_tabs->addTab(page, tr("Map"));

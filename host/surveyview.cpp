@@ -1,6 +1,7 @@
 #include "host/surveyview.h"
 
 #include "framework/kvmessagebox.h"
+#include "framework/kvservice.h"
 #include "framework/kvshared.h"
 #include "host/tilelayer.h"
 #include "kvfd/coordinateinfo.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -862,6 +864,51 @@ bool SurveyView::DeleteSelected()
     return true;
 }
 
+bool SurveyView::SetSelectedFlag(bool enable, bool on)
+{
+    if (!m_context)
+        return false;
+    std::vector<int> ids;
+    m_context->GetSelected(ids);
+    if (ids.empty())
+        return false;
+    if (enable)
+        m_context->SetEnable(ids, on);
+    else
+        m_context->SetVisible(ids, on);
+    ReadFlags();
+    viewport()->update();
+    Q_EMIT FlagsChanged();
+    return true;
+}
+
+bool SurveyView::EnableSelected(bool on)
+{
+    return SetSelectedFlag(true, on);
+}
+
+bool SurveyView::ShowSelected(bool on)
+{
+    return SetSelectedFlag(false, on);
+}
+
+void SurveyView::ShowContextMenu(const QPoint& globalPos)
+{
+    std::vector<int> ids;
+    if (m_context)
+        m_context->GetSelected(ids);
+    if (ids.empty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("kv_survey_menu"));
+    menu.addAction(tr("Enable"), this, [this] { EnableSelected(true); });
+    menu.addAction(tr("Disable"), this, [this] { EnableSelected(false); });
+    menu.addAction(tr("Show"), this, [this] { ShowSelected(true); });
+    menu.addAction(tr("Hide"), this, [this] { ShowSelected(false); });
+    menu.addAction(tr("Delete"), this, &SurveyView::DeleteSelected);
+    menu.exec(globalPos);
+}
+
 // ---------------------------------------------------------------------------
 // Boundary
 
@@ -912,6 +959,36 @@ void SurveyView::FinishBoundary()
     m_boundary = boundary;
     viewport()->update();
     Q_EMIT BoundaryChanged(Boundary());
+}
+
+QString SurveyView::MapLayer(int type)
+{
+    switch (type) {
+    case 1:
+        return QStringLiteral("amap_hybrid");
+    case 2:
+        return QStringLiteral("amap_sat");
+    case 3:
+        return QStringLiteral("google_hybrid");
+    case 4:
+        return QStringLiteral("google_sat");
+    default:
+        return QString();
+    }
+}
+
+void SurveyView::SetMapType(int type)
+{
+    if (type < 0 || type > 4)
+        return;
+    const QString layer = MapLayer(type);
+    SetTileUrlTemplate(layer.isEmpty() ? QString()
+                                       : kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
+                               + QStringLiteral("/{z}/{x}/{y}.png"));
+    if (type != m_mapType) {
+        m_mapType = type;
+        Q_EMIT MapTypeChanged(type);
+    }
 }
 
 void SurveyView::SetTileUrlTemplate(const QString& urlTemplate)
@@ -1198,8 +1275,10 @@ void SurveyView::mousePressEvent(QMouseEvent* event)
                 }(),
                 event->modifiers() & Qt::ControlModifier);
             m_lasso.clear();
-        } else if (m_tool == ToolBoundaryPolygon) {
+        } else if (m_tool == ToolBoundaryPolygon && !m_lasso.isEmpty()) {
             FinishBoundary();
+        } else if (m_lasso.isEmpty()) {
+            ShowContextMenu(event->globalPos());
         }
         m_lasso.clear();
         viewport()->update();

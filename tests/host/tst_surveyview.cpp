@@ -252,9 +252,17 @@ private Q_SLOTS:
 
         view.SelectAt(QPointF(200, 30)); // inside image 2's footprint only
         QCOMPARE(Selected(*project), std::vector<int>({2}));
+        QVERIFY(view.EnableSelected(false));
+        QVERIFY(!project->GetImageInfoSet().GetImageExt(2)->enabled);
+        QCOMPARE(view.LookOf(2), SurveyView::Look::Selected); // selection shows first
+        QVERIFY(view.ShowSelected(false));
+        QCOMPARE(view.LookOf(2), SurveyView::Look::Hidden);
+        QVERIFY(view.ShowSelected(true) && view.EnableSelected(true));
         view.SelectAt(QPointF(5000, 5000));
         QVERIFY(Selected(*project).empty());
-        QCOMPARE(changed.count(), 4);
+        QCOMPARE(changed.count(), 8);
+        QVERIFY(!view.EnableSelected(false)); // nothing selected
+        QCOMPARE(changed.count(), 8);
 
         // A rectangle dragged with the tool.
         view.resize(500, 300);
@@ -472,7 +480,14 @@ private Q_SLOTS:
         view.SetLayer(SurveyView::LayerImageId, false);
         view.SetContext(project.get());
         view.Tiles()->SetTimeout(3000);
-        view.SetTileUrlTemplate(address + QStringLiteral("/tiles/sat/{z}/{x}/{y}.png"));
+        // The map tool bar's choice goes to the service the library talks to.
+        qputenv("KVUI_SERVICE_URL", address.toUtf8());
+        QSignalSpy mapChanged(&view, &SurveyView::MapTypeChanged);
+        view.SetMapType(2);
+        view.SetMapType(9); // no such map: nothing changes
+        QCOMPARE(mapChanged.count(), 1);
+        QCOMPARE(view.Tiles()->UrlTemplate(),
+                 address + QStringLiteral("/tiles/amap_sat/{z}/{x}/{y}.png"));
         QSignalSpy ready(view.Tiles(), &TileLayer::TileReady);
         QSignalSpy failed(view.Tiles(), &TileLayer::TileFailed);
         view.show();
@@ -493,7 +508,7 @@ private Q_SLOTS:
             QCOMPARE(centre, view.backgroundBrush().color().rgb());
         }
         // No map: nothing asked, nothing drawn.
-        view.SetTileUrlTemplate(QString());
+        view.SetMapType(0);
         view.viewport()->repaint();
         QCOMPARE(view.Tiles()->DrawnTiles(), 0);
         QCOMPARE(view.Tiles()->PendingRequests(), 0);
