@@ -68,6 +68,10 @@ std::unique_ptr<QWidget> MapWindow(int layers, bool thumbnails)
         ext->selected = true;
     if (auto* ext = window->Context()->GetImageInfoSet().GetImageExt(8))
         ext->enabled = false;
+    // The fixture flies steadily: thresholds of a degree or so show both
+    // warning colours.
+    const double thresholds[4] = {0.007, 0.007, 0.016, 0.016};
+    view->SetImuThresholds(thresholds);
     view->Refresh();
     window->show();
     view->Fit();
@@ -93,6 +97,16 @@ void SurveyModule::Install(KvMainWindow& window)
     layout->addWidget(bar);
     layout->addWidget(m_view);
 
+    auto* maps = new QComboBox(bar);
+    maps->setObjectName(QStringLiteral("survey_map"));
+    // In the order of the map tool bar's types.
+    maps->addItems(
+        {tr("No Map"), tr("AMap Hybrid"), tr("AMap Sat"), tr("Google Hybrid"), tr("Google Sat")});
+    bar->addWidget(maps);
+    connect(maps, qOverload<int>(&QComboBox::activated), m_view, &SurveyView::SetMapType);
+    connect(m_view, &SurveyView::MapTypeChanged, maps, &QComboBox::setCurrentIndex);
+
+    bar->addSeparator();
     auto* group = new QActionGroup(bar);
     for (const ToolEntry& entry : kTools) {
         QAction* action = bar->addAction(tr(entry.text));
@@ -120,16 +134,6 @@ void SurveyModule::Install(KvMainWindow& window)
     QAction* remove = bar->addAction(tr("Delete"));
     remove->setObjectName(QStringLiteral("survey_delete"));
     connect(remove, &QAction::triggered, m_view, &SurveyView::DeleteSelected);
-    bar->addSeparator();
-    auto* maps = new QComboBox(bar);
-    maps->setObjectName(QStringLiteral("survey_map"));
-    // In the order of the map tool bar's types.
-    maps->addItems(
-        {tr("No Map"), tr("AMap Hybrid"), tr("AMap Sat"), tr("Google Hybrid"), tr("Google Sat")});
-    bar->addWidget(maps);
-    connect(maps, qOverload<int>(&QComboBox::activated), m_view, &SurveyView::SetMapType);
-    connect(m_view, &SurveyView::MapTypeChanged, maps, &QComboBox::setCurrentIndex);
-
     m_table = new ImageTablePanel(m_tabs);
     m_tabs->addTab(page, tr("Map"));
     m_tabs->addTab(m_table, tr("Table"));
