@@ -94,13 +94,13 @@ KvMainWindow::KvMainWindow(std::vector<std::unique_ptr<HostModule>> modules, QWi
 {
     setObjectName(QStringLiteral("KvMainWindow"));
     resize(1100, 680);
+    // The table first: a module may put it into a panel of its own.
+    SetCentralPanel(new ImageTablePanel(this));
     BuildMenus();
 
     m_projectLabel = new QLabel(this);
     m_projectLabel->setObjectName(QStringLiteral("kv_project_status"));
     statusBar()->addPermanentWidget(m_projectLabel);
-
-    SetCentralPanel(new ImageTablePanel(this));
 
     m_flightDock = new QDockWidget(tr("Flights"), this);
     m_flightDock->setObjectName(QStringLiteral("kv_flight_dock"));

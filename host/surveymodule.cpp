@@ -1,6 +1,5 @@
 #include "host/surveymodule.h"
 
-#include "framework/kvservice.h"
 #include "host/fixtures.h"
 #include "host/imagetablepanel.h"
 #include "host/kvmainwindow.h"
@@ -69,6 +68,10 @@ std::unique_ptr<QWidget> MapWindow(int layers, bool thumbnails)
         ext->selected = true;
     if (auto* ext = window->Context()->GetImageInfoSet().GetImageExt(8))
         ext->enabled = false;
+    // The fixture flies steadily: thresholds of a degree or so show both
+    // warning colours.
+    const double thresholds[4] = {0.007, 0.007, 0.016, 0.016};
+    view->SetImuThresholds(thresholds);
     view->Refresh();
     window->show();
     view->Fit();
@@ -76,12 +79,6 @@ std::unique_ptr<QWidget> MapWindow(int layers, bool thumbnails)
 }
 
 } // namespace
-
-QString SurveyModule::TileTemplate(const QString& layer)
-{
-    return kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
-        + QStringLiteral("/{z}/{x}/{y}.png");
-}
 
 void SurveyModule::Install(KvMainWindow& window)
 {
@@ -100,6 +97,16 @@ void SurveyModule::Install(KvMainWindow& window)
     layout->addWidget(bar);
     layout->addWidget(m_view);
 
+    auto* maps = new QComboBox(bar);
+    maps->setObjectName(QStringLiteral("survey_map"));
+    // In the order of the map tool bar's types.
+    maps->addItems(
+        {tr("No Map"), tr("AMap Hybrid"), tr("AMap Sat"), tr("Google Hybrid"), tr("Google Sat")});
+    bar->addWidget(maps);
+    connect(maps, qOverload<int>(&QComboBox::activated), m_view, &SurveyView::SetMapType);
+    connect(m_view, &SurveyView::MapTypeChanged, maps, &QComboBox::setCurrentIndex);
+
+    bar->addSeparator();
     auto* group = new QActionGroup(bar);
     for (const ToolEntry& entry : kTools) {
         QAction* action = bar->addAction(tr(entry.text));
@@ -127,17 +134,6 @@ void SurveyModule::Install(KvMainWindow& window)
     QAction* remove = bar->addAction(tr("Delete"));
     remove->setObjectName(QStringLiteral("survey_delete"));
     connect(remove, &QAction::triggered, m_view, &SurveyView::DeleteSelected);
-    bar->addSeparator();
-    auto* maps = new QComboBox(bar);
-    maps->setObjectName(QStringLiteral("survey_map"));
-    maps->addItem(tr("No Map"), QString());
-    maps->addItem(tr("Satellite"), QStringLiteral("sat"));
-    bar->addWidget(maps);
-    connect(maps, qOverload<int>(&QComboBox::activated), m_view, [this, maps](int index) {
-        const QString layer = maps->itemData(index).toString();
-        m_view->SetTileUrlTemplate(layer.isEmpty() ? QString() : TileTemplate(layer));
-    });
-
     m_table = new ImageTablePanel(m_tabs);
     m_tabs->addTab(page, tr("Map"));
     m_tabs->addTab(m_table, tr("Table"));

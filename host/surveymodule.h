@@ -24,10 +24,6 @@ public:
     ImageTablePanel* Table() const { return m_table; }
     QTabWidget* Tabs() const { return m_tabs; }
 
-    // The background maps the tool bar offers: the stand-in service's tiles
-    // (kvcloud --tiles), under the service's address.
-    static QString TileTemplate(const QString& layer);
-
 private:
     void ShowProject();
 

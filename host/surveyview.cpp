@@ -1,6 +1,7 @@
 #include "host/surveyview.h"
 
 #include "framework/kvmessagebox.h"
+#include "framework/kvservice.h"
 #include "framework/kvshared.h"
 #include "host/tilelayer.h"
 #include "kvfd/coordinateinfo.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -454,20 +456,31 @@ void SurveyView::BuildGrid()
 void SurveyView::Query(const QRectF& scene, std::vector<int>& out) const
 {
     out.clear();
-    if (m_gridW == 0 || !scene.intersects(m_gridRect.adjusted(-1, -1, 1, 1)))
-        return;
+    // A new stamp even for an empty answer: the painter reads the stamps as
+    // "in sight".
     if (++m_stampValue == 0) {
         std::fill(m_stamp.begin(), m_stamp.end(), 0);
         m_stampValue = 1;
     }
-    const int cx0 = std::max(0, int((scene.left() - m_gridRect.left()) / m_cell));
-    const int cx1 = std::min(m_gridW - 1, int((scene.right() - m_gridRect.left()) / m_cell));
-    const int cy0 = std::max(0, int((scene.top() - m_gridRect.top()) / m_cell));
-    const int cy1 = std::min(m_gridH - 1, int((scene.bottom() - m_gridRect.top()) / m_cell));
+    const double edges[] = {scene.left(), scene.right(), scene.top(), scene.bottom()};
+    for (double edge : edges) {
+        if (!std::isfinite(edge))
+            return;
+    }
+    if (m_gridW == 0 || !scene.intersects(m_gridRect.adjusted(-1, -1, 1, 1)))
+        return;
+    // Clamped as doubles: a far rectangle must not overflow the cell numbers.
+    const auto cell = [this](double offset, int cells) {
+        return int(std::max(0.0, std::min(double(cells - 1), std::floor(offset / m_cell))));
+    };
+    const int cx0 = cell(scene.left() - m_gridRect.left(), m_gridW);
+    const int cx1 = cell(scene.right() - m_gridRect.left(), m_gridW);
+    const int cy0 = cell(scene.top() - m_gridRect.top(), m_gridH);
+    const int cy1 = cell(scene.bottom() - m_gridRect.top(), m_gridH);
     for (int cy = cy0; cy <= cy1; ++cy) {
         for (int cx = cx0; cx <= cx1; ++cx) {
-            const std::size_t cell = std::size_t(cy) * m_gridW + cx;
-            for (int k = m_cellStart[cell]; k < m_cellStart[cell + 1]; ++k) {
+            const std::size_t at = std::size_t(cy) * m_gridW + cx;
+            for (int k = m_cellStart[at]; k < m_cellStart[at + 1]; ++k) {
                 const int i = m_cellItems[std::size_t(k)];
                 if (m_stamp[std::size_t(i)] == m_stampValue)
                     continue;
@@ -673,10 +686,19 @@ void SurveyView::SetTool(int tool)
     viewport()->update();
 }
 
+double SurveyView::MaxScale() const
+{
+    // The scroll bars that carry the view count pixels in an int: the scene,
+    // however wide its images are spread, must stay within that.
+    const QRectF r = sceneRect();
+    const double extent = std::max({1.0, r.width(), r.height()});
+    return std::max(kMinScale, std::min(kMaxScale, 1.0e9 / extent));
+}
+
 void SurveyView::ZoomBy(double factor, const QPointF& sceneAnchor)
 {
     const double scale = transform().m11();
-    const double target = std::max(kMinScale, std::min(kMaxScale, scale * factor));
+    const double target = std::max(kMinScale, std::min(MaxScale(), scale * factor));
     factor = target / scale;
     if (!std::isfinite(factor) || factor == 1.0)
         return;
@@ -712,7 +734,7 @@ void SurveyView::Fit()
     if (size.isEmpty())
         return;
     double scale = std::min(size.width() / target.width(), size.height() / target.height());
-    scale = std::max(kMinScale, std::min(kMaxScale, scale));
+    scale = std::max(kMinScale, std::min(MaxScale(), scale));
     QTransform t;
     t.scale(scale, scale);
     setTransform(t);
@@ -842,6 +864,51 @@ bool SurveyView::DeleteSelected()
     return true;
 }
 
+bool SurveyView::SetSelectedFlag(bool enable, bool on)
+{
+    if (!m_context)
+        return false;
+    std::vector<int> ids;
+    m_context->GetSelected(ids);
+    if (ids.empty())
+        return false;
+    if (enable)
+        m_context->SetEnable(ids, on);
+    else
+        m_context->SetVisible(ids, on);
+    ReadFlags();
+    viewport()->update();
+    Q_EMIT FlagsChanged();
+    return true;
+}
+
+bool SurveyView::EnableSelected(bool on)
+{
+    return SetSelectedFlag(true, on);
+}
+
+bool SurveyView::ShowSelected(bool on)
+{
+    return SetSelectedFlag(false, on);
+}
+
+void SurveyView::ShowContextMenu(const QPoint& globalPos)
+{
+    std::vector<int> ids;
+    if (m_context)
+        m_context->GetSelected(ids);
+    if (ids.empty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("kv_survey_menu"));
+    menu.addAction(tr("Enable"), this, [this] { EnableSelected(true); });
+    menu.addAction(tr("Disable"), this, [this] { EnableSelected(false); });
+    menu.addAction(tr("Show"), this, [this] { ShowSelected(true); });
+    menu.addAction(tr("Hide"), this, [this] { ShowSelected(false); });
+    menu.addAction(tr("Delete"), this, &SurveyView::DeleteSelected);
+    menu.exec(globalPos);
+}
+
 // ---------------------------------------------------------------------------
 // Boundary
 
@@ -894,6 +961,36 @@ void SurveyView::FinishBoundary()
     Q_EMIT BoundaryChanged(Boundary());
 }
 
+QString SurveyView::MapLayer(int type)
+{
+    switch (type) {
+    case 1:
+        return QStringLiteral("amap_hybrid");
+    case 2:
+        return QStringLiteral("amap_sat");
+    case 3:
+        return QStringLiteral("google_hybrid");
+    case 4:
+        return QStringLiteral("google_sat");
+    default:
+        return QString();
+    }
+}
+
+void SurveyView::SetMapType(int type)
+{
+    if (type < 0 || type > 4)
+        return;
+    const QString layer = MapLayer(type);
+    SetTileUrlTemplate(layer.isEmpty() ? QString()
+                                       : kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
+                               + QStringLiteral("/{z}/{x}/{y}.png"));
+    if (type != m_mapType) {
+        m_mapType = type;
+        Q_EMIT MapTypeChanged(type);
+    }
+}
+
 void SurveyView::SetTileUrlTemplate(const QString& urlTemplate)
 {
     m_tiles->SetUrlTemplate(urlTemplate);
@@ -913,6 +1010,12 @@ void SurveyView::drawForeground(QPainter* painter, const QRectF& rect)
 {
     std::vector<int> visible;
     Query(rect, visible);
+    if ((m_layers & LayerLink) && !m_linksValid && int(visible.size()) <= kMaxLinks) {
+        // Finding the links queries the grid too: ask again for what is in
+        // sight, which the stamps below must mark.
+        Links();
+        Query(rect, visible);
+    }
     const int count = int(visible.size());
     const QTransform toView = painter->worldTransform();
     painter->setRenderHint(QPainter::Antialiasing, count <= kMaxRoundMarks);
@@ -983,20 +1086,28 @@ void SurveyView::drawForeground(QPainter* painter, const QRectF& rect)
         QPen pen(QColor(40, 160, 60), 1.5);
         pen.setCosmetic(true);
         painter->setPen(pen);
-        QPolygonF line;
+        // Only the legs with an end in sight: a whole block's lines reach far
+        // outside a zoomed view, where the painter would still clip them.
+        std::vector<QLineF> legs;
         for (const std::vector<int>& flight : m_flightLines) {
-            line.clear();
+            int previous = -1;
             for (int i : flight) {
-                const Item& item = m_items[std::size_t(i)];
-                if (!(item.flags & Removed))
-                    line << QPointF(item.x, item.y);
+                if (m_items[std::size_t(i)].flags & Removed)
+                    continue;
+                if (previous >= 0
+                    && (m_stamp[std::size_t(i)] == m_stampValue
+                        || m_stamp[std::size_t(previous)] == m_stampValue)) {
+                    const Item& a = m_items[std::size_t(previous)];
+                    const Item& b = m_items[std::size_t(i)];
+                    legs.emplace_back(a.x, a.y, b.x, b.y);
+                }
+                previous = i;
             }
-            painter->drawPolyline(line);
         }
+        painter->drawLines(legs.data(), int(legs.size()));
     }
 
-    if ((m_layers & LayerLink) && count <= kMaxLinks) {
-        Links();
+    if ((m_layers & LayerLink) && count <= kMaxLinks && m_linksValid) {
         QPen pen(QColor(150, 90, 200, 160), 1);
         pen.setCosmetic(true);
         painter->setPen(pen);
@@ -1164,8 +1275,10 @@ void SurveyView::mousePressEvent(QMouseEvent* event)
                 }(),
                 event->modifiers() & Qt::ControlModifier);
             m_lasso.clear();
-        } else if (m_tool == ToolBoundaryPolygon) {
+        } else if (m_tool == ToolBoundaryPolygon && !m_lasso.isEmpty()) {
             FinishBoundary();
+        } else if (m_lasso.isEmpty()) {
+            ShowContextMenu(event->globalPos());
         }
         m_lasso.clear();
         viewport()->update();

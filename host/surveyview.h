@@ -97,6 +97,8 @@ public:
     // A picture of the image to draw inside its footprint instead of reading
     // one from the image file.
     void SetThumbnail(int image, const QImage& thumbnail);
+    // The picture drawn in the image's footprint, given or read; null when none.
+    QImage Thumbnail(int image) const { return m_thumbnails.value(image); }
 
     void SetTool(int tool);
     int CurrentTool() const { return m_tool; }
@@ -117,6 +119,11 @@ public:
     // Asks the operator, then removes the selected images from the project.
     // False when nothing was selected or the operator said no.
     bool DeleteSelected();
+    // Enables or disables (shows or hides) the selected images in the project
+    // and emits FlagsChanged(); false when nothing is selected. A right click
+    // on the map offers these and Delete.
+    bool EnableSelected(bool on);
+    bool ShowSelected(bool on);
 
     // The output-area boundary drawn with the boundary tools, in project
     // coordinates (longitude, latitude for a geographic project); empty when
@@ -128,6 +135,12 @@ public:
     // Background map: an XYZ URL template ("http://host/tiles/sat/{z}/{x}/{y}.png");
     // empty draws none.
     void SetTileUrlTemplate(const QString& urlTemplate);
+    // The map tool bar's choice: 0 no map, 1 to 4 its four layers, fetched
+    // from the web service's /tiles/<layer>/{z}/{x}/{y}.png. Other values
+    // change nothing.
+    void SetMapType(int type);
+    int MapType() const { return m_mapType; }
+    static QString MapLayer(int type);
     TileLayer* Tiles() const { return m_tiles; }
 
     // What the view holds, for the host and the tests.
@@ -151,6 +164,7 @@ public:
     bool ProjectToMap(const QPointF& project, QPointF& map) const;
 
 Q_SIGNALS:
+    void MapTypeChanged(int type);
     // The view changed the project's flags or removed images.
     void FlagsChanged();
     void ToolChanged(int tool);
@@ -199,8 +213,11 @@ private:
     // Writes selected flags: exactly ids (or ids added to the old ones).
     void ApplySelection(const std::vector<int>& ids, bool add);
     void ZoomBy(double factor, const QPointF& sceneAnchor);
+    double MaxScale() const;
     void LoadSomeThumbnails();
     void FinishBoundary();
+    bool SetSelectedFlag(bool enable, bool on);
+    void ShowContextMenu(const QPoint& globalPos);
     QPolygonF ScenePolygon(const Item& item) const;
 
     kvkernel::AISContext* m_context = nullptr;
@@ -246,4 +263,5 @@ private:
     QPolygonF m_lasso;    // polygon being drawn (selection or boundary)
     QPolygonF m_boundary; // map coordinates
     TileLayer* m_tiles = nullptr;
+    int m_mapType = 0;
 };

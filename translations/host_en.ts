@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>Satellite</source>
-        <translation>Satellite</translation>
+        <translation type="vanished">Satellite</translation>
     </message>
     <message>
         <source>Map</source>
@@ -1254,6 +1254,45 @@
     <message>
         <source>Table</source>
         <translation>Table</translation>
+    </message>
+    <message>
+        <source>AMap Hybrid</source>
+        <translation>AMap Hybrid</translation>
+    </message>
+    <message>
+        <source>AMap Sat</source>
+        <translation>AMap Sat</translation>
+    </message>
+    <message>
+        <source>Google Hybrid</source>
+        <translation>Google Hybrid</translation>
+    </message>
+    <message>
+        <source>Google Sat</source>
+        <translation>Google Sat</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyView</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>

@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>Satellite</source>
-        <translation>卫星影像</translation>
+        <translation type="vanished">卫星影像</translation>
     </message>
     <message>
         <source>Map</source>
@@ -1254,6 +1254,45 @@
     <message>
         <source>Table</source>
         <translation>表格</translation>
+    </message>
+    <message>
+        <source>AMap Hybrid</source>
+        <translation>高德混合</translation>
+    </message>
+    <message>
+        <source>AMap Sat</source>
+        <translation>高德卫星</translation>
+    </message>
+    <message>
+        <source>Google Hybrid</source>
+        <translation>谷歌混合</translation>
+    </message>
+    <message>
+        <source>Google Sat</source>
+        <translation>谷歌卫星</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyView</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,18 @@
 #include "cloudserver.h"
+#include "framework/kvshared.h"
 #include "host/footprint.h"
+#include "host/kvmainwindow.h"
+#include "host/surveymodule.h"
 #include "host/surveyview.h"
 #include "host/tilelayer.h"
 #include "kvkernel/aiscontext.h"
 #include "modalanswer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
 #include <cmath>
@@ -72,7 +78,13 @@ class TestSurveyView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+    void initTestCase()
+    {
+        kvtest::UseTemporaryEnvironment();
+        // The tile cache goes under the cache location.
+        QVERIFY(m_cache.isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
+    }
 
     void footprintCorners_data()
     {
@@ -172,6 +184,32 @@ private Q_SLOTS:
             view.SetLayer(SurveyView::Layer(layer), true);
         view.Fit();
         QVERIFY(!view.grab().isNull());
+
+        // Rectangles of no size, of NaN or past any coordinate select what
+        // they can and nothing else.
+        view.SelectInRect(QRectF(QPointF(nan, 0), QPointF(1, 1)));
+        QVERIFY(Selected(*project).empty());
+        view.SelectInRect(QRectF(-1e300, -1e300, 2e300, 2e300));
+        QCOMPARE(Selected(*project), std::vector<int>({0, 2, 5}));
+        view.SelectInPolygon(QPolygonF({{nan, 0}, {1, 1}, {2, 0}}));
+        QCOMPARE(Selected(*project).size(), std::size_t(3)); // refused, unchanged
+    }
+
+    // Images spread over thousands of kilometres: every zoom stays paintable.
+    void farApartImages()
+    {
+        auto project = Project({At(0, 0), At(9e7, -9e7)}, -1);
+        SurveyView view;
+        view.resize(300, 200);
+        view.SetContext(project.get());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (int k = 0; k < 40; ++k)
+            view.ZoomIn();
+        QVERIFY(std::isfinite(view.transform().m11()));
+        QVERIFY(!view.grab().isNull());
+        view.Fit();
+        view.SelectAt(view.SceneToMap(view.mapToScene(view.viewport()->rect().center())));
     }
 
     // A geographic project is drawn in its UTM zone; boundaries come back in
@@ -214,9 +252,17 @@ private Q_SLOTS:
 
         view.SelectAt(QPointF(200, 30)); // inside image 2's footprint only
         QCOMPARE(Selected(*project), std::vector<int>({2}));
+        QVERIFY(view.EnableSelected(false));
+        QVERIFY(!project->GetImageInfoSet().GetImageExt(2)->enabled);
+        QCOMPARE(view.LookOf(2), SurveyView::Look::Selected); // selection shows first
+        QVERIFY(view.ShowSelected(false));
+        QCOMPARE(view.LookOf(2), SurveyView::Look::Hidden);
+        QVERIFY(view.ShowSelected(true) && view.EnableSelected(true));
         view.SelectAt(QPointF(5000, 5000));
         QVERIFY(Selected(*project).empty());
-        QCOMPARE(changed.count(), 4);
+        QCOMPARE(changed.count(), 8);
+        QVERIFY(!view.EnableSelected(false)); // nothing selected
+        QCOMPARE(changed.count(), 8);
 
         // A rectangle dragged with the tool.
         view.resize(500, 300);
@@ -343,6 +389,60 @@ private Q_SLOTS:
             QVERIFY(link.second != 3);
     }
 
+    // Thumbnails are read from the image files at a reduced size while the
+    // images are in sight; a file that is no picture gets none.
+    void thumbnailsFromTheFiles()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("航拍 照片"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"),
+                            folder + QStringLiteral("/DJI_0024.JPG")));
+        QFile text(folder + QStringLiteral("/broken.JPG"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
+        auto project = Project({At(0, 0), At(100, 0), At(200, 0)}, -1);
+        kvfd::ImageInfoSet& images = project->GetImageInfoSet();
+        const std::string path = QString2String(folder);
+        images.GetImage(0)->SetPath(path);
+        images.GetImage(0)->SetName("DJI_0024.JPG");
+        images.GetImage(1)->SetPath(path);
+        images.GetImage(1)->SetName("broken.JPG");
+        SurveyView view;
+        view.resize(400, 300);
+        view.SetContext(project.get());
+        view.ShowImage(true);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTRY_VERIFY(!view.Thumbnail(0).isNull());
+        QVERIFY(std::max(view.Thumbnail(0).width(), view.Thumbnail(0).height()) <= 256);
+        QTest::qWait(100);
+        QVERIFY(view.Thumbnail(1).isNull());
+        QVERIFY(view.Thumbnail(2).isNull()); // no such file
+    }
+
+    // In the main window the map follows the open project; the table stays
+    // one tab away, and a selection on the map is an edit of the project.
+    void mainWindowShowsTheMap()
+    {
+        KvMainWindow window;
+        auto* module = window.FindModule<SurveyModule>();
+        QVERIFY(module && module->View());
+        QCOMPARE(module->View()->ImageCount(), 0);
+        window.SetProject(Project({At(0, 0), At(100, 0), At(200, 0)}, -1));
+        QCOMPARE(module->View()->ImageCount(), 3);
+        QCOMPARE(module->Tabs()->currentWidget()->findChild<SurveyView*>(), module->View());
+        QVERIFY(window.ImageTable());
+        QCOMPARE(window.ImageTable()->rowCount(), 3);
+        module->View()->SelectInRect(QRectF(50, -10, 200, 20));
+        QVERIFY(window.IsProjectModified());
+        window.SetProject(Project({At(0, 0)}, -1));
+        QCOMPARE(module->View()->ImageCount(), 1);
+        QCOMPARE(window.ImageTable()->rowCount(), 1);
+        window.SetProjectModified(false);
+    }
+
     // Tiles from the stand-in service line up under the survey; a server that
     // is down or sends garbage leaves the map empty and the view responsive.
     void backgroundTiles_data()
@@ -380,7 +480,14 @@ private Q_SLOTS:
         view.SetLayer(SurveyView::LayerImageId, false);
         view.SetContext(project.get());
         view.Tiles()->SetTimeout(3000);
-        view.SetTileUrlTemplate(address + QStringLiteral("/tiles/sat/{z}/{x}/{y}.png"));
+        // The map tool bar's choice goes to the service the library talks to.
+        qputenv("KVUI_SERVICE_URL", address.toUtf8());
+        QSignalSpy mapChanged(&view, &SurveyView::MapTypeChanged);
+        view.SetMapType(2);
+        view.SetMapType(9); // no such map: nothing changes
+        QCOMPARE(mapChanged.count(), 1);
+        QCOMPARE(view.Tiles()->UrlTemplate(),
+                 address + QStringLiteral("/tiles/amap_sat/{z}/{x}/{y}.png"));
         QSignalSpy ready(view.Tiles(), &TileLayer::TileReady);
         QSignalSpy failed(view.Tiles(), &TileLayer::TileFailed);
         view.show();
@@ -401,11 +508,14 @@ private Q_SLOTS:
             QCOMPARE(centre, view.backgroundBrush().color().rgb());
         }
         // No map: nothing asked, nothing drawn.
-        view.SetTileUrlTemplate(QString());
+        view.SetMapType(0);
         view.viewport()->repaint();
         QCOMPARE(view.Tiles()->DrawnTiles(), 0);
         QCOMPARE(view.Tiles()->PendingRequests(), 0);
     }
+
+private:
+    QTemporaryDir m_cache;
 };
 
 QTEST_MAIN(TestSurveyView)
