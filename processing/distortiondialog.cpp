@@ -83,7 +83,7 @@ DistortionWidget::DistortionWidget(QWidget* parent)
 
     grid->addWidget(kvui::MakeLabel(this, tr("Images: ")), 1, 0);
     const kvui::AllSelectedPair scope
-        = kvui::MakeAllSelectedPair(this, "dstw_all_btn_", "dstw_selected_btn_");
+        = kvui::MakeAllSelectedPair(this, "dstw_all_btn_", "dstw_selected_btn_", nullptr);
     m_all = scope.all;
     m_selected = scope.selected;
     auto* scopeRow = new QHBoxLayout();

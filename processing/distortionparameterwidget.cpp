@@ -50,9 +50,9 @@ DistortionParameterWidget::DistortionParameterWidget(QWidget* parent)
         layout->addLayout(grid);
         int i = 0;
         for (const auto& name : names) {
-            edits[i]
-                = kvui::AddLineEditRow(grid, i / 3, (i % 3) * 2, name.first, name.second, fieldSize)
-                      .edit;
+            edits[i] = kvui::AddLineEditRow(grid, i / 3, (i % 3) * 2, name.first, name.second,
+                                            fieldSize, nullptr)
+                           .edit;
             edits[i]->setStyleSheet(frame);
             kvui::AcceptReal(edits[i]);
             ++i;

@@ -26,7 +26,7 @@ QGridLayout* PageLayout(QWidget* page, const QString& process, const QString& na
 QComboBox* AddCombo(QGridLayout* grid, const QString& label, const char* name,
                     const QStringList& items)
 {
-    QComboBox* combo = kvui::AddComboRow(grid, 1, 0, label, name, QSize(160, 28)).combo;
+    QComboBox* combo = kvui::AddComboRow(grid, 1, 0, label, name, QSize(160, 28), nullptr).combo;
     combo->addItems(items);
     combo->setCurrentIndex(0);
     grid->setRowStretch(2, 1);

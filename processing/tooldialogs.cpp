@@ -45,7 +45,7 @@ ToolWidget::ToolWidget(QWidget* parent, const char* prefix, QSize size, const QS
 
     m_grid->addWidget(kvui::MakeLabel(this, tr("Images: ")), 1, 0);
     m_scope = kvui::MakeAllSelectedPair(this, Name("all_btn_").constData(),
-                                        Name("selected_btn_").constData());
+                                        Name("selected_btn_").constData(), nullptr);
     auto* scope = new QHBoxLayout();
     scope->setSpacing(30);
     scope->addWidget(m_scope.all);

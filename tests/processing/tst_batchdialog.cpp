@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <vector>
 
 using kvfd::KvPtr;
@@ -187,6 +188,12 @@ private Q_SLOTS:
         kvtest::SetText(&dialog, "dtpw_width_", QStringLiteral("77"));
         Methods(&dialog)->setCurrentRow(Rotation);
         QCOMPARE(kvtest::Text(&dialog, "dtpw_width_"), QStringLiteral("77")); // no project
+
+        // Empty fields pass unchecked: size 0 and a pixel size of 0 / 0.
+        BatchDialog empty;
+        Add(&empty, Distortion);
+        const auto* blank = dynamic_cast<DistortionParameter*>(Records(empty)[0].Get());
+        QVERIFY(blank && blank->camera.width == 0 && std::isnan(blank->camera.pixel_size_x));
 
         kvkernel::AISContext project;
         kvfd::CameraInfo camera;
