@@ -1,3 +1,4 @@
+#include "camera/calibrationdialog.h"
 #include "framework/kvshared.h"
 #include "host/fixtures.h"
 #include "host/gnssmodule.h"
@@ -70,6 +71,9 @@ private Q_SLOTS:
     void exifIntoCopies();
     void imageCorrection();
     void calibration();
+    void actionsOpenInHost_data();
+    void actionsOpenInHost();
+    void updateWritesProjectCamera();
 
 private:
     QTemporaryDir m_dir;
@@ -350,6 +354,65 @@ void TestGnssModule::calibration()
     });
     QCOMPARE(int(result.outcome), int(ColmapResult::Calibrated));
     QVERIFY(result.camera.width > 0);
+}
+
+void TestGnssModule::actionsOpenInHost_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("GPS") << "kv_action_import_gps"
+                         << "gpslw_cancel_";
+    QTest::newRow("POS export") << "kv_action_export_pos"
+                                << "esw_cancel_btn_";
+    QTest::newRow("EXIF") << "kv_action_write_exif"
+                          << "exw_cancel_";
+    QTest::newRow("calibration") << "kv_action_calibration"
+                                 << "clbw_cancel_btn_";
+    QTest::newRow("image correction") << "kv_action_image_correction"
+                                      << "icw_cancel_btn_";
+}
+
+// In the host as it is built, with all its modules and a project open, each
+// menu entry opens its dialog; a cancel runs nothing.
+void TestGnssModule::actionsOpenInHost()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, cancel);
+    KvMainWindow window;
+    window.SetProject(FlagProject());
+    QAction* entry = window.findChild<QAction*>(action);
+    QVERIFY(entry);
+    kvtest::ModalAnswer answer;
+    answer.Click(cancel).Arm();
+    const QList<QStringList> boxes = kvtest::AnswerEveryBox([entry] { entry->trigger(); });
+    QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+    QVERIFY(boxes.isEmpty());
+    QVERIFY(!window.IsProjectModified());
+}
+
+// "Update" puts the camera of the calibrated tab into the project.
+void TestGnssModule::updateWritesProjectCamera()
+{
+    const auto window = GnssWindow();
+    window->SetProject(FlagProject());
+    const kvfd::CameraInfo calibrated = kvhost::fixtures::SampleCamera();
+    kvtest::ModalAnswer answer;
+    answer
+        .Do([&calibrated](QWidget* dialog) {
+            if (auto* calibration = qobject_cast<CalibrationDialog*>(dialog))
+                calibration->UpdateCamera(calibrated);
+            kvtest::Click(dialog, QStringLiteral("clbw_update_btn_"));
+            kvtest::Click(dialog, QStringLiteral("clbw_cancel_btn_"));
+        })
+        .Arm();
+    window->findChild<QAction*>(QStringLiteral("kv_action_calibration"))->trigger();
+    QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+    const kvfd::CameraInfo* camera = window->Context()->GetCameraInfoSet().GetCamera(0);
+    QVERIFY(camera);
+    QCOMPARE(camera->width, calibrated.width);
+    QVERIFY2(std::fabs(camera->focal - calibrated.focal) < 1e-3,
+             qPrintable(QStringLiteral("%1 %2").arg(camera->focal).arg(calibrated.focal)));
+    QVERIFY(window->IsProjectModified());
 }
 
 QTEST_MAIN(TestGnssModule)
