@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <thread>
@@ -370,7 +371,18 @@ kvhost::ImageJobResult GnssModule::RunImageCorrection(const std::string& input,
         refused.message = message;
         return refused;
     }
-    // A destination typed rather than chosen may not exist yet.
-    QDir().mkpath(job.destination);
+    // A destination typed rather than chosen may not exist yet; one made here
+    // for a job that is then refused (inside the input folder) goes again.
+    const bool made = !QFileInfo::exists(job.destination) && QDir().mkpath(job.destination);
+    const QString problem = kvhost::CheckImageJob(job);
+    if (!problem.isEmpty()) {
+        if (made)
+            QDir().rmdir(job.destination);
+        Tell(problem);
+        kvhost::ImageJobResult refused;
+        refused.refused = true;
+        refused.message = problem;
+        return refused;
+    }
     return kvhost::RunImageJob(job, m_window);
 }

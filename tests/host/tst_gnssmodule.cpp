@@ -65,7 +65,6 @@ private Q_SLOTS:
     void gnssJob();
     void projectJobs_data();
     void projectJobs();
-    void correctionJob();
     void gnssRun();
     void posExportThroughDialog();
     void exifIntoCopies();
@@ -106,25 +105,16 @@ void TestGnssModule::gnssJob()
     param.positioning = useBase;
     param.base_position_mode = mode;
     param.nav_source = nav;
-    param.gnss_systems = kvgps::GPSParam::kGPS | kvgps::GPSParam::kGLONASS;
     param.base_longitude = 114.123456789012;
-    param.base_latitude = 30.5;
-    param.base_height = 23.25;
-    param.antenna_height = 1.493;
     param.rover_obs_path = QString2String(QStringLiteral("/data/观测/rover.22o"));
-    param.base_obs_path = QString2String(QStringLiteral("/data/观测/base.22o"));
     param.output_dir = QString2String(QStringLiteral("/data/结果"));
     const GnssJob job = kvhost::ToGnssJob(param);
     QCOMPARE(job.useBase, useBase == 1);
     QCOMPARE(job.positioning, useBase);
     QCOMPARE(job.basePositionMode, mode);
     QCOMPARE(job.navSource, nav);
-    QCOMPARE(job.gnssSystems, 5);
     QCOMPARE(job.baseLongitude, 114.123456789012);
-    QCOMPARE(job.baseHeight, 23.25);
-    QCOMPARE(job.antennaHeight, 1.493);
     QCOMPARE(job.roverObsPath, QStringLiteral("/data/观测/rover.22o"));
-    QCOMPARE(job.baseObsPath, QStringLiteral("/data/观测/base.22o"));
     QCOMPARE(job.outputDir, QStringLiteral("/data/结果"));
 }
 
@@ -170,27 +160,6 @@ void TestGnssModule::projectJobs()
     const ColmapJob calibration = kvhost::ToColmapJob(*project, mask & 1, {}, m_dir.path());
     QCOMPARE(calibration.images.size(), mask & 1 ? 2 : 3);
     QCOMPARE(calibration.images.first(), QStringLiteral("/data/东湖/影像_0.JPG"));
-}
-
-void TestGnssModule::correctionJob()
-{
-    const QString input = m_dir.filePath(QStringLiteral("原始 影像"));
-    QVERIFY(QDir().mkpath(input));
-    for (const char* name : {"b.JPG", "a.jpeg", "c.tif", "notes.txt", "d.png.xml"})
-        QVERIFY(QFile(QDir(input).filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
-    kvfd::CameraInfo camera = kvhost::fixtures::SampleCamera();
-    const kvhost::ImageJob job = kvhost::ToImageCorrectionJob(
-        QString2String(input), QString2String(m_dir.filePath(QStringLiteral("结果"))), camera, true,
-        false);
-    QCOMPARE(job.images,
-             (QStringList {QDir(input).filePath(QStringLiteral("a.jpeg")),
-                           QDir(input).filePath(QStringLiteral("b.JPG")),
-                           QDir(input).filePath(QStringLiteral("c.tif"))}));
-    QCOMPARE(int(job.steps.size()), 1);
-    QCOMPARE(int(job.steps[0].kind), int(kvhost::ImageStepKind::Distortion));
-    QVERIFY(job.steps[0].toCenter);
-    QVERIFY(!job.steps[0].toTif);
-    QCOMPARE(job.steps[0].camera.focal, camera.focal);
 }
 
 void TestGnssModule::gnssRun()
@@ -301,7 +270,8 @@ void TestGnssModule::imageCorrection()
     const QString input = m_dir.filePath(QStringLiteral("畸变 原始"));
     QVERIFY(QDir().mkpath(input));
     QVERIFY(QFile::copy(Data("images/tiny_drone_image.jpg"),
-                        QDir(input).filePath(QStringLiteral("tiny.jpg"))));
+                        QDir(input).filePath(QStringLiteral("小图.JPG"))));
+    QVERIFY(QFile(QDir(input).filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly));
     kvfd::CameraInfo camera;
     camera.width = 48;
     camera.height = 36;
@@ -320,11 +290,20 @@ void TestGnssModule::imageCorrection()
         result = window->FindModule<GnssModule>()->RunImageCorrection(
             QString2String(input), QString2String(output), camera, true, true);
     });
+    QCOMPARE(int(result.outcomes.size()), 1);
     QCOMPARE(result.Done(), 1);
-    QCOMPARE(result.outcomes[0].output, QDir(output).filePath(QStringLiteral("tiny.tif")));
+    QCOMPARE(result.outcomes[0].output, QDir(output).filePath(QStringLiteral("小图.tif")));
     QVERIFY(QFileInfo(result.outcomes[0].output).size() > 0);
 
-    // An empty folder is told, not run.
+    // A destination inside the input folder is refused and not left behind;
+    // an empty folder is told, not run.
+    const QString inside = QDir(input).filePath(QStringLiteral("结果"));
+    kvtest::AnswerEveryBox([&] {
+        result = window->FindModule<GnssModule>()->RunImageCorrection(
+            QString2String(input), QString2String(inside), camera, false, false);
+    });
+    QVERIFY(result.refused);
+    QVERIFY(!QFileInfo::exists(inside));
     const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
         result = window->FindModule<GnssModule>()->RunImageCorrection(
             QString2String(output + QStringLiteral("/无")), QString2String(output), camera, false,
