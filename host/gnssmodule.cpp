@@ -3,6 +3,7 @@
 #include "camera/calibrationdialog.h"
 #include "camera/imagecorrectiondialog.h"
 #include "framework/kvmessagebox.h"
+#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
@@ -16,7 +17,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <thread>
 
 namespace {
 
@@ -199,8 +203,11 @@ void GnssModule::Calibrate()
         return;
     CalibrationDialog dialog(m_window);
     dialog.SetCamera(ProjectCamera(m_window->Context()));
-    connect(&dialog, &CalibrationDialog::RunCalibration, this,
-            [this, &dialog] { RunCalibration(dialog.IsSelected(), dialog.GetCamera()); });
+    connect(&dialog, &CalibrationDialog::RunCalibration, this, [this, &dialog] {
+        const ColmapResult result = RunCalibration(dialog.IsSelected(), dialog.GetCamera());
+        if (result.outcome == ColmapResult::Calibrated)
+            dialog.UpdateCamera(result.camera);
+    });
     connect(&dialog, qOverload<>(&CalibrationDialog::UpdateCamera), this, [this, &dialog] {
         kvkernel::AISContext* project = m_window->Context();
         if (!project)
@@ -230,38 +237,152 @@ void GnssModule::CorrectImages()
     RunImageCorrection(input, output, camera, center, tif);
 }
 
-void GnssModule::NotRunHere(const QString& what)
+void GnssModule::Tell(const QString& text)
 {
-    KvMessageBox::Show(QString2String(tr("%1 does not run in this host yet.").arg(what)),
-                       KvMessageBox::BT_OK);
+    KvMessageBox::Show(QString2String(text), KvMessageBox::BT_OK);
 }
 
-void GnssModule::RunGNSSPositioning(const kvgps::GPSParam& param)
+GnssResult GnssModule::RunGNSSPositioning(const kvgps::GPSParam& param)
 {
-    NotRunHere(tr("GNSS post-processing of %1 into %2")
-                   .arg(Native(param.rover_obs_path), Native(param.output_dir)));
+    const GnssResult result = GnssRun::RunWithDialog(kvhost::ToGnssJob(param), m_window);
+    if (result.outcome == GnssResult::Cancelled) {
+        m_window->ShowStatus(tr("GNSS post-processing cancelled."));
+    } else if (result.outcome == GnssResult::Solved) {
+        Tell(tr("The solution is in %1.\n"
+                "%2 epochs, %3 of them fixed (fix ratio %4 %).\n"
+                "Mean position: longitude %5°, latitude %6°, height %7 m.")
+                 .arg(QDir::toNativeSeparators(result.solutionPath))
+                 .arg(result.epochs)
+                 .arg(result.fixed)
+                 .arg(result.fixRatio * 100.0, 0, 'f', 1)
+                 .arg(result.meanLongitude, 0, 'f', 8)
+                 .arg(result.meanLatitude, 0, 'f', 8)
+                 .arg(result.meanHeight, 0, 'f', 3));
+    }
+    return result;
 }
 
-void GnssModule::RunPosExport(int, int, int, int, char, const std::string& path)
+PosExportResult GnssModule::RunPosExport(int images, int angle, int name, int coord, char separator,
+                                         const std::string& path)
 {
-    NotRunHere(tr("The POS export to %1").arg(Native(path)));
+    const kvkernel::AISContext* project = m_window->Context();
+    if (!project)
+        return {};
+    const PosExportResult result = PosExport::Write(
+        kvhost::ToPosExportJob(*project, images, angle, name, coord, separator, path));
+    if (result.ok)
+        Tell(tr("%1 image positions written to %2.").arg(result.written).arg(Native(path)));
+    else
+        Tell(tr("The POS file was not written: %1").arg(result.message));
+    return result;
 }
 
-void GnssModule::RunExifWriting(const std::vector<std::pair<std::string, std::string>>& folders,
-                                const std::string& posPath, int)
+// ExifWriter::RunWithDialog tells only the counts; here the operator also
+// learns which photos were left out and why, in one message.
+ExifResult
+GnssModule::RunExifWriting(const std::vector<std::pair<std::string, std::string>>& folders,
+                           const std::string& posPath, int match)
 {
-    NotRunHere(tr("Writing the positions of %1 into the photos of %2 folders")
-                   .arg(Native(posPath))
-                   .arg(folders.size()));
+    const ExifJob job = kvhost::ToExifJob(folders, posPath, match);
+    ExifResult result;
+    {
+        KvProgressImpl progress(m_window);
+        std::thread worker(
+            [&result, &progress, &job] { result = ExifWriter::Run(job, &progress); });
+        progress.Run();
+        worker.join();
+    }
+    if (result.cancelled) {
+        m_window->ShowStatus(tr("EXIF writing cancelled after %1 photos.").arg(result.written));
+        return result;
+    }
+    if (!result.ok) {
+        Tell(result.message);
+        return result;
+    }
+    QStringList lines {tr("%1 photos written, %2 without a record, %3 failed.")
+                           .arg(result.written)
+                           .arg(result.unmatched)
+                           .arg(result.failed + result.readOnly)};
+    // A long list would not fit on the screen; the first ones say what went wrong.
+    constexpr int kShown = 10;
+    int shown = 0;
+    int more = 0;
+    for (const ExifPhotoOutcome& photo : result.photos) {
+        QString why;
+        if (photo.kind == ExifPhotoOutcome::Unmatched)
+            why = tr("no record in the POS file");
+        else if (photo.kind == ExifPhotoOutcome::ReadOnly)
+            why = tr("read-only");
+        else if (photo.kind == ExifPhotoOutcome::Failed)
+            why = photo.detail.isEmpty() ? tr("cannot be written") : photo.detail;
+        else
+            continue;
+        if (shown++ < kShown)
+            lines << tr("%1: %2").arg(QDir::toNativeSeparators(photo.source), why);
+        else
+            ++more;
+    }
+    if (more > 0)
+        lines << tr("… and %1 more.").arg(more);
+    if (result.unusedRecords > 0)
+        lines << tr("%1 records of the POS file name no photo.").arg(result.unusedRecords);
+    Tell(lines.join(QLatin1Char('\n')));
+    return result;
 }
 
-void GnssModule::RunCalibration(bool, const kvfd::CameraInfo&)
+ColmapResult GnssModule::RunCalibration(bool selectedOnly, const kvfd::CameraInfo& camera)
 {
-    NotRunHere(tr("Camera calibration"));
+    const kvkernel::AISContext* project = m_window->Context();
+    if (!project)
+        return {};
+    // The database and the models are only a means; the camera is the result.
+    QTemporaryDir work(QDir::temp().filePath(QStringLiteral("kvhost_calibration_XXXXXX")));
+    const ColmapResult result = ColmapCalibration::RunWithDialog(
+        kvhost::ToColmapJob(*project, selectedOnly, camera, work.path()), m_window);
+    if (result.outcome == ColmapResult::Cancelled) {
+        m_window->ShowStatus(tr("Calibration cancelled."));
+    } else if (result.outcome == ColmapResult::Calibrated) {
+        const kvfd::CameraInfo& found = result.camera;
+        Tell(tr("Calibrated on %1 photos (model %2): %3 × %4 pixels, focal length %5 pixels, "
+                "principal point %6, %7.")
+                 .arg(result.registered)
+                 .arg(result.model)
+                 .arg(found.width)
+                 .arg(found.height)
+                 .arg(result.focalPixels, 0, 'f', 2)
+                 .arg(found.x0, 0, 'f', 2)
+                 .arg(found.y0, 0, 'f', 2));
+    }
+    return result;
 }
 
-void GnssModule::RunImageCorrection(const std::string& input, const std::string& output,
-                                    const kvfd::CameraInfo&, bool, bool)
+kvhost::ImageJobResult GnssModule::RunImageCorrection(const std::string& input,
+                                                      const std::string& output,
+                                                      const kvfd::CameraInfo& camera, bool center,
+                                                      bool tif)
 {
-    NotRunHere(tr("The image correction of %1 into %2").arg(Native(input), Native(output)));
+    const kvhost::ImageJob job = kvhost::ToImageCorrectionJob(input, output, camera, center, tif);
+    if (job.images.isEmpty()) {
+        const QString message = tr("%1 holds no photos.").arg(Native(input));
+        Tell(message);
+        kvhost::ImageJobResult refused;
+        refused.refused = true;
+        refused.message = message;
+        return refused;
+    }
+    // A destination typed rather than chosen may not exist yet; one made here
+    // for a job that is then refused (inside the input folder) goes again.
+    const bool made = !QFileInfo::exists(job.destination) && QDir().mkpath(job.destination);
+    const QString problem = kvhost::CheckImageJob(job);
+    if (!problem.isEmpty()) {
+        if (made)
+            QDir().rmdir(job.destination);
+        Tell(problem);
+        kvhost::ImageJobResult refused;
+        refused.refused = true;
+        refused.message = problem;
+        return refused;
+    }
+    return kvhost::RunImageJob(job, m_window);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/gnssadapters.h"
 #include "host/hostmodule.h"
 #include "kvgps/gpsparam.h"
 
@@ -16,10 +17,9 @@ struct CameraInfo;
 // once the dialog is accepted, hands the choices to the run below that does
 // the work.
 //
-// The runs are stand-ins: each tells the operator that this host does not run
-// that work yet and changes nothing. They are meant to be replaced by the
-// real runs (post-processing with rnx2rtkp, the POS text export, EXIF writing,
-// self-calibration, distortion correction) with the same arguments.
+// Each run turns the dialog's record into the host's job (gnssadapters.h),
+// runs it behind the modal progress dialog (pause, cancel) and tells the
+// operator the outcome in a message box.
 class GnssModule : public HostModule
 {
     Q_OBJECT
@@ -40,18 +40,23 @@ public Q_SLOTS:
     void Calibrate();
     void CorrectImages();
 
+public:
+    // The runs, with the records as the dialogs return them; public so that
+    // the work can be started without going through the dialogs.
+    GnssResult RunGNSSPositioning(const kvgps::GPSParam& param);
+    // Exports the open project's images (nothing without a project).
+    PosExportResult RunPosExport(int images, int angle, int name, int coord, char separator,
+                                 const std::string& path);
+    ExifResult RunExifWriting(const std::vector<std::pair<std::string, std::string>>& folders,
+                              const std::string& posPath, int match);
+    // Calibrates on the open project's images; the caller shows the camera.
+    ColmapResult RunCalibration(bool selectedOnly, const kvfd::CameraInfo& camera);
+    kvhost::ImageJobResult RunImageCorrection(const std::string& input, const std::string& output,
+                                              const kvfd::CameraInfo& camera, bool center,
+                                              bool tif);
+
 private:
-    // The stand-in runs, one per kind of work.
-    void RunGNSSPositioning(const kvgps::GPSParam& param);
-    void RunPosExport(int images, int angle, int name, int coord, char separator,
-                      const std::string& path);
-    void RunExifWriting(const std::vector<std::pair<std::string, std::string>>& folders,
-                        const std::string& posPath, int match);
-    void RunCalibration(bool selectedOnly, const kvfd::CameraInfo& camera);
-    void RunImageCorrection(const std::string& input, const std::string& output,
-                            const kvfd::CameraInfo& camera, bool center, bool tif);
-    // Tells that this host does not run what was asked yet.
-    void NotRunHere(const QString& what);
+    void Tell(const QString& text);
 
     KvMainWindow* m_window = nullptr;
     kvgps::GPSParam m_gps;

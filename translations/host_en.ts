@@ -551,27 +551,91 @@
     </message>
     <message>
         <source>%1 does not run in this host yet.</source>
-        <translation>%1 does not run in this host yet.</translation>
+        <translation type="vanished">%1 does not run in this host yet.</translation>
     </message>
     <message>
         <source>GNSS post-processing of %1 into %2</source>
-        <translation>GNSS post-processing of %1 into %2</translation>
+        <translation type="vanished">GNSS post-processing of %1 into %2</translation>
     </message>
     <message>
         <source>The POS export to %1</source>
-        <translation>The POS export to %1</translation>
+        <translation type="vanished">The POS export to %1</translation>
     </message>
     <message>
         <source>Writing the positions of %1 into the photos of %2 folders</source>
-        <translation>Writing the positions of %1 into the photos of %2 folders</translation>
+        <translation type="vanished">Writing the positions of %1 into the photos of %2 folders</translation>
     </message>
     <message>
         <source>Camera calibration</source>
-        <translation>Camera calibration</translation>
+        <translation type="vanished">Camera calibration</translation>
     </message>
     <message>
         <source>The image correction of %1 into %2</source>
-        <translation>The image correction of %1 into %2</translation>
+        <translation type="vanished">The image correction of %1 into %2</translation>
+    </message>
+    <message>
+        <source>GNSS post-processing cancelled.</source>
+        <translation>GNSS post-processing cancelled.</translation>
+    </message>
+    <message>
+        <source>The solution is in %1.
+%2 epochs, %3 of them fixed (fix ratio %4 %).
+Mean position: longitude %5°, latitude %6°, height %7 m.</source>
+        <translation>The solution is in %1.
+%2 epochs, %3 of them fixed (fix ratio %4 %).
+Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
+    </message>
+    <message>
+        <source>%1 image positions written to %2.</source>
+        <translation>%1 image positions written to %2.</translation>
+    </message>
+    <message>
+        <source>The POS file was not written: %1</source>
+        <translation>The POS file was not written: %1</translation>
+    </message>
+    <message>
+        <source>EXIF writing cancelled after %1 photos.</source>
+        <translation>EXIF writing cancelled after %1 photos.</translation>
+    </message>
+    <message>
+        <source>%1 photos written, %2 without a record, %3 failed.</source>
+        <translation>%1 photos written, %2 without a record, %3 failed.</translation>
+    </message>
+    <message>
+        <source>no record in the POS file</source>
+        <translation>no record in the POS file</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>read-only</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… and %1 more.</translation>
+    </message>
+    <message>
+        <source>%1 records of the POS file name no photo.</source>
+        <translation>%1 records of the POS file name no photo.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled.</source>
+        <translation>Calibration cancelled.</translation>
+    </message>
+    <message>
+        <source>Calibrated on %1 photos (model %2): %3 × %4 pixels, focal length %5 pixels, principal point %6, %7.</source>
+        <translation>Calibrated on %1 photos (model %2): %3 × %4 pixels, focal length %5 pixels, principal point %6, %7.</translation>
+    </message>
+    <message>
+        <source>%1 holds no photos.</source>
+        <translation>%1 holds no photos.</translation>
     </message>
 </context>
 <context>

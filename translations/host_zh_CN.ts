@@ -551,27 +551,91 @@
     </message>
     <message>
         <source>%1 does not run in this host yet.</source>
-        <translation>本程序尚不能执行%1。</translation>
+        <translation type="vanished">本程序尚不能执行%1。</translation>
     </message>
     <message>
         <source>GNSS post-processing of %1 into %2</source>
-        <translation>将 %1 的 GNSS 后处理结果写入 %2</translation>
+        <translation type="vanished">将 %1 的 GNSS 后处理结果写入 %2</translation>
     </message>
     <message>
         <source>The POS export to %1</source>
-        <translation>导出 POS 到 %1</translation>
+        <translation type="vanished">导出 POS 到 %1</translation>
     </message>
     <message>
         <source>Writing the positions of %1 into the photos of %2 folders</source>
-        <translation>将 %1 的位置写入 %2 个文件夹的照片</translation>
+        <translation type="vanished">将 %1 的位置写入 %2 个文件夹的照片</translation>
     </message>
     <message>
         <source>Camera calibration</source>
-        <translation>相机检校</translation>
+        <translation type="vanished">相机检校</translation>
     </message>
     <message>
         <source>The image correction of %1 into %2</source>
-        <translation>将 %1 的影像纠正到 %2</translation>
+        <translation type="vanished">将 %1 的影像纠正到 %2</translation>
+    </message>
+    <message>
+        <source>GNSS post-processing cancelled.</source>
+        <translation>GNSS 后处理已取消。</translation>
+    </message>
+    <message>
+        <source>The solution is in %1.
+%2 epochs, %3 of them fixed (fix ratio %4 %).
+Mean position: longitude %5°, latitude %6°, height %7 m.</source>
+        <translation>解算结果位于 %1。
+共 %2 个历元，其中 %3 个固定（固定率 %4 %）。
+平均位置：经度 %5°，纬度 %6°，高程 %7 米。</translation>
+    </message>
+    <message>
+        <source>%1 image positions written to %2.</source>
+        <translation>已将 %1 个影像位置写入 %2。</translation>
+    </message>
+    <message>
+        <source>The POS file was not written: %1</source>
+        <translation>未写入 POS 文件：%1</translation>
+    </message>
+    <message>
+        <source>EXIF writing cancelled after %1 photos.</source>
+        <translation>EXIF 写入已取消，已写入 %1 张照片。</translation>
+    </message>
+    <message>
+        <source>%1 photos written, %2 without a record, %3 failed.</source>
+        <translation>已写入 %1 张照片，%2 张无记录，%3 张失败。</translation>
+    </message>
+    <message>
+        <source>no record in the POS file</source>
+        <translation>POS 文件中无对应记录</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>只读</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>无法写入</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>……另有 %1 张。</translation>
+    </message>
+    <message>
+        <source>%1 records of the POS file name no photo.</source>
+        <translation>POS 文件中有 %1 条记录没有对应的照片。</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled.</source>
+        <translation>检校已取消。</translation>
+    </message>
+    <message>
+        <source>Calibrated on %1 photos (model %2): %3 × %4 pixels, focal length %5 pixels, principal point %6, %7.</source>
+        <translation>已用 %1 张照片完成检校（模型 %2）：%3 × %4 像素，焦距 %5 像素，像主点 %6，%7。</translation>
+    </message>
+    <message>
+        <source>%1 holds no photos.</source>
+        <translation>%1 中没有照片。</translation>
     </message>
 </context>
 <context>
