@@ -22,13 +22,14 @@ private Q_SLOTS:
         QTest::newRow("GPS") << "db_gps_check_btn_" << QByteArray(SIGNAL(ShowGPS(bool))) << true;
         QTest::newRow("Footprint")
             << "db_footprint_check_btn_" << QByteArray(SIGNAL(ShowFootprint(bool))) << true;
-        QTest::newRow("Image ID")
-            << "db_imageid_check_btn_" << QByteArray(SIGNAL(ShowImageId(bool))) << true;
+        QTest::newRow("Image ID") << "db_imageid_check_btn_"
+                                  << QByteArray(SIGNAL(ShowImageId(bool))) << true;
         QTest::newRow("Image") << "db_image_check_btn_" << QByteArray(SIGNAL(ShowImage(bool)))
                                << false;
         QTest::newRow("Flight") << "db_flight_line_check_btn_"
                                 << QByteArray(SIGNAL(ShowFlightLine(bool))) << false;
-        QTest::newRow("Link") << "db_link_check_btn_" << QByteArray(SIGNAL(ShowLink(bool))) << false;
+        QTest::newRow("Link") << "db_link_check_btn_" << QByteArray(SIGNAL(ShowLink(bool)))
+                              << false;
         QTest::newRow("IMU") << "db_imu_check_btn_" << QByteArray(SIGNAL(ShowIMU(bool))) << false;
     }
     void switches()
@@ -95,13 +96,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("stored"); // degrees
-        QTest::newRow("400") << 0 << 1 << "400" << "5" << 5.0;
-        QTest::newRow("word") << 1 << 2 << "word" << "180" << 180.0;
-        QTest::newRow("12.7") << 0 << 2 << "12.7" << "12.7" << 12.0;
-        QTest::newRow("360") << 1 << 1 << "360" << "360" << 360.0;
-        QTest::newRow("-1e300") << 1 << 1 << "-1e300" << "5" << 5.0;
-        QTest::newRow("nan") << 0 << 1 << "nan" << "5" << 5.0;
-        QTest::newRow("中文") << 0 << 1 << "十二" << "5" << 5.0;
+        QTest::newRow("400") << 0 << 1 << "400"
+                             << "5" << 5.0;
+        QTest::newRow("word") << 1 << 2 << "word"
+                              << "180" << 180.0;
+        QTest::newRow("12.7") << 0 << 2 << "12.7"
+                              << "12.7" << 12.0;
+        QTest::newRow("360") << 1 << 1 << "360"
+                             << "360" << 360.0;
+        QTest::newRow("-1e300") << 1 << 1 << "-1e300"
+                                << "5" << 5.0;
+        QTest::newRow("nan") << 0 << 1 << "nan"
+                             << "5" << 5.0;
+        QTest::newRow("中文") << 0 << 1 << "十二"
+                              << "5" << 5.0;
     }
     void thresholds()
     {
