@@ -9,6 +9,7 @@
 #include "host/screenshotregistry.h"
 #include "host/settingsmodule.h"
 #include "host/viewermodule.h"
+#include "host/workspacemodule.h"
 #include "kvkernel/aiscontext.h"
 
 HostModule::~HostModule() = default;
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<FrameworkModule>());
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
+    modules.push_back(std::make_unique<WorkspaceModule>());
     return modules;
 }
 
