@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,6 +26,8 @@ constexpr int kColumns = 6;
 constexpr int kKeyColumn = 0;
 constexpr int kTextColumn = 5;
 constexpr int kButtonColumnWidth = 17;
+// More rows than this to move, and a sort is quicker than moving each.
+constexpr std::size_t kMostRowsMoved = 64;
 
 const char* const kEnableButton = "cb_enable_btn";
 const char* const kVisibleButton = "cb_visible_btn";
@@ -321,30 +324,57 @@ void CatalogBar::InitFlatView(bool byEnabled)
     const kvfd::ImageInfoSet* images = Images();
     if (!images)
         return;
-    std::vector<int> flagged;
-    std::vector<int> others;
     for (int i = 0; i < images->Size(); ++i) {
         const kvfd::ImageInfoExt* ext = images->GetImageExt(i);
-        if (!ext || !images->GetImage(i))
-            continue;
-        m_flightImages[ext->flight].push_back(i);
-        ((byEnabled ? ext->enabled : ext->visible) ? flagged : others).push_back(i);
+        if (ext && images->GetImage(i))
+            m_flightImages[ext->flight].push_back(i);
     }
+    // Each part is put in name order at once, so that the first refresh finds
+    // the tree already sorted.
+    const std::vector<int> order = SortOrder(byEnabled);
     QList<QTreeWidgetItem*> items;
-    items.reserve(int(flagged.size() + others.size()));
+    items.reserve(int(order.size()));
     int key = 0;
-    for (const std::vector<int>* part : {&flagged, &others}) {
-        for (int image : *part) {
-            auto* item = new QTreeWidgetItem();
-            item->setData(kKeyColumn, Qt::DisplayRole, key++);
-            item->setText(kTextColumn, String2QString(images->GetImage(image)->Name()));
-            m_imageItem.insert(image, item);
-            m_itemImage.insert(item, image);
-            items.append(item);
-        }
+    for (int image : order) {
+        auto* item = new QTreeWidgetItem();
+        item->setData(kKeyColumn, Qt::DisplayRole, key++);
+        item->setText(kTextColumn, String2QString(images->GetImage(image)->Name()));
+        m_imageItem.insert(image, item);
+        m_itemImage.insert(item, image);
+        items.append(item);
     }
     m_tree->addTopLevelItems(items);
-    m_tree->sortItems(kKeyColumn, Qt::AscendingOrder);
+}
+
+std::vector<int> CatalogBar::SortOrder(bool byEnabled) const
+{
+    std::vector<int> order;
+    const kvfd::ImageInfoSet* images = Images();
+    if (!images)
+        return order;
+    std::vector<std::pair<const std::string*, int>> flagged;
+    std::vector<std::pair<const std::string*, int>> others;
+    for (const std::vector<int>& flight : m_flightImages) {
+        for (int image : flight) {
+            const kvfd::ImageInfo* info = images->GetImage(image);
+            const kvfd::ImageInfoExt* ext = images->GetImageExt(image);
+            if (info && ext)
+                ((byEnabled ? ext->enabled : ext->visible) ? flagged : others)
+                    .emplace_back(&info->Name(), image);
+        }
+    }
+    const auto byName = [](const auto& a, const auto& b) {
+        const int compared = a.first->compare(*b.first);
+        return compared != 0 ? compared < 0 : a.second < b.second;
+    };
+    std::sort(flagged.begin(), flagged.end(), byName);
+    std::sort(others.begin(), others.end(), byName);
+    order.reserve(flagged.size() + others.size());
+    for (const auto* part : {&flagged, &others}) {
+        for (const auto& entry : *part)
+            order.push_back(entry.second);
+    }
+    return order;
 }
 
 void CatalogBar::AddItems(int flight, std::string name, std::vector<int> images)
@@ -411,9 +441,14 @@ void CatalogBar::MakeVisibleButtons()
     QTreeWidgetItem* item = m_tree->itemAt(QPoint(x, 1));
     if (!item)
         item = m_tree->itemAt(QPoint(viewport->width() / 2, 1));
+    // The rows are found first and given buttons after: a widget added to the
+    // tree makes it lay out all its rows again before the next row is found.
     const int bottom = viewport->height();
+    QList<QTreeWidgetItem*> rows;
     for (; item && m_tree->visualItemRect(item).top() < bottom; item = m_tree->itemBelow(item))
-        MakeImageButtons(item);
+        rows.append(item);
+    for (QTreeWidgetItem* row : qAsConst(rows))
+        MakeImageButtons(row);
 }
 
 void CatalogBar::MakeImageButtons(QTreeWidgetItem* item)
@@ -509,42 +544,99 @@ void CatalogBar::UpdateVisibleSort()
 
 void CatalogBar::UpdateSort(bool byEnabled)
 {
-    const kvfd::ImageInfoSet* images = Images();
-    if (!images)
+    const std::vector<int> order = SortOrder(byEnabled);
+    const int count = m_tree->topLevelItemCount();
+    if (int(order.size()) != count)
         return;
-    std::vector<std::pair<const std::string*, int>> flagged;
-    std::vector<std::pair<const std::string*, int>> others;
-    for (auto it = m_imageItem.cbegin(); it != m_imageItem.cend(); ++it) {
-        const kvfd::ImageInfo* info = images->GetImage(it.key());
-        const kvfd::ImageInfoExt* ext = images->GetImageExt(it.key());
-        if (!info || !ext)
-            continue;
-        ((byEnabled ? ext->enabled : ext->visible) ? flagged : others)
-            .emplace_back(&info->Name(), it.key());
+    // Where each row of the tree must go.
+    std::vector<int> target(std::size_t(count), -1);
+    QHash<int, int> position;
+    position.reserve(count);
+    for (int k = 0; k < count; ++k)
+        position.insert(order[std::size_t(k)], k);
+    bool sorted = true;
+    for (int row = 0; row < count; ++row) {
+        const int image = m_itemImage.value(m_tree->topLevelItem(row), -1);
+        target[std::size_t(row)] = position.value(image, -1);
+        if (target[std::size_t(row)] != row)
+            sorted = false;
     }
-    const auto byName = [](const auto& a, const auto& b) {
-        const int order = a.first->compare(*b.first);
-        return order != 0 ? order < 0 : a.second < b.second;
-    };
-    std::sort(flagged.begin(), flagged.end(), byName);
-    std::sort(others.begin(), others.end(), byName);
+    if (sorted)
+        return;
 
-    // Only keys that change are written, and the tree is sorted only when the
-    // order changed: a refresh that moves nothing costs no layout.
-    bool changed = false;
-    int key = 0;
-    for (const auto* part : {&flagged, &others}) {
-        for (const auto& entry : *part) {
-            QTreeWidgetItem* item = m_imageItem.value(entry.second);
-            if (item->data(kKeyColumn, Qt::DisplayRole).toInt() != key) {
+    // The rows that keep their relative order (the longest increasing run of
+    // targets) stay; the few others are taken out and put back in their place.
+    // A flag changed on one image moves one row, where a sort lays out every
+    // row again.
+    std::vector<int> tails;
+    std::vector<int> tailRow;
+    std::vector<int> previous(std::size_t(count), -1);
+    for (int row = 0; row < count; ++row) {
+        const int t = target[std::size_t(row)];
+        const auto at = std::lower_bound(tails.begin(), tails.end(), t);
+        const std::size_t length = std::size_t(at - tails.begin());
+        previous[std::size_t(row)] = length > 0 ? tailRow[length - 1] : -1;
+        if (at == tails.end()) {
+            tails.push_back(t);
+            tailRow.push_back(row);
+        } else {
+            *at = t;
+            tailRow[length] = row;
+        }
+    }
+    std::vector<bool> stays(std::size_t(count), false);
+    for (int row = tailRow.empty() ? -1 : tailRow.back(); row >= 0;
+         row = previous[std::size_t(row)])
+        stays[std::size_t(row)] = true;
+    std::vector<int> moving;
+    for (int row = 0; row < count; ++row) {
+        if (!stays[std::size_t(row)])
+            moving.push_back(order[std::size_t(target[std::size_t(row)])]);
+    }
+
+    {
+        // The keys sit in a column of no width: no row needs painting again,
+        // and the sort or the moves below lay the tree out.
+        const QSignalBlocker quiet(m_tree->model());
+        int key = 0;
+        for (int image : order) {
+            QTreeWidgetItem* item = m_imageItem.value(image);
+            if (item && item->data(kKeyColumn, Qt::DisplayRole).toInt() != key)
                 item->setData(kKeyColumn, Qt::DisplayRole, key);
-                changed = true;
-            }
             ++key;
         }
     }
-    if (changed)
+    if (moving.size() > kMostRowsMoved) {
         m_tree->sortItems(kKeyColumn, Qt::AscendingOrder);
+        return;
+    }
+    std::vector<std::pair<int, QTreeWidgetItem*>> taken;
+    for (int image : moving) {
+        QTreeWidgetItem* item = m_imageItem.value(image);
+        DropButtons(image);
+        taken.emplace_back(position.value(image),
+                           m_tree->takeTopLevelItem(m_tree->indexOfTopLevelItem(item)));
+    }
+    std::sort(taken.begin(), taken.end());
+    const kvfd::ImageInfoSet* images = Images();
+    for (const auto& [to, item] : taken) {
+        m_tree->insertTopLevelItem(to, item);
+        const kvfd::ImageInfoExt* ext
+            = images ? images->GetImageExt(m_itemImage.value(item)) : nullptr;
+        if (ext && ext->selected)
+            item->setSelected(true);
+    }
+}
+
+void CatalogBar::DropButtons(int image)
+{
+    const ButtonPair buttons = m_imageButtons.take(image);
+    for (QPushButton* button : {buttons.first, buttons.second}) {
+        if (button) {
+            m_buttons->removeButton(button);
+            m_buttonImage.remove(button);
+        }
+    }
 }
 
 void CatalogBar::ButtonToggled(QAbstractButton* button, bool checked)
@@ -680,13 +772,7 @@ void CatalogBar::RemoveItems(const std::vector<int>& images)
         QTreeWidgetItem* item = m_imageItem.take(image);
         if (!item)
             continue;
-        const ButtonPair buttons = m_imageButtons.take(image);
-        for (QPushButton* button : {buttons.first, buttons.second}) {
-            if (button) {
-                m_buttons->removeButton(button);
-                m_buttonImage.remove(button);
-            }
-        }
+        DropButtons(image);
         m_itemImage.remove(item);
         for (auto& members : m_flightImages)
             members.erase(std::remove(members.begin(), members.end(), image), members.end());

@@ -83,11 +83,15 @@ private:
     void UpdateEnableSort();
     void UpdateVisibleSort();
     void UpdateSort(bool byEnabled);
+    // The images with the flag set, then the others, each part by name.
+    std::vector<int> SortOrder(bool byEnabled) const;
 
     QPushButton* MakeButton(const char* name, bool checked);
     // Gives the image rows in view their buttons.
     void MakeVisibleButtons();
     void MakeImageButtons(QTreeWidgetItem* item);
+    // Forgets the buttons of the image's row (the tree deletes them with it).
+    void DropButtons(int image);
     void Build();
     void MenuAction(int action);
     void RemoveItems(const std::vector<int>& images);

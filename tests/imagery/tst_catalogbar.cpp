@@ -166,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(views.count(), 1);
         QCOMPARE(Texts(m_tree->invisibleRootItem()), QStringList({"a", "c", "d", "b"}));
         QVERIFY(!Button(m_tree->topLevelItem(3), 2)->isChecked());
+        QVERIFY(m_tree->topLevelItem(3)->isSelected()); // moved with its selection
 
         QTest::mouseClick(m_bar->findChild<QPushButton*>("cb_visible_view_btn_"), Qt::LeftButton);
         m_bar->ClickMenuInvisible();
