@@ -214,7 +214,8 @@ void WorkspaceModule::AssignFlight(int flight)
     m_window->SetProjectModified(true);
     Refresh(true);
     m_display->SetIndex(flight);
-    m_window->ShowStatus(tr("%n image(s) put into Flight%1", nullptr, int(ids.size())).arg(flight));
+    m_window->ShowStatus(
+        tr("Flight%1 now holds the %2 selected images.").arg(flight).arg(ids.size()));
 }
 
 void WorkspaceModule::EnableSelected(bool enable)

@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ImageProcessWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>重采样</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>金字塔</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>畸变</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>增强</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>匀色</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessWidget</name>
+    <message>
+        <source>Tile</source>
+        <translation>瓦片</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+</context>
+</TS>
