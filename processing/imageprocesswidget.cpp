@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMetaType>
 #include <QPixmap>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QThreadPool>
 #include <QVBoxLayout>
@@ -183,11 +184,18 @@ void ImageProcessWidget::GenerateThumbnail(const kvprj::KvProject& project,
                 progress->SetInformation(text, reported + 1);
         }
     };
+    // Painting runs other code of the host, which might close this page.
+    const QPointer<ImageProcessWidget> alive(this);
     while (!pool.waitForDone(kPaintIntervalMs)) {
         report();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     report();
+    if (!alive) {
+        if (progress)
+            progress->End(false);
+        return;
+    }
 
     // Pixmaps belong to this thread.
     for (const Job& job : *jobs)
