@@ -96,7 +96,14 @@ void WorkspaceModule::Install(KvMainWindow& window)
     m_catalog = new CatalogBar(&window);
     m_display = new DisplayBar(&window);
     m_tools = new ProcessWidget(&window);
-    window.AddDock(m_catalog, tr("Images"), QStringLiteral("kv_catalog_dock"));
+    QDockWidget* catalogDock
+        = window.AddDock(m_catalog, tr("Images"), QStringLiteral("kv_catalog_dock"));
+    // Refreshes asked for while the catalogue was closed or tabbed away run
+    // when it shows again.
+    connect(catalogDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && m_catalog)
+            m_catalog->LazyUpdate();
+    });
     window.AddDock(m_display, tr("Display"), QStringLiteral("kv_display_dock"));
     window.AddDock(m_tools, tr("Tools"), QStringLiteral("kv_tools_dock"), Qt::RightDockWidgetArea);
     // The table of the window shows positions and flights, which the image

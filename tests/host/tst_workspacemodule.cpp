@@ -53,6 +53,20 @@ private Q_SLOTS:
         QCOMPARE(Groups(), QStringList());
     }
 
+    // The catalogue closed by the operator catches up when it is opened again.
+    void closedCatalogue()
+    {
+        m_window->SetProject(kvhost::fixtures::DemoProject());
+        auto* dock = m_window->findChild<QDockWidget*>("kv_catalog_dock");
+        dock->close();
+        m_window->Context()->GetImageInfoSet().GetImageExt(1)->selected = true;
+        m_module->Catalog()->Update(false);
+        const auto* tree = m_module->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QVERIFY(!tree->topLevelItem(0)->child(1)->isSelected());
+        dock->show();
+        QTRY_VERIFY(tree->topLevelItem(0)->child(1)->isSelected());
+    }
+
     // The selected images go into the flight chosen, a new one included; the
     // catalogue and the selector follow and the project counts as changed.
     void assignFlight()
