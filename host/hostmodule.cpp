@@ -14,6 +14,7 @@
 #include "host/settingsmodule.h"
 #include "host/surveymodule.h"
 #include "host/viewermodule.h"
+#include "host/workspacemodule.h"
 #include "kvkernel/aiscontext.h"
 
 HostModule::~HostModule() = default;
@@ -34,6 +35,7 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<SettingsModule>());
     modules.push_back(std::make_unique<ViewerModule>());
     modules.push_back(std::make_unique<SurveyModule>());
+    modules.push_back(std::make_unique<WorkspaceModule>());
     return modules;
 }
 

@@ -1360,6 +1360,125 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
 </context>
 <context>
+    <name>WorkspaceModule</name>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Image Processing</source>
+        <translation>Image Processing</translation>
+    </message>
+    <message>
+        <source>Flight calibration</source>
+        <translation>Flight calibration</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>Batch processing</translation>
+    </message>
+    <message>
+        <source>Format change</source>
+        <translation>Format change</translation>
+    </message>
+    <message>
+        <source>Resampling</source>
+        <translation>Resampling</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>Overviews</translation>
+    </message>
+    <message>
+        <source>Image correction</source>
+        <translation>Image correction</translation>
+    </message>
+    <message>
+        <source>Distortion correction</source>
+        <translation>Distortion correction</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>Enhancement</translation>
+    </message>
+    <message>
+        <source>Colour balance</source>
+        <translation>Colour balance</translation>
+    </message>
+    <message>
+        <source>EXIF writing</source>
+        <translation>EXIF writing</translation>
+    </message>
+    <message>
+        <source>GPS solution</source>
+        <translation>GPS solution</translation>
+    </message>
+    <message>
+        <source>Flight from GPS</source>
+        <translation>Flight from GPS</translation>
+    </message>
+    <message>
+        <source>RT27 format change</source>
+        <translation>RT27 format change</translation>
+    </message>
+    <message>
+        <source>ATOM conversion</source>
+        <translation>ATOM conversion</translation>
+    </message>
+    <message>
+        <source>RINEX event marks</source>
+        <translation>RINEX event marks</translation>
+    </message>
+    <message>
+        <source>DEM check</source>
+        <translation>DEM check</translation>
+    </message>
+    <message>
+        <source>Renaming</source>
+        <translation>Renaming</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction</source>
+        <translation>Lever-arm correction</translation>
+    </message>
+    <message>
+        <source>Raw to TIFF</source>
+        <translation>Raw to TIFF</translation>
+    </message>
+    <message>
+        <source>Tile view chosen</source>
+        <translation>Tile view chosen</translation>
+    </message>
+    <message>
+        <source>Geographic view chosen</source>
+        <translation>Geographic view chosen</translation>
+    </message>
+    <message>
+        <source>%1: kvhost does not run this tool yet.</source>
+        <translation>%1: kvhost does not run this tool yet.</translation>
+    </message>
+    <message>
+        <source>Select the images to put into Flight%1 first.</source>
+        <translation>Select the images to put into Flight%1 first.</translation>
+    </message>
+    <message>
+        <source>Flight%1 now holds the %2 selected images.</source>
+        <translation>Flight%1 now holds the %2 selected images.</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>

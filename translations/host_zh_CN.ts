@@ -1360,6 +1360,125 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
 </context>
 <context>
+    <name>WorkspaceModule</name>
+    <message>
+        <source>Images</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Image Processing</source>
+        <translation>影像处理</translation>
+    </message>
+    <message>
+        <source>Flight calibration</source>
+        <translation>架次检校</translation>
+    </message>
+    <message>
+        <source>Batch processing</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Format change</source>
+        <translation>格式转换</translation>
+    </message>
+    <message>
+        <source>Resampling</source>
+        <translation>重采样</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>影像金字塔</translation>
+    </message>
+    <message>
+        <source>Image correction</source>
+        <translation>影像校正</translation>
+    </message>
+    <message>
+        <source>Distortion correction</source>
+        <translation>畸变校正</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>影像增强</translation>
+    </message>
+    <message>
+        <source>Colour balance</source>
+        <translation>匀色</translation>
+    </message>
+    <message>
+        <source>EXIF writing</source>
+        <translation>写入EXIF</translation>
+    </message>
+    <message>
+        <source>GPS solution</source>
+        <translation>GPS解算</translation>
+    </message>
+    <message>
+        <source>Flight from GPS</source>
+        <translation>由GPS添加架次</translation>
+    </message>
+    <message>
+        <source>RT27 format change</source>
+        <translation>RT27格式转换</translation>
+    </message>
+    <message>
+        <source>ATOM conversion</source>
+        <translation>ATOM转换</translation>
+    </message>
+    <message>
+        <source>RINEX event marks</source>
+        <translation>RINEX事件标记</translation>
+    </message>
+    <message>
+        <source>DEM check</source>
+        <translation>DEM检查</translation>
+    </message>
+    <message>
+        <source>Renaming</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Lever-arm correction</source>
+        <translation>杆臂改正</translation>
+    </message>
+    <message>
+        <source>Raw to TIFF</source>
+        <translation>RAW转TIFF</translation>
+    </message>
+    <message>
+        <source>Tile view chosen</source>
+        <translation>已选瓦片视图</translation>
+    </message>
+    <message>
+        <source>Geographic view chosen</source>
+        <translation>已选地理视图</translation>
+    </message>
+    <message>
+        <source>%1: kvhost does not run this tool yet.</source>
+        <translation>%1：kvhost 暂不能运行此工具。</translation>
+    </message>
+    <message>
+        <source>Select the images to put into Flight%1 first.</source>
+        <translation>请先选择要放入架次%1的影像。</translation>
+    </message>
+    <message>
+        <source>Flight%1 now holds the %2 selected images.</source>
+        <translation>架次%1现有所选的 %2 张影像。</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>

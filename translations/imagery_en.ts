@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CatalogBar</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Flight%1</source>
+        <translation>Flight%1</translation>
+    </message>
+</context>
+<context>
     <name>CoordinateDialog</name>
     <message>
         <source>Coordinate Setting</source>
@@ -49,6 +76,53 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayBar</name>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Footprint</source>
+        <translation>Footprint</translation>
+    </message>
+    <message>
+        <source>Image ID</source>
+        <translation>Image ID</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>Flight</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>IMU</source>
+        <translation>IMU</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Flight%1</source>
+        <translation>Flight%1</translation>
+    </message>
+    <message>
+        <source>New Flight %1</source>
+        <translation>New Flight %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CatalogBar</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Flight%1</source>
+        <translation>架次%1</translation>
+    </message>
+</context>
+<context>
     <name>CoordinateDialog</name>
     <message>
         <source>Coordinate Setting</source>
@@ -49,6 +76,53 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayBar</name>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Footprint</source>
+        <translation>足迹</translation>
+    </message>
+    <message>
+        <source>Image ID</source>
+        <translation>影像ID</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>航线</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>IMU</source>
+        <translation>IMU</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Flight%1</source>
+        <translation>架次%1</translation>
+    </message>
+    <message>
+        <source>New Flight %1</source>
+        <translation>新架次 %1</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,52 @@
     </message>
 </context>
 <context>
+    <name>ImageProcessWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>Resample</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>Overviews</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>Distortion</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>Enhancement</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>Color Balance</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessWidget</name>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+</context>
+<context>
     <name>PyramidDialog</name>
     <message>
         <source>Overviews</source>
@@ -693,7 +739,7 @@
     </message>
     <message>
         <source>名称中不能含有“/”！</source>
-        <translation>The name must not contain "/"!</translation>
+        <translation>The name must not contain &quot;/&quot;!</translation>
     </message>
 </context>
 </TS>

@@ -448,6 +448,52 @@
     </message>
 </context>
 <context>
+    <name>ImageProcessWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式转换</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>重采样</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>影像金字塔</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>畸变纠正</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>影像增强</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>匀色</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessWidget</name>
+    <message>
+        <source>Tile</source>
+        <translation>瓦片</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+</context>
+<context>
     <name>PyramidDialog</name>
     <message>
         <source>Overviews</source>

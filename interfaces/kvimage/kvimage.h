@@ -37,4 +37,11 @@ KVIMAGE_EXPORT bool GetCameraFormImage(const std::string& path, kvfd::CameraInfo
 // only then.
 KVIMAGE_EXPORT bool GetGPSFromImage(const std::string& path, double* lla);
 
+// The JPEG thumbnail that the photo's Exif data embeds (IFD1), as the bytes of
+// a JPEG file. Cameras make it small (drones often 160 x 120) and may fit a
+// picture of another shape into it with bars; what is a fair preview is the
+// caller's decision. False, with jpeg unchanged, when the file cannot be read
+// or holds no JPEG thumbnail.
+KVIMAGE_EXPORT bool GetExifThumbnail(const std::string& path, std::string& jpeg);
+
 } // namespace kvimage

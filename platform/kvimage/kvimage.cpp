@@ -393,4 +393,31 @@ bool GetGPSFromImage(const std::string& path, double* lla)
     return detail::GpsFromExiv2(path, lla);
 }
 
+bool GetExifThumbnail(const std::string& path, std::string& jpeg)
+{
+    try {
+        const ImagePtr image = OpenImage(path);
+        if (image.get() == nullptr)
+            return false;
+        const Exiv2::ExifThumbC thumb(image->exifData());
+        if (std::string(thumb.mimeType()) != "image/jpeg")
+            return false;
+        const Exiv2::DataBuf data = thumb.copy();
+#if EXIV2_TEST_VERSION(0, 28, 0)
+        if (data.size() == 0)
+            return false;
+        jpeg.assign(reinterpret_cast<const char*>(data.c_data()), data.size());
+#else
+        if (data.size_ <= 0 || data.pData_ == nullptr)
+            return false;
+        jpeg.assign(reinterpret_cast<const char*>(data.pData_), std::size_t(data.size_));
+#endif
+        return true;
+    } catch (...) {
+        // Exiv2 throws on files it cannot open or parse; a thumbnail is
+        // never worth more than an empty answer.
+        return false;
+    }
+}
+
 } // namespace kvimage

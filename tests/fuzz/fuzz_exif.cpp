@@ -1,5 +1,6 @@
 // Photos: any bytes either give the camera and the position that their tags
-// record, within the ranges the reader promises, or leave the caller's values.
+// record, within the ranges the reader promises, and the thumbnail they embed,
+// or leave the caller's values.
 
 #include "fuzzsupport.h"
 #include "kvimage/kvimage.h"
@@ -29,5 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         kvfuzz::Check(std::fabs(lla[0]) <= 180.0 && std::fabs(lla[1]) <= 90.0,
                       "a position lies on the earth");
+
+    std::string thumbnail = "before";
+    if (!kvimage::GetExifThumbnail(path, thumbnail))
+        kvfuzz::Check(thumbnail == "before", "a photo without a thumbnail changes nothing");
+    else
+        kvfuzz::Check(!thumbnail.empty() && thumbnail.size() <= size,
+                      "a thumbnail is a part of the photo");
     return 0;
 }

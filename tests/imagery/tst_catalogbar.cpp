@@ -1,0 +1,224 @@
+#include "imagery/catalogbar.h"
+#include "kvkernel/aiscontext.h"
+#include "modalanswer.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// A project whose image k is named names[k] and flies in flights[k].
+std::unique_ptr<kvkernel::AISContext> Project(const QStringList& names, const QList<int>& flights)
+{
+    auto context = std::make_unique<kvkernel::AISContext>();
+    kvfd::ImageInfoSet& images = context->GetImageInfoSet();
+    for (int k = 0; k < names.size(); ++k) {
+        const int i = images.AddImage(names[k].toStdString(), "/photos", kvfd::EOP(), 0, true);
+        images.GetImageExt(i)->flight = flights.value(k);
+    }
+    return context;
+}
+
+QStringList Texts(QTreeWidgetItem* parent)
+{
+    QStringList texts;
+    for (int k = 0; k < parent->childCount(); ++k)
+        texts << parent->child(k)->text(5).trimmed();
+    return texts;
+}
+
+} // namespace
+
+class TestCatalogBar : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<kvkernel::AISContext> m_context;
+    std::unique_ptr<CatalogBar> m_bar;
+    QTreeWidget* m_tree = nullptr;
+
+    // Shows a fresh bar over project.
+    void Open(std::unique_ptr<kvkernel::AISContext> project)
+    {
+        m_bar.reset();
+        m_context = std::move(project);
+        kvkernel::KvSetContext(m_context.get());
+        m_bar = std::make_unique<CatalogBar>();
+        m_bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
+        m_tree = m_bar->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QVERIFY(m_tree);
+        m_bar->LoadProject();
+        m_bar->Update(false);
+    }
+
+    QPushButton* Button(QTreeWidgetItem* item, int column)
+    {
+        return qobject_cast<QPushButton*>(m_tree->itemWidget(item, column));
+    }
+
+    kvfd::ImageInfoExt* Ext(int i) { return m_context->GetImageInfoSet().GetImageExt(i); }
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+    void cleanup()
+    {
+        m_bar.reset();
+        kvkernel::KvSetContext(nullptr);
+    }
+
+    void flightsInOrder()
+    {
+        Open(Project({"c1", "a1", "b1", "c2"}, {3, 1, 2, 3}));
+        QCOMPARE(m_tree->topLevelItemCount(), 3);
+        QStringList groups;
+        for (int k = 0; k < 3; ++k)
+            groups << m_tree->topLevelItem(k)->text(5);
+        QCOMPARE(groups, QStringList({"Flight1", "Flight2", "Flight3"}));
+        QCOMPARE(Texts(m_tree->topLevelItem(2)), QStringList({"c1", "c2"}));
+        QVERIFY(!m_tree->topLevelItem(2)->isExpanded());
+        QCOMPARE(Button(m_tree->topLevelItem(0), 1)->objectName(), QString("cb_pulldown_btn"));
+    }
+
+    // A flight's button follows its images only when they all agree.
+    void groupButton()
+    {
+        Open(Project({"a", "b", "c"}, {1, 1, 2}));
+        QTreeWidgetItem* flight = m_tree->topLevelItem(0);
+        QPushButton* flightEnable = Button(flight, 2);
+        QVERIFY(flightEnable->isChecked());
+        QVERIFY(!Button(flight->child(0), 3)); // collapsed: no buttons yet
+        QTest::mouseClick(Button(flight, 1), Qt::LeftButton);
+        QVERIFY(flight->isExpanded());
+        QPushButton* first = Button(flight->child(0), 3);
+        QPushButton* second = Button(flight->child(1), 3);
+        QVERIFY(first && second && first->isChecked());
+        QCOMPARE(first->objectName(), QString("cb_enable_btn"));
+
+        QSignalSpy views(m_bar.get(), &CatalogBar::UpdateView);
+        QTest::mouseClick(first, Qt::LeftButton);
+        QVERIFY(!Ext(0)->enabled);
+        QVERIFY(flightEnable->isChecked());
+        QTest::mouseClick(second, Qt::LeftButton);
+        QVERIFY(!Ext(1)->enabled);
+        QVERIFY(!flightEnable->isChecked());
+        QCOMPARE(views.count(), 2);
+
+        // The flight's visible button hides every image of it, and only those.
+        QTest::mouseClick(Button(flight, 3), Qt::LeftButton);
+        QVERIFY(!Ext(0)->visible && !Ext(1)->visible && Ext(2)->visible);
+        QVERIFY(!Button(flight->child(1), 4)->isChecked());
+    }
+
+    void selection()
+    {
+        Open(Project({"a", "b", "c"}, {1, 1, 2}));
+        QSignalSpy views(m_bar.get(), &CatalogBar::UpdateView);
+        m_tree->topLevelItem(0)->setSelected(true);
+        std::vector<int> ids;
+        m_context->GetSelected(ids);
+        QVERIFY(ids.empty());
+        QCOMPARE(views.count(), 1);
+
+        m_tree->clearSelection();
+        m_tree->topLevelItem(1)->child(0)->setSelected(true);
+        m_context->GetSelected(ids);
+        QCOMPARE(ids, std::vector<int>({2}));
+
+        // The kernel's selection comes back into the tree on Update.
+        m_context->SetSelected(false);
+        Ext(0)->selected = true;
+        views.clear();
+        m_bar->Update(false);
+        QVERIFY(m_tree->topLevelItem(0)->child(0)->isSelected());
+        QVERIFY(!m_tree->topLevelItem(1)->child(0)->isSelected());
+        QCOMPARE(views.count(), 0);
+    }
+
+    void hiddenBarWaitsForLazyUpdate()
+    {
+        Open(Project({"a", "b"}, {1, 1}));
+        m_bar->hide();
+        Ext(1)->selected = true;
+        m_bar->Update(false);
+        QVERIFY(!m_tree->topLevelItem(0)->child(1)->isSelected());
+        m_bar->show();
+        m_bar->LazyUpdate();
+        QVERIFY(m_tree->topLevelItem(0)->child(1)->isSelected());
+        // Nothing is pending any more.
+        Ext(1)->selected = false;
+        m_bar->LazyUpdate();
+        QVERIFY(m_tree->topLevelItem(0)->child(1)->isSelected());
+    }
+
+    // A disabled image moves below the enabled ones; each part is in name order.
+    void enableView()
+    {
+        Open(Project({"d", "b", "a", "c"}, {1, 1, 2, 2}));
+        QTest::mouseClick(m_bar->findChild<QPushButton*>("cb_enable_view_btn_"), Qt::LeftButton);
+        QCOMPARE(Texts(m_tree->invisibleRootItem()), QStringList({"a", "b", "c", "d"}));
+        Ext(1)->selected = true; // "b"
+        QSignalSpy views(m_bar.get(), &CatalogBar::UpdateView);
+        m_bar->ClickMenuDisable();
+        QCOMPARE(views.count(), 1);
+        QCOMPARE(Texts(m_tree->invisibleRootItem()), QStringList({"a", "c", "d", "b"}));
+        QVERIFY(!Button(m_tree->topLevelItem(3), 2)->isChecked());
+        QVERIFY(m_tree->topLevelItem(3)->isSelected()); // moved with its selection
+
+        QTest::mouseClick(m_bar->findChild<QPushButton*>("cb_visible_view_btn_"), Qt::LeftButton);
+        m_bar->ClickMenuInvisible();
+        QCOMPARE(Texts(m_tree->invisibleRootItem()), QStringList({"a", "c", "d", "b"}));
+        QVERIFY(!Ext(1)->visible);
+    }
+
+    void menu()
+    {
+        Open(Project({"a", "b"}, {1, 1}));
+        QSignalSpy views(m_bar.get(), &CatalogBar::UpdateView);
+        m_bar->ClickMenuDisable();
+        m_bar->ClickMenuDelete();
+        QCOMPARE(views.count(), 0);
+        QVERIFY(Ext(0)->enabled && Ext(1)->enabled);
+
+        Ext(0)->selected = true;
+        m_bar->ClickMenuDelete();
+        QCOMPARE(views.count(), 1);
+        QCOMPARE(m_context->GetImageInfoSet().ValidSize(), 1);
+        QCOMPARE(Texts(m_tree->topLevelItem(0)), QStringList({"b"}));
+    }
+
+    // Projects without images, with one image, and no project at all.
+    void smallProjects()
+    {
+        Open(Project({}, {}));
+        QCOMPARE(m_tree->topLevelItemCount(), 0);
+        Open(Project({"only"}, {0}));
+        QCOMPARE(m_tree->topLevelItem(0)->text(5), QString("Flight0"));
+        kvkernel::KvSetContext(nullptr);
+        m_bar->ClickEnableView();
+        m_bar->ClickMenuDelete();
+        QCOMPARE(m_tree->topLevelItemCount(), 0);
+    }
+
+    // Rows get their buttons when they come into view.
+    void manyImages()
+    {
+        QStringList names;
+        for (int k = 0; k < 3000; ++k)
+            names << QString("IMG_%1").arg(k, 5, 10, QChar('0'));
+        Open(Project(names, QList<int>()));
+        m_bar->ClickEnableView();
+        QTreeWidgetItem* last = m_tree->topLevelItem(2999);
+        QVERIFY(Button(m_tree->topLevelItem(0), 2));
+        QVERIFY(!Button(last, 2));
+        m_tree->verticalScrollBar()->setValue(m_tree->verticalScrollBar()->maximum());
+        QVERIFY(Button(last, 2) && Button(last, 3));
+        QVERIFY(Button(last, 3)->isChecked());
+    }
+};
+
+QTEST_MAIN(TestCatalogBar)
+#include "tst_catalogbar.moc"
