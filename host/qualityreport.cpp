@@ -291,8 +291,11 @@ QString QualityReport::Html() const
         + escape(Text(QT_TRANSLATE_NOOP("kvhost", "Quality Report")))
         + QStringLiteral("</title><style>body{font-family:sans-serif;font-size:13px}"
                          "table{border-collapse:collapse}td,th{border:1px solid #bbb;"
-                         "padding:2px 6px;text-align:right}td.n{text-align:left}"
-                         "tr.bad{background:#fde4e4}</style></head><body>\n");
+                         "padding:2px 6px;text-align:right;overflow:hidden}"
+                         "td.n{text-align:left}tr.bad{background:#fde4e4}"
+                         "table.i{table-layout:fixed;width:1000px}"
+                         "div.c{content-visibility:auto;contain-intrinsic-size:auto 2200px}"
+                         "</style></head><body>\n");
     html += QStringLiteral("<h1>%1</h1>\n")
                 .arg(escape(Text(QT_TRANSLATE_NOOP("kvhost", "Quality Report"))));
     if (!m_projectName.isEmpty())
@@ -316,20 +319,39 @@ QString QualityReport::Html() const
     html += row(Text(QT_TRANSLATE_NOOP("kvhost", "Images")), QString::number(m_images.size()));
     html += row(Text(QT_TRANSLATE_NOOP("kvhost", "Images failing")),
                 QString::number(FailingCount()));
+    for (unsigned flag = 1; flag <= QF_NoFootprint; flag <<= 1) {
+        const auto count = std::count_if(m_images.begin(), m_images.end(),
+                                         [flag](const Image& image) { return image.flags & flag; });
+        if (count > 0)
+            html += row(QStringLiteral("- ") + Problems(flag), QString::number(count));
+    }
     html += QStringLiteral("</table>\n<h2>%1</h2>\n<img alt=\"map\" src=\"data:image/png;base64,")
                 .arg(escape(Text(QT_TRANSLATE_NOOP("kvhost", "Footprints"))));
     html += QString::fromLatin1(png.toBase64());
-    html += QStringLiteral("\">\n<h2>%1</h2>\n<table>\n<tr>")
+    html += QStringLiteral("\">\n<h2>%1</h2>\n")
                 .arg(escape(Text(QT_TRANSLATE_NOOP("kvhost", "Images"))));
+
+    // A table of many thousand rows takes the web view seconds to lay out:
+    // fixed-layout tables of kChunk rows each, which the view lays out only
+    // when they scroll into sight, show at once.
+    constexpr int kChunk = 100;
+    const QString table = QStringLiteral(
+        "<table class=\"i\"><colgroup><col style=\"width:170px\"><col style=\"width:60px\">"
+        "<col style=\"width:90px\"><col style=\"width:90px\"><col style=\"width:80px\">"
+        "<col style=\"width:80px\"><col style=\"width:80px\"><col></colgroup>\n");
+    html += table + QStringLiteral("<tr>");
     for (const char* header :
          {QT_TRANSLATE_NOOP("kvhost", "Name"), QT_TRANSLATE_NOOP("kvhost", "Flight"),
           QT_TRANSLATE_NOOP("kvhost", "GSD (m)"), QT_TRANSLATE_NOOP("kvhost", "Forward (%)"),
           QT_TRANSLATE_NOOP("kvhost", "Side (%)"), QT_TRANSLATE_NOOP("kvhost", "Roll (°)"),
           QT_TRANSLATE_NOOP("kvhost", "Pitch (°)"), QT_TRANSLATE_NOOP("kvhost", "Problems")})
         html += QStringLiteral("<th>%1</th>").arg(escape(Text(header)));
-    html += QStringLiteral("</tr>\n");
+    html += QStringLiteral("</tr>\n</table>\n");
     const double degrees = 180.0 / M_PI;
-    for (const Image& image : m_images) {
+    for (std::size_t i = 0; i < m_images.size(); ++i) {
+        if (i % kChunk == 0)
+            html += QStringLiteral("<div class=\"c\">") + table;
+        const Image& image = m_images[i];
         html += image.flags ? QStringLiteral("<tr class=\"bad\">") : QStringLiteral("<tr>");
         html += QStringLiteral("<td class=\"n\">%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
                                "<td>%6</td><td>%7</td><td class=\"n\">%8</td></tr>\n")
@@ -338,8 +360,10 @@ QString QualityReport::Html() const
                     .arg(Cell(image.gsd, 4), Cell(image.forward, 1), Cell(image.side, 1),
                          Cell(image.eop.Omega * degrees, 2), Cell(image.eop.Phi * degrees, 2),
                          escape(Problems(image.flags)));
+        if (i % kChunk == kChunk - 1 || i + 1 == m_images.size())
+            html += QStringLiteral("</table></div>\n");
     }
-    html += QStringLiteral("</table>\n</body></html>\n");
+    html += QStringLiteral("</body></html>\n");
     return html;
 }
 
