@@ -29,10 +29,26 @@ QString Text(const char* text)
     return QCoreApplication::translate("kvhost", text);
 }
 
+// The JPEG reader decodes a cut file and fills the rest grey: a photo still
+// being copied must be left out instead. Entropy-coded data stuffs every 0xFF,
+// so an end-of-image marker near the end means the file is whole (cameras may
+// append a little after it).
+bool JpegIsWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 tail = std::min<qint64>(file.size(), 64 * 1024);
+    file.seek(file.size() - tail);
+    return file.read(tail).contains("\xFF\xD9");
+}
+
 // The image's thumbnail; JPEG readers decode at the reduced size directly.
 QImage Thumbnail(const QString& path, int size)
 {
     QImageReader reader(path);
+    if (reader.format() == "jpeg" && !JpegIsWhole(path))
+        return QImage();
     // The footprint is of the sensor's pixel grid: no EXIF rotation.
     reader.setAutoTransform(false);
     const QSize full = reader.size();

@@ -344,16 +344,6 @@ private Q_SLOTS:
             QVERIFY(!result.message.isEmpty());
         QCOMPARE(Entries(folder), QStringList());
     }
-
-    void unsupportedFormats()
-    {
-        for (const QString& format : {QStringLiteral("SSK"), QStringLiteral("PhotoMod")}) {
-            const kvhost::ExportResult result = kvhost::UnsupportedExport(format);
-            QVERIFY(!result.ok);
-            QCOMPARE(result.message,
-                     QStringLiteral("This host does not write %1 projects.").arg(format));
-        }
-    }
 };
 
 QTEST_MAIN(TestExports)

@@ -223,15 +223,25 @@ private Q_SLOTS:
     // resolution: the geotransform read back by GDAL's own tool.
     void mosaicGeoTransform()
     {
-        const kvprj::KvProject project = PhotoProject();
+        kvprj::KvProject project = PhotoProject();
+        // A truncated copy of the photo is left out, not drawn half.
         QTemporaryDir dir;
+        QFile photo(Photo());
+        QFile cut(dir.filePath(QStringLiteral("cut.jpg")));
+        QVERIFY(photo.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+        cut.write(photo.read(photo.size() / 3));
+        cut.close();
+        project.GetImageInfoSet().AddImage("cut.jpg", dir.path().toStdString(),
+                                           project.GetImageInfoSet().GetImage(0)->GetEOP(), 0,
+                                           true);
         kvhost::QuickMosaicJob job;
         job.path = dir.filePath(QStringLiteral("快拼.tif"));
         job.resolution = 0.5;
         const kvhost::QuickMosaicResult result = kvhost::QuickMosaic::Write(project, job);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.drawn, 2);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"快拼.tif"}));
+        QCOMPARE(result.skipped, 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*.tif*"}, QDir::Files), QStringList({"快拼.tif"}));
 
         const kvfd::EOP& e = project.GetImageInfoSet().GetImage(0)->GetEOP();
         const double halfWidth = 4000 * 0.017049 / 2.0, halfHeight = 2250 * 0.017049 / 2.0;
