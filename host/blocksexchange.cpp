@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -35,7 +36,12 @@ double PixelSize(const kvfd::CameraInfo& camera)
 // x runs right, y down and z along the viewing direction ("XRightYDown"). The
 // project's R turns image space (x right, y up, z towards the viewer) into
 // map space, so M = diag(1, -1, -1) R^T.
-void WriteRotation(QXmlStreamWriter& xml, const kvfd::EOP& eop)
+//
+// In another coordinate system the map's axes turn as well (grid convergence
+// between zones or projections): G, the project's east, north and up as seen
+// in the target system at the centre, measured over a metre and made
+// orthonormal, goes in front of R. False when the transformation fails there.
+bool PoseRotation(const kvfd::EOP& eop, const kvmath::GeoPrj& transform, double m[3][3])
 {
     double r[3][3]; // r[row][column] of R
     for (int c = 0; c < 3; ++c) {
@@ -46,14 +52,46 @@ void WriteRotation(QXmlStreamWriter& xml, const kvfd::EOP& eop)
         for (int row = 0; row < 3; ++row)
             r[row][c] = out[row];
     }
+    if (transform.IsValid()) {
+        double origin[3] = {eop.X, eop.Y, eop.Z};
+        double east[3] = {eop.X + 1.0, eop.Y, eop.Z};
+        double north[3] = {eop.X, eop.Y + 1.0, eop.Z};
+        if (!transform.Transform(origin[0], origin[1], origin[2])
+            || !transform.Transform(east[0], east[1], east[2])
+            || !transform.Transform(north[0], north[1], north[2]))
+            return false;
+        double e[3], n[3], u[3];
+        for (int i = 0; i < 3; ++i) {
+            e[i] = east[i] - origin[i];
+            n[i] = north[i] - origin[i];
+        }
+        const auto normalise = [](double v[3]) {
+            const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+            for (int i = 0; i < 3; ++i)
+                v[i] /= length;
+        };
+        normalise(e);
+        const double d = n[0] * e[0] + n[1] * e[1] + n[2] * e[2];
+        for (int i = 0; i < 3; ++i)
+            n[i] -= d * e[i];
+        normalise(n);
+        u[0] = e[1] * n[2] - e[2] * n[1];
+        u[1] = e[2] * n[0] - e[0] * n[2];
+        u[2] = e[0] * n[1] - e[1] * n[0];
+        double g[3][3] = {{e[0], n[0], u[0]}, {e[1], n[1], u[1]}, {e[2], n[2], u[2]}};
+        double turned[3][3];
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j)
+                turned[i][j] = g[i][0] * r[0][j] + g[i][1] * r[1][j] + g[i][2] * r[2][j];
+        }
+        std::copy(&turned[0][0], &turned[0][0] + 9, &r[0][0]);
+    }
     const double sign[3] = {1.0, -1.0, -1.0};
-    xml.writeStartElement(QStringLiteral("Rotation"));
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j)
-            WriteText(xml, QStringLiteral("M_%1%2").arg(i).arg(j).toLatin1().constData(),
-                      Number(sign[i] * r[j][i]));
+            m[i][j] = sign[i] * r[j][i];
     }
-    xml.writeEndElement();
+    return true;
 }
 
 } // namespace
@@ -152,7 +190,9 @@ ExportResult BlocksExchange::Export(const kvprj::KvProject& project, const Block
         for (int id : group.second) {
             const kvfd::ImageInfo& image = *project.GetImageInfoSet().GetImage(id);
             kvfd::EOP eop = image.GetEOP();
-            if (transform.IsValid() && !transform.Transform(eop.X, eop.Y, eop.Z)) {
+            double m[3][3];
+            if (!PoseRotation(eop, transform, m)
+                || (transform.IsValid() && !transform.Transform(eop.X, eop.Y, eop.Z))) {
                 result.ok = false;
                 result.message = QCoreApplication::translate(
                                      "kvhost", "The position of %1 cannot be transformed.")
@@ -166,7 +206,11 @@ ExportResult BlocksExchange::Export(const kvprj::KvProject& project, const Block
             WriteText(xml, "Id", QString::number(id));
             WriteText(xml, "ImagePath", QDir::toNativeSeparators(path));
             xml.writeStartElement(QStringLiteral("Pose"));
-            WriteRotation(xml, eop);
+            xml.writeStartElement(QStringLiteral("Rotation"));
+            for (int i = 0; i < 9; ++i)
+                xml.writeTextElement(QStringLiteral("M_%1%2").arg(i / 3).arg(i % 3),
+                                     Number(m[i / 3][i % 3]));
+            xml.writeEndElement();
             xml.writeStartElement(QStringLiteral("Center"));
             WriteText(xml, "x", Number(eop.X));
             WriteText(xml, "y", Number(eop.Y));

@@ -3,6 +3,7 @@
 #include "host/inphoexport.h"
 #include "host/patbexport.h"
 #include "host/quickmosaic.h"
+#include "kvmath/geoprj.h"
 #include "modalanswer.h"
 #include "writefaults.h"
 
@@ -151,6 +152,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("definition");
         QTest::newRow("project's UTM") << 32650 << "EPSG:32650";
+        QTest::newRow("next zone") << 32651 << "EPSG:32651";
         QTest::newRow("local") << -1 << "";
     }
 
@@ -177,19 +179,41 @@ private Q_SLOTS:
             const Photo& photo = entry.second;
             QCOMPARE(QDir::fromNativeSeparators(photo.path),
                      QString::fromStdString(image.GetFullName()));
+            // The target's view of the project's map: the centre and the
+            // direction of a point 10 m further along an axis.
+            kvfd::CoordinateInfo from;
+            QVERIFY(kvfd::CoordinateInfoSet::Catalogue().GetCoordinateByID(32650, from));
+            kvmath::GeoPrj transform;
+            const bool moved = target != -1 && target != 32650;
+            QCOMPARE(transform.Create(from, job.coordinate), target != -1);
+            const auto toTarget = [&](double p[3]) {
+                if (moved)
+                    QVERIFY(transform.Transform(p[0], p[1], p[2]));
+            };
             const kvfd::EOP& e = image.GetEOP();
-            QCOMPARE(photo.c[0], e.X);
-            QCOMPARE(photo.c[1], e.Y);
-            QCOMPARE(photo.c[2], e.Z);
+            double centre[3] = {e.X, e.Y, e.Z};
+            toTarget(centre);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(std::abs(photo.c[i] - centre[i]) < 1e-6);
+            // 6 degrees off its meridian the next zone's scale is 1.0055: it
+            // stretches horizontal directions against vertical ones, which no
+            // rotation follows; its grid turns by 3 degrees, which must.
+            const double tolerance = moved ? 2e-3 : 1e-9;
             const double axes[2][3] = {{0, 0, -1}, {1, 0, 0}}; // viewing direction, right
             const double expected[2][3] = {{0, 0, 1}, {1, 0, 0}};
             for (int a = 0; a < 2; ++a) {
-                double map[3];
-                kvhost::Footprint::Rotate(e, axes[a], map);
+                double d[3];
+                kvhost::Footprint::Rotate(e, axes[a], d);
+                double p[3] = {e.X + 10 * d[0], e.Y + 10 * d[1], e.Z + 10 * d[2]};
+                toTarget(p);
+                const double length
+                    = std::hypot(p[0] - centre[0], p[1] - centre[1], p[2] - centre[2]);
+                for (int i = 0; i < 3; ++i)
+                    d[i] = (p[i] - centre[i]) / length;
                 for (int i = 0; i < 3; ++i) {
                     const double v
-                        = photo.m[i][0] * map[0] + photo.m[i][1] * map[1] + photo.m[i][2] * map[2];
-                    QVERIFY2(std::abs(v - expected[a][i]) < 1e-9, qPrintable(photo.path));
+                        = photo.m[i][0] * d[0] + photo.m[i][1] * d[1] + photo.m[i][2] * d[2];
+                    QVERIFY2(std::abs(v - expected[a][i]) < tolerance, qPrintable(photo.path));
                 }
             }
         }
