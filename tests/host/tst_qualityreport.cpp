@@ -1,5 +1,6 @@
 #include "host/qualityreport.h"
 #include "host/quickmosaic.h"
+#include "imagery/posfile.h"
 #include "kvimage/kvimage.h"
 #include "kvmath/geoprj.h"
 #include "modalanswer.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -182,6 +184,36 @@ private Q_SLOTS:
                 QVERIFY2(!(i.flags & flags), qPrintable(what));
             }
         }
+    }
+
+    // The QA POS of the failing images reads back through the POS import.
+    void qaPosRoundTrips()
+    {
+        kvprj::KvProject project = Grid();
+        kvfd::EOP tilted = project.GetImageInfoSet().GetImage(7)->GetEOP();
+        tilted.Omega = 13.25 * kDegree;
+        tilted.Kappa = -91.5 * kDegree;
+        project.GetImageInfoSet().GetImage(7)->SetEOP(tilted);
+        project.GetImageInfoSet().GetImage(8)->SetName("照片_8.JPG");
+        project.GetImageInfoSet().GetImage(8)->SetEOP(kvfd::EOP());
+        const kvhost::QualityReport report = kvhost::QualityReport::Assess(project, {});
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("质量/qa.txt"));
+        QVERIFY(report.WriteQaPos(path).ok);
+
+        std::vector<std::vector<std::string>> rows;
+        QVERIFY(kvui::ReadPosRows(QFile::encodeName(path).toStdString(), rows));
+        const std::vector<PosData> records
+            = kvui::MakePosDatas(rows, 2, {"ID", "X", "Y", "Z", "Omega", "Phi", "Kappa"}, true);
+        QCOMPARE(int(records.size()), report.FailingCount());
+        std::map<std::string, kvfd::EOP> read;
+        for (const PosData& record : records)
+            read[record.name] = record.eop;
+        QVERIFY(read.count("照片_8.JPG"));
+        const kvfd::EOP& e = read["F1_1.JPG"];
+        QVERIFY(std::abs(e.X - tilted.X) < 1e-4 && std::abs(e.Y - tilted.Y) < 1e-4
+                && std::abs(e.Z - tilted.Z) < 1e-4);
+        QVERIFY(std::abs(e.Omega - tilted.Omega) < 1e-8 && std::abs(e.Kappa - tilted.Kappa) < 1e-8);
     }
 
     // Images without positions, a project without images: every output is
