@@ -190,9 +190,13 @@ ExportResult BlocksExchange::Export(const kvprj::KvProject& project, const Block
         for (int id : group.second) {
             const kvfd::ImageInfo& image = *project.GetImageInfoSet().GetImage(id);
             kvfd::EOP eop = image.GetEOP();
+            // An image without a position gets no pose: a centre at the
+            // origin would be taken for a measured one.
+            const bool placed = HasPosition(eop);
             double m[3][3];
-            if (!PoseRotation(eop, transform, m)
-                || (transform.IsValid() && !transform.Transform(eop.X, eop.Y, eop.Z))) {
+            if (placed
+                && (!PoseRotation(eop, transform, m)
+                    || (transform.IsValid() && !transform.Transform(eop.X, eop.Y, eop.Z)))) {
                 result.ok = false;
                 result.message = QCoreApplication::translate(
                                      "kvhost", "The position of %1 cannot be transformed.")
@@ -205,18 +209,20 @@ ExportResult BlocksExchange::Export(const kvprj::KvProject& project, const Block
             xml.writeStartElement(QStringLiteral("Photo"));
             WriteText(xml, "Id", QString::number(id));
             WriteText(xml, "ImagePath", QDir::toNativeSeparators(path));
-            xml.writeStartElement(QStringLiteral("Pose"));
-            xml.writeStartElement(QStringLiteral("Rotation"));
-            for (int i = 0; i < 9; ++i)
-                xml.writeTextElement(QStringLiteral("M_%1%2").arg(i / 3).arg(i % 3),
-                                     Number(m[i / 3][i % 3]));
-            xml.writeEndElement();
-            xml.writeStartElement(QStringLiteral("Center"));
-            WriteText(xml, "x", Number(eop.X));
-            WriteText(xml, "y", Number(eop.Y));
-            WriteText(xml, "z", Number(eop.Z));
-            xml.writeEndElement();
-            xml.writeEndElement(); // Pose
+            if (placed) {
+                xml.writeStartElement(QStringLiteral("Pose"));
+                xml.writeStartElement(QStringLiteral("Rotation"));
+                for (int i = 0; i < 9; ++i)
+                    xml.writeTextElement(QStringLiteral("M_%1%2").arg(i / 3).arg(i % 3),
+                                         Number(m[i / 3][i % 3]));
+                xml.writeEndElement();
+                xml.writeStartElement(QStringLiteral("Center"));
+                WriteText(xml, "x", Number(eop.X));
+                WriteText(xml, "y", Number(eop.Y));
+                WriteText(xml, "z", Number(eop.Z));
+                xml.writeEndElement();
+                xml.writeEndElement(); // Pose
+            }
             xml.writeEndElement(); // Photo
         }
         xml.writeEndElement(); // Photogroup

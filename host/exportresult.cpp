@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <algorithm>
 
 namespace kvhost {
 
@@ -33,6 +34,27 @@ std::vector<int> ExportedImages(const kvprj::KvProject& project)
 QString NoImagesMessage()
 {
     return QCoreApplication::translate("kvhost", "The project has no enabled image with a camera.");
+}
+
+bool HasPosition(const kvfd::EOP& eop)
+{
+    return !(eop.X == 0.0 && eop.Y == 0.0 && eop.Z == 0.0);
+}
+
+std::vector<int> PlacedImages(const kvprj::KvProject& project, ExportResult& result)
+{
+    std::vector<int> ids = ExportedImages(project);
+    const auto& images = project.GetImageInfoSet();
+    ids.erase(std::remove_if(ids.begin(), ids.end(),
+                             [&](int id) { return !HasPosition(images.GetImage(id)->GetEOP()); }),
+              ids.end());
+    if (ids.empty()) {
+        result.ok = false;
+        result.message = ExportedImages(project).empty()
+            ? NoImagesMessage()
+            : QCoreApplication::translate("kvhost", "No enabled image has a position.");
+    }
+    return ids;
 }
 
 ExportResult PrepareFolder(const QString& folder)

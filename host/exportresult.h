@@ -53,4 +53,12 @@ bool WriteAside(const QString& path, const QByteArray& data, ExportResult& resul
 // The message of an export with nothing to write.
 QString NoImagesMessage();
 
+// Whether the image has a position at all: a centre at exactly (0, 0, 0) is
+// what images loaded without POS data carry.
+bool HasPosition(const kvfd::EOP& eop);
+
+// ExportedImages without the images that have no position; a failed result
+// with a message when none is left.
+std::vector<int> PlacedImages(const kvprj::KvProject& project, ExportResult& result);
+
 } // namespace kvhost

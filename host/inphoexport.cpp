@@ -17,12 +17,9 @@ ExportResult InphoExport::Export(const kvprj::KvProject& project, const InphoJob
     ExportResult result = PrepareFolder(job.folder);
     if (!result.ok)
         return result;
-    const std::vector<int> ids = ExportedImages(project);
-    if (ids.empty()) {
-        result.ok = false;
-        result.message = NoImagesMessage();
+    const std::vector<int> ids = PlacedImages(project, result);
+    if (ids.empty())
         return result;
-    }
     // Undistorted images carry no distortion: their camera file must say so.
     const bool undistort = job.undistortion && !job.imagesFolder.isEmpty();
     if (undistort && !UndistortImages(project, ids, job.imagesFolder, job.undistort, result))

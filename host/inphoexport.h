@@ -6,7 +6,8 @@
 
 namespace kvhost {
 
-// The Inpho export: for every camera of the enabled images an Inpho camera
+// The Inpho export of the enabled images that have a position: for every
+// camera of those images an Inpho camera
 // file "camera_<index>.prj" (the library's camera file writer), the exterior
 // orientations "exterior_orientations.txt", and on request undistorted
 // copies of the images.

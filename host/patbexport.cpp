@@ -10,12 +10,9 @@ ExportResult PatbExport::Export(const kvprj::KvProject& project, const PatbJob& 
     ExportResult result = PrepareFolder(job.folder);
     if (!result.ok)
         return result;
-    const std::vector<int> ids = ExportedImages(project);
-    if (ids.empty()) {
-        result.ok = false;
-        result.message = NoImagesMessage();
+    const std::vector<int> ids = PlacedImages(project, result);
+    if (ids.empty())
         return result;
-    }
     const double unit = (job.gon ? 200.0 : 180.0) / M_PI;
     QByteArray orientations;
     QByteArray names;

@@ -6,7 +6,7 @@
 
 namespace kvhost {
 
-// PATB exterior orientations of the enabled images: a plain text file with
+// PATB exterior orientations of the enabled images that have a position: a plain text file with
 // one line per image,
 //     number  X  Y  Z  omega  phi  kappa
 // (number the image's index in the project plus one; X, Y, Z in the project's

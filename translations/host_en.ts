@@ -965,6 +965,10 @@
         <source>The mosaic %1 could not be written.</source>
         <translation>The mosaic %1 could not be written.</translation>
     </message>
+    <message>
+        <source>No enabled image has a position.</source>
+        <translation>No enabled image has a position.</translation>
+    </message>
 </context>
 <context>
     <name>kvui</name>

@@ -965,6 +965,10 @@
         <source>The mosaic %1 could not be written.</source>
         <translation>无法写入快拼图 %1。</translation>
     </message>
+    <message>
+        <source>No enabled image has a position.</source>
+        <translation>没有已启用的影像具有位置。</translation>
+    </message>
 </context>
 <context>
     <name>kvui</name>
