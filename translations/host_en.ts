@@ -1479,6 +1479,185 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
 </context>
 <context>
+    <name>kvhost</name>
+    <message>
+        <source>The positions cannot be transformed into the chosen coordinate system.</source>
+        <translation>The positions cannot be transformed into the chosen coordinate system.</translation>
+    </message>
+    <message>
+        <source>The position of %1 cannot be transformed.</source>
+        <translation>The position of %1 cannot be transformed.</translation>
+    </message>
+    <message>
+        <source>This host does not write %1 projects.</source>
+        <translation>This host does not write %1 projects.</translation>
+    </message>
+    <message>
+        <source>The project has no enabled image with a camera.</source>
+        <translation>The project has no enabled image with a camera.</translation>
+    </message>
+    <message>
+        <source>Choose an export folder.</source>
+        <translation>Choose an export folder.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only: nothing was exported.</source>
+        <translation>The folder %1 is read-only: nothing was exported.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Undistorted images cannot be written yet: nothing was exported.</source>
+        <translation>Undistorted images cannot be written yet: nothing was exported.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be undistorted.</source>
+        <translation>The image %1 could not be undistorted.</translation>
+    </message>
+    <message>
+        <source>The camera file %1 could not be written.</source>
+        <translation>The camera file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>resolution</translation>
+    </message>
+    <message>
+        <source>forward overlap</source>
+        <translation>forward overlap</translation>
+    </message>
+    <message>
+        <source>side overlap</source>
+        <translation>side overlap</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>roll</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>pitch</translation>
+    </message>
+    <message>
+        <source>altitude 0</source>
+        <translation>altitude 0</translation>
+    </message>
+    <message>
+        <source>duplicate position</source>
+        <translation>duplicate position</translation>
+    </message>
+    <message>
+        <source>position jump</source>
+        <translation>position jump</translation>
+    </message>
+    <message>
+        <source>no footprint</source>
+        <translation>no footprint</translation>
+    </message>
+    <message>
+        <source>Quality Report</source>
+        <translation>Quality Report</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Resolution (m)</source>
+        <translation>Resolution (m)</translation>
+    </message>
+    <message>
+        <source>Forward overlap (%)</source>
+        <translation>Forward overlap (%)</translation>
+    </message>
+    <message>
+        <source>Side overlap (%)</source>
+        <translation>Side overlap (%)</translation>
+    </message>
+    <message>
+        <source>Mean elevation (m)</source>
+        <translation>Mean elevation (m)</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Images failing</source>
+        <translation>Images failing</translation>
+    </message>
+    <message>
+        <source>Footprints</source>
+        <translation>Footprints</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>Flight</translation>
+    </message>
+    <message>
+        <source>GSD (m)</source>
+        <translation>GSD (m)</translation>
+    </message>
+    <message>
+        <source>Forward (%)</source>
+        <translation>Forward (%)</translation>
+    </message>
+    <message>
+        <source>Side (%)</source>
+        <translation>Side (%)</translation>
+    </message>
+    <message>
+        <source>Roll (°)</source>
+        <translation>Roll (°)</translation>
+    </message>
+    <message>
+        <source>Pitch (°)</source>
+        <translation>Pitch (°)</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>The report could not be printed.</translation>
+    </message>
+    <message>
+        <source>A quick mosaic needs a projected coordinate system, not longitude and latitude.</source>
+        <translation>A quick mosaic needs a projected coordinate system, not longitude and latitude.</translation>
+    </message>
+    <message>
+        <source>No image has a ground footprint: no mosaic was written.</source>
+        <translation>No image has a ground footprint: no mosaic was written.</translation>
+    </message>
+    <message>
+        <source>No image could be read: no mosaic was written.</source>
+        <translation>No image could be read: no mosaic was written.</translation>
+    </message>
+    <message>
+        <source>The mosaic %1 could not be written.</source>
+        <translation>The mosaic %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>No enabled image has a position.</source>
+        <translation>No enabled image has a position.</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>

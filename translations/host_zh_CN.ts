@@ -1479,6 +1479,185 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
 </context>
 <context>
+    <name>kvhost</name>
+    <message>
+        <source>The positions cannot be transformed into the chosen coordinate system.</source>
+        <translation>位置无法转换到所选坐标系。</translation>
+    </message>
+    <message>
+        <source>The position of %1 cannot be transformed.</source>
+        <translation>%1 的位置无法转换。</translation>
+    </message>
+    <message>
+        <source>This host does not write %1 projects.</source>
+        <translation>本程序不能导出 %1 工程。</translation>
+    </message>
+    <message>
+        <source>The project has no enabled image with a camera.</source>
+        <translation>工程中没有已启用且有相机的影像。</translation>
+    </message>
+    <message>
+        <source>Choose an export folder.</source>
+        <translation>请选择导出文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only: nothing was exported.</source>
+        <translation>文件夹 %1 只读：未导出任何内容。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Undistorted images cannot be written yet: nothing was exported.</source>
+        <translation>暂时无法生成无畸变影像：未导出任何内容。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be undistorted.</source>
+        <translation>影像 %1 无法去畸变。</translation>
+    </message>
+    <message>
+        <source>The camera file %1 could not be written.</source>
+        <translation>无法写入相机文件 %1。</translation>
+    </message>
+    <message>
+        <source>resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>forward overlap</source>
+        <translation>航向重叠</translation>
+    </message>
+    <message>
+        <source>side overlap</source>
+        <translation>旁向重叠</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>altitude 0</source>
+        <translation>高度为0</translation>
+    </message>
+    <message>
+        <source>duplicate position</source>
+        <translation>位置重复</translation>
+    </message>
+    <message>
+        <source>position jump</source>
+        <translation>位置跳变</translation>
+    </message>
+    <message>
+        <source>no footprint</source>
+        <translation>无地面覆盖</translation>
+    </message>
+    <message>
+        <source>Quality Report</source>
+        <translation>质量报告</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation>设计参数</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例尺</translation>
+    </message>
+    <message>
+        <source>Resolution (m)</source>
+        <translation>分辨率 (m)</translation>
+    </message>
+    <message>
+        <source>Forward overlap (%)</source>
+        <translation>航向重叠度 (%)</translation>
+    </message>
+    <message>
+        <source>Side overlap (%)</source>
+        <translation>旁向重叠度 (%)</translation>
+    </message>
+    <message>
+        <source>Mean elevation (m)</source>
+        <translation>平均高程 (m)</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Images failing</source>
+        <translation>不合格影像</translation>
+    </message>
+    <message>
+        <source>Footprints</source>
+        <translation>影像覆盖范围</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Flight</source>
+        <translation>航线</translation>
+    </message>
+    <message>
+        <source>GSD (m)</source>
+        <translation>地面分辨率 (m)</translation>
+    </message>
+    <message>
+        <source>Forward (%)</source>
+        <translation>航向 (%)</translation>
+    </message>
+    <message>
+        <source>Side (%)</source>
+        <translation>旁向 (%)</translation>
+    </message>
+    <message>
+        <source>Roll (°)</source>
+        <translation>横滚 (°)</translation>
+    </message>
+    <message>
+        <source>Pitch (°)</source>
+        <translation>俯仰 (°)</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>报告无法打印。</translation>
+    </message>
+    <message>
+        <source>A quick mosaic needs a projected coordinate system, not longitude and latitude.</source>
+        <translation>快拼需要投影坐标系，不能使用经纬度。</translation>
+    </message>
+    <message>
+        <source>No image has a ground footprint: no mosaic was written.</source>
+        <translation>没有影像具有地面覆盖范围：未生成快拼图。</translation>
+    </message>
+    <message>
+        <source>No image could be read: no mosaic was written.</source>
+        <translation>没有可读取的影像：未生成快拼图。</translation>
+    </message>
+    <message>
+        <source>The mosaic %1 could not be written.</source>
+        <translation>无法写入快拼图 %1。</translation>
+    </message>
+    <message>
+        <source>No enabled image has a position.</source>
+        <translation>没有已启用的影像具有位置。</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>
