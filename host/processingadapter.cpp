@@ -12,11 +12,6 @@ namespace kvhost {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ProcessingAdapter", text);
-}
-
 // The camera a distortion step without its own camera corrects with: the
 // first image's camera is the one the project's photos were taken with.
 const kvfd::CameraInfo* ProjectCamera(const kvkernel::AISContext& project)
@@ -88,8 +83,10 @@ bool ToImageStep(const AlgoParameter& record, const kvkernel::AISContext* projec
         return true;
     case kvalgo::kRotate: {
         const std::int32_t type = static_cast<const RotateParameter&>(record).rotateType;
-        if (type < int(Rotation::Rotate90) || type > int(Rotation::FlipTopBottom)) {
-            error = Tr("The rotation %1 is none of 90°, 180° and 270°.").arg(type);
+        if (type < int(Rotation::Rotate90) || type > int(Rotation::Rotate270)) {
+            error = QCoreApplication::translate("ProcessingAdapter",
+                                                "The rotation %1 is none of 90°, 180° and 270°.")
+                        .arg(type);
             return false;
         }
         step.kind = ImageStepKind::Rotate;
@@ -108,7 +105,9 @@ bool ToImageStep(const AlgoParameter& record, const kvkernel::AISContext* projec
         return true;
     }
     default:
-        error = Tr("The processing step %1 is not known to this host.").arg(record.type);
+        error = QCoreApplication::translate("ProcessingAdapter",
+                                            "The processing step %1 is not known to this host.")
+                    .arg(record.type);
         return false;
     }
 }
@@ -118,16 +117,18 @@ bool MakeImageJob(const AlgoChain& chain, const QString& output,
 {
     job = ImageJob();
     if (!project) {
-        error = Tr("Open a project first.");
+        error = QCoreApplication::translate("ProcessingAdapter", "Open a project first.");
         return false;
     }
     if (chain.empty()) {
-        error = Tr("The chain has no steps; add at least one.");
+        error = QCoreApplication::translate("ProcessingAdapter",
+                                            "The chain has no steps; add at least one.");
         return false;
     }
     for (const auto& record : chain) {
         if (!record) {
-            error = Tr("A step of the chain is empty.");
+            error
+                = QCoreApplication::translate("ProcessingAdapter", "A step of the chain is empty.");
             return false;
         }
         ImageStep step;
@@ -137,7 +138,9 @@ bool MakeImageJob(const AlgoChain& chain, const QString& output,
     }
     job.images = ProjectImages(*project, chain.front()->all);
     if (job.images.isEmpty()) {
-        error = chain.front()->all ? Tr("The project has no images.") : Tr("No image is selected.");
+        error = chain.front()->all
+            ? QCoreApplication::translate("ProcessingAdapter", "The project has no images.")
+            : QCoreApplication::translate("ProcessingAdapter", "No image is selected.");
         return false;
     }
     job.destination = output.trimmed();
