@@ -25,7 +25,8 @@ using AlgoChain = std::vector<kvfd::KvPtr<AlgoParameter>>;
 QString GdalDriverOf(const QString& format);
 
 // The image files of project: every image left in it (all), or the selected
-// ones, in the project's order.
+// ones, in the project's order. The enabled flag only tells whether an image
+// has received a position, which pre-processing does not need.
 QStringList ProjectImages(const kvkernel::AISContext& project, bool all);
 
 // The engine's step for one record. A distortion record that does not use
