@@ -4,6 +4,7 @@
 #include "framework/kvshared.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
+#include "host/processingadapter.h"
 #include "host/screenshotregistry.h"
 #include "kvkernel/aiscontext.h"
 #include "processing/batchdialog.h"
@@ -139,28 +140,29 @@ void ProcessingModule::Screenshots(ScreenshotRegistry& registry) const
         Type(dialog.get(), "rnw_before_", QStringLiteral("F1_"));
         return std::unique_ptr<QWidget>(std::move(dialog));
     });
-    registry.AddModal(
-        QStringLiteral("processing_not_run"),
-        [] {
-            ProcessingModule module;
-            module.Run({}, QStringLiteral("D:/测区/成果"), tr("Resample"));
-        },
-        QStringLiteral("kvsb_ok_btn_"));
 }
 
-void ProcessingModule::Run(const Chain& chain, const QString& output, const QString& tool,
-                           const QString& input, const QString& pos)
+kvhost::ImageJobResult ProcessingModule::Run(const Chain& chain, const QString& output,
+                                             const QString& tool, const QString& input,
+                                             const QString& pos)
 {
-    // Stands in until the host has an image engine: what it would have run
-    // is told, and nothing is written.
-    Q_UNUSED(input);
-    Q_UNUSED(pos);
-    QString message = tr("This host does not yet run %1.").arg(tool);
-    if (!chain.empty())
-        message += QLatin1Char('\n') + tr("Steps: %1").arg(chain.size());
-    if (!output.isEmpty())
-        message += QLatin1Char('\n') + tr("Output: %1").arg(output);
-    KvMessageBox::Show(QString2String(message), KvMessageBox::BT_OK);
+    QWidget* parent = m_window;
+    if (chain.empty() && !input.isEmpty())
+        return kvhost::RunRawJob(kvhost::MakeRawJob(input, pos, output), parent);
+    const kvkernel::AISContext* project = m_window ? m_window->Context() : kvkernel::KvGetContext();
+    kvhost::ImageJob job;
+    QString error;
+    if (!kvhost::MakeImageJob(chain, output, project, job, error)) {
+        KvMessageBox::Show(QString2String(tr("%1 was not started: %2").arg(tool, error)),
+                           KvMessageBox::BT_OK);
+        kvhost::ImageJobResult refused;
+        refused.refused = true;
+        refused.message = error;
+        return refused;
+    }
+    // The engine tells its own refusals and the outcome, failed images with
+    // their reasons, once the progress dialog is gone.
+    return kvhost::RunImageJob(job, parent);
 }
 
 void ProcessingModule::ShowColor()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/hostmodule.h"
+#include "host/imagework.h"
 #include "kvfd/transient.h"
 #include "processing/algoparameter.h"
 
@@ -24,10 +25,12 @@ public:
     // record's all says whether all or the selected ones), writing into
     // output; tool names the request for the operator ("Resample", "Batch
     // Process", "Raw To Tif"). For raw-to-TIFF the chain is empty, input is
-    // the RAW folder and pos the POS file. This host has no image engine yet:
-    // the operator is told so and nothing is written.
-    void Run(const std::vector<kvfd::KvPtr<AlgoParameter>>& chain, const QString& output,
-             const QString& tool, const QString& input = QString(), const QString& pos = QString());
+    // the RAW folder and pos the POS file. The image engine runs the job
+    // behind its progress dialog and tells the outcome; a job that cannot be
+    // made or that the engine refuses is told and nothing is written.
+    kvhost::ImageJobResult Run(const std::vector<kvfd::KvPtr<AlgoParameter>>& chain,
+                               const QString& output, const QString& tool,
+                               const QString& input = QString(), const QString& pos = QString());
 
 public Q_SLOTS:
     void ShowColor();

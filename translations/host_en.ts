@@ -1065,6 +1065,37 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
 </context>
 <context>
+    <name>ProcessingAdapter</name>
+    <message>
+        <source>The rotation %1 is none of 90°, 180° and 270°.</source>
+        <translation>The rotation %1 is none of 90°, 180° and 270°.</translation>
+    </message>
+    <message>
+        <source>The processing step %1 is not known to this host.</source>
+        <translation>The processing step %1 is not known to this host.</translation>
+    </message>
+    <message>
+        <source>Open a project first.</source>
+        <translation>Open a project first.</translation>
+    </message>
+    <message>
+        <source>The chain has no steps; add at least one.</source>
+        <translation>The chain has no steps; add at least one.</translation>
+    </message>
+    <message>
+        <source>A step of the chain is empty.</source>
+        <translation>A step of the chain is empty.</translation>
+    </message>
+    <message>
+        <source>The project has no images.</source>
+        <translation>The project has no images.</translation>
+    </message>
+    <message>
+        <source>No image is selected.</source>
+        <translation>No image is selected.</translation>
+    </message>
+</context>
+<context>
     <name>ProcessingModule</name>
     <message>
         <source>&amp;Color Balance…</source>
@@ -1112,15 +1143,15 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
     <message>
         <source>This host does not yet run %1.</source>
-        <translation>This host does not yet run %1.</translation>
+        <translation type="vanished">This host does not yet run %1.</translation>
     </message>
     <message>
         <source>Steps: %1</source>
-        <translation>Steps: %1</translation>
+        <translation type="vanished">Steps: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation>Output: %1</translation>
+        <translation type="vanished">Output: %1</translation>
     </message>
     <message>
         <source>Color Balance</source>
@@ -1153,6 +1184,10 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     <message>
         <source>Raw To Tif</source>
         <translation>Raw To Tif</translation>
+    </message>
+    <message>
+        <source>%1 was not started: %2</source>
+        <translation>%1 was not started: %2</translation>
     </message>
 </context>
 <context>

@@ -1065,6 +1065,37 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
 </context>
 <context>
+    <name>ProcessingAdapter</name>
+    <message>
+        <source>The rotation %1 is none of 90°, 180° and 270°.</source>
+        <translation>旋转类型 %1 不是 90°、180° 或 270°。</translation>
+    </message>
+    <message>
+        <source>The processing step %1 is not known to this host.</source>
+        <translation>本程序不认识处理步骤 %1。</translation>
+    </message>
+    <message>
+        <source>Open a project first.</source>
+        <translation>请先打开工程。</translation>
+    </message>
+    <message>
+        <source>The chain has no steps; add at least one.</source>
+        <translation>处理链中没有步骤，请至少添加一个。</translation>
+    </message>
+    <message>
+        <source>A step of the chain is empty.</source>
+        <translation>处理链中有一个空步骤。</translation>
+    </message>
+    <message>
+        <source>The project has no images.</source>
+        <translation>工程中没有影像。</translation>
+    </message>
+    <message>
+        <source>No image is selected.</source>
+        <translation>没有选中的影像。</translation>
+    </message>
+</context>
+<context>
     <name>ProcessingModule</name>
     <message>
         <source>&amp;Color Balance…</source>
@@ -1112,15 +1143,15 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
     <message>
         <source>This host does not yet run %1.</source>
-        <translation>本程序尚不能执行%1。</translation>
+        <translation type="vanished">本程序尚不能执行%1。</translation>
     </message>
     <message>
         <source>Steps: %1</source>
-        <translation>步骤：%1</translation>
+        <translation type="vanished">步骤：%1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation>输出：%1</translation>
+        <translation type="vanished">输出：%1</translation>
     </message>
     <message>
         <source>Color Balance</source>
@@ -1153,6 +1184,10 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     <message>
         <source>Raw To Tif</source>
         <translation>RAW 转 TIF</translation>
+    </message>
+    <message>
+        <source>%1 was not started: %2</source>
+        <translation>%1 未开始：%2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The processing entries of Tools: each dialog opens, and what an accepted
-// dialog asks for reaches Run, which tells that this host cannot run it yet.
+// dialog asks for reaches the image engine, which tells why an empty project
+// or a missing raw folder gives it nothing to do.
 
 #include "host/kvmainwindow.h"
 #include "kvkernel/aiscontext.h"
@@ -25,7 +26,7 @@ private Q_SLOTS:
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     }
 
-    void acceptedDialogsReachRun_data()
+    void acceptedDialogsReachTheEngine_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<Answer>("answer");
@@ -34,7 +35,7 @@ private Q_SLOTS:
             kvtest::Find<QComboBox>(dialog, "rsw_rate_")->setCurrentText("1:8");
             kvtest::SetText(dialog, "rsw_output_", QStringLiteral("/成果"));
             kvtest::Click(dialog, "rsw_ok_btn_");
-        }) << QStringList({"This host does not yet run Resample.", "Steps: 1", "Output: /成果"});
+        }) << QStringList({"Resample was not started: The project has no images."});
         QTest::newRow("batch of two") << "kv_action_batch" << Answer([](QWidget* dialog) {
             auto* methods = kvtest::Find<QListWidget>(dialog, "bthw_algo_list_");
             for (int row : {2, 6}) {
@@ -43,20 +44,20 @@ private Q_SLOTS:
             }
             kvtest::SetText(dialog, "bthw_output_line_", QStringLiteral("/批"));
             kvtest::Click(dialog, "bthw_ok_btn_");
-        }) << QStringList({"This host does not yet run Batch Process.", "Steps: 2", "Output: /批"});
+        }) << QStringList({"Batch Process was not started: The project has no images."});
         QTest::newRow("raw to tif") << "kv_action_raw_to_tif" << Answer([](QWidget* dialog) {
             kvtest::SetText(dialog, "r2tw_raw_", QStringLiteral("/raw"));
             kvtest::SetText(dialog, "r2tw_pos_", QStringLiteral("/pos.txt"));
             kvtest::SetText(dialog, "r2tw_tif_", QStringLiteral("/tif"));
             kvtest::Click(dialog, "r2tw_ok_");
-        }) << QStringList({"This host does not yet run Raw To Tif.", "Output: /tif"});
+        }) << QStringList({"No raw files were found."});
         QTest::newRow("cancelled distortion")
             << "kv_action_distortion"
             << Answer([](QWidget* dialog) { kvtest::Click(dialog, "dstw_cancel_btn_"); })
             << QStringList();
     }
 
-    void acceptedDialogsReachRun()
+    void acceptedDialogsReachTheEngine()
     {
         QFETCH(QString, action);
         QFETCH(Answer, answer);
