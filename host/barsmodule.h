@@ -53,6 +53,11 @@ Q_SIGNALS:
     // The operator chose a background map (MAP_NONE: none); the view fetches
     // its tiles from kvui::TileUrlTemplate(type).
     void MapChosen(MapType type);
+    // The one-key bar's output-area tools: draw a boundary with tool 200
+    // (rectangle) or 201 (polygon), or clear it. The view draws it and tells
+    // the bar its current tool through OneKeyBar()->UpdateCheckStatus.
+    void OutputAreaRequested(int tool);
+    void OutputAreaCleared();
 
 public Q_SLOTS:
     // Opens the background-map popup at the global point (x, y), showing the
