@@ -12,10 +12,13 @@
 #include "map/maptiles.h"
 #include "map/maptoolbar.h"
 #include "modalanswer.h"
+#include "processing/imageprocesswidget.h"
 #include "settings/oksettingbar.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -227,6 +230,26 @@ private Q_SLOTS:
         QCOMPARE(m_view->MapType(), type);
         QCOMPARE(m_view->Tiles()->UrlTemplate(), kvui::TileUrlTemplate(MapType(type)));
         QCOMPARE(m_view->Tiles()->UrlTemplate().isEmpty(), type == MAP_NONE);
+    }
+
+    // The view draws the image page's thumbnails: a photo gone since it was
+    // read still shows, as nothing is decoded again.
+    void sharedThumbnails()
+    {
+        QTemporaryDir dir;
+        const QString photo = dir.filePath("DJI_0104.JPG");
+        QVERIFY(kvhost::fixtures::WriteSurveyPhoto(photo));
+        auto project = std::make_unique<kvkernel::AISContext>(kvhost::fixtures::SurveyProject());
+        project->GetImageInfoSet().GetImage(0)->SetFullName(photo.toStdString());
+        m_window->SetProject(std::move(project));
+        m_workspace->Images()->ShowIcon();
+        QVERIFY(m_workspace->Images()->LoadThumbnail());
+        QVERIFY(QFile::remove(photo));
+        Button(m_workspace->Display(), "db_image_check_btn_")->click();
+        QTest::qWait(100);
+        const QImage shown = m_view->Thumbnail(0);
+        QVERIFY(!shown.isNull());
+        QCOMPARE(std::max(shown.width(), shown.height()), 100);
     }
 
     // A tool a module serves opens its dialog; one none serves says so.
