@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 
 namespace {
@@ -312,6 +313,19 @@ void WorkspaceGlue::Screenshots(ScreenshotRegistry& registry) const
             }
             if (!button.isEmpty())
                 press(button, true);
+            // The survey flies steadily: thresholds of a degree or less show
+            // both warning colours, typed as the operator would.
+            if (name == QLatin1String("workspace_imu")) {
+                if (auto* table
+                    = bar->findChild<QTableWidget*>(QStringLiteral("imu_setting_table_widget_"))) {
+                    for (int row : {0, 1}) {
+                        if (table->item(row, 1) && table->item(row, 2)) {
+                            table->item(row, 1)->setText(QStringLiteral("0"));
+                            table->item(row, 2)->setText(QStringLiteral("1"));
+                        }
+                    }
+                }
+            }
             window->show();
             survey->View()->Fit();
             return std::unique_ptr<QWidget>(std::move(window));
