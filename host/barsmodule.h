@@ -22,10 +22,10 @@ class QToolBar;
 // slot, which for now tells the operator that this host does not run it yet;
 // the work that does run it replaces exactly that slot.
 //
-// The view's own tools (zoom, pan, fit, selection, delete) are the survey
-// view's to answer: it finds this module with KvMainWindow::FindModule, takes
-// the bars from the accessors below, connects to them and tells the view tool
-// bar which tool and which map are current.
+// The view's own tools (zoom, pan, fit, selection, delete), the chosen map
+// and the one-key bar's output-area tools are the survey view's to answer:
+// WorkspaceGlue takes the bars from the accessors below, connects them to the
+// view and tells the bars which tool and which map are current.
 class BarsModule : public HostModule
 {
     Q_OBJECT
