@@ -256,17 +256,17 @@ void BarsModule::RunOneKey()
 
 void BarsModule::SelectOutputRect()
 {
-    TellNotRun(tr("This host does not draw a rectangular output area yet."));
+    Q_EMIT OutputAreaRequested(200);
 }
 
 void BarsModule::SelectOutputPolygon()
 {
-    TellNotRun(tr("This host does not draw a polygonal output area yet."));
+    Q_EMIT OutputAreaRequested(201);
 }
 
 void BarsModule::SelectOutputClear()
 {
-    TellNotRun(tr("This host does not clear output areas yet."));
+    Q_EMIT OutputAreaCleared();
 }
 
 void BarsModule::ResetOneKeyPositions()

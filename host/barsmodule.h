@@ -22,10 +22,10 @@ class QToolBar;
 // slot, which for now tells the operator that this host does not run it yet;
 // the work that does run it replaces exactly that slot.
 //
-// The view's own tools (zoom, pan, fit, selection, delete) are the survey
-// view's to answer: it finds this module with KvMainWindow::FindModule, takes
-// the bars from the accessors below, connects to them and tells the view tool
-// bar which tool and which map are current.
+// The view's own tools (zoom, pan, fit, selection, delete), the chosen map
+// and the one-key bar's output-area tools are the survey view's to answer:
+// WorkspaceGlue takes the bars from the accessors below, connects them to the
+// view and tells the bars which tool and which map are current.
 class BarsModule : public HostModule
 {
     Q_OBJECT
@@ -53,6 +53,11 @@ Q_SIGNALS:
     // The operator chose a background map (MAP_NONE: none); the view fetches
     // its tiles from kvui::TileUrlTemplate(type).
     void MapChosen(MapType type);
+    // The one-key bar's output-area tools: draw a boundary with tool 200
+    // (rectangle) or 201 (polygon), or clear it. The view draws it and tells
+    // the bar its current tool through OneKeyBar()->UpdateCheckStatus.
+    void OutputAreaRequested(int tool);
+    void OutputAreaCleared();
 
 public Q_SLOTS:
     // Opens the background-map popup at the global point (x, y), showing the

@@ -14,6 +14,7 @@
 #include "host/settingsmodule.h"
 #include "host/surveymodule.h"
 #include "host/viewermodule.h"
+#include "host/workspaceglue.h"
 #include "host/workspacemodule.h"
 #include "kvkernel/aiscontext.h"
 
@@ -36,6 +37,8 @@ std::vector<std::unique_ptr<HostModule>> HostModules()
     modules.push_back(std::make_unique<ViewerModule>());
     modules.push_back(std::make_unique<SurveyModule>());
     modules.push_back(std::make_unique<WorkspaceModule>());
+    // Joins the modules above; installed after all of them.
+    modules.push_back(std::make_unique<WorkspaceGlue>());
     return modules;
 }
 

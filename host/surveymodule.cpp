@@ -7,36 +7,11 @@
 #include "host/surveyview.h"
 #include "kvkernel/aiscontext.h"
 
-#include <QActionGroup>
-#include <QComboBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
-
-struct ToolEntry
-{
-    int tool;
-    const char* objectName;
-    const char* text;
-};
-
-const ToolEntry kTools[] = {
-    {SurveyView::ToolPan, "survey_pan", QT_TRANSLATE_NOOP("SurveyModule", "Pan")},
-    {SurveyView::ToolZoomIn, "survey_zoom_in", QT_TRANSLATE_NOOP("SurveyModule", "Zoom In")},
-    {SurveyView::ToolZoomOut, "survey_zoom_out", QT_TRANSLATE_NOOP("SurveyModule", "Zoom Out")},
-    {SurveyView::ToolSelectOne, "survey_select_one", QT_TRANSLATE_NOOP("SurveyModule", "Select")},
-    {SurveyView::ToolSelectRect, "survey_select_rect",
-     QT_TRANSLATE_NOOP("SurveyModule", "Select By Rectangle")},
-    {SurveyView::ToolSelectPolygon, "survey_select_free",
-     QT_TRANSLATE_NOOP("SurveyModule", "Select By Polygon")},
-    {SurveyView::ToolBoundaryRect, "survey_boundary_rect",
-     QT_TRANSLATE_NOOP("SurveyModule", "Boundary Rectangle")},
-    {SurveyView::ToolBoundaryPolygon, "survey_boundary_polygon",
-     QT_TRANSLATE_NOOP("SurveyModule", "Boundary Polygon")},
-};
 
 // The survey fixture as the open project of a main window showing its map
 // with the given layers.
@@ -91,49 +66,10 @@ void SurveyModule::Install(KvMainWindow& window)
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* bar = new QToolBar(page);
-    bar->setObjectName(QStringLiteral("kv_survey_tools"));
+    // The view's tools and background maps are the view tool bar's
+    // (BarsModule); the workspace joins them to the view.
     m_view = new SurveyView(page);
-    layout->addWidget(bar);
     layout->addWidget(m_view);
-
-    auto* maps = new QComboBox(bar);
-    maps->setObjectName(QStringLiteral("survey_map"));
-    // In the order of the map tool bar's types.
-    maps->addItems(
-        {tr("No Map"), tr("AMap Hybrid"), tr("AMap Sat"), tr("Google Hybrid"), tr("Google Sat")});
-    bar->addWidget(maps);
-    connect(maps, qOverload<int>(&QComboBox::activated), m_view, &SurveyView::SetMapType);
-    connect(m_view, &SurveyView::MapTypeChanged, maps, &QComboBox::setCurrentIndex);
-
-    bar->addSeparator();
-    auto* group = new QActionGroup(bar);
-    for (const ToolEntry& entry : kTools) {
-        QAction* action = bar->addAction(tr(entry.text));
-        action->setObjectName(QLatin1String(entry.objectName));
-        action->setCheckable(true);
-        action->setChecked(entry.tool == m_view->CurrentTool());
-        group->addAction(action);
-        const int tool = entry.tool;
-        connect(action, &QAction::triggered, m_view, [this, tool] { m_view->SetTool(tool); });
-    }
-    connect(m_view, &SurveyView::ToolChanged, group, [group](int tool) {
-        for (const ToolEntry& entry : kTools) {
-            if (entry.tool != tool)
-                continue;
-            for (QAction* action : group->actions()) {
-                if (action->objectName() == QLatin1String(entry.objectName))
-                    action->setChecked(true);
-            }
-        }
-    });
-    bar->addSeparator();
-    QAction* fit = bar->addAction(tr("Fit"));
-    fit->setObjectName(QStringLiteral("survey_fit"));
-    connect(fit, &QAction::triggered, m_view, &SurveyView::Fit);
-    QAction* remove = bar->addAction(tr("Delete"));
-    remove->setObjectName(QStringLiteral("survey_delete"));
-    connect(remove, &QAction::triggered, m_view, &SurveyView::DeleteSelected);
     m_table = new ImageTablePanel(m_tabs);
     m_tabs->addTab(page, tr("Map"));
     m_tabs->addTab(m_table, tr("Table"));

@@ -8,8 +8,7 @@
 #include <QTabWidget>
 
 // The survey map in the main window: the central panel becomes two tabs, the
-// map of the open project ("Map") and the image table ("Table"), with a tool
-// bar of the view's tools and background maps above the map. The map follows
+// map of the open project ("Map") and the image table ("Table"). The map follows
 // the open project and is redrawn whenever the project is replaced.
 class SurveyModule : public HostModule
 {

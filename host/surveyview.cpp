@@ -7,6 +7,7 @@
 #include "kvfd/coordinateinfo.h"
 #include "kvkernel/aiscontext.h"
 #include "kvmath/geoprj.h"
+#include "map/maptiles.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -963,28 +964,16 @@ void SurveyView::FinishBoundary()
 
 QString SurveyView::MapLayer(int type)
 {
-    switch (type) {
-    case 1:
-        return QStringLiteral("amap_hybrid");
-    case 2:
-        return QStringLiteral("amap_sat");
-    case 3:
-        return QStringLiteral("google_hybrid");
-    case 4:
-        return QStringLiteral("google_sat");
-    default:
-        return QString();
-    }
+    return kvui::TileLayer(::MapType(type));
 }
 
 void SurveyView::SetMapType(int type)
 {
-    if (type < 0 || type > 4)
+    if (type < MAP_NONE || type > MAP_GOOGLE_SAT)
         return;
-    const QString layer = MapLayer(type);
-    SetTileUrlTemplate(layer.isEmpty() ? QString()
-                                       : kvui::ServiceAddress() + QStringLiteral("/tiles/") + layer
-                               + QStringLiteral("/{z}/{x}/{y}.png"));
+    // The library's templates: a template stored for the layer wins over the
+    // web service's, and no map has none.
+    SetTileUrlTemplate(kvui::TileUrlTemplate(::MapType(type)));
     if (type != m_mapType) {
         m_mapType = type;
         Q_EMIT MapTypeChanged(type);

@@ -193,6 +193,7 @@ void WorkspaceModule::Refresh(bool flightsChanged)
     }
     if (ImageTablePanel* table = m_window->ImageTable())
         table->ShowImages(project ? &project->GetImageInfoSet() : nullptr);
+    Q_EMIT ImagesChanged(flightsChanged);
 }
 
 void WorkspaceModule::ToolNotRunHere(const QString& tool)
@@ -260,6 +261,7 @@ void WorkspaceModule::MakeThumbnails()
         return;
     PaintingProgress progress(m_window);
     m_images->GenerateThumbnail(*project, &progress);
+    Q_EMIT ThumbnailsMade();
 }
 
 void WorkspaceModule::Screenshots(ScreenshotRegistry& registry) const

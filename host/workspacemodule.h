@@ -29,6 +29,13 @@ public:
     ProcessWidget* Tools() const { return m_tools; }
     ImageProcessWidget* Images() const { return m_images; }
 
+Q_SIGNALS:
+    // The bars and pages were refreshed after the images changed here (flags,
+    // flights, images removed); flightsChanged when flights or the image set did.
+    void ImagesChanged(bool flightsChanged);
+    // The image page made its thumbnails.
+    void ThumbnailsMade();
+
 public Q_SLOTS:
     // The window opened, closed or replaced its project.
     void ShowProject();

@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>This host does not draw a rectangular output area yet.</source>
-        <translation>This host does not draw a rectangular output area yet.</translation>
+        <translation type="vanished">This host does not draw a rectangular output area yet.</translation>
     </message>
     <message>
         <source>This host does not draw a polygonal output area yet.</source>
-        <translation>This host does not draw a polygonal output area yet.</translation>
+        <translation type="vanished">This host does not draw a polygonal output area yet.</translation>
     </message>
     <message>
         <source>This host does not clear output areas yet.</source>
-        <translation>This host does not clear output areas yet.</translation>
+        <translation type="vanished">This host does not clear output areas yet.</translation>
     </message>
     <message>
         <source>This host does not reset the image positions for the one-key processing yet.</source>
@@ -1300,47 +1300,47 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     <name>SurveyModule</name>
     <message>
         <source>Pan</source>
-        <translation>Pan</translation>
+        <translation type="vanished">Pan</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation>Zoom In</translation>
+        <translation type="vanished">Zoom In</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation>Zoom Out</translation>
+        <translation type="vanished">Zoom Out</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation type="vanished">Select</translation>
     </message>
     <message>
         <source>Select By Rectangle</source>
-        <translation>Select By Rectangle</translation>
+        <translation type="vanished">Select By Rectangle</translation>
     </message>
     <message>
         <source>Select By Polygon</source>
-        <translation>Select By Polygon</translation>
+        <translation type="vanished">Select By Polygon</translation>
     </message>
     <message>
         <source>Boundary Rectangle</source>
-        <translation>Boundary Rectangle</translation>
+        <translation type="vanished">Boundary Rectangle</translation>
     </message>
     <message>
         <source>Boundary Polygon</source>
-        <translation>Boundary Polygon</translation>
+        <translation type="vanished">Boundary Polygon</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation>Fit</translation>
+        <translation type="vanished">Fit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Delete</translation>
+        <translation type="vanished">Delete</translation>
     </message>
     <message>
         <source>No Map</source>
-        <translation>No Map</translation>
+        <translation type="vanished">No Map</translation>
     </message>
     <message>
         <source>Satellite</source>
@@ -1356,19 +1356,19 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
     <message>
         <source>AMap Hybrid</source>
-        <translation>AMap Hybrid</translation>
+        <translation type="vanished">AMap Hybrid</translation>
     </message>
     <message>
         <source>AMap Sat</source>
-        <translation>AMap Sat</translation>
+        <translation type="vanished">AMap Sat</translation>
     </message>
     <message>
         <source>Google Hybrid</source>
-        <translation>Google Hybrid</translation>
+        <translation type="vanished">Google Hybrid</translation>
     </message>
     <message>
         <source>Google Sat</source>
-        <translation>Google Sat</translation>
+        <translation type="vanished">Google Sat</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1392,25 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     <message>
         <source>Delete</source>
         <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceGlue</name>
+    <message>
+        <source>Drag the output rectangle on the map.</source>
+        <translation>Drag the output rectangle on the map.</translation>
+    </message>
+    <message>
+        <source>Click the corners of the output area on the map; double-click the last one.</source>
+        <translation>Click the corners of the output area on the map; double-click the last one.</translation>
+    </message>
+    <message>
+        <source>The output area was cleared.</source>
+        <translation>The output area was cleared.</translation>
+    </message>
+    <message>
+        <source>The output area has %1 corners.</source>
+        <translation>The output area has %1 corners.</translation>
     </message>
 </context>
 <context>

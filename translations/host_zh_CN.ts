@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>This host does not draw a rectangular output area yet.</source>
-        <translation>本宿主程序尚不能绘制矩形输出范围。</translation>
+        <translation type="vanished">本宿主程序尚不能绘制矩形输出范围。</translation>
     </message>
     <message>
         <source>This host does not draw a polygonal output area yet.</source>
-        <translation>本宿主程序尚不能绘制多边形输出范围。</translation>
+        <translation type="vanished">本宿主程序尚不能绘制多边形输出范围。</translation>
     </message>
     <message>
         <source>This host does not clear output areas yet.</source>
-        <translation>本宿主程序尚不能清除输出范围。</translation>
+        <translation type="vanished">本宿主程序尚不能清除输出范围。</translation>
     </message>
     <message>
         <source>This host does not reset the image positions for the one-key processing yet.</source>
@@ -1300,47 +1300,47 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     <name>SurveyModule</name>
     <message>
         <source>Pan</source>
-        <translation>平移</translation>
+        <translation type="vanished">平移</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation>放大</translation>
+        <translation type="vanished">放大</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation>缩小</translation>
+        <translation type="vanished">缩小</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>选择</translation>
+        <translation type="vanished">选择</translation>
     </message>
     <message>
         <source>Select By Rectangle</source>
-        <translation>矩形选择</translation>
+        <translation type="vanished">矩形选择</translation>
     </message>
     <message>
         <source>Select By Polygon</source>
-        <translation>多边形选择</translation>
+        <translation type="vanished">多边形选择</translation>
     </message>
     <message>
         <source>Boundary Rectangle</source>
-        <translation>矩形范围</translation>
+        <translation type="vanished">矩形范围</translation>
     </message>
     <message>
         <source>Boundary Polygon</source>
-        <translation>多边形范围</translation>
+        <translation type="vanished">多边形范围</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation>全图</translation>
+        <translation type="vanished">全图</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>删除</translation>
+        <translation type="vanished">删除</translation>
     </message>
     <message>
         <source>No Map</source>
-        <translation>无底图</translation>
+        <translation type="vanished">无底图</translation>
     </message>
     <message>
         <source>Satellite</source>
@@ -1356,19 +1356,19 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
     <message>
         <source>AMap Hybrid</source>
-        <translation>高德混合</translation>
+        <translation type="vanished">高德混合</translation>
     </message>
     <message>
         <source>AMap Sat</source>
-        <translation>高德卫星</translation>
+        <translation type="vanished">高德卫星</translation>
     </message>
     <message>
         <source>Google Hybrid</source>
-        <translation>谷歌混合</translation>
+        <translation type="vanished">谷歌混合</translation>
     </message>
     <message>
         <source>Google Sat</source>
-        <translation>谷歌卫星</translation>
+        <translation type="vanished">谷歌卫星</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1392,25 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>WorkspaceGlue</name>
+    <message>
+        <source>Drag the output rectangle on the map.</source>
+        <translation>在地图上拖出输出矩形。</translation>
+    </message>
+    <message>
+        <source>Click the corners of the output area on the map; double-click the last one.</source>
+        <translation>在地图上依次单击输出范围的各个角点，最后一个角点双击。</translation>
+    </message>
+    <message>
+        <source>The output area was cleared.</source>
+        <translation>已清除输出范围。</translation>
+    </message>
+    <message>
+        <source>The output area has %1 corners.</source>
+        <translation>输出范围有 %1 个角点。</translation>
     </message>
 </context>
 <context>

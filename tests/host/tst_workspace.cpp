@@ -1,0 +1,302 @@
+// The joined main window: catalogue, display bar, view tool bar, map popup,
+// one-key bar and tool panel acting on the survey view and back.
+#include "host/barsmodule.h"
+#include "host/fixtures.h"
+#include "host/kvmainwindow.h"
+#include "host/surveymodule.h"
+#include "host/surveyview.h"
+#include "host/tilelayer.h"
+#include "host/workspacemodule.h"
+#include "kvkernel/aiscontext.h"
+#include "map/dpviewtoolbar.h"
+#include "map/maptiles.h"
+#include "map/maptoolbar.h"
+#include "modalanswer.h"
+#include "processing/imageprocesswidget.h"
+#include "settings/oksettingbar.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestWorkspace : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<KvMainWindow> m_window;
+    WorkspaceModule* m_workspace = nullptr;
+    BarsModule* m_bars = nullptr;
+    SurveyView* m_view = nullptr;
+
+    kvfd::ImageInfoSet& Images() { return m_window->Context()->GetImageInfoSet(); }
+
+    QTreeWidgetItem* CatalogItem(int image)
+    {
+        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        const QString name
+            = QStringLiteral("    ") + QString::fromStdString(Images().GetImage(image)->Name());
+        for (QTreeWidgetItem* item :
+             tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive, 5))
+            return item;
+        return nullptr;
+    }
+    QAbstractButton* CatalogButton(int image, const char* kind)
+    {
+        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QTreeWidgetItem* item = CatalogItem(image);
+        // The bar gives buttons to the rows in sight only.
+        item->parent()->setExpanded(true);
+        tree->scrollToItem(item);
+        QTest::qWait(50);
+        for (int column : {3, 4}) {
+            auto* button = qobject_cast<QAbstractButton*>(tree->itemWidget(item, column));
+            if (button && button->objectName() == QLatin1String(kind))
+                return button;
+        }
+        return nullptr;
+    }
+    QPushButton* Button(QWidget* root, const QString& name)
+    {
+        for (QPushButton* button : root->findChildren<QPushButton*>()) {
+            if (button->objectName() == name || button->property("kvFormName").toString() == name)
+                return button;
+        }
+        return nullptr;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { kvtest::UseTemporaryEnvironment(); }
+
+    void init()
+    {
+        m_window = std::make_unique<KvMainWindow>();
+        m_window->resize(1400, 900);
+        m_window->SetProject(
+            std::make_unique<kvkernel::AISContext>(kvhost::fixtures::SurveyProject()));
+        m_workspace = m_window->FindModule<WorkspaceModule>();
+        m_bars = m_window->FindModule<BarsModule>();
+        m_view = m_window->FindModule<SurveyModule>()->View();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_view->Fit();
+        QVERIFY(m_view->ImageCount() > 4 && CatalogItem(3));
+    }
+    void cleanup() { m_window.reset(); }
+
+    // The flags are shared: each side shows the other's change at once.
+    void flagsBothWays_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("fromView");
+        for (const char* change : {"select", "disable", "hide"}) {
+            QTest::addRow("%s on the view", change) << change << true;
+            QTest::addRow("%s in the catalogue", change) << change << false;
+        }
+    }
+    void flagsBothWays()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, fromView);
+        const int image = 3;
+        if (fromView) {
+            const QPointF at = m_view->PositionOf(image);
+            m_view->SelectInRect(QRectF(at - QPointF(0.01, 0.01), at + QPointF(0.01, 0.01)));
+            if (change == "disable")
+                QVERIFY(m_view->EnableSelected(false));
+            else if (change == "hide")
+                QVERIFY(m_view->ShowSelected(false));
+            QVERIFY(CatalogItem(image)->isSelected());
+            QCOMPARE(CatalogButton(image, "cb_enable_btn")->isChecked(), change != "disable");
+            QCOMPARE(CatalogButton(image, "cb_visible_btn")->isChecked(), change != "hide");
+        } else {
+            if (change == "select")
+                CatalogItem(image)->setSelected(true);
+            else
+                CatalogButton(image, change == "disable" ? "cb_enable_btn" : "cb_visible_btn")
+                    ->click();
+            const SurveyView::Look expected = change == "select" ? SurveyView::Look::Selected
+                : change == "disable"                            ? SurveyView::Look::Disabled
+                                                                 : SurveyView::Look::Hidden;
+            QCOMPARE(m_view->LookOf(image), expected);
+            QCOMPARE(m_view->LookOf(image + 1), SurveyView::Look::Normal);
+        }
+        QVERIFY(m_window->IsProjectModified() || change == "select");
+    }
+
+    // Deleting on the view asks the library's question; the catalogue loses
+    // the image.
+    void deleteFromToolBar()
+    {
+        const QString name = QString::fromStdString(Images().GetImage(2)->Name());
+        Images().GetImageExt(2)->selected = true;
+        m_view->Refresh();
+        kvtest::ModalAnswer answer;
+        answer.ExpectText(QString::fromUtf8("是否删除选中的影像？")).Click("kvbw2_ok_").Arm();
+        Button(m_bars->ViewToolBar(), "dpvtb_delete_btn_")->click();
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QVERIFY(!Images().GetImage(2));
+        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QVERIFY(tree->findItems("    " + name, Qt::MatchExactly | Qt::MatchRecursive, 5).isEmpty());
+    }
+
+    void displaySwitches_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("layer");
+        QTest::newRow("GPS") << "db_gps_check_btn_" << int(SurveyView::LayerGps);
+        QTest::newRow("footprint") << "db_footprint_check_btn_" << int(SurveyView::LayerFootprint);
+        QTest::newRow("id") << "db_imageid_check_btn_" << int(SurveyView::LayerImageId);
+        QTest::newRow("image") << "db_image_check_btn_" << int(SurveyView::LayerImage);
+        QTest::newRow("flight") << "db_flight_line_check_btn_" << int(SurveyView::LayerFlightLine);
+        QTest::newRow("link") << "db_link_check_btn_" << int(SurveyView::LayerLink);
+        QTest::newRow("IMU") << "db_imu_check_btn_" << int(SurveyView::LayerImu);
+    }
+    void displaySwitches()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, layer);
+        QAbstractButton* found = Button(m_workspace->Display(), button);
+        QVERIFY(found);
+        const auto shown = SurveyView::Layer(layer);
+        QCOMPARE(m_view->IsLayerShown(shown), found->isChecked());
+        found->click();
+        QCOMPARE(m_view->IsLayerShown(shown), found->isChecked());
+        found->click();
+        QCOMPARE(m_view->IsLayerShown(shown), found->isChecked());
+    }
+
+    // The thresholds typed into the display bar's table reach the view.
+    void imuThresholds()
+    {
+        Button(m_workspace->Display(), "db_imu_check_btn_")->click();
+        auto* table = m_workspace->Display()->findChild<QTableWidget*>("imu_setting_table_widget_");
+        auto level = [this] {
+            int warned = 0;
+            for (int i = 0; i < m_view->ImageCount(); ++i)
+                warned += m_view->ImuLevelOf(i) != SurveyView::ImuLevel::Ok;
+            return warned;
+        };
+        QCOMPARE(level(), 0); // the survey flies steadily: 5 degrees warn of nothing
+        table->item(0, 1)->setText("0");
+        table->item(1, 1)->setText("0");
+        QVERIFY(level() > 0);
+    }
+
+    void viewTools_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("tool");
+        QTest::newRow("zoom in") << "dpvtb_zoom_in_btn_" << int(SurveyView::ToolZoomIn);
+        QTest::newRow("zoom out") << "dpvtb_zoom_out_btn_" << int(SurveyView::ToolZoomOut);
+        QTest::newRow("select one") << "dpvtb_select_one_btn_" << int(SurveyView::ToolSelectOne);
+        QTest::newRow("rectangle") << "dpvtb_select_rect_btn_" << int(SurveyView::ToolSelectRect);
+        QTest::newRow("polygon") << "dpvtb_select_free_btn_" << int(SurveyView::ToolSelectPolygon);
+        QTest::newRow("pan") << "dpvtb_pan_btn_" << int(SurveyView::ToolPan);
+    }
+    void viewTools()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, tool);
+        if (tool == SurveyView::ToolPan)
+            m_view->SetTool(SurveyView::ToolZoomIn);
+        QPushButton* pressed = Button(m_bars->ViewToolBar(), button);
+        pressed->click();
+        QCOMPARE(m_view->CurrentTool(), tool);
+        QVERIFY(pressed->isChecked());
+        // A tool chosen on the view (here the output area) unchecks the bar's.
+        m_view->SetTool(SurveyView::ToolBoundaryRect);
+        QVERIFY(!pressed->isChecked());
+    }
+
+    void mapChoice_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("type");
+        QTest::newRow("AMap hybrid") << "mapbar_amap_hybrid_btn_" << int(MAP_AMAP_HYBRID);
+        QTest::newRow("Google sat") << "mapbar_gg_sat_btn_" << int(MAP_GOOGLE_SAT);
+        QTest::newRow("no map") << "mapbar_nomap_btn_" << int(MAP_NONE);
+    }
+    void mapChoice()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, type);
+        m_view->SetMapType(MAP_AMAP_SAT);
+        Button(m_bars->ViewToolBar(), "dpvtb_map_btn_")->click();
+        QVERIFY(m_bars->MapPopup());
+        Button(m_bars->MapPopup(), button)->click();
+        QCOMPARE(m_view->MapType(), type);
+        QCOMPARE(m_view->Tiles()->UrlTemplate(), kvui::TileUrlTemplate(MapType(type)));
+        QCOMPARE(m_view->Tiles()->UrlTemplate().isEmpty(), type == MAP_NONE);
+    }
+
+    // The view draws the image page's thumbnails: a photo gone since it was
+    // read still shows, as nothing is decoded again.
+    void sharedThumbnails()
+    {
+        QTemporaryDir dir;
+        const QString photo = dir.filePath("DJI_0104.JPG");
+        QVERIFY(kvhost::fixtures::WriteSurveyPhoto(photo));
+        auto project = std::make_unique<kvkernel::AISContext>(kvhost::fixtures::SurveyProject());
+        project->GetImageInfoSet().GetImage(0)->SetFullName(photo.toStdString());
+        m_window->SetProject(std::move(project));
+        m_workspace->Images()->ShowIcon();
+        QVERIFY(m_workspace->Images()->LoadThumbnail());
+        QVERIFY(QFile::remove(photo));
+        Button(m_workspace->Display(), "db_image_check_btn_")->click();
+        QTest::qWait(100);
+        const QImage shown = m_view->Thumbnail(0);
+        QVERIFY(!shown.isNull());
+        QCOMPARE(std::max(shown.width(), shown.height()), 100);
+    }
+
+    // A tool a module serves opens its dialog; one none serves says so.
+    void toolRequests()
+    {
+        kvtest::ModalAnswer answer;
+        QString opened;
+        answer
+            .Do([&opened](QWidget* dialog) {
+                opened = dialog->metaObject()->className();
+                dialog->close();
+            })
+            .Arm();
+        Button(m_workspace->Tools(), "pw_resample_btn_")->click();
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+        QCOMPARE(opened, QString("ResampleDialog"));
+
+        const QList<QStringList> boxes
+            = kvtest::AnswerEveryBox([this] { Q_EMIT m_workspace->Tools()->ClickATOM(); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].join(' ').contains("ATOM conversion: kvhost does not run this tool yet."));
+    }
+
+    // The one-key bar's rectangle tool draws the output area on the view and
+    // is given back once it is drawn; "clear" removes it.
+    void outputArea()
+    {
+        OKSettingBar* bar = m_bars->OneKeyBar();
+        QSignalSpy drawn(m_view, &SurveyView::BoundaryChanged);
+        QPushButton* rect = Button(bar, "oksb_rect_btn_");
+        rect->click();
+        QCOMPARE(m_view->CurrentTool(), int(SurveyView::ToolBoundaryRect));
+        QVERIFY(rect->isChecked());
+        const QPoint centre = m_view->viewport()->rect().center();
+        QTest::mousePress(m_view->viewport(), Qt::LeftButton, {}, centre - QPoint(40, 30));
+        QTest::mouseMove(m_view->viewport(), centre + QPoint(40, 30));
+        QTest::mouseRelease(m_view->viewport(), Qt::LeftButton, {}, centre + QPoint(40, 30));
+        QCOMPARE(drawn.count(), 1);
+        QCOMPARE(m_view->Boundary().size(), 4);
+        QCOMPARE(m_view->CurrentTool(), int(SurveyView::ToolPan));
+        QVERIFY(!rect->isChecked());
+
+        Button(bar, "oksb_clear_btn_")->click();
+        QVERIFY(m_view->Boundary().isEmpty());
+        QCOMPARE(drawn.count(), 2);
+    }
+};
+
+QTEST_MAIN(TestWorkspace)
+#include "tst_workspace.moc"
