@@ -5,12 +5,14 @@
 #include "framework/kvshared.h"
 #include "host/algosettingsmodule.h"
 #include "host/blocksexchange.h"
+#include "host/fixtures.h"
 #include "host/imageworkraster.h"
 #include "host/inphoexport.h"
 #include "host/kvmainwindow.h"
 #include "host/patbexport.h"
 #include "host/posexport.h"
 #include "host/quickmosaic.h"
+#include "host/screenshotregistry.h"
 #include "host/undistort.h"
 #include "host/workspacemodule.h"
 #include "kvfd/kvconfiguration.h"
@@ -19,8 +21,11 @@
 #include "settings/reportdialog.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
 #include <QtMath>
 
 namespace kvhost {
@@ -71,6 +76,28 @@ ExportGlue& ExportGlue::Of(KvMainWindow& window)
         = window.findChild<ExportGlue*>(QLatin1String(kGlueName), Qt::FindDirectChildrenOnly))
         return *glue;
     return *new ExportGlue(window);
+}
+
+void ExportGlue::Screenshots(ScreenshotRegistry& registry)
+{
+    registry.Add(QStringLiteral("quality_report_viewer"), [] {
+        auto project = fixtures::DemoProject();
+        project->GetCameraInfoSet().AddCamera(fixtures::SampleCamera());
+        const QualityReport report = QualityReport::Assess(*project, QualityJob());
+        // The page is read while the picture is taken, after this returns.
+        static QTemporaryDir folder;
+        const ExportResult written
+            = report.WriteHtml(QDir(folder.path()).filePath(QLatin1String(kReportHtml)));
+        AlgoSettingsModule::PrepareWebView();
+        auto dialog = std::make_unique<ReportDialog>();
+        QEventLoop loop;
+        QTimer::singleShot(ScreenshotRegistry::kTimeoutMs, &loop, &QEventLoop::quit);
+        QObject::connect(dialog->Content()->View(), &QWebEngineView::loadFinished, &loop,
+                         &QEventLoop::quit);
+        dialog->Load(QString2String(written.files.value(0)));
+        loop.exec();
+        return std::unique_ptr<QWidget>(std::move(dialog));
+    });
 }
 
 UndistortHook ExportGlue::EngineUndistort()

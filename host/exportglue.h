@@ -12,6 +12,7 @@
 class KvMainWindow;
 class QTemporaryDir;
 class QaSettingBar;
+class ScreenshotRegistry;
 class QWidget;
 
 namespace kvfd {
@@ -39,6 +40,10 @@ public:
     static constexpr const char* kQaPos = "qa_pos.txt";
     static constexpr const char* kQuickMosaic = "quick_mosaic.tif";
     static constexpr const char* kPosText = "pos.txt";
+
+    // "quality_report_viewer": the report viewer on the demo survey's
+    // assessment.
+    static void Screenshots(ScreenshotRegistry& registry);
 
     // The glue of window, made on first use.
     static ExportGlue& Of(KvMainWindow& window);
