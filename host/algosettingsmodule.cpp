@@ -266,4 +266,6 @@ void AlgoSettingsModule::Screenshots(ScreenshotRegistry& registry) const
         loop.exec();
         return std::unique_ptr<QWidget>(std::move(dialog));
     });
+    // The same viewer on a report the host assessed itself.
+    kvhost::ExportGlue::Screenshots(registry);
 }

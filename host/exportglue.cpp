@@ -341,7 +341,7 @@ void ExportGlue::Tell(const QString& what, const ExportResult& result) const
             listed << Native(result.files.at(i));
         if (result.files.size() > kListedFiles)
             listed << tr("… and %1 more").arg(result.files.size() - kListedFiles);
-        text = tr("%1: %n file(s) written.", nullptr, result.files.size()).arg(what);
+        text = tr("%1: %2 file(s) written.").arg(what).arg(result.files.size());
         m_window.ShowStatus(text);
         text += QLatin1Char('\n') + listed.join(QLatin1Char('\n'));
     } else {
