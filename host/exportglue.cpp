@@ -64,6 +64,7 @@ ExportResult FromPos(const PosExportResult& written, const QString& path)
 ExportGlue::ExportGlue(KvMainWindow& window)
     : QObject(&window)
     , m_window(window)
+    , m_undistort(EngineUndistort())
 {
     setObjectName(QLatin1String(kGlueName));
 }
@@ -128,7 +129,7 @@ ExportResult ExportGlue::ExportCCXml(const kvfd::CoordinateInfo& coordinate, con
     job.folder = folder;
     job.coordinate = coordinate;
     job.undistortion = undistortion;
-    job.undistort = EngineUndistort();
+    job.undistort = m_undistort;
     const ExportResult result = BlocksExchange::Export(*project, job);
     Tell(tr("Context Capture XML export"), result);
     return result;
@@ -145,7 +146,7 @@ ExportResult ExportGlue::ExportInpho(bool toCenter, bool undistortion, const QSt
     job.toCenter = toCenter;
     job.undistortion = undistortion;
     job.imagesFolder = imagesFolder;
-    job.undistort = EngineUndistort();
+    job.undistort = m_undistort;
     const ExportResult result = InphoExport::Export(*project, job);
     Tell(tr("Inpho export"), result);
     return result;

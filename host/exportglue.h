@@ -89,6 +89,7 @@ private:
     bool NeedReport();
 
     KvMainWindow& m_window;
+    const UndistortHook m_undistort; // set once: every export undistorts alike
     std::optional<QualityReport> m_report;
     QString m_reportPath;
     std::unique_ptr<QTemporaryDir> m_temporary; // reports of unsaved projects
