@@ -3,6 +3,7 @@
 #include "framework/filechooser.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "host/exportglue.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
 #include "kvfd/kvconfiguration.h"
@@ -29,7 +30,6 @@ namespace {
 using MenuId = KvMainWindow::MenuId;
 
 const char* const kSaveFailed = QT_TRANSLATE_NOOP("kvui", "处理参数保存失败！");
-const char* const kExportLater = QT_TRANSLATE_NOOP("kvui", "导出将在后续步骤中执行。");
 
 QString OnOff(bool on)
 {
@@ -161,9 +161,10 @@ void AlgoSettingsModule::ShowCCXmlExport()
     ExportCCXml(coordinate, output, undistortion);
 }
 
-void AlgoSettingsModule::ExportCCXml(const kvfd::CoordinateInfo&, const std::string&, bool)
+void AlgoSettingsModule::ExportCCXml(const kvfd::CoordinateInfo& coordinate,
+                                     const std::string& output, bool undistortion)
 {
-    KvMessageBox::Show(kExportLater, KvMessageBox::BT_OK);
+    kvhost::ExportGlue::Of(*m_window).ExportCCXml(coordinate, String2QString(output), undistortion);
 }
 
 void AlgoSettingsModule::ShowInphoExport()
@@ -177,9 +178,10 @@ void AlgoSettingsModule::ShowInphoExport()
         ExportInpho(toCenter, undistortion, paths);
 }
 
-void AlgoSettingsModule::ExportInpho(bool, bool, const std::string*)
+void AlgoSettingsModule::ExportInpho(bool toCenter, bool undistortion, const std::string* paths)
 {
-    KvMessageBox::Show(kExportLater, KvMessageBox::BT_OK);
+    kvhost::ExportGlue::Of(*m_window).ExportInpho(toCenter, undistortion, String2QString(paths[0]),
+                                                  String2QString(paths[1]));
 }
 
 void AlgoSettingsModule::ShowDEMCheck()
@@ -264,4 +266,6 @@ void AlgoSettingsModule::Screenshots(ScreenshotRegistry& registry) const
         loop.exec();
         return std::unique_ptr<QWidget>(std::move(dialog));
     });
+    // The same viewer on a report the host assessed itself.
+    kvhost::ExportGlue::Screenshots(registry);
 }

@@ -2,6 +2,7 @@
 
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "host/exportglue.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
 #include "map/dpviewtoolbar.h"
@@ -277,46 +278,48 @@ void BarsModule::ResetOneKeyPositions()
 
 void BarsModule::ExportSSK()
 {
-    TellNotRun(tr("This host does not export SSK projects yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::SSK,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::ExportInpho()
 {
-    TellNotRun(tr("This host does not export Inpho projects yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::Inpho,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::ExportPatB()
 {
-    TellNotRun(tr("This host does not export PatB projects yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::PatB,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::ExportOneKeyPOS()
 {
-    TellNotRun(tr("This host does not export the POS data of the one-key processing yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::Pos,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::ExportPhotoMod()
 {
-    TellNotRun(tr("This host does not export PhotoMod projects yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::PhotoMod,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::ExportContextCapture()
 {
-    TellNotRun(tr("This host does not export Context Capture XML projects yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportOneKey(kvhost::OneKeyFormat::ContextCapture,
+                                                   m_oneKey->GetSavePath());
 }
 
 void BarsModule::RunQA()
 {
-    TellNotRun(tr("This host does not run the quality assessment yet (scale %1, resolution "
-                  "%2 m, forward overlap %3 %, side overlap %4 %).")
-                   .arg(String2QString(m_qa->GetScale()), QString::number(m_qa->GetResolution()),
-                        QString::number(m_qa->GetInOverlap()),
-                        QString::number(m_qa->GetOffOverlap())));
+    kvhost::ExportGlue::Of(*m_window).RunQa(*m_qa);
 }
 
 void BarsModule::ShowQAReport()
 {
-    TellNotRun(tr("This host does not make quality assessment reports yet."));
+    kvhost::ExportGlue::Of(*m_window).ShowQaReport(*m_qa);
 }
 
 void BarsModule::ResetQAPositions()
@@ -327,17 +330,17 @@ void BarsModule::ResetQAPositions()
 
 void BarsModule::ExportQAReport()
 {
-    TellNotRun(tr("This host does not export quality assessment reports yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportQaReport();
 }
 
 void BarsModule::ExportQuickDOM()
 {
-    TellNotRun(tr("This host does not export the quick DOM yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportQuickMosaic();
 }
 
 void BarsModule::ExportQAPOS()
 {
-    TellNotRun(tr("This host does not export the POS data of the quality assessment yet."));
+    kvhost::ExportGlue::Of(*m_window).ExportQaPos();
 }
 
 void BarsModule::RunMatching()

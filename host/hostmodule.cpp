@@ -3,6 +3,7 @@
 #include "host/algosettingsmodule.h"
 #include "host/barsmodule.h"
 #include "host/cameramodule.h"
+#include "host/exportglue.h"
 #include "host/fixtures.h"
 #include "host/frameworkmodule.h"
 #include "host/gnssmodule.h"
@@ -52,6 +53,7 @@ void AddHostScreenshots(ScreenshotRegistry& registry)
     });
     for (const auto& module : HostModules())
         module->Screenshots(registry);
+    ExportGlue::Screenshots(registry);
     // A few pictures again in each language, to see the translations in place.
     for (const char* language : {"en", "zh_CN"}) {
         for (const char* name :

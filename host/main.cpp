@@ -1,4 +1,5 @@
 #include "framework/kvsettingskeys.h"
+#include "host/algosettingsmodule.h"
 #include "host/hostmodule.h"
 #include "host/hoststyle.h"
 #include "host/kvmainwindow.h"
@@ -15,6 +16,10 @@ int main(int argc, char** argv)
     // The quality report's web view shares OpenGL contexts with the widgets;
     // it must be said before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The web engine reads its sandbox switch once, when it starts; as root
+    // (containers, CI) it refuses the sandbox and the report viewer and the
+    // PDF printing would stay blank, so that is settled before anything runs.
+    AlgoSettingsModule::PrepareWebView();
     QApplication app(argc, argv);
     // The library keeps its settings under these names; the host shares them.
     QCoreApplication::setOrganizationName(QLatin1String(kvui::settings::kOrganization));

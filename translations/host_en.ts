@@ -236,35 +236,35 @@
     </message>
     <message>
         <source>This host does not export SSK projects yet.</source>
-        <translation>This host does not export SSK projects yet.</translation>
+        <translation type="vanished">This host does not export SSK projects yet.</translation>
     </message>
     <message>
         <source>This host does not export Inpho projects yet.</source>
-        <translation>This host does not export Inpho projects yet.</translation>
+        <translation type="vanished">This host does not export Inpho projects yet.</translation>
     </message>
     <message>
         <source>This host does not export PatB projects yet.</source>
-        <translation>This host does not export PatB projects yet.</translation>
+        <translation type="vanished">This host does not export PatB projects yet.</translation>
     </message>
     <message>
         <source>This host does not export the POS data of the one-key processing yet.</source>
-        <translation>This host does not export the POS data of the one-key processing yet.</translation>
+        <translation type="vanished">This host does not export the POS data of the one-key processing yet.</translation>
     </message>
     <message>
         <source>This host does not export PhotoMod projects yet.</source>
-        <translation>This host does not export PhotoMod projects yet.</translation>
+        <translation type="vanished">This host does not export PhotoMod projects yet.</translation>
     </message>
     <message>
         <source>This host does not export Context Capture XML projects yet.</source>
-        <translation>This host does not export Context Capture XML projects yet.</translation>
+        <translation type="vanished">This host does not export Context Capture XML projects yet.</translation>
     </message>
     <message>
         <source>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</source>
-        <translation>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</translation>
+        <translation type="vanished">This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</translation>
     </message>
     <message>
         <source>This host does not make quality assessment reports yet.</source>
-        <translation>This host does not make quality assessment reports yet.</translation>
+        <translation type="vanished">This host does not make quality assessment reports yet.</translation>
     </message>
     <message>
         <source>This host does not reset the image positions for the quality assessment yet.</source>
@@ -272,15 +272,15 @@
     </message>
     <message>
         <source>This host does not export quality assessment reports yet.</source>
-        <translation>This host does not export quality assessment reports yet.</translation>
+        <translation type="vanished">This host does not export quality assessment reports yet.</translation>
     </message>
     <message>
         <source>This host does not export the quick DOM yet.</source>
-        <translation>This host does not export the quick DOM yet.</translation>
+        <translation type="vanished">This host does not export the quick DOM yet.</translation>
     </message>
     <message>
         <source>This host does not export the POS data of the quality assessment yet.</source>
-        <translation>This host does not export the POS data of the quality assessment yet.</translation>
+        <translation type="vanished">This host does not export the POS data of the quality assessment yet.</translation>
     </message>
     <message>
         <source>This host does not run the feature matching yet.</source>
@@ -1712,6 +1712,73 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
 </context>
 <context>
+    <name>kvhost::ExportGlue</name>
+    <message>
+        <source>Context Capture XML export</source>
+        <translation>Context Capture XML export</translation>
+    </message>
+    <message>
+        <source>Inpho export</source>
+        <translation>Inpho export</translation>
+    </message>
+    <message>
+        <source>SSK export</source>
+        <translation>SSK export</translation>
+    </message>
+    <message>
+        <source>PhotoMod export</source>
+        <translation>PhotoMod export</translation>
+    </message>
+    <message>
+        <source>PatB export</source>
+        <translation>PatB export</translation>
+    </message>
+    <message>
+        <source>POS export</source>
+        <translation>POS export</translation>
+    </message>
+    <message>
+        <source>Quality report</source>
+        <translation>Quality report</translation>
+    </message>
+    <message>
+        <source>Quality assessment: %1 of %2 images fail</source>
+        <translation>Quality assessment: %1 of %2 images fail</translation>
+    </message>
+    <message>
+        <source>Run the quality assessment first.</source>
+        <translation>Run the quality assessment first.</translation>
+    </message>
+    <message>
+        <source>Quality assessment</source>
+        <translation>Quality assessment</translation>
+    </message>
+    <message>
+        <source>Export Folder</source>
+        <translation>Export Folder</translation>
+    </message>
+    <message>
+        <source>QA POS export</source>
+        <translation>QA POS export</translation>
+    </message>
+    <message>
+        <source>Quick DOM export</source>
+        <translation>Quick DOM export</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 failed: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 file(s) written.</source>
+        <translation>%1: %2 file(s) written.</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>
@@ -1771,7 +1838,7 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
     <message>
         <source>导出将在后续步骤中执行。</source>
-        <translation>The export will run in a later step.</translation>
+        <translation type="vanished">The export will run in a later step.</translation>
     </message>
 </context>
 <context>

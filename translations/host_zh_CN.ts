@@ -236,35 +236,35 @@
     </message>
     <message>
         <source>This host does not export SSK projects yet.</source>
-        <translation>本宿主程序尚不能导出SSK工程。</translation>
+        <translation type="vanished">本宿主程序尚不能导出SSK工程。</translation>
     </message>
     <message>
         <source>This host does not export Inpho projects yet.</source>
-        <translation>本宿主程序尚不能导出Inpho工程。</translation>
+        <translation type="vanished">本宿主程序尚不能导出Inpho工程。</translation>
     </message>
     <message>
         <source>This host does not export PatB projects yet.</source>
-        <translation>本宿主程序尚不能导出PatB工程。</translation>
+        <translation type="vanished">本宿主程序尚不能导出PatB工程。</translation>
     </message>
     <message>
         <source>This host does not export the POS data of the one-key processing yet.</source>
-        <translation>本宿主程序尚不能导出一键处理的POS数据。</translation>
+        <translation type="vanished">本宿主程序尚不能导出一键处理的POS数据。</translation>
     </message>
     <message>
         <source>This host does not export PhotoMod projects yet.</source>
-        <translation>本宿主程序尚不能导出PhotoMod工程。</translation>
+        <translation type="vanished">本宿主程序尚不能导出PhotoMod工程。</translation>
     </message>
     <message>
         <source>This host does not export Context Capture XML projects yet.</source>
-        <translation>本宿主程序尚不能导出Context Capture XML工程。</translation>
+        <translation type="vanished">本宿主程序尚不能导出Context Capture XML工程。</translation>
     </message>
     <message>
         <source>This host does not run the quality assessment yet (scale %1, resolution %2 m, forward overlap %3 %, side overlap %4 %).</source>
-        <translation>本宿主程序尚不能运行质量检查（比例尺 %1，分辨率 %2 米，航向重叠 %3 %，旁向重叠 %4 %）。</translation>
+        <translation type="vanished">本宿主程序尚不能运行质量检查（比例尺 %1，分辨率 %2 米，航向重叠 %3 %，旁向重叠 %4 %）。</translation>
     </message>
     <message>
         <source>This host does not make quality assessment reports yet.</source>
-        <translation>本宿主程序尚不能生成质检报告。</translation>
+        <translation type="vanished">本宿主程序尚不能生成质检报告。</translation>
     </message>
     <message>
         <source>This host does not reset the image positions for the quality assessment yet.</source>
@@ -272,15 +272,15 @@
     </message>
     <message>
         <source>This host does not export quality assessment reports yet.</source>
-        <translation>本宿主程序尚不能导出质检报告。</translation>
+        <translation type="vanished">本宿主程序尚不能导出质检报告。</translation>
     </message>
     <message>
         <source>This host does not export the quick DOM yet.</source>
-        <translation>本宿主程序尚不能导出快速DOM。</translation>
+        <translation type="vanished">本宿主程序尚不能导出快速DOM。</translation>
     </message>
     <message>
         <source>This host does not export the POS data of the quality assessment yet.</source>
-        <translation>本宿主程序尚不能导出质量检查的POS数据。</translation>
+        <translation type="vanished">本宿主程序尚不能导出质量检查的POS数据。</translation>
     </message>
     <message>
         <source>This host does not run the feature matching yet.</source>
@@ -1712,6 +1712,73 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
 </context>
 <context>
+    <name>kvhost::ExportGlue</name>
+    <message>
+        <source>Context Capture XML export</source>
+        <translation>Context Capture XML 导出</translation>
+    </message>
+    <message>
+        <source>Inpho export</source>
+        <translation>Inpho 导出</translation>
+    </message>
+    <message>
+        <source>SSK export</source>
+        <translation>SSK 导出</translation>
+    </message>
+    <message>
+        <source>PhotoMod export</source>
+        <translation>PhotoMod 导出</translation>
+    </message>
+    <message>
+        <source>PatB export</source>
+        <translation>PatB 导出</translation>
+    </message>
+    <message>
+        <source>POS export</source>
+        <translation>POS 导出</translation>
+    </message>
+    <message>
+        <source>Quality report</source>
+        <translation>质量报告</translation>
+    </message>
+    <message>
+        <source>Quality assessment: %1 of %2 images fail</source>
+        <translation>质量评估：%2 张影像中 %1 张不合格</translation>
+    </message>
+    <message>
+        <source>Run the quality assessment first.</source>
+        <translation>请先运行质量评估。</translation>
+    </message>
+    <message>
+        <source>Quality assessment</source>
+        <translation>质量评估</translation>
+    </message>
+    <message>
+        <source>Export Folder</source>
+        <translation>导出文件夹</translation>
+    </message>
+    <message>
+        <source>QA POS export</source>
+        <translation>质检 POS 导出</translation>
+    </message>
+    <message>
+        <source>Quick DOM export</source>
+        <translation>快拼 DOM 导出</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>…… 另有 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1失败：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 file(s) written.</source>
+        <translation>%1：已写入 %2 个文件。</translation>
+    </message>
+</context>
+<context>
     <name>kvui</name>
     <message>
         <source>工程文件无法打开！</source>
@@ -1771,7 +1838,7 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
     <message>
         <source>导出将在后续步骤中执行。</source>
-        <translation>导出将在后续步骤中执行。</translation>
+        <translation type="vanished">导出将在后续步骤中执行。</translation>
     </message>
 </context>
 <context>

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -92,8 +94,7 @@ private Q_SLOTS:
         QCOMPARE(setting.device, 0);
     }
 
-    // Until the exports are written, OK is answered with a message; Cancel
-    // with nothing.
+    // OK writes the export and tells its files; Cancel writes nothing.
     void exportsAnswerOK()
     {
         auto window = Window();
@@ -102,13 +103,17 @@ private Q_SLOTS:
                      Action(*window, "kv_action_cc_xml_export")->trigger();
                  }).size(),
                  1);
-        window->SetProject(kvhost::fixtures::DemoProject());
+        auto project = kvhost::fixtures::DemoProject();
+        project->GetCameraInfoSet().AddCamera(kvhost::fixtures::SampleCamera());
+        // The dialog starts at the project's system; the centres are UTM 50N.
+        project->GetPrjInfo().coordinateId = 32650;
+        window->SetProject(std::move(project));
+        QTemporaryDir out;
+        const QString folder = out.filePath(QStringLiteral("导出"));
         const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
             kvtest::ModalAnswer cc;
             cc.ExpectTitle(QStringLiteral("CC XML Export"))
-                .Do([](QWidget* dialog) {
-                    kvtest::SetText(dialog, "ccw_output_", QStringLiteral("/tmp/cc"));
-                })
+                .Do([&folder](QWidget* dialog) { kvtest::SetText(dialog, "ccw_output_", folder); })
                 .Click(QStringLiteral("ccw_ok_"))
                 .Arm();
             Action(*window, "kv_action_cc_xml_export")->trigger();
@@ -121,7 +126,9 @@ private Q_SLOTS:
             QVERIFY2(inpho.Done(), qPrintable(inpho.Error()));
         });
         QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].contains(QStringLiteral("导出将在后续步骤中执行。")));
+        QVERIFY2(!boxes[0].filter(QStringLiteral("file(s) written")).isEmpty(),
+                 qPrintable(boxes[0].join(QLatin1Char('|'))));
+        QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("BlocksExchange.xml"))).size() > 0);
     }
 
     void demCheckOpens()
