@@ -2,6 +2,7 @@
 
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
+#include "host/buttonwords.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
 #include "host/processingadapter.h"
@@ -118,6 +119,7 @@ void ProcessingModule::Screenshots(ScreenshotRegistry& registry) const
     // A chain of three steps, the resample page shown.
     registry.Add(QStringLiteral("processing_batch_dialog"), [] {
         auto dialog = std::make_unique<BatchDialog>();
+        kvhost::GiveButtonsWords(dialog.get());
         auto* methods = dialog->findChild<QListWidget*>(QStringLiteral("bthw_algo_list_"));
         auto* content = dialog->Content();
         for (int row : {0, 1, 4}) {
@@ -248,6 +250,7 @@ void ProcessingModule::ShowBatch()
     if (!m_window->RequireProject())
         return;
     BatchDialog dialog;
+    kvhost::GiveButtonsWords(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Chain chain;

@@ -3,6 +3,7 @@
 #include "framework/kvmessagebox.h"
 #include "framework/kvshared.h"
 #include "framework/language.h"
+#include "host/buttonwords.h"
 #include "host/fixtures.h"
 #include "host/imagetablepanel.h"
 #include "host/kvmainwindow.h"
@@ -96,6 +97,9 @@ void WorkspaceModule::Install(KvMainWindow& window)
     m_catalog = new CatalogBar(&window);
     m_display = new DisplayBar(&window);
     m_tools = new ProcessWidget(&window);
+    for (QWidget* bar : {static_cast<QWidget*>(m_catalog), static_cast<QWidget*>(m_display),
+                         static_cast<QWidget*>(m_tools)})
+        kvhost::GiveButtonsWords(bar);
     QDockWidget* catalogDock
         = window.AddDock(m_catalog, tr("Images"), QStringLiteral("kv_catalog_dock"));
     // Refreshes asked for while the catalogue was closed or tabbed away run
@@ -270,6 +274,7 @@ void WorkspaceModule::Screenshots(ScreenshotRegistry& registry) const
         ShownProject();
         auto bar = std::make_unique<CatalogBar>();
         bar->LoadProject();
+        kvhost::GiveButtonsWords(bar.get());
         if (auto* pulldown = bar->findChild<QAbstractButton*>(QStringLiteral("cb_pulldown_btn")))
             pulldown->setChecked(true);
         bar->show();
@@ -279,6 +284,7 @@ void WorkspaceModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("catalog_bar_enable_view"), [] {
         ShownProject();
         auto bar = std::make_unique<CatalogBar>();
+        kvhost::GiveButtonsWords(bar.get());
         bar->show();
         bar->ClickEnableView();
         return std::unique_ptr<QWidget>(std::move(bar));
@@ -286,10 +292,14 @@ void WorkspaceModule::Screenshots(ScreenshotRegistry& registry) const
     registry.Add(QStringLiteral("display_bar"), [] {
         auto bar = std::make_unique<DisplayBar>();
         bar->InitCombox(2);
+        kvhost::GiveButtonsWords(bar.get());
         return std::unique_ptr<QWidget>(std::move(bar));
     });
-    registry.Add(QStringLiteral("process_widget"),
-                 [] { return std::make_unique<ProcessWidget>(); });
+    registry.Add(QStringLiteral("process_widget"), [] {
+        auto panel = std::make_unique<ProcessWidget>();
+        kvhost::GiveButtonsWords(panel.get());
+        return panel;
+    });
     registry.Add(QStringLiteral("image_process_widget"), [] {
         auto page = std::make_unique<ImageProcessWidget>();
         page->resize(760, 320);
