@@ -304,6 +304,293 @@
     </message>
 </context>
 <context>
+    <name>ButtonWords</name>
+    <message>
+        <source>Batch Processing</source>
+        <translation>Batch Processing</translation>
+    </message>
+    <message>
+        <source>Run several image tools in a chain</source>
+        <translation>Run several image tools in a chain</translation>
+    </message>
+    <message>
+        <source>Flight Calibration</source>
+        <translation>Flight Calibration</translation>
+    </message>
+    <message>
+        <source>Calibrate the camera of a flight</source>
+        <translation>Calibrate the camera of a flight</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image tools</source>
+        <translation>Image tools</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GPS tools</source>
+        <translation>GPS tools</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilities</translation>
+    </message>
+    <message>
+        <source>Format Change</source>
+        <translation>Format Change</translation>
+    </message>
+    <message>
+        <source>Write the images in another format</source>
+        <translation>Write the images in another format</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>Resample</translation>
+    </message>
+    <message>
+        <source>Reduce the images by a ratio</source>
+        <translation>Reduce the images by a ratio</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Rotate the images</source>
+        <translation>Rotate the images</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>Overviews</translation>
+    </message>
+    <message>
+        <source>Build the image overviews</source>
+        <translation>Build the image overviews</translation>
+    </message>
+    <message>
+        <source>Image Correction</source>
+        <translation>Image Correction</translation>
+    </message>
+    <message>
+        <source>Correct the images before processing</source>
+        <translation>Correct the images before processing</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>Distortion</translation>
+    </message>
+    <message>
+        <source>Remove the lens distortion</source>
+        <translation>Remove the lens distortion</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>Enhancement</translation>
+    </message>
+    <message>
+        <source>Enhance the images</source>
+        <translation>Enhance the images</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>Color Balance</translation>
+    </message>
+    <message>
+        <source>Balance the colours of the images</source>
+        <translation>Balance the colours of the images</translation>
+    </message>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+    <message>
+        <source>Write the positions into the EXIF data</source>
+        <translation>Write the positions into the EXIF data</translation>
+    </message>
+    <message>
+        <source>RT27 to RINEX</source>
+        <translation>RT27 to RINEX</translation>
+    </message>
+    <message>
+        <source>Convert a receiver RT27 file to RINEX</source>
+        <translation>Convert a receiver RT27 file to RINEX</translation>
+    </message>
+    <message>
+        <source>ATOM to RINEX</source>
+        <translation>ATOM to RINEX</translation>
+    </message>
+    <message>
+        <source>Convert a receiver ATOM file to RINEX</source>
+        <translation>Convert a receiver ATOM file to RINEX</translation>
+    </message>
+    <message>
+        <source>Event Marks</source>
+        <translation>Event Marks</translation>
+    </message>
+    <message>
+        <source>Add the event marks to a RINEX file</source>
+        <translation>Add the event marks to a RINEX file</translation>
+    </message>
+    <message>
+        <source>GPS Solution</source>
+        <translation>GPS Solution</translation>
+    </message>
+    <message>
+        <source>Solve the camera positions from GNSS data</source>
+        <translation>Solve the camera positions from GNSS data</translation>
+    </message>
+    <message>
+        <source>Flight from GPS</source>
+        <translation>Flight from GPS</translation>
+    </message>
+    <message>
+        <source>Add a flight from GPS data</source>
+        <translation>Add a flight from GPS data</translation>
+    </message>
+    <message>
+        <source>DEM Check</source>
+        <translation>DEM Check</translation>
+    </message>
+    <message>
+        <source>Check the ground heights against a DEM</source>
+        <translation>Check the ground heights against a DEM</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Rename the image files</source>
+        <translation>Rename the image files</translation>
+    </message>
+    <message>
+        <source>Lever Arm</source>
+        <translation>Lever Arm</translation>
+    </message>
+    <message>
+        <source>Correct the positions for the lever arm</source>
+        <translation>Correct the positions for the lever arm</translation>
+    </message>
+    <message>
+        <source>RAW to TIFF</source>
+        <translation>RAW to TIFF</translation>
+    </message>
+    <message>
+        <source>Convert raw photos to TIFF</source>
+        <translation>Convert raw photos to TIFF</translation>
+    </message>
+    <message>
+        <source>Show the images as tiles</source>
+        <translation>Show the images as tiles</translation>
+    </message>
+    <message>
+        <source>Show the images at their GPS positions</source>
+        <translation>Show the images at their GPS positions</translation>
+    </message>
+    <message>
+        <source>Show the GPS points</source>
+        <translation>Show the GPS points</translation>
+    </message>
+    <message>
+        <source>Show the image footprints</source>
+        <translation>Show the image footprints</translation>
+    </message>
+    <message>
+        <source>Show the image names</source>
+        <translation>Show the image names</translation>
+    </message>
+    <message>
+        <source>Show the images</source>
+        <translation>Show the images</translation>
+    </message>
+    <message>
+        <source>Show the flight lines</source>
+        <translation>Show the flight lines</translation>
+    </message>
+    <message>
+        <source>Show the links between images</source>
+        <translation>Show the links between images</translation>
+    </message>
+    <message>
+        <source>Check the IMU angles against the limits</source>
+        <translation>Check the IMU angles against the limits</translation>
+    </message>
+    <message>
+        <source>Refresh the flights</source>
+        <translation>Refresh the flights</translation>
+    </message>
+    <message>
+        <source>Refresh the images</source>
+        <translation>Refresh the images</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>Flights</translation>
+    </message>
+    <message>
+        <source>The images by flight</source>
+        <translation>The images by flight</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>The images by use, enabled first</source>
+        <translation>The images by use, enabled first</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>The images by visibility, visible first</source>
+        <translation>The images by visibility, visible first</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choose the output folder</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
     <name>CameraModule</name>
     <message>
         <source>unnamed camera</source>

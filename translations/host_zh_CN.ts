@@ -304,6 +304,293 @@
     </message>
 </context>
 <context>
+    <name>ButtonWords</name>
+    <message>
+        <source>Batch Processing</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Run several image tools in a chain</source>
+        <translation>依次运行多个影像工具</translation>
+    </message>
+    <message>
+        <source>Flight Calibration</source>
+        <translation>航带检校</translation>
+    </message>
+    <message>
+        <source>Calibrate the camera of a flight</source>
+        <translation>检校一个航带的相机</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Image tools</source>
+        <translation>影像工具</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GPS tools</source>
+        <translation>GPS工具</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>实用工具</translation>
+    </message>
+    <message>
+        <source>Format Change</source>
+        <translation>格式转换</translation>
+    </message>
+    <message>
+        <source>Write the images in another format</source>
+        <translation>把影像另存为其他格式</translation>
+    </message>
+    <message>
+        <source>Resample</source>
+        <translation>重采样</translation>
+    </message>
+    <message>
+        <source>Reduce the images by a ratio</source>
+        <translation>按比例缩小影像</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Rotate the images</source>
+        <translation>旋转影像</translation>
+    </message>
+    <message>
+        <source>Overviews</source>
+        <translation>金字塔</translation>
+    </message>
+    <message>
+        <source>Build the image overviews</source>
+        <translation>生成影像金字塔</translation>
+    </message>
+    <message>
+        <source>Image Correction</source>
+        <translation>影像校正</translation>
+    </message>
+    <message>
+        <source>Correct the images before processing</source>
+        <translation>处理前校正影像</translation>
+    </message>
+    <message>
+        <source>Distortion</source>
+        <translation>畸变改正</translation>
+    </message>
+    <message>
+        <source>Remove the lens distortion</source>
+        <translation>去除镜头畸变</translation>
+    </message>
+    <message>
+        <source>Enhancement</source>
+        <translation>增强</translation>
+    </message>
+    <message>
+        <source>Enhance the images</source>
+        <translation>增强影像</translation>
+    </message>
+    <message>
+        <source>Color Balance</source>
+        <translation>匀色</translation>
+    </message>
+    <message>
+        <source>Balance the colours of the images</source>
+        <translation>平衡影像的色彩</translation>
+    </message>
+    <message>
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+    <message>
+        <source>Write the positions into the EXIF data</source>
+        <translation>把位置写入EXIF信息</translation>
+    </message>
+    <message>
+        <source>RT27 to RINEX</source>
+        <translation>RT27转RINEX</translation>
+    </message>
+    <message>
+        <source>Convert a receiver RT27 file to RINEX</source>
+        <translation>把接收机RT27文件转换为RINEX</translation>
+    </message>
+    <message>
+        <source>ATOM to RINEX</source>
+        <translation>ATOM转RINEX</translation>
+    </message>
+    <message>
+        <source>Convert a receiver ATOM file to RINEX</source>
+        <translation>把接收机ATOM文件转换为RINEX</translation>
+    </message>
+    <message>
+        <source>Event Marks</source>
+        <translation>事件标记</translation>
+    </message>
+    <message>
+        <source>Add the event marks to a RINEX file</source>
+        <translation>向RINEX文件添加事件标记</translation>
+    </message>
+    <message>
+        <source>GPS Solution</source>
+        <translation>GPS解算</translation>
+    </message>
+    <message>
+        <source>Solve the camera positions from GNSS data</source>
+        <translation>由GNSS数据解算相机位置</translation>
+    </message>
+    <message>
+        <source>Flight from GPS</source>
+        <translation>由GPS添加航带</translation>
+    </message>
+    <message>
+        <source>Add a flight from GPS data</source>
+        <translation>由GPS数据添加航带</translation>
+    </message>
+    <message>
+        <source>DEM Check</source>
+        <translation>DEM检查</translation>
+    </message>
+    <message>
+        <source>Check the ground heights against a DEM</source>
+        <translation>用DEM检查地面高程</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Rename the image files</source>
+        <translation>重命名影像文件</translation>
+    </message>
+    <message>
+        <source>Lever Arm</source>
+        <translation>杆臂改正</translation>
+    </message>
+    <message>
+        <source>Correct the positions for the lever arm</source>
+        <translation>对位置做杆臂改正</translation>
+    </message>
+    <message>
+        <source>RAW to TIFF</source>
+        <translation>RAW转TIFF</translation>
+    </message>
+    <message>
+        <source>Convert raw photos to TIFF</source>
+        <translation>把RAW照片转换为TIFF</translation>
+    </message>
+    <message>
+        <source>Show the images as tiles</source>
+        <translation>以瓦片显示影像</translation>
+    </message>
+    <message>
+        <source>Show the images at their GPS positions</source>
+        <translation>按GPS位置显示影像</translation>
+    </message>
+    <message>
+        <source>Show the GPS points</source>
+        <translation>显示GPS点</translation>
+    </message>
+    <message>
+        <source>Show the image footprints</source>
+        <translation>显示影像范围</translation>
+    </message>
+    <message>
+        <source>Show the image names</source>
+        <translation>显示影像名称</translation>
+    </message>
+    <message>
+        <source>Show the images</source>
+        <translation>显示影像</translation>
+    </message>
+    <message>
+        <source>Show the flight lines</source>
+        <translation>显示航线</translation>
+    </message>
+    <message>
+        <source>Show the links between images</source>
+        <translation>显示影像间的连接</translation>
+    </message>
+    <message>
+        <source>Check the IMU angles against the limits</source>
+        <translation>按限值检查IMU角度</translation>
+    </message>
+    <message>
+        <source>Refresh the flights</source>
+        <translation>刷新航带</translation>
+    </message>
+    <message>
+        <source>Refresh the images</source>
+        <translation>刷新影像</translation>
+    </message>
+    <message>
+        <source>Flights</source>
+        <translation>航带</translation>
+    </message>
+    <message>
+        <source>The images by flight</source>
+        <translation>按航带列出影像</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>The images by use, enabled first</source>
+        <translation>按是否启用列出影像，启用的在前</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>可见</translation>
+    </message>
+    <message>
+        <source>The images by visibility, visible first</source>
+        <translation>按是否可见列出影像，可见的在前</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
     <name>CameraModule</name>
     <message>
         <source>unnamed camera</source>
