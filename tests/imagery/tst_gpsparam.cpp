@@ -93,7 +93,7 @@ private Q_SLOTS:
             << 0.0 << M << 0.0;
         QByteArray binary(300000, '\0');
         for (int i = 0; i < binary.size(); ++i)
-            binary[i] = char((i * 7919) >> 3);
+            binary[i] = char((unsigned(i) * 7919u) >> 3);
         QTest::newRow("binary") << "binary.22o" << binary << M << 0.0 << M << 0.0;
         QTest::newRow("empty") << "empty.22o" << QByteArray("") << M << 0.0 << M << 0.0;
         QTest::newRow("Chinese path") << "站点/观测.22o" << approx << F << 4362689.8809 << M << 0.0;
