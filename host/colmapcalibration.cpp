@@ -1,8 +1,8 @@
 #include "host/colmapcalibration.h"
 
 #include "framework/kvmessagebox.h"
-#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
+#include "host/behindprogress.h"
 #include "host/gnssrunprocess.h"
 #include "kvkernel/kvprogress.h"
 
@@ -17,7 +17,6 @@
 #include <cmath>
 #include <exiv2/exiv2.hpp>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -346,11 +345,8 @@ ColmapResult ColmapCalibration::Run(const ColmapJob& job, kvkernel::KvProgress* 
 
 ColmapResult ColmapCalibration::RunWithDialog(const ColmapJob& job, QWidget* parent)
 {
-    KvProgressImpl progress(parent);
-    ColmapResult result;
-    std::thread worker([&result, &progress, &job] { result = Run(job, &progress); });
-    progress.Run();
-    worker.join();
+    const ColmapResult result = kvhost::RunBehindProgress(
+        parent, [&job](kvkernel::KvProgress* progress) { return Run(job, progress); });
     if (result.outcome == ColmapResult::Failed)
         KvMessageBox::Show(QString2String(result.message), KvMessageBox::BT_OK);
     return result;

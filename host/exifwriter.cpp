@@ -1,8 +1,8 @@
 #include "host/exifwriter.h"
 
 #include "framework/kvmessagebox.h"
-#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
+#include "host/behindprogress.h"
 #include "imagery/posfile.h"
 #include "kvkernel/kvprogress.h"
 
@@ -572,11 +572,8 @@ ExifResult ExifWriter::Run(const ExifJob& job, kvkernel::KvProgress* progress)
 
 ExifResult ExifWriter::RunWithDialog(const ExifJob& job, QWidget* parent)
 {
-    KvProgressImpl progress(parent);
-    ExifResult result;
-    std::thread worker([&result, &progress, &job] { result = Run(job, &progress); });
-    progress.Run();
-    worker.join();
+    const ExifResult result = kvhost::RunBehindProgress(
+        parent, [&job](kvkernel::KvProgress* progress) { return Run(job, progress); });
     if (!result.cancelled)
         KvMessageBox::Show(QString2String(result.message), KvMessageBox::BT_OK);
     return result;

@@ -3,8 +3,8 @@
 #include "camera/calibrationdialog.h"
 #include "camera/imagecorrectiondialog.h"
 #include "framework/kvmessagebox.h"
-#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
+#include "host/behindprogress.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
 #include "host/screenshotregistry.h"
@@ -20,7 +20,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <thread>
 
 namespace {
 
@@ -284,14 +283,10 @@ GnssModule::RunExifWriting(const std::vector<std::pair<std::string, std::string>
                            const std::string& posPath, int match)
 {
     const ExifJob job = kvhost::ToExifJob(folders, posPath, match);
-    ExifResult result;
-    {
-        KvProgressImpl progress(m_window);
-        std::thread worker(
-            [&result, &progress, &job] { result = ExifWriter::Run(job, &progress); });
-        progress.Run();
-        worker.join();
-    }
+    const ExifResult result
+        = kvhost::RunBehindProgress(m_window, [&job](kvkernel::KvProgress* progress) {
+              return ExifWriter::Run(job, progress);
+          });
     if (result.cancelled) {
         m_window->ShowStatus(tr("EXIF writing cancelled after %1 photos.").arg(result.written));
         return result;

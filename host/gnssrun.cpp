@@ -1,8 +1,8 @@
 #include "host/gnssrun.h"
 
 #include "framework/kvmessagebox.h"
-#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
+#include "host/behindprogress.h"
 #include "host/gnssrunprocess.h"
 #include "kvkernel/kvprogress.h"
 
@@ -15,7 +15,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 namespace {
 
@@ -385,11 +384,8 @@ GnssResult GnssRun::Run(const GnssJob& job, kvkernel::KvProgress* progress)
 
 GnssResult GnssRun::RunWithDialog(const GnssJob& job, QWidget* parent)
 {
-    KvProgressImpl progress(parent);
-    GnssResult result;
-    std::thread worker([&result, &progress, &job] { result = Run(job, &progress); });
-    progress.Run();
-    worker.join();
+    const GnssResult result = kvhost::RunBehindProgress(
+        parent, [&job](kvkernel::KvProgress* progress) { return Run(job, progress); });
     if (result.outcome == GnssResult::Failed)
         KvMessageBox::Show(QString2String(result.message), KvMessageBox::BT_OK);
     return result;

@@ -1,8 +1,8 @@
 #include "host/imagework.h"
 
 #include "framework/kvmessagebox.h"
-#include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
+#include "host/behindprogress.h"
 #include "host/imageworkraster.h"
 #include "host/rawconvert.h"
 #include "host/undistort.h"
@@ -453,13 +453,8 @@ ImageJobResult Refused(const QString& message)
 template <class Job, class Runner>
 ImageJobResult RunBehindDialog(const Job& job, QWidget* parent, Runner run)
 {
-    ImageJobResult result;
-    {
-        KvProgressImpl progress(parent);
-        std::thread worker([&] { result = run(job, &progress); });
-        progress.Run();
-        worker.join();
-    }
+    const ImageJobResult result = kvhost::RunBehindProgress(
+        parent, [&](kvkernel::KvProgress* progress) { return run(job, progress); });
     KvMessageBox::Show(QString2String(result.message), KvMessageBox::BT_OK);
     return result;
 }
