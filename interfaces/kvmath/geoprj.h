@@ -40,6 +40,15 @@ public:
     bool Create(const kvfd::CoordinateInfo& from, const kvfd::CoordinateInfo& to);
     bool IsValid() const { return m_pj != nullptr; }
 
+    // Finding the transformation between two systems searches the library's
+    // database: tens of milliseconds the first time in a process, over a
+    // hundred between systems on different datums. Transformations found are
+    // kept for the life of the process, and Create clones a kept one in well
+    // under a millisecond. Prepare starts that search on a thread of its own
+    // and returns at once, for a form that knows which transformation will be
+    // asked for next; Create waits for a search already started.
+    static void Prepare(const kvfd::CoordinateInfo& from, const kvfd::CoordinateInfo& to);
+
     // Transforms one point in place. False, with x, y, z unchanged, when there is
     // no transformation or the point cannot be transformed (outside the domain of
     // the projection, such as a latitude beyond 90 degrees).

@@ -70,7 +70,14 @@ int ImageInfoSet::AddImage(const std::string& name, const std::string& directory
                            int camera, bool enabled)
 {
     Slot slot;
-    slot.info = ImageInfo(name, directory, eop, camera);
+    slot.info = ImageInfo(name, std::string(), eop, camera);
+    // Images come folder by folder: the folder of the image before is most
+    // often this one's.
+    const ImageInfo* before = m_slots.empty() ? nullptr : &m_slots.back().info;
+    if (before && before->m_path && *before->m_path == directory)
+        slot.info.m_path = before->m_path;
+    else
+        slot.info.SetPath(directory);
     slot.ext.enabled = enabled;
     m_slots.push_back(std::move(slot));
     ++m_valid;

@@ -1,7 +1,11 @@
 #include "kvmath/geoprj.h"
 
 #include <cmath>
+#include <future>
+#include <map>
+#include <mutex>
 #include <proj.h>
+#include <string>
 #include <utility>
 
 namespace kvmath {
@@ -17,6 +21,94 @@ bool IsLocal(const kvfd::CoordinateInfo& c)
 bool Transformed(double x, double y, double z)
 {
     return std::isfinite(x) && std::isfinite(y) && std::isfinite(z);
+}
+
+// A transformation as the library found it, in a context of its own; null
+// when the library knows no transformation between the two definitions.
+struct Found
+{
+    PJ_CONTEXT* context = nullptr;
+    PJ* pj = nullptr;
+};
+
+Found Find(const std::string& from, const std::string& to)
+{
+    Found found;
+    found.context = proj_context_create();
+    if (!found.context)
+        return found;
+    // Failures are reported through the return value, not on stderr.
+    proj_log_level(found.context, PJ_LOG_NONE);
+    if (PJ* raw = proj_create_crs_to_crs(found.context, from.c_str(), to.c_str(), nullptr)) {
+        // Longitude before latitude, easting before northing, whatever the
+        // axis order of the EPSG definitions.
+        found.pj = proj_normalize_for_visualization(found.context, raw);
+        proj_destroy(raw);
+    }
+    return found;
+}
+
+// Every transformation searched for in this process, by pair of definitions.
+// The kept objects are only ever cloned, under the lock. Destroyed at exit
+// after any search still running has ended (the projection library's own
+// state was made before and outlives it).
+class FoundTransformations
+{
+public:
+    using Key = std::pair<std::string, std::string>;
+
+    ~FoundTransformations()
+    {
+        for (auto& entry : m_found) {
+            const Found found = entry.second.get();
+            if (found.pj)
+                proj_destroy(found.pj);
+            if (found.context)
+                proj_context_destroy(found.context);
+        }
+    }
+
+    void Start(const Key& key)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_found.count(key) == 0)
+            m_found.emplace(key, std::async(std::launch::async, Find, key.first, key.second));
+    }
+
+    // A clone of the transformation of key in context, searching for it first
+    // when nobody has.
+    PJ* Clone(const Key& key, PJ_CONTEXT* context)
+    {
+        std::shared_future<Found> found;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            auto it = m_found.find(key);
+            if (it == m_found.end()) {
+                std::promise<Found> made;
+                it = m_found.emplace(key, made.get_future().share()).first;
+                // The search runs under the lock: a second caller of the same
+                // pair waits for it rather than searching twice.
+                made.set_value(Find(key.first, key.second));
+            }
+            found = it->second;
+        }
+        // A search that Prepare started is waited for without the lock.
+        const Found& ready = found.get();
+        if (!ready.pj)
+            return nullptr;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return proj_clone(context, ready.pj);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<Key, std::shared_future<Found>> m_found;
+};
+
+FoundTransformations& Kept()
+{
+    static FoundTransformations kept;
+    return kept;
 }
 
 } // namespace
@@ -62,22 +154,19 @@ bool GeoPrj::Create(const kvfd::CoordinateInfo& from, const kvfd::CoordinateInfo
     m_context = proj_context_create();
     if (!m_context)
         return false;
-    // Failures are reported through the return value, not on stderr.
     proj_log_level(m_context, PJ_LOG_NONE);
-
-    PJ* raw = proj_create_crs_to_crs(m_context, from.definition.c_str(), to.definition.c_str(),
-                                     nullptr);
-    if (raw) {
-        // Longitude before latitude, easting before northing, whatever the
-        // axis order of the EPSG definitions.
-        m_pj = proj_normalize_for_visualization(m_context, raw);
-        proj_destroy(raw);
-    }
+    m_pj = Kept().Clone({from.definition, to.definition}, m_context);
     if (!m_pj) {
         Reset();
         return false;
     }
     return true;
+}
+
+void GeoPrj::Prepare(const kvfd::CoordinateInfo& from, const kvfd::CoordinateInfo& to)
+{
+    if (!IsLocal(from) && !IsLocal(to))
+        Kept().Start({from.definition, to.definition});
 }
 
 bool GeoPrj::Transform(double& x, double& y, double& z) const
