@@ -19,6 +19,7 @@
 #include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvimage/kvimage.h"
+#include "kvmath/geoprj.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -55,6 +56,8 @@ ImagePosLoadWidget::ImagePosLoadWidget(QWidget* parent)
 {
     setObjectName(QStringLiteral("ImagePosLoadWidget"));
     resize(900, 680);
+    m_detection.SetFoundLater(
+        [this](int slot, const kvfd::CameraInfo& camera) { CameraFoundLater(slot, camera); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -253,17 +256,34 @@ void ImagePosLoadWidget::ShowCoordinateName()
     // The local system's name is a fixed text, the catalogue's names are data:
     // LocalText translates only the former.
     m_coordinateEdit->setText(kvui::LocalText(m_coordinate.name));
+    // The project's summary projects every position into this system; its
+    // transformation is searched for while the operator is still on this page.
+    kvmath::GeoPrj::Prepare(kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet().GetWGS84(),
+                            m_coordinate);
+}
+
+bool ImagePosLoadWidget::HasCameraRecord(int slot) const
+{
+    const kvfd::CameraInfo* camera = m_cameras.GetCamera(slot);
+    return camera && (camera->ccd_width > 0 || camera->ccd_height > 0 || camera->focal > 0);
 }
 
 void ImagePosLoadWidget::DetectCamera()
 {
-    const kvfd::CameraInfo* current = CurrentCameraRecord();
-    const bool known
-        = current && (current->ccd_width > 0 || current->ccd_height > 0 || current->focal > 0);
     kvfd::CameraInfo camera;
-    if (!known && m_detection.Detect(m_images, m_currentCamera, camera))
+    if (!HasCameraRecord(m_currentCamera) && m_detection.Detect(m_images, m_currentCamera, camera))
         kvui::PutCamera(m_cameras, m_currentCamera, camera);
     ShowCameraName();
+}
+
+void ImagePosLoadWidget::CameraFoundLater(int slot, const kvfd::CameraInfo& camera)
+{
+    // The operator may have entered the camera while its photos were read.
+    if (HasCameraRecord(slot))
+        return;
+    kvui::PutCamera(m_cameras, slot, camera);
+    if (slot == m_currentCamera)
+        ShowCameraName();
 }
 
 void ImagePosLoadWidget::UpdateTable()

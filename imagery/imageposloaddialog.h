@@ -87,7 +87,9 @@ public Q_SLOTS:
     void SetPOS();
 
 private:
+    bool HasCameraRecord(int slot) const;
     void DetectCamera();
+    void CameraFoundLater(int slot, const kvfd::CameraInfo& camera);
     void UpdateTable();
     void UpdateMatchCount();
     void ShowCameraName();
