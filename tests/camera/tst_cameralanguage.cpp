@@ -1,9 +1,10 @@
-// The camera dialogs, their messages, file choosers and the texts the camera
-// services give back, in English and in Chinese.
+// What the camera dialogs' actions show and the camera services give back, in
+// English and in Chinese: file choosers, message boxes and outcomes. The
+// dialogs themselves are read by the host's sweep of every window
+// (tests/host/tst_screenlanguage).
 
 #include "camera/cameradialog.h"
 #include "camera/cameraimagesize.h"
-#include "camera/cameraparameterwidget.h"
 #include "camera/downloadthread.h"
 #include "camera/getcameradialog.h"
 #include "camera/querycamerabyserial.h"
@@ -16,12 +17,9 @@
 
 #include <QFileDialog>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -61,26 +59,6 @@ kvfd::CameraInfo Camera(int width, int height)
     return camera;
 }
 
-std::unique_ptr<QWidget> Build(const QString& form)
-{
-    if (form == QLatin1String("camera setting")) {
-        auto dialog = std::make_unique<CameraDialog>();
-        dialog->SetCamera(Camera(6000, 4000));
-        return dialog;
-    }
-    if (form == QLatin1String("get camera"))
-        return std::make_unique<GetCameraDialog>();
-    auto widget = std::make_unique<CameraParameterWidget>();
-    widget->SetCamera(Camera(6000, 4000));
-    return widget;
-}
-
-QString Title(QWidget* form)
-{
-    auto* dialog = qobject_cast<FrameDialog*>(form);
-    return dialog ? dialog->Frame()->Title() : QString();
-}
-
 // Points the application at a port of 127.0.0.1 where nothing listens.
 bool UseClosedPort()
 {
@@ -110,42 +88,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
-
-    // Every form reads wholly in the language; its title shows that the
-    // catalogue of the camera folder was used at all.
-    void formsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("en, camera setting") << "en"
-                                            << "camera setting"
-                                            << "Camera Setting";
-        QTest::newRow("zh_CN, camera setting") << "zh_CN"
-                                               << "camera setting" << QStringLiteral("相机设置");
-        QTest::newRow("en, get camera") << "en"
-                                        << "get camera"
-                                        << "Get Camera From Varnel Cloud";
-        QTest::newRow("zh_CN, get camera")
-            << "zh_CN"
-            << "get camera" << QStringLiteral("从 Varnel 云获取相机");
-        QTest::newRow("en, camera parameters") << "en"
-                                               << "camera parameters" << QString();
-        QTest::newRow("zh_CN, camera parameters") << "zh_CN"
-                                                  << "camera parameters" << QString();
-    }
-
-    void formsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QVERIFY(kvui::SetLanguage(language));
-        const std::unique_ptr<QWidget> widget = Build(form);
-        QCOMPARE(Title(widget.get()), title);
-        const QString foreign = Foreign(language, widget.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-    }
 
     // The choosers of Import and Export: caption and file types in the
     // language, the extensions kept; by default exactly as written.

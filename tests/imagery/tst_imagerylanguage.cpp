@@ -1,5 +1,8 @@
-// The imagery dialogs, their file choosers, messages and reasons, in English
-// and in Chinese; by default as written.
+// What the imagery dialogs' actions show and the elevation service gives back,
+// in English and in Chinese, by default as written: file choosers, message
+// boxes, reasons and the texts that are both shown and kept. The dialogs
+// themselves are read by the host's sweep of every window
+// (tests/host/tst_screenlanguage).
 
 #include "framework/kvservice.h"
 #include "framework/language.h"
@@ -7,7 +10,6 @@
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/gpstooldialog.h"
-#include "imagery/imageinfodialog.h"
 #include "imagery/imageloaddialog.h"
 #include "imagery/imageposloaddialog.h"
 #include "imagery/leverarmdialog.h"
@@ -70,19 +72,13 @@ QString PosFile(const QString& folder)
 std::unique_ptr<QWidget> Build(const QString& form, kvprj::KvProject& project,
                                const QString& folder)
 {
-    if (form == QLatin1String("coordinate"))
-        return std::make_unique<CoordinateDialog>();
     if (form == QLatin1String("image property")) {
         auto dialog = std::make_unique<EditImagePropertyDialog>();
         dialog->Widget()->SetImage(*project.GetImageInfoSet().GetImage(0), 1);
         return dialog;
     }
-    if (form == QLatin1String("elevation"))
-        return std::make_unique<ElevationDialog>();
     if (form == QLatin1String("gps tool"))
         return std::make_unique<GPSToolDialog>();
-    if (form == QLatin1String("image info"))
-        return std::make_unique<ImageInfoDialog>();
     if (form == QLatin1String("image load")) {
         auto dialog = std::make_unique<ImageLoadDialog>();
         dialog->SetProject(&project);
@@ -102,12 +98,6 @@ std::unique_ptr<QWidget> Build(const QString& form, kvprj::KvProject& project,
         return dialog;
     }
     return std::make_unique<RT27Dialog>();
-}
-
-QString Title(QWidget* form)
-{
-    auto* dialog = qobject_cast<FrameDialog*>(form);
-    return dialog ? dialog->Frame()->Title() : QString();
 }
 
 // What a box showed: its window title and its texts not in the language.
@@ -136,42 +126,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
-
-    // Every form reads wholly in the language; its title shows that the
-    // imagery catalogue was used at all.
-    void formsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        const auto rows = [](const char* form, const char* english, const QString& chinese) {
-            QTest::addRow("en, %s", form) << "en" << form << QString(english);
-            QTest::addRow("zh_CN, %s", form) << "zh_CN" << form << chinese;
-        };
-        rows("coordinate", "Coordinate Setting", QStringLiteral("坐标系设置"));
-        rows("image property", "Image Property", QStringLiteral("影像属性"));
-        rows("elevation", "Get elevation from web", QStringLiteral("从网络获取高程"));
-        rows("gps tool", "GPS TOOL", QStringLiteral("GPS 工具"));
-        rows("image info", "Camera Setting", QStringLiteral("相机设置"));
-        rows("image load", "Import Images", QStringLiteral("导入影像"));
-        rows("image and pos", "Image POS Setting", QStringLiteral("影像POS设置"));
-        rows("lever arm", "Correct Lever Arm", QStringLiteral("杆臂改正"));
-        rows("pos import", "Import GNSS/IMU", QStringLiteral("导入 GNSS/IMU"));
-        rows("rt27", "RT27 Format Change", QStringLiteral("RT27 格式转换"));
-    }
-
-    void formsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QVERIFY(kvui::SetLanguage(language));
-        kvprj::KvProject project = TwoImages();
-        const std::unique_ptr<QWidget> widget = Build(form, project, m_dir);
-        QCOMPARE(Title(widget.get()), title);
-        const QString foreign = Foreign(language, widget.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-    }
 
     // The choosers: caption and file types in the language, the extensions
     // kept; by default exactly as written.

@@ -1,5 +1,7 @@
-// The project wizard's pages, the flight image list, the start page and its
-// tiles, their file choosers and their messages, in English and in Chinese.
+// What the project wizard's pages, the flight image list and the start page
+// show when used, in English and in Chinese: file choosers and message boxes.
+// The forms themselves are read by the host's sweep of every window
+// (tests/host/tst_screenlanguage).
 
 #include "framework/framedialog.h"
 #include "framework/language.h"
@@ -21,40 +23,9 @@
 
 namespace {
 
-// The values of the summary are the project's; the five aircraft keep their
-// names in either language.
-kvtest::LanguageCheck Check(const QString& language)
-{
-    kvtest::LanguageCheck check(language);
-    for (const char* value :
-         {"label_PrjInfo_Name", "label_prjInfo_meanHeight", "label_prjInfo_Operator",
-          "label_prjInfo_cameraName", "label_prjInfo_coordinate", "label_PrjInfo_WorkDate",
-          "label_PrjInfo_describe"})
-        check.Skip(QLatin1String(value));
-    for (const char* aircraft : {"Kestrel", "Heron", "Egret", "Osprey", "Plover"})
-        check.Allow(QLatin1String(aircraft));
-    return check;
-}
-
-// What the form shows in the wrong language: its widgets, and on the start
-// page the tool tips of the buttons under a selected tile, which are no widgets.
-QString Foreign(const QString& language, QWidget* form)
-{
-    const kvtest::LanguageCheck check = Check(language);
-    QStringList foreign = check.Foreign(form);
-    if (auto* page = qobject_cast<ProjectManagerDialog*>(form)) {
-        const TiledScene* scene = page->Widget()->Scene();
-        for (const PixmapItem* button :
-             {scene->ExportButton(), scene->CopyButton(), scene->DeleteButton()}) {
-            if (check.IsForeign(button->toolTip()))
-                foreign << QStringLiteral("tile button: ") + button->toolTip();
-        }
-    }
-    return foreign.join(QLatin1Char('\n'));
-}
-
-// Names of digits only: data, which neither language may flag.
-kvprj::KvProject Survey(bool withImages)
+// A project without images whose names are digits only: data, which neither
+// language may flag.
+kvprj::KvProject Survey()
 {
     kvprj::KvProject project;
     kvprj::PrjInfo& info = project.GetPrjInfo();
@@ -62,12 +33,6 @@ kvprj::KvProject Survey(bool withImages)
     kvprj::CopyText(info.prjOperator, "07");
     kvprj::CopyText(info.date, "2024-05-06T07:08:09");
     info.meanElevation = 35.5;
-    if (withImages) {
-        kvfd::CameraInfo camera;
-        camera.name = "8.8";
-        project.GetCameraInfoSet().AddCamera(camera);
-        project.GetImageInfoSet().AddImage("0001.jpg", "/d", {114.3, 30.5, 35.5, 0, 0, 0}, 0, true);
-    }
     return project;
 }
 
@@ -80,7 +45,7 @@ QString ExistingProjectFile()
 
 // The start page lists a project whose file is there (selected) and one whose
 // file has gone.
-std::unique_ptr<ProjectManagerDialog> StartPage(bool imageMode)
+std::unique_ptr<ProjectManagerDialog> StartPage()
 {
     PrjInfo there;
     there.path = ExistingProjectFile();
@@ -90,7 +55,7 @@ std::unique_ptr<ProjectManagerDialog> StartPage(bool imageMode)
     gone.path = kvtest::TemporaryDataDir() + QStringLiteral("/gone.db");
     gone.name = QStringLiteral("2023");
     ProjectManager::WriteConfig({there, gone});
-    auto page = std::make_unique<ProjectManagerDialog>(imageMode, nullptr);
+    auto page = std::make_unique<ProjectManagerDialog>(false, nullptr);
     const QList<ProjectGraphicsItem*>& tiles = page->Widget()->Scene()->Items();
     if (!tiles.isEmpty())
         tiles.first()->setSelected(true);
@@ -102,32 +67,15 @@ std::unique_ptr<QWidget> Build(const QString& form)
     // A new project: the name is empty.
     if (form == QLatin1String("description"))
         return std::make_unique<KvCreatProjectDialog>();
-    if (form.startsWith(QLatin1String("summary"))) {
-        kvprj::KvProject project = Survey(!form.endsWith(QLatin1String("without images")));
+    if (form == QLatin1String("summary without images")) {
+        kvprj::KvProject project = Survey();
         auto dialog = std::make_unique<KvShowPrjInfoDialog>();
         dialog->SetProject(&project);
         return dialog;
     }
     if (form == QLatin1String("flight images"))
         return std::make_unique<FlyPrjSettingDialog>();
-    if (form == QLatin1String("flight images, listed")) {
-        auto dialog = std::make_unique<FlyPrjSettingDialog>();
-        dialog->Widget()->AddImages({QStringLiteral("/d/0001.jpg"), QStringLiteral("/d/0002.jpg")});
-        return dialog;
-    }
-    if (form == QLatin1String("start page, flight")) {
-        std::unique_ptr<ProjectManagerDialog> page = StartPage(false);
-        page->Widget()->SelectFlightProject();
-        return page;
-    }
-    return StartPage(form == QLatin1String("start page, image mode"));
-}
-
-QString Title(QWidget* form)
-{
-    if (auto* dialog = qobject_cast<FrameDialog*>(form))
-        return dialog->Frame()->Title();
-    return kvtest::Text(form, QStringLiteral("pmw_project_type_label_"));
+    return StartPage();
 }
 
 // Clicks the named button, or does to the start page's tiles what the
@@ -163,44 +111,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
-
-    // Every form reads wholly in the language; its title shows that the
-    // project folder's catalogue was used at all.
-    void formsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        const struct
-        {
-            const char* form;
-            const char* english;
-            QString chinese;
-        } forms[] = {
-            {"description", "Project Information", QStringLiteral("工程信息")},
-            {"summary", "Project Information", QStringLiteral("工程信息")},
-            {"flight images, listed", "Flight Project Setting", QStringLiteral("航飞工程设置")},
-            {"start page", "My Project", QStringLiteral("我的工程")},
-            {"start page, flight", "Flight Project", QStringLiteral("航飞工程")},
-            {"start page, image mode", "My Project", QStringLiteral("我的工程")},
-        };
-        for (const auto& row : forms) {
-            QTest::addRow("en, %s", row.form) << "en" << row.form << row.english;
-            QTest::addRow("zh_CN, %s", row.form) << "zh_CN" << row.form << row.chinese;
-        }
-    }
-
-    void formsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QVERIFY(kvui::SetLanguage(language));
-        const std::unique_ptr<QWidget> widget = Build(form);
-        QCOMPARE(Title(widget.get()), title);
-        const QString foreign = Foreign(language, widget.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-    }
 
     // The choosers of the image list and the start page: caption and file
     // types in the language, the extensions kept.
@@ -357,7 +267,9 @@ private Q_SLOTS:
         QString foreign;
         kvtest::ModalAnswer answer;
         answer.ExpectText(message)
-            .Do([&](QWidget* box) { foreign = Foreign(language, box); })
+            .Do([&](QWidget* box) {
+                foreign = kvtest::LanguageCheck(language).Foreign(box).join(QLatin1Char('\n'));
+            })
             .Click(QStringLiteral("dialog_close_btn"))
             .Arm();
         Act(widget.get(), action);
