@@ -27,8 +27,7 @@
 
 namespace {
 
-// Every module whose texts are translated: those of the project and imagery
-// modules are not yet.
+// The modules these cases act through, and the ones they answer to.
 std::unique_ptr<KvMainWindow> Window()
 {
     std::vector<std::unique_ptr<HostModule>> modules;
