@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -25,9 +26,14 @@ void Pump(int rounds)
     }
 }
 
-// Waits for the window system to show window, then lets layouts, polish and
-// the first paints settle, which a grab right after show() would miss.
-bool WaitPainted(QWidget* window)
+// Rounds of events after a window appears: a picture needs layouts, polish
+// and the first paints settled, which a grab right after show() would miss;
+// reading texts needs only the work queued by showing.
+constexpr int kPaintRounds = 10;
+constexpr int kInspectRounds = 1;
+
+// Waits for the window system to show window, then lets rounds of events pass.
+bool WaitShown(QWidget* window, int rounds)
 {
     QElapsedTimer clock;
     clock.start();
@@ -36,7 +42,7 @@ bool WaitPainted(QWidget* window)
             return false;
         Pump(1);
     }
-    Pump(10);
+    Pump(rounds);
     return true;
 }
 
@@ -137,13 +143,9 @@ bool ScreenshotRegistry::RenderAll(const QString& dir, QStringList* failures) co
         for (const Entry& entry : m_entries) {
             const QString file = QDir(dir).filePath(entry.name + QStringLiteral(".png"));
             QString why;
-            const QString language = kvui::Language();
-            if (!entry.language.isNull())
-                kvui::SetLanguage(entry.language);
-            const bool ok
-                = entry.make ? RenderWidget(entry, file, why) : RenderModal(entry, file, why);
-            if (!entry.language.isNull())
-                kvui::SetLanguage(language);
+            const bool ok = Present(entry, kPaintRounds, why, [&](QWidget* window, QString& fault) {
+                return Save(window, file, fault);
+            });
             if (!ok)
                 failed << entry.name + QStringLiteral(": ") + why;
         }
@@ -153,7 +155,41 @@ bool ScreenshotRegistry::RenderAll(const QString& dir, QStringList* failures) co
     return failed.isEmpty();
 }
 
-bool ScreenshotRegistry::RenderWidget(const Entry& entry, const QString& file, QString& why) const
+bool ScreenshotRegistry::Inspect(const QString& name, const std::function<void(QWidget*)>& look,
+                                 QString* why) const
+{
+    QString fault;
+    bool ok = false;
+    const auto entry = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&](const Entry& e) { return e.name == name; });
+    if (entry == m_entries.end()) {
+        fault = QStringLiteral("no such entry");
+    } else {
+        ok = Present(*entry, kInspectRounds, fault, [&](QWidget* window, QString&) {
+            look(window);
+            return true;
+        });
+    }
+    if (why)
+        *why = fault;
+    return ok;
+}
+
+bool ScreenshotRegistry::Present(const Entry& entry, int rounds, QString& why,
+                                 const WindowUse& use) const
+{
+    const QString language = kvui::Language();
+    if (!entry.language.isNull())
+        kvui::SetLanguage(entry.language);
+    const bool ok = entry.make ? PresentWidget(entry, rounds, why, use)
+                               : PresentModal(entry, rounds, why, use);
+    if (!entry.language.isNull())
+        kvui::SetLanguage(language);
+    return ok;
+}
+
+bool ScreenshotRegistry::PresentWidget(const Entry& entry, int rounds, QString& why,
+                                       const WindowUse& use) const
 {
     std::unique_ptr<QWidget> widget = entry.make();
     if (!widget) {
@@ -161,20 +197,21 @@ bool ScreenshotRegistry::RenderWidget(const Entry& entry, const QString& file, Q
         return false;
     }
     widget->show();
-    if (!WaitPainted(widget.get())) {
+    if (!WaitShown(widget.get(), rounds)) {
         why = QStringLiteral("the window never appeared");
         return false;
     }
-    const bool saved = Save(widget.get(), file, why);
+    const bool used = use(widget.get(), why);
     widget->hide();
-    return saved;
+    return used;
 }
 
-bool ScreenshotRegistry::RenderModal(const Entry& entry, const QString& file, QString& why) const
+bool ScreenshotRegistry::PresentModal(const Entry& entry, int rounds, QString& why,
+                                      const WindowUse& use) const
 {
     const QSet<QWidget*> before = VisibleModals();
     bool seen = false;
-    bool saved = false;
+    bool used = false;
     QElapsedTimer clock;
     QTimer poll;
     poll.setInterval(20);
@@ -189,8 +226,8 @@ bool ScreenshotRegistry::RenderModal(const Entry& entry, const QString& file, QS
         }
         poll.stop();
         seen = true;
-        if (WaitPainted(dialog))
-            saved = Save(dialog, file, why);
+        if (WaitShown(dialog, rounds))
+            used = use(dialog, why);
         else
             why = QStringLiteral("the dialog never appeared");
         if (QAbstractButton* button = FindButton(dialog, entry.closeButton))
@@ -206,5 +243,5 @@ bool ScreenshotRegistry::RenderModal(const Entry& entry, const QString& file, QS
     poll.stop();
     if (!seen && why.isEmpty())
         why = QStringLiteral("no modal dialog appeared");
-    return saved;
+    return used;
 }

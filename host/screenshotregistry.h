@@ -40,6 +40,13 @@ public:
     // any entry failed; failures then holds "<name>: <why>" for each.
     bool RenderAll(const QString& dir, QStringList* failures = nullptr) const;
 
+    // Makes or opens the entry name as rendering does, in the entry's own
+    // language when it has one, hands its window to look while it is shown,
+    // and closes it; no picture is taken. False (with why) when there is no
+    // such entry or its window never appeared; look is not called then.
+    bool Inspect(const QString& name, const std::function<void(QWidget*)>& look,
+                 QString* why = nullptr) const;
+
     // Backdrop behind translucent windows, standing in for the desktop.
     static constexpr unsigned kBackdrop = 0xff5a6472;
     // How long an entry may take to appear.
@@ -55,8 +62,14 @@ private:
         QString language; // empty: the language in use
     };
 
-    bool RenderWidget(const Entry& entry, const QString& file, QString& why) const;
-    bool RenderModal(const Entry& entry, const QString& file, QString& why) const;
+    // Does something with a shown window; false, with why, when it failed.
+    using WindowUse = std::function<bool(QWidget* window, QString& why)>;
+
+    // Shows entry's window, lets rounds of events pass and hands it to use
+    // before it is closed.
+    bool Present(const Entry& entry, int rounds, QString& why, const WindowUse& use) const;
+    bool PresentWidget(const Entry& entry, int rounds, QString& why, const WindowUse& use) const;
+    bool PresentModal(const Entry& entry, int rounds, QString& why, const WindowUse& use) const;
     void Put(Entry entry);
 
     std::vector<Entry> m_entries;

@@ -1,9 +1,10 @@
-// The camera dialogs, their messages, file choosers and the texts the camera
-// services give back, in English and in Chinese.
+// What the camera dialogs' actions show and the camera services give back, in
+// English and in Chinese: file choosers, message boxes and outcomes. The
+// dialogs themselves are read by the host's sweep of every window
+// (tests/host/tst_screenlanguage).
 
 #include "camera/cameradialog.h"
 #include "camera/cameraimagesize.h"
-#include "camera/cameraparameterwidget.h"
 #include "camera/downloadthread.h"
 #include "camera/getcameradialog.h"
 #include "camera/querycamerabyserial.h"
@@ -16,12 +17,9 @@
 
 #include <QFileDialog>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -61,26 +59,6 @@ kvfd::CameraInfo Camera(int width, int height)
     return camera;
 }
 
-std::unique_ptr<QWidget> Build(const QString& form)
-{
-    if (form == QLatin1String("camera setting")) {
-        auto dialog = std::make_unique<CameraDialog>();
-        dialog->SetCamera(Camera(6000, 4000));
-        return dialog;
-    }
-    if (form == QLatin1String("get camera"))
-        return std::make_unique<GetCameraDialog>();
-    auto widget = std::make_unique<CameraParameterWidget>();
-    widget->SetCamera(Camera(6000, 4000));
-    return widget;
-}
-
-QString Title(QWidget* form)
-{
-    auto* dialog = qobject_cast<FrameDialog*>(form);
-    return dialog ? dialog->Frame()->Title() : QString();
-}
-
 // Points the application at a port of 127.0.0.1 where nothing listens.
 bool UseClosedPort()
 {
@@ -110,42 +88,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
-
-    // Every form reads wholly in the language; its title shows that the
-    // catalogue of the camera folder was used at all.
-    void formsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("en, camera setting") << "en"
-                                            << "camera setting"
-                                            << "Camera Setting";
-        QTest::newRow("zh_CN, camera setting") << "zh_CN"
-                                               << "camera setting" << QStringLiteral("相机设置");
-        QTest::newRow("en, get camera") << "en"
-                                        << "get camera"
-                                        << "Get Camera From Varnel Cloud";
-        QTest::newRow("zh_CN, get camera")
-            << "zh_CN"
-            << "get camera" << QStringLiteral("从 Varnel 云获取相机");
-        QTest::newRow("en, camera parameters") << "en"
-                                               << "camera parameters" << QString();
-        QTest::newRow("zh_CN, camera parameters") << "zh_CN"
-                                                  << "camera parameters" << QString();
-    }
-
-    void formsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QVERIFY(kvui::SetLanguage(language));
-        const std::unique_ptr<QWidget> widget = Build(form);
-        QCOMPARE(Title(widget.get()), title);
-        const QString foreign = Foreign(language, widget.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-    }
 
     // The choosers of Import and Export: caption and file types in the
     // language, the extensions kept; by default exactly as written.
@@ -210,69 +152,86 @@ private Q_SLOTS:
         QCOMPARE(shownFilters, filters);
     }
 
-    // The boxes the download dialog and the size check show: the fixed
-    // text in the language, the network's reason on its own line; the
-    // Download button says what it does meanwhile and afterwards.
-    void messagesReadInTheLanguage_data()
+    // What the camera services bring, as the operator reads it: the boxes
+    // of the download dialog (the fixed text in the language, the network's
+    // reason on its own line; the Download button says what it does meanwhile
+    // and afterwards) and of the size check, the outcome of a refresh of the
+    // camera database and why no camera came for a serial.
+    void serviceOutcomesReadInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("busyButton");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("en, refused") << "en"
-                                     << "refused"
-                                     << "Network error!\nConnection refused"
-                                     << "Downloading…"
-                                     << "Download";
-        QTest::newRow("zh_CN, refused") << "zh_CN"
-                                        << "refused" << QStringLiteral("网络错误!\n连接被拒绝")
-                                        << QStringLiteral("下载中") << QStringLiteral("下载");
-        QTest::newRow("en, no data") << "en"
-                                     << "no data"
-                                     << "The data does not exist!"
-                                     << "Downloading…"
-                                     << "Download";
-        QTest::newRow("zh_CN, no data") << "zh_CN"
-                                        << "no data" << QStringLiteral("数据不存在!")
-                                        << QStringLiteral("下载中") << QStringLiteral("下载");
-        QTest::newRow("en, image size")
-            << "en"
-            << "image size"
-            << "The downloaded camera is for images of 6000 × 4000 px, the project's images are "
-               "5472 × 3648 px. Use it anyway?"
-            << QString() << QString();
-        QTest::newRow("zh_CN, image size")
-            << "zh_CN"
-            << "image size"
-            << QStringLiteral("下载的相机适用于 6000 × 4000 px 的影像，而工程的影像为 5472 × "
-                              "3648 px。仍要使用吗？")
-            << QString() << QString();
+        QTest::addColumn<QString>("service"); // "refused", "none" or kvcloud's faults
+        QTest::addColumn<QString>("query");   // "download", "image size", "refresh", "serial"
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* language, const char* service, const char* query,
+                            const QString& outcome) {
+            QTest::addRow("%s, %s, %s", language, query, service)
+                << language << service << query << outcome;
+        };
+        row("en", "refused", "download", QStringLiteral("Network error!\nConnection refused"));
+        row("zh_CN", "refused", "download", QStringLiteral("网络错误!\n连接被拒绝"));
+        row("en", "--status 1", "download", QStringLiteral("The data does not exist!"));
+        row("zh_CN", "--status 1", "download", QStringLiteral("数据不存在!"));
+        row("en", "none", "image size",
+            QStringLiteral("The downloaded camera is for images of 6000 × 4000 px, the project's "
+                           "images are 5472 × 3648 px. Use it anyway?"));
+        row("zh_CN", "none", "image size",
+            QStringLiteral("下载的相机适用于 6000 × 4000 px 的影像，而工程的影像为 5472 × "
+                           "3648 px。仍要使用吗？"));
+        row("en", "refused", "refresh",
+            QStringLiteral("The camera service is not available (Connection refused); the "
+                           "camera database in use is kept"));
+        row("zh_CN", "refused", "refresh",
+            QStringLiteral("相机服务不可用（连接被拒绝），保留现有相机数据库"));
+        row("en", "--status 1", "refresh",
+            QStringLiteral(
+                "The camera service gave no valid reply; the camera database in use is kept"));
+        row("zh_CN", "--status 1", "refresh",
+            QStringLiteral("相机服务无有效回复，保留现有相机数据库"));
+        row("en", "--status 1", "serial", QStringLiteral("The data does not exist!"));
+        row("zh_CN", "--status 1", "serial", QStringLiteral("数据不存在!"));
     }
 
-    void messagesReadInTheLanguage()
+    void serviceOutcomesReadInTheLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QString, situation);
-        QFETCH(QString, message);
-        QFETCH(QString, busyButton);
-        QFETCH(QString, button);
-        if (situation == QLatin1String("refused") && language == QLatin1String("zh_CN")
+        QFETCH(QString, service);
+        QFETCH(QString, query);
+        QFETCH(QString, outcome);
+        if (service == QLatin1String("refused") && language == QLatin1String("zh_CN")
             && !QtSpeaksChinese())
             QSKIP("Qt's own Chinese catalogue (qttranslations5-l10n) is not installed");
         QVERIFY(kvui::SetLanguage(language));
-        const bool imageSize = situation == QLatin1String("image size");
-        kvtest::CloudServer cloud({QStringLiteral("--status"), QStringLiteral("1")});
-        if (situation == QLatin1String("refused"))
+        kvtest::CloudServer cloud(service.split(QLatin1Char(' ')));
+        if (service == QLatin1String("refused"))
             QVERIFY(UseClosedPort());
-        else if (!imageSize)
+        else if (service != QLatin1String("none"))
             QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
 
+        if (query == QLatin1String("refresh")) {
+            DownloadThread::SetTimeouts(kvtest::kPatienceMs, 10);
+            DownloadThread thread;
+            thread.start();
+            const bool ended = thread.wait(2 * kvtest::kPatienceMs);
+            DownloadThread::ResetTimeouts();
+            QVERIFY(ended);
+            QCOMPARE(thread.StatusText(), outcome);
+            return;
+        }
+        if (query == QLatin1String("serial")) {
+            kvfd::CameraInfo camera;
+            QString shown;
+            QVERIFY(!QueryCameraBySerial(camera, "UAS 1", shown));
+            QCOMPARE(shown, outcome);
+            return;
+        }
+
+        const bool imageSize = query == QLatin1String("image size");
         GetCameraDialog dialog;
         QPushButton* download = kvtest::Find<QPushButton>(&dialog, QStringLiteral("gcw_ok_btn_"));
         QString foreign, shownBusy;
         kvtest::ModalAnswer answer;
-        answer.ExpectText(message)
+        answer.ExpectText(outcome)
             .Do([&](QWidget* box) {
                 foreign = Foreign(language, box);
                 shownBusy = download->text();
@@ -291,77 +250,10 @@ private Q_SLOTS:
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
         if (imageSize)
             return;
-        QCOMPARE(shownBusy, busyButton);
-        QCOMPARE(download->text(), button);
+        const bool english = language == QLatin1String("en");
+        QCOMPARE(shownBusy, english ? QStringLiteral("Downloading…") : QStringLiteral("下载中"));
+        QCOMPARE(download->text(), english ? QStringLiteral("Download") : QStringLiteral("下载"));
         QVERIFY(dialog.isVisible());
-    }
-
-    // What the camera services tell the host to show: the outcome of a
-    // refresh of the camera database and why no camera came for a serial.
-    void serviceOutcomesReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("service"); // "refused" or kvcloud's faults
-        QTest::addColumn<QString>("query");   // "refresh" or "serial"
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("en, refresh, refused")
-            << "en"
-            << "refused"
-            << "refresh"
-            << "The camera service is not available (Connection refused); the camera database "
-               "in use is kept";
-        QTest::newRow("zh_CN, refresh, refused")
-            << "zh_CN"
-            << "refused"
-            << "refresh" << QStringLiteral("相机服务不可用（连接被拒绝），保留现有相机数据库");
-        QTest::newRow("en, refresh, status 1")
-            << "en"
-            << "--status 1"
-            << "refresh"
-            << "The camera service gave no valid reply; the camera database in use is kept";
-        QTest::newRow("zh_CN, refresh, status 1")
-            << "zh_CN"
-            << "--status 1"
-            << "refresh" << QStringLiteral("相机服务无有效回复，保留现有相机数据库");
-        QTest::newRow("en, serial, status 1") << "en"
-                                              << "--status 1"
-                                              << "serial"
-                                              << "The data does not exist!";
-        QTest::newRow("zh_CN, serial, status 1") << "zh_CN"
-                                                 << "--status 1"
-                                                 << "serial" << QStringLiteral("数据不存在!");
-    }
-
-    void serviceOutcomesReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, service);
-        QFETCH(QString, query);
-        QFETCH(QString, outcome);
-        if (service == QLatin1String("refused") && language == QLatin1String("zh_CN")
-            && !QtSpeaksChinese())
-            QSKIP("Qt's own Chinese catalogue (qttranslations5-l10n) is not installed");
-        QVERIFY(kvui::SetLanguage(language));
-        kvtest::CloudServer cloud(service.split(QLatin1Char(' ')));
-        if (service == QLatin1String("refused"))
-            QVERIFY(UseClosedPort());
-        else
-            QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-
-        QString shown;
-        if (query == QLatin1String("refresh")) {
-            DownloadThread::SetTimeouts(kvtest::kPatienceMs, 10);
-            DownloadThread thread;
-            thread.start();
-            const bool ended = thread.wait(2 * kvtest::kPatienceMs);
-            DownloadThread::ResetTimeouts();
-            QVERIFY(ended);
-            shown = thread.StatusText();
-        } else {
-            kvfd::CameraInfo camera;
-            QVERIFY(!QueryCameraBySerial(camera, "UAS 1", shown));
-        }
-        QCOMPARE(shown, outcome);
     }
 };
 

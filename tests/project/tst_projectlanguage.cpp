@@ -1,5 +1,7 @@
-// The project wizard's pages, the flight image list, the start page and its
-// tiles, their file choosers and their messages, in English and in Chinese.
+// What the project wizard's pages, the flight image list and the start page
+// show when used, in English and in Chinese: file choosers and message boxes.
+// The forms themselves are read by the host's sweep of every window
+// (tests/host/tst_screenlanguage).
 
 #include "framework/framedialog.h"
 #include "framework/language.h"
@@ -21,40 +23,9 @@
 
 namespace {
 
-// The values of the summary are the project's; the five aircraft keep their
-// names in either language.
-kvtest::LanguageCheck Check(const QString& language)
-{
-    kvtest::LanguageCheck check(language);
-    for (const char* value :
-         {"label_PrjInfo_Name", "label_prjInfo_meanHeight", "label_prjInfo_Operator",
-          "label_prjInfo_cameraName", "label_prjInfo_coordinate", "label_PrjInfo_WorkDate",
-          "label_PrjInfo_describe"})
-        check.Skip(QLatin1String(value));
-    for (const char* aircraft : {"Kestrel", "Heron", "Egret", "Osprey", "Plover"})
-        check.Allow(QLatin1String(aircraft));
-    return check;
-}
-
-// What the form shows in the wrong language: its widgets, and on the start
-// page the tool tips of the buttons under a selected tile, which are no widgets.
-QString Foreign(const QString& language, QWidget* form)
-{
-    const kvtest::LanguageCheck check = Check(language);
-    QStringList foreign = check.Foreign(form);
-    if (auto* page = qobject_cast<ProjectManagerDialog*>(form)) {
-        const TiledScene* scene = page->Widget()->Scene();
-        for (const PixmapItem* button :
-             {scene->ExportButton(), scene->CopyButton(), scene->DeleteButton()}) {
-            if (check.IsForeign(button->toolTip()))
-                foreign << QStringLiteral("tile button: ") + button->toolTip();
-        }
-    }
-    return foreign.join(QLatin1Char('\n'));
-}
-
-// Names of digits only: data, which neither language may flag.
-kvprj::KvProject Survey(bool withImages)
+// A project without images whose names are digits only: data, which neither
+// language may flag.
+kvprj::KvProject Survey()
 {
     kvprj::KvProject project;
     kvprj::PrjInfo& info = project.GetPrjInfo();
@@ -62,12 +33,6 @@ kvprj::KvProject Survey(bool withImages)
     kvprj::CopyText(info.prjOperator, "07");
     kvprj::CopyText(info.date, "2024-05-06T07:08:09");
     info.meanElevation = 35.5;
-    if (withImages) {
-        kvfd::CameraInfo camera;
-        camera.name = "8.8";
-        project.GetCameraInfoSet().AddCamera(camera);
-        project.GetImageInfoSet().AddImage("0001.jpg", "/d", {114.3, 30.5, 35.5, 0, 0, 0}, 0, true);
-    }
     return project;
 }
 
@@ -80,7 +45,7 @@ QString ExistingProjectFile()
 
 // The start page lists a project whose file is there (selected) and one whose
 // file has gone.
-std::unique_ptr<ProjectManagerDialog> StartPage(bool imageMode)
+std::unique_ptr<ProjectManagerDialog> StartPage()
 {
     PrjInfo there;
     there.path = ExistingProjectFile();
@@ -90,7 +55,7 @@ std::unique_ptr<ProjectManagerDialog> StartPage(bool imageMode)
     gone.path = kvtest::TemporaryDataDir() + QStringLiteral("/gone.db");
     gone.name = QStringLiteral("2023");
     ProjectManager::WriteConfig({there, gone});
-    auto page = std::make_unique<ProjectManagerDialog>(imageMode, nullptr);
+    auto page = std::make_unique<ProjectManagerDialog>(false, nullptr);
     const QList<ProjectGraphicsItem*>& tiles = page->Widget()->Scene()->Items();
     if (!tiles.isEmpty())
         tiles.first()->setSelected(true);
@@ -102,32 +67,15 @@ std::unique_ptr<QWidget> Build(const QString& form)
     // A new project: the name is empty.
     if (form == QLatin1String("description"))
         return std::make_unique<KvCreatProjectDialog>();
-    if (form.startsWith(QLatin1String("summary"))) {
-        kvprj::KvProject project = Survey(!form.endsWith(QLatin1String("without images")));
+    if (form == QLatin1String("summary without images")) {
+        kvprj::KvProject project = Survey();
         auto dialog = std::make_unique<KvShowPrjInfoDialog>();
         dialog->SetProject(&project);
         return dialog;
     }
     if (form == QLatin1String("flight images"))
         return std::make_unique<FlyPrjSettingDialog>();
-    if (form == QLatin1String("flight images, listed")) {
-        auto dialog = std::make_unique<FlyPrjSettingDialog>();
-        dialog->Widget()->AddImages({QStringLiteral("/d/0001.jpg"), QStringLiteral("/d/0002.jpg")});
-        return dialog;
-    }
-    if (form == QLatin1String("start page, flight")) {
-        std::unique_ptr<ProjectManagerDialog> page = StartPage(false);
-        page->Widget()->SelectFlightProject();
-        return page;
-    }
-    return StartPage(form == QLatin1String("start page, image mode"));
-}
-
-QString Title(QWidget* form)
-{
-    if (auto* dialog = qobject_cast<FrameDialog*>(form))
-        return dialog->Frame()->Title();
-    return kvtest::Text(form, QStringLiteral("pmw_project_type_label_"));
+    return StartPage();
 }
 
 // Clicks the named button, or does to the start page's tiles what the
@@ -164,53 +112,27 @@ private Q_SLOTS:
 
     void cleanup() { QVERIFY(kvui::SetLanguage(QString())); }
 
-    // Every form reads wholly in the language; its title shows that the
-    // project folder's catalogue was used at all.
-    void formsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("title");
-        const struct
-        {
-            const char* form;
-            const char* english;
-            QString chinese;
-        } forms[] = {
-            {"description", "Project Information", QStringLiteral("工程信息")},
-            {"summary", "Project Information", QStringLiteral("工程信息")},
-            {"flight images, listed", "Flight Project Setting", QStringLiteral("航飞工程设置")},
-            {"start page", "My Project", QStringLiteral("我的工程")},
-            {"start page, flight", "Flight Project", QStringLiteral("航飞工程")},
-            {"start page, image mode", "My Project", QStringLiteral("我的工程")},
-        };
-        for (const auto& row : forms) {
-            QTest::addRow("en, %s", row.form) << "en" << row.form << row.english;
-            QTest::addRow("zh_CN, %s", row.form) << "zh_CN" << row.form << row.chinese;
-        }
-    }
-
-    void formsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, title);
-        QVERIFY(kvui::SetLanguage(language));
-        const std::unique_ptr<QWidget> widget = Build(form);
-        QCOMPARE(Title(widget.get()), title);
-        const QString foreign = Foreign(language, widget.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-    }
-
-    // The choosers of the image list and the start page: caption and file
-    // types in the language, the extensions kept.
-    void fileChoosersReadInTheLanguage_data()
+    // What the pages and the tiles open: file choosers (caption and file
+    // types in the language, the extensions kept; by default as written) and
+    // boxes, the fixed texts of the constant-string table among them (a
+    // project's name stays as it is).
+    void modalsReadInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("filters"); // none for a folder chooser
+        QTest::addColumn<bool>("box");
+        QTest::addColumn<QString>("text");        // the chooser's caption or the box's message
+        QTest::addColumn<QStringList>("filters"); // none for a folder chooser or a box
+        const auto chooser
+            = [](const char* row, const char* language, const char* form, const char* action,
+                 const QString& caption, const QStringList& filters) {
+                  QTest::newRow(row) << language << form << action << false << caption << filters;
+              };
+        const auto box = [](const char* row, const char* language, const char* form,
+                            const char* action, const QString& message) {
+            QTest::newRow(row) << language << form << action << true << message << QStringList();
+        };
         const QStringList images {QStringLiteral("images (*.bmp *.jpg *.tif)"),
                                   QStringLiteral("bmp (*.bmp)"), QStringLiteral("jpg (*.jpg)"),
                                   QStringLiteral("tif (*.tif)")};
@@ -220,149 +142,88 @@ private Q_SLOTS:
         const QStringList projects {QStringLiteral("Project File (*.db)")};
         const QStringList chineseProjects {QStringLiteral("工程文件 (*.db)")};
 
-        QTest::newRow("default, flight images, add images") << ""
-                                                            << "flight images"
-                                                            << "fpsw_add_images_"
-                                                            << "Add Images" << images;
-        QTest::newRow("en, flight images, add images") << "en"
-                                                       << "flight images"
-                                                       << "fpsw_add_images_"
-                                                       << "Add Images" << images;
-        QTest::newRow("zh_CN, flight images, add images")
-            << "zh_CN"
-            << "flight images"
-            << "fpsw_add_images_" << QStringLiteral("添加影像") << chineseImages;
-        QTest::newRow("en, flight images, add folder") << "en"
-                                                       << "flight images"
-                                                       << "fpsw_add_folder_"
-                                                       << "Open Directory" << QStringList();
-        QTest::newRow("zh_CN, flight images, add folder")
-            << "zh_CN"
-            << "flight images"
-            << "fpsw_add_folder_" << QStringLiteral("打开文件夹") << QStringList();
-        QTest::newRow("en, start page, import") << "en"
-                                                << "start page"
-                                                << "pmw_open_prj_btn_"
-                                                << "Open Project" << projects;
-        QTest::newRow("zh_CN, start page, import")
-            << "zh_CN"
-            << "start page"
-            << "pmw_open_prj_btn_" << QStringLiteral("打开工程") << chineseProjects;
-        QTest::newRow("en, start page, view images") << "en"
-                                                     << "start page"
-                                                     << "pmw_open_images_btn_"
-                                                     << "Add Images" << images;
-        QTest::newRow("zh_CN, start page, view images")
-            << "zh_CN"
-            << "start page"
-            << "pmw_open_images_btn_" << QStringLiteral("添加影像") << chineseImages;
-        QTest::newRow("en, start page, export tile") << "en"
-                                                     << "start page"
-                                                     << "export tile"
-                                                     << "Export Project" << projects;
-        QTest::newRow("zh_CN, start page, export tile")
-            << "zh_CN"
-            << "start page"
-            << "export tile" << QStringLiteral("导出工程") << chineseProjects;
+        chooser("default, flight images, add images", "", "flight images", "fpsw_add_images_",
+                QStringLiteral("Add Images"), images);
+        chooser("en, flight images, add images", "en", "flight images", "fpsw_add_images_",
+                QStringLiteral("Add Images"), images);
+        chooser("zh_CN, flight images, add images", "zh_CN", "flight images", "fpsw_add_images_",
+                QStringLiteral("添加影像"), chineseImages);
+        chooser("en, flight images, add folder", "en", "flight images", "fpsw_add_folder_",
+                QStringLiteral("Open Directory"), {});
+        chooser("zh_CN, flight images, add folder", "zh_CN", "flight images", "fpsw_add_folder_",
+                QStringLiteral("打开文件夹"), {});
+        chooser("en, start page, import", "en", "start page", "pmw_open_prj_btn_",
+                QStringLiteral("Open Project"), projects);
+        chooser("zh_CN, start page, import", "zh_CN", "start page", "pmw_open_prj_btn_",
+                QStringLiteral("打开工程"), chineseProjects);
+        chooser("en, start page, view images", "en", "start page", "pmw_open_images_btn_",
+                QStringLiteral("Add Images"), images);
+        chooser("zh_CN, start page, view images", "zh_CN", "start page", "pmw_open_images_btn_",
+                QStringLiteral("添加影像"), chineseImages);
+        chooser("en, start page, export tile", "en", "start page", "export tile",
+                QStringLiteral("Export Project"), projects);
+        chooser("zh_CN, start page, export tile", "zh_CN", "start page", "export tile",
+                QStringLiteral("导出工程"), chineseProjects);
+
+        box("en, summary without images", "en", "summary without images", "finishBtn",
+            QStringLiteral(
+                "The project has no image. Go back and add images with positions, or exit."));
+        box("zh_CN, summary without images", "zh_CN", "summary without images", "finishBtn",
+            QStringLiteral("工程中没有影像。请返回上一步添加带位置的影像，或退出。"));
+        box("en, delete tile", "en", "start page", "delete tile",
+            QStringLiteral("Remove \"2024-05\" from the list? The project file itself is kept."));
+        box("zh_CN, delete tile", "zh_CN", "start page", "delete tile",
+            QStringLiteral("是否从列表中移除“2024-05”？工程文件本身将保留。"));
+        box("en, gone tile", "en", "start page", "open gone tile",
+            QStringLiteral("The project does not exist. Remove it from the list?"));
+        box("zh_CN, gone tile", "zh_CN", "start page", "open gone tile",
+            QStringLiteral("工程不存在，是否删除记录？"));
+        box("en, unnamed project", "en", "description", "prj_nextBtn",
+            QStringLiteral("The project name must not be empty!"));
+        box("zh_CN, unnamed project", "zh_CN", "description", "prj_nextBtn",
+            QStringLiteral("工程名不能为空！"));
+        box("en, no flight images", "en", "flight images", "fpsw_ok_btn_",
+            QStringLiteral("Please import images!"));
+        box("zh_CN, no flight images", "zh_CN", "flight images", "fpsw_ok_btn_",
+            QStringLiteral("请导入影像数据!"));
     }
 
-    void fileChoosersReadInTheLanguage()
+    void modalsReadInTheLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, form);
         QFETCH(QString, action);
-        QFETCH(QString, caption);
+        QFETCH(bool, box);
+        QFETCH(QString, text);
         QFETCH(QStringList, filters);
         QVERIFY(kvui::SetLanguage(language));
         const std::unique_ptr<QWidget> widget = Build(form);
-        QString shownCaption;
+        QString caption, foreign;
         QStringList shownFilters;
         kvtest::ModalAnswer answer;
-        answer
-            .Do([&](QWidget* chooser) {
-                shownCaption = chooser->windowTitle();
+        if (box) {
+            answer.ExpectText(text)
+                .Do([&](QWidget* shown) {
+                    foreign
+                        = kvtest::LanguageCheck(language).Foreign(shown).join(QLatin1Char('\n'));
+                })
+                .Click(QStringLiteral("dialog_close_btn"));
+        } else {
+            answer.Do([&](QWidget* chooser) {
+                caption = chooser->windowTitle();
                 if (auto* files = qobject_cast<QFileDialog*>(chooser))
                     shownFilters = files->nameFilters();
                 QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
-            })
-            .Arm();
-        Act(widget.get(), action);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(shownCaption, caption);
-        if (!filters.isEmpty())
-            QCOMPARE(shownFilters, filters);
-    }
-
-    // The boxes the pages and the tiles show, the fixed texts of the
-    // constant-string table among them; a project's name stays as it is.
-    void messagesReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("en, summary without images")
-            << "en"
-            << "summary without images"
-            << "finishBtn"
-            << "The project has no image. Go back and add images with positions, or exit.";
-        QTest::newRow("zh_CN, summary without images")
-            << "zh_CN"
-            << "summary without images"
-            << "finishBtn"
-            << QStringLiteral("工程中没有影像。请返回上一步添加带位置的影像，或退出。");
-        QTest::newRow("en, delete tile")
-            << "en"
-            << "start page"
-            << "delete tile"
-            << "Remove \"2024-05\" from the list? The project file itself is kept.";
-        QTest::newRow("zh_CN, delete tile")
-            << "zh_CN"
-            << "start page"
-            << "delete tile" << QStringLiteral("是否从列表中移除“2024-05”？工程文件本身将保留。");
-        QTest::newRow("en, gone tile") << "en"
-                                       << "start page"
-                                       << "open gone tile"
-                                       << "The project does not exist. Remove it from the list?";
-        QTest::newRow("zh_CN, gone tile")
-            << "zh_CN"
-            << "start page"
-            << "open gone tile" << QStringLiteral("工程不存在，是否删除记录？");
-        QTest::newRow("en, unnamed project") << "en"
-                                             << "description"
-                                             << "prj_nextBtn"
-                                             << "The project name must not be empty!";
-        QTest::newRow("zh_CN, unnamed project")
-            << "zh_CN"
-            << "description"
-            << "prj_nextBtn" << QStringLiteral("工程名不能为空！");
-        QTest::newRow("en, no flight images") << "en"
-                                              << "flight images"
-                                              << "fpsw_ok_btn_"
-                                              << "Please import images!";
-        QTest::newRow("zh_CN, no flight images")
-            << "zh_CN"
-            << "flight images"
-            << "fpsw_ok_btn_" << QStringLiteral("请导入影像数据!");
-    }
-
-    void messagesReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, form);
-        QFETCH(QString, action);
-        QFETCH(QString, message);
-        QVERIFY(kvui::SetLanguage(language));
-        const std::unique_ptr<QWidget> widget = Build(form);
-        QString foreign;
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(message)
-            .Do([&](QWidget* box) { foreign = Foreign(language, box); })
-            .Click(QStringLiteral("dialog_close_btn"))
-            .Arm();
+            });
+        }
+        answer.Arm();
         Act(widget.get(), action);
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
+        if (!box)
+            QCOMPARE(caption, text);
+        if (!filters.isEmpty())
+            QCOMPARE(shownFilters, filters);
     }
 };
 
