@@ -44,13 +44,12 @@ kvprj::KvProject Project()
     project.GetCameraInfoSet().AddCamera(Camera("A"));
     project.GetCameraInfoSet().AddCamera(Camera("B"));
     for (int i = 0; i < 5; ++i) {
-        kvfd::EOP eop;
-        eop.X = 500000.125 + 40.0 * i;
-        eop.Y = 3400000.5 + 3.0 * i;
-        eop.Z = 150.0 + i;
-        eop.Omega = i == 4 ? 7.0 * kDegree : 0.0;
-        eop.Phi = i == 4 ? -4.0 * kDegree : 0.0;
-        eop.Kappa = (10.0 + 30.0 * i) * kDegree;
+        const kvfd::EOP eop {500000.125 + 40.0 * i,
+                             3400000.5 + 3.0 * i,
+                             150.0 + i,
+                             i == 4 ? 7.0 * kDegree : 0.0,
+                             i == 4 ? -4.0 * kDegree : 0.0,
+                             (10.0 + 30.0 * i) * kDegree};
         project.GetImageInfoSet().AddImage("图像_" + std::to_string(i) + ".JPG", "/data/照片", eop,
                                            i % 2, i != 2);
     }

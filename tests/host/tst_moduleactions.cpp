@@ -3,13 +3,13 @@
 #include "framework/kvshared.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
+#include "hosttest.h"
 #include "imagery/rt27dialog.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
 #include "modalanswer.h"
 
 #include <QAction>
-#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -17,10 +17,8 @@
 
 namespace {
 
-QAction* Action(KvMainWindow& window, const QString& name)
-{
-    return window.findChild<QAction*>(name);
-}
+using hosttest::Action;
+using hosttest::WriteFile;
 
 // Alternating field names and texts.
 void Fill(QWidget* form, std::initializer_list<const char*> fields)
@@ -28,18 +26,6 @@ void Fill(QWidget* form, std::initializer_list<const char*> fields)
     for (auto field = fields.begin(); field != fields.end(); field += 2)
         if (auto* edit = kvtest::Find<QLineEdit>(form, QLatin1String(*field)))
             edit->setText(QString::fromUtf8(field[1]));
-}
-
-QString FieldText(QWidget* form, const char* name)
-{
-    auto* edit = kvtest::Find<QLineEdit>(form, QLatin1String(name));
-    return edit ? edit->text() : QStringLiteral("<no field %1>").arg(QLatin1String(name));
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray ThreeCameras()
@@ -59,8 +45,6 @@ QString Status(KvMainWindow& window)
 }
 
 } // namespace
-
-#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
 
 class TestModuleActions : public QObject
 {
@@ -100,13 +84,9 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/第二架次")));
         const QStringList names {QStringLiteral("DJI_0001.JPG"), QStringLiteral("说明.txt"),
                                  QStringLiteral("第二架次/DJI_0101.JPG")};
-        QMap<QString, QByteArray> hashes;
-        for (int i = 0; i < files; ++i) {
-            const QByteArray bytes = QByteArray(1000 + 77 * i, char('a' + i));
-            QVERIFY(WriteFile(folder + QLatin1Char('/') + names.at(i), bytes));
-            hashes[names.at(i)]
-                = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-        }
+        for (int i = 0; i < files; ++i)
+            QVERIFY(
+                WriteFile(folder + QLatin1Char('/') + names.at(i), QByteArray(1000 + 77 * i, 'a')));
         const QString list = root.filePath(QStringLiteral("校验 列表.sha256"));
 
         KvMainWindow window;
@@ -141,51 +121,10 @@ private Q_SLOTS:
         if (!save)
             return;
 
-        QFile written(list);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = written.readAll().split('\n');
-        QCOMPARE(lines.size(), files + 1); // the last line ends too
-        for (const QByteArray& line : lines.mid(0, files)) {
-            const QString name = QString::fromUtf8(line.mid(66));
-            QVERIFY2(hashes.contains(name), line.constData());
-            QCOMPARE(line.left(64), hashes.value(name));
-        }
-    }
-
-    // The camera dialog opens on the project's own camera; Cancel keeps it,
-    // OK stores what was typed.
-    void cameraDialogEditsTheProjectCamera_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("cancel") << "cw_cancel_btn_"
-                                << "FC6310";
-        QTest::newRow("ok") << "cw_ok_btn_"
-                            << "FC6310 改";
-    }
-
-    void cameraDialogEditsTheProjectCamera()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, name);
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(m_survey));
-        QString shown;
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("Camera Setting"))
-            .Do([&](QWidget* dialog) {
-                shown = FieldText(dialog, "csw_camera_name_");
-                Fill(dialog, {"csw_camera_name_", "FC6310 改"});
-            })
-            .Click(button)
-            .Arm();
-        Action(window, QStringLiteral("kv_action_camera"))->trigger();
-        VERIFY_ANSWERED(answer);
-        QCOMPARE(shown, QStringLiteral("FC6310"));
-        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
-        QCOMPARE(cameras.Size(), 1);
-        QCOMPARE(String2QString(cameras.GetCamera(0)->name), name);
-        QCOMPARE(cameras.GetCamera(0)->width, 5472);
+        // The list's lines are sha256sum's own (tst_folderchecksum).
+        const QByteArray written = hosttest::Bytes(list);
+        QCOMPARE(written.count('\n'), files);
+        QVERIFY2(written.contains(u8"  第二架次/DJI_0101.JPG\n"), written.constData());
     }
 
     void camerasAreStoredInTheProject()
@@ -359,33 +298,23 @@ private Q_SLOTS:
     }
 
     // The elevation asked for the project's first image becomes its mean
-    // elevation when applied; Quit, or a service that answers nonsense and
-    // is then left, keeps the project's own.
+    // elevation when applied, an edit of the project; Quit keeps the
+    // project's own (nonsense from the service: tst_gnssdialogs).
     void elevationOfTheProject_data()
     {
-        QTest::addColumn<QStringList>("service");
         QTest::addColumn<QString>("button");
         QTest::addColumn<double>("elevation");
         QTest::addColumn<QString>("status");
-        QTest::newRow("applied") << QStringList {QStringLiteral("--elevation"),
-                                                 QStringLiteral("37.5")}
-                                 << "ew_apply_" << 37.5 << "Elevation: 37.50 m";
-        QTest::newRow("left") << QStringList {QStringLiteral("--elevation"), QStringLiteral("37.5")}
-                              << "ew_quit_" << 23.5 << "";
-        QTest::newRow("oversized, left")
-            << QStringList {QStringLiteral("--pad-bytes"), QStringLiteral("200000")} << "ew_quit_"
-            << 23.5 << "";
-        QTest::newRow("malformed, left")
-            << QStringList {QStringLiteral("--malformed")} << "ew_quit_" << 23.5 << "";
+        QTest::newRow("applied") << "ew_apply_" << 37.5 << "Elevation: 37.50 m";
+        QTest::newRow("left") << "ew_quit_" << 23.5 << "";
     }
 
     void elevationOfTheProject()
     {
-        QFETCH(QStringList, service);
         QFETCH(QString, button);
         QFETCH(double, elevation);
         QFETCH(QString, status);
-        kvtest::CloudServer cloud(service);
+        kvtest::CloudServer cloud({QStringLiteral("--elevation"), QStringLiteral("37.5")});
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         KvMainWindow window;
         QVERIFY(window.OpenProject(m_survey));
@@ -394,8 +323,8 @@ private Q_SLOTS:
         kvtest::ModalAnswer answer;
         answer
             .Do([&](QWidget* dialog) {
-                position = FieldText(dialog, "ew_longitude_") + QLatin1Char(' ')
-                    + FieldText(dialog, "ew_latitude_");
+                position = kvtest::Text(dialog, "ew_longitude_") + QLatin1Char(' ')
+                    + kvtest::Text(dialog, "ew_latitude_");
                 kvtest::Find<QPushButton>(dialog, QStringLiteral("ew_get_"))->click();
             })
             .Click(button)
@@ -404,6 +333,7 @@ private Q_SLOTS:
         VERIFY_ANSWERED(answer);
         QCOMPARE(position, QStringLiteral("114.30000000 30.50000000"));
         QCOMPARE(window.Context()->GetPrjInfo().meanElevation, elevation);
+        QCOMPARE(window.IsProjectModified(), !status.isEmpty());
         QCOMPARE(Status(window), status);
     }
 
@@ -463,41 +393,6 @@ private Q_SLOTS:
                  QStringLiteral("RT27 conversion is not available here: %1 → %2")
                      .arg(QDir::toNativeSeparators(file),
                           QDir::toNativeSeparators(QFileInfo(file).path())));
-    }
-
-    // Project information on the open project: Next replaces it by the edited
-    // copy under the same file; Exit leaves it as it was.
-    void projectInformationIsEdited_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("next") << "prj_nextBtn" << true;
-        QTest::newRow("exit") << "prj_quitBtn" << false;
-    }
-
-    void projectInformationIsEdited()
-    {
-        QFETCH(QString, button);
-        QFETCH(bool, replaced);
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(m_survey));
-        kvkernel::AISContext* before = window.Context();
-        QSignalSpy changed(&window, &KvMainWindow::ProjectChanged);
-        kvtest::ModalAnswer answer;
-        answer.Do([](QWidget* dialog) {
-                  Fill(dialog, {"prj_operator", "李工"});
-              })
-            .Click(button)
-            .Arm();
-        Action(window, QStringLiteral("kv_action_edit_project"))->trigger();
-        VERIFY_ANSWERED(answer);
-        QCOMPARE(changed.count(), replaced ? 1 : 0);
-        QCOMPARE(window.Context() != before, replaced);
-        const kvprj::PrjInfo& info = window.Context()->GetPrjInfo();
-        QCOMPARE(String2QString(info.prjOperator),
-                 replaced ? QStringLiteral("李工") : QStringLiteral("王工"));
-        QCOMPARE(String2QString(info.path), m_survey);
-        QCOMPARE(window.Context()->GetImageInfoSet().ValidSize(), 12);
     }
 
 private:

@@ -1,9 +1,9 @@
-#include "cloudserver.h"
 #include "framework/kvshared.h"
 #include "host/cameramodule.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
 #include "host/projectmodule.h"
+#include "hosttest.h"
 #include "imagery/coordinatedialog.h"
 #include "kvfd/camerainfo.h"
 #include "kvkernel/aiscontext.h"
@@ -16,6 +16,9 @@
 
 namespace {
 
+using hosttest::Action;
+using hosttest::Bytes;
+
 const QString kName = QStringLiteral("东湖测区");
 const QString kQuestionTitle = QStringLiteral("Unsaved Changes");
 const QString kSave = QStringLiteral("kvsq_save_btn_");
@@ -23,17 +26,6 @@ const QString kDiscard = QStringLiteral("kvsq_discard_btn_");
 const QString kCancel = QStringLiteral("kvsq_cancel_btn_");
 // The frame's own close button: the same as Cancel.
 const QString kCloseFrame = QStringLiteral("dialog_close_btn");
-
-QAction* Action(KvMainWindow& window, const char* name)
-{
-    return window.findChild<QAction*>(QLatin1String(name));
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // An edit as the camera module makes it.
 void RenameCamera(KvMainWindow& window, const char* name = "edited")
@@ -58,8 +50,6 @@ QString Title(const QString& name, bool modified)
 
 } // namespace
 
-#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
-
 class TestUnsavedWork : public QObject
 {
     Q_OBJECT
@@ -72,74 +62,76 @@ private Q_SLOTS:
     }
 
     // Every way the host edits the open project marks it; leaving a dialog
-    // without applying does not, and saving clears the mark.
+    // without applying does not, and saving clears the mark. The information
+    // and camera dialogs open on the project's own values and keep the edit
+    // only when applied; the elevation: tst_moduleactions.
     void editsMarkTheProject_data()
     {
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("marked");
-        QTest::newRow("project information, next") << "information" << true;
-        QTest::newRow("project information, exit") << "information exit" << false;
-        QTest::newRow("images and positions, next") << "images" << true;
-        QTest::newRow("coordinate system changed") << "coordinate" << true;
-        QTest::newRow("coordinate system kept") << "coordinate kept" << false;
-        QTest::newRow("camera, ok") << "camera" << true;
-        QTest::newRow("camera, cancel") << "camera cancel" << false;
-        QTest::newRow("elevation applied") << "elevation" << true;
+        const auto row = [](const char* tag, const char* action, const char* button, bool marked) {
+            QTest::newRow(tag) << QStringLiteral("kv_action_") + action << QString(button)
+                               << marked;
+        };
+        row("project information, next", "edit_project", "prj_nextBtn", true);
+        row("project information, exit", "edit_project", "prj_quitBtn", false);
+        row("images and positions, next", "image_pos", "iplw_next_btn_", true);
+        row("coordinate system changed", "coordinate", "crw_ok_btn_", true);
+        row("coordinate system kept", "coordinate", "crw_ok_btn_", false);
+        row("camera, ok", "camera", "cw_ok_btn_", true);
+        row("camera, cancel", "camera", "cw_cancel_btn_", false);
     }
 
     void editsMarkTheProject()
     {
-        QFETCH(QString, edit);
+        QFETCH(QString, action);
+        QFETCH(QString, button);
         QFETCH(bool, marked);
         const QString path = Copy(QStringLiteral("edit ") + QLatin1String(QTest::currentDataTag()));
-        std::unique_ptr<kvtest::CloudServer> cloud;
-        if (edit == QLatin1String("elevation")) {
-            cloud = std::make_unique<kvtest::CloudServer>(
-                QStringList {QStringLiteral("--elevation"), QStringLiteral("37.5")});
-            QVERIFY2(cloud->Start(), qPrintable(cloud->Error()));
-        }
         KvMainWindow window;
         QVERIFY(window.OpenProject(path));
         QCOMPARE(window.windowTitle(), Title(kName, false));
-
+        QSignalSpy replaced(&window, &KvMainWindow::ProjectChanged);
+        const bool information = action.endsWith(QLatin1String("edit_project"));
+        const bool camera = action.endsWith(QLatin1String("camera"));
+        const QString field = information ? "prj_operator" : "csw_camera_name_";
+        QString shown;
         kvtest::ModalAnswer answer;
-        const char* action = nullptr;
-        if (edit.startsWith(QLatin1String("information"))) {
-            action = "kv_action_edit_project";
-            answer.Do([](QWidget* dialog) {
-                kvtest::SetText(dialog, QStringLiteral("prj_operator"), QStringLiteral("李工"));
-            });
-            answer.Click(edit.endsWith(QLatin1String("exit")) ? QStringLiteral("prj_quitBtn")
-                                                              : QStringLiteral("prj_nextBtn"));
-        } else if (edit == QLatin1String("images")) {
-            action = "kv_action_image_pos";
-            answer.Click(QStringLiteral("iplw_next_btn_"));
-        } else if (edit.startsWith(QLatin1String("coordinate"))) {
-            action = "kv_action_coordinate";
-            if (edit == QLatin1String("coordinate")) {
-                answer.Do([](QWidget* dialog) {
+        answer
+            .Do([&](QWidget* dialog) {
+                if (information || camera) {
+                    shown = kvtest::Text(dialog, field);
+                    kvtest::SetText(dialog, field, QStringLiteral("李工 改"));
+                } else if (action.endsWith(QLatin1String("coordinate")) && marked) {
                     kvfd::CoordinateInfo local;
                     local.id = -1;
                     dialog->findChild<CoordinateWidget*>()->SetCoordinate(local);
-                });
-            }
-            answer.Click(QStringLiteral("crw_ok_btn_"));
-        } else if (edit.startsWith(QLatin1String("camera"))) {
-            action = "kv_action_camera";
-            answer.Click(edit.endsWith(QLatin1String("cancel")) ? QStringLiteral("cw_cancel_btn_")
-                                                                : QStringLiteral("cw_ok_btn_"));
-        } else {
-            action = "kv_action_elevation";
-            answer.Do([](QWidget* dialog) { kvtest::Click(dialog, QStringLiteral("ew_get_")); });
-            answer.Click(QStringLiteral("ew_apply_"));
-        }
-        answer.Arm();
-        Action(window, action)->trigger();
+                }
+            })
+            .Click(button)
+            .Arm();
+        hosttest::Action(window, action)->trigger();
         VERIFY_ANSWERED(answer);
         QCOMPARE(window.IsProjectModified(), marked);
         QCOMPARE(window.windowTitle(), Title(kName, marked));
+        const kvkernel::AISContext& project = *window.Context();
+        const QString before = information ? QStringLiteral("王工") : QStringLiteral("FC6310");
+        const QString now
+            = String2QString(information ? project.GetPrjInfo().prjOperator
+                                         : project.GetCameraInfoSet().GetCamera(0)->name);
+        if (information || camera) {
+            QCOMPARE(shown, before);
+            QCOMPARE(now, marked ? QStringLiteral("李工 改") : before);
+            QCOMPARE(String2QString(project.GetPrjInfo().path), path);
+            QCOMPARE(project.GetImageInfoSet().ValidSize(), 12);
+            QCOMPARE(project.GetCameraInfoSet().Size(), 1);
+            QCOMPARE(project.GetCameraInfoSet().GetCamera(0)->width, 5472);
+        }
+        if (information)
+            QCOMPARE(replaced.count(), marked ? 1 : 0);
 
-        Action(window, "kv_action_save")->trigger();
+        hosttest::Action(window, "kv_action_save")->trigger();
         QVERIFY(!window.IsProjectModified());
         QCOMPARE(window.windowTitle(), Title(kName, false));
     }
