@@ -223,9 +223,9 @@ private Q_SLOTS:
                  *created.GetCameraInfoSet().GetCamera(0));
     }
 
-    // Saving puts the project at the front of the start page's list (the
-    // page opening it: tst_unsavedwork).
-    void savingPutsTheProjectFirst()
+    // Saving puts the project at the front of the start page's list; the start
+    // page opens it in the window with a double click on its tile.
+    void startPageOpensTheSavedProject()
     {
         const QString path = m_dir.filePath(QStringLiteral("起始 页.db"));
         {
@@ -239,6 +239,20 @@ private Q_SLOTS:
         QVERIFY(!list.isEmpty());
         QCOMPARE(list.first().path, path);
         QCOMPARE(list.first().name, kProjectName);
+
+        KvMainWindow window;
+        kvtest::ModalAnswer page;
+        page.Do([&](QWidget* dialog) {
+                auto* scene = dialog->findChild<ProjectManagerWidget*>()->Scene();
+                for (ProjectGraphicsItem* tile : scene->Items())
+                    if (tile->Info()->path == path)
+                        return tile->Activate();
+            })
+            .Arm();
+        QVERIFY(window.FindModule<ProjectModule>()->ShowStartPage());
+        VERIFY_ANSWERED(page);
+        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), path);
+        QCOMPARE(window.ImageTable()->rowCount(), 3);
     }
 
     // Save As opens at the project's own file; a name typed without a suffix

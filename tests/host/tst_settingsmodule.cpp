@@ -169,10 +169,6 @@ private Q_SLOTS:
         QVERIFY(!SettingsModule::ApplyLanguage(QStringLiteral("fr"), true));
         QCOMPARE(kvui::Language(), QString());
         QCOMPARE(StoredValue(), QString());
-        QString code = QStringLiteral("unchanged");
-        QVERIFY(!SettingsModule::CodeOfName(QStringLiteral("fr"), &code));
-        QVERIFY(SettingsModule::CodeOfName(QStringLiteral("default"), &code));
-        QCOMPARE(code, QString());
     }
 
     // What the settings dialogs accept is in the configuration's file at
