@@ -1,5 +1,6 @@
 // The host's answers to the export dialogs and to the one-key and quality
-// bars: each request writes its files, or tells why it does not.
+// bars: each request writes its files, or tells why it does not; without a
+// project, every button of the bars' dock is answered.
 
 #include "host/barsmodule.h"
 #include "host/exportglue.h"
@@ -7,18 +8,30 @@
 #include "host/inphoexport.h"
 #include "host/kvmainwindow.h"
 #include "host/qualityreport.h"
+#include "host/settingsmodule.h"
+#include "hosttest.h"
 #include "kvkernel/aiscontext.h"
+#include "languagecheck.h"
+#include "map/dpviewtoolbar.h"
+#include "map/mapbar.h"
 #include "modalanswer.h"
 #include "settings/okexportbar.h"
 #include "settings/oksettingbar.h"
+#include "settings/procedurebar.h"
+#include "settings/qaexportbar.h"
 #include "settings/qasettingbar.h"
 #include "settings/reportdialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QImageReader>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolBox>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -66,6 +79,13 @@ double Difference(const QImage& a, const QImage& b, int x, int y)
     return sum / 10000;
 }
 
+std::unique_ptr<KvMainWindow> Window()
+{
+    auto window = hosttest::WindowWith<BarsModule>();
+    window->resize(1100, 760);
+    return window;
+}
+
 } // namespace
 
 class TestExportGlue : public QObject
@@ -79,6 +99,7 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("照片"))));
     }
+    void cleanup() { QVERIFY(SettingsModule::ApplyLanguage(QString(), false)); }
 
     void oneKeyBar_data()
     {
@@ -208,11 +229,8 @@ private Q_SLOTS:
         camera.dtype = 3;
         camera.k1 = -0.05;
         project->GetCameraInfoSet().AddCamera(camera);
-        kvfd::EOP eop;
-        eop.X = 500000;
-        eop.Y = 3400000;
-        eop.Z = 100;
-        project->GetImageInfoSet().AddImage("DJI_0024.JPG", photos.toStdString(), eop, 0, true);
+        project->GetImageInfoSet().AddImage("DJI_0024.JPG", photos.toStdString(),
+                                            {500000, 3400000, 100}, 0, true);
         window->SetProject(std::move(project));
         const QString out = m_dir.filePath(QStringLiteral("inpho"));
         const QString images = m_dir.filePath(QStringLiteral("inpho/无畸变"));
@@ -228,6 +246,78 @@ private Q_SLOTS:
         // The centre stays, the rim moves.
         QVERIFY(Difference(before, after, 1900, 1075) < 12);
         QVERIFY(Difference(before, after, 0, 1075) > 12);
+    }
+
+    // Every button of the dock that asks for a run, an export or a report gets
+    // one box; those not run yet say so, and the one-key run names its inputs.
+    // The output-area tools draw on the view instead (tst_workspace).
+    void everyRequestIsAnswered()
+    {
+        auto window = Window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* bars = window->FindModule<BarsModule>();
+        kvtest::SetText(bars->OneKeyBar(), QStringLiteral("oksb_save_path_edit_"),
+                        QStringLiteral("/tmp/正射 %2"));
+        auto* pages = qobject_cast<QToolBox*>(bars->Dock()->widget());
+        QStringList told;
+        QSet<QPushButton*> clicked;
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            const auto buttons = pages->widget(page)->findChildren<QPushButton*>();
+            // The procedures' steps show group by group.
+            QList<QPushButton*> groups {nullptr};
+            for (QPushButton* button : buttons) {
+                if (button->objectName().contains(QLatin1String("group")))
+                    groups << button;
+            }
+            for (QPushButton* group : groups) {
+                if (group)
+                    QTest::mouseClick(group, Qt::LeftButton);
+                for (QPushButton* button : buttons) {
+                    // The browse button opens a folder chooser, not a box.
+                    if (groups.contains(button) || button->isHidden() || clicked.contains(button)
+                        || button->objectName() == QLatin1String("kvsavefilebtn")
+                        || QRegularExpression("oksb_(rect|polygon|clear)_btn_")
+                               .match(button->objectName() + ' '
+                                      + button->property("kvFormName").toString())
+                               .hasMatch())
+                        continue;
+                    clicked << button;
+                    const QList<QStringList> boxes = kvtest::AnswerEveryBox(
+                        [button] { QTest::mouseClick(button, Qt::LeftButton); });
+                    QCOMPARE(boxes.size(), 1);
+                    told << boxes.first().filter(QLatin1String("This host does not"));
+                }
+            }
+        }
+        // Without a project the exports and the assessment ask for one, except
+        // the two packages this host never writes.
+        QCOMPARE(told.size(), 10);
+        QCOMPARE(QSet<QString>(told.begin(), told.end()).size(), 10);
+        QVERIFY(told.filter("one-key processing yet (output folder /tmp/正射 %2, resolution 0.1 m)")
+                    .size()
+                == 1);
+    }
+
+    void readsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        QTest::newRow("zh_CN") << "zh_CN";
+    }
+
+    void readsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(SettingsModule::ApplyLanguage(language, false));
+        auto window = Window();
+        kvtest::LanguageCheck check(language);
+        for (const char* word :
+             {"SSK", "Inpho", "PatB", "Context", "Capture", "XML", "PhotoMod", "ProcedureWidget"})
+            check.Allow(QLatin1String(word));
+        QStringList foreign = check.Foreign(window.get());
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "framework/kvprogressimpl.h"
 #include "host/folderchecksum.h"
-#include "kvkernel/kvprogress.h"
+#include "hosttest.h"
 #include "modalanswer.h"
 
 #include <QCryptographicHash>
@@ -19,42 +19,7 @@
 
 namespace {
 
-// Records the reports; SetInformation answers false once it has answered true
-// `allowed` times (never, with -1).
-class StubProgress : public kvkernel::KvProgress
-{
-public:
-    explicit StubProgress(int allowed = -1)
-        : m_allowed(allowed)
-    { }
-
-    void Start(std::string, int total_step) override { total = total_step; }
-    bool SetInformation(std::string msg, int current_step) override
-    {
-        messages.push_back(std::move(msg));
-        steps.push_back(current_step);
-        return m_allowed < 0 || int(steps.size()) <= m_allowed;
-    }
-    void End(bool success) override
-    {
-        ended = success;
-        ++ends;
-    }
-    bool Success() override { return ended; }
-    void NeverEnd(bool) override { }
-    kvfd::KvError GetError() override { return 0; }
-    void SetError(kvfd::KvError) override { }
-    void Popup(std::string) override { }
-
-    int total = -1;
-    int ends = 0;
-    bool ended = false;
-    std::vector<std::string> messages;
-    std::vector<int> steps;
-
-private:
-    int m_allowed;
-};
+using hosttest::StubProgress;
 
 // Holds the worker at its first report until the gate opens, so that a click
 // on the dialog is known to land while the walk is still running.

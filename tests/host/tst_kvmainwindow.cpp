@@ -6,6 +6,7 @@
 #include "host/kvmainwindow.h"
 #include "host/projectmodule.h"
 #include "host/screenshotregistry.h"
+#include "hosttest.h"
 #include "imagery/imageposloaddialog.h"
 #include "kvkernel/aiscontext.h"
 #include "modalanswer.h"
@@ -13,10 +14,19 @@
 #include "project/tiledscene.h"
 #include "wizardanswers.h"
 
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
+
+using hosttest::Action;
 
 const QString kProjectName = QStringLiteral("第一测区");
 
@@ -43,20 +53,98 @@ QString Cell(KvMainWindow& window, int row, int column)
     return item ? item->text() : QString();
 }
 
-QAction* Action(KvMainWindow& window, const char* name)
+const char* const kMenus[] = {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras", "kv_menu_help",
+                              "kv_menu_demonstrations"};
+
+// The window's own entries, which no module adds.
+bool WindowsOwn(const QAction* action)
 {
-    return window.findChild<QAction*>(QLatin1String(name));
+    return action->objectName() == QLatin1String("kv_action_quit")
+        || action->objectName() == QLatin1String("kv_action_about");
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
+// "<menu>/<action>" for every named action, menus in menu-bar order.
+QStringList PlacedActions(const KvMainWindow& window, bool withWindowsOwn)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    QStringList placed;
+    for (const char* name : kMenus) {
+        const auto* menu = window.findChild<QMenu*>(QLatin1String(name));
+        for (const QAction* action : menu->actions()) {
+            // A submenu's entries are listed under the submenu's own name.
+            if (action->isSeparator() || action->menu() || (!withWindowsOwn && WindowsOwn(action)))
+                continue;
+            placed << QLatin1String(name) + QLatin1Char('/') + action->objectName();
+        }
+    }
+    return placed;
 }
+
+// "kv_menu_<menu>/kv_action_<action>" for each of the actions.
+QStringList In(const char* menu, const char* actions)
+{
+    QStringList placed;
+    for (const QString& action : QString::fromLatin1(actions).split(' '))
+        placed << QStringLiteral("kv_menu_%1/kv_action_%2").arg(QLatin1String(menu), action);
+    return placed;
+}
+
+std::unique_ptr<HostModule> TakeModule(const QString& name)
+{
+    for (auto& module : kvhost::HostModules()) {
+        if (module->Name() == name)
+            return std::move(module);
+    }
+    return nullptr;
+}
+
+// A later subsystem as it would plug in: an action, a dock and a picture; it
+// notes what it still sees of the window when it is deleted.
+class PanelModule : public HostModule
+{
+    Q_OBJECT
+
+public:
+    struct Seen
+    {
+        bool deleted = false;
+        bool hadProject = false;
+        bool hadDock = false;
+    };
+
+    explicit PanelModule(Seen& seen)
+        : m_seen(seen)
+    { }
+    ~PanelModule() override
+    {
+        m_seen.deleted = true;
+        m_seen.hadProject = m_window->Context() != nullptr;
+        m_seen.hadDock = !m_dock.isNull();
+    }
+
+    QString Name() const override { return QStringLiteral("panel"); }
+    void Install(KvMainWindow& window) override
+    {
+        m_window = &window;
+        window.AddProjectAction(KvMainWindow::MenuId::Tools, QStringLiteral("Survey &Map"),
+                                QStringLiteral("kv_action_map"), [this] { ++triggered; });
+        m_dock = window.AddDock(new QLabel(QStringLiteral("map")), QStringLiteral("Map"),
+                                QStringLiteral("kv_map_dock"), Qt::RightDockWidgetArea);
+    }
+    void Screenshots(ScreenshotRegistry& registry) const override
+    {
+        registry.Add(QStringLiteral("map_panel"),
+                     [] { return std::make_unique<QLabel>(QStringLiteral("map")); });
+    }
+
+    int triggered = 0;
+
+private:
+    Seen& m_seen;
+    KvMainWindow* m_window = nullptr;
+    QPointer<QDockWidget> m_dock;
+};
 
 } // namespace
-
-#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
 
 class TestKvMainWindow : public QObject
 {
@@ -163,7 +251,6 @@ private Q_SLOTS:
             .Arm();
         QVERIFY(window.FindModule<ProjectModule>()->ShowStartPage());
         VERIFY_ANSWERED(page);
-        QVERIFY(window.Context());
         QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), path);
         QCOMPARE(window.ImageTable()->rowCount(), 3);
     }
@@ -237,7 +324,7 @@ private Q_SLOTS:
         const QString broken = m_dir.filePath(QStringLiteral("损坏 工程.db"));
         QFile::remove(broken);
         if (!contents.isNull())
-            QVERIFY(WriteFile(broken, contents));
+            QVERIFY(hosttest::WriteFile(broken, contents));
 
         KvMainWindow window;
         QVERIFY(window.OpenProject(m_project));
@@ -263,41 +350,16 @@ private Q_SLOTS:
         QStringList failures;
         QVERIFY2(registry.RenderAll(target, &failures),
                  qPrintable(failures.join(QLatin1Char('\n'))));
-        for (const char* name : {"main_window",
-                                 "message_ok",
-                                 "message_yes_no",
-                                 "progress_dialog",
-                                 "flight_selector",
-                                 "title_widget",
-                                 "title_widget2",
-                                 "little_title_widget",
-                                 "camera_dialog",
-                                 "get_camera_dialog",
-                                 "get_camera_network_error",
-                                 "get_camera_no_data",
-                                 "wizard_1_description",
-                                 "wizard_2_images",
-                                 "wizard_3_image_pos",
-                                 "wizard_4_preview",
-                                 "pos_import",
-                                 "coordinate_dialog",
-                                 "image_property",
-                                 "image_info",
-                                 "elevation_dialog",
-                                 "rt27_dialog",
-                                 "lever_arm_dialog",
-                                 "gps_tool_dialog",
-                                 "project_menu",
-                                 "flight_project_images",
-                                 "start_page",
-                                 "start_page_flight",
-                                 "start_page_image_mode",
-                                 "start_page_selected",
-                                 "start_page_delete_question",
-                                 "save_question"})
-            QVERIFY2(!QImage(QDir(target).filePath(QLatin1String(name) + QStringLiteral(".png")))
-                          .isNull(),
-                     name);
+        const QString names
+            = "main_window message_ok message_yes_no progress_dialog flight_selector title_widget "
+              "title_widget2 little_title_widget camera_dialog get_camera_dialog "
+              "get_camera_network_error get_camera_no_data wizard_1_description wizard_2_images "
+              "wizard_3_image_pos wizard_4_preview pos_import coordinate_dialog image_property "
+              "image_info elevation_dialog rt27_dialog lever_arm_dialog gps_tool_dialog "
+              "project_menu flight_project_images start_page start_page_flight "
+              "start_page_image_mode start_page_selected start_page_delete_question save_question";
+        for (const QString& name : names.split(' '))
+            QVERIFY2(!QImage(QDir(target).filePath(name + ".png")).isNull(), qPrintable(name));
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!kvkernel::KvGetContext());
 
@@ -312,6 +374,187 @@ private Q_SLOTS:
             QVERIFY2(!picture("en").isNull() && !picture("zh_CN").isNull(), name);
             QVERIFY2(picture("en") != picture("zh_CN"), name);
         }
+    }
+
+    // Each module, alone in a window, puts its actions in its own menus.
+    void modulesInstallTheirActions_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QStringList>("placed");
+        QTest::newRow("project") << "project"
+                                 << In("file",
+                                       "start_page image_manager new edit_project image_pos "
+                                       "preview coordinate open save save_as close");
+        QTest::newRow("imagery") << "imagery" << In("tools", "elevation rt27 lever_arm gps_tool");
+        QTest::newRow("camera") << "camera" << In("cameras", "camera refresh_cameras cloud_camera");
+        QTest::newRow("processing")
+            << "processing"
+            << In("tools",
+                  "color_balance enhancement format overviews resample rotation "
+                  "distortion batch raw_to_tif rename");
+        QTest::newRow("algorithm settings")
+            << "algosettings"
+            << In("tools",
+                  "match_setting setting ba_setting run_setting cc_xml_export "
+                  "inpho_export dem_check report");
+        QTest::newRow("framework")
+            << "framework"
+            << In("tools", "viewer") + In("demonstrations", "message question checksum");
+    }
+
+    void modulesInstallTheirActions()
+    {
+        QFETCH(QString, module);
+        QFETCH(QStringList, placed);
+        std::vector<std::unique_ptr<HostModule>> modules;
+        modules.push_back(TakeModule(module));
+        QVERIFY(modules.front());
+        KvMainWindow window(std::move(modules));
+        QCOMPARE(PlacedActions(window, false), placed);
+        QVERIFY(window.FindModule<HostModule>());
+    }
+
+    // The developers' demonstrations are a submenu of Help, not a menu of the
+    // bar, and the submenu shows only when a module put something in it.
+    void demonstrationsAreUnderHelp()
+    {
+        KvMainWindow window;
+        QStringList bar;
+        for (const QAction* action : window.menuBar()->actions())
+            bar << action->menu()->objectName();
+        QCOMPARE(bar,
+                 (QStringList {"kv_menu_file", "kv_menu_tools", "kv_menu_cameras",
+                               "kv_menu_settings", "kv_menu_help"}));
+        QMenu* demonstrations = window.Menu(KvMainWindow::MenuId::Demonstrations);
+        QCOMPARE(demonstrations->objectName(), QStringLiteral("kv_menu_demonstrations"));
+        QVERIFY(window.Menu(KvMainWindow::MenuId::Help)
+                    ->actions()
+                    .contains(demonstrations->menuAction()));
+        QVERIFY(demonstrations->menuAction()->isVisible());
+
+        std::vector<std::unique_ptr<HostModule>> modules;
+        modules.push_back(TakeModule(QStringLiteral("project")));
+        KvMainWindow withoutDemonstrations(std::move(modules));
+        QVERIFY(!withoutDemonstrations.Menu(KvMainWindow::MenuId::Demonstrations)
+                     ->menuAction()
+                     ->isVisible());
+    }
+
+    // Together the modules and the window fill the menus in this order, with
+    // these texts; the suites and the operator's habits depend on both.
+    void modulesTogetherPlaceWhatEachPlaces()
+    {
+        QStringList separately;
+        for (auto& module : kvhost::HostModules()) {
+            std::vector<std::unique_ptr<HostModule>> one;
+            one.push_back(std::move(module));
+            KvMainWindow window(std::move(one));
+            separately << PlacedActions(window, false);
+        }
+        KvMainWindow window;
+        QStringList together = PlacedActions(window, false);
+        QCOMPARE(together.size(), separately.size());
+        std::sort(together.begin(), together.end());
+        std::sort(separately.begin(), separately.end());
+        QCOMPARE(together, separately);
+        QCOMPARE(QSet<QString>(together.begin(), together.end()).size(), together.size());
+    }
+
+    // The registry quietly replaces an entry of a name it already has, so a
+    // name taken twice would lose a picture: every name is unique across the
+    // modules, and makes a plain file name.
+    void screenshotNamesAreUnique()
+    {
+        const QRegularExpression fileName(QStringLiteral("^[a-z0-9_]+$"));
+        QSet<QString> modules;
+        QSet<QString> names {QStringLiteral("main_window")};
+        int count = 1;
+        for (const auto& module : kvhost::HostModules()) {
+            QVERIFY2(!module->Name().isEmpty(), "a module without a name");
+            QVERIFY2(!modules.contains(module->Name()), qPrintable(module->Name()));
+            modules << module->Name();
+            ScreenshotRegistry registry;
+            module->Screenshots(registry);
+            QVERIFY2(!registry.Names().isEmpty(), qPrintable(module->Name()));
+            for (const QString& name : registry.Names()) {
+                QVERIFY2(fileName.match(name).hasMatch(), qPrintable(name));
+                QVERIFY2(!names.contains(name),
+                         qPrintable(name + QStringLiteral(" again in ") + module->Name()));
+                names << name;
+            }
+            count += registry.Names().size();
+        }
+        ScreenshotRegistry all;
+        kvhost::AddHostScreenshots(all);
+        QStringList allNames = all.Names();
+        // Besides the modules' pictures, a few again in each language.
+        const QRegularExpression suffix(QStringLiteral("_(en|zh_CN)$"));
+        const QStringList translated = allNames.filter(suffix);
+        QCOMPARE(translated.size(), 8);
+        for (const QString& name : translated) {
+            QVERIFY2(names.contains(QString(name).remove(suffix)), qPrintable(name));
+            allNames.removeOne(name);
+        }
+        QCOMPARE(allNames.size(), count);
+        QCOMPARE(QSet<QString>(allNames.begin(), allNames.end()), names);
+    }
+
+    // Actions of the project's own records wait for a project; the others
+    // work without one.
+    void projectActionsFollowTheProject()
+    {
+        QSet<QString> needProject;
+        for (const QString& name : In("",
+                                      "edit_project image_pos preview coordinate save save_as "
+                                      "close viewer camera color_balance enhancement format "
+                                      "overviews resample rotation distortion batch"))
+            needProject << name.section('/', 1);
+        KvMainWindow window;
+        const QList<QAction*> actions = window.menuBar()->findChildren<QAction*>(
+            QRegularExpression(QStringLiteral("^kv_action_")));
+        QVERIFY(actions.size() > needProject.size());
+        auto check = [&](bool open) {
+            for (const QAction* action : actions)
+                QVERIFY2(action->isEnabled()
+                             == (open || !needProject.contains(action->objectName())),
+                         qPrintable(action->objectName()));
+        };
+        check(false);
+        window.SetProject(std::make_unique<kvkernel::AISContext>());
+        check(true);
+        window.CloseProject();
+        check(false);
+    }
+
+    // A later subsystem needs nothing but its module: its action follows the
+    // project, its dock is the window's, its picture is listed, and it goes
+    // before the window's docks and project.
+    void aNewModulePlugsIn()
+    {
+        PanelModule::Seen seen;
+        {
+            std::vector<std::unique_ptr<HostModule>> modules = kvhost::HostModules();
+            modules.push_back(std::make_unique<PanelModule>(seen));
+            KvMainWindow window(std::move(modules));
+            auto* map = window.findChild<QAction*>(QStringLiteral("kv_action_map"));
+            QVERIFY(map);
+            QCOMPARE(window.Menu(KvMainWindow::MenuId::Tools)->actions().last(), map);
+            QVERIFY(!map->isEnabled());
+            window.SetProject(std::make_unique<kvkernel::AISContext>());
+            QVERIFY(map->isEnabled());
+            map->trigger();
+            QCOMPARE(window.FindModule<PanelModule>()->triggered, 1);
+            QVERIFY(window.findChild<QDockWidget*>(QStringLiteral("kv_map_dock")));
+            QVERIFY(!seen.deleted);
+
+            ScreenshotRegistry registry;
+            window.FindModule<PanelModule>()->Screenshots(registry);
+            QCOMPARE(registry.Names(), QStringList {QStringLiteral("map_panel")});
+        }
+        QVERIFY(seen.deleted);
+        QVERIFY(seen.hadProject);
+        QVERIFY(seen.hadDock);
+        QVERIFY(!kvkernel::KvGetContext());
     }
 
 private:

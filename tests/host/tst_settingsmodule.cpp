@@ -1,18 +1,26 @@
 #include "framework/kvsettingskeys.h"
 #include "framework/language.h"
+#include "host/algosettingsmodule.h"
+#include "host/fixtures.h"
 #include "host/kvhostsettingskeys.h"
 #include "host/kvmainwindow.h"
 #include "host/settingsmodule.h"
+#include "hosttest.h"
+#include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
 #include "languagecheck.h"
 #include "modalanswer.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -28,14 +36,7 @@ QString StoredValue()
     return Store().value(QLatin1String(kvhost::settings::kLanguage)).toString();
 }
 
-std::unique_ptr<KvMainWindow> WindowWithSettings()
-{
-    std::vector<std::unique_ptr<HostModule>> modules;
-    modules.push_back(std::make_unique<SettingsModule>());
-    return std::make_unique<KvMainWindow>(std::move(modules));
-}
-
-QAction* Action(const KvMainWindow& window, const QString& name)
+QAction* LanguageEntry(const KvMainWindow& window, const QString& name)
 {
     return window.findChild<QAction*>(QStringLiteral("kv_action_language_") + name);
 }
@@ -45,7 +46,8 @@ QStringList Checked(const KvMainWindow& window)
 {
     QStringList checked;
     for (const char* name : {"en", "zh_CN", "default"}) {
-        if (QAction* action = Action(window, QLatin1String(name)); action && action->isChecked())
+        if (QAction* action = LanguageEntry(window, QLatin1String(name));
+            action && action->isChecked())
             checked << QLatin1String(name);
     }
     return checked;
@@ -59,6 +61,13 @@ QString FileMenuTitle(const KvMainWindow& window)
 QString Foreign(const QString& language, QWidget* root)
 {
     return kvtest::LanguageCheck(language).Foreign(root).join(QLatin1Char('\n'));
+}
+
+using hosttest::Action;
+
+std::unique_ptr<KvMainWindow> Window()
+{
+    return hosttest::WindowWith<AlgoSettingsModule>();
 }
 
 } // namespace
@@ -85,12 +94,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("settingsMenu");
-        QTest::newRow("en") << "en"
-                            << "en"
-                            << "&File"
-                            << "&Settings";
-        QTest::newRow("zh_CN") << "zh_CN"
-                               << "zh_CN" << QStringLiteral("文件(&F)")
+        QTest::newRow("en") << "en" << QString("en") << "&File" << QString("&Settings");
+        QTest::newRow("zh_CN") << "zh_CN" << QString("zh_CN") << QStringLiteral("文件(&F)")
                                << QStringLiteral("设置(&S)");
     }
 
@@ -100,7 +105,7 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QFETCH(QString, fileMenu);
         QFETCH(QString, settingsMenu);
-        auto window = WindowWithSettings();
+        auto window = hosttest::WindowWith<SettingsModule>();
         auto* settings = window->findChild<QMenu*>(QStringLiteral("kv_menu_settings"));
         QVERIFY(settings);
         const QList<QAction*> bar = window->menuBar()->actions();
@@ -108,7 +113,7 @@ private Q_SLOTS:
                  bar.indexOf(window->Menu(KvMainWindow::MenuId::Help)->menuAction()));
         QCOMPARE(Checked(*window), QStringList {QStringLiteral("default")});
 
-        Action(*window, name)->trigger();
+        LanguageEntry(*window, name)->trigger();
         QCOMPARE(kvui::Language(), code);
         QCOMPARE(StoredValue(), code);
         QCOMPARE(Checked(*window), QStringList {name});
@@ -121,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(!status.isEmpty());
         QVERIFY2(!kvtest::LanguageCheck(code).IsForeign(status), qPrintable(status));
 
-        Action(*window, QStringLiteral("default"))->trigger();
+        LanguageEntry(*window, QStringLiteral("default"))->trigger();
         QCOMPARE(kvui::Language(), QString());
         QCOMPARE(StoredValue(), QString());
         QCOMPARE(Checked(*window), QStringList {QStringLiteral("default")});
@@ -137,17 +142,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("zh_CN") << "zh_CN"
-                               << "zh_CN"
-                               << "zh_CN";
-        QTest::newRow("en") << "en"
-                            << "en"
-                            << "en";
-        QTest::newRow("unknown") << "fr"
-                                 << ""
-                                 << "default";
-        QTest::newRow("none") << QString() << ""
-                              << "default";
+        QTest::newRow("zh_CN") << "zh_CN" << QString("zh_CN") << "zh_CN";
+        QTest::newRow("en") << "en" << QString("en") << "en";
+        QTest::newRow("unknown") << "fr" << QString() << "default";
+        QTest::newRow("none") << QString() << "" << QString("default");
     }
 
     void storedLanguageAppliesAtStart()
@@ -160,33 +158,10 @@ private Q_SLOTS:
         QCOMPARE(SettingsModule::StoredLanguage(), code);
         QVERIFY(SettingsModule::ApplyLanguage(SettingsModule::StoredLanguage(), false));
         QCOMPARE(kvui::Language(), code);
-        auto window = WindowWithSettings();
+        auto window = hosttest::WindowWith<SettingsModule>();
         QCOMPARE(Checked(*window), QStringList {checked});
         // Applying at start does not replace what was stored.
         QCOMPARE(StoredValue(), stored);
-    }
-
-    // A window built after the choice reads in the language throughout: its
-    // menus, the flight dock, the image table's columns and the status bar.
-    void mainWindowReadsInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("en") << "en"
-                            << "Project: Untitled · 0 images";
-        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("工程：未命名 · 0 张影像");
-    }
-
-    void mainWindowReadsInTheLanguage()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, summary);
-        QVERIFY(SettingsModule::ApplyLanguage(code, false));
-        auto window = WindowWithSettings();
-        window->SetProject(std::make_unique<kvkernel::AISContext>());
-        QCOMPARE(window->ProjectLabel()->text(), summary);
-        const QString foreign = Foreign(code, window.get());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
     }
 
     void unknownLanguageIsRefused()
@@ -194,10 +169,98 @@ private Q_SLOTS:
         QVERIFY(!SettingsModule::ApplyLanguage(QStringLiteral("fr"), true));
         QCOMPARE(kvui::Language(), QString());
         QCOMPARE(StoredValue(), QString());
-        QString code = QStringLiteral("unchanged");
-        QVERIFY(!SettingsModule::CodeOfName(QStringLiteral("fr"), &code));
-        QVERIFY(SettingsModule::CodeOfName(QStringLiteral("default"), &code));
-        QCOMPARE(code, QString());
+    }
+
+    // What the settings dialogs accept is in the configuration's file at
+    // once, so it is there after a restart; the fields a dialog does not show
+    // stay as they were.
+    void settingsSurviveARestart()
+    {
+        auto window = Window();
+        kvfd::AlgoSetting& setting = kvfd::KvConfiguration::Instance()->GetAlgoSetting();
+        setting.threadCount = 3;
+        kvtest::ModalAnswer match;
+        match.ExpectTitle(QStringLiteral("Algorithm Setting"))
+            .Do([](QWidget* dialog) {
+                kvtest::Find<QComboBox>(dialog, "msw_features_")->setCurrentText("40000");
+            })
+            .Click(QStringLiteral("msw_ok_"))
+            .Arm();
+        Action(*window, "kv_action_match_setting")->trigger();
+        QVERIFY2(match.Done(), qPrintable(match.Error()));
+
+        kvtest::ModalAnswer general;
+        general.ExpectTitle(QStringLiteral("Setting"))
+            .Do([](QWidget* dialog) {
+                kvtest::Find<QComboBox>(dialog, "sw_seamline_")->setCurrentIndex(1);
+            })
+            .Click(QStringLiteral("sw_ok_"))
+            .Arm();
+        Action(*window, "kv_action_setting")->trigger();
+        QVERIFY2(general.Done(), qPrintable(general.Error()));
+
+        kvtest::ModalAnswer cancelled;
+        cancelled
+            .Do([](QWidget* dialog) {
+                kvtest::Find<QComboBox>(dialog, "sw_device_")->setCurrentIndex(2);
+            })
+            .Click(QStringLiteral("sw_cancel_"))
+            .Arm();
+        Action(*window, "kv_action_setting")->trigger();
+        QVERIFY2(cancelled.Done(), qPrintable(cancelled.Error()));
+
+        setting = kvfd::AlgoSetting();
+        QVERIFY(kvfd::KvConfiguration::Instance()->LoadAlgoSetting());
+        QCOMPARE(setting.featureNumber, 40000);
+        QCOMPARE(setting.seamlineMode, 4);
+        QCOMPARE(setting.threadCount, 3);
+        QCOMPARE(setting.device, 0);
+    }
+
+    // OK writes the export and tells its files; Cancel writes nothing.
+    void exportsAnswerOK()
+    {
+        auto window = Window();
+        // Without a project the operator is told to open one first.
+        QCOMPARE(kvtest::AnswerEveryBox([&] {
+                     Action(*window, "kv_action_cc_xml_export")->trigger();
+                 }).size(),
+                 1);
+        auto project = kvhost::fixtures::DemoProject();
+        project->GetCameraInfoSet().AddCamera(kvhost::fixtures::SampleCamera());
+        // The dialog starts at the project's system; the centres are UTM 50N.
+        project->GetPrjInfo().coordinateId = 32650;
+        window->SetProject(std::move(project));
+        QTemporaryDir out;
+        const QString folder = out.filePath(QStringLiteral("导出"));
+        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
+            kvtest::ModalAnswer cc;
+            cc.ExpectTitle(QStringLiteral("CC XML Export"))
+                .Do([&folder](QWidget* dialog) { kvtest::SetText(dialog, "ccw_output_", folder); })
+                .Click(QStringLiteral("ccw_ok_"))
+                .Arm();
+            Action(*window, "kv_action_cc_xml_export")->trigger();
+            QVERIFY2(cc.Done(), qPrintable(cc.Error()));
+            kvtest::ModalAnswer inpho;
+            inpho.ExpectTitle(QStringLiteral("Export Project"))
+                .Click(QStringLiteral("iw_cancel_"))
+                .Arm();
+            Action(*window, "kv_action_inpho_export")->trigger();
+            QVERIFY2(inpho.Done(), qPrintable(inpho.Error()));
+        });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(!boxes[0].filter(QStringLiteral("file(s) written")).isEmpty(),
+                 qPrintable(boxes[0].join(QLatin1Char('|'))));
+        QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("BlocksExchange.xml"))).size() > 0);
+    }
+
+    void demCheckOpens()
+    {
+        auto window = Window();
+        kvtest::ModalAnswer answer;
+        answer.ExpectTitle(QStringLiteral("DEM Check")).Do([](QWidget* d) { d->close(); }).Arm();
+        Action(*window, "kv_action_dem_check")->trigger();
+        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
     }
 };
 

@@ -39,14 +39,7 @@ kvfd::CameraInfo TestCamera(double focal = 10.0)
 kvfd::EOP At(double x, double y, double z = 110.0, double omega = 0, double phi = 0,
              double kappa = 0)
 {
-    kvfd::EOP eop;
-    eop.X = x;
-    eop.Y = y;
-    eop.Z = z;
-    eop.Omega = omega;
-    eop.Phi = phi;
-    eop.Kappa = kappa;
-    return eop;
+    return {x, y, z, omega, phi, kappa};
 }
 
 // A projected (UTM 50N) project on a ground at 10 m, with the test camera.

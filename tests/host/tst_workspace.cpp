@@ -1,5 +1,6 @@
 // The joined main window: catalogue, display bar, view tool bar, map popup,
-// one-key bar and tool panel acting on the survey view and back.
+// one-key bar and tool panel acting on the survey view and back; the
+// catalogue's flights.
 #include "host/barsmodule.h"
 #include "host/fixtures.h"
 #include "host/kvmainwindow.h"
@@ -9,12 +10,15 @@
 #include "host/workspacemodule.h"
 #include "kvkernel/aiscontext.h"
 #include "map/dpviewtoolbar.h"
+#include "map/mapbar.h"
 #include "map/maptiles.h"
 #include "map/maptoolbar.h"
 #include "modalanswer.h"
 #include "processing/imageprocesswidget.h"
 #include "settings/oksettingbar.h"
 
+#include <QComboBox>
+#include <QDockWidget>
 #include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
@@ -31,11 +35,15 @@ class TestWorkspace : public QObject
     BarsModule* m_bars = nullptr;
     SurveyView* m_view = nullptr;
 
+    QTreeWidget* Tree()
+    {
+        return m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+    }
     kvfd::ImageInfoSet& Images() { return m_window->Context()->GetImageInfoSet(); }
 
     QTreeWidgetItem* CatalogItem(int image)
     {
-        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QTreeWidget* tree = Tree();
         const QString name
             = QStringLiteral("    ") + QString::fromStdString(Images().GetImage(image)->Name());
         for (QTreeWidgetItem* item :
@@ -45,7 +53,7 @@ class TestWorkspace : public QObject
     }
     QAbstractButton* CatalogButton(int image, const char* kind)
     {
-        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QTreeWidget* tree = Tree();
         QTreeWidgetItem* item = CatalogItem(image);
         // The bar gives buttons to the rows in sight only.
         item->parent()->setExpanded(true);
@@ -57,6 +65,16 @@ class TestWorkspace : public QObject
                 return button;
         }
         return nullptr;
+    }
+    QStringList Groups()
+    {
+        QTreeWidget* tree = Tree();
+        QStringList groups;
+        for (int k = 0; k < tree->topLevelItemCount(); ++k)
+            groups << QString("%1:%2")
+                          .arg(tree->topLevelItem(k)->text(5))
+                          .arg(tree->topLevelItem(k)->childCount());
+        return groups;
     }
     QPushButton* Button(QWidget* root, const QString& name)
     {
@@ -138,7 +156,7 @@ private Q_SLOTS:
         Button(m_bars->ViewToolBar(), "dpvtb_delete_btn_")->click();
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(!Images().GetImage(2));
-        auto* tree = m_workspace->Catalog()->findChild<QTreeWidget*>("catalog_tree_widget_");
+        QTreeWidget* tree = Tree();
         QVERIFY(tree->findItems("    " + name, Qt::MatchExactly | Qt::MatchRecursive, 5).isEmpty());
     }
 
@@ -211,25 +229,39 @@ private Q_SLOTS:
         QVERIFY(!pressed->isChecked());
     }
 
+    // The popup shows the bar's map checked; a choice closes it and reaches
+    // the view's tiles and the bar's icon.
     void mapChoice_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("type");
-        QTest::newRow("AMap hybrid") << "mapbar_amap_hybrid_btn_" << int(MAP_AMAP_HYBRID);
-        QTest::newRow("Google sat") << "mapbar_gg_sat_btn_" << int(MAP_GOOGLE_SAT);
-        QTest::newRow("no map") << "mapbar_nomap_btn_" << int(MAP_NONE);
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("AMap hybrid")
+            << "mapbar_amap_hybrid_btn_" << int(MAP_AMAP_HYBRID) << "map_gdjt";
+        QTest::newRow("Google sat") << "mapbar_gg_sat_btn_" << int(MAP_GOOGLE_SAT) << "map_ggwx";
+        QTest::newRow("no map") << "mapbar_nomap_btn_" << int(MAP_NONE) << "map_show";
     }
     void mapChoice()
     {
         QFETCH(QString, button);
         QFETCH(int, type);
-        m_view->SetMapType(MAP_AMAP_SAT);
-        Button(m_bars->ViewToolBar(), "dpvtb_map_btn_")->click();
-        QVERIFY(m_bars->MapPopup());
-        Button(m_bars->MapPopup(), button)->click();
+        QFETCH(QString, icon);
+        const char* const names[]
+            = {"mapbar_nomap_btn_", "mapbar_amap_hybrid_btn_", "mapbar_amap_sat_btn_",
+               "mapbar_gg_hybrid_btn_", "mapbar_gg_sat_btn_"};
+        const QString before = QLatin1String(names[m_bars->CurrentMap()]);
+        QPushButton* map = Button(m_bars->ViewToolBar(), "dpvtb_map_btn_");
+        map->click();
+        QPointer<MapToolBar> popup = m_bars->MapPopup();
+        QVERIFY(popup && popup->isVisible());
+        QVERIFY(Button(popup->Bar(), before)->isChecked());
+        Button(popup->Bar(), button)->click();
+        QTRY_VERIFY(popup.isNull());
         QCOMPARE(m_view->MapType(), type);
+        QCOMPARE(int(m_bars->CurrentMap()), type);
         QCOMPARE(m_view->Tiles()->UrlTemplate(), kvui::TileUrlTemplate(MapType(type)));
         QCOMPARE(m_view->Tiles()->UrlTemplate().isEmpty(), type == MAP_NONE);
+        QVERIFY(map->styleSheet().contains(icon + "_but_nor.png"));
     }
 
     // The view draws the image page's thumbnails: a photo gone since it was
@@ -295,6 +327,46 @@ private Q_SLOTS:
         Button(bar, "oksb_clear_btn_")->click();
         QVERIFY(m_view->Boundary().isEmpty());
         QCOMPARE(drawn.count(), 2);
+    }
+
+    // The catalogue closed by the operator catches up when it is opened again.
+    void closedCatalogue()
+    {
+        m_window->SetProject(kvhost::fixtures::DemoProject());
+        auto* dock = m_window->findChild<QDockWidget*>("kv_catalog_dock");
+        dock->close();
+        m_window->Context()->GetImageInfoSet().GetImageExt(1)->selected = true;
+        m_workspace->Catalog()->Update(false);
+        QTreeWidget* tree = Tree();
+        QVERIFY(!tree->topLevelItem(0)->child(1)->isSelected());
+        dock->show();
+        QTRY_VERIFY(tree->topLevelItem(0)->child(1)->isSelected());
+    }
+
+    // The selected images go into the flight chosen, a new one included; the
+    // catalogue and the selector follow and the project counts as changed.
+    void assignFlight()
+    {
+        m_window->SetProject(kvhost::fixtures::DemoProject());
+        QCOMPARE(Groups(), QStringList({"Flight0:7", "Flight1:5"}));
+        auto* combo = m_workspace->Display()->findChild<QComboBox*>("comboBox_airline");
+        QCOMPARE(combo->count(), 3); // "", Flight1, New Flight 2
+
+        kvfd::ImageInfoSet& images = m_window->Context()->GetImageInfoSet();
+        images.GetImageExt(0)->selected = true;
+        images.GetImageExt(11)->selected = true;
+        combo->setCurrentIndex(2);
+        Q_EMIT combo->activated(2);
+        QCOMPARE(Groups(), QStringList({"Flight0:6", "Flight1:4", "Flight2:2"}));
+        QCOMPARE(combo->currentText(), QString("Flight2"));
+        QCOMPARE(combo->itemText(combo->count() - 1), QString("New Flight 3"));
+        QVERIFY(m_window->IsProjectModified());
+
+        // Without a selection nothing moves.
+        m_window->Context()->SetSelected(false);
+        combo->setCurrentIndex(1);
+        Q_EMIT combo->activated(1);
+        QCOMPARE(Groups(), QStringList({"Flight0:6", "Flight1:4", "Flight2:2"}));
     }
 };
 
