@@ -75,7 +75,6 @@ private Q_SLOTS:
         // Not "no data": the network's own reason.
         row("unreachable", "stopped", "30.5", "keep", 0, "Service unreachable: Connection refused");
         row("URL too long", "", "1e250", "keep", 0, invalid);
-        row("nan", "", "nan", "keep", 0, invalid);
         row("latitude 90.5", "", "90.5", "keep", 0, invalid);
     }
 
@@ -185,8 +184,9 @@ private Q_SLOTS:
         QCOMPARE(edit->hasAcceptableInput(), acceptable);
     }
 
-    // Each chooser opens at the remembered folder with its caption and filter
-    // (empty: a folder chooser), and puts the choice into its field.
+    // Each kind of chooser (all made by one helper) opens at the remembered
+    // folder with its caption and filter (empty: a folder chooser), and puts
+    // the choice into its field.
     void browse_data()
     {
         QTest::addColumn<QByteArray>("slot");
@@ -202,17 +202,8 @@ private Q_SLOTS:
         row("AddRT27", "打开RT27/GNS文件", "Trimble RT27 File(*.rt27;*.GNS);;All(*.*)", "rtw_rt27_",
             false);
         row("AddRinex", "Save RINEX File", "", "rtw_rinex_", false);
-        row("ClickBrowseHPPos", "选择待改正GPS文件", "GPS文件 (*.txt);;所有文件 (*.*)",
-            "law_hppos_line_edit_", false);
-        row("ClickBrowseGimbal", "选择云台文件", "云台文件 (*.gim);;所有文件 (*.*)",
-            "law_gimbal_line_edit_", false);
-        row("ClickBrowseOrientation", "选择外方位元素", "外方位元素 (*.txt);;所有文件 (*.*)",
-            "law_orientation_line_edit_", false);
         row("ClickBrowseOutput", "保存结果", "改正结果 (*.txt)", "law_output_line_edit_", true);
-        row("OpenRinex", "打开机载RINEX数据", "观测文件(*.*o);;所有文件(*.*)", "gtw_rinex_", false);
-        row("OpenTrajectory", "打开轨迹文件", "所有文件(*.*)", "gtw_trajectory_", false);
         row("OpenBAPOS", "打开空三POS数据", "POS文件(*.txt);;所有文件(*.*)", "gtw_ba_pos_", false);
-        row("SavePOS", "保存POS", "POS文件(*.txt)", "gtw_pos_", true);
     }
 
     void browse()
@@ -371,13 +362,8 @@ private Q_SLOTS:
         row("success, no BA POS", rinex, trajectory, "结果 pos.txt", "计算成功！");
         row("not RINEX", "junk", trajectory, "结果 pos.txt",
             failed + "机载.20o is not a RINEX observation file.");
-        row("no event", header, trajectory, "结果 pos.txt",
-            failed + "机载.20o holds no camera event.");
         row("trajectory line 2", rinex, trajectory.left(trajectory.indexOf("110")), "结果 pos.txt",
             failed + "轨迹.txt, line 2, cannot be read.");
-        row("event outside the trajectory", rinex,
-            QByteArray(trajectory).replace("00:00:00", "00:00:06"), "结果 pos.txt",
-            failed + "No camera event lies within the time of 轨迹.txt.");
         row("output folder missing", rinex, trajectory, "无此目录/结果.txt",
             failed + "结果.txt cannot be written.");
         row("no output", rinex, trajectory, "", QString());
