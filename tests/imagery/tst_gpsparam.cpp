@@ -127,53 +127,42 @@ private Q_SLOTS:
         QCOMPARE(h, antenna == int(RinexHeaderResult::Found) ? height : -7.0);
     }
 
-    // Back on the settings page returns to the loading page as it was left;
-    // Exit leaves the caller's record untouched.
-    void wizardBackAndExit()
+    // Back on the settings page returns to the loading page as it was left,
+    // and the rover file's antenna height arrives with the record; finishing
+    // hands out the record. Exit leaves the caller's record untouched.
+    void wizard()
     {
         kvgps::GPSParam param;
         param.antenna_height = 1.25;
         param.output_dir = "/kept";
         const kvgps::GPSParam before = param;
         const QString rover = kRinex + QStringLiteral("demo.10o");
+        kvtest::ModalAnswer exit;
+        exit.ExpectTitle(QStringLiteral("Import GPS")).Click(QStringLiteral("gpslw_cancel_")).Arm();
+        QVERIFY(!ShowGPSDialog(param));
+        QVERIFY2(exit.Done(), qPrintable(exit.Error()));
+        QVERIFY(param == before);
 
-        kvtest::ModalAnswer load, settings, again;
+        kvtest::ModalAnswer load, settings, again, finish;
         QString shown;
-        load.ExpectTitle(QStringLiteral("Import GPS"))
-            .Do([&](QWidget* dialog) {
+        load.Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), rover);
                 settings.Arm();
             })
             .Click(QStringLiteral("gpslw_ok_"));
         settings.ExpectTitle(QStringLiteral("GPS Positioning"))
             .Do([&](QWidget* dialog) {
-                // The rover file's antenna height arrives with the record.
                 shown = Text(dialog, QStringLiteral("gpssw_h_"));
                 again.Arm();
             })
             .Click(QStringLiteral("gpssw_prev_"));
-        again.ExpectTitle(QStringLiteral("Import GPS"))
+        again
             .Do([&](QWidget* dialog) {
                 shown += QLatin1Char('|') + Text(dialog, QStringLiteral("gpslw_move_obs_"));
-            })
-            .Click(QStringLiteral("gpslw_cancel_"));
-        load.Arm();
-        QVERIFY(!ShowGPSDialog(param));
-        QVERIFY2(again.Done(), qPrintable(load.Error() + settings.Error() + again.Error()));
-        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
-        QVERIFY(param == before);
-    }
-
-    void wizardFinish()
-    {
-        kvgps::GPSParam param;
-        kvtest::ModalAnswer load, settings;
-        load.Do([&](QWidget* dialog) {
-                kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), QStringLiteral("r.20o"));
-                settings.Arm();
+                finish.Arm();
             })
             .Click(QStringLiteral("gpslw_ok_"));
-        settings
+        finish
             .Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpssw_output_"), QStringLiteral("/结果"));
                 Check(dialog, "gpssw_gps_", true);
@@ -181,9 +170,12 @@ private Q_SLOTS:
             .Click(QStringLiteral("gpssw_ok_"));
         load.Arm();
         QVERIFY(ShowGPSDialog(param));
-        QVERIFY2(settings.Done(), qPrintable(load.Error() + settings.Error()));
-        QCOMPARE(param.rover_obs_path, std::string("r.20o"));
+        QVERIFY2(finish.Done(),
+                 qPrintable(load.Error() + settings.Error() + again.Error() + finish.Error()));
+        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
+        QCOMPARE(String2QString(param.rover_obs_path), rover);
         QCOMPARE(param.output_dir, std::string("/结果"));
+        QCOMPARE(param.antenna_height, 0.903);
         QCOMPARE(param.gnss_systems, 33);
         QCOMPARE(param.use_base, 0);
         QCOMPARE(param.positioning, 0);

@@ -4,13 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -204,25 +202,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, rows);
         QCOMPARE(Join(Read(content)), rows);
-    }
-
-    // Random bytes: the fields hold every byte but the separators, in order.
-    void binaryJunkKeepsEveryOtherByte()
-    {
-        QByteArray junk(1 << 20, '\0'), expected, fields;
-        QRandomGenerator random(42);
-        for (char& c : junk)
-            c = char(random.bounded(256));
-        junk[0] = 'x'; // no byte-order mark
-        for (char c : junk) {
-            if (c != '\0' && !std::strchr("\t\n\r ,;", c))
-                expected += c;
-        }
-        for (const auto& row : Read(junk)) {
-            for (const std::string& field : row)
-                fields += QByteArray::fromStdString(field);
-        }
-        QCOMPARE(fields, expected);
     }
 
     // One reader after another in the same thread, each reusing the memory of
