@@ -1,5 +1,4 @@
 #include "cloudserver.h"
-#include "framework/kvshared.h"
 #include "imagery/elevationdialog.h"
 #include "imagery/gpstooldialog.h"
 #include "imagery/leverarmdialog.h"
@@ -8,9 +7,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <tuple>
 
 using namespace imagerytest;
 
@@ -184,63 +183,36 @@ private Q_SLOTS:
         QCOMPARE(edit->hasAcceptableInput(), acceptable);
     }
 
-    // Each kind of chooser (all made by one helper) opens at the remembered
-    // folder with its caption and filter (empty: a folder chooser), and puts
-    // the choice into its field.
-    void browse_data()
-    {
-        QTest::addColumn<QByteArray>("slot");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("save");
-        auto row = [](const char* slot, const char* caption, const char* filter, const char* field,
-                      bool save) {
-            QTest::newRow(slot) << QByteArray(slot) << QString(caption) << QString(filter)
-                                << QString(field) << save;
-        };
-        row("AddRT27", "打开RT27/GNS文件", "Trimble RT27 File(*.rt27;*.GNS);;All(*.*)", "rtw_rt27_",
-            false);
-        row("AddRinex", "Save RINEX File", "", "rtw_rinex_", false);
-        row("ClickBrowseOutput", "保存结果", "改正结果 (*.txt)", "law_output_line_edit_", true);
-        row("OpenBAPOS", "打开空三POS数据", "POS文件(*.txt);;所有文件(*.*)", "gtw_ba_pos_", false);
-    }
-
+    // Each browse button's choice lands in its own field (the chooser is the
+    // form kit's, its captions are the language suite's).
     void browse()
     {
-        QFETCH(QByteArray, slot);
-        QFETCH(QString, caption);
-        QFETCH(QString, filter);
-        QFETCH(QString, field);
-        QFETCH(bool, save);
         RT27Dialog rt27;
         LeverArmDialog leverArm;
         GPSToolDialog gpsTool;
-        const QList<QWidget*> all {rt27.Widget(), leverArm.Widget(), gpsTool.Widget()};
-        QWidget* const content = all[QStringList {"rtw", "law", "gtw"}.indexOf(field.left(3))];
-        const QString chosen = m_dir
-            + (filter.isEmpty() ? "/rinex 输出"
-                   : save       ? "/新 结果.txt"
-                                : "/选择.txt");
-        QVERIFY(filter.isEmpty() ? QDir().mkpath(chosen) : save || WriteFile(chosen, "x"));
-        SetDefaultPath(m_dir, false);
-        QString seen;
-        kvtest::ModalAnswer answer;
-        answer
-            .Do([&](QWidget* w) {
-                auto* chooser = qobject_cast<QFileDialog*>(w);
-                QVERIFY(chooser);
-                seen = chooser->windowTitle() + '|' + chooser->directory().absolutePath();
-                if (!filter.isEmpty())
-                    seen += '|' + chooser->nameFilters().join(";;");
-                kvtest::ChooseFile(chooser, chosen);
-            })
-            .Arm();
-        QVERIFY(QMetaObject::invokeMethod(content, slot.constData()));
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(seen, caption + '|' + m_dir + (filter.isEmpty() ? "" : '|' + filter));
-        QCOMPARE(kvtest::Find<QLineEdit>(content, field)->text(), chosen);
-        QCOMPARE(GetDefaultPath(), filter.isEmpty() ? chosen : m_dir);
+        const QString file = m_dir + "/选择.txt", saved = m_dir + "/新 结果.txt";
+        QVERIFY(WriteFile(file, "x"));
+        const std::tuple<const char*, const char*, QString> rows[]
+            = {{"AddRT27", "rtw_rt27_", file},
+               {"AddRinex", "rtw_rinex_", m_dir}, // a folder
+               {"ClickBrowseHPPos", "law_hppos_line_edit_", file},
+               {"ClickBrowseGimbal", "law_gimbal_line_edit_", file},
+               {"ClickBrowseOrientation", "law_orientation_line_edit_", file},
+               {"ClickBrowseOutput", "law_output_line_edit_", saved},
+               {"OpenRinex", "gtw_rinex_", file},
+               {"OpenTrajectory", "gtw_trajectory_", file},
+               {"OpenBAPOS", "gtw_ba_pos_", file},
+               {"SavePOS", "gtw_pos_", saved}};
+        for (const auto& [slot, field, chosen] : rows) {
+            QWidget* const content = field[0] == 'r' ? static_cast<QWidget*>(rt27.Widget())
+                : field[0] == 'l'                    ? static_cast<QWidget*>(leverArm.Widget())
+                                                     : static_cast<QWidget*>(gpsTool.Widget());
+            kvtest::ModalAnswer answer;
+            answer.Do([&chosen = chosen](QWidget* w) { kvtest::ChooseFile(w, chosen); }).Arm();
+            QVERIFY(QMetaObject::invokeMethod(content, slot));
+            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
+            QCOMPARE(Edit(content, field)->text(), chosen);
+        }
     }
 
     void rt27()

