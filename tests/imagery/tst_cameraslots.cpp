@@ -108,16 +108,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("cameras");
         QTest::addColumn<QString>("images"); // images carry 0, 1, 2, 1, 3
-        QTest::newRow("middle: the later keep their slots")
-            << QStringList {"a", "b", "c"} << 1 << "a - c"
-            << "0 x 2 x 3";
-        QTest::newRow("last: trailing blanks go") << QStringList {"a", "-", "c"} << 2 << "a"
-                                                  << "0 1 x 1 3";
-        QTest::newRow("index without a record: its images go")
-            << QStringList {"a", "b", "c"} << 3 << "a b c"
-            << "0 1 2 1 x";
-        QTest::newRow("out of range") << QStringList {"a"} << 7 << "a"
-                                      << "0 1 2 1 3";
+        auto row = [](const char* name, const QStringList& before, int index, const char* cameras,
+                      const char* images) {
+            QTest::newRow(name) << before << index << QString(cameras) << QString(images);
+        };
+        row("middle: the later keep their slots", {"a", "b", "c"}, 1, "a - c", "0 x 2 x 3");
+        row("last: trailing blanks go", {"a", "-", "c"}, 2, "a", "0 1 x 1 3");
+        row("index without a record: its images go", {"a", "b", "c"}, 3, "a b c", "0 1 2 1 x");
+        row("out of range", {"a"}, 7, "a", "0 1 2 1 3");
     }
 
     void remove()
@@ -171,30 +169,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("found"); // the last detection's camera, "-" for none
         QTest::addColumn<QString>("reads"); // how often each photo was read
-        QTest::newRow("found once, then remembered") << "+0a +0B +0C d0 d0 d0"
-                                                     << "B0"
-                                                     << "B1 a1";
-        QTest::newRow("none, then remembered") << "+1a +1b d1 d1 d1"
-                                               << "-"
-                                               << "a1 b1";
-        QTest::newRow("slot without images") << "+0A d2"
-                                             << "-"
-                                             << "";
-        QTest::newRow("other slots' photos are not read") << "+0A +1b d1"
-                                                          << "-"
-                                                          << "b1";
-        QTest::newRow("answer kept until the slot is forgotten") << "+1a d1 +1B d1"
-                                                                 << "-"
-                                                                 << "a1";
-        QTest::newRow("changed slot: untagged photos not read again") << "+1a +1b d1 +1C f1 d1 d1"
-                                                                      << "C1"
-                                                                      << "C1 a1 b1";
-        QTest::newRow("forgetting one slot keeps the other's answer") << "+0a +1B d0 d1 f0 d1"
-                                                                      << "B1"
-                                                                      << "B1 a1";
-        QTest::newRow("cleared: read again") << "+1a d1 c d1"
-                                             << "-"
-                                             << "a2";
+        auto row = [](const char* name, const char* steps, const char* found, const char* reads) {
+            QTest::newRow(name) << QString(steps) << QString(found) << QString(reads);
+        };
+        row("found once, then remembered", "+0a +0B +0C d0 d0 d0", "B0", "B1 a1");
+        row("none, then remembered", "+1a +1b d1 d1 d1", "-", "a1 b1");
+        row("slot without images", "+0A d2", "-", "");
+        row("other slots' photos are not read", "+0A +1b d1", "-", "b1");
+        row("answer kept until the slot is forgotten", "+1a d1 +1B d1", "-", "a1");
+        row("changed slot: untagged photos not read again", "+1a +1b d1 +1C f1 d1 d1", "C1",
+            "C1 a1 b1");
+        row("forgetting one slot keeps the other's answer", "+0a +1B d0 d1 f0 d1", "B1", "B1 a1");
+        row("cleared: read again", "+1a d1 c d1", "-", "a2");
     }
 
     void detection()

@@ -57,7 +57,7 @@ private Q_SLOTS:
     // is found, missing or unreadable, never a guess.
     void header_data()
     {
-        QTest::addColumn<QString>("file"); // under tests/data/rinex, or made here
+        QTest::addColumn<QString>("file"); // under tests/data/rinex, or made here (data not null)
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("position");
         QTest::addColumn<double>("x");
@@ -65,41 +65,37 @@ private Q_SLOTS:
         QTest::addColumn<double>("height");
         const int F = int(RinexHeaderResult::Found), M = int(RinexHeaderResult::Missing),
                   U = int(RinexHeaderResult::Unreadable);
-        const QByteArray none;
-        QTest::newRow("2.10") << "30400920.05o" << none << F << -3978242.4348 << M << 0.0;
-        QTest::newRow("2.11") << "demo.10o" << none << F << 4789028.4701 << F << 0.903;
-        QTest::newRow("2.11 CRLF south")
-            << "14601736.18o" << none << F << -4647137.5830 << F << 2.0;
-        QTest::newRow("3.01") << "demo3.10o" << none << F << 4789028.4701 << F << 0.903;
-        QTest::newRow("3.02 .22O") << "DUTH0630.22O" << none << F << 4362689.8809 << F << 0.183;
-        QTest::newRow("3.04 antenna first") << kAlac << none << F << 5009051.3860 << F << 3.035;
-        QTest::newRow("navigation")
-            << "AMEL00NLD_R_20210010000_01D_MN.rnx" << none << M << 0.0 << M << 0.0;
+        auto row = [](const char* name, const char* file, const QByteArray& data, int position,
+                      double x, int antenna, double height) {
+            QTest::newRow(name) << file << data << position << x << antenna << height;
+        };
+        const QByteArray real;
+        row("2.10", "30400920.05o", real, F, -3978242.4348, M, 0.0);
+        row("2.11", "demo.10o", real, F, 4789028.4701, F, 0.903);
+        row("2.11 CRLF south", "14601736.18o", real, F, -4647137.5830, F, 2.0);
+        row("3.01", "demo3.10o", real, F, 4789028.4701, F, 0.903);
+        row("3.02 .22O", "DUTH0630.22O", real, F, 4362689.8809, F, 0.183);
+        row("3.04 antenna first", kAlac, real, F, 5009051.3860, F, 3.035);
+        row("navigation", "AMEL00NLD_R_20210010000_01D_MN.rnx", real, M, 0.0, M, 0.0);
 
         const QByteArray approx = "  4362689.8809  2026647.9686  4174234.2239                  "
                                   "APPROX POSITION XYZ\n";
-        QTest::newRow("cut in the record")
-            << "cut.22o" << approx.left(30) + "APPROX POSITION XYZ" << M << 0.0 << M << 0.0;
-        QTest::newRow("zero position")
-            << "zero.22o" << QByteArray("  0.0 0.0 0.0   APPROX POSITION XYZ\n") << M << 0.0 << M
-            << 0.0;
-        QTest::newRow("after END OF HEADER")
-            << "late.22o" << QByteArray(60, ' ') + "END OF HEADER\n" + approx << M << 0.0 << M
-            << 0.0;
-        QTest::newRow("beyond 64 lines")
-            << "deep.22o" << QByteArray("x\n").repeated(64) + approx << M << 0.0 << M << 0.0;
-        QTest::newRow("header-less")
-            << "data.22o" << QByteArray("> 2022 03 04 00 00  0.0000000  0 12\n").repeated(50) << M
-            << 0.0 << M << 0.0;
         QByteArray binary(300000, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((unsigned(i) * 7919u) >> 3);
-        QTest::newRow("binary") << "binary.22o" << binary << M << 0.0 << M << 0.0;
-        QTest::newRow("empty") << "empty.22o" << QByteArray("") << M << 0.0 << M << 0.0;
-        QTest::newRow("Chinese path") << "站点/观测.22o" << approx << F << 4362689.8809 << M << 0.0;
-        QTest::newRow("folder") << "folder.22o" << QByteArray("<dir>") << U << 0.0 << U << 0.0;
-        QTest::newRow("pipe") << "pipe.22o" << QByteArray("<fifo>") << U << 0.0 << U << 0.0;
-        QTest::newRow("missing") << "missing.22o" << QByteArray("<none>") << U << 0.0 << U << 0.0;
+        row("cut in the record", "cut.22o", approx.left(30) + "APPROX POSITION XYZ", M, 0, M, 0);
+        row("zero position", "zero.22o", "  0.0 0.0 0.0   APPROX POSITION XYZ\n", M, 0, M, 0);
+        row("after END OF HEADER", "late.22o", QByteArray(60, ' ') + "END OF HEADER\n" + approx, M,
+            0, M, 0);
+        row("beyond 64 lines", "deep.22o", QByteArray("x\n").repeated(64) + approx, M, 0, M, 0);
+        row("header-less", "data.22o",
+            QByteArray("> 2022 03 04 00 00  0.0000000  0 12\n").repeated(50), M, 0, M, 0);
+        row("binary", "binary.22o", binary, M, 0, M, 0);
+        row("empty", "empty.22o", "", M, 0, M, 0);
+        row("Chinese path", "站点/观测.22o", approx, F, 4362689.8809, M, 0);
+        row("folder", "folder.22o", "<dir>", U, 0, U, 0);
+        row("pipe", "pipe.22o", "<fifo>", U, 0, U, 0);
+        row("missing", "missing.22o", "<none>", U, 0, U, 0);
     }
 
     void header()
@@ -131,53 +127,42 @@ private Q_SLOTS:
         QCOMPARE(h, antenna == int(RinexHeaderResult::Found) ? height : -7.0);
     }
 
-    // Back on the settings page returns to the loading page as it was left;
-    // Exit leaves the caller's record untouched.
-    void wizardBackAndExit()
+    // Back on the settings page returns to the loading page as it was left,
+    // and the rover file's antenna height arrives with the record; finishing
+    // hands out the record. Exit leaves the caller's record untouched.
+    void wizard()
     {
         kvgps::GPSParam param;
         param.antenna_height = 1.25;
         param.output_dir = "/kept";
         const kvgps::GPSParam before = param;
         const QString rover = kRinex + QStringLiteral("demo.10o");
+        kvtest::ModalAnswer exit;
+        exit.ExpectTitle(QStringLiteral("Import GPS")).Click(QStringLiteral("gpslw_cancel_")).Arm();
+        QVERIFY(!ShowGPSDialog(param));
+        QVERIFY2(exit.Done(), qPrintable(exit.Error()));
+        QVERIFY(param == before);
 
-        kvtest::ModalAnswer load, settings, again;
+        kvtest::ModalAnswer load, settings, again, finish;
         QString shown;
-        load.ExpectTitle(QStringLiteral("Import GPS"))
-            .Do([&](QWidget* dialog) {
+        load.Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), rover);
                 settings.Arm();
             })
             .Click(QStringLiteral("gpslw_ok_"));
         settings.ExpectTitle(QStringLiteral("GPS Positioning"))
             .Do([&](QWidget* dialog) {
-                // The rover file's antenna height arrives with the record.
                 shown = Text(dialog, QStringLiteral("gpssw_h_"));
                 again.Arm();
             })
             .Click(QStringLiteral("gpssw_prev_"));
-        again.ExpectTitle(QStringLiteral("Import GPS"))
+        again
             .Do([&](QWidget* dialog) {
                 shown += QLatin1Char('|') + Text(dialog, QStringLiteral("gpslw_move_obs_"));
-            })
-            .Click(QStringLiteral("gpslw_cancel_"));
-        load.Arm();
-        QVERIFY(!ShowGPSDialog(param));
-        QVERIFY2(again.Done(), qPrintable(load.Error() + settings.Error() + again.Error()));
-        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
-        QVERIFY(param == before);
-    }
-
-    void wizardFinish()
-    {
-        kvgps::GPSParam param;
-        kvtest::ModalAnswer load, settings;
-        load.Do([&](QWidget* dialog) {
-                kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), QStringLiteral("r.20o"));
-                settings.Arm();
+                finish.Arm();
             })
             .Click(QStringLiteral("gpslw_ok_"));
-        settings
+        finish
             .Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpssw_output_"), QStringLiteral("/结果"));
                 Check(dialog, "gpssw_gps_", true);
@@ -185,9 +170,12 @@ private Q_SLOTS:
             .Click(QStringLiteral("gpssw_ok_"));
         load.Arm();
         QVERIFY(ShowGPSDialog(param));
-        QVERIFY2(settings.Done(), qPrintable(load.Error() + settings.Error()));
-        QCOMPARE(param.rover_obs_path, std::string("r.20o"));
+        QVERIFY2(finish.Done(),
+                 qPrintable(load.Error() + settings.Error() + again.Error() + finish.Error()));
+        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
+        QCOMPARE(String2QString(param.rover_obs_path), rover);
         QCOMPARE(param.output_dir, std::string("/结果"));
+        QCOMPARE(param.antenna_height, 0.903);
         QCOMPARE(param.gnss_systems, 33);
         QCOMPARE(param.use_base, 0);
         QCOMPARE(param.positioning, 0);
