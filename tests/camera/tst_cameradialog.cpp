@@ -224,7 +224,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("preset, OK") << true << "cw_ok_btn_" << true;
         QTest::newRow("preset, Cancel") << true << "cw_cancel_btn_" << false;
-        QTest::newRow("preset, closed") << true << "dialog_close_btn" << false;
         QTest::newRow("empty, OK") << false << "cw_ok_btn_" << true;
     }
 

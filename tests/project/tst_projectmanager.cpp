@@ -119,11 +119,7 @@ private Q_SLOTS:
             ProjectManager::UpdateConfig(Described(QStringLiteral("/%1.db").arg(name), name));
         ProjectManagerDialog dialog(false, nullptr);
         ProjectManagerWidget* page = dialog.Widget();
-        QCOMPARE(page->Scene()->Items().size(), 4);
-        QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("alphabet"));
-
         QTest::keyClicks(kvtest::Find<QLineEdit>(page, "pmw_search_content_"), "alp");
-        QCOMPARE(page->Key(), QStringLiteral("alp"));
         int shown = 0;
         for (ProjectGraphicsItem* tile : page->Scene()->Items())
             shown += tile->isVisible() ? 1 : 0;

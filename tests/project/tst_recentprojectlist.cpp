@@ -272,15 +272,10 @@ private Q_SLOTS:
         const QByteArray old = WrittenByQSettings(tricky, "UTF-8");
         QVERIFY(old.contains("/测区/海滩 一/project.db") && old.contains("Müller"));
         QVERIFY(Write(ProjectManager::ConfigPath(), old));
-        QList<PrjInfo> read = Read();
-        QCOMPARE(read.size(), tricky.size());
-        for (int i = 0; i < tricky.size(); ++i)
-            QCOMPARE(Fields(read.at(i)), Fields(tricky.at(i)));
-
         const QString added = QStringLiteral("/新/项目😀.db");
         ProjectManager::UpdateConfig(Described(added, QStringLiteral("新")));
         QVERIFY(!Bytes(ProjectManager::ConfigPath()).contains("海滩"));
-        read = Read();
+        const QList<PrjInfo> read = Read();
         QCOMPARE(read.first().path, added);
         QCOMPARE(read.size(), tricky.size() + 1);
         for (int i = 0; i < tricky.size(); ++i)
@@ -485,8 +480,8 @@ private Q_SLOTS:
         QCOMPARE(Paths(), QStringList {QString()});
     }
 
-    // Reading needs no write: a full disk or a read-only folder still shows
-    // the list, and nothing is left beside it.
+    // Reading needs no write: a full disk still shows the list, and nothing
+    // is left beside it (which a lock file would be, in a read-only folder too).
     void readingWritesNothing()
     {
         const QList<PrjInfo> tricky = Tricky();
@@ -502,11 +497,6 @@ private Q_SLOTS:
             QVERIFY(full.IsSet());
             QCOMPARE(Paths(), Paths(tricky));
         }
-        QVERIFY(QFile(folder).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const QStringList paths = Paths();
-        QVERIFY(QFile(folder).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                             | QFileDevice::ExeOwner));
-        QCOMPARE(paths, Paths(tricky));
 
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), names);
         QCOMPARE(QFileInfo(folder).lastModified(), changed);
