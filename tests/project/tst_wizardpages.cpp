@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 #define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
 
@@ -211,10 +212,8 @@ private Q_SLOTS:
         project.GetImageInfoSet().AddImage("DJI_0024.JPG", QString2String(m_folder), kvfd::EOP(), 0,
                                            true);
         kvfd::CameraInfo camera;
-        camera.id = 0;
-        camera.ccd_width = 6.17;
-        camera.ccd_height = 3.47;
-        camera.focal = 3.61;
+        std::tie(camera.id, camera.ccd_width, camera.ccd_height, camera.focal)
+            = std::make_tuple(0, 6.17, 3.47, 3.61);
         project.GetCameraInfoSet().AddCamera(camera);
 
         kvtest::ModalAnswer description, positions, preview;
