@@ -104,19 +104,15 @@ QByteArray WrittenByQSettings(const QList<PrjInfo>& list, const char* codec)
     return bytes;
 }
 
-// Keys that QSettings::value() finds as they are listed: no empty group.
-bool PlainKey(const QString& key)
-{
-    return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
-        && !key.contains(QStringLiteral("//"));
-}
-
+// The keys that QSettings::value() finds as they are listed: no empty group.
 QMap<QString, QVariant> Plain(const QMap<QString, QVariant>& all)
 {
     QMap<QString, QVariant> plain;
     for (auto it = all.begin(); it != all.end(); ++it) {
-        if (PlainKey(it.key()))
-            plain.insert(it.key(), it.value());
+        const QString& key = it.key();
+        if (!key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
+            && !key.contains(QStringLiteral("//")))
+            plain.insert(key, it.value());
     }
     return plain;
 }
