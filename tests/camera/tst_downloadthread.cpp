@@ -77,11 +77,19 @@ Run RunThread()
     return run;
 }
 
-int CamerasInUse()
+// The camera database in use: none, "1" camera, "0" (a table without rows),
+// or else a file of these bytes that is no database.
+bool PutInUse(const QByteArray& inUse)
 {
-    kvfd::CameraInfoSet set;
-    return kvfd::KvConfiguration::ReadCameraDatabase(InUsePath().toStdString(), set) ? set.Size()
-                                                                                     : -1;
+    if (inUse == "none")
+        return true;
+    if (inUse == "1")
+        return !WriteOldDatabase().isEmpty();
+    kvsql::Database db;
+    return QDir().mkpath(DataPath("config"))
+        && (inUse == "0" ? db.Create(InUsePath().toStdString())
+                    && db.CreateTable("camera", {{"id", 1, 0}, {"name", 3, 0}})
+                         : WriteFile(InUsePath(), inUse));
 }
 
 } // namespace
@@ -118,34 +126,33 @@ private slots:
     void success_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("oldDatabase");
+        QTest::addColumn<QByteArray>("inUse"); // see PutInUse
         QTest::addColumn<int>("attempts");
         QTest::addColumn<int>("cameras");
 
-        QTest::newRow("first attempt") << QStringList() << true << 1 << 3;
-        QTest::newRow("no config folder yet") << QStringList() << false << 1 << 3;
+        const QStringList empty {"--empty-data"};
+        QTest::newRow("first attempt") << QStringList() << QByteArray("1") << 1 << 3;
+        QTest::newRow("no config folder yet") << QStringList() << QByteArray("none") << 1 << 3;
         QTest::newRow("at the tenth attempt")
-            << QStringList {"--fail-first", "9"} << true << 10 << 3;
+            << QStringList {"--fail-first", "9"} << QByteArray("1") << 10 << 3;
         // A large list is no fault: the cap is far above what lists hold.
         QTest::newRow("over 16 MiB")
-            << QStringList {"--pad-bytes", QString::number(17 << 20)} << true << 1 << 3;
+            << QStringList {"--pad-bytes", QString::number(17 << 20)} << QByteArray("1") << 1 << 3;
         // With no camera in use, a table with every column and no row.
-        QTest::newRow("empty data, no database yet")
-            << QStringList {"--empty-data"} << false << 1 << 0;
+        QTest::newRow("empty data, no database yet") << empty << QByteArray("none") << 1 << 0;
+        QTest::newRow("empty data, no camera in use") << empty << QByteArray("0") << 1 << 0;
+        QTest::newRow("empty data, no database in use") << empty << QByteArray() << 1 << 0;
     }
 
     void success()
     {
         QFETCH(QStringList, args);
-        QFETCH(bool, oldDatabase);
+        QFETCH(QByteArray, inUse);
         QFETCH(int, attempts);
         QFETCH(int, cameras);
 
-        ino_t before = 0;
-        if (oldDatabase) {
-            QVERIFY(!WriteOldDatabase().isEmpty());
-            before = Inode(InUsePath());
-        }
+        QVERIFY(PutInUse(inUse));
+        const ino_t before = Inode(InUsePath());
         kvtest::CloudServer cloud(args + QStringList {"--data", m_serverData.path()});
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         const Run run = RunThread();
@@ -335,50 +342,21 @@ private slots:
     }
 
     // An empty list says nothing about the cameras in use: a database that
-    // holds cameras stays as it is and the status says why; one without any
-    // camera (or a file that is no database at all) is replaced as usual.
-    void emptyList_data()
+    // holds cameras stays as it is, no download file is even written, and the
+    // status says why. (One without any camera is replaced: see success.)
+    void emptyListKeepsCameras()
     {
-        QTest::addColumn<QByteArray>("inUse");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("one camera") << QByteArray("1") << true;
-        QTest::newRow("no camera") << QByteArray("0") << false;
-        QTest::newRow("empty file") << QByteArray("") << false;
-    }
-
-    void emptyList()
-    {
-        QFETCH(QByteArray, inUse);
-        QFETCH(bool, kept);
-
-        if (inUse == "1") {
-            QVERIFY(!WriteOldDatabase().isEmpty());
-        } else if (inUse == "0") {
-            QVERIFY(QDir().mkpath(DataPath("config")));
-            kvsql::Database db;
-            QVERIFY(db.Create(InUsePath().toStdString())
-                    && db.CreateTable("camera", {{"id", 1, 0}, {"name", 3, 0}}));
-        } else {
-            QVERIFY(QDir().mkpath(DataPath("config")) && WriteFile(InUsePath(), inUse));
-        }
-        const QByteArray old = ReadFile(InUsePath());
-
+        const QByteArray old = WriteOldDatabase();
         kvtest::CloudServer cloud({"--empty-data"});
         QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
         const Run run = RunThread();
         QCOMPARE(cloud.CountRequests(QStringLiteral("/cameracheck/other")), 1);
-        if (kept) {
-            QCOMPARE(run.finished, 0);
-            QCOMPARE(run.status, DownloadThread::KeptOnEmptyList);
-            QCOMPARE(run.text, QStringLiteral("相机服务未返回任何相机，保留现有相机数据库"));
-            QCOMPARE(ReadFile(InUsePath()), old);
-            QCOMPARE(QDir(DataPath("config")).entryList(QDir::Files), QStringList {"camera.db"});
-            QVERIFY(!QFile::exists(DataPath("download/camera.db"))); // not even written
-        } else {
-            QCOMPARE(run.finished, 1);
-            QCOMPARE(run.status, DownloadThread::Replaced);
-            QCOMPARE(CamerasInUse(), 0);
-        }
+        QCOMPARE(run.finished, 0);
+        QCOMPARE(run.status, DownloadThread::KeptOnEmptyList);
+        QCOMPARE(run.text, QStringLiteral("相机服务未返回任何相机，保留现有相机数据库"));
+        QCOMPARE(ReadFile(InUsePath()), old);
+        QCOMPARE(QDir(DataPath("config")).entryList(QDir::Files), QStringList {"camera.db"});
+        QVERIFY(!QFile::exists(DataPath("download/camera.db")));
     }
 
     void deletingRunningThreadStopsIt()
