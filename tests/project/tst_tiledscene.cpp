@@ -112,7 +112,7 @@ private Q_SLOTS:
             QVERIFY(tile->isVisible());
     }
 
-    void buttonsOnlyUnderOneSelectedTile()
+    void buttonsUnderOneSelectedTileAndRemove()
     {
         TiledScene scene;
         Fill(scene, 6);
@@ -139,19 +139,15 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringLiteral("111"));
         scene.clearSelection();
         QCOMPARE(shown(), QStringLiteral("000"));
-    }
 
-    void removeDropsSelectedTiles()
-    {
-        TiledScene scene;
-        Fill(scene, 5);
+        // Remove drops every selected tile.
         QStringList removed;
         connect(&scene, qOverload<PrjInfo*>(&TiledScene::RemoveItem), this,
                 [&removed](PrjInfo* info) { removed << info->path; });
         SelectOnly(scene, {scene.Items().at(1), scene.Items().at(4)});
         scene.RemoveItem();
         QCOMPARE(removed, (QStringList {"/p/1.db", "/p/4.db"}));
-        QCOMPARE(scene.Items().size(), 3);
+        QCOMPARE(scene.Items().size(), 4);
         QCOMPARE(scene.sceneRect().height(), 250.0);
         QVERIFY(!scene.DeleteButton()->isVisible());
 
