@@ -110,31 +110,9 @@ private Q_SLOTS:
         QCOMPARE(list->currentIndex(), 5);
     }
 
-    void fisheyeLocksTheDecentringTerms()
-    {
-        CameraDialog dialog;
-        dialog.SetCamera(MakeCamera("VR-F", 6000, 4000, 13.2, 8.8, 8.8));
-        Click(&dialog, "csw_fisheye_");
-        for (const char* name : {"csw_p1_", "csw_p2_", "csw_alpha_", "csw_beta_"})
-            QVERIFY2(!kvtest::Find<QLineEdit>(&dialog, name)->isEnabled(), name);
-        for (const char* name : {"csw_k1_", "csw_k2_", "csw_k3_", "csw_k4_"})
-            QVERIFY2(kvtest::Find<QLineEdit>(&dialog, name)->isEnabled(), name);
-        Click(&dialog, "cw_ok_btn_");
-        const CameraInfo fisheye = dialog.GetCamera();
-        QCOMPARE(fisheye.dtype, 6);
-
-        CameraDialog again;
-        again.SetCamera(fisheye);
-        QVERIFY(kvtest::Find<QPushButton>(&again, "csw_fisheye_")->isChecked());
-        QVERIFY(!kvtest::Find<QLineEdit>(&again, "csw_beta_")->isEnabled());
-        Click(&again, "csw_fisheye_");
-        QVERIFY(kvtest::Find<QLineEdit>(&again, "csw_beta_")->isEnabled());
-        Click(&again, "cw_ok_btn_");
-        QCOMPARE(again.GetCamera().dtype, 1);
-    }
-
-    // Zero centres and clears distortion; the focal length is typed in pixels, kept in mm.
-    void zeroAndFocalLength()
+    // Zero centres and clears distortion; the focal length is typed in pixels,
+    // kept in mm; a fisheye has no decentring terms.
+    void zeroFocalLengthAndFisheye()
     {
         CameraDialog dialog;
         dialog.SetCamera(MakeCamera("VR-F", 6000, 4000, 13.2, 8.8, 8.8));
@@ -144,14 +122,26 @@ private Q_SLOTS:
         for (const char* name : kCoefficients)
             QCOMPARE(Text(&dialog, name), QStringLiteral("0"));
         SetText(&dialog, "csw_focal_length_", QStringLiteral("3000"));
+        Click(&dialog, "csw_fisheye_");
+        for (const char* name : {"csw_p1_", "csw_p2_", "csw_alpha_", "csw_beta_"})
+            QVERIFY2(!kvtest::Find<QLineEdit>(&dialog, name)->isEnabled(), name);
+        for (const char* name : {"csw_k1_", "csw_k2_", "csw_k3_", "csw_k4_"})
+            QVERIFY2(kvtest::Find<QLineEdit>(&dialog, name)->isEnabled(), name);
         Click(&dialog, "cw_ok_btn_");
         const CameraInfo camera = dialog.GetCamera();
+        QCOMPARE(camera.dtype, 6);
         QVERIFY(qFuzzyCompare(camera.focal, 6.6) && qFuzzyCompare(camera.pixel_size_y, 0.0022));
         QVERIFY(camera.x0 == 2999.5 && camera.k1 == 0.0 && camera.beta == 0.0);
 
         CameraDialog again;
         again.SetCamera(camera);
         QCOMPARE(Text(&again, "csw_focal_length_"), QStringLiteral("3000.000000"));
+        QVERIFY(kvtest::Find<QPushButton>(&again, "csw_fisheye_")->isChecked());
+        QVERIFY(!kvtest::Find<QLineEdit>(&again, "csw_beta_")->isEnabled());
+        Click(&again, "csw_fisheye_");
+        QVERIFY(kvtest::Find<QLineEdit>(&again, "csw_beta_")->isEnabled());
+        Click(&again, "cw_ok_btn_");
+        QCOMPARE(again.GetCamera().dtype, 1);
     }
 
     // Numeric fields take only what makes a number as it is typed: letters,
