@@ -87,15 +87,8 @@ private Q_SLOTS:
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe[[[=\x01\n", 10) << QStringList();
         QTest::newRow("huge size")
             << QByteArray("[DP_PROJECT]\nsize=1000000000\n1\\NAME=one\n") << QStringList {"one"};
-        QTest::newRow("no size") << QByteArray("[DP_PROJECT]\n1\\NAME=one\n2\\NAME=two\n")
-                                 << QStringList {"one", "two"};
         QTest::newRow("list value")
             << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=a, b, c\n") << QStringList {""};
-        QTest::newRow("bad utf-8") << QByteArray("[DP_PROJECT]\nsize=1\n1\\NAME=\xc3\x28\xff\n")
-                                   << QStringList {QString::fromUtf8("\xc3\x28\xff")};
-        QTest::newRow("index 2147483647")
-            << QByteArray("[DP_PROJECT]\n1\\NAME=one\n2147483647\\NAME=far\n")
-            << QStringList {"one", "far"};
         QTest::newRow("truncated")
             << QByteArray("[DP_PROJECT]\nsize=3\n1\\NAME=one\n2\\PATH=/2\n3\\NA")
             << QStringList {"one", ""};
@@ -126,18 +119,14 @@ private Q_SLOTS:
             ProjectManager::UpdateConfig(Described(QStringLiteral("/%1.db").arg(name), name));
         ProjectManagerDialog dialog(false, nullptr);
         ProjectManagerWidget* page = dialog.Widget();
-        QCOMPARE(page->Scene()->Items().size(), 4);
-        QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("alphabet"));
-
         QTest::keyClicks(kvtest::Find<QLineEdit>(page, "pmw_search_content_"), "alp");
-        QCOMPARE(page->Key(), QStringLiteral("alp"));
         int shown = 0;
         for (ProjectGraphicsItem* tile : page->Scene()->Items())
             shown += tile->isVisible() ? 1 : 0;
         QCOMPARE(shown, 2);
     }
 
-    void importOpenCopyAndDelete()
+    void importCopyAndOpen()
     {
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/测试 目录XXXXXX"));
         const QString one = Saved(dir.filePath(QStringLiteral("one.db")), "one");
@@ -153,7 +142,10 @@ private Q_SLOTS:
         QCOMPARE(page->Scene()->Items().size(), 2);
         QCOMPARE(page->Scene()->Items().first()->GetPrjInfo().name, QStringLiteral("第二"));
 
-        // Copy: "_1" is taken, so "_2" it is, with its own tile and entry.
+        // Copy: "_1" is taken, so "_2" it is, with its own tile and entry;
+        // nothing selected, nothing copied.
+        page->Scene()->CopyItem();
+        QCOMPARE(page->Scene()->Items().size(), 2);
         page->Scene()->Items().at(1)->setSelected(true);
         page->Scene()->CopyItem();
         const QString copy = dir.filePath(QStringLiteral("one_2.db"));
@@ -161,19 +153,12 @@ private Q_SLOTS:
         QCOMPARE(page->Scene()->Items().last()->GetPrjInfo().path, copy);
         QCOMPARE(Paths(), (QStringList {two, one, copy}));
 
-        // Delete drops the entry, not the file.
-        page->Scene()->clearSelection();
-        page->Scene()->Items().last()->setSelected(true);
-        page->Scene()->RemoveItem();
-        QCOMPARE(Paths(), (QStringList {two, one}));
-        QVERIFY(QFile::exists(copy));
-
         // Opening moves the project to the front and ends the page with it.
         dialog.setResult(QDialog::Rejected);
         page->OpenOneProject(page->Scene()->Items().at(1)->Info());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromUtf8(dialog.GetProject().GetPrjInfo().name), QStringLiteral("one"));
-        QCOMPARE(Paths(), (QStringList {one, two}));
+        QCOMPARE(Paths(), (QStringList {one, two, copy}));
     }
 
     // Delete under the selected tile asks first; only Yes drops the entry, and

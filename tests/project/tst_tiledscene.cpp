@@ -1,16 +1,11 @@
 #include "kvfd/kvconststringfactory.h"
-#include "kvprj/kvproject.h"
 #include "modalanswer.h"
 #include "project/tiledscene.h"
 
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStyleOptionGraphicsItem>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -26,25 +21,12 @@ ProjectGraphicsItem* AddTile(TiledScene& scene, const QString& name, const QStri
     return tile;
 }
 
-bool SaveProject(const QString& path, const char* name)
-{
-    kvprj::KvProject project;
-    kvprj::CopyText(project.GetPrjInfo().name, name);
-    return project.SavePrj(path.toStdString());
-}
-
 // n tiles "tile i" at "/p/i.db", laid out.
 void Fill(TiledScene& scene, int n)
 {
     for (int i = 0; i < n; ++i)
         AddTile(scene, QStringLiteral("tile %1").arg(i), QStringLiteral("/p/%1.db").arg(i));
     scene.Layout(QString());
-}
-
-bool Touch(const QString& path, const QByteArray& content = {})
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) >= 0;
 }
 
 // Answers the stale-file question with the given button while action runs.
@@ -130,7 +112,7 @@ private Q_SLOTS:
             QVERIFY(tile->isVisible());
     }
 
-    void buttonsOnlyUnderOneSelectedTile()
+    void buttonsUnderOneSelectedTileAndRemove()
     {
         TiledScene scene;
         Fill(scene, 6);
@@ -157,19 +139,15 @@ private Q_SLOTS:
         QCOMPARE(shown(), QStringLiteral("111"));
         scene.clearSelection();
         QCOMPARE(shown(), QStringLiteral("000"));
-    }
 
-    void removeDropsSelectedTiles()
-    {
-        TiledScene scene;
-        Fill(scene, 5);
+        // Remove drops every selected tile.
         QStringList removed;
         connect(&scene, qOverload<PrjInfo*>(&TiledScene::RemoveItem), this,
                 [&removed](PrjInfo* info) { removed << info->path; });
         SelectOnly(scene, {scene.Items().at(1), scene.Items().at(4)});
         scene.RemoveItem();
         QCOMPARE(removed, (QStringList {"/p/1.db", "/p/4.db"}));
-        QCOMPARE(scene.Items().size(), 3);
+        QCOMPARE(scene.Items().size(), 4);
         QCOMPARE(scene.sceneRect().height(), 250.0);
         QVERIFY(!scene.DeleteButton()->isVisible());
 
@@ -215,6 +193,7 @@ private Q_SLOTS:
         record.identifier = "m-1";
         mission->SetPrjInfo(record);
         QVERIFY(!mission->IsStale());
+        QVERIFY(mission->ShownPath(QFont()).isEmpty()); // names no file, not shown
         QSignalSpy openMission(mission, &ProjectGraphicsItem::OpenMe);
         mission->Activate();
         QCOMPARE(openMission.count(), 1);
@@ -246,56 +225,6 @@ private Q_SLOTS:
 
         SelectOnly(scene, {first, second});
         QVERIFY(Render(first) != Render(second));
-
-        // A flight mission's "path" names no file and is not shown.
-        ProjectGraphicsItem* mission = AddTile(scene, "M1", "M1 SN-42");
-        PrjInfo record = mission->GetPrjInfo();
-        record.identifier = "m-1";
-        mission->SetPrjInfo(record);
-        QVERIFY(mission->ShownPath(font).isEmpty());
-    }
-
-    void copyTakesFirstFreeNameAndExportReplaces()
-    {
-        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/测试 目录XXXXXX"));
-        const QString source = dir.filePath(QStringLiteral("工程.db"));
-        const QString target = dir.filePath(QStringLiteral("导出.db"));
-        QVERIFY(SaveProject(source, "copy me") && Touch(dir.filePath(QStringLiteral("工程_1.db")))
-                && Touch(target, "not a project"));
-        auto nameIn = [](const QString& path) {
-            kvprj::KvProject read;
-            return read.QuickOpenPrj(path.toStdString()) ? QString::fromUtf8(read.GetPrjInfo().name)
-                                                         : QString();
-        };
-
-        TiledScene scene;
-        ProjectGraphicsItem* tile = AddTile(scene, "copy me", source);
-        scene.Layout(QString());
-        QSignalSpy added(&scene, &TiledScene::AddItem);
-        scene.CopyItem(); // nothing selected
-        QCOMPARE(added.count(), 0);
-
-        SelectOnly(scene, {tile});
-        scene.CopyItem();
-        QCOMPARE(added.count(), 1);
-        const QString copy = dir.filePath(QStringLiteral("工程_2.db"));
-        QCOMPARE(added.at(0).at(0).toString(), copy);
-        QCOMPARE(nameIn(copy), QStringLiteral("copy me"));
-
-        kvtest::ModalAnswer save;
-        save.ExpectTitle(QStringLiteral("Export Project"))
-            .Do([&target](QWidget* chooser) {
-                auto* dialog = qobject_cast<QFileDialog*>(chooser);
-                QVERIFY(dialog);
-                dialog->selectFile(target);
-                // done() skips the chooser's own question about replacing.
-                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-            })
-            .Arm();
-        scene.ExportItem();
-        QVERIFY2(save.Done(), qPrintable(save.Error()));
-        QCOMPARE(nameIn(target), QStringLiteral("copy me"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4); // nothing left aside
     }
 };
 
