@@ -3,44 +3,16 @@
 
 #include "camera/camerafile.h"
 #include "cloudserver.h"
+#include "cloudtest.h"
 #include "modalanswer.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
-
-struct Reply
-{
-    int status = 0; // 0 when no HTTP reply arrived
-    QByteArray body;
-    QString contentType;
-};
-
-// Unlike kvui::HttpGet, keeps the body of an error status.
-Reply Fetch(const QString& url)
-{
-    QNetworkAccessManager manager;
-    QEventLoop loop;
-    QObject::connect(&manager, &QNetworkAccessManager::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
-    loop.exec();
-    Reply result;
-    if (reply->isFinished()) {
-        result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        result.body = reply->readAll();
-        result.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    }
-    return result;
-}
 
 QJsonObject Object(const Reply& reply)
 {

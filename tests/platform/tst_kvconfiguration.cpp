@@ -82,18 +82,13 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("name");
 
-        // The first and last of every family, across the datums.
+        // One of every family, across the datums; the counts are catalogue()'s.
         // clang-format off
     QTest::newRow("wgs84")           << 4326  << 0 << "WGS 84";
-    QTest::newRow("utm 60N")         << 32660 << 0 << "UTM zone 60N";
     QTest::newRow("utm 1S")          << 32701 << 0 << "UTM zone 1S";
-    QTest::newRow("utm 60S")         << 32760 << 0 << "UTM zone 60S";
-    QTest::newRow("bj54 zone 13")    << 21413 << 1 << "Beijing 1954 / Gauss-Kruger zone 13";
     QTest::newRow("bj54 CM 135E")    << 21463 << 1 << "Beijing 1954 / Gauss-Kruger CM 135E";
     QTest::newRow("bj54 3d zone 45") << 2421  << 1 << "Beijing 1954 / 3-degree Gauss-Kruger zone 45";
-    QTest::newRow("bj54 3d CM 75E")  << 2422  << 1 << "Beijing 1954 / 3-degree Gauss-Kruger CM 75E";
     QTest::newRow("xa80 CM 75E")     << 2338  << 2 << "Xian 1980 / Gauss-Kruger CM 75E";
-    QTest::newRow("xa80 3d CM 135E") << 2390  << 2 << "Xian 1980 / 3-degree Gauss-Kruger CM 135E";
     QTest::newRow("cgcs zone 13")    << 4491  << 3 << "CGCS2000 / Gauss-Kruger zone 13";
     QTest::newRow("cgcs 3d CM 135E") << 4554  << 3 << "CGCS2000 / 3-degree Gauss-Kruger CM 135E";
     QTest::newRow("local")           << -1    << 4 << "Local";
