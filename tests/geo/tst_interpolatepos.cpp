@@ -168,6 +168,21 @@ class TestInterpolatePos : public QObject
                 ba.isEmpty() ? QString() : Write("ba.txt", ba)};
     }
 
+    // An input of the refusal table, named after the row: data "<folder>",
+    // "<FIFO>" and "/dev/zero" stand for what is no file, "<oversized>..." for
+    // the content after the marker, then zeros beyond the size limit of its kind.
+    QString Place(const char* name, const QByteArray& data, qint64 limit) const
+    {
+        const QString tag = QString(QTest::currentDataTag()).replace('/', '_');
+        const QString path = m_dir + QStringLiteral("/%1 %2").arg(tag, name);
+        const bool made = data == "/dev/zero" || (data == "<folder>" && QDir().mkpath(path))
+            || (data == "<FIFO>" && MakeFifo(path))
+            || (data.startsWith("<oversized>") && MakeSparse(path, data.mid(11), limit + 1));
+        return data == "/dev/zero" ? QString(data)
+            : made                 ? path
+                                   : Write(path.section('/', -1), data);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -272,12 +287,12 @@ private slots:
         const QByteArray good = RinexWithEvents(2);
         const QByteArray path = Trajectory(false, false);
         const QByteArray damaged = QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5");
-        const auto row
-            = [&](const char* name, const QByteArray& rinex, const QByteArray& trajectory,
-                  const QString& why, const QByteArray& ba = QByteArray(),
-                  const QString& output = "out.txt", double x = 0.0) {
-                  QTest::newRow(name) << rinex << trajectory << ba << output << x << why;
-              };
+        const auto row = [&](const QByteArray& name, const QByteArray& rinex,
+                             const QByteArray& trajectory, const QString& why,
+                             const QByteArray& ba = QByteArray(), const QString& output = "out.txt",
+                             double x = 0.0) {
+            QTest::newRow(name.constData()) << rinex << trajectory << ba << output << x << why;
+        };
         row("missing RINEX", QByteArray(), path, "Unreadable RINEX");
         row("empty RINEX", QByteArray(""), path, "NotRinex RINEX");
         row("junk RINEX", QByteArray(5000, '\xff'), path, "NotRinex RINEX");
@@ -316,6 +331,16 @@ private slots:
         // Read as a header line, so the file is one record short.
         row("BA kappa 1e300", good, path, "RecordCount BA 2/3",
             QByteArray("a 1 2 3 0 0 1e300\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n"));
+        // Folders, pipes and devices are refused at once: a FIFO without a
+        // writer must not block, a folder must not throw.
+        const QByteArray ba = "a 1 2 3 0 0 0\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n";
+        for (const QByteArray kind : {"<folder>", "<FIFO>", "/dev/zero", "<oversized>"}) {
+            const bool big = kind == "<oversized>";
+            const QString why = big ? "TooLarge " : "Unreadable ";
+            row("RINEX: " + kind, big ? kind + good : kind, path, why + "RINEX", ba);
+            row("trajectory: " + kind, good, big ? kind + path : kind, why + "trajectory", ba);
+            row("BA: " + kind, good, path, why + "BA", big ? kind + ba : kind);
+        }
     }
 
     void refuses()
@@ -329,60 +354,18 @@ private slots:
 
         const QString out = output.isEmpty() ? QString() : m_dir + QLatin1Char('/') + output;
         QFile::remove(out);
-        const QString rinexPath = rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex);
+        const QStringList inputs
+            = {rinex.isNull() ? m_dir + "/无.10o" : Place("bad.10o", rinex, qint64(4) << 30),
+               Place("trajectory.txt", trajectory, qint64(1) << 30),
+               ba.isEmpty() ? QString() : Place("ba.txt", ba, qint64(1) << 30)};
         kvgps::InterpolateError error;
         error.reason = kvgps::InterpolateError::OutOfMemory; // overwritten
-        QVERIFY(!Call(Inputs(rinexPath, trajectory, ba), out, &error, {x, 0, 0}));
-        QVERIFY(!QFile::exists(out));
-        QCOMPARE(Describe(error), why);
-    }
-
-    // Folders, pipes and devices are refused at once: a FIFO without a writer
-    // must not block, a folder must not throw.
-    void inputsThatAreNoFiles_data()
-    {
-        QTest::addColumn<int>("input"); // 0 RINEX, 1 trajectory, 2 block-adjusted POS
-        QTest::addColumn<QString>("kind");
-        const char* const inputs[] = {"RINEX", "trajectory", "BA"};
-        for (int input = 0; input < 3; ++input) {
-            for (const char* kind : {"folder", "FIFO", "/dev/zero", "oversized"})
-                QTest::addRow("%s: %s", inputs[input], kind) << input << QString(kind);
-        }
-    }
-
-    void inputsThatAreNoFiles()
-    {
-        QFETCH(int, input);
-        QFETCH(QString, kind);
-        QStringList inputs = GoodInputs();
-        const QString out = m_dir + "/输出.txt";
-
-        QString odd = m_dir + "/异常 输入";
-        if (kind == "folder") {
-            QVERIFY(QDir().mkpath(odd));
-        } else if (kind == "FIFO") {
-            QVERIFY(MakeFifo(odd));
-        } else if (kind == "/dev/zero") {
-            odd = kind;
-        } else {
-            // Valid content, then zeros beyond the size limit of its kind.
-            const qint64 limit = input == 0 ? qint64(4) << 30 : qint64(1) << 30;
-            QVERIFY(MakeSparse(odd, ReadAll(inputs[input]), limit + 1));
-        }
-        inputs[input] = odd;
         QElapsedTimer timer;
         timer.start();
-        kvgps::InterpolateError error;
-        const bool ok = Call(inputs, out, &error);
-        const qint64 elapsed = timer.elapsed();
-        if (odd != kind && !QFile::remove(odd))
-            QDir(odd).removeRecursively();
-        QVERIFY(!ok);
-        QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!Call(inputs, out, &error, {x, 0, 0}));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(Describe(error),
-                 QStringLiteral("%1 %2").arg(kind == "oversized" ? "TooLarge" : "Unreadable",
-                                             QStringList {"RINEX", "trajectory", "BA"}[input]));
+        QCOMPARE(Describe(error), why);
     }
 
     // A run that fails leaves what the output path held as it was, and no
