@@ -191,29 +191,41 @@ private slots:
 
     void dem_data()
     {
-        QTest::addColumn<QString>("dem"); // "grid": the 3 x 2 grid below
+        QTest::addColumn<QString>("option"); // the raster's: "--dem" or "--tiles"
+        QTest::addColumn<QString>("dem");    // "grid": the 3 x 2 grid below
         QTest::addColumn<QString>("latLng");
         QTest::addColumn<double>("elevation"); // NaN: the server does not start
 
-        const auto row = [](const char* name, const QString& dem, const char* latLng, double h) {
-            QTest::newRow(name) << dem << latLng << h;
+        const auto row = [](const char* name, const QString& dem, const char* latLng, double h,
+                            const char* option = "--dem") {
+            QTest::newRow(name) << option << dem << latLng << h;
         };
-        const QString real = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/dem/storml_elev.tif");
         // Cell (50, 40) of the real DEM holds 2520 (see tests/data/dem/SOURCES.md).
-        row("real DEM, a cell centre", real, "46.0659729861912%2C-113.262865658724", 2520);
-        row("real DEM, outside", real, "30.5%2C114.25", 7);
+        row("real DEM, a cell centre", kDem, "46.0659729861912%2C-113.262865658724", 2520);
+        row("real DEM, outside", kDem, "30.5%2C114.25", 7);
         row("bilinear", "grid", "21.0%2C11.0", 250);
         row("edge: nearest centre", "grid", "20.2%2C10.2", 300);
         row("beside no data: nearest", "grid", "20.6%2C12.2", 500);
         row("on no data: flat", "grid", "21.2%2C12.2", 7);
         row("missing DEM", "/nowhere/测试.tif", "1%2C2", qQNaN());
         row("not a DEM", KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o", "1%2C2", qQNaN());
+        QFile original(kDem);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const std::pair<const char*, QByteArray> maps[]
+            = {{"empty", ""}, {"text", "not a raster\n"}, {"truncated", original.read(200)}};
+        for (const auto& [name, content] : maps) {
+            QFile map(m_dir.filePath(QStringLiteral("map %1.tif").arg(name)));
+            QVERIFY(map.open(QIODevice::WriteOnly) && map.write(content) == content.size());
+            row(qPrintable(QStringLiteral("map raster %1").arg(name)), map.fileName(), "", qQNaN(),
+                "--tiles");
+        }
     }
 
     // Heights from a DEM through GDAL, in the DEM's own coordinate system; the
-    // flat height elsewhere.
+    // flat height elsewhere. A raster that cannot be read stops the start.
     void dem()
     {
+        QFETCH(QString, option);
         QFETCH(QString, dem);
         QFETCH(QString, latLng);
         QFETCH(double, elevation);
@@ -230,8 +242,11 @@ private slots:
                 R"(GEOGCS["GCS_WGS_1984",DATUM["D_WGS_1984",SPHEROID["WGS_1984",6378137.0,)"
                 R"(298.257223563]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]])");
         }
-        kvtest::CloudServer cloud({"--dem", dem, "--elevation", "7"});
+        kvtest::CloudServer cloud({option, dem, "--elevation", "7"});
         QCOMPARE(cloud.Start(), !qIsNaN(elevation));
+        if (option == "--tiles")
+            QVERIFY2(cloud.Error().contains(QStringLiteral("map raster")),
+                     qPrintable(cloud.Error()));
         if (qIsNaN(elevation))
             return;
         const QJsonObject reply
@@ -307,28 +322,6 @@ private slots:
         QCOMPARE(Fetch(address + path).status, 404);
         QCOMPARE(Fetch(address + QStringLiteral("/cameracheck/other")).status,
                  200); // still serving
-    }
-
-    void unreadableRaster_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QFile original(kDem);
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("text") << QByteArray("not a raster\n");
-        QTest::newRow("truncated") << original.read(200);
-    }
-
-    void unreadableRaster()
-    {
-        QFETCH(QByteArray, content);
-        const QString path = m_dir.filePath(QStringLiteral("map.tif"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        kvtest::CloudServer cloud({QStringLiteral("--tiles"), path});
-        QVERIFY(!cloud.Start());
-        QVERIFY2(cloud.Error().contains(QStringLiteral("map raster")), qPrintable(cloud.Error()));
     }
 };
 
