@@ -69,6 +69,8 @@ private slots:
     QTest::newRow("chinese")            << "/测区 一/影像 1.JPG" << "影像 1.JPG" << "/测区 一" << ".JPG" << "影像 1";
     QTest::newRow("chinese no ext")     << "测区/说明" << "说明" << "测区" << "" << "说明";
     QTest::newRow("backslashes")        << "C:\\data\\a.jpg" << "a.jpg" << "C:\\data" << ".jpg" << "a";
+    QTest::newRow("mixed, last wins")   << "D:\\s/f1\\a.jpg" << "a.jpg" << "D:\\s/f1" << ".jpg" << "a";
+    QTest::newRow("name only")          << "a.JPG" << "a.JPG" << "" << ".JPG" << "a";
     QTest::newRow("root")               << "/a.jpg" << "a.jpg" << "/" << ".jpg" << "a";
     QTest::newRow("folder only")        << "dir/" << "" << "dir" << "" << "";
     QTest::newRow("empty")              << "" << "" << "" << "" << "";
@@ -86,6 +88,13 @@ private slots:
         QCOMPARE(Q(PathHelper::GetFileDirectory(Std(path))), dir);
         QCOMPARE(Q(PathHelper::GetFileExt(Std(path))), ext);
         QCOMPARE(Q(PathHelper::GetFileTitle2(Std(path))), title);
+        // An image's name and folder are split alike, and joined with a slash.
+        ImageInfo info;
+        info.SetFullName(Std(path));
+        QCOMPARE(Q(info.Path()), dir);
+        QCOMPARE(Q(info.Name()), name);
+        QCOMPARE(Q(info.GetFullName()),
+                 dir.isEmpty() ? name : dir + (dir.endsWith('/') ? "" : "/") + name);
     }
 
     void fileSystem()
@@ -319,33 +328,6 @@ private slots:
             }
             QCOMPARE(set.FindImage(probe, dir), expected);
         }
-    }
-
-    void fullName_data()
-    {
-        QTest::addColumn<QString>("full");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("joined");
-        // clang-format off
-    QTest::newRow("mixed, last wins") << "D:\\s/f1\\a.jpg" << "D:\\s/f1" << "a.jpg" << "D:\\s/f1/a.jpg";
-    QTest::newRow("root")             << "/a.jpg" << "/" << "a.jpg" << "/a.jpg";
-    QTest::newRow("chinese")          << "/数据/测区 一/影像 1.jpg" << "/数据/测区 一" << "影像 1.jpg" << "/数据/测区 一/影像 1.jpg";
-    QTest::newRow("name only")        << "a.JPG" << "" << "a.JPG" << "a.JPG";
-        // clang-format on
-    }
-
-    void fullName()
-    {
-        QFETCH(QString, full);
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QFETCH(QString, joined);
-        ImageInfo info;
-        info.SetFullName(full.toStdString());
-        QCOMPARE(QString::fromStdString(info.Path()), path);
-        QCOMPARE(QString::fromStdString(info.Name()), name);
-        QCOMPARE(QString::fromStdString(info.GetFullName()), joined);
     }
 
     void context()
