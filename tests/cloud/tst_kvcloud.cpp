@@ -1,11 +1,14 @@
 // kvcloud, the stand-in web service: the reply shapes the library reads, the
-// faults asked for, and no query may bring it down.
+// faults asked for, no query may bring it down; and its map tiles, cut from a
+// GeoTIFF given at start, transparent where the raster is not.
 
 #include "camera/camerafile.h"
 #include "cloudserver.h"
 #include "modalanswer.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,8 +17,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 namespace {
+
+const QString kDem = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/dem/storml_elev.tif");
 
 struct Reply
 {
@@ -30,7 +36,7 @@ Reply Fetch(const QString& url)
     QNetworkAccessManager manager;
     QEventLoop loop;
     QObject::connect(&manager, &QNetworkAccessManager::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kvtest::kPatienceMs, &loop, &QEventLoop::quit);
     QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
     loop.exec();
     Reply result;
@@ -54,6 +60,8 @@ class TestKvcloud : public QObject
     Q_OBJECT
 
     kvtest::CloudServer m_cloud;
+    QTemporaryDir m_dir;
+    std::unique_ptr<kvtest::CloudServer> m_tiles; // the DEM under a Chinese folder name
 
     QString Url(const QString& pathAndQuery) const { return m_cloud.Address() + pathAndQuery; }
 
@@ -62,6 +70,10 @@ private slots:
     {
         kvtest::UseTemporaryEnvironment();
         QVERIFY2(m_cloud.Start(), qPrintable(m_cloud.Error()));
+        const QString folder = m_dir.filePath(QStringLiteral("地形 数据"));
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(kDem, folder + QStringLiteral("/高程.tif")));
+        m_tiles.reset(new kvtest::CloudServer({QStringLiteral("--tiles"), folder + "/高程.tif"}));
+        QVERIFY2(m_tiles->Start(), qPrintable(m_tiles->Error()));
     }
 
     // Every endpoint, odd requests that must bring nothing down, and the faults
@@ -179,29 +191,41 @@ private slots:
 
     void dem_data()
     {
-        QTest::addColumn<QString>("dem"); // "grid": the 3 x 2 grid below
+        QTest::addColumn<QString>("option"); // the raster's: "--dem" or "--tiles"
+        QTest::addColumn<QString>("dem");    // "grid": the 3 x 2 grid below
         QTest::addColumn<QString>("latLng");
         QTest::addColumn<double>("elevation"); // NaN: the server does not start
 
-        const auto row = [](const char* name, const QString& dem, const char* latLng, double h) {
-            QTest::newRow(name) << dem << latLng << h;
+        const auto row = [](const char* name, const QString& dem, const char* latLng, double h,
+                            const char* option = "--dem") {
+            QTest::newRow(name) << option << dem << latLng << h;
         };
-        const QString real = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/dem/storml_elev.tif");
         // Cell (50, 40) of the real DEM holds 2520 (see tests/data/dem/SOURCES.md).
-        row("real DEM, a cell centre", real, "46.0659729861912%2C-113.262865658724", 2520);
-        row("real DEM, outside", real, "30.5%2C114.25", 7);
+        row("real DEM, a cell centre", kDem, "46.0659729861912%2C-113.262865658724", 2520);
+        row("real DEM, outside", kDem, "30.5%2C114.25", 7);
         row("bilinear", "grid", "21.0%2C11.0", 250);
         row("edge: nearest centre", "grid", "20.2%2C10.2", 300);
         row("beside no data: nearest", "grid", "20.6%2C12.2", 500);
         row("on no data: flat", "grid", "21.2%2C12.2", 7);
         row("missing DEM", "/nowhere/测试.tif", "1%2C2", qQNaN());
         row("not a DEM", KVUI_SOURCE_DIR "/tests/data/rinex/demo.10o", "1%2C2", qQNaN());
+        QFile original(kDem);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const std::pair<const char*, QByteArray> maps[]
+            = {{"empty", ""}, {"text", "not a raster\n"}, {"truncated", original.read(200)}};
+        for (const auto& [name, content] : maps) {
+            QFile map(m_dir.filePath(QStringLiteral("map %1.tif").arg(name)));
+            QVERIFY(map.open(QIODevice::WriteOnly) && map.write(content) == content.size());
+            row(qPrintable(QStringLiteral("map raster %1").arg(name)), map.fileName(), "", qQNaN(),
+                "--tiles");
+        }
     }
 
     // Heights from a DEM through GDAL, in the DEM's own coordinate system; the
-    // flat height elsewhere.
+    // flat height elsewhere. A raster that cannot be read stops the start.
     void dem()
     {
+        QFETCH(QString, option);
         QFETCH(QString, dem);
         QFETCH(QString, latLng);
         QFETCH(double, elevation);
@@ -218,8 +242,11 @@ private slots:
                 R"(GEOGCS["GCS_WGS_1984",DATUM["D_WGS_1984",SPHEROID["WGS_1984",6378137.0,)"
                 R"(298.257223563]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]])");
         }
-        kvtest::CloudServer cloud({"--dem", dem, "--elevation", "7"});
+        kvtest::CloudServer cloud({option, dem, "--elevation", "7"});
         QCOMPARE(cloud.Start(), !qIsNaN(elevation));
+        if (option == "--tiles")
+            QVERIFY2(cloud.Error().contains(QStringLiteral("map raster")),
+                     qPrintable(cloud.Error()));
         if (qIsNaN(elevation))
             return;
         const QJsonObject reply
@@ -227,6 +254,74 @@ private slots:
         QCOMPARE(reply.value("status"), QJsonValue("0"));
         QVERIFY2(qAbs(reply.value("data").toDouble() - elevation) < 1e-6,
                  qPrintable(QString::number(reply.value("data").toDouble(), 'f', 9)));
+    }
+
+    // The DEM (about 4.3 x 3.2 km around 46.07 N 113.26 W) reaches into
+    // 12/759/1456 from its top, covers all of 15/6075/11649 and misses
+    // 12/760/1456 and the other side of the world. The heights are drawn grey
+    // from the lowest to the highest: a covered tile shows relief.
+    void tilesOfTheRaster_data()
+    {
+        QTest::addColumn<QString>("tile");
+        QTest::addColumn<bool>("someTerrain");
+        QTest::addColumn<bool>("someClear");
+        QTest::newRow("holds the raster") << "sat/12/759/1456" << true << true;
+        QTest::newRow("inside the raster, any layer") << "any_layer/15/6075/11649" << true << false;
+        QTest::newRow("beside it") << "sat/12/760/1456" << false << true;
+        QTest::newRow("far away") << "sat/3/6/3" << false << true;
+    }
+
+    void tilesOfTheRaster()
+    {
+        QFETCH(QString, tile);
+        QFETCH(bool, someTerrain);
+        QFETCH(bool, someClear);
+        const Reply reply = Fetch(m_tiles->Address() + "/tiles/" + tile + ".png");
+        QCOMPARE(reply.status, 200);
+        QCOMPARE(reply.contentType, QStringLiteral("image/png"));
+        QImage image;
+        QVERIFY(image.loadFromData(reply.body, "PNG"));
+        QCOMPARE(image.size(), QSize(256, 256));
+        int opaque = 0, clear = 0, low = 255, high = 0;
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 256; ++x) {
+                const QRgb p = image.pixel(x, y);
+                opaque += qAlpha(p) == 255;
+                clear += qAlpha(p) == 0;
+                if (qAlpha(p) == 255) {
+                    QCOMPARE(qRed(p), qBlue(p));
+                    low = std::min(low, qGray(p));
+                    high = std::max(high, qGray(p));
+                }
+            }
+        }
+        QCOMPARE(opaque + clear, 256 * 256); // nothing half drawn
+        QCOMPARE(opaque > 0, someTerrain);
+        QCOMPARE(clear > 0, someClear);
+        if (!someClear)
+            QVERIFY2(high - low > 40, qPrintable(QStringLiteral("%1..%2").arg(low).arg(high)));
+    }
+
+    void noSuchTile_data()
+    {
+        QTest::addColumn<bool>("raster");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("x beyond the level") << true << "/tiles/sat/3/8/1.png";
+        QTest::newRow("zoom too deep") << true << "/tiles/sat/23/0/0.png";
+        QTest::newRow("not a number") << true << "/tiles/sat/3/a/1.png";
+        QTest::newRow("layer with a slash") << true << "/tiles/s%2Fat/3/1/1.png";
+        QTest::newRow("huge x") << true << "/tiles/sat/22/999999999/1.png";
+        QTest::newRow("no raster given") << false << "/tiles/sat/0/0/0.png";
+    }
+
+    void noSuchTile()
+    {
+        QFETCH(bool, raster);
+        QFETCH(QString, path);
+        const QString address = raster ? m_tiles->Address() : m_cloud.Address();
+        QCOMPARE(Fetch(address + path).status, 404);
+        QCOMPARE(Fetch(address + QStringLiteral("/cameracheck/other")).status,
+                 200); // still serving
     }
 };
 

@@ -103,26 +103,6 @@ bool MakeSparse(const QString& path, const QByteArray& content, qint64 size)
     return WriteAll(path, content) && QFile::resize(path, size);
 }
 
-// Makes writes beyond a few bytes fail while it lives, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_set = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
-    bool IsSet() const { return m_set; }
-
-private:
-    rlimit m_old = {};
-    bool m_set = false;
-};
-
 // "reason file", then the line or the counts where the reason has them.
 QString Describe(const kvgps::InterpolateError& error)
 {
@@ -188,6 +168,21 @@ class TestInterpolatePos : public QObject
                 ba.isEmpty() ? QString() : Write("ba.txt", ba)};
     }
 
+    // An input of the refusal table, named after the row: data "<folder>",
+    // "<FIFO>" and "/dev/zero" stand for what is no file, "<oversized>..." for
+    // the content after the marker, then zeros beyond the size limit of its kind.
+    QString Place(const char* name, const QByteArray& data, qint64 limit) const
+    {
+        const QString tag = QString(QTest::currentDataTag()).replace('/', '_');
+        const QString path = m_dir + QStringLiteral("/%1 %2").arg(tag, name);
+        const bool made = data == "/dev/zero" || (data == "<folder>" && QDir().mkpath(path))
+            || (data == "<FIFO>" && MakeFifo(path))
+            || (data.startsWith("<oversized>") && MakeSparse(path, data.mid(11), limit + 1));
+        return data == "/dev/zero" ? QString(data)
+            : made                 ? path
+                                   : Write(path.section('/', -1), data);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -203,17 +198,21 @@ private slots:
         QTest::addColumn<QByteArray>("ba");
         QTest::addColumn<QVector<double>>("offset");
         QTest::addColumn<QVector<double>>("enu"); // expected camera shift east, north, up
+        QTest::addColumn<bool>("padded"); // blank and comment lines across many read buffers
 
         using V = QVector<double>;
         const QByteArray ba = "Name X Y Z Omega Phi Kappa\nIMG_1.JPG 1 2 3 0 0 90\n"
                               "IMG_2.JPG 1 2 3 0 0 90 # two\n\nIMG_3.JPG 1 2 3 0 0 90\n";
-        QTest::newRow("RINEX 2, dates") << 2 << false << QByteArray() << V {0, 0, 0} << V {0, 0, 0};
+        const QByteArray none;
+        QTest::newRow("RINEX 2, dates")
+            << 2 << false << none << V {0, 0, 0} << V {0, 0, 0} << false;
         QTest::newRow("RINEX 3, weeks, offset east-north-up")
-            << 3 << false << QByteArray() << V {1, 2, 3} << V {1, 2, 3};
+            << 3 << false << none << V {1, 2, 3} << V {1, 2, 3} << false;
         QTest::newRow("heading 90: forward is east")
-            << 2 << true << QByteArray() << V {0, 1, 0} << V {1, 0, 0};
+            << 2 << true << none << V {0, 1, 0} << V {1, 0, 0} << false;
         QTest::newRow("BA kappa 90: right is north")
-            << 3 << true << ba << V {1, 0, 0} << V {0, 1, 0};
+            << 3 << true << ba << V {1, 0, 0} << V {0, 1, 0} << false;
+        QTest::newRow("long files") << 2 << true << none << V {0, 1, 0} << V {1, 0, 0} << true;
     }
 
     void interpolates()
@@ -223,11 +222,22 @@ private slots:
         QFETCH(QByteArray, ba);
         QFETCH(QVector<double>, offset);
         QFETCH(QVector<double>, enu);
+        QFETCH(bool, padded);
 
+        QByteArray rinex = RinexWithEvents(version),
+                   trajectory = Trajectory(version == 3, attitude);
+        if (padded) {
+            QByteArray blanks, comments;
+            for (int i = 0; i < 20000; ++i) {
+                blanks += QByteArray(i % 37, ' ') + (i % 3 ? "\n" : "\r\n");
+                comments += "# " + QByteArray(i % 71, 'c') + "\n";
+            }
+            rinex.insert(rinex.indexOf('\n', rinex.indexOf("END OF HEADER")) + 1, blanks);
+            trajectory.prepend(comments);
+            QVERIFY(rinex.size() > 300000);
+        }
         const QString out = m_dir + "/结果.txt";
-        QVERIFY(Call(Inputs(Write("flight.10o", RinexWithEvents(version)),
-                            Trajectory(version == 3, attitude), ba),
-                     out, nullptr, offset));
+        QVERIFY(Call(Inputs(Write("flight.10o", rinex), trajectory, ba), out, nullptr, offset));
 
         const QStringList lines = QString::fromUtf8(ReadAll(out)).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3); // the event at 00:01:30 lies beyond the trajectory
@@ -256,29 +266,6 @@ private slots:
         }
     }
 
-    // Files of several read buffers, their lines falling across the
-    // buffers' ends, give what the short files give.
-    void readsLongFiles()
-    {
-        const QByteArray rinex = RinexWithEvents(2);
-        const QByteArray trajectory = Trajectory(false, true);
-        const QString shortOut = m_dir + "/short.txt", longOut = m_dir + "/long.txt";
-        QVERIFY(Call(Inputs(Write("short.10o", rinex), trajectory, QByteArray()), shortOut));
-
-        QByteArray blanks, comments;
-        for (int i = 0; i < 20000; ++i) {
-            blanks += QByteArray(i % 37, ' ') + (i % 3 ? "\n" : "\r\n");
-            comments += "# " + QByteArray(i % 71, 'c') + "\n";
-        }
-        QByteArray longRinex = rinex;
-        const int data = longRinex.indexOf('\n', longRinex.indexOf("END OF HEADER")) + 1;
-        longRinex.insert(data, blanks);
-        QVERIFY(longRinex.size() > 300000);
-        QVERIFY(Call(Inputs(Write("long.10o", longRinex), comments + trajectory, QByteArray()),
-                     longOut));
-        QCOMPARE(ReadAll(longOut), ReadAll(shortOut));
-    }
-
     // Each refusal says which file is wrong, why, and where.
     void refuses_data()
     {
@@ -292,12 +279,12 @@ private slots:
         const QByteArray good = RinexWithEvents(2);
         const QByteArray path = Trajectory(false, false);
         const QByteArray damaged = QByteArray(good).replace(" 0 10.0000000  5", " 0 1x.0000000  5");
-        const auto row
-            = [&](const char* name, const QByteArray& rinex, const QByteArray& trajectory,
-                  const QString& why, const QByteArray& ba = QByteArray(),
-                  const QString& output = "out.txt", double x = 0.0) {
-                  QTest::newRow(name) << rinex << trajectory << ba << output << x << why;
-              };
+        const auto row = [&](const QByteArray& name, const QByteArray& rinex,
+                             const QByteArray& trajectory, const QString& why,
+                             const QByteArray& ba = QByteArray(), const QString& output = "out.txt",
+                             double x = 0.0) {
+            QTest::newRow(name.constData()) << rinex << trajectory << ba << output << x << why;
+        };
         row("missing RINEX", QByteArray(), path, "Unreadable RINEX");
         row("empty RINEX", QByteArray(""), path, "NotRinex RINEX");
         row("junk RINEX", QByteArray(5000, '\xff'), path, "NotRinex RINEX");
@@ -336,6 +323,16 @@ private slots:
         // Read as a header line, so the file is one record short.
         row("BA kappa 1e300", good, path, "RecordCount BA 2/3",
             QByteArray("a 1 2 3 0 0 1e300\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n"));
+        // Folders, pipes and devices are refused at once: a FIFO without a
+        // writer must not block, a folder must not throw.
+        const QByteArray ba = "a 1 2 3 0 0 0\nb 1 2 3 0 0 0\nc 1 2 3 0 0 0\n";
+        for (const QByteArray kind : {"<folder>", "<FIFO>", "/dev/zero", "<oversized>"}) {
+            const bool big = kind == "<oversized>";
+            const QString why = big ? "TooLarge " : "Unreadable ";
+            row("RINEX: " + kind, big ? kind + good : kind, path, why + "RINEX", ba);
+            row("trajectory: " + kind, good, big ? kind + path : kind, why + "trajectory", ba);
+            row("BA: " + kind, good, path, why + "BA", big ? kind + ba : kind);
+        }
     }
 
     void refuses()
@@ -349,60 +346,18 @@ private slots:
 
         const QString out = output.isEmpty() ? QString() : m_dir + QLatin1Char('/') + output;
         QFile::remove(out);
-        const QString rinexPath = rinex.isNull() ? m_dir + "/无.10o" : Write("bad.10o", rinex);
+        const QStringList inputs
+            = {rinex.isNull() ? m_dir + "/无.10o" : Place("bad.10o", rinex, qint64(4) << 30),
+               Place("trajectory.txt", trajectory, qint64(1) << 30),
+               ba.isEmpty() ? QString() : Place("ba.txt", ba, qint64(1) << 30)};
         kvgps::InterpolateError error;
         error.reason = kvgps::InterpolateError::OutOfMemory; // overwritten
-        QVERIFY(!Call(Inputs(rinexPath, trajectory, ba), out, &error, {x, 0, 0}));
-        QVERIFY(!QFile::exists(out));
-        QCOMPARE(Describe(error), why);
-    }
-
-    // Folders, pipes and devices are refused at once: a FIFO without a writer
-    // must not block, a folder must not throw.
-    void inputsThatAreNoFiles_data()
-    {
-        QTest::addColumn<int>("input"); // 0 RINEX, 1 trajectory, 2 block-adjusted POS
-        QTest::addColumn<QString>("kind");
-        const char* const inputs[] = {"RINEX", "trajectory", "BA"};
-        for (int input = 0; input < 3; ++input) {
-            for (const char* kind : {"folder", "FIFO", "/dev/zero", "oversized"})
-                QTest::addRow("%s: %s", inputs[input], kind) << input << QString(kind);
-        }
-    }
-
-    void inputsThatAreNoFiles()
-    {
-        QFETCH(int, input);
-        QFETCH(QString, kind);
-        QStringList inputs = GoodInputs();
-        const QString out = m_dir + "/输出.txt";
-
-        QString odd = m_dir + "/异常 输入";
-        if (kind == "folder") {
-            QVERIFY(QDir().mkpath(odd));
-        } else if (kind == "FIFO") {
-            QVERIFY(MakeFifo(odd));
-        } else if (kind == "/dev/zero") {
-            odd = kind;
-        } else {
-            // Valid content, then zeros beyond the size limit of its kind.
-            const qint64 limit = input == 0 ? qint64(4) << 30 : qint64(1) << 30;
-            QVERIFY(MakeSparse(odd, ReadAll(inputs[input]), limit + 1));
-        }
-        inputs[input] = odd;
         QElapsedTimer timer;
         timer.start();
-        kvgps::InterpolateError error;
-        const bool ok = Call(inputs, out, &error);
-        const qint64 elapsed = timer.elapsed();
-        if (odd != kind && !QFile::remove(odd))
-            QDir(odd).removeRecursively();
-        QVERIFY(!ok);
-        QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!Call(inputs, out, &error, {x, 0, 0}));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(Describe(error),
-                 QStringLiteral("%1 %2").arg(kind == "oversized" ? "TooLarge" : "Unreadable",
-                                             QStringList {"RINEX", "trajectory", "BA"}[input]));
+        QCOMPARE(Describe(error), why);
     }
 
     // A run that fails leaves what the output path held as it was, and no
@@ -453,14 +408,18 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        bool ok = false;
+        rlimit fsize = {};
         if (kind == "write fails") {
-            const FileSizeLimit limit(64); // the output is several lines long
-            QVERIFY(limit.IsSet());
-            ok = Call(inputs, out);
-        } else {
-            ok = Call(inputs, out);
+            // A full disk: writes beyond 64 bytes (the output is several lines
+            // long) fail with EFBIG instead of raising SIGXFSZ.
+            std::signal(SIGXFSZ, SIG_IGN);
+            QVERIFY(::getrlimit(RLIMIT_FSIZE, &fsize) == 0);
+            rlimit limit = {64, fsize.rlim_max};
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
         }
+        const bool ok = Call(inputs, out);
+        if (kind == "write fails")
+            ::setrlimit(RLIMIT_FSIZE, &fsize);
         QCOMPARE(ok, works);
         QVERIFY(timer.elapsed() < 5000);
         if (!works) {
