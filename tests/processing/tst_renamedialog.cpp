@@ -157,21 +157,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "不存在"
-                                        << "A_"
-                                        << "文件夹不存在！";
-        QTest::newRow("empty folder text") << ""
-                                           << "A_"
-                                           << "文件夹不存在！";
-        QTest::newRow("a file, not a folder") << "x.jpg"
-                                              << "A_"
-                                              << "文件夹不存在！";
-        QTest::newRow("separator in the rule") << "."
-                                               << "../A_"
-                                               << "名称中不能含有“/”！";
-        QTest::newRow("empty rule") << "."
-                                    << "  "
-                                    << "";
+        const auto row
+            = [](const char* name, const char* folder, const char* rule, const char* message) {
+                  QTest::newRow(name) << QString(folder) << QString(rule) << QString(message);
+              };
+        row("missing folder", "不存在", "A_", "文件夹不存在！");
+        row("empty folder text", "", "A_", "文件夹不存在！");
+        row("a file, not a folder", "x.jpg", "A_", "文件夹不存在！");
+        row("separator in the rule", ".", "../A_", "名称中不能含有“/”！");
+        row("empty rule", ".", "  ", "");
     }
 
     void refusedRunsKeepTheDialogOpen()
