@@ -62,16 +62,16 @@ class TestButtonGroup : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    void freshSelector()
-    {
-        ButtonGroup group;
-        QCOMPARE(FlightButtons(group), QStringList {"1"});
-        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
-    }
-
+    // A fresh selector has flight 1; a list keeps its order and the numbering
+    // goes on from the highest; Remove without a menu's button does nothing.
     void addingAListKeepsOrderAndNumbering()
     {
         ButtonGroup group;
+        QSignalSpy removed(&group, &ButtonGroup::Remove);
+        QCOMPARE(FlightButtons(group), QStringList {"1"});
+        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
+        group.RemoveGroup();
+        QCOMPARE(removed.count(), 0);
         group.AddGroups({3, 0, 1});
         QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4"}));
         group.findChild<QPushButton*>(QStringLiteral("kv_add_btn"))->click();
@@ -92,46 +92,33 @@ private Q_SLOTS:
         QCOMPARE(current.last().at(0).toInt(), 0);
     }
 
-    void removingTheCheckedFlightFallsBackToTheFirst()
+    // Removing the checked flight falls back to the first; removing another
+    // keeps the current. The numbering goes on from the highest given so far.
+    void removingAFlight_data()
     {
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("newCurrent"); // as Remove tells it; -1: unchanged
+        QTest::newRow("the checked one") << "3" << 0;
+        QTest::newRow("another") << "1" << -1;
+    }
+
+    void removingAFlight()
+    {
+        QFETCH(QString, checked);
+        QFETCH(int, newCurrent);
         ButtonGroup group;
         group.show();
         group.AddGroup();
         group.AddGroup();
-        QPushButton* third = FlightButton(group, QStringLiteral("3"));
-        third->click();
+        FlightButton(group, checked)->click();
         QSignalSpy removed(&group, &ButtonGroup::Remove);
-        RemoveByMenu(group, third);
+        RemoveByMenu(group, FlightButton(group, QStringLiteral("3")));
         QCOMPARE(removed.count(), 1);
         QCOMPARE(removed.last().at(0).toInt(), 2);
-        QCOMPARE(removed.last().at(1).toInt(), 0);
+        QCOMPARE(removed.last().at(1).toInt(), newCurrent);
         QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
-        QCOMPARE(FlightButtons(group), (QStringList {"1", "2"}));
-    }
-
-    void removingAnUncheckedFlightKeepsTheCurrent()
-    {
-        ButtonGroup group;
-        group.show();
         group.AddGroup();
-        QSignalSpy removed(&group, &ButtonGroup::Remove);
-        RemoveByMenu(group, FlightButton(group, QStringLiteral("2")));
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(removed.last().at(0).toInt(), 1);
-        QCOMPARE(removed.last().at(1).toInt(), -1);
-        QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
-        // The numbering goes on from the highest number given so far.
-        group.AddGroup();
-        QCOMPARE(FlightButtons(group), (QStringList {"1", "3"}));
-    }
-
-    void removeWithoutAMenuButtonDoesNothing()
-    {
-        ButtonGroup group;
-        QSignalSpy removed(&group, &ButtonGroup::Remove);
-        group.RemoveGroup();
-        QCOMPARE(removed.count(), 0);
-        QCOMPARE(FlightButtons(group), QStringList {"1"});
+        QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4"}));
     }
 
     void rightClickButtonReportsOnlyRightPresses()

@@ -24,33 +24,23 @@ namespace {
 
 enum Mode { OpenFile, SaveFile, Folder };
 
-// What the operator did in the chooser, and where it had opened.
-struct Chooser
+// Runs ask() and answers the chooser it opens with answer; returns the folder
+// the chooser opened in, empty when none opened.
+QString Answer(const std::function<void(QFileDialog*)>& answer, const std::function<void()>& ask)
 {
-    bool opened = false;
     QString startFolder;
-};
-
-// Runs ask() and answers the chooser it opens with answer; returns what was
-// seen of the chooser.
-Chooser Answer(const std::function<void(QFileDialog*)>& answer, const std::function<void()>& ask)
-{
-    Chooser seen;
     kvtest::ModalAnswer modal;
     modal
         .Do([&](QWidget* dialog) {
             auto* chooser = qobject_cast<QFileDialog*>(dialog);
-            if (!chooser) {
-                dialog->close();
-                return;
-            }
-            seen.opened = true;
-            seen.startFolder = QDir(chooser->directory()).absolutePath();
+            if (!chooser)
+                return (void)dialog->close();
+            startFolder = QDir(chooser->directory()).absolutePath();
             answer(chooser);
         })
         .Arm();
     ask();
-    return seen;
+    return startFolder;
 }
 
 void Cancel(QFileDialog* chooser)
@@ -58,17 +48,13 @@ void Cancel(QFileDialog* chooser)
     QMetaObject::invokeMethod(chooser, "reject");
 }
 
-QString Ask(Mode mode, QWidget* parent)
+QString Ask(Mode mode)
 {
-    switch (mode) {
-    case Folder:
-        return kvui::ChooseFolder(parent, u8"选择文件夹");
-    case SaveFile:
-        return kvui::ChooseFile(parent, u8"保存", "Text (*.txt)", kvui::FileAction::Save);
-    case OpenFile:
-        break;
-    }
-    return kvui::ChooseFile(parent, QStringLiteral("Open"), QStringLiteral("Text (*.txt)"));
+    if (mode == Folder)
+        return kvui::ChooseFolder(nullptr, u8"选择文件夹");
+    return mode == SaveFile
+        ? kvui::ChooseFile(nullptr, u8"保存", "Text (*.txt)", kvui::FileAction::Save)
+        : kvui::ChooseFile(nullptr, QStringLiteral("Open"), QStringLiteral("Text (*.txt)"));
 }
 
 QString Absolute(const QString& path)
@@ -96,7 +82,6 @@ public:
 };
 
 } // namespace
-
 class TestFormKit : public QObject
 {
     Q_OBJECT
@@ -111,16 +96,15 @@ private Q_SLOTS:
 
     void init() { SetDefaultPath(m_root.path(), false); }
 
-    // The answer's folder is remembered and the next chooser opens there.
+    // The answer's folder is remembered and the next chooser, of another
+    // kind, opens there; cancelled, that one and a browse row change nothing.
     void chooserRemembersTheFolder_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("open") << int(OpenFile) << "photos";
-        QTest::newRow("open, Chinese with a blank") << int(OpenFile) << "测区 影像";
-        QTest::newRow("save, Chinese with a blank") << int(SaveFile) << "输出 结果";
-        QTest::newRow("folder") << int(Folder) << "rinex";
-        QTest::newRow("folder, Chinese with a blank") << int(Folder) << "基站 数据";
+        QTest::newRow("open") << int(OpenFile) << "测区 影像";
+        QTest::newRow("save") << int(SaveFile) << "输出 结果";
+        QTest::newRow("folder") << int(Folder) << "基站 数据";
     }
 
     void chooserRemembersTheFolder()
@@ -130,57 +114,31 @@ private Q_SLOTS:
         const QString dir = m_root.filePath(folder);
         QVERIFY(QDir().mkpath(dir));
         const QString file = dir + QStringLiteral("/航线 1.txt");
-        QFile touch(file);
-        QVERIFY(touch.open(QIODevice::WriteOnly));
-        touch.close();
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         // A file to save is new: replacing one would ask first.
         const QString target = mode == Folder ? dir
             : mode == SaveFile                ? dir + QStringLiteral("/新 结果.txt")
                                               : file;
-
         QString chosen;
-        const Chooser seen = Answer([&](QFileDialog* d) { kvtest::ChooseFile(d, target); },
-                                    [&] { chosen = Ask(Mode(mode), nullptr); });
-        QVERIFY(seen.opened);
-        QCOMPARE(seen.startFolder, Absolute(m_root.path()));
+        QCOMPARE(Answer([&](QFileDialog* d) { kvtest::ChooseFile(d, target); },
+                        [&] { chosen = Ask(Mode(mode)); }),
+                 Absolute(m_root.path()));
         QCOMPARE(Absolute(chosen), Absolute(target));
         QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
 
-        // The next chooser, of any kind, opens where this one ended.
-        const Chooser next = Answer(Cancel, [] { Ask(OpenFile, nullptr); });
-        QCOMPARE(next.startFolder, Absolute(dir));
-    }
-
-    void cancelChangesNothing_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("open") << int(OpenFile);
-        QTest::newRow("save") << int(SaveFile);
-        QTest::newRow("folder") << int(Folder);
-    }
-
-    void cancelChangesNothing()
-    {
-        QFETCH(int, mode);
-        const QString remembered = m_root.filePath(QStringLiteral("kept 保留"));
-        QVERIFY(QDir().mkpath(remembered));
-        SetDefaultPath(remembered, false);
-
-        QString chosen = QStringLiteral("unset");
-        QVERIFY(Answer(Cancel, [&] { chosen = Ask(Mode(mode), nullptr); }).opened);
+        chosen = QStringLiteral("unset");
+        QCOMPARE(Answer(Cancel, [&] { chosen = Ask(Mode((mode + 1) % 3)); }), Absolute(dir));
         QVERIFY(chosen.isEmpty());
-        QCOMPARE(GetDefaultPath(), remembered);
-
         QWidget form;
         QLineEdit edit(&form);
         edit.setText(QStringLiteral("D:/原来的/路径.txt"));
         const kvui::BrowseMode browse[]
             = {kvui::BrowseMode::OpenFile, kvui::BrowseMode::SaveFile, kvui::BrowseMode::Folder};
-        QVERIFY(Answer(Cancel, [&] {
-                    kvui::BrowseInto(&form, &edit, "Browse", "All (*)", browse[mode]);
-                }).opened);
+        QVERIFY(!Answer(Cancel, [&] {
+                     kvui::BrowseInto(&form, &edit, "Browse", "All (*)", browse[mode]);
+                 }).isEmpty());
         QCOMPARE(edit.text(), QStringLiteral("D:/原来的/路径.txt"));
-        QCOMPARE(GetDefaultPath(), remembered);
+        QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
     }
 
     // A browse row in folder mode fills its edit with the folder itself and
@@ -193,16 +151,12 @@ private Q_SLOTS:
             = kvui::AddBrowseRow(grid, 0, 0, QStringLiteral("Output:"), "fk_out_", QSize(0, 28),
                                  "fk_out_btn_", QSize(28, 28));
         QCOMPARE(row.label->buddy(), row.edit);
-        QCOMPARE(row.browse->property("kvFormName").toString(), QStringLiteral("fk_out_btn_"));
         connect(row.browse, &QPushButton::clicked, &form, [&] {
             kvui::BrowseInto(&form, row.edit, u8"输出目录", nullptr, kvui::BrowseMode::Folder);
         });
-
         const QString dir = m_root.filePath(QStringLiteral("输出 目录"));
         QVERIFY(QDir().mkpath(dir));
-        QVERIFY(Answer([&](QFileDialog* d) { kvtest::ChooseFile(d, dir); },
-                       [&] { row.browse->click(); })
-                    .opened);
+        Answer([&](QFileDialog* d) { kvtest::ChooseFile(d, dir); }, [&] { row.browse->click(); });
         QCOMPARE(Absolute(row.edit->text()), Absolute(dir));
         QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
     }
@@ -211,10 +165,8 @@ private Q_SLOTS:
     {
         const QString dir = m_root.filePath(QStringLiteral("多个 文件"));
         QVERIFY(QDir().mkpath(dir));
-        for (const char* name : {"a.jpg", "b.jpg"}) {
-            QFile file(dir + QLatin1Char('/') + QLatin1String(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const char* name : {"a.jpg", "b.jpg"})
+            QVERIFY(QFile(dir + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly));
         QStringList chosen;
         Answer(
             [&](QFileDialog* d) {
@@ -227,20 +179,17 @@ private Q_SLOTS:
         QCOMPARE(chosen.size(), 2);
         QCOMPARE(QFileInfo(chosen.at(1)).fileName(), QStringLiteral("b.jpg"));
         QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
-
-        QVERIFY(
-            Answer(Cancel, [&] { chosen = kvui::ChooseFiles(nullptr, "Images", nullptr); }).opened);
+        QVERIFY(!Answer(Cancel, [&] {
+                     chosen = kvui::ChooseFiles(nullptr, "Images", nullptr);
+                 }).isEmpty());
         QVERIFY(chosen.isEmpty());
-        QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
     }
 
     void finishWithoutADialogIsSafe()
     {
         BaseWidget alone;
         alone.AcceptDialog();
-        alone.RejectDialog();
         alone.FinishDialog(-1);
-
         // A dialog that is gone counts as none.
         auto dialog = std::make_unique<QDialog>();
         BaseWidget content;
@@ -248,9 +197,9 @@ private Q_SLOTS:
         dialog.reset();
         QVERIFY(!content.Dialog());
         content.AcceptDialog();
-        content.FinishDialog(2);
     }
 
+    // The content, made with the dialog's further argument, ends its dialog.
     void finishEndsTheDialogWithItsCode_data()
     {
         QTest::addColumn<int>("how");
@@ -264,26 +213,17 @@ private Q_SLOTS:
     {
         QFETCH(int, how);
         QFETCH(int, code);
-        GreetingDialog dialog(QStringLiteral("hi"));
+        GreetingDialog dialog(QStringLiteral("你好"));
         Greeting* content = dialog.Content();
+        QCOMPARE(dialog.Frame()->Title(), QStringLiteral("Greeting"));
+        QCOMPARE(content->text, QStringLiteral("你好"));
+        QCOMPARE(content->parentWidget(), dialog.Frame());
         QTimer::singleShot(0, content, [content, how] {
-            if (how == 0)
-                content->AcceptDialog();
-            else if (how == 1)
-                content->RejectDialog();
-            else
-                content->FinishDialog(-1);
+            how == 0       ? content->AcceptDialog()
+                : how == 1 ? content->RejectDialog()
+                           : content->FinishDialog(-1);
         });
         QCOMPARE(dialog.exec(), code);
-    }
-
-    void contentDialogAssembly()
-    {
-        GreetingDialog dialog(QStringLiteral("你好"));
-        QCOMPARE(dialog.Frame()->Title(), QStringLiteral("Greeting"));
-        QCOMPARE(dialog.Content()->text, QStringLiteral("你好"));
-        QCOMPARE(dialog.Content()->Dialog(), &dialog);
-        QCOMPARE(dialog.Content()->parentWidget(), dialog.Frame());
     }
 
     // The pair excludes only itself: a form's other radio buttons keep their state.
@@ -299,21 +239,14 @@ private Q_SLOTS:
         layout->addWidget(pair.selected);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-        QCOMPARE(kvtest::Find<QRadioButton>(&form, "fk_all_"), pair.all);
         QCOMPARE(kvtest::Find<QRadioButton>(&form, "fk_sel_"), pair.selected);
-        QCOMPARE(pair.all->objectName(), QStringLiteral("kvradiobutton"));
-        QCOMPARE(pair.all->text() + '/' + pair.selected->text(), QStringLiteral("All/Selected"));
         QVERIFY(pair.all->isChecked() && !pair.IsSelected());
-
         QTest::mouseClick(pair.selected, Qt::LeftButton);
         QVERIFY(pair.IsSelected() && !pair.all->isChecked());
-        QVERIFY(local->isChecked());
         pair.SetAll(true);
         QVERIFY(pair.all->isChecked() && !pair.IsSelected());
         pair.SetAll(false);
-        QVERIFY(pair.IsSelected() && !pair.all->isChecked());
-        QVERIFY(local->isChecked());
+        QVERIFY(pair.IsSelected() && local->isChecked());
     }
 
     void buttonRowNamesStylesAndPlaces_data()
@@ -339,45 +272,37 @@ private Q_SLOTS:
         layout->addLayout(row.Layout());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-
         QCOMPARE(back->objectName(), QStringLiteral("kvcombtn"));
-        QCOMPARE(back->property("kvFormName").toString(), QStringLiteral("fk_back_btn_"));
         QCOMPARE(kvtest::Find<QPushButton>(&form, "fk_next_btn_"), next);
         QCOMPARE(exit->objectName(), QStringLiteral("fk_exit_btn_"));
-        QCOMPARE(next->text(), QStringLiteral("Next"));
         for (QPushButton* button : {back, next, exit})
             QCOMPARE(button->size(), size);
         QCOMPARE(next->x() - back->geometry().right() - 1, kvui::kButtonSpacing);
         QCOMPARE(exit->x() - next->geometry().right() - 1, kvui::kButtonSpacing);
-        const int leftGap = back->x();
         const int rightGap = form.width() - exit->geometry().right() - 1;
         if (placement == kvui::ButtonRow::Right)
             QCOMPARE(rightGap, 0);
         else
-            QVERIFY(qAbs(leftGap - rightGap) <= 1);
+            QVERIFY(qAbs(back->x() - rightGap) <= 1);
     }
 
-    // Enter on a tool button confirms the form instead of opening its chooser.
     void numericFieldsTakeOnlyNumbers_data()
     {
         QTest::addColumn<bool>("real");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<bool>("acceptable");
-        QTest::newRow("letters dropped") << true << "abc-0"
-                                         << "-0" << true;
-        QTest::newRow("coefficient") << true << "1.5e-05"
-                                     << "1.5e-05" << true;
-        QTest::newRow("no group separator") << true << "1,000.5"
-                                            << "1000.5" << true;
-        QTest::newRow("out of range") << true << "20000"
-                                      << "20000" << false;
-        QTest::newRow("sign alone") << true << "-"
-                                    << "-" << false;
-        QTest::newRow("integer") << false << "4x00y0"
-                                 << "4000" << true;
-        QTest::newRow("integer, no point") << false << "12.5"
-                                           << "125" << true;
+        const auto row = [](const char* name, bool real, const char* typed, const char* kept,
+                            bool acceptable) {
+            QTest::newRow(name) << real << QString(typed) << QString(kept) << acceptable;
+        };
+        row("letters dropped", true, "abc-0", "-0", true);
+        row("coefficient", true, "1.5e-05", "1.5e-05", true);
+        row("no group separator", true, "1,000.5", "1000.5", true);
+        row("out of range", true, "20000", "20000", false);
+        row("sign alone", true, "-", "-", false);
+        row("integer", false, "4x00y0", "4000", true);
+        row("integer, no point", false, "12.5", "125", true);
     }
 
     void numericFieldsTakeOnlyNumbers()
@@ -387,10 +312,7 @@ private Q_SLOTS:
         QFETCH(QString, kept);
         QFETCH(bool, acceptable);
         QLineEdit edit;
-        if (real)
-            kvui::AcceptReal(&edit, -200, 10000);
-        else
-            kvui::AcceptInteger(&edit, 0, 100000);
+        real ? kvui::AcceptReal(&edit, -200, 10000) : kvui::AcceptInteger(&edit, 0, 100000);
         QSignalSpy finished(&edit, &QLineEdit::editingFinished);
         QTest::keyClicks(&edit, typed);
         QCOMPARE(edit.text(), kept);
@@ -399,6 +321,7 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), acceptable ? 1 : 0);
     }
 
+    // Enter on a tool button confirms the form instead of opening its chooser.
     void toolButtonIsNeverTheDefault()
     {
         QDialog dialog;
@@ -413,7 +336,6 @@ private Q_SLOTS:
         connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
         QSignalSpy browsed(browse, &QPushButton::clicked);
         QCOMPARE(browse->toolTip(), QStringLiteral("Import"));
-
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         browse->setFocus();

@@ -48,26 +48,23 @@ class TestFrame : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
+    // A dialog's frame has no maximise button, and its Maximize does nothing.
     void escapeIsIgnoredAndEnterReachesDefault()
     {
         SampleDialog dialog;
+        QCOMPARE(dialog.Frame()->Title(), QStringLiteral("Sample"));
+        QVERIFY(!dialog.Frame()->findChild<QPushButton*>(QStringLiteral("min_btn")));
+        dialog.setGeometry(10, 10, 400, 300);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect before = dialog.geometry();
+        dialog.Frame()->Maximize();
+        QCOMPARE(dialog.geometry(), before);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    }
-
-    void frameAssembly()
-    {
-        SampleDialog dialog;
-        TitleWidget* frame = dialog.Frame();
-        QCOMPARE(frame->Title(), QStringLiteral("Sample"));
-        QVERIFY(!frame->findChild<QPushButton*>(QStringLiteral("min_btn")));
-        QCOMPARE(dialog.ok->parentWidget()->parentWidget(), frame);
     }
 
     void dragsOnlyFromTheTitleStrip()
@@ -78,70 +75,55 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         TitleWidget* frame = dialog.Frame();
         const QPoint start = dialog.pos();
-
-        // Below the strip: nothing moves.
-        const QPoint body(60, 120);
-        QTest::mousePress(frame, Qt::LeftButton, {}, body);
-        QMouseEvent move(QEvent::MouseMove, body + QPoint(50, 30), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(frame, &move);
-        QTest::mouseRelease(frame, Qt::LeftButton, {}, body + QPoint(50, 30));
+        const auto drag = [&](QPoint from) {
+            QTest::mousePress(frame, Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, from + QPoint(50, 30),
+                             frame->mapToGlobal(from + QPoint(50, 30)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frame, &move);
+            QTest::mouseRelease(frame, Qt::LeftButton, {}, from + QPoint(50, 30));
+        };
+        drag(QPoint(60, 120)); // below the strip: nothing moves
         QCOMPARE(dialog.pos(), start);
-
-        // On the strip: the dialog follows the mouse.
-        const QPoint onStrip(60, 15);
-        QTest::mousePress(frame, Qt::LeftButton, {}, onStrip);
-        QMouseEvent drag(QEvent::MouseMove, onStrip + QPoint(50, 30),
-                         frame->mapToGlobal(onStrip + QPoint(50, 30)), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(frame, &drag);
-        QTest::mouseRelease(frame, Qt::LeftButton, {}, onStrip + QPoint(50, 30));
+        drag(QPoint(60, 15));
         QCOMPARE(dialog.pos(), start + QPoint(50, 30));
     }
 
-    void declinedQuitKeepsTheDialogOpen()
+    // The close button asks first when the frame is told to check; declined,
+    // the dialog stays open.
+    void closeButton_data()
     {
+        QTest::addColumn<QString>("answer"); // of the question; empty: none asked
+        QTest::newRow("no check") << "";
+        QTest::newRow("declined") << "kvbw2_cancel_";
+        QTest::newRow("confirmed") << "kvbw2_ok_";
+    }
+
+    void closeButton()
+    {
+        QFETCH(QString, answer);
         SampleDialog dialog;
-        dialog.Frame()->SetNeedCheck(true);
+        dialog.Frame()->SetNeedCheck(!answer.isEmpty());
         QSignalSpy quit(dialog.Frame(), &TitleWidget::ConfirmQuit);
         bool checkingDuringQuestion = false;
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("是否确定取消?"))
-            .Do([&](QWidget*) { checkingDuringQuestion = dialog.Frame()->IsChecking(); })
-            .Click(QStringLiteral("kvbw2_cancel_"))
-            .Arm();
-        dialog.show();
-        QTest::mouseClick(dialog.Frame()->findChild<QPushButton*>("dialog_close_btn"),
-                          Qt::LeftButton);
-        QTRY_VERIFY(answer.Done() || !answer.Error().isEmpty());
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(checkingDuringQuestion);
-        QVERIFY(dialog.isVisible());
+        kvtest::ModalAnswer question;
+        if (!answer.isEmpty()) {
+            question.ExpectText(QStringLiteral("是否确定取消?"))
+                .Do([&](QWidget*) { checkingDuringQuestion = dialog.Frame()->IsChecking(); })
+                .Click(answer)
+                .Arm();
+        }
+        QTimer::singleShot(0, [&] {
+            kvtest::Click(dialog.Frame(), QStringLiteral("dialog_close_btn"));
+            if (dialog.isVisible())
+                dialog.done(7);
+        });
+        const bool declined = answer == QLatin1String("kvbw2_cancel_");
+        QCOMPARE(dialog.exec(), declined ? 7 : int(QDialog::Rejected));
+        QCOMPARE(question.Done(), !answer.isEmpty());
+        QCOMPARE(checkingDuringQuestion, !answer.isEmpty());
         QVERIFY(!dialog.Frame()->IsChecking());
         QCOMPARE(quit.count(), 1);
-    }
-
-    void confirmedQuitRejects()
-    {
-        SampleDialog dialog;
-        dialog.Frame()->SetNeedCheck(true);
-        kvtest::ModalAnswer answer;
-        answer.Click(QStringLiteral("kvbw2_ok_")).Arm();
-        QTimer::singleShot(0, [&] {
-            QTest::mouseClick(dialog.Frame()->findChild<QPushButton*>("dialog_close_btn"),
-                              Qt::LeftButton);
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(!dialog.Frame()->IsChecking());
-    }
-
-    void closeWithoutCheckRejectsAtOnce()
-    {
-        SampleDialog dialog;
-        QTimer::singleShot(
-            0, [&] { dialog.Frame()->findChild<QPushButton*>("dialog_close_btn")->click(); });
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     }
 
     void maximizeTwiceGivesTheCentredWindow()
@@ -151,8 +133,6 @@ private Q_SLOTS:
         auto* frame = new TitleWidget(&window, true, false, true);
         layout->addWidget(frame);
         window.show();
-        QVERIFY(frame->findChild<QPushButton*>(QStringLiteral("min_btn")));
-        QVERIFY(frame->findChild<QPushButton*>(QStringLiteral("dialog_save_btn")));
         const QRect available = QApplication::primaryScreen()->availableGeometry();
 
         frame->Maximize();
@@ -162,15 +142,6 @@ private Q_SLOTS:
                             (available.top() + available.bottom()) / 2);
         QCOMPARE(window.geometry().size(), QSize(1280, 768));
         QCOMPARE(window.geometry().topLeft(), centre - QPoint(640, 384));
-    }
-
-    void maximizeWithoutButtonDoesNothing()
-    {
-        SampleDialog dialog;
-        dialog.setGeometry(10, 10, 400, 300);
-        const QRect before = dialog.geometry();
-        dialog.Frame()->Maximize();
-        QCOMPARE(dialog.geometry(), before);
     }
 
     void titleWidget2ClosesWithoutAsking()
@@ -211,7 +182,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        auto send = [&](QEvent::Type type, QPoint screen) {
+        const auto send = [&](QEvent::Type type, QPoint screen) {
             QGraphicsSceneMouseEvent event(type);
             event.setScenePos(QPointF(10, 10));
             event.setScreenPos(screen);
@@ -220,19 +191,19 @@ private Q_SLOTS:
                                                                        : Qt::LeftButton);
             QApplication::sendEvent(&scene, &event);
         };
+        const auto drag = [&] {
+            send(QEvent::GraphicsSceneMousePress, QPoint(100, 100));
+            send(QEvent::GraphicsSceneMouseMove, QPoint(130, 110));
+            send(QEvent::GraphicsSceneMouseRelease, QPoint(130, 110));
+        };
         const QPoint start = window.pos();
-        send(QEvent::GraphicsSceneMousePress, QPoint(100, 100));
-        send(QEvent::GraphicsSceneMouseMove, QPoint(130, 110));
-        send(QEvent::GraphicsSceneMouseRelease, QPoint(130, 110));
+        drag();
         QCOMPARE(window.pos(), start + QPoint(30, 10));
         QCOMPARE(bar->pos(), QPointF(0, 0)); // the item itself never moves
-
         window.showMaximized();
         QTRY_VERIFY(window.isMaximized());
         const QPoint maximisedPos = window.pos();
-        send(QEvent::GraphicsSceneMousePress, QPoint(100, 100));
-        send(QEvent::GraphicsSceneMouseMove, QPoint(160, 140));
-        send(QEvent::GraphicsSceneMouseRelease, QPoint(160, 140));
+        drag();
         QCOMPARE(window.pos(), maximisedPos);
     }
 

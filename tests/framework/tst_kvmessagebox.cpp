@@ -19,17 +19,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("code");
-        QTest::newRow("ok") << int(KvMessageBox::BT_OK) << "kvsb_ok_btn_"
-                            << int(KvMessageBox::BC_OK);
-        QTest::newRow("ok closed")
-            << int(KvMessageBox::BT_OK) << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
-        QTest::newRow("yes") << int(KvMessageBox::BT_YES_NO) << "kvbw2_ok_"
-                             << int(KvMessageBox::BC_OK);
-        QTest::newRow("no") << int(KvMessageBox::BT_YES_NO) << "kvbw2_cancel_"
-                            << int(KvMessageBox::BC_NO);
-        QTest::newRow("yes/no closed")
-            << int(KvMessageBox::BT_YES_NO) << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
-        QTest::newRow("frame only") << 2 << "dialog_close_btn" << int(KvMessageBox::BC_CLOSED);
+        const int ok = KvMessageBox::BT_OK, yesNo = KvMessageBox::BT_YES_NO;
+        const int closed = KvMessageBox::BC_CLOSED;
+        QTest::newRow("ok") << ok << "kvsb_ok_btn_" << int(KvMessageBox::BC_OK);
+        QTest::newRow("ok closed") << ok << "dialog_close_btn" << closed;
+        QTest::newRow("yes") << yesNo << "kvbw2_ok_" << int(KvMessageBox::BC_OK);
+        QTest::newRow("no") << yesNo << "kvbw2_cancel_" << int(KvMessageBox::BC_NO);
+        QTest::newRow("yes/no closed") << yesNo << "dialog_close_btn" << closed;
+        QTest::newRow("frame only") << 2 << "dialog_close_btn" << closed;
     }
 
     void answerCodes()
@@ -38,18 +35,10 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(int, code);
         kvtest::ModalAnswer answer;
+        if (type != 2) // a box of no known type is its frame alone
+            answer.ExpectText(QStringLiteral("工程名不合法！"));
         answer.ExpectTitle(QStringLiteral("Warning")).Click(button).Arm();
-        QCOMPARE(int(KvMessageBox::Show("message", type)), code);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-    }
-
-    void chineseTextIsShown()
-    {
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("工程名不合法！"))
-            .Click(QStringLiteral("kvsb_ok_btn_"))
-            .Arm();
-        KvMessageBox::Show(u8"工程名不合法！", KvMessageBox::BT_OK);
+        QCOMPARE(int(KvMessageBox::Show(u8"工程名不合法！", type)), code);
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
     }
 

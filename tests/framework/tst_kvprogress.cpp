@@ -112,27 +112,48 @@ private Q_SLOTS:
         QVERIFY(progress.Success());
     }
 
-    void confirmedCancelStopsTheWorker()
+    // Cancel and the frame's close button ask first, the worker held while
+    // asked; confirmed, the worker is told to stop and the dialog waits for
+    // its End; declined, the run goes on.
+    void cancelAsksFirst_data()
     {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("cancel, confirmed") << "cancel_btn_"
+                                           << "kvbw2_ok_";
+        QTest::newRow("cancel, declined") << "cancel_btn_"
+                                          << "kvbw2_cancel_";
+        QTest::newRow("close, confirmed") << "dialog_close_btn"
+                                          << "kvbw2_ok_";
+    }
+
+    void cancelAsksFirst()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        const bool confirmed = answer == QLatin1String("kvbw2_ok_");
         KvProgressImpl progress;
         std::atomic<bool> sawStop {false};
         std::atomic<bool> mayEnd {false};
+        std::atomic<int> steps {0};
         Worker worker([&] {
             progress.Start("work", 1000000);
-            for (int i = 1; i <= 1000000 && !mayEnd; ++i) {
+            for (int i = 1; i <= 1000000 && !mayEnd; ++i, ++steps) {
                 if (!progress.SetInformation("item", i)) {
                     sawStop = true;
                     break;
                 }
-                std::this_thread::sleep_for(std::chrono::microseconds(200));
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
             while (!mayEnd)
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             progress.End(true);
         });
-
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("是否确定取消?")).Click(QStringLiteral("kvbw2_ok_"));
+        kvtest::ModalAnswer question;
+        bool waitingWhileAsked = false;
+        question.ExpectText(QStringLiteral("是否确定取消?"))
+            .Do([&](QWidget*) { waitingWhileAsked = progress.Dialog().IsWaiting(); })
+            .Click(answer);
         QString messageAfterCancel;
         int maximumAfterCancel = -1;
         bool visibleBeforeEnd = false;
@@ -141,56 +162,29 @@ private Q_SLOTS:
             [&] {
                 // A start arriving after the cancel would set the range again.
                 QTRY_COMPARE_WITH_TIMEOUT(Bar(progress)->maximum(), 1000000, kPatienceMs);
-                answer.Arm(kPatienceMs);
-                Button(progress, "cancel_btn_")->click(); // returns once answered
-                // Cancelled, but the dialog waits for the worker's End.
+                question.Arm(kPatienceMs);
+                kvtest::Click(&progress.Dialog(), button); // returns once answered
+                if (!confirmed) {
+                    const int declinedAt = steps;
+                    QTRY_VERIFY_WITH_TIMEOUT(steps > declinedAt + 2, kPatienceMs);
+                    return;
+                }
                 QTRY_VERIFY_WITH_TIMEOUT(sawStop.load(), kPatienceMs);
                 messageAfterCancel = Message(progress)->text();
                 maximumAfterCancel = Bar(progress)->maximum();
                 visibleBeforeEnd = progress.Dialog().isVisible();
             },
             [&] { mayEnd = true; });
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(sawStop);
-        QCOMPARE(messageAfterCancel, QStringLiteral("Please wait!"));
-        QCOMPARE(maximumAfterCancel, 0);
-        QVERIFY(visibleBeforeEnd);
-        QVERIFY(progress.IsCanceled());
-        QVERIFY(!progress.Success()); // even though the worker said End(true)
-    }
-
-    void declinedCancelGoesOn()
-    {
-        KvProgressImpl progress;
-        std::atomic<bool> stopped {false};
-        std::atomic<bool> finish {false};
-        std::atomic<int> steps {0};
-        Worker worker([&] {
-            progress.Start("work", 100);
-            while (!finish) {
-                if (!progress.SetInformation("item", 1))
-                    stopped = true;
-                ++steps;
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            }
-            progress.End(true);
-        });
-        kvtest::ModalAnswer answer;
-        answer.Click(QStringLiteral("kvbw2_cancel_"));
-        RunWith(
-            progress,
-            [&] {
-                answer.Arm(kPatienceMs);
-                Button(progress, "cancel_btn_")->click();
-                QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-                // Going on: more steps, each told that the run goes on.
-                const int declinedAt = steps;
-                QTRY_VERIFY_WITH_TIMEOUT(steps > declinedAt + 2, kPatienceMs);
-            },
-            [&] { finish = true; });
-        QVERIFY(!stopped);
-        QVERIFY(!progress.IsCanceled());
-        QVERIFY(progress.Success());
+        QVERIFY2(question.Done(), qPrintable(question.Error()));
+        QVERIFY(waitingWhileAsked);
+        QCOMPARE(sawStop.load(), confirmed);
+        QCOMPARE(progress.IsCanceled(), confirmed);
+        QCOMPARE(progress.Success(), !confirmed); // End(true) does not undo a cancel
+        if (confirmed && button == QLatin1String("cancel_btn_")) {
+            QCOMPARE(messageAfterCancel, QStringLiteral("Please wait!"));
+            QCOMPARE(maximumAfterCancel, 0);
+            QVERIFY(visibleBeforeEnd);
+        }
     }
 
     void neverEndKeepsTheDialogOpen()
@@ -291,47 +285,6 @@ private Q_SLOTS:
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(!result);
         QVERIFY(!progress.Success());
-    }
-
-    void closingAsksAndHoldsTheWorker()
-    {
-        KvProgressImpl progress;
-        std::atomic<bool> stopped {false};
-        bool waitingWhileAsked = false;
-        Worker worker([&] {
-            progress.Start("work", 100);
-            while (progress.SetInformation("item", 1))
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            stopped = true;
-            progress.End(false);
-        });
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("是否确定取消?"))
-            .Do([&](QWidget*) { waitingWhileAsked = progress.Dialog().IsWaiting(); })
-            .Click(QStringLiteral("kvbw2_ok_"));
-        RunWith(
-            progress,
-            [&] {
-                answer.Arm(kPatienceMs);
-                kvtest::Click(&progress.Dialog(), QStringLiteral("dialog_close_btn"));
-                QTRY_VERIFY_WITH_TIMEOUT(stopped.load(), kPatienceMs);
-            },
-            [&] {
-                if (!stopped)
-                    progress.Dialog().Cancel(); // a failed check must not hang the test
-            });
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(waitingWhileAsked);
-        QVERIFY(stopped);
-        QVERIFY(!progress.Success());
-    }
-
-    void errorCodeIsKept()
-    {
-        KvProgressImpl progress;
-        QCOMPARE(progress.GetError(), 0);
-        progress.SetError(42);
-        QCOMPARE(progress.GetError(), 42);
     }
 };
 

@@ -18,30 +18,12 @@ class TestKvShared : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    void stringTableIsRegisteredAtLoad_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("101") << 101 << QStringLiteral("开始");
-        QTest::newRow("118") << 118 << QStringLiteral("导入数据中存在相同影像！");
-        QTest::newRow("130") << 130 << QStringLiteral("是否确定取消?");
-        QTest::newRow("131") << 131 << QStringLiteral("文件路径不能为空！");
-        QTest::newRow("187") << 187 << QStringLiteral("缩略图加载中……");
-    }
-
+    // The table is there from the library's load, without any set-up.
     void stringTableIsRegisteredAtLoad()
     {
-        QFETCH(int, id);
-        QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(kvfd::KvGetConstString(id)), text);
-    }
-
-    void everyIdOfTheTableHasText()
-    {
-        for (int id = 101; id <= 188; ++id)
-            QVERIFY2(!kvfd::KvGetConstString(id).empty(), qPrintable(QString::number(id)));
-        QVERIFY(kvfd::KvGetConstString(100).empty());
-        QVERIFY(kvfd::KvGetConstString(189).empty());
+        QCOMPARE(QString::fromStdString(kvfd::KvGetConstString(131)),
+                 QStringLiteral("文件路径不能为空！"));
+        QVERIFY(kvfd::KvGetConstString(100).empty() && kvfd::KvGetConstString(189).empty());
     }
 
     void qstringToLocalText()
@@ -63,8 +45,9 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         SetDefaultPath(folder + QStringLiteral("/DJI_0001.JPG"), true);
         QCOMPARE(GetDefaultPath(), QDir(folder).path());
-        QSettings reread(kvui::settings::kOrganization, kvui::settings::kApplication);
-        QCOMPARE(reread.value(QStringLiteral("Settings/DefaultPath")).toString(),
+        QCOMPARE(QSettings(kvui::settings::kOrganization, kvui::settings::kApplication)
+                     .value(QStringLiteral("Settings/DefaultPath"))
+                     .toString(),
                  QDir(folder).path());
 
         SetDefaultPath(QStringLiteral("not/a/real/path.txt"), false);
@@ -89,23 +72,9 @@ private Q_SLOTS:
     void designerPluginLoads()
     {
         QPluginLoader loader(QStringLiteral(KVUI_BINARY_DIR "/lib/libkvui.so"));
-        QCOMPARE(loader.metaData().value(QStringLiteral("IID")).toString(),
-                 QStringLiteral("org.qt-project.Qt.QDesignerCustomWidgetInterface"));
-        QCOMPARE(loader.metaData().value(QStringLiteral("className")).toString(),
-                 QStringLiteral("qauiPlugin"));
-        QObject* instance = loader.instance();
-        QVERIFY2(instance, qPrintable(loader.errorString()));
-        auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(instance);
-        QVERIFY(plugin);
-        QCOMPARE(plugin->name(), QStringLiteral("qaui"));
-        QCOMPARE(plugin->group(), QStringLiteral("My Plugins"));
+        auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+        QVERIFY2(plugin, qPrintable(loader.errorString()));
         QCOMPARE(plugin->includeFile(), QStringLiteral("qaui.h"));
-        QVERIFY(!plugin->isContainer());
-        QVERIFY(plugin->icon().isNull());
-        QVERIFY(
-            plugin->domXml().startsWith(QStringLiteral("<widget class=\"qaui\" name=\"qaui\">")));
-        QVERIFY(plugin->domXml().contains(QStringLiteral("<width>100</width>")));
-        QVERIFY(!plugin->isInitialized());
         plugin->initialize(nullptr);
         QVERIFY(plugin->isInitialized());
         std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));

@@ -1,30 +1,20 @@
-#include "framework/buttongroup.h"
 #include "framework/filechooser.h"
-#include "framework/formrows.h"
 #include "framework/kvmessagebox.h"
 #include "framework/kvprogressimpl.h"
 #include "framework/kvshared.h"
 #include "framework/language.h"
 #include "framework/titlewidget.h"
-#include "framework/transparentdialog.h"
 #include "kvfd/kvconststringfactory.h"
 #include "languagecheck.h"
 #include "modalanswer.h"
 
-#include <QAction>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLibraryInfo>
-#include <QMenu>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QXmlStreamReader>
 #include <atomic>
 #include <map>
@@ -100,20 +90,15 @@ private Q_SLOTS:
             QVERIFY2(!text.isEmpty() && !check.IsForeign(text),
                      qPrintable(QString::number(id) + QStringLiteral(": ") + text));
         }
+        // A language without a catalogue changes nothing.
+        QVERIFY(!kvui::SetLanguage(QStringLiteral("fr")) && !kvui::SetLanguage("CN"));
+        QCOMPARE(kvui::Language(), language);
+        QCOMPARE(ConstString(130), cancelQuestion);
 
         QVERIFY(kvui::SetLanguage(QString()));
         QCOMPARE(kvfd::KvGetConstString(130), std::string("是否确定取消?"));
         for (int id = kFirstId; id <= kLastId; ++id)
             QCOMPARE(kvfd::KvGetConstString(id), m_written[id]);
-    }
-
-    void unknownLanguageChangesNothing()
-    {
-        QVERIFY(kvui::SetLanguage(QStringLiteral("en")));
-        QVERIFY(!kvui::SetLanguage(QStringLiteral("fr")));
-        QVERIFY(!kvui::SetLanguage(QStringLiteral("CN")));
-        QCOMPARE(kvui::Language(), QStringLiteral("en"));
-        QCOMPARE(ConstString(130), QStringLiteral("Are you sure you want to cancel?"));
     }
 
     // Only fixed texts are translated: data that happens to be a text of the
@@ -152,24 +137,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("type");
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("default, OK")
-            << "" << int(KvMessageBox::BT_OK) << QByteArray("工程名不合法！")
-            << QStringLiteral("工程名不合法！") << "Warning";
-        QTest::newRow("en, OK") << "en" << int(KvMessageBox::BT_OK) << QByteArray("工程名不合法！")
-                                << "The project name is not valid!"
-                                << "Warning";
+        QTest::addColumn<QStringList>("shown"); // message, title
+        // Both kinds of box in both languages are also read by the host's suite.
         QTest::newRow("en, yes/no")
             << "en" << int(KvMessageBox::BT_YES_NO) << QByteArray("是否确定取消?")
-            << "Are you sure you want to cancel?"
-            << "Warning";
+            << QStringList {"Are you sure you want to cancel?", "Warning"};
         QTest::newRow("zh_CN, OK")
             << "zh_CN" << int(KvMessageBox::BT_OK) << QByteArray("工程名不合法！")
-            << QStringLiteral("工程名不合法！") << QStringLiteral("警告");
-        QTest::newRow("zh_CN, yes/no")
-            << "zh_CN" << int(KvMessageBox::BT_YES_NO) << QByteArray("是否确定取消?")
-            << QStringLiteral("是否确定取消?") << QStringLiteral("警告");
+            << QStringList {"工程名不合法！", "警告"};
     }
 
     void messageBoxReadsInTheLanguage()
@@ -177,13 +152,12 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(int, type);
         QFETCH(QByteArray, text);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
+        QFETCH(QStringList, shown);
         QVERIFY(kvui::SetLanguage(language));
         QString foreign;
         kvtest::ModalAnswer answer;
-        answer.ExpectTitle(title)
-            .ExpectText(message)
+        answer.ExpectTitle(shown[1])
+            .ExpectText(shown[0])
             .Do([&](QWidget* box) { foreign = Foreign(language, box); })
             .Click(QStringLiteral("dialog_close_btn"))
             .Arm();
@@ -197,32 +171,20 @@ private Q_SLOTS:
     void progressReadsInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("stopping");
-        QTest::newRow("default") << "" << QStringLiteral("缩略图加载")
-                                 << QStringLiteral("缩略图加载中……")
-                                 << QStringLiteral("是否确定取消?") << "Please wait!";
+        QTest::addColumn<QStringList>("shown"); // title, message, question, after the cancel
         QTest::newRow("en") << "en"
-                            << "Thumbnail Loading"
-                            << "Loading thumbnails…"
-                            << "Are you sure you want to cancel?"
-                            << "Please wait!";
-        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("缩略图加载")
-                               << QStringLiteral("缩略图加载中……")
-                               << QStringLiteral("是否确定取消?") << QStringLiteral("请稍候！");
+                            << QStringList {"Thumbnail Loading", "Loading thumbnails…",
+                                            "Are you sure you want to cancel?", "Please wait!"};
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList {"缩略图加载", "缩略图加载中……", "是否确定取消?",
+                                               "请稍候！"};
     }
 
     void progressReadsInTheLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QString, title);
-        QFETCH(QString, message);
-        QFETCH(QString, question);
-        QFETCH(QString, stopping);
+        QFETCH(QStringList, shown);
         QVERIFY(kvui::SetLanguage(language));
-
         KvProgressImpl progress;
         std::atomic<bool> mayEnd {false};
         std::thread worker([&] {
@@ -236,9 +198,10 @@ private Q_SLOTS:
         const auto label = [&dialog] {
             return dialog.findChild<QLabel*>(QStringLiteral("progress_info_"))->text();
         };
-        QString shownTitle, shownMessage, foreign, messageAfterCancel;
+        QStringList seen;
+        QString foreign;
         kvtest::ModalAnswer answer;
-        answer.ExpectText(question).Click(QStringLiteral("kvbw2_ok_"));
+        answer.ExpectText(shown[2]).Click(QStringLiteral("kvbw2_ok_"));
         QTimer::singleShot(0, &progress, [&] {
             // Lets the worker end however the checks go, so that Run() returns.
             struct Release
@@ -248,121 +211,47 @@ private Q_SLOTS:
             } release {mayEnd};
             const auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("progress_bar_"));
             QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 10, kvtest::kPatienceMs);
-            shownTitle = dialog.Frame()->Title();
-            shownMessage = label();
+            seen << dialog.Frame()->Title() << label();
             foreign = Foreign(language, &dialog);
             answer.Arm();
             kvtest::Click(&dialog, QStringLiteral("cancel_btn_"));
-            messageAfterCancel = label();
+            seen << label();
         });
         progress.Run();
         mayEnd = true;
         worker.join();
-        QCOMPARE(shownTitle, title);
-        QCOMPARE(shownMessage, message);
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(messageAfterCancel, stopping);
-    }
-
-    // The frame's tool tips, the flight selector's menu and the All/Selected
-    // pair.
-    void framesAndControlsReadInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("close");
-        QTest::addColumn<QString>("deleteFlight");
-        QTest::addColumn<QString>("all");
-        QTest::newRow("default") << ""
-                                 << "Close" << QStringLiteral("删除当前架次") << "All";
-        QTest::newRow("en") << "en"
-                            << "Close"
-                            << "Delete This Flight"
-                            << "All";
-        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("关闭")
-                               << QStringLiteral("删除当前架次") << QStringLiteral("全部");
-    }
-
-    void framesAndControlsReadInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, close);
-        QFETCH(QString, deleteFlight);
-        QFETCH(QString, all);
-        QVERIFY(kvui::SetLanguage(language));
-
-        TransparentDialog dialog;
-        auto* layout = new QVBoxLayout(&dialog);
-        auto* frame = new TitleWidget(&dialog, true, false, true);
-        layout->addWidget(frame);
-        auto* content = new QWidget(frame);
-        frame->AddWidget(content);
-        auto* rows = new QVBoxLayout(content);
-        auto* flights = new ButtonGroup(content);
-        rows->addWidget(flights);
-        const kvui::AllSelectedPair pair = kvui::MakeAllSelectedPair(content, "all_", "selected_");
-        rows->addWidget(pair.all);
-        rows->addWidget(pair.selected);
-        frame->Maximize(); // the tool tip changes to Restore
-
-        QCOMPARE(kvtest::Find<QPushButton>(&dialog, QStringLiteral("dialog_close_btn"))->toolTip(),
-                 close);
-        const QList<QAction*> menu = flights->findChild<QMenu*>()->actions();
-        QCOMPARE(menu.size(), 1);
-        QCOMPARE(menu.first()->text(), deleteFlight);
-        QCOMPARE(pair.all->text(), all);
-        const QString foreign = Foreign(language, &dialog);
+        QCOMPARE(seen, (QStringList {shown[0], shown[1], shown[3]}));
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
     }
 
-    // A caption in the local code page is translated; Qt's own chooser reads
-    // in the language where Qt has a catalogue for it.
-    void fileChooserReadsInTheLanguage_data()
+    // A caption in the local code page is translated (Qt's own texts in the
+    // chooser come from Qt's catalogue, which the camera suite checks is
+    // installed by SetLanguage).
+    void fileChooserCaptionReadsInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("cancel");
-        QTest::newRow("default") << "" << QStringLiteral("请选择工作路径！") << "Cancel";
-        QTest::newRow("en") << "en"
-                            << "Please choose a working folder!"
-                            << "Cancel";
-        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("请选择工作路径！")
-                               << QStringLiteral("取消");
+        QTest::newRow("en") << "en" << QStringLiteral("Please choose a working folder!");
+        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("请选择工作路径！");
     }
 
-    void fileChooserReadsInTheLanguage()
+    void fileChooserCaptionReadsInTheLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, caption);
-        QFETCH(QString, cancel);
-        const bool qtTranslated = language != QLatin1String("zh_CN")
-            || QFileInfo::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath)
-                                 + QStringLiteral("/qtbase_zh_CN.qm"));
         QVERIFY(kvui::SetLanguage(language));
-        QString title, cancelText, foreign;
         kvtest::ModalAnswer answer;
+        QString title;
         answer
             .Do([&](QWidget* chooser) {
                 title = chooser->windowTitle();
-                if (const auto* box = chooser->findChild<QDialogButtonBox*>()) {
-                    if (const QPushButton* button = box->button(QDialogButtonBox::Cancel))
-                        cancelText = button->text();
-                }
-                // The folder list shows paths: data.
-                foreign = kvtest::LanguageCheck(language)
-                              .Skip(QStringLiteral("lookInCombo"))
-                              .Foreign(chooser)
-                              .join(QLatin1Char('\n'));
                 QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
             })
             .Arm();
         QCOMPARE(kvui::ChooseFolder(nullptr, "请选择工作路径！"), QString());
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QCOMPARE(title, caption);
-        if (!qtTranslated)
-            QSKIP("Qt's own Chinese catalogue (qttranslations5-l10n) is not installed");
-        QCOMPARE(cancelText.remove(QLatin1Char('&')), cancel);
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
     }
 
     // Every catalogue is complete: no text waits for its translation, and a

@@ -58,33 +58,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("trail");
 
         const int N = WR_NEXT, B = WR_BACK, C = WR_CANCEL;
-        QTest::newRow("straight through")
-            << 4 << QVector<int> {N, N, N, N} << true << "0:p 1:p0 2:p01 3:p012"
-            << "p0123";
-        QTest::newRow("exit on the last page")
-            << 4 << QVector<int> {N, N, N, C} << false << "0:p 1:p0 2:p01 3:p012"
-            << "p";
+        const auto row = [](const char* name, int pages, QVector<int> answers, bool finished,
+                            const char* seen, const char* trail) {
+            QTest::newRow(name) << pages << answers << finished << QString(seen) << QString(trail);
+        };
+        row("straight through", 4, {N, N, N, N}, true, "0:p 1:p0 2:p01 3:p012", "p0123");
+        row("exit on the last page", 4, {N, N, N, C}, false, "0:p 1:p0 2:p01 3:p012", "p");
         // The second run of page 2 starts from page 1's output, not from the
         // edits abandoned with Back.
-        QTest::newRow("next next back next")
-            << 4 << QVector<int> {N, N, B, N, N, N} << true << "0:p 1:p0 2:p01 1:p01 2:p011 3:p0112"
-            << "p01123";
+        row("next next back next", 4, {N, N, B, N, N, N}, true,
+            "0:p 1:p0 2:p01 1:p01 2:p011 3:p0112", "p01123");
         // A page shown again sees its own earlier edits.
-        QTest::newRow("back to the first page")
-            << 4 << QVector<int> {N, B, N, N, N, N} << true << "0:p 1:p0 0:p0 1:p00 2:p001 3:p0012"
-            << "p00123";
-        QTest::newRow("back from the first page") << 4 << QVector<int> {B} << false << "0:p"
-                                                  << "p";
-        QTest::newRow("back, then exit on the first page")
-            << 2 << QVector<int> {N, B, C} << false << "0:p 1:p0 0:p0"
-            << "p";
-        QTest::newRow("two pages, back and through")
-            << 2 << QVector<int> {N, B, N, N} << true << "0:p 1:p0 0:p0 1:p00"
-            << "p001";
-        QTest::newRow("one page") << 1 << QVector<int> {N} << true << "0:p"
-                                  << "p0";
-        QTest::newRow("a value that is no step") << 3 << QVector<int> {N, 7} << false << "0:p 1:p0"
-                                                 << "p";
+        row("back to the first page", 4, {N, B, N, N, N, N}, true,
+            "0:p 1:p0 0:p0 1:p00 2:p001 3:p0012", "p00123");
+        row("back from the first page", 4, {B}, false, "0:p", "p");
+        row("back, then exit on the first page", 2, {N, B, C}, false, "0:p 1:p0 0:p0", "p");
+        row("one page", 1, {N}, true, "0:p", "p0");
+        row("a value that is no step", 3, {N, 7}, false, "0:p 1:p0", "p");
     }
 
     void stageCopies()

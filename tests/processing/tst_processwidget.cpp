@@ -192,6 +192,15 @@ private Q_SLOTS:
 
         page.Update(Project({}), false);
         QCOMPARE(table->rowCount(), 0);
+
+        // No images: no thumbnails, with a progress or without one.
+        Progress progress;
+        page.GenerateThumbnail(Project({}), &progress);
+        QCOMPARE(progress.calls, QStringList({"Start 缩略图加载 0", "End 1"}));
+        QVERIFY(page.LoadThumbnail());
+        page.UpdateView();
+        QCOMPARE(page.findChild<QListWidget*>("ipw_icon_list_")->count(), 0);
+        page.GenerateThumbnail(Project({}), nullptr);
     }
 
     // Every file that cannot be read gives an empty icon; the others fit
@@ -261,18 +270,6 @@ private Q_SLOTS:
         page.ShowIcon();
         QCOMPARE(asked.count(), 1);
         QVERIFY(page.Thumbnails().isEmpty());
-    }
-
-    void noImages()
-    {
-        ImageProcessWidget page;
-        Progress progress;
-        page.GenerateThumbnail(Project({}), &progress);
-        QCOMPARE(progress.calls, QStringList({"Start 缩略图加载 0", "End 1"}));
-        QVERIFY(page.LoadThumbnail());
-        page.UpdateView();
-        QCOMPARE(page.findChild<QListWidget*>("ipw_icon_list_")->count(), 0);
-        page.GenerateThumbnail(Project({}), nullptr);
     }
 };
 

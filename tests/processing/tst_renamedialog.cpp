@@ -109,16 +109,11 @@ private Q_SLOTS:
         QCOMPARE(Files(m_dir->path()), expected);
         for (int i = 0; i < files.size(); ++i)
             QCOMPARE(Read(m_dir->filePath(renamed[i])), files[i].toUtf8());
-    }
-
-    void runningTwiceAddsTwice()
-    {
-        Write(m_dir->filePath("x.jpg"), "x");
-        for (int i = 0; i < 2; ++i) {
-            RenameDialog dialog;
-            Rename(dialog, m_dir->path(), "A_", true);
-        }
-        QCOMPARE(Files(m_dir->path()), QStringList({"A_A_x.jpg"}));
+        if (!before)
+            return;
+        RenameDialog again; // run again, the rule is added again
+        Rename(again, folder, rule, true);
+        QCOMPARE(Read(m_dir->filePath(rule.trimmed() + renamed[0])), files[0].toUtf8());
     }
 
     void aTakenNameIsNeverReplaced()
@@ -157,21 +152,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder") << "不存在"
-                                        << "A_"
-                                        << "文件夹不存在！";
-        QTest::newRow("empty folder text") << ""
-                                           << "A_"
-                                           << "文件夹不存在！";
-        QTest::newRow("a file, not a folder") << "x.jpg"
-                                              << "A_"
-                                              << "文件夹不存在！";
-        QTest::newRow("separator in the rule") << "."
-                                               << "../A_"
-                                               << "名称中不能含有“/”！";
-        QTest::newRow("empty rule") << "."
-                                    << "  "
-                                    << "";
+        const auto row
+            = [](const char* name, const char* folder, const char* rule, const char* message) {
+                  QTest::newRow(name) << QString(folder) << QString(rule) << QString(message);
+              };
+        row("missing folder", "不存在", "A_", "文件夹不存在！");
+        row("empty folder text", "", "A_", "文件夹不存在！");
+        row("a file, not a folder", "x.jpg", "A_", "文件夹不存在！");
+        row("separator in the rule", ".", "../A_", "名称中不能含有“/”！");
+        row("empty rule", ".", "  ", "");
     }
 
     void refusedRunsKeepTheDialogOpen()

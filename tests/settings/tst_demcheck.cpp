@@ -122,19 +122,18 @@ private Q_SLOTS:
         QFile tiff(kDem + "storml_elev.tif");
         QVERIFY(tiff.open(QIODevice::ReadOnly));
         const QByteArray whole = tiff.readAll();
-        QTest::newRow("missing") << QByteArray() << "no such.tif"
-                                 << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("text") << QByteArray("ID X Y Z\nP1 1 2 3\n") << "dem.tif"
-                              << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("empty") << QByteArray("") << "empty.grd"
-                               << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("truncated GeoTIFF") << whole.left(400) << "cut.tif"
-                                           << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << "zeros.tif"
-                                   << "" << int(kvalgo::DemCheckInfo::NotARaster);
-        QTest::newRow("unknown point system")
-            << QByteArray() << "storml_elev.tif"
-            << "no such system" << int(kvalgo::DemCheckInfo::NoTransform);
+        const auto row = [](const char* name, const QByteArray& bytes, const char* dem,
+                            const char* system, int outcome) {
+            QTest::newRow(name) << bytes << QString(dem) << QString(system) << outcome;
+        };
+        const int notARaster = kvalgo::DemCheckInfo::NotARaster;
+        row("missing", QByteArray(), "no such.tif", "", notARaster);
+        row("text", "ID X Y Z\nP1 1 2 3\n", "dem.tif", "", notARaster);
+        row("empty", "", "empty.grd", "", notARaster);
+        row("truncated GeoTIFF", whole.left(400), "cut.tif", "", notARaster);
+        row("NUL bytes", QByteArray(4096, '\0'), "zeros.tif", "", notARaster);
+        row("unknown point system", QByteArray(), "storml_elev.tif", "no such system",
+            kvalgo::DemCheckInfo::NoTransform);
     }
 
     void badDem()

@@ -187,19 +187,6 @@ private Q_SLOTS:
         QVERIFY(byCount.problems.contains(
             QStringLiteral("Only the first 100000 photos are shown; photos left out: 5.")));
     }
-
-    // A photo written where the list should be: nothing crashes, and the
-    // operator is told that the list is no list.
-    void binaryList()
-    {
-        QFile photo(kImages + QStringLiteral("/DJI_0024.JPG"));
-        QVERIFY(photo.open(QIODevice::ReadOnly));
-        const kvviewer::PhotoList list = kvviewer::ReadPhotoList(ListFile(photo.readAll()));
-        QVERIFY(!list.problems.isEmpty());
-        QVERIFY(list.problems.first().startsWith(QStringLiteral("Lines skipped because")));
-        for (const kvviewer::ListedPhoto& listed : list.photos)
-            QVERIFY(!listed.exists);
-    }
 };
 
 QTEST_MAIN(TestPhotoList)

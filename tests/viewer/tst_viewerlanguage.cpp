@@ -143,35 +143,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error"); // of the photo shown; else what it said
         const QString missing = QString::fromLatin1(kMissing);
-        const QString notThere = QStringLiteral("The file does not exist.");
-        const QString chineseNotThere = QStringLiteral("文件不存在。");
-        QTest::newRow("nothing stored") << QString() << QStringList {missing} << 0 << notThere;
-        QTest::newRow("stored zh_CN") << "zh_CN" << QStringList {missing} << 0 << chineseNotThere;
-        QTest::newRow("stored unknown") << "fr" << QStringList {missing} << 0 << notThere;
-        QTest::newRow("stored zh_CN, --language en")
-            << "zh_CN" << QStringList {QStringLiteral("--language"), QStringLiteral("en"), missing}
-            << 0 << notThere;
-        QTest::newRow("stored zh_CN, --language default")
-            << "zh_CN"
-            << QStringList {QStringLiteral("--language"), QStringLiteral("default"), missing} << 0
-            << notThere;
-        QTest::newRow("--language=zh_CN")
-            << QString() << QStringList {QStringLiteral("--language=zh_CN"), missing} << 0
-            << chineseNotThere;
-        QTest::newRow("help in zh_CN")
-            << QString()
-            << QStringList {QStringLiteral("--language"), QStringLiteral("zh_CN"),
-                            QStringLiteral("--help")}
-            << 0 << QStringLiteral("用法：Lumo_Viewer");
-        QTest::newRow("unknown language")
-            << "zh_CN" << QStringList {QStringLiteral("--language"), QStringLiteral("fr"), missing}
-            << 2 << QStringLiteral("Lumo_Viewer：未知语言“fr”");
-        QTest::newRow("no language named")
-            << QString() << QStringList {QStringLiteral("--language")} << 2
-            << QStringLiteral("unknown language \"\"");
-        QTest::newRow("after the photos it is a photo")
-            << "zh_CN" << QStringList {missing, QStringLiteral("--language"), QStringLiteral("en")}
-            << 0 << chineseNotThere;
+        const QString en = QStringLiteral("The file does not exist.");
+        const QString zh = QStringLiteral("文件不存在。");
+        const auto row = [](const char* name, const char* stored, const QStringList& arguments,
+                            int status, const QString& error) {
+            QTest::newRow(name) << QString(stored) << arguments << status << error;
+        };
+        row("nothing stored", nullptr, {missing}, 0, en);
+        row("stored zh_CN", "zh_CN", {missing}, 0, zh);
+        row("stored unknown", "fr", {missing}, 0, en);
+        row("stored zh_CN, --language en", "zh_CN", {"--language", "en", missing}, 0, en);
+        row("--language=zh_CN", nullptr, {"--language=zh_CN", missing}, 0, zh);
+        row("unknown language", "zh_CN", {"--language", "fr", missing}, 2,
+            QStringLiteral("Lumo_Viewer：未知语言“fr”"));
+        row("no language named", nullptr, {"--language"}, 2, "unknown language \"\"");
+        row("after the photos it is a photo", "zh_CN", {missing, "--language", "en"}, 0, zh);
     }
 
     void programReadsInTheLanguage()
