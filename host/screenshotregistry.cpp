@@ -93,12 +93,12 @@ QSet<QWidget*> VisibleModals()
 
 void ScreenshotRegistry::Add(const QString& name, WidgetFactory make)
 {
-    Put({name, std::move(make), nullptr, QString()});
+    Put({name, std::move(make), nullptr, QString(), QString()});
 }
 
 void ScreenshotRegistry::AddModal(const QString& name, ModalOpener open, const QString& closeButton)
 {
-    Put({name, nullptr, std::move(open), closeButton});
+    Put({name, nullptr, std::move(open), closeButton, QString()});
 }
 
 void ScreenshotRegistry::Put(Entry entry)

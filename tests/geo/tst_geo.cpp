@@ -6,6 +6,7 @@
 #include <QVector>
 #include <QtTest>
 #include <cmath>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -187,6 +188,39 @@ private slots:
         }
         QVERIFY2(std::fabs(x - expectedX) < 1e-3 && std::fabs(y - expectedY) < 1e-3,
                  qPrintable(QString("%1 %2").arg(x, 0, 'f', 9).arg(y, 0, 'f', 9)));
+    }
+
+    // Transformations are searched for once per process and cloned after:
+    // threads asking for one at once, with or without Prepare before, all get
+    // the same transformation, and a definition the library does not know
+    // stays refused every time.
+    void keptTransformations()
+    {
+        const CoordinateInfo wgs84 = ById(4326);
+        CoordinateInfo unknown = ById(32650);
+        unknown.id = 999998;
+        unknown.definition = "EPSG:999998";
+        for (const CoordinateInfo& target : {ById(4549), ById(32651), unknown}) {
+            const bool known = target.id != unknown.id;
+            if (target.id == 4549)
+                GeoPrj::Prepare(wgs84, target);
+            std::vector<double> xs(4, 117.2), ys(4, 31.8), zs(4, 20.0);
+            std::vector<int> made(4, -1);
+            std::vector<std::thread> threads;
+            for (std::size_t k = 0; k < xs.size(); ++k) {
+                threads.emplace_back([&, k] {
+                    GeoPrj prj;
+                    made[k] = prj.Create(wgs84, target) && prj.Transform(xs[k], ys[k], zs[k]);
+                });
+            }
+            for (std::thread& thread : threads)
+                thread.join();
+            for (std::size_t k = 0; k < xs.size(); ++k) {
+                QCOMPARE(made[k], int(known));
+                QVERIFY(xs[k] == xs[0] && ys[k] == ys[0]);
+            }
+            QCOMPARE(xs[0] != 117.2, known);
+        }
     }
 
     // The batch call gives what point-by-point calls give; a failing point keeps its

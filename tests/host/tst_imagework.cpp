@@ -82,7 +82,11 @@ std::vector<ImageStep> Chain(const QString& text)
                                                   {"balance", ImageStepKind::ColorBalance}};
     std::vector<ImageStep> steps;
     for (const QString& word : text.split(',', Qt::SkipEmptyParts)) {
-        steps.push_back({kinds.count(word) ? kinds.at(word) : ImageStepKind::Format, word, 0.25});
+        ImageStep step;
+        step.kind = kinds.count(word) ? kinds.at(word) : ImageStepKind::Format;
+        step.format = word;
+        step.rate = 0.25;
+        steps.push_back(step);
         if (steps.back().kind != ImageStepKind::Format)
             steps.back().format = QStringLiteral("GTiff");
     }
@@ -336,7 +340,8 @@ private Q_SLOTS:
         ImageJob job;
         job.images << source;
         job.destination = dir.filePath(QStringLiteral("out"));
-        ImageStep step = ImageStep {ImageStepKind::Distortion};
+        ImageStep step;
+        step.kind = ImageStepKind::Distortion;
         step.camera = camera;
         step.toCenter = toCenter;
         step.toTif = true;
@@ -530,7 +535,8 @@ private Q_SLOTS:
         else
             job.images << bad;
 
-        ImageStep distortion = ImageStep {ImageStepKind::Distortion};
+        ImageStep distortion;
+        distortion.kind = ImageStepKind::Distortion;
         distortion.camera = GridCamera();
         distortion.camera.width = 400;
         distortion.camera.height = 300;

@@ -5,9 +5,14 @@
 
 #include <QStringList>
 #include <QTest>
+#include <atomic>
 #include <cctype>
+#include <chrono>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -220,6 +225,105 @@ private Q_SLOTS:
             counted << QString::fromStdString(path).section('/', -1) + QString::number(count);
         QCOMPARE(last, found);
         QCOMPARE(counted.join(' '), reads);
+    }
+
+    // More photos than are read at once: Detect answers at once and the rest
+    // is read in the background, each photo once; the first camera in image
+    // order arrives through FoundLater, unless the slot was forgotten
+    // meanwhile, and is Detect's answer from then on.
+    void detectionInTheBackground_data()
+    {
+        QTest::addColumn<bool>("forget");
+        QTest::newRow("searched to its end") << false;
+        QTest::newRow("slot forgotten meanwhile") << true;
+    }
+
+    void detectionInTheBackground()
+    {
+        QFETCH(bool, forget);
+        const std::thread::id mainThread = std::this_thread::get_id();
+        std::mutex mutex;
+        std::condition_variable gate;
+        bool open = false;
+        std::map<std::string, int> counts;
+        kvui::CameraDetection detection(
+            [&](const std::string& path, kvfd::CameraInfo& camera) {
+                std::unique_lock<std::mutex> lock(mutex);
+                // The background search waits until the test has done what
+                // it does meanwhile.
+                if (std::this_thread::get_id() != mainThread)
+                    gate.wait(lock, [&open] { return open; });
+                ++counts[path];
+                if (!std::isupper(static_cast<unsigned char>(path.back())))
+                    return false;
+                camera = Camera(path.c_str());
+                return true;
+            },
+            2);
+        QStringList found;
+        detection.SetFoundLater([&found](int slot, const kvfd::CameraInfo& camera) {
+            found << QString::fromStdString(camera.name) + QString::number(slot)
+                    + QString::number(camera.id);
+        });
+        kvfd::ImageInfoSet images;
+        for (const char* name : {"a", "b", "c", "d", "E", "f", "G"})
+            images.AddImage(name, "/p", kvfd::EOP(), 1, true);
+        images.AddImage("H", "/p", kvfd::EOP(), 0, true);
+
+        kvfd::CameraInfo camera;
+        QVERIFY(!detection.Detect(images, 1, camera));
+        QVERIFY(detection.Searching(1));
+        QVERIFY(!detection.Detect(images, 1, camera)); // no second search
+        if (forget)
+            detection.Forget(1);
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            open = true;
+        }
+        gate.notify_all();
+        auto read = [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            QStringList names;
+            for (const auto& [path, count] : counts)
+                names << QString::fromStdString(path).section('/', -1) + QString::number(count);
+            return names.join(' ');
+        };
+        QTRY_COMPARE(read(), QStringLiteral("E1 a1 b1 c1 d1"));
+        QTRY_VERIFY(!detection.Searching(1));
+        QTest::qWait(20); // a late answer would arrive now
+        QCOMPARE(found, forget ? QStringList() : QStringList {"/p/E11"});
+        // Either way the photos read are not read again.
+        QVERIFY(detection.Detect(images, 1, camera));
+        QCOMPARE(QString::fromStdString(camera.name) + QString::number(camera.id),
+                 QStringLiteral("/p/E1"));
+        QCOMPARE(read(), QStringLiteral("E1 a1 b1 c1 d1"));
+    }
+
+    // A detection closed while its search goes on stops reading and hands
+    // nothing over.
+    void closedWhileSearching()
+    {
+        std::atomic<int> reads {0};
+        QStringList found;
+        {
+            kvui::CameraDetection detection(
+                [&reads](const std::string&, kvfd::CameraInfo&) {
+                    ++reads;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                    return false;
+                },
+                1);
+            detection.SetFoundLater(
+                [&found](int, const kvfd::CameraInfo&) { found << QStringLiteral("late"); });
+            kvfd::ImageInfoSet images;
+            for (int i = 0; i < 1000; ++i)
+                images.AddImage(std::to_string(i), "/p", kvfd::EOP(), 0, true);
+            kvfd::CameraInfo camera;
+            QVERIFY(!detection.Detect(images, 0, camera));
+        }
+        QVERIFY(reads < 1000);
+        QTest::qWait(20);
+        QVERIFY(found.isEmpty());
     }
 };
 

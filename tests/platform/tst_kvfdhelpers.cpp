@@ -275,6 +275,30 @@ private slots:
         QCOMPARE(set.Size() + set.ValidSize(), 0);
     }
 
+    // Images added one after another from one folder share its name: giving
+    // one of them, or one image of a copy, another folder changes no other.
+    void sharedFolders()
+    {
+        ImageInfoSet set;
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+            set.AddImage(name, "/d", EOP(), 0, true);
+        set.AddImage("root.jpg", "", EOP(), 0, true);
+        ImageInfoSet copy = set;
+        copy.GetImage(0)->SetPath("/e");
+        set.GetImage(1)->SetFullName("/f/b2.jpg");
+        set.GetImage(2)->SetFullName("c3.jpg");
+        auto names = [](const ImageInfoSet& images) {
+            QStringList full;
+            for (int i = 0; i < images.Size(); ++i)
+                full << QString::fromStdString(images.GetImage(i)->GetFullName());
+            return full.join(' ');
+        };
+        QCOMPARE(names(set), QStringLiteral("/d/a.jpg /f/b2.jpg c3.jpg root.jpg"));
+        QCOMPARE(names(copy), QStringLiteral("/e/a.jpg /d/b.jpg /d/c.jpg root.jpg"));
+        QCOMPARE(set.FindImage("a.jpg", "/d"), 0);
+        QCOMPARE(copy.FindImage("a.jpg", "/d"), -1);
+    }
+
     void findImage()
     {
         ImageInfoSet set = MakeSet(100);
