@@ -10,8 +10,10 @@
 #include "framework/savequestion.h"
 #include "host/imagetablepanel.h"
 #include "host/kvhostsettingskeys.h"
+#include "kvfd/kvconfiguration.h"
 #include "kvfd/kvconststringfactory.h"
 #include "kvkernel/aiscontext.h"
+#include "kvmath/geoprj.h"
 #include "project/projectmanager.h"
 
 #include <QAction>
@@ -253,6 +255,13 @@ void KvMainWindow::SetProject(std::unique_ptr<kvkernel::AISContext> project)
     kvkernel::KvSetContext(project.get());
     m_context = std::move(project);
     m_modified = false;
+    // The summary page and the exports project positions into the project's
+    // system: its transformation is searched for while the window fills.
+    kvfd::CoordinateInfo system;
+    const kvfd::CoordinateInfoSet systems
+        = kvfd::KvConfiguration::Instance()->GetCoordinateInfoSet();
+    if (m_context && systems.GetCoordinateByID(m_context->GetPrjInfo().coordinateId, system))
+        kvmath::GeoPrj::Prepare(systems.GetWGS84(), system);
     ShowProject();
     Q_EMIT ProjectChanged();
 }
