@@ -35,6 +35,9 @@ public:
     static bool RenameFile(const std::string& from, const std::string& to);
     // Copies a file, replacing the target.
     static bool CopyFile2(const std::string& from, const std::string& to);
+    // Puts a written file's bytes on the disk, so that a file renamed over
+    // another one afterwards is never found hollow after a crash.
+    static bool SyncFile(const std::string& path);
 };
 
 } // namespace kvfd

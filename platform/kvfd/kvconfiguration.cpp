@@ -263,7 +263,7 @@ bool KvConfiguration::SaveAlgoSetting() const
             out << key << '=' << SettingText(value) << '\n';
         });
         out.close();
-        if (!out) {
+        if (!out || !PathHelper::SyncFile(temp)) {
             fs::remove(fs::path(temp), ec);
             return false;
         }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <mutex>
 #include <set>
@@ -217,6 +218,15 @@ bool PathHelper::RenameFile(const std::string& from, const std::string& to)
     std::error_code ec;
     fs::rename(fs::path(from), fs::path(to), ec);
     return !ec;
+}
+
+bool PathHelper::SyncFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
 }
 
 bool PathHelper::CopyFile2(const std::string& from, const std::string& to)

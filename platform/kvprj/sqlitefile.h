@@ -4,14 +4,14 @@
 // share: a connection that closes itself and a statement that binds in column
 // order. Private to kvprj.
 
+#include "kvfd/pathhelper.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <sqlite3.h>
 #include <string>
-#include <unistd.h>
 
 namespace kvprj::sqlite {
 
@@ -151,11 +151,7 @@ private:
 // name, so that a crash never leaves a hollow file under that name.
 inline bool SyncFile(const std::string& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
+    return kvfd::PathHelper::SyncFile(file);
 }
 
 } // namespace kvprj::sqlite

@@ -272,6 +272,24 @@ Writer MakeWriter(const QString& name, const QString& root)
             return add ? paths.size() == 31 && paths.first() == added
                        : paths == RecentPaths(folder, 40);
         };
+    } else if (name == QLatin1String("algorithm settings")) {
+        // The processing settings kept beside the camera database.
+        w.target = data + QStringLiteral("/config/algosetting.ini");
+        w.folders = QStringList {data + QStringLiteral("/config")};
+        w.faultFolder = data;
+        const auto save = [](int threads) {
+            kvfd::KvConfiguration* configuration = kvfd::KvConfiguration::Instance();
+            configuration->GetAlgoSetting().threadCount = threads;
+            return configuration->SaveAlgoSetting();
+        };
+        w.prepare = [=] { return save(3); };
+        w.write = [=] { return save(12); };
+        w.stored = [] {
+            kvfd::KvConfiguration* configuration = kvfd::KvConfiguration::Instance();
+            configuration->GetAlgoSetting().threadCount = 0;
+            return configuration->LoadAlgoSetting()
+                && configuration->GetAlgoSetting().threadCount == 12;
+        };
     } else if (name == QLatin1String("project export")) {
         // Over a file the user agreed to replace.
         const QString source = folder + QStringLiteral("/源.db");
@@ -295,10 +313,10 @@ Writer MakeWriter(const QString& name, const QString& root)
 }
 
 const char* const kWriters[] = {
-    "project save",    "project copy",      "mission database", "camera file xml",
-    "camera file cam", "camera file prj",   "camera file opt",  "camera file XML",
-    "camera database", "recent list write", "recent list add",  "project export",
-    "file rename",
+    "project save",    "project copy",       "mission database", "camera file xml",
+    "camera file cam", "camera file prj",    "camera file opt",  "camera file XML",
+    "camera database", "recent list write",  "recent list add",  "project export",
+    "file rename",     "algorithm settings",
 };
 
 QString Listings(const Writer& w)
