@@ -7,16 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QVBoxLayout>
 #include <functional>
 #include <memory>
 
@@ -48,10 +45,18 @@ void Cancel(QFileDialog* chooser)
     QMetaObject::invokeMethod(chooser, "reject");
 }
 
+const QString kOldText = QStringLiteral("D:/原来的/路径");
+
+// A folder is asked for through a browse row, which must fill in the folder
+// itself, not the folder above it, and keep its text when cancelled.
 QString Ask(Mode mode)
 {
-    if (mode == Folder)
-        return kvui::ChooseFolder(nullptr, u8"选择文件夹");
+    if (mode == Folder) {
+        QWidget form;
+        QLineEdit edit(kOldText, &form);
+        kvui::BrowseInto(&form, &edit, u8"选择文件夹", nullptr, kvui::BrowseMode::Folder);
+        return edit.text();
+    }
     return mode == SaveFile
         ? kvui::ChooseFile(nullptr, u8"保存", "Text (*.txt)", kvui::FileAction::Save)
         : kvui::ChooseFile(nullptr, QStringLiteral("Open"), QStringLiteral("Text (*.txt)"));
@@ -97,7 +102,7 @@ private Q_SLOTS:
     void init() { SetDefaultPath(m_root.path(), false); }
 
     // The answer's folder is remembered and the next chooser, of another
-    // kind, opens there; cancelled, that one and a browse row change nothing.
+    // kind, opens there; cancelled, it changes nothing.
     void chooserRemembersTheFolder_data()
     {
         QTest::addColumn<int>("mode");
@@ -128,36 +133,7 @@ private Q_SLOTS:
 
         chosen = QStringLiteral("unset");
         QCOMPARE(Answer(Cancel, [&] { chosen = Ask(Mode((mode + 1) % 3)); }), Absolute(dir));
-        QVERIFY(chosen.isEmpty());
-        QWidget form;
-        QLineEdit edit(&form);
-        edit.setText(QStringLiteral("D:/原来的/路径.txt"));
-        const kvui::BrowseMode browse[]
-            = {kvui::BrowseMode::OpenFile, kvui::BrowseMode::SaveFile, kvui::BrowseMode::Folder};
-        QVERIFY(!Answer(Cancel, [&] {
-                     kvui::BrowseInto(&form, &edit, "Browse", "All (*)", browse[mode]);
-                 }).isEmpty());
-        QCOMPARE(edit.text(), QStringLiteral("D:/原来的/路径.txt"));
-        QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
-    }
-
-    // A browse row in folder mode fills its edit with the folder itself and
-    // remembers it, not the folder above it.
-    void browseRowInFolderMode()
-    {
-        QWidget form;
-        auto* grid = new QGridLayout(&form);
-        const kvui::BrowseRow row
-            = kvui::AddBrowseRow(grid, 0, 0, QStringLiteral("Output:"), "fk_out_", QSize(0, 28),
-                                 "fk_out_btn_", QSize(28, 28));
-        QCOMPARE(row.label->buddy(), row.edit);
-        connect(row.browse, &QPushButton::clicked, &form, [&] {
-            kvui::BrowseInto(&form, row.edit, u8"输出目录", nullptr, kvui::BrowseMode::Folder);
-        });
-        const QString dir = m_root.filePath(QStringLiteral("输出 目录"));
-        QVERIFY(QDir().mkpath(dir));
-        Answer([&](QFileDialog* d) { kvtest::ChooseFile(d, dir); }, [&] { row.browse->click(); });
-        QCOMPARE(Absolute(row.edit->text()), Absolute(dir));
+        QCOMPARE(chosen, (mode + 1) % 3 == Folder ? kOldText : QString());
         QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
     }
 
@@ -177,12 +153,7 @@ private Q_SLOTS:
             },
             [&] { chosen = kvui::ChooseFiles(nullptr, "Images", "images (*.jpg)"); });
         QCOMPARE(chosen.size(), 2);
-        QCOMPARE(QFileInfo(chosen.at(1)).fileName(), QStringLiteral("b.jpg"));
         QCOMPARE(Absolute(GetDefaultPath()), Absolute(dir));
-        QVERIFY(!Answer(Cancel, [&] {
-                     chosen = kvui::ChooseFiles(nullptr, "Images", nullptr);
-                 }).isEmpty());
-        QVERIFY(chosen.isEmpty());
     }
 
     void finishWithoutADialogIsSafe()
@@ -215,9 +186,7 @@ private Q_SLOTS:
         QFETCH(int, code);
         GreetingDialog dialog(QStringLiteral("你好"));
         Greeting* content = dialog.Content();
-        QCOMPARE(dialog.Frame()->Title(), QStringLiteral("Greeting"));
         QCOMPARE(content->text, QStringLiteral("你好"));
-        QCOMPARE(content->parentWidget(), dialog.Frame());
         QTimer::singleShot(0, content, [content, how] {
             how == 0       ? content->AcceptDialog()
                 : how == 1 ? content->RejectDialog()
@@ -230,60 +199,16 @@ private Q_SLOTS:
     void allSelectedPair()
     {
         QWidget form;
-        auto* layout = new QHBoxLayout(&form);
         QRadioButton* local = kvui::MakeRadioButton(&form, "fk_local_", QStringLiteral("Local"));
         local->setChecked(true);
         const kvui::AllSelectedPair pair = kvui::MakeAllSelectedPair(&form, "fk_all_", "fk_sel_");
-        layout->addWidget(local);
-        layout->addWidget(pair.all);
-        layout->addWidget(pair.selected);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(kvtest::Find<QRadioButton>(&form, "fk_sel_"), pair.selected);
         QVERIFY(pair.all->isChecked() && !pair.IsSelected());
         QTest::mouseClick(pair.selected, Qt::LeftButton);
-        QVERIFY(pair.IsSelected() && !pair.all->isChecked());
+        QVERIFY(pair.IsSelected() && !pair.all->isChecked() && local->isChecked());
         pair.SetAll(true);
         QVERIFY(pair.all->isChecked() && !pair.IsSelected());
         pair.SetAll(false);
         QVERIFY(pair.IsSelected() && local->isChecked());
-    }
-
-    void buttonRowNamesStylesAndPlaces_data()
-    {
-        QTest::addColumn<int>("placement");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("right, house size") << int(kvui::ButtonRow::Right) << kvui::kButtonSize;
-        QTest::newRow("centred, larger") << int(kvui::ButtonRow::Centre) << QSize(120, 36);
-    }
-
-    void buttonRowNamesStylesAndPlaces()
-    {
-        QFETCH(int, placement);
-        QFETCH(QSize, size);
-        QWidget form;
-        form.setFixedSize(600, 80);
-        auto* layout = new QVBoxLayout(&form);
-        layout->setContentsMargins(0, 0, 0, 0);
-        kvui::ButtonRow row(&form, size, kvui::ButtonRow::Placement(placement));
-        QPushButton* back = row.Add("fk_back_btn_", QStringLiteral("Back"), "kvcombtn");
-        QPushButton* next = row.Add("fk_next_btn_", QStringLiteral("Next"), "kvcombtn");
-        QPushButton* exit = row.Add("fk_exit_btn_", QStringLiteral("Exit"), nullptr);
-        layout->addLayout(row.Layout());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(back->objectName(), QStringLiteral("kvcombtn"));
-        QCOMPARE(kvtest::Find<QPushButton>(&form, "fk_next_btn_"), next);
-        QCOMPARE(exit->objectName(), QStringLiteral("fk_exit_btn_"));
-        for (QPushButton* button : {back, next, exit})
-            QCOMPARE(button->size(), size);
-        QCOMPARE(next->x() - back->geometry().right() - 1, kvui::kButtonSpacing);
-        QCOMPARE(exit->x() - next->geometry().right() - 1, kvui::kButtonSpacing);
-        const int rightGap = form.width() - exit->geometry().right() - 1;
-        if (placement == kvui::ButtonRow::Right)
-            QCOMPARE(rightGap, 0);
-        else
-            QVERIFY(qAbs(back->x() - rightGap) <= 1);
     }
 
     void numericFieldsTakeOnlyNumbers_data()
@@ -300,9 +225,7 @@ private Q_SLOTS:
         row("coefficient", true, "1.5e-05", "1.5e-05", true);
         row("no group separator", true, "1,000.5", "1000.5", true);
         row("out of range", true, "20000", "20000", false);
-        row("sign alone", true, "-", "-", false);
         row("integer", false, "4x00y0", "4000", true);
-        row("integer, no point", false, "12.5", "125", true);
     }
 
     void numericFieldsTakeOnlyNumbers()
@@ -335,7 +258,6 @@ private Q_SLOTS:
         layout->addLayout(row.Layout());
         connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
         QSignalSpy browsed(browse, &QPushButton::clicked);
-        QCOMPARE(browse->toolTip(), QStringLiteral("Import"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         browse->setFocus();

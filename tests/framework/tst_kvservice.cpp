@@ -6,9 +6,9 @@
 
 namespace {
 
-QUrl Local(quint16 port, const char* path = "/x")
+QUrl Local(quint16 port)
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(QLatin1String(path)));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/a/long/path?q=1").arg(port));
 }
 
 // Answers every request with reply.
@@ -32,49 +32,43 @@ class TestKvService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusedConnectionNamesTheReason()
+    void failureNamesTheReason_data()
     {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        const quint16 port = probe.serverPort();
-        probe.close();
-        const kvui::HttpResult result = kvui::HttpGet(Local(port), 5000);
-        QVERIFY(result.failed && result.Unreachable() && !result.timedOut);
-        QVERIFY2(result.error.contains(QLatin1String("refused"), Qt::CaseInsensitive),
+        QTest::addColumn<QByteArray>("reply"); // null: nobody listens; empty: no answer
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("unreachable");
+        QTest::addColumn<bool>("timedOut");
+        QTest::newRow("refused") << QByteArray() << 5000 << "refused" << true << false;
+        QTest::newRow("silent") << QByteArray("") << 300 << "" << true << true;
+        QTest::newRow("over long")
+            << "HTTP/1.1 200 OK\r\nContent-Length: 200000\r\n\r\n" + QByteArray(200000, 'x')
+            << 10000 << "MB" << false << false;
+        QTest::newRow("503") << QByteArray("HTTP/1.1 503 Service Unavailable\r\n"
+                                           "Content-Length: 0\r\n\r\n")
+                             << 10000 << "HTTP 503 Service Unavailable" << true << false;
+    }
+
+    void failureNamesTheReason()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, timeoutMs);
+        QFETCH(QString, reason);
+        QFETCH(bool, unreachable);
+        QFETCH(bool, timedOut);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const quint16 port = server.serverPort();
+        if (reply.isNull())
+            server.close();
+        else if (!reply.isEmpty())
+            ReplyWith(server, reply);
+        const kvui::HttpResult result = kvui::HttpGet(Local(port), timeoutMs, true, 1000);
+        QVERIFY((result.failed || result.timedOut) && result.body.isEmpty());
+        QCOMPARE(result.Unreachable(), unreachable);
+        QCOMPARE(result.timedOut, timedOut);
+        QVERIFY2(!result.error.isEmpty() && result.error.contains(reason, Qt::CaseInsensitive),
                  qPrintable(result.error));
-    }
-
-    void silentServerTimesOutWithAReason()
-    {
-        QTcpServer silent;
-        QVERIFY(silent.listen(QHostAddress::LocalHost));
-        const kvui::HttpResult result = kvui::HttpGet(Local(silent.serverPort()), 300);
-        QVERIFY(result.timedOut);
-        QVERIFY(!result.error.isEmpty());
-    }
-
-    void overLongReplyIsAbandonedWithAReason()
-    {
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        ReplyWith(server,
-                  "HTTP/1.1 200 OK\r\nContent-Length: 200000\r\n\r\n" + QByteArray(200000, 'x'));
-        const kvui::HttpResult result
-            = kvui::HttpGet(Local(server.serverPort()), 10000, true, 1000);
-        QVERIFY(result.failed);
-        QVERIFY(result.body.isEmpty());
-        QVERIFY(result.error.contains(QLatin1String("MB")));
-    }
-
-    void failingServerIsToldByItsStatus()
-    {
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        ReplyWith(server, "HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n");
-        const kvui::HttpResult result
-            = kvui::HttpGet(Local(server.serverPort(), "/a/long/path?q=1"), 10000);
-        QVERIFY(result.failed && result.Unreachable());
-        QCOMPARE(result.error, QStringLiteral("HTTP 503 Service Unavailable"));
     }
 };
 

@@ -1,8 +1,7 @@
 #include "host/viewer/photoloader.h"
 #include "modalanswer.h"
+#include "viewertest.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -11,7 +10,7 @@
 
 namespace {
 
-const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
+using kvtest::kImages;
 
 QByteArray ReadFile(const QString& path)
 {
@@ -32,7 +31,6 @@ private:
     QByteArray Write(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(bytes);
@@ -44,21 +42,15 @@ private Q_SLOTS:
 
     // kvimage knows no sensor for this model: make, model and focal length
     // still come from the tags. (A photo without tags is in the window's
-    // suite; the other values come through kvimage, whose suite tests them.)
+    // suite; the position comes through kvimage, whose suite tests it.)
     void cameraWithoutAKnownSensor()
     {
         const QByteArray path = Write(
             QStringLiteral("unknown_model.jpg"),
             ReadFile(kImages + QStringLiteral("/GoPro.jpg")).replace("HERO6 Black", "XYZW9 Prism"));
         const kvviewer::PhotoTags tags = kvviewer::ReadPhotoTags(path);
-        QVERIFY(tags.hasPosition);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(tags.latitude, 0, 'f', 6)
-                     .arg(tags.longitude, 0, 'f', 6)
-                     .arg(tags.altitude, 0, 'f', 2)
-                     .arg(tags.camera)
-                     .arg(tags.focal, 0, 'f', 2),
-                 QStringLiteral("40.658419 -73.993354 -3.98 GoPro XYZW9 Prism 3.00"));
+        QCOMPARE(tags.camera, QStringLiteral("GoPro XYZW9 Prism"));
+        QCOMPARE(qRound(tags.focal * 100), 300);
         QCOMPARE(tags.imageSize, QSize());
     }
 
@@ -77,9 +69,6 @@ private Q_SLOTS:
                                   << QStringLiteral("This is not a file.");
         QTest::newRow("text named .jpg")
             << Write(QStringLiteral("text.jpg"), "not a photo\n")
-            << QStringLiteral("The file cannot be read as a picture: ");
-        QTest::newRow("only the EXIF block")
-            << Write(QStringLiteral("cut_in_exif.jpg"), photo.left(2000))
             << QStringLiteral("The file cannot be read as a picture: ");
         // Cut inside the picture data: the decoder shows the top part.
         QTest::newRow("cut in the picture")
@@ -119,10 +108,6 @@ private Q_SLOTS:
         QCOMPARE(photo.fullSize, QSize(6000, 4000));
         QCOMPARE(photo.image.size(), QSize(kvviewer::kMaxDecodedSide, 2730));
         QCOMPARE(QColor(photo.image.pixel(100, 100)), QColor(Qt::white));
-
-        const kvviewer::LoadedPhoto small = kvviewer::LoadPhoto(QFile::encodeName(path), 600);
-        QCOMPARE(small.image.size(), QSize(600, 400));
-        QCOMPARE(small.fullSize, QSize(6000, 4000));
     }
 };
 
