@@ -256,6 +256,13 @@ private Q_SLOTS:
         QCOMPARE(QStringList({record.identifier, record.path, record.name, record.description}),
                  QStringList({"m-1", "North field SN-0042", "North", "SN-0042"}));
 
+        PrjInfo unknown = record;
+        unknown.path = QStringLiteral("elsewhere");
+        kvtest::ModalAnswer notFound;
+        notFound.ExpectText(Message(129)).Click("kvsb_ok_btn_").Arm();
+        page->OpenOneProject(&unknown);
+        QVERIFY2(notFound.Done(), qPrintable(notFound.Error()));
+
         QStringList chosen;
         for (const char* name : {"DJI_0024.JPG", "IMG_0031.jpg", "tiny_drone_image.jpg"})
             chosen << photos + QLatin1Char('/') + QLatin1String(name);
