@@ -159,6 +159,9 @@ private Q_SLOTS:
         row("en", "refused", "download", QStringLiteral("Network error!\nConnection refused"));
         row("zh_CN", "refused", "download", QStringLiteral("网络错误!\n连接被拒绝"));
         row("en", "--status 1", "download", QStringLiteral("The data does not exist!"));
+        row("en", "none", "image size",
+            QStringLiteral("The downloaded camera is for images of 6000 × 4000 px, the project's "
+                           "images are 5472 × 3648 px. Use it anyway?"));
         row("zh_CN", "none", "image size",
             QStringLiteral("下载的相机适用于 6000 × 4000 px 的影像，而工程的影像为 5472 × "
                            "3648 px。仍要使用吗？"));
