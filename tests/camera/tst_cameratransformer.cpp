@@ -126,7 +126,6 @@ private slots:
         constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
         // clang-format off
     QTest::newRow("width 0")              << with(&CameraInfo::width, 0)          << 3 << false;
-    QTest::newRow("height -1")            << with(&CameraInfo::height, -1)        << 4 << false;
     QTest::newRow("focal 0")              << with(&CameraInfo::focal, 0.0)        << 3 << false;
     QTest::newRow("focal nan")            << with(&CameraInfo::focal, kNaN)       << 4 << false;
     QTest::newRow("pixel size 0")         << with(&CameraInfo::pixel_size_x, 0.0) << 3 << false;
@@ -136,7 +135,6 @@ private slots:
     QTest::newRow("unknown source 5")     << with(&CameraInfo::dtype, 5)          << 3 << false;
     QTest::newRow("unknown target 7")     << with(&CameraInfo::dtype, 1)          << 7 << false;
     QTest::newRow("none, with k1")        << with(&CameraInfo::dtype, 1)          << 0 << false;
-    QTest::newRow("none, no coefficient") << with(&CameraInfo::k1, 0.0)           << 0 << true;
     QTest::newRow("fisheye to fisheye")   << with(&CameraInfo::dtype, 6)          << 6 << true;
     QTest::newRow("AUS to partial")       << with(&CameraInfo::dtype, 1)          << 2 << true;
         // clang-format on

@@ -39,7 +39,6 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<QStringList>("row"); // id, name, focal
-        QTest::newRow("ascii") << QStringList {"7", "FC6310", "8.8"};
         QTest::newRow("chinese") << QStringList {"0", QStringLiteral("大疆 精灵4 相机"), "35"};
         QTest::newRow("quotes") << QStringList {"-3", "a'b\";DROP TABLE camera;--", "1e-07"};
         QTest::newRow("17 digits") << QStringList {"12", "  padded  ", "0.3333333333333333"};
@@ -79,9 +78,7 @@ private slots:
 
         QTest::newRow("count does not divide") << 7 << 3 << "camera";
         QTest::newRow("count zero") << 6 << 0 << "camera";
-        QTest::newRow("count negative") << 6 << -3 << "camera";
         QTest::newRow("count wider than table") << 8 << 4 << "camera";
-        QTest::newRow("count narrower than table") << 6 << 2 << "camera";
         QTest::newRow("missing table") << 6 << 3 << "nothing";
     }
 
@@ -123,7 +120,6 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         const QByteArray noise = RandomBytes(4096);
         QTest::newRow("noise") << noise;
-        QTest::newRow("text") << QByteArray("id;name;focal\n1;a;8.8\n").repeated(100);
         QTest::newRow("header, then noise") << QByteArray("SQLite format 3\0", 16) + noise;
     }
 
