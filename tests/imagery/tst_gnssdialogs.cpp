@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <tuple>
 
 using namespace imagerytest;
 
@@ -134,66 +133,6 @@ private Q_SLOTS:
         Click(&dialog, "ew_apply_");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Widget()->Elevation(), 36.5);
-    }
-
-    // Numeric fields take only what makes a number as it is typed.
-    void numericFields_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("acceptable");
-        auto row = [](const char* field, const char* typed, const char* shown, bool acceptable) {
-            QTest::addRow("%s %s", field, typed)
-                << QString(field) << QString(typed) << QString(shown) << acceptable;
-        };
-        row("ew_longitude_", "114,25.5", "11425.5", false); // no group separators, beyond 180
-        row("ew_elevation_", "10001", "10001", false);
-        row("gtw_z_", "150", "150", false); // beyond 100 m
-    }
-
-    void numericFields()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(bool, acceptable);
-        ElevationDialog elevation;
-        GPSToolDialog gpsTool;
-        QLineEdit* edit = Edit(field.startsWith("ew") ? static_cast<QWidget*>(&elevation)
-                                                      : static_cast<QWidget*>(&gpsTool),
-                               qPrintable(field));
-        edit->clear();
-        QTest::keyClicks(edit, typed);
-        QCOMPARE(edit->text(), shown);
-        QCOMPARE(edit->hasAcceptableInput(), acceptable);
-    }
-
-    // Each browse button's choice lands in its own field (the chooser is the
-    // form kit's, its captions are the language suite's).
-    void browse()
-    {
-        RT27Dialog rt27;
-        LeverArmDialog leverArm;
-        GPSToolDialog gpsTool;
-        const QString file = m_dir + "/选择.txt", saved = m_dir + "/新 结果.txt";
-        QVERIFY(WriteFile(file, "x"));
-        const std::tuple<const char*, const char*, QString> rows[]
-            = {{"AddRT27", "rtw_rt27_", file},
-               {"AddRinex", "rtw_rinex_", m_dir}, // a folder
-               {"ClickBrowseOutput", "law_output_line_edit_", saved},
-               {"OpenRinex", "gtw_rinex_", file},
-               {"SavePOS", "gtw_pos_", saved}};
-        for (const auto& [slot, field, chosen] : rows) {
-            QWidget* const content = field[0] == 'r' ? static_cast<QWidget*>(rt27.Widget())
-                : field[0] == 'l'                    ? static_cast<QWidget*>(leverArm.Widget())
-                                                     : static_cast<QWidget*>(gpsTool.Widget());
-            kvtest::ModalAnswer answer;
-            answer.Do([&chosen = chosen](QWidget* w) { kvtest::ChooseFile(w, chosen); }).Arm();
-            QVERIFY(QMetaObject::invokeMethod(content, slot));
-            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-            QCOMPARE(Edit(content, field)->text(), chosen);
-        }
     }
 
     // A folder the operator chose is never replaced by the file's (the main
