@@ -72,7 +72,6 @@ private Q_SLOTS:
         const QByteArray real;
         row("2.10", "30400920.05o", real, F, -3978242.4348, M, 0.0);
         row("2.11 CRLF south", "14601736.18o", real, F, -4647137.5830, F, 2.0);
-        row("3.02 .22O", "DUTH0630.22O", real, F, 4362689.8809, F, 0.183);
         row("3.04 antenna first", kAlac, real, F, 5009051.3860, F, 3.035);
         row("navigation", "AMEL00NLD_R_20210010000_01D_MN.rnx", real, M, 0.0, M, 0.0);
 

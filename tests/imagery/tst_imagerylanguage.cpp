@@ -9,12 +9,10 @@
 #include "imagery/coordinatedialog.h"
 #include "imagery/editimagepropertydialog.h"
 #include "imagery/elevationdialog.h"
-#include "imagery/gpstooldialog.h"
 #include "imagery/imageloaddialog.h"
 #include "imagery/imageposloaddialog.h"
 #include "imagery/posloaddialog.h"
 #include "imagery/posmatch.h"
-#include "imagery/rt27dialog.h"
 #include "imagerytest.h"
 #include "languagecheck.h"
 
@@ -73,8 +71,6 @@ QString PosFile(const QString& folder)
 std::unique_ptr<QWidget> Build(const QString& form, kvprj::KvProject& project,
                                const QString& folder)
 {
-    if (form == QLatin1String("gps tool"))
-        return std::make_unique<GPSToolDialog>();
     if (form == QLatin1String("image property")) {
         auto dialog = std::make_unique<EditImagePropertyDialog>();
         dialog->Widget()->SetImage(*project.GetImageInfoSet().GetImage(0), 1);
@@ -101,7 +97,7 @@ std::unique_ptr<QWidget> Build(const QString& form, kvprj::KvProject& project,
         }
         return dialog;
     }
-    return std::make_unique<RT27Dialog>();
+    return nullptr;
 }
 
 } // namespace
@@ -153,11 +149,6 @@ private Q_SLOTS:
         chooser("zh_CN, images", "zh_CN", "image load", "view_btn_", QStringLiteral("添加影像"),
                 {QStringLiteral("影像 (*.bmp *.jpg *.tif)"), QStringLiteral("BMP 影像 (*.bmp)"),
                  QStringLiteral("JPG 影像 (*.jpg)"), QStringLiteral("TIF 影像 (*.tif)")});
-        chooser("zh_CN, airborne RINEX", "zh_CN", "gps tool", "gtw_open_rinex_",
-                QStringLiteral("打开机载RINEX数据"),
-                QStringList {QStringLiteral("观测文件(*.*o)")} + all);
-        chooser("zh_CN, RT27", "zh_CN", "rt27", "rtw_add_rt27_", QStringLiteral("打开RT27/GNS文件"),
-                QStringList {QStringLiteral("Trimble RT27 文件(*.rt27;*.GNS)")} + all);
         chooser("zh_CN, POS", "zh_CN", "pos import", "plw_browse_pos_btn_",
                 QStringLiteral("导入 POS"), QStringList {QStringLiteral("文本文件(*.txt)")} + all);
         // A folder chooser: its caption only (Qt offers its own file type).
