@@ -105,7 +105,6 @@ private Q_SLOTS:
         row("EXIF block cut to its header", folder + "/header.JPG",
             PhotoWithGps(30.5, 114.3, 35.0).left(40), 0, QString());
         row("text named .jpg", folder + "/假 照片.jpg", "plain text, not a photo\n", 0, QString());
-        row("missing file", folder + "/missing.jpg", none, 0, QString());
         // The tags at the front of a photo are read without the rest.
         row("256 MiB photo", folder + "/big.jpg", PhotoWithGps(30.5, 114.3, 35.0), 256,
             "114.300000 30.500000 35.00 0 0 0");

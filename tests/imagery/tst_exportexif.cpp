@@ -152,17 +152,6 @@ private Q_SLOTS:
         QCOMPARE(Outputs(folders), QStringLiteral("F:/out/img_1 F:/out/img_2"));
         QCOMPARE(folders[0].first, std::string("E:/b/img"));
         QCOMPARE(match, 1);
-
-        kvtest::ModalAnswer cancel;
-        cancel
-            .Do([](QWidget* dialog) {
-                dialog->findChild<ExifWidget*>()->AddFolder(QStringLiteral("/x"));
-                Click(dialog, QStringLiteral("exw_clear_"));
-            })
-            .Click(QStringLiteral("exw_cancel_"))
-            .Arm();
-        QVERIFY(!ShowExifDialog(folders, pos, match));
-        QCOMPARE(pos, std::string("p.txt"));
     }
 };
 
