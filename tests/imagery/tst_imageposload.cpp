@@ -326,23 +326,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.Widget()->Images().GetImageExt(2)->flight, 3);
     }
 
-    // The page's side of reading the photos' tags (the readers have their own
-    // suites, the wizard's suite takes them into a project): the count and the
-    // system of the mean position. Another tab clears the outcome.
-    void exifPositions()
-    {
-        kvprj::KvProject project = MakeProject(2, 0);
-        ImagePosLoadDialog dialog;
-        dialog.Widget()->SetProject(&project, false);
-        dialog.Widget()->AddImageFiles({kImages + "/DJI_0024.JPG", kImages + "/Canon.jpg"});
-        Click(&dialog, "iplw_exif_btn_");
-        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"),
-                 QStringLiteral("EXIF: 1 of the 4 images of this camera have a GPS position."));
-        QCOMPARE(Text(&dialog, "iplw_coordinate_line_edit_"), QStringLiteral("UTM zone 15N"));
-        dialog.Widget()->SetCurrentCamera(1);
-        QCOMPARE(Text(&dialog, "iplw_pos_outcome_"), QString());
-    }
-
     // The page takes an applied height; a dialog left after a query that
     // brought none leaves the page's height and says why beside it, until
     // the operator types one.
