@@ -155,7 +155,7 @@ private Q_SLOTS:
 
         QVERIFY2(answer.Done(), qPrintable(answer.Error()));
         QVERIFY(dialogWasUp);
-        QCOMPARE(caption, QStringLiteral("Checking files…"));
+        QCOMPARE(caption, QStringLiteral("文件校验中……"));
         QVERIFY(result.cancelled);
         QCOMPARE(progress.reports.load(), 1);
         QVERIFY(!progress.Dialog().isVisible());

@@ -243,6 +243,7 @@ private Q_SLOTS:
         QCOMPARE(view.LookOf(2), SurveyView::Look::Selected); // selection shows first
         QVERIFY(view.ShowSelected(false));
         QVERIFY(!project->GetImageInfoSet().GetImageExt(2)->visible);
+        QVERIFY(view.ShowSelected(true) && view.EnableSelected(true));
         view.SelectAt(QPointF(5000, 5000));
         QVERIFY(Selected(*project).empty());
         QVERIFY(!view.EnableSelected(false)); // nothing selected
