@@ -100,8 +100,6 @@ private Q_SLOTS:
                                << QStringList {"exterior_orientations.txt", "camera_0.prj"}
                                << "file(s) written";
         QTest::newRow("ssk") << "okeb_ssk_btn_" << none << "does not write SSK projects";
-        QTest::newRow("photomod") << "okeb_photomod_btn_" << none
-                                  << "does not write PhotoMod projects";
     }
 
     // Each export button writes its package into the one-key bar's folder.

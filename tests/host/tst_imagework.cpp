@@ -366,32 +366,6 @@ private Q_SLOTS:
         }
     }
 
-    // The dialog form: the progress runs behind the modal dialog and the end
-    // is told in a message box; a refused job shows only the box.
-    void dialogTellsTheOutcome_data()
-    {
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("runs") << false;
-        QTest::newRow("refused") << true;
-    }
-
-    void dialogTellsTheOutcome()
-    {
-        QFETCH(bool, refused);
-        QTemporaryDir out;
-        ImageJob job;
-        job.images = m_photos;
-        job.destination = refused ? m_sources : out.path();
-        job.steps = Chain(QStringLiteral("quarter"));
-        ImageJobResult result;
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox(
-            [&] { result = RunImageJob(job, static_cast<QWidget*>(nullptr)); });
-        QCOMPARE(result.refused, refused);
-        QCOMPARE(result.Done(), refused ? 0 : 2);
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes[0].contains(result.message), qPrintable(boxes[0].join('|')));
-    }
-
     // A raw file and a POS file naming it: a 16-bit RGB TIFF with the POS
     // position in its GPS tags; a second raw file without a record is
     // converted without them.

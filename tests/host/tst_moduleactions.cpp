@@ -683,38 +683,6 @@ private Q_SLOTS:
         QCOMPARE(window.IsProjectModified(), cancelled);
     }
 
-    // A project made on the start page is saved while the page still shows,
-    // then opens in the window saved.
-    void newProjectIsSavedOverTheStartPage()
-    {
-        const QString saved = m_dir.filePath(QStringLiteral("照片 工程.db"));
-        KvMainWindow window;
-        QPointer<QWidget> page;
-        bool pageShown = false;
-        // Answers the save chooser whenever it comes, so that a chooser
-        // opened after the page has gone fails the test instead of hanging it.
-        kvtest::ModalAnswer chooser;
-        chooser.ExpectTitle(QStringLiteral("Save Project As")).Do([&](QWidget* files) {
-            pageShown = page && page->isVisible();
-            kvtest::ChooseFile(files, saved);
-        });
-        kvtest::ModalAnswer startPage;
-        startPage
-            .Do([&](QWidget* dialog) {
-                page = dialog;
-                chooser.Arm();
-                dialog->findChild<ProjectManagerWidget*>()->NewImageProject(
-                    {QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG")});
-            })
-            .Arm();
-        QVERIFY(window.FindModule<ProjectModule>()->ShowStartPage(true));
-        VERIFY_ANSWERED(startPage);
-        VERIFY_ANSWERED(chooser);
-        QVERIFY(pageShown);
-        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), saved);
-        QVERIFY(!window.IsProjectModified());
-    }
-
 private:
     // A copy of the survey of its own, in a Chinese folder name.
     QString Copy(const QString& tag)
