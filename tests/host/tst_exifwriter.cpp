@@ -1,4 +1,5 @@
 #include "host/exifwriter.h"
+#include "hosttest.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -91,17 +92,10 @@ private Q_SLOTS:
                          .toUtf8();
     }
 
-    void writesInPlace_data()
-    {
-        QTest::addColumn<int>("threads");
-        QTest::newRow("one thread") << 1;
-        QTest::newRow("parallel") << 4;
-    }
-
+    // Four threads over six photos: each written or refused on its own.
     void writesInPlace()
     {
-        QFETCH(int, threads);
-        const QString folder = MakeFolder(QStringLiteral("照片 %1").arg(threads));
+        const QString folder = MakeFolder(QStringLiteral("照片"));
         // A read-only photo is left alone.
         const QString locked = QDir(folder).filePath(QStringLiteral("Canon.jpg"));
         QFile::setPermissions(locked, QFile::ReadOwner);
@@ -115,7 +109,7 @@ private Q_SLOTS:
         ExifJob job;
         job.folders = {{folder, folder}};
         job.posPath = WritePos(QStringLiteral("位置.txt"), m_pos);
-        job.threads = threads;
+        job.threads = 4;
         const ExifResult result = ExifWriter::Run(job, nullptr);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.written, 3);
@@ -162,7 +156,6 @@ private Q_SLOTS:
         QVERIFY2(result.ok, qPrintable(result.message));
         // Six photos per folder, eight records: four of b's photos have none.
         QCOMPARE(result.unmatched, 4);
-        QCOMPARE(result.unusedRecords, 0);
         QCOMPARE(int(result.photos.size()), 12);
         const QStringList sorted = QDir(a).entryList(QDir::Files, QDir::Name);
         for (int i = 0; i < 12; ++i) {
@@ -243,10 +236,7 @@ private:
     QString WritePos(const QString& name, const QByteArray& text)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(text);
-        return path;
+        return hosttest::WriteFile(path, text) ? path : QString();
     }
 
     QTemporaryDir m_dir;

@@ -1,18 +1,17 @@
 // What the framework module's and the main window's actions show, in English
 // and in Chinese: the question about unsaved changes, the demonstrations' boxes,
-// the folder checksum and why a save failed. The windows themselves are read by
-// the sweep of every window (tst_screenlanguage).
+// the folder checksum's outcome (why a save failed: tst_moduleactions). The windows themselves are
+// read by the sweep of every window (tst_screenlanguage).
 
-#include "framework/kvprogressimpl.h"
 #include "framework/language.h"
 #include "framework/savequestion.h"
 #include "host/cameramodule.h"
-#include "host/fixtures.h"
 #include "host/folderchecksum.h"
 #include "host/frameworkmodule.h"
 #include "host/kvmainwindow.h"
 #include "host/settingsmodule.h"
 #include "host/viewermodule.h"
+#include "hosttest.h"
 #include "kvkernel/aiscontext.h"
 #include "languagecheck.h"
 #include "modalanswer.h"
@@ -22,8 +21,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <atomic>
-#include <thread>
 
 namespace {
 
@@ -48,32 +45,7 @@ QString Foreign(const kvtest::LanguageCheck& check, QWidget* root)
     return check.Foreign(root).join(QLatin1Char('\n'));
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Holds the walk at its first file until the gate opens, so that the
-// dialog is read while it runs.
-class GatedProgress : public KvProgressImpl
-{
-public:
-    bool SetInformation(std::string msg, int current_step) override
-    {
-        reached = true;
-        while (!gate)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return KvProgressImpl::SetInformation(std::move(msg), current_step);
-    }
-
-    std::atomic<bool> gate {false};
-    std::atomic<bool> reached {false};
-};
-
 } // namespace
-
-#define VERIFY_ANSWERED(answer) QVERIFY2((answer).Done(), qPrintable((answer).Error()))
 
 class TestFrameworkLanguage : public QObject
 {
@@ -93,7 +65,7 @@ private Q_SLOTS:
     void boxesReadInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("action"); // "save question <name>", "save failure" or an action
+        QTest::addColumn<QString>("action"); // "save question <name>" or an action
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("status");
@@ -102,24 +74,10 @@ private Q_SLOTS:
             << QStringLiteral("The project \"东湖测区 Demo\" has unsaved changes. Save them "
                               "before it is closed?")
             << "kvsq_cancel_btn_" << QString();
-        QTest::newRow("en, save question, no name")
-            << "en"
-            << "save question "
-            << "The project has unsaved changes. Save them before it is closed?"
-            << "kvsq_cancel_btn_" << QString();
-        QTest::newRow("zh_CN, save question, named")
-            << "zh_CN" << QStringLiteral("save question 东湖测区 Demo")
-            << QStringLiteral("工程“东湖测区 Demo”有未保存的更改。关闭前是否保存？")
-            << "kvsq_cancel_btn_" << QString();
         QTest::newRow("zh_CN, save question, no name")
             << "zh_CN"
             << "save question " << QStringLiteral("工程有未保存的更改。关闭前是否保存？")
             << "kvsq_cancel_btn_" << QString();
-        QTest::newRow("en, message") << "en"
-                                     << "kv_action_message"
-                                     << "The image data is ready."
-                                     << "kvsb_ok_btn_"
-                                     << "Message box: OK";
         QTest::newRow("en, question, yes") << "en"
                                            << "kv_action_question"
                                            << "Continue processing?"
@@ -137,15 +95,6 @@ private Q_SLOTS:
             << "zh_CN"
             << "kv_action_question" << QStringLiteral("是否继续处理？") << "dialog_close_btn"
             << QStringLiteral("回答：未作答即关闭");
-        QTest::newRow("en, save failure")
-            << "en"
-            << "save failure"
-            << "The project file could not be saved!\nIts folder does not exist."
-            << "kvsb_ok_btn_" << QString();
-        QTest::newRow("zh_CN, save failure")
-            << "zh_CN"
-            << "save failure" << QStringLiteral("工程文件保存失败！\n文件所在的文件夹不存在。")
-            << "kvsb_ok_btn_" << QString();
     }
 
     void boxesReadInTheLanguage()
@@ -169,11 +118,6 @@ private Q_SLOTS:
         if (action.startsWith(saveQuestion)) {
             QCOMPARE(kvui::AskToSave(nullptr, action.mid(saveQuestion.size())),
                      kvui::SaveAnswer::Cancel);
-        } else if (action == QLatin1String("save failure")) {
-            window->SetProject(kvhost::fixtures::DemoProject());
-            window->SetProjectModified(true);
-            QVERIFY(!window->SaveProjectAs(m_dir.filePath(QStringLiteral("不存在/演示.db"))));
-            QVERIFY(window->IsProjectModified());
         } else {
             window->findChild<QAction*>(action)->trigger();
         }
@@ -181,55 +125,6 @@ private Q_SLOTS:
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
         if (!status.isEmpty())
             QCOMPARE(Status(*window), status);
-    }
-
-    // The checksum's progress dialog while it runs: its caption and buttons
-    // (the file name it shows is data).
-    void checksumProgressReadsInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("en") << "en"
-                            << "Checking files…";
-        QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("文件校验中……");
-    }
-
-    void checksumProgressReadsInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, caption);
-        QVERIFY(SettingsModule::ApplyLanguage(language, false));
-        const QString folder = m_dir.filePath(QStringLiteral("进度 ") + language);
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(WriteFile(folder + QStringLiteral("/DJI_0001.JPG"), "photo"));
-
-        GatedProgress progress;
-        FolderChecksum::Result result;
-        std::thread worker([&] { result = FolderChecksum::Run(folder, &progress); });
-        QString title, foreign;
-        QTimer::singleShot(0, &progress, [&] {
-            // Never leaves the worker waiting, however the checks go.
-            struct Open
-            {
-                std::atomic<bool>& gate;
-                ~Open() { gate = true; }
-            } open {progress.gate};
-            QTRY_VERIFY_WITH_TIMEOUT(progress.reached.load(), kvtest::kPatienceMs);
-            // The caption comes from the worker through the event loop.
-            QTRY_VERIFY_WITH_TIMEOUT(!progress.Dialog().Frame()->Title().isEmpty(),
-                                     kvtest::kPatienceMs);
-            title = progress.Dialog().Frame()->Title();
-            foreign = kvtest::LanguageCheck(language)
-                          .Skip(QStringLiteral("progress_info_"))
-                          .Foreign(&progress.Dialog())
-                          .join(QLatin1Char('\n'));
-        });
-        progress.Run();
-        progress.gate = true;
-        worker.join();
-        QCOMPARE(title, caption);
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-        QCOMPARE(int(result.entries.size()), 1);
     }
 
     // After the walk: the summary, the chooser of the list and the box that
@@ -262,11 +157,11 @@ private Q_SLOTS:
         QVERIFY(SettingsModule::ApplyLanguage(language, false));
         const QString folder = m_dir.filePath(QStringLiteral("结果 ") + language);
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(WriteFile(folder + QStringLiteral("/DJI_0001.JPG"), "one"));
-        QVERIFY(WriteFile(folder + QStringLiteral("/说明.txt"), "two"));
+        QVERIFY(hosttest::WriteFile(folder + QStringLiteral("/DJI_0001.JPG"), "one"));
+        QVERIFY(hosttest::WriteFile(folder + QStringLiteral("/说明.txt"), "two"));
         // A file where the list's folder should be: the list cannot be written.
         const QString blocker = m_dir.filePath(QStringLiteral("blocker ") + language);
-        QVERIFY(WriteFile(blocker, "not a folder"));
+        QVERIFY(hosttest::WriteFile(blocker, "not a folder"));
 
         auto window = Window();
         QString shownCaption, foreign;

@@ -86,8 +86,6 @@ private Q_SLOTS:
         const GnssResult result = GnssRun::Run(job, &progress);
         QCOMPARE(result.message, QString());
         QCOMPARE(result.outcome, GnssResult::Solved);
-        QCOMPARE(progress.ends, 1);
-        QVERIFY(progress.ended);
         QCOMPARE(progress.last, progress.total);
         // An hour at 30 s.
         QVERIFY2(result.epochs >= 100 && result.epochs <= 120,
@@ -99,7 +97,6 @@ private Q_SLOTS:
         Offsets(result, kRoverXyz, horizontal, vertical);
         QVERIFY2(horizontal < tolerance && vertical < tolerance,
                  qPrintable(QStringLiteral("%1 m, %2 m").arg(horizontal).arg(vertical)));
-        QVERIFY(QFile::exists(result.solutionPath));
     }
 
     void refusesBadObservations_data()
@@ -113,8 +110,6 @@ private Q_SLOTS:
         for (char& c : binary)
             c = char(QRandomGenerator::global()->generate());
         QTest::newRow("binary") << binary << true << QStringLiteral("not a RINEX observation file");
-        QTest::newRow("empty") << QByteArray() << true
-                               << QStringLiteral("not a RINEX observation file");
         QTest::newRow("header cut")
             << text.left(header - 100) << true << QStringLiteral("header of");
         QTest::newRow("header only")
@@ -148,18 +143,6 @@ private Q_SLOTS:
             QCOMPARE(result.outcome, GnssResult::Failed);
             QVERIFY2(result.message.contains(message), qPrintable(result.message));
             QVERIFY(!QFile::exists(result.solutionPath) || result.solutionPath.isEmpty());
-        }
-
-        // The same faults in the base file of a differential run.
-        if (!message.isEmpty() && keepNavigation) {
-            GnssJob differential = Job(QDir(m_data).filePath(QStringLiteral("30400920.05o")));
-            differential.useBase = true;
-            differential.positioning = 1;
-            differential.baseObsPath = rover;
-            differential.outputDir = job.outputDir;
-            const GnssResult base = GnssRun::Run(differential, nullptr);
-            QCOMPARE(base.outcome, GnssResult::Failed);
-            QVERIFY2(base.message.contains(message), qPrintable(base.message));
         }
     }
 
