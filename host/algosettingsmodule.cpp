@@ -62,18 +62,22 @@ void AlgoSettingsModule::PrepareWebView()
 void AlgoSettingsModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    const auto add = [&window](const QString& text, const char* name, auto run) {
-        window.AddMenuAction(MenuId::Tools, text, QLatin1String(name), run);
+    const auto add = [&window](KvMainWindow::TextOf text, const char* name, auto run) {
+        window.AddMenuAction(MenuId::Tools, std::move(text), QLatin1String(name), run);
     };
-    add(tr("&Algorithm Setting…"), "kv_action_match_setting", [this] { ShowMatchSetting(); });
-    add(tr("&Setting…"), "kv_action_setting", [this] { ShowSetting(); });
-    add(tr("&BA Setting…"), "kv_action_ba_setting", [this] { ShowBASetting(); });
-    add(tr("Select &Method…"), "kv_action_run_setting", [this] { ShowRunSetting(); });
+    add([] { return tr("&Algorithm Setting…"); }, "kv_action_match_setting",
+        [this] { ShowMatchSetting(); });
+    add([] { return tr("&Setting…"); }, "kv_action_setting", [this] { ShowSetting(); });
+    add([] { return tr("&BA Setting…"); }, "kv_action_ba_setting", [this] { ShowBASetting(); });
+    add([] { return tr("Select &Method…"); }, "kv_action_run_setting",
+        [this] { ShowRunSetting(); });
     // The exports ask for a project when none is open (RequireProject).
-    add(tr("CC &XML Export…"), "kv_action_cc_xml_export", [this] { ShowCCXmlExport(); });
-    add(tr("&Inpho Export…"), "kv_action_inpho_export", [this] { ShowInphoExport(); });
-    add(tr("&DEM Check…"), "kv_action_dem_check", [this] { ShowDEMCheck(); });
-    add(tr("Quality &Report…"), "kv_action_report", [this] { ShowReport(); });
+    add([] { return tr("CC &XML Export…"); }, "kv_action_cc_xml_export",
+        [this] { ShowCCXmlExport(); });
+    add([] { return tr("&Inpho Export…"); }, "kv_action_inpho_export",
+        [this] { ShowInphoExport(); });
+    add([] { return tr("&DEM Check…"); }, "kv_action_dem_check", [this] { ShowDEMCheck(); });
+    add([] { return tr("Quality &Report…"); }, "kv_action_report", [this] { ShowReport(); });
 }
 
 void AlgoSettingsModule::SaveSettings()

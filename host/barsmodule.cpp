@@ -146,8 +146,9 @@ void BarsModule::Install(KvMainWindow& window)
     m_window = &window;
 
     m_view = Decorated<DpViewToolBar>(nullptr);
-    m_viewHolder = new QToolBar(tr("View"), &window);
+    m_viewHolder = new QToolBar(&window);
     m_viewHolder->setObjectName(QStringLiteral("kv_toolbar_view"));
+    window.FollowLanguage(m_viewHolder, [bar = m_viewHolder] { bar->setWindowTitle(tr("View")); });
     m_viewHolder->addWidget(m_view);
     window.addToolBar(Qt::LeftToolBarArea, m_viewHolder);
     connect(m_view, qOverload<int, int>(&DpViewToolBar::ClickMap), this, &BarsModule::OpenMapPopup);
@@ -166,8 +167,9 @@ void BarsModule::Install(KvMainWindow& window)
     pages->addItem(m_procedures, tr("Procedures"));
     pages->addItem(m_qa, tr("Quality Assessment"));
     pages->addItem(m_qaExport, tr("QA Export"));
-    m_dock = window.AddDock(pages, tr("Processing"), QStringLiteral("kv_dock_processing"),
-                            Qt::RightDockWidgetArea);
+    m_dock = window.AddDock(
+        pages, [] { return tr("Processing"); }, QStringLiteral("kv_dock_processing"),
+        Qt::RightDockWidgetArea);
 
     connect(m_oneKey, &OKSettingBar::Run, this, &BarsModule::RunOneKey);
     connect(m_oneKey, &OKSettingBar::SelectOuputRect, this, &BarsModule::SelectOutputRect);

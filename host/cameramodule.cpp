@@ -81,14 +81,15 @@ CameraModule::~CameraModule()
 void CameraModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    window.AddProjectAction(MenuId::Cameras, tr("&Camera…"), QStringLiteral("kv_action_camera"),
-                            [this] { EditProjectCamera(); });
-    m_refreshAction = window.AddMenuAction(MenuId::Cameras, tr("&Refresh Camera Database"),
-                                           QStringLiteral("kv_action_refresh_cameras"),
-                                           [this] { RefreshCameraDatabase(); });
-    window.AddMenuAction(MenuId::Cameras, tr("&Get Camera From Cloud…"),
-                         QStringLiteral("kv_action_cloud_camera"),
-                         [this] { GetCameraFromCloud(); });
+    window.AddProjectAction(
+        MenuId::Cameras, [] { return tr("&Camera…"); }, QStringLiteral("kv_action_camera"),
+        [this] { EditProjectCamera(); });
+    m_refreshAction = window.AddMenuAction(
+        MenuId::Cameras, [] { return tr("&Refresh Camera Database"); },
+        QStringLiteral("kv_action_refresh_cameras"), [this] { RefreshCameraDatabase(); });
+    window.AddMenuAction(
+        MenuId::Cameras, [] { return tr("&Get Camera From Cloud…"); },
+        QStringLiteral("kv_action_cloud_camera"), [this] { GetCameraFromCloud(); });
 }
 
 void CameraModule::Screenshots(ScreenshotRegistry& registry) const

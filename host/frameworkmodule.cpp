@@ -104,14 +104,18 @@ std::unique_ptr<QWidget> LittleTitle()
 void FrameworkModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    window.AddProjectAction(MenuId::Tools, tr("Open Image &Viewer"),
-                            QStringLiteral("kv_action_viewer"), [this] { OpenImageViewer(); });
-    window.AddMenuAction(MenuId::Demonstrations, tr("&Message (OK)…"),
-                         QStringLiteral("kv_action_message"), [this] { ShowMessageDemo(); });
-    window.AddMenuAction(MenuId::Demonstrations, tr("&Question (Yes/No)…"),
-                         QStringLiteral("kv_action_question"), [this] { AskQuestionDemo(); });
-    window.AddMenuAction(MenuId::Demonstrations, tr("&Checksum Folder…"),
-                         QStringLiteral("kv_action_checksum"), [this] { ChooseChecksumFolder(); });
+    window.AddProjectAction(
+        MenuId::Tools, [] { return tr("Open Image &Viewer"); }, QStringLiteral("kv_action_viewer"),
+        [this] { OpenImageViewer(); });
+    window.AddMenuAction(
+        MenuId::Demonstrations, [] { return tr("&Message (OK)…"); },
+        QStringLiteral("kv_action_message"), [this] { ShowMessageDemo(); });
+    window.AddMenuAction(
+        MenuId::Demonstrations, [] { return tr("&Question (Yes/No)…"); },
+        QStringLiteral("kv_action_question"), [this] { AskQuestionDemo(); });
+    window.AddMenuAction(
+        MenuId::Demonstrations, [] { return tr("&Checksum Folder…"); },
+        QStringLiteral("kv_action_checksum"), [this] { ChooseChecksumFolder(); });
 }
 
 void FrameworkModule::Screenshots(ScreenshotRegistry& registry) const

@@ -124,16 +124,21 @@ void TooManyImages()
 void GnssModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    window.AddMenuAction(MenuId::Tools, tr("Import G&PS…"), QStringLiteral("kv_action_import_gps"),
-                         [this] { ImportGPS(); });
-    window.AddMenuAction(MenuId::Tools, tr("E&xport POS…"), QStringLiteral("kv_action_export_pos"),
-                         [this] { ExportPOS(); });
-    window.AddMenuAction(MenuId::Tools, tr("&Write EXIF…"), QStringLiteral("kv_action_write_exif"),
-                         [this] { WriteExif(); });
-    window.AddMenuAction(MenuId::Cameras, tr("C&alibration…"),
-                         QStringLiteral("kv_action_calibration"), [this] { Calibrate(); });
-    window.AddMenuAction(MenuId::Cameras, tr("&Image Correction…"),
-                         QStringLiteral("kv_action_image_correction"), [this] { CorrectImages(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("Import G&PS…"); }, QStringLiteral("kv_action_import_gps"),
+        [this] { ImportGPS(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("E&xport POS…"); }, QStringLiteral("kv_action_export_pos"),
+        [this] { ExportPOS(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("&Write EXIF…"); }, QStringLiteral("kv_action_write_exif"),
+        [this] { WriteExif(); });
+    window.AddMenuAction(
+        MenuId::Cameras, [] { return tr("C&alibration…"); },
+        QStringLiteral("kv_action_calibration"), [this] { Calibrate(); });
+    window.AddMenuAction(
+        MenuId::Cameras, [] { return tr("&Image Correction…"); },
+        QStringLiteral("kv_action_image_correction"), [this] { CorrectImages(); });
 }
 
 void GnssModule::Screenshots(ScreenshotRegistry& registry) const

@@ -215,14 +215,18 @@ void GPSToolFailure()
 void ImageryModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    window.AddMenuAction(MenuId::Tools, tr("Get &Elevation…"),
-                         QStringLiteral("kv_action_elevation"), [this] { GetElevation(); });
-    window.AddMenuAction(MenuId::Tools, tr("&RT27 Format Change…"),
-                         QStringLiteral("kv_action_rt27"), [this] { ConvertRT27(); });
-    window.AddMenuAction(MenuId::Tools, tr("Correct &Lever Arm…"),
-                         QStringLiteral("kv_action_lever_arm"), [this] { CorrectLeverArm(); });
-    window.AddMenuAction(MenuId::Tools, tr("&GPS Tool…"), QStringLiteral("kv_action_gps_tool"),
-                         [this] { RunGPSTool(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("Get &Elevation…"); }, QStringLiteral("kv_action_elevation"),
+        [this] { GetElevation(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("&RT27 Format Change…"); }, QStringLiteral("kv_action_rt27"),
+        [this] { ConvertRT27(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("Correct &Lever Arm…"); },
+        QStringLiteral("kv_action_lever_arm"), [this] { CorrectLeverArm(); });
+    window.AddMenuAction(
+        MenuId::Tools, [] { return tr("&GPS Tool…"); }, QStringLiteral("kv_action_gps_tool"),
+        [this] { RunGPSTool(); });
     window.Menu(MenuId::Tools)->addSeparator();
 }
 

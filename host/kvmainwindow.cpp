@@ -149,12 +149,14 @@ void KvMainWindow::BuildMenus()
     // Quit and About belong to the window and close their menus, whatever
     // the modules added above them.
     Menu(MenuId::File)->addSeparator();
-    m_quit = AddMenuAction(MenuId::File, QString(), QStringLiteral("kv_action_quit"),
-                           [this] { close(); });
+    m_quit = AddMenuAction(
+        MenuId::File, [] { return tr("&Quit"); }, QStringLiteral("kv_action_quit"),
+        [this] { close(); });
     m_quit->setShortcut(QKeySequence::Quit);
     Menu(MenuId::Help)->addSeparator();
-    m_about = AddMenuAction(MenuId::Help, QString(), QStringLiteral("kv_action_about"),
-                            [this] { ShowAbout(); });
+    m_about = AddMenuAction(
+        MenuId::Help, [] { return tr("&About kvhost"); }, QStringLiteral("kv_action_about"),
+        [this] { ShowAbout(); });
     Retranslate();
 }
 
@@ -165,8 +167,10 @@ void KvMainWindow::Retranslate()
     Menu(MenuId::Cameras)->setTitle(tr("&Cameras"));
     Menu(MenuId::Demonstrations)->setTitle(tr("&Demonstrations"));
     Menu(MenuId::Help)->setTitle(tr("&Help"));
-    m_quit->setText(tr("&Quit"));
-    m_about->setText(tr("&About kvhost"));
+    for (const Translated& text : m_translated) {
+        if (text.owner)
+            text.apply();
+    }
     if (m_flightDock)
         m_flightDock->setWindowTitle(tr("Flights"));
     if (m_projectLabel)
@@ -175,7 +179,6 @@ void KvMainWindow::Retranslate()
 
 void KvMainWindow::changeEvent(QEvent* event)
 {
-    // The modules' entries keep their language; the window's own follow.
     if (event->type() == QEvent::LanguageChange)
         Retranslate();
     QMainWindow::changeEvent(event);
@@ -186,11 +189,21 @@ QMenu* KvMainWindow::Menu(MenuId id) const
     return m_menus[int(id)];
 }
 
-QAction* KvMainWindow::AddMenuAction(MenuId id, const QString& text, const QString& objectName,
+void KvMainWindow::FollowLanguage(QObject* owner, std::function<void()> apply)
+{
+    if (!apply)
+        return;
+    apply();
+    m_translated.push_back({owner, std::move(apply)});
+}
+
+QAction* KvMainWindow::AddMenuAction(MenuId id, TextOf text, const QString& objectName,
                                      std::function<void()> run)
 {
-    QAction* action = Menu(id)->addAction(text);
+    QAction* action = Menu(id)->addAction(QString());
     action->setObjectName(objectName);
+    if (text)
+        FollowLanguage(action, [action, text = std::move(text)] { action->setText(text()); });
     connect(action, &QAction::triggered, this, [run = std::move(run)] {
         if (run)
             run();
@@ -198,10 +211,10 @@ QAction* KvMainWindow::AddMenuAction(MenuId id, const QString& text, const QStri
     return action;
 }
 
-QAction* KvMainWindow::AddProjectAction(MenuId id, const QString& text, const QString& objectName,
+QAction* KvMainWindow::AddProjectAction(MenuId id, TextOf text, const QString& objectName,
                                         std::function<void()> run)
 {
-    QAction* action = AddMenuAction(id, text, objectName, std::move(run));
+    QAction* action = AddMenuAction(id, std::move(text), objectName, std::move(run));
     action->setEnabled(m_context != nullptr);
     m_projectActions << action;
     return action;
@@ -225,11 +238,13 @@ ImageTablePanel* KvMainWindow::ImageTable() const
     return m_central ? m_central->findChild<ImageTablePanel*>() : nullptr;
 }
 
-QDockWidget* KvMainWindow::AddDock(QWidget* widget, const QString& title, const QString& objectName,
+QDockWidget* KvMainWindow::AddDock(QWidget* widget, TextOf title, const QString& objectName,
                                    Qt::DockWidgetArea area)
 {
-    auto* dock = new QDockWidget(title, this);
+    auto* dock = new QDockWidget(this);
     dock->setObjectName(objectName);
+    if (title)
+        FollowLanguage(dock, [dock, title = std::move(title)] { dock->setWindowTitle(title()); });
     dock->setWidget(widget);
     addDockWidget(area, dock);
     return dock;

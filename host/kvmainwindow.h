@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -79,17 +80,25 @@ public:
     // False (Cancel, or a save that failed or found no file) leaves all as it was.
     bool SettleUnsavedChanges();
 
+    // A text in the language in use, such as [] { return tr("&Open…"); }: the
+    // window asks for it again whenever the language changes, so that menus,
+    // docks and bars follow a change at once.
+    using TextOf = std::function<QString()>;
+
     // Replaces the central panel; the window deletes the previous one.
     void SetCentralPanel(QWidget* panel);
-    QDockWidget* AddDock(QWidget* widget, const QString& title, const QString& objectName,
+    QDockWidget* AddDock(QWidget* widget, TextOf title, const QString& objectName,
                          Qt::DockWidgetArea area = Qt::LeftDockWidgetArea);
     QMenu* Menu(MenuId id) const;
     // Appends an action to the menu; run is called when it is triggered.
-    QAction* AddMenuAction(MenuId id, const QString& text, const QString& objectName,
+    QAction* AddMenuAction(MenuId id, TextOf text, const QString& objectName,
                            std::function<void()> run);
     // An action that means nothing without a project: disabled while none is open.
-    QAction* AddProjectAction(MenuId id, const QString& text, const QString& objectName,
+    QAction* AddProjectAction(MenuId id, TextOf text, const QString& objectName,
                               std::function<void()> run);
+    // Runs apply now and after every change of language, while owner lives:
+    // for the texts a module sets on what it adds to the window.
+    void FollowLanguage(QObject* owner, std::function<void()> apply);
     // A message in the status bar that goes after a while.
     void ShowStatus(const QString& text);
 
@@ -116,7 +125,8 @@ protected:
 
 private:
     void BuildMenus();
-    // The texts of what the window builds itself, in the current language.
+    // The texts of the window and of what the modules added, in the current
+    // language.
     void Retranslate();
     void RebuildFlightSelector();
     void ShowProject();
@@ -132,6 +142,14 @@ private:
     QAction* m_quit = nullptr;
     QAction* m_about = nullptr;
     QList<QAction*> m_projectActions;
+    // What Retranslate applies again: each with the object it belongs to, and
+    // left out once that object is gone.
+    struct Translated
+    {
+        QPointer<QObject> owner;
+        std::function<void()> apply;
+    };
+    std::vector<Translated> m_translated;
     QWidget* m_central = nullptr;
     QDockWidget* m_flightDock = nullptr;
     ButtonGroup* m_flights = nullptr;

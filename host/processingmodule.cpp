@@ -74,28 +74,32 @@ void ProcessingModule::Install(KvMainWindow& window)
     window.Menu(MenuId::Tools)->addSeparator();
     const struct
     {
-        QString text;
+        const char* text;
         const char* name;
         void (ProcessingModule::*show)();
         bool needsProject;
     } actions[] = {
-        {tr("&Color Balance…"), "kv_action_color_balance", &ProcessingModule::ShowColor, true},
-        {tr("&Enhancement…"), "kv_action_enhancement", &ProcessingModule::ShowEnhancement, true},
-        {tr("&Format…"), "kv_action_format", &ProcessingModule::ShowFormat, true},
-        {tr("&Overviews…"), "kv_action_overviews", &ProcessingModule::ShowPyramid, true},
-        {tr("Re&sample…"), "kv_action_resample", &ProcessingModule::ShowResample, true},
-        {tr("Ro&tation…"), "kv_action_rotation", &ProcessingModule::ShowRotate, true},
-        {tr("&Distortion…"), "kv_action_distortion", &ProcessingModule::ShowDistortion, true},
-        {tr("&Batch Process…"), "kv_action_batch", &ProcessingModule::ShowBatch, true},
-        {tr("Raw To &Tif…"), "kv_action_raw_to_tif", &ProcessingModule::ShowRaw2Tif, false},
-        {tr("Re&name Files…"), "kv_action_rename", &ProcessingModule::ShowRename, false},
+        {QT_TR_NOOP("&Color Balance…"), "kv_action_color_balance", &ProcessingModule::ShowColor,
+         true},
+        {QT_TR_NOOP("&Enhancement…"), "kv_action_enhancement", &ProcessingModule::ShowEnhancement,
+         true},
+        {QT_TR_NOOP("&Format…"), "kv_action_format", &ProcessingModule::ShowFormat, true},
+        {QT_TR_NOOP("&Overviews…"), "kv_action_overviews", &ProcessingModule::ShowPyramid, true},
+        {QT_TR_NOOP("Re&sample…"), "kv_action_resample", &ProcessingModule::ShowResample, true},
+        {QT_TR_NOOP("Ro&tation…"), "kv_action_rotation", &ProcessingModule::ShowRotate, true},
+        {QT_TR_NOOP("&Distortion…"), "kv_action_distortion", &ProcessingModule::ShowDistortion,
+         true},
+        {QT_TR_NOOP("&Batch Process…"), "kv_action_batch", &ProcessingModule::ShowBatch, true},
+        {QT_TR_NOOP("Raw To &Tif…"), "kv_action_raw_to_tif", &ProcessingModule::ShowRaw2Tif, false},
+        {QT_TR_NOOP("Re&name Files…"), "kv_action_rename", &ProcessingModule::ShowRename, false},
     };
     for (const auto& action : actions) {
         const auto run = [this, show = action.show] { (this->*show)(); };
+        const auto text = [source = action.text] { return tr(source); };
         if (action.needsProject)
-            window.AddProjectAction(MenuId::Tools, action.text, QLatin1String(action.name), run);
+            window.AddProjectAction(MenuId::Tools, text, QLatin1String(action.name), run);
         else
-            window.AddMenuAction(MenuId::Tools, action.text, QLatin1String(action.name), run);
+            window.AddMenuAction(MenuId::Tools, text, QLatin1String(action.name), run);
     }
 }
 

@@ -171,50 +171,56 @@ std::unique_ptr<DpMenuBar> NewProjectMenu(QWidget* parent)
 void ProjectModule::Install(KvMainWindow& window)
 {
     m_window = &window;
-    window.AddMenuAction(MenuId::File, tr("Start &Page…"), QStringLiteral("kv_action_start_page"),
-                         [this] { ShowStartPage(false); });
-    window.AddMenuAction(MenuId::File, tr("Project from &Photos…"),
-                         QStringLiteral("kv_action_image_manager"),
-                         [this] { ShowStartPage(true); });
-    QAction* create
-        = window.AddMenuAction(MenuId::File, tr("&New Project…"), QStringLiteral("kv_action_new"),
-                               [this] { NewProject(); });
+    window.AddMenuAction(
+        MenuId::File, [] { return tr("Start &Page…"); }, QStringLiteral("kv_action_start_page"),
+        [this] { ShowStartPage(false); });
+    window.AddMenuAction(
+        MenuId::File, [] { return tr("Project from &Photos…"); },
+        QStringLiteral("kv_action_image_manager"), [this] { ShowStartPage(true); });
+    QAction* create = window.AddMenuAction(
+        MenuId::File, [] { return tr("&New Project…"); }, QStringLiteral("kv_action_new"),
+        [this] { NewProject(); });
     create->setShortcut(QKeySequence::New);
-    window.AddProjectAction(MenuId::File, tr("Project &Information…"),
-                            QStringLiteral("kv_action_edit_project"),
-                            [this] { EditProjectInformation(); });
-    window.AddProjectAction(MenuId::File, tr("&Images and Positions…"),
-                            QStringLiteral("kv_action_image_pos"),
-                            [this] { EditImagesAndPositions(); });
-    window.AddProjectAction(MenuId::File, tr("Project &Summary…"),
-                            QStringLiteral("kv_action_preview"), [this] { ShowProjectPreview(); });
-    window.AddProjectAction(MenuId::File, tr("&Coordinate System…"),
-                            QStringLiteral("kv_action_coordinate"),
-                            [this] { ChooseProjectCoordinate(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("Project &Information…"); },
+        QStringLiteral("kv_action_edit_project"), [this] { EditProjectInformation(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("&Images and Positions…"); },
+        QStringLiteral("kv_action_image_pos"), [this] { EditImagesAndPositions(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("Project &Summary…"); }, QStringLiteral("kv_action_preview"),
+        [this] { ShowProjectPreview(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("&Coordinate System…"); },
+        QStringLiteral("kv_action_coordinate"), [this] { ChooseProjectCoordinate(); });
     window.Menu(MenuId::File)->addSeparator();
 
-    QAction* open
-        = window.AddMenuAction(MenuId::File, tr("&Open Project…"), QStringLiteral("kv_action_open"),
-                               [&window] { window.ChooseProject(); });
+    QAction* open = window.AddMenuAction(
+        MenuId::File, [] { return tr("&Open Project…"); }, QStringLiteral("kv_action_open"),
+        [&window] { window.ChooseProject(); });
     open->setShortcut(QKeySequence::Open);
-    QAction* save = window.AddProjectAction(MenuId::File, tr("&Save Project"),
-                                            QStringLiteral("kv_action_save"),
-                                            [&window] { window.SaveProject(); });
+    QAction* save = window.AddProjectAction(
+        MenuId::File, [] { return tr("&Save Project"); }, QStringLiteral("kv_action_save"),
+        [&window] { window.SaveProject(); });
     save->setShortcut(QKeySequence::Save);
-    window.AddProjectAction(MenuId::File, tr("Save Project &As…"),
-                            QStringLiteral("kv_action_save_as"),
-                            [&window] { window.ChooseProjectFileAndSave(); });
-    window.AddProjectAction(MenuId::File, tr("&Close Project"), QStringLiteral("kv_action_close"),
-                            [&window] { window.CloseProject(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("Save Project &As…"); }, QStringLiteral("kv_action_save_as"),
+        [&window] { window.ChooseProjectFileAndSave(); });
+    window.AddProjectAction(
+        MenuId::File, [] { return tr("&Close Project"); }, QStringLiteral("kv_action_close"),
+        [&window] { window.CloseProject(); });
 
     // The project menu popup opens under this button, as under the
     // application's own menu button.
-    auto* bar = window.addToolBar(tr("Project"));
+    auto* bar = window.addToolBar(QString());
     bar->setObjectName(QStringLiteral("kv_project_toolbar"));
     m_menuButton = new QToolButton(bar);
     m_menuButton->setObjectName(QStringLiteral("kv_project_menu_button"));
-    m_menuButton->setText(tr("Project ▾"));
-    m_menuButton->setToolTip(tr("Project menu"));
+    window.FollowLanguage(bar, [bar, button = m_menuButton] {
+        bar->setWindowTitle(tr("Project"));
+        button->setText(tr("Project ▾"));
+        button->setToolTip(tr("Project menu"));
+    });
     bar->addWidget(m_menuButton);
     connect(m_menuButton, &QToolButton::clicked, this, &ProjectModule::ShowProjectMenu);
 }

@@ -137,8 +137,8 @@ void SettingsModule::ChooseLanguage(const QString& code)
         SyncLanguageEntries(m_languages);
         return;
     }
-    m_window->ShowStatus(tr("Language changed. Windows opened from now on use it; restart "
-                            "kvhost to see it in every menu."));
+    m_window->ShowStatus(tr("Language changed. The menus follow at once and windows opened from "
+                            "now on use it; restart kvhost to see it in the bars already shown."));
 }
 
 bool SettingsModule::eventFilter(QObject* watched, QEvent* event)

@@ -71,8 +71,12 @@ void SurveyModule::Install(KvMainWindow& window)
     m_view = new SurveyView(page);
     layout->addWidget(m_view);
     m_table = new ImageTablePanel(m_tabs);
-    m_tabs->addTab(page, tr("Map"));
-    m_tabs->addTab(m_table, tr("Table"));
+    m_tabs->addTab(page, QString());
+    m_tabs->addTab(m_table, QString());
+    window.FollowLanguage(m_tabs, [tabs = m_tabs] {
+        tabs->setTabText(0, tr("Map"));
+        tabs->setTabText(1, tr("Table"));
+    });
     window.SetCentralPanel(m_tabs);
 
     // The view changes flags the table shows; edits elsewhere reach the view

@@ -100,20 +100,24 @@ void WorkspaceModule::Install(KvMainWindow& window)
     for (QWidget* bar : {static_cast<QWidget*>(m_catalog), static_cast<QWidget*>(m_display),
                          static_cast<QWidget*>(m_tools)})
         kvhost::GiveButtonsWords(bar);
-    QDockWidget* catalogDock
-        = window.AddDock(m_catalog, tr("Images"), QStringLiteral("kv_catalog_dock"));
+    QDockWidget* catalogDock = window.AddDock(
+        m_catalog, [] { return tr("Images"); }, QStringLiteral("kv_catalog_dock"));
     // Refreshes asked for while the catalogue was closed or tabbed away run
     // when it shows again.
     connect(catalogDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && m_catalog)
             m_catalog->LazyUpdate();
     });
-    window.AddDock(m_display, tr("Display"), QStringLiteral("kv_display_dock"));
-    window.AddDock(m_tools, tr("Tools"), QStringLiteral("kv_tools_dock"), Qt::RightDockWidgetArea);
+    window.AddDock(
+        m_display, [] { return tr("Display"); }, QStringLiteral("kv_display_dock"));
+    window.AddDock(
+        m_tools, [] { return tr("Tools"); }, QStringLiteral("kv_tools_dock"),
+        Qt::RightDockWidgetArea);
     // The table of the window shows positions and flights, which the image
     // page does not: the page goes below it.
-    m_imageDock = window.AddDock(new QWidget(), tr("Image Processing"),
-                                 QStringLiteral("kv_image_process_dock"), Qt::BottomDockWidgetArea);
+    m_imageDock = window.AddDock(
+        new QWidget(), [] { return tr("Image Processing"); },
+        QStringLiteral("kv_image_process_dock"), Qt::BottomDockWidgetArea);
     ConnectTools();
 
     connect(m_catalog, &CatalogBar::UpdateView, this, [this] {

@@ -1572,7 +1572,7 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     </message>
     <message>
         <source>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</source>
-        <translation>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</translation>
+        <translation type="vanished">Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
@@ -1581,6 +1581,10 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</translation>
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Language changed. The menus follow at once and windows opened from now on use it; restart kvhost to see it in the bars already shown.</source>
+        <translation>Language changed. The menus follow at once and windows opened from now on use it; restart kvhost to see it in the bars already shown.</translation>
     </message>
 </context>
 <context>

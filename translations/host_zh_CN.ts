@@ -1572,7 +1572,7 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     </message>
     <message>
         <source>Language changed. Windows opened from now on use it; restart kvhost to see it in every menu.</source>
-        <translation>语言已更改。此后打开的窗口使用新语言；重新启动 kvhost 后所有菜单都使用新语言。</translation>
+        <translation type="vanished">语言已更改。此后打开的窗口使用新语言；重新启动 kvhost 后所有菜单都使用新语言。</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
@@ -1581,6 +1581,10 @@ Mean position: longitude %5°, latitude %6°, height %7 m.</source>
     <message>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Language changed. The menus follow at once and windows opened from now on use it; restart kvhost to see it in the bars already shown.</source>
+        <translation>语言已更改。菜单立即使用新语言，此后打开的窗口也使用新语言；已显示的工具栏在重新启动 kvhost 后使用新语言。</translation>
     </message>
 </context>
 <context>

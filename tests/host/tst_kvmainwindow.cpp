@@ -120,10 +120,12 @@ public:
     void Install(KvMainWindow& window) override
     {
         m_window = &window;
-        window.AddProjectAction(KvMainWindow::MenuId::Tools, QStringLiteral("Survey &Map"),
-                                QStringLiteral("kv_action_map"), [this] { ++triggered; });
-        m_dock = window.AddDock(new QLabel(QStringLiteral("map")), QStringLiteral("Map"),
-                                QStringLiteral("kv_map_dock"), Qt::RightDockWidgetArea);
+        window.AddProjectAction(
+            KvMainWindow::MenuId::Tools, [] { return QStringLiteral("Survey &Map"); },
+            QStringLiteral("kv_action_map"), [this] { ++triggered; });
+        m_dock = window.AddDock(
+            new QLabel(QStringLiteral("map")), [] { return QStringLiteral("Map"); },
+            QStringLiteral("kv_map_dock"), Qt::RightDockWidgetArea);
     }
     void Screenshots(ScreenshotRegistry&) const override { }
 
