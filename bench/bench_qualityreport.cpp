@@ -6,6 +6,7 @@
 
 #include "benchsupport.h"
 #include "host/qualityreport.h"
+#include "surveyblock.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -28,30 +29,7 @@ constexpr int kRuns = 3;
 kvprj::KvProject Block(int images)
 {
     kvprj::KvProject project;
-    project.GetPrjInfo().coordinateId = 32650;
-    project.GetPrjInfo().meanElevation = 20.0;
-    kvfd::CameraInfo camera;
-    camera.width = 5472;
-    camera.height = 3648;
-    camera.focal = 8.8;
-    camera.pixel_size_x = camera.pixel_size_y = 13.2 / 5472;
-    camera.x0 = 2736;
-    camera.y0 = 1824;
-    project.GetCameraInfoSet().AddCamera(camera);
-    kvfd::ImageInfoSet& set = project.GetImageInfoSet();
-    set.Reserve(images);
-    for (int i = 0; i < images; ++i) {
-        const int line = i / 250;
-        kvfd::EOP eop;
-        eop.X = 500000.0 + 30.0 * (line % 2 ? 249 - i % 250 : i % 250);
-        eop.Y = 3300000.0 + 60.0 * line;
-        eop.Z = 120.0;
-        eop.Omega = 0.02 * std::sin(i * 0.37);
-        eop.Phi = 0.02 * std::cos(i * 0.11);
-        eop.Kappa = line % 2 ? 3.14159 : 0.0;
-        const int index = set.AddImage("DJI_" + std::to_string(i) + ".JPG", "/data", eop, 0, true);
-        set.GetImageExt(index)->flight = line;
-    }
+    kvbench::FillSurveyBlock(project, images);
     return project;
 }
 
