@@ -64,13 +64,6 @@ QString Boxes(const std::function<void()>& action)
     return texts.join(QLatin1Char('|'));
 }
 
-std::unique_ptr<KvMainWindow> Window()
-{
-    auto window = hosttest::WindowWith<BarsModule>();
-    window->resize(1100, 760);
-    return window;
-}
-
 } // namespace
 
 class TestExportGlue : public QObject
@@ -95,10 +88,6 @@ private Q_SLOTS:
                             << "1 file(s) written";
         QTest::newRow("patb") << "okeb_patb_btn_" << QStringList {"patb.ori", "patb_images.txt"}
                               << "2 file(s) written";
-        QTest::newRow("pos") << "okeb_pos_btn_" << QStringList {"pos.txt"} << "1 file(s) written";
-        QTest::newRow("inpho") << "okeb_inpho_btn_"
-                               << QStringList {"exterior_orientations.txt", "camera_0.prj"}
-                               << "file(s) written";
         QTest::newRow("ssk") << "okeb_ssk_btn_" << none << "does not write SSK projects";
     }
 
@@ -175,70 +164,6 @@ private Q_SLOTS:
         QFile tif(QDir(folder).filePath(kvhost::ExportGlue::kQuickMosaic));
         QVERIFY(tif.open(QIODevice::ReadOnly));
         QCOMPARE(tif.read(4), QByteArray("II*\0", 4));
-    }
-
-    // The QA exports before any run say so and write nothing.
-    void qaExportNeedsRun()
-    {
-        auto window = Window(m_dir.filePath(QStringLiteral("照片")));
-        const QString folder = m_dir.filePath(QStringLiteral("未评估"));
-        const QString text
-            = Boxes([&] { QVERIFY(!kvhost::ExportGlue::Of(*window).ExportQaPos(folder).ok); });
-        QVERIFY2(text.contains(QStringLiteral("Run the quality assessment first")),
-                 qPrintable(text));
-        QVERIFY(!QFileInfo::exists(folder));
-    }
-
-    // Every button of the dock that asks for a run, an export or a report gets
-    // one box; those not run yet say so, and the one-key run names its inputs.
-    // The output-area tools draw on the view instead (tst_workspace).
-    void everyRequestIsAnswered()
-    {
-        auto window = Window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        auto* bars = window->FindModule<BarsModule>();
-        kvtest::SetText(bars->OneKeyBar(), QStringLiteral("oksb_save_path_edit_"),
-                        QStringLiteral("/tmp/正射 %2"));
-        auto* pages = qobject_cast<QToolBox*>(bars->Dock()->widget());
-        QStringList told;
-        QSet<QPushButton*> clicked;
-        for (int page = 0; page < pages->count(); ++page) {
-            pages->setCurrentIndex(page);
-            const auto buttons = pages->widget(page)->findChildren<QPushButton*>();
-            // The procedures' steps show group by group.
-            QList<QPushButton*> groups {nullptr};
-            for (QPushButton* button : buttons) {
-                if (button->objectName().contains(QLatin1String("group")))
-                    groups << button;
-            }
-            for (QPushButton* group : groups) {
-                if (group)
-                    QTest::mouseClick(group, Qt::LeftButton);
-                for (QPushButton* button : buttons) {
-                    // The browse button opens a folder chooser, not a box.
-                    if (groups.contains(button) || button->isHidden() || clicked.contains(button)
-                        || button->objectName() == QLatin1String("kvsavefilebtn")
-                        || QRegularExpression("oksb_(rect|polygon|clear)_btn_")
-                               .match(button->objectName() + ' '
-                                      + button->property("kvFormName").toString())
-                               .hasMatch())
-                        continue;
-                    clicked << button;
-                    const QList<QStringList> boxes = kvtest::AnswerEveryBox(
-                        [button] { QTest::mouseClick(button, Qt::LeftButton); });
-                    QCOMPARE(boxes.size(), 1);
-                    told << boxes.first().filter(QLatin1String("This host does not"));
-                }
-            }
-        }
-        // Without a project the exports and the assessment ask for one, except
-        // the two packages this host never writes.
-        QCOMPARE(told.size(), 10);
-        QCOMPARE(QSet<QString>(told.begin(), told.end()).size(), 10);
-        QVERIFY(told.filter("one-key processing yet (output folder /tmp/正射 %2, resolution 0.1 m)")
-                    .size()
-                == 1);
     }
 
 private:

@@ -457,7 +457,6 @@ private Q_SLOTS:
         QTest::addColumn<unsigned>("flags");
         QTest::newRow("none") << "" << -1 << 0u;
         QTest::newRow("roll") << "roll" << 7 << unsigned(kvhost::QF_Roll);
-        QTest::newRow("pitch") << "pitch" << 7 << unsigned(kvhost::QF_Pitch);
         QTest::newRow("altitude 0")
             << "zero" << 8 << unsigned(kvhost::QF_ZeroAltitude | kvhost::QF_NoFootprint);
         QTest::newRow("duplicate") << "duplicate" << 17 << unsigned(kvhost::QF_Duplicate);
@@ -478,8 +477,6 @@ private Q_SLOTS:
             kvfd::EOP eop = images.GetImage(image)->GetEOP();
             if (fault == QLatin1String("roll"))
                 eop.Omega = 13.0 * kDegree;
-            if (fault == QLatin1String("pitch"))
-                eop.Phi = -13.0 * kDegree;
             if (fault == QLatin1String("zero"))
                 eop.Z = 0.0;
             if (fault == QLatin1String("duplicate"))
@@ -540,36 +537,6 @@ private Q_SLOTS:
         const kvfd::EOP& e = read["F1_1.JPG"];
         QVERIFY(std::abs(e.X - tilted.X) < 1e-4 && std::abs(e.Omega - tilted.Omega) < 1e-8
                 && std::abs(e.Kappa - tilted.Kappa) < 1e-8);
-    }
-
-    // Images without positions, a project without images: every output is
-    // still written and says so (the mosaic's refusal: tst_exports; the PDF:
-    // tst_exportglue).
-    void emptyAndUnplacedProjects_data()
-    {
-        QTest::addColumn<bool>("withImages");
-        QTest::newRow("no images") << false;
-        QTest::newRow("no positions") << true;
-    }
-
-    void emptyAndUnplacedProjects()
-    {
-        QFETCH(bool, withImages);
-        kvprj::KvProject project = Grid();
-        if (!withImages)
-            project.GetImageInfoSet().Clear();
-        for (int i = 0; i < project.GetImageInfoSet().Size(); ++i)
-            project.GetImageInfoSet().GetImage(i)->SetEOP(kvfd::EOP());
-        const kvhost::QualityReport report = kvhost::QualityReport::Assess(project, {});
-        QCOMPARE(report.FailingCount(), withImages ? 18 : 0);
-        QTemporaryDir dir;
-        const QString html = dir.filePath(QStringLiteral("报告/report.html"));
-        QVERIFY(report.WriteHtml(html).ok);
-        const QString pos = dir.filePath(QStringLiteral("qa.pos"));
-        QVERIFY(report.WriteQaPos(pos).ok);
-        QFile file(pos);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count('\n'), withImages ? 19 : 1);
     }
 
     // The mosaic of the real photo covers its footprint at the asked

@@ -103,30 +103,6 @@ private Q_SLOTS:
         QVERIFY(progress.ended);
     }
 
-    void stopsWhenTheProgressSaysSo_data()
-    {
-        QTest::addColumn<int>("allowed");
-        QTest::addColumn<int>("hashed");
-        QTest::newRow("before the first file") << 0 << 0;
-        QTest::newRow("after two files") << 2 << 2;
-        QTest::newRow("inside the large file") << 5 << 4;
-    }
-
-    void stopsWhenTheProgressSaysSo()
-    {
-        QFETCH(int, allowed);
-        QFETCH(int, hashed);
-        StubProgress progress(allowed);
-        const FolderChecksum::Result result = FolderChecksum::Run(m_dir.path(), &progress);
-
-        QVERIFY(result.cancelled);
-        QCOMPARE(int(result.entries.size()), hashed);
-        QCOMPARE(int(progress.steps.size()), allowed + 1); // nothing asked after the refusal
-        QVERIFY(!progress.ended);
-        for (const auto& entry : result.entries)
-            QCOMPARE(entry.sha256, Sha256(m_files.at(entry.relativePath)));
-    }
-
     // The whole way: worker thread, the modal progress dialog's Cancel and its
     // question answered Yes.
     void cancelInTheDialogStopsTheWorker()

@@ -17,7 +17,6 @@
 #include "modalanswer.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -35,25 +34,6 @@ using hosttest::Data;
 std::unique_ptr<KvMainWindow> GnssWindow()
 {
     return hosttest::WindowWith<GnssModule>();
-}
-
-// Three images: selected and enabled, only selected, only enabled; a removed
-// slot between them.
-std::unique_ptr<kvkernel::AISContext> FlagProject()
-{
-    auto project = std::make_unique<kvkernel::AISContext>();
-    kvfd::ImageInfoSet& images = project->GetImageInfoSet();
-    const bool flags[4][2] = {{true, true}, {false, false}, {true, false}, {false, true}};
-    for (int i = 0; i < 4; ++i) {
-        const kvfd::EOP eop {500000.0 + 10 * i, 3300000.0 + 10 * i, 120.0 + i,
-                             0.01 * (i + 1),    -0.02 * (i + 1),    1.5 - 0.1 * i};
-        const int index = images.AddImage("影像_" + std::to_string(i) + ".JPG", "/data/东湖", eop,
-                                          0, flags[i][1]);
-        images.GetImageExt(index)->selected = flags[i][0];
-    }
-    images.RemoveImage(1);
-    project->GetPrjInfo().coordinateId = 32650;
-    return project;
 }
 
 constexpr double kRad = M_PI / 180.0;
@@ -116,21 +96,6 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
     }
 
-    // The export job carries each image's flags (what the writer makes of
-    // them: roundTrip); the calibration job takes the selected images.
-    void projectJobs()
-    {
-        const auto project = FlagProject();
-        const PosExportJob job = kvhost::ToPosExportJob(*project, 1, 1, 1, 0, ';', "/tmp/x.txt");
-        QCOMPARE(int(job.images.size()), 3);
-        QVERIFY(job.images[1].selected && !job.images[1].enabled);
-        QVERIFY(!job.images[2].selected && job.images[2].enabled);
-        QCOMPARE(job.coordinate.id, 32650);
-        const ColmapJob calibration = kvhost::ToColmapJob(*project, true, {}, m_dir.path());
-        QCOMPARE(calibration.images.size(), 2);
-        QCOMPARE(calibration.images.first(), QStringLiteral("/data/东湖/影像_0.JPG"));
-    }
-
     void gnssRun()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("rnx2rtkp")).isEmpty())
@@ -159,159 +124,6 @@ private Q_SLOTS:
         QVERIFY2(told.contains(QString::number(result.meanLatitude, 'f', 8)), qPrintable(told));
     }
 
-    // Export through the menu: International angles and semicolons, read back by
-    // the POS import.
-    void posExportThroughDialog()
-    {
-        const auto window = GnssWindow();
-        window->SetProject(FlagProject());
-        const QString path = m_dir.filePath(QStringLiteral("菜单 导出.txt"));
-        kvtest::ModalAnswer answer;
-        answer
-            .Do([&path](QWidget* dialog) {
-                kvtest::Click(dialog, QStringLiteral("esw_international_"));
-                if (auto* gap = kvtest::Find<QComboBox>(dialog, QStringLiteral("esw_gap_")))
-                    gap->setCurrentIndex(3);
-                if (kvtest::ClickAndChooseFile(dialog, QStringLiteral("esw_save_btn_"), path))
-                    kvtest::Click(dialog, QStringLiteral("esw_ok_btn_"));
-            })
-            .Arm();
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
-            window->findChild<QAction*>(QStringLiteral("kv_action_export_pos"))->trigger();
-        });
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(boxes[0].join(QLatin1Char(' ')).contains(QStringLiteral("3 image positions")),
-                 qPrintable(boxes[0].join(QLatin1Char(' '))));
-
-        const std::vector<PosData> read = Import(path);
-        QCOMPARE(int(read.size()), 3);
-        QCOMPARE(String2QString(read[2].name), QStringLiteral("影像_3.JPG"));
-    }
-
-    void exifIntoCopies()
-    {
-        const QString source = m_dir.filePath(QStringLiteral("航片 源"));
-        QVERIFY(QDir().mkpath(source));
-        for (const char* name : {"DJI_0024.JPG", "tiny_drone_image.jpg"})
-            QVERIFY(QFile::copy(Data("images/") + QLatin1String(name),
-                                QDir(source).filePath(QLatin1String(name))));
-        const QString pos = m_dir.filePath(QStringLiteral("位置.txt"));
-        QVERIFY(hosttest::WriteFile(
-            pos, "Name Longitude Latitude Height\nDJI_0024 114.25 30.5 88.5\nother.jpg 1 2 3\n"));
-        const QString output = m_dir.filePath(QStringLiteral("输出/航片 源"));
-        const auto window = GnssWindow();
-        ExifResult result;
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
-            result = window->FindModule<GnssModule>()->RunExifWriting(
-                {{QString2String(source), QString2String(output)}}, QString2String(pos), 0);
-        });
-        QCOMPARE(result.written, 1);
-        QCOMPARE(result.unmatched, 1);
-        QCOMPARE(boxes.size(), 1);
-        const QString told = boxes[0].join(QLatin1Char('\n'));
-        QVERIFY2(told.contains(QStringLiteral("tiny_drone_image.jpg: no record in the POS file")),
-                 qPrintable(told));
-        double lla[3] = {};
-        QVERIFY(kvimage::GetGPSFromImage(
-            QString2String(QDir(output).filePath(QStringLiteral("DJI_0024.JPG"))), lla));
-        QVERIFY(std::fabs(lla[0] - 114.25) < 1e-6 && std::fabs(lla[1] - 30.5) < 1e-6);
-    }
-
-    void imageCorrection()
-    {
-        const QString input = m_dir.filePath(QStringLiteral("畸变 原始"));
-        QVERIFY(QDir().mkpath(input));
-        QVERIFY(QFile::copy(Data("images/tiny_drone_image.jpg"),
-                            QDir(input).filePath(QStringLiteral("小图.JPG"))));
-        QVERIFY(
-            QFile(QDir(input).filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly));
-        kvfd::CameraInfo camera;
-        camera.width = 48;
-        camera.height = 36;
-        camera.ccd_width = 4.8;
-        camera.ccd_height = 3.6;
-        camera.pixel_size_x = camera.pixel_size_y = 0.1;
-        camera.focal = 5.0;
-        camera.x0 = 23.5;
-        camera.y0 = 17.5;
-        camera.dtype = 3;
-        camera.k1 = -0.2;
-        const QString output = m_dir.filePath(QStringLiteral("畸变 结果"));
-        const auto window = GnssWindow();
-        kvhost::ImageJobResult result;
-        kvtest::AnswerEveryBox([&] {
-            result = window->FindModule<GnssModule>()->RunImageCorrection(
-                QString2String(input), QString2String(output), camera, true, true);
-        });
-        QCOMPARE(int(result.outcomes.size()), 1);
-        QCOMPARE(result.Done(), 1);
-        QCOMPARE(result.outcomes[0].output, QDir(output).filePath(QStringLiteral("小图.tif")));
-        QVERIFY(QFileInfo(result.outcomes[0].output).size() > 0);
-
-        // An empty folder is told, not run.
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
-            result = window->FindModule<GnssModule>()->RunImageCorrection(
-                QString2String(output + QStringLiteral("/无")), QString2String(output), camera,
-                false, false);
-        });
-        QVERIFY(result.refused);
-        QCOMPARE(boxes.size(), 1);
-    }
-
-    void actionsOpenInHost_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("cancel");
-        QTest::newRow("GPS") << "kv_action_import_gps" << QString("gpslw_cancel_");
-        QTest::newRow("EXIF") << "kv_action_write_exif" << QString("exw_cancel_");
-        QTest::newRow("image correction")
-            << "kv_action_image_correction" << QString("icw_cancel_btn_");
-    }
-
-    // In the host as it is built, with all its modules and a project open, each
-    // menu entry opens its dialog; a cancel runs nothing.
-    void actionsOpenInHost()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, cancel);
-        KvMainWindow window;
-        window.SetProject(FlagProject());
-        QAction* entry = window.findChild<QAction*>(action);
-        QVERIFY(entry);
-        kvtest::ModalAnswer answer;
-        answer.Click(cancel).Arm();
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([entry] { entry->trigger(); });
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(boxes.isEmpty());
-        QVERIFY(!window.IsProjectModified());
-    }
-
-    // "Update" puts the camera of the calibrated tab into the project.
-    void updateWritesProjectCamera()
-    {
-        const auto window = GnssWindow();
-        window->SetProject(FlagProject());
-        const kvfd::CameraInfo calibrated = kvhost::fixtures::SampleCamera();
-        kvtest::ModalAnswer answer;
-        answer
-            .Do([&calibrated](QWidget* dialog) {
-                if (auto* calibration = qobject_cast<CalibrationDialog*>(dialog))
-                    calibration->UpdateCamera(calibrated);
-                kvtest::Click(dialog, QStringLiteral("clbw_update_btn_"));
-                kvtest::Click(dialog, QStringLiteral("clbw_cancel_btn_"));
-            })
-            .Arm();
-        window->findChild<QAction*>(QStringLiteral("kv_action_calibration"))->trigger();
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        const kvfd::CameraInfo* camera = window->Context()->GetCameraInfoSet().GetCamera(0);
-        QVERIFY(camera);
-        QCOMPARE(camera->width, calibrated.width);
-        QVERIFY2(std::fabs(camera->focal - calibrated.focal) < 1e-3,
-                 qPrintable(QStringLiteral("%1 %2").arg(camera->focal).arg(calibrated.focal)));
-        QVERIFY(window->IsProjectModified());
-    }
-
     // The Chinese system turns Phi the other way round about Y: a pure Phi
     // changes sign, and its matrix has the textbook's a3 = -sin(Phi) cos(Omega).
     void conventions()
@@ -334,10 +146,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("kept"); // the images written, in order
         QTest::newRow("China, projected, tab, with ext, all")
             << 0 << 0 << '\t' << 0 << 0 << QList<int> {0, 1, 2, 3};
-        QTest::newRow("International, projected, blank, without ext, selected")
-            << 1 << 0 << ' ' << 1 << 1 << QList<int> {0, 2};
-        QTest::newRow("China, long/lat, comma, without ext, enabled")
-            << 0 << 1 << ',' << 1 << 2 << QList<int> {0, 1, 3};
         QTest::newRow("International, long/lat, semicolon, with ext, both")
             << 1 << 1 << ';' << 0 << 3 << QList<int> {0};
     }
@@ -424,7 +232,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::newRow("OPENCV")
             << "1 OPENCV 1000 563 571.4 571.4 490.2 270.9 -0.031 0.012 0.0021 -0.0013";
-        QTest::newRow("RADIAL") << "1 RADIAL 1000 563 571.4 490.2 270.9 -0.031 0.012";
         QTest::newRow("SIMPLE_RADIAL") << "1 SIMPLE_RADIAL 1000 563 571.4 490.2 270.9 0.05";
     }
 

@@ -217,8 +217,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("turned");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<bool>("tags");
-        QTest::newRow("resample 1:4 keeps JPEG")
-            << "quarter" << 4 << "JPEG" << false << "jpg" << true;
         QTest::newRow("rotate 90 to PNG") << "PNG,rot90" << 1 << "PNG" << true << "png" << true;
         QTest::newRow("enhance and balance")
             << "quarter,enhance,balance,GTiff" << 4 << "GTiff" << false << "tif" << true;
@@ -280,22 +278,6 @@ private Q_SLOTS:
         }
         QVERIFY(PartFiles(out.path()).isEmpty());
         QVERIFY(Checksums(m_photos) == before);
-    }
-
-    void overviewsBesideSources()
-    {
-        QTemporaryDir dir;
-        const QString photo = dir.filePath(QStringLiteral("航片 一.jpg"));
-        QVERIFY(Copy(m_photos[1], photo));
-        const QByteArray before = Checksum(photo);
-        ImageJob job;
-        job.images << photo;
-        job.steps = Chain(QStringLiteral("ovr"));
-        const ImageJobResult result = RunImageJob(job, static_cast<kvkernel::KvProgress*>(nullptr));
-        QVERIFY2(result.Done() == 1, qPrintable(result.message));
-        QVERIFY(QFile::exists(photo + ".ovr"));
-        QCOMPARE(Checksum(photo), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
     }
 
     // A dot drawn where the lens puts an ideal point must come out at that

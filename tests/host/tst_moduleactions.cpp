@@ -159,34 +159,6 @@ private Q_SLOTS:
         QVERIFY2(written.contains(u8"  第二架次/DJI_0101.JPG\n"), written.constData());
     }
 
-    void camerasAreStoredInTheProject()
-    {
-        kvtest::CloudServer cloud;
-        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        KvMainWindow window;
-        QAction* camera = Action(window, QStringLiteral("kv_action_camera"));
-        QVERIFY(window.OpenProject(m_survey));
-        window.Context()->GetCameraInfoSet() = kvfd::CameraInfoSet();
-        const kvfd::CameraInfoSet& cameras = window.Context()->GetCameraInfoSet();
-
-        kvtest::ModalAnswer add;
-        add.ExpectTitle(QStringLiteral("Camera Setting"))
-            .Do([](QWidget* dialog) {
-                Fill(dialog,
-                     {"csw_camera_name_", "UAV-CAM", "csw_width_", "6000", "csw_height_", "4000",
-                      "csw_ccd_width_", "13.2", "csw_ccd_height_", "8.8", "csw_focal_length_",
-                      "3000"});
-            })
-            .Click(QStringLiteral("cw_ok_btn_"))
-            .Arm();
-        camera->trigger();
-        VERIFY_ANSWERED(add);
-        QCOMPARE(cameras.Size(), 1);
-        QCOMPARE(cameras.GetCamera(0)->name, std::string("UAV-CAM"));
-        QCOMPARE(cameras.GetCamera(0)->width, 6000);
-        QCOMPARE(cameras.GetCamera(0)->focal, 6.6);
-    }
-
     // A camera for images of another size than the project's is stored only
     // when the operator, told both sizes, says so; no other question comes.
     void cloudCameraOfAnotherImageSize_data()
@@ -306,97 +278,6 @@ private Q_SLOTS:
         QTest::qWait(600);
     }
 
-    // The elevation asked for the project's first image becomes its mean
-    // elevation when applied, an edit of the project; Quit keeps the
-    // project's own (nonsense from the service: tst_gnssdialogs).
-    void elevationOfTheProject_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<double>("elevation");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("applied") << "ew_apply_" << 37.5 << "Elevation: 37.50 m";
-        QTest::newRow("left") << "ew_quit_" << 23.5 << "";
-    }
-
-    void elevationOfTheProject()
-    {
-        QFETCH(QString, button);
-        QFETCH(double, elevation);
-        QFETCH(QString, status);
-        kvtest::CloudServer cloud({QStringLiteral("--elevation"), QStringLiteral("37.5")});
-        QVERIFY2(cloud.Start(), qPrintable(cloud.Error()));
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(m_survey));
-        window.statusBar()->clearMessage();
-        QString position;
-        kvtest::ModalAnswer answer;
-        answer
-            .Do([&](QWidget* dialog) {
-                position = kvtest::Text(dialog, "ew_longitude_") + QLatin1Char(' ')
-                    + kvtest::Text(dialog, "ew_latitude_");
-                kvtest::Find<QPushButton>(dialog, QStringLiteral("ew_get_"))->click();
-            })
-            .Click(button)
-            .Arm();
-        Action(window, QStringLiteral("kv_action_elevation"))->trigger();
-        VERIFY_ANSWERED(answer);
-        QCOMPARE(position, QStringLiteral("114.30000000 30.50000000"));
-        QCOMPARE(window.Context()->GetPrjInfo().meanElevation, elevation);
-        QCOMPARE(window.IsProjectModified(), !status.isEmpty());
-        QCOMPARE(Status(window), status);
-    }
-
-    // RT27 conversion and lever-arm correction cannot run in this host: a
-    // question says so before their dialogs; No opens none.
-    void toolsThatCannotRunSaySo_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("dialogButton"); // must not be reached
-        QTest::newRow("RT27") << "kv_action_rt27"
-                              << "RT27 conversion cannot run here: the receiver format is its "
-                                 "maker's. Open the dialog anyway?"
-                              << "rtw_cancel_";
-        QTest::newRow("lever arm") << "kv_action_lever_arm"
-                                   << "Lever-arm correction cannot run here: the aircraft "
-                                      "offsets are their maker's. Open the dialog anyway?"
-                                   << "law_cancel_btn_";
-    }
-
-    void toolsThatCannotRunSaySo()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, question);
-        QFETCH(QString, dialogButton);
-        KvMainWindow window;
-        kvtest::ModalAnswer box, dialog;
-        box.ExpectText(question).Do([&](QWidget*) { dialog.Arm(); });
-        box.Click(QStringLiteral("kvbw2_cancel_")).Arm();
-        dialog.Click(dialogButton);
-        Action(window, action)->trigger();
-        VERIFY_ANSWERED(box);
-        QVERIFY(!dialog.Done());
-    }
-
-    // The paths the RT27 dialog collects reach the status bar unchanged,
-    // Chinese folder names included.
-    void rt27PathsSurviveTheirConversions()
-    {
-        const QString file = m_dir.filePath(QStringLiteral("基站 数据/接收机.T02"));
-        KvMainWindow window;
-        kvtest::ModalAnswer box, answer;
-        box.Do([&](QWidget*) { answer.Arm(); }).Click(QStringLiteral("kvbw2_ok_")).Arm();
-        answer.Do([&](QWidget* dialog) { dialog->findChild<RT27Widget*>()->ChooseRT27(file); })
-            .Click(QStringLiteral("rtw_ok_"));
-        Action(window, QStringLiteral("kv_action_rt27"))->trigger();
-        VERIFY_ANSWERED(box);
-        VERIFY_ANSWERED(answer);
-        QCOMPARE(Status(window),
-                 QStringLiteral("RT27 conversion is not available here: %1 → %2")
-                     .arg(QDir::toNativeSeparators(file),
-                          QDir::toNativeSeparators(QFileInfo(file).path())));
-    }
-
     // Every way the host edits the open project marks it; leaving a dialog
     // without applying does not, and saving clears the mark. The information
     // and camera dialogs open on the project's own values and keep the edit
@@ -411,8 +292,6 @@ private Q_SLOTS:
                                << marked;
         };
         row("project information, next", "edit_project", "prj_nextBtn", true);
-        row("project information, exit", "edit_project", "prj_quitBtn", false);
-        row("images and positions, next", "image_pos", "iplw_next_btn_", true);
         row("coordinate system changed", "coordinate", "crw_ok_btn_", true);
         row("camera, ok", "camera", "cw_ok_btn_", true);
         row("camera, cancel", "camera", "cw_cancel_btn_", false);
@@ -475,9 +354,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("goes");
         QTest::addColumn<bool>("saved");
         QTest::newRow("close, cancel") << "close" << kCancel << false << false;
-        QTest::newRow("close, box closed") << "close" << kCloseFrame << false << false;
         QTest::newRow("close, discard") << "close" << kDiscard << true << false;
-        QTest::newRow("quit, cancel") << "quit" << kCancel << false << false;
         QTest::newRow("quit, save") << "quit" << kSave << true << true;
     }
 
@@ -510,18 +387,6 @@ private Q_SLOTS:
             QVERIFY(window.IsProjectModified());
         QCOMPARE(Bytes(path) == before, !saved);
         QCOMPARE(CameraInFile(path), std::string(saved ? "edited" : "FC6310"));
-    }
-
-    // Nothing unsaved, nothing asked.
-    void unmodifiedProjectGoesUnasked()
-    {
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(Copy(QStringLiteral("unasked"))));
-        kvtest::ModalAnswer question;
-        question.Arm();
-        QVERIFY(window.CloseProject());
-        QVERIFY(!question.Dialog());
-        QVERIFY(!window.Context());
     }
 
     // A save that cannot be made keeps the project open and modified and says
@@ -588,99 +453,6 @@ private Q_SLOTS:
             QVERIFY(window.SaveProject());
             QCOMPARE(CameraInFile(path), std::string("edited"));
         }
-    }
-
-    // New Project and Open ask before their wizard or chooser: Cancel shows
-    // neither, Discard and Save go on to them (Save having written first).
-    void replacingAsksFirst_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("new, cancel") << "kv_action_new" << kCancel;
-        QTest::newRow("new, save") << "kv_action_new" << kSave;
-        QTest::newRow("open, discard") << "kv_action_open" << kDiscard;
-        QTest::newRow("open, save") << "kv_action_open" << kSave;
-    }
-
-    void replacingAsksFirst()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, button);
-        const QString path = Copy(QLatin1String(QTest::currentDataTag()));
-        const QByteArray before = Bytes(path);
-        const QString other = Copy(QLatin1String(QTest::currentDataTag()) + QStringLiteral(" B"));
-        const bool open = action == QLatin1String("kv_action_open");
-
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(path));
-        RenameCamera(window);
-        // The wizard is left at once; the chooser opens the other project.
-        kvtest::ModalAnswer next;
-        next.Do([&](QWidget* dialog) {
-            if (open)
-                kvtest::ChooseFile(dialog, other);
-            else
-                qobject_cast<QDialog*>(dialog)->reject();
-        });
-        kvtest::ModalAnswer question;
-        question.ExpectTitle(kQuestionTitle).Do([&next](QWidget*) { next.Arm(); }).Click(button);
-        question.Arm();
-        window.findChild<QAction*>(action)->trigger();
-        VERIFY_ANSWERED(question);
-
-        const bool goesOn = button != kCancel;
-        QCOMPARE(next.Done(), goesOn);
-        QCOMPARE(Bytes(path) != before, button == kSave);
-        const QString openPath = String2QString(window.Context()->GetPrjInfo().path);
-        QCOMPARE(openPath, open && goesOn ? other : path);
-        // Unless replaced, the project keeps its changes, saved or not.
-        QCOMPARE(window.Context()->GetCameraInfoSet().GetCamera(0)->name,
-                 std::string(open && goesOn ? "FC6310" : "edited"));
-        QCOMPARE(window.IsProjectModified(), button != kSave && !(open && goesOn));
-    }
-
-    // Opening a project on the start page asks first; Cancel leaves the page
-    // up with the old project still open.
-    void startPageAsksBeforeOpening_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("cancel") << kCancel;
-        QTest::newRow("discard") << kDiscard;
-    }
-
-    void startPageAsksBeforeOpening()
-    {
-        QFETCH(QString, button);
-        const QString path = Copy(QStringLiteral("page ") + QLatin1String(QTest::currentDataTag()));
-        const QString other
-            = Copy(QStringLiteral("page other ") + QLatin1String(QTest::currentDataTag()));
-        ProjectManager::WriteConfig(
-            {PrjInfo {QString(), other, QStringLiteral("other"), {}, {}, {}}});
-
-        KvMainWindow window;
-        QVERIFY(window.OpenProject(path));
-        RenameCamera(window);
-        bool pageStayed = false;
-        kvtest::ModalAnswer page;
-        page.Do([&](QWidget* dialog) {
-                auto* scene = dialog->findChild<ProjectManagerWidget*>()->Scene();
-                kvtest::ModalAnswer question;
-                question.ExpectTitle(kQuestionTitle).Click(button).Arm();
-                scene->Items().first()->Activate();
-                QVERIFY2(question.Done(), qPrintable(question.Error()));
-                pageStayed = dialog->isVisible();
-                if (pageStayed)
-                    qobject_cast<QDialog*>(dialog)->reject();
-            })
-            .Arm();
-        const bool opened = window.FindModule<ProjectModule>()->ShowStartPage();
-        VERIFY_ANSWERED(page);
-
-        const bool cancelled = button == kCancel;
-        QCOMPARE(pageStayed, cancelled);
-        QCOMPARE(opened, !cancelled);
-        QCOMPARE(String2QString(window.Context()->GetPrjInfo().path), cancelled ? path : other);
-        QCOMPARE(window.IsProjectModified(), cancelled);
     }
 
 private:

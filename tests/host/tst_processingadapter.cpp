@@ -87,10 +87,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<MakeRecord>("make");
         QTest::addColumn<QString>("expected"); // empty: refused
-        const auto format = [](const char* name) {
-            return Make<FormatParameter>(kvalgo::kFormat,
-                                         [=](FormatParameter& r) { r.format = name; });
-        };
         const auto rotate = [](int type) {
             return Make<RotateParameter>(kvalgo::kRotate,
                                          [=](RotateParameter& r) { r.rotateType = type; });
@@ -100,13 +96,11 @@ private Q_SLOTS:
                 r.camera.width = 100, r.useCamera = useCamera, r.toTif = !useCamera;
             });
         };
-        QTest::newRow("jpg") << format("jpg") << "JPEG";
         QTest::newRow("1:8") << Make<ResampleParameter>(
             kvalgo::kResample, [](ResampleParameter& r) { r.rate = 0.125; })
                              << "0.125 average";
         QTest::newRow("270") << rotate(3) << "270";
         QTest::newRow("rotation 0") << rotate(0) << "";
-        QTest::newRow("own camera") << distortion(true) << "camera 100 tif 0";
         QTest::newRow("project's camera") << distortion(false) << "camera 4000 tif 1";
         QTest::newRow("type 2") << Make<ColorParameter>(2, [](ColorParameter&) {}) << "";
     }
@@ -219,50 +213,6 @@ private Q_SLOTS:
             QVERIFY(!GpsLatitude(output).empty());
             QCOMPARE(GpsLatitude(output), GpsLatitude(source));
         }
-    }
-
-    void acceptedDialogsReachTheEngine_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<QStringList>("told");
-        QTest::newRow("resample") << "kv_action_resample" << Answer([](QWidget* dialog) {
-            kvtest::Find<QComboBox>(dialog, "rsw_rate_")->setCurrentText("1:8");
-            kvtest::SetText(dialog, "rsw_output_", QStringLiteral("/成果"));
-            kvtest::Click(dialog, "rsw_ok_btn_");
-        }) << QStringList({"Resample was not started: The project has no images."});
-        QTest::newRow("raw to tif") << "kv_action_raw_to_tif" << Answer([](QWidget* dialog) {
-            kvtest::SetText(dialog, "r2tw_raw_", QStringLiteral("/raw"));
-            kvtest::SetText(dialog, "r2tw_pos_", QStringLiteral("/pos.txt"));
-            kvtest::SetText(dialog, "r2tw_tif_", QStringLiteral("/tif"));
-            kvtest::Click(dialog, "r2tw_ok_");
-        }) << QStringList({"No raw files were found."});
-        QTest::newRow("cancelled distortion")
-            << "kv_action_distortion"
-            << Answer([](QWidget* dialog) { kvtest::Click(dialog, "dstw_cancel_btn_"); })
-            << QStringList();
-    }
-
-    void acceptedDialogsReachTheEngine()
-    {
-        QFETCH(QString, action);
-        QFETCH(Answer, answer);
-        QFETCH(QStringList, told);
-        KvMainWindow window;
-        window.SetProject(std::make_unique<kvkernel::AISContext>());
-        kvtest::ModalAnswer dialog;
-        dialog.Do(answer).Arm();
-        const QList<QStringList> boxes
-            = kvtest::AnswerEveryBox([&] { window.findChild<QAction*>(action)->trigger(); });
-        QVERIFY2(dialog.Done(), qPrintable(dialog.Error()));
-        if (told.isEmpty()) {
-            QVERIFY(boxes.isEmpty());
-            return;
-        }
-        QCOMPARE(boxes.size(), 1);
-        const QString message = boxes[0].join(QLatin1Char('\n'));
-        for (const QString& line : told)
-            QVERIFY2(message.contains(line), qPrintable(message));
     }
 };
 

@@ -8,7 +8,6 @@
 #include "hosttest.h"
 #include "kvfd/kvconfiguration.h"
 #include "kvkernel/aiscontext.h"
-#include "languagecheck.h"
 #include "modalanswer.h"
 
 #include <QAction>
@@ -53,16 +52,6 @@ QStringList Checked(const KvMainWindow& window)
     return checked;
 }
 
-QString FileMenuTitle(const KvMainWindow& window)
-{
-    return window.Menu(KvMainWindow::MenuId::File)->title();
-}
-
-QString Foreign(const QString& language, QWidget* root)
-{
-    return kvtest::LanguageCheck(language).Foreign(root).join(QLatin1Char('\n'));
-}
-
 using hosttest::Action;
 
 std::unique_ptr<KvMainWindow> Window()
@@ -83,49 +72,6 @@ private Q_SLOTS:
     {
         QVERIFY(SettingsModule::ApplyLanguage(QString(), false));
         Store().remove(QLatin1String(kvhost::settings::kLanguage));
-    }
-
-    // The menu sits before Help; its entry switches the language at once,
-    // is kept for the next start, and the window's own menus follow. Default
-    // brings back the texts as written.
-    void languageMenuSwitchesAndRemembers_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("fileMenu");
-        QTest::addColumn<QString>("settingsMenu");
-        QTest::newRow("en") << "en" << QString("en") << "&File" << QString("&Settings");
-        QTest::newRow("zh_CN") << "zh_CN" << QString("zh_CN") << QStringLiteral("文件(&F)")
-                               << QStringLiteral("设置(&S)");
-    }
-
-    void languageMenuSwitchesAndRemembers()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, code);
-        QFETCH(QString, fileMenu);
-        QFETCH(QString, settingsMenu);
-        auto window = hosttest::WindowWith<SettingsModule>();
-        auto* settings = window->findChild<QMenu*>(QStringLiteral("kv_menu_settings"));
-        QVERIFY(settings);
-        const QList<QAction*> bar = window->menuBar()->actions();
-        QCOMPARE(bar.indexOf(settings->menuAction()) + 1,
-                 bar.indexOf(window->Menu(KvMainWindow::MenuId::Help)->menuAction()));
-        QCOMPARE(Checked(*window), QStringList {QStringLiteral("default")});
-
-        LanguageEntry(*window, name)->trigger();
-        QCOMPARE(kvui::Language(), code);
-        QCOMPARE(StoredValue(), code);
-        QTRY_COMPARE(FileMenuTitle(*window), fileMenu);
-        QTRY_COMPARE(settings->title(), settingsMenu);
-        // Panels already built keep their language; the menus follow.
-        const QString foreign = Foreign(code, window->menuBar());
-        QVERIFY2(foreign.isEmpty(), qPrintable(foreign));
-
-        LanguageEntry(*window, QStringLiteral("default"))->trigger();
-        QCOMPARE(kvui::Language(), QString());
-        QCOMPARE(StoredValue(), QString());
-        QTRY_COMPARE(FileMenuTitle(*window), QStringLiteral("&File"));
     }
 
     // What main() does before any window is built: the stored language, or
@@ -191,68 +137,11 @@ private Q_SLOTS:
         Action(*window, "kv_action_setting")->trigger();
         QVERIFY2(general.Done(), qPrintable(general.Error()));
 
-        kvtest::ModalAnswer cancelled;
-        cancelled
-            .Do([](QWidget* dialog) {
-                kvtest::Find<QComboBox>(dialog, "sw_device_")->setCurrentIndex(2);
-            })
-            .Click(QStringLiteral("sw_cancel_"))
-            .Arm();
-        Action(*window, "kv_action_setting")->trigger();
-        QVERIFY2(cancelled.Done(), qPrintable(cancelled.Error()));
-
         setting = kvfd::AlgoSetting();
         QVERIFY(kvfd::KvConfiguration::Instance()->LoadAlgoSetting());
         QCOMPARE(setting.featureNumber, 40000);
         QCOMPARE(setting.seamlineMode, 4);
         QCOMPARE(setting.threadCount, 3);
-        QCOMPARE(setting.device, 0);
-    }
-
-    // OK writes the export and tells its files; Cancel writes nothing.
-    void exportsAnswerOK()
-    {
-        auto window = Window();
-        // Without a project the operator is told to open one first.
-        QCOMPARE(kvtest::AnswerEveryBox([&] {
-                     Action(*window, "kv_action_cc_xml_export")->trigger();
-                 }).size(),
-                 1);
-        auto project = kvhost::fixtures::DemoProject();
-        project->GetCameraInfoSet().AddCamera(kvhost::fixtures::SampleCamera());
-        // The dialog starts at the project's system; the centres are UTM 50N.
-        project->GetPrjInfo().coordinateId = 32650;
-        window->SetProject(std::move(project));
-        QTemporaryDir out;
-        const QString folder = out.filePath(QStringLiteral("导出"));
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] {
-            kvtest::ModalAnswer cc;
-            cc.ExpectTitle(QStringLiteral("CC XML Export"))
-                .Do([&folder](QWidget* dialog) { kvtest::SetText(dialog, "ccw_output_", folder); })
-                .Click(QStringLiteral("ccw_ok_"))
-                .Arm();
-            Action(*window, "kv_action_cc_xml_export")->trigger();
-            QVERIFY2(cc.Done(), qPrintable(cc.Error()));
-            kvtest::ModalAnswer inpho;
-            inpho.ExpectTitle(QStringLiteral("Export Project"))
-                .Click(QStringLiteral("iw_cancel_"))
-                .Arm();
-            Action(*window, "kv_action_inpho_export")->trigger();
-            QVERIFY2(inpho.Done(), qPrintable(inpho.Error()));
-        });
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY2(!boxes[0].filter(QStringLiteral("file(s) written")).isEmpty(),
-                 qPrintable(boxes[0].join(QLatin1Char('|'))));
-        QVERIFY(QFileInfo(QDir(folder).filePath(QStringLiteral("BlocksExchange.xml"))).size() > 0);
-    }
-
-    void demCheckOpens()
-    {
-        auto window = Window();
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("DEM Check")).Do([](QWidget* d) { d->close(); }).Arm();
-        Action(*window, "kv_action_dem_check")->trigger();
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
     }
 };
 

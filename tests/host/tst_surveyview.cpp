@@ -98,12 +98,6 @@ private Q_SLOTS:
                                               {-6.002309, 35.841478},
                                               {-6.002309, -35.841478},
                                               {-151.456855, -64.932387}});
-        // Omega 30 degrees looks north.
-        QTest::newRow("omega 30") << 30.0 << 0.0 << 0.0
-                                  << QPolygonF({{-75.0722, 127.0838},
-                                                {75.0722, 127.0838},
-                                                {46.9032, 14.4077},
-                                                {-46.9032, 14.4077}});
     }
 
     void footprintCorners()
@@ -182,42 +176,6 @@ private Q_SLOTS:
         QCOMPARE(Selected(*project).size(), std::size_t(3)); // refused, unchanged
     }
 
-    // Images spread over thousands of kilometres: every zoom stays paintable.
-    void farApartImages()
-    {
-        auto project = Project({At(0, 0), At(9e7, -9e7)}, -1);
-        SurveyView view;
-        view.resize(300, 200);
-        view.SetContext(project.get());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        for (int k = 0; k < 40; ++k)
-            view.ZoomIn();
-        QVERIFY(std::isfinite(view.transform().m11()));
-        QVERIFY(!view.grab().isNull());
-        view.Fit();
-        view.SelectAt(view.SceneToMap(view.mapToScene(view.viewport()->rect().center())));
-    }
-
-    // A geographic project is drawn in its UTM zone; boundaries come back in
-    // degrees.
-    void geographicProject()
-    {
-        auto project = Project({At(117.0, 30.0), At(117.001, 30.0)}, 4326);
-        SurveyView view;
-        view.SetContext(project.get());
-        const QPointF p = view.PositionOf(0);
-        QVERIFY2(std::fabs(p.x() - 500000.0) < 0.01 && std::fabs(p.y() - 3318785.3526) < 0.01,
-                 qPrintable(QStringLiteral("%1 %2").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3)));
-        QVERIFY(view.HasFootprint(0));
-        const QVector<QPointF> area = {{117.0, 30.0}, {117.002, 30.0}, {117.002, 30.001}};
-        view.SetBoundary(area);
-        const QVector<QPointF> back = view.Boundary();
-        QCOMPARE(back.size(), 3);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY((back[k] - area[k]).manhattanLength() < 1e-9);
-    }
-
     void selectionWritesTheFlags()
     {
         auto project = Project({At(0, 0), At(100, 0), At(200, 0), At(300, 0)}, -1);
@@ -262,73 +220,6 @@ private Q_SLOTS:
         QCOMPARE(Selected(*project), std::vector<int>({2}));
     }
 
-    // The catalog bar changes flags in the project; Refresh shows them.
-    void looksFollowTheFlags()
-    {
-        auto project = Project({At(0, 0), At(300, 0), At(600, 0), At(900, 0)}, -1);
-        SurveyView view;
-        view.SetContext(project.get());
-        kvfd::ImageInfoSet& images = project->GetImageInfoSet();
-        images.GetImageExt(1)->enabled = false;
-        images.GetImageExt(2)->visible = false;
-        images.GetImageExt(3)->selected = true;
-        view.Refresh();
-        QCOMPARE(view.LookOf(0), SurveyView::Look::Normal);
-        QCOMPARE(view.LookOf(1), SurveyView::Look::Disabled);
-        QCOMPARE(view.LookOf(2), SurveyView::Look::Hidden);
-        QCOMPARE(view.LookOf(3), SurveyView::Look::Selected);
-        images.RemoveImage(0);
-        view.Refresh();
-        QCOMPARE(view.LookOf(0), SurveyView::Look::None);
-    }
-
-    void deleteAsksFirst()
-    {
-        auto project = Project({At(0, 0), At(100, 0), At(200, 0)}, -1);
-        SurveyView view;
-        view.SetContext(project.get());
-        QVERIFY(!view.DeleteSelected()); // nothing selected, nothing asked
-        view.SelectInRect(QRectF(-10, -10, 120, 20));
-        {
-            kvtest::ModalAnswer answer;
-            answer.Click(QStringLiteral("kvbw2_cancel_")).Arm();
-            QVERIFY(!view.DeleteSelected());
-            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        }
-        QCOMPARE(project->GetImageInfoSet().ValidSize(), 3);
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("是否删除选中的影像？"))
-            .Click(QStringLiteral("kvbw2_ok_"))
-            .Arm();
-        QVERIFY(view.DeleteSelected());
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(project->GetImageInfoSet().ValidSize(), 1);
-        QVERIFY(!view.HasPosition(0) && view.HasPosition(2));
-    }
-
-    void boundaryDrawnWithTheTool()
-    {
-        auto project = Project({At(0, 0)}, -1); // one image
-        SurveyView view;
-        view.resize(400, 400);
-        view.SetContext(project.get());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QSignalSpy drawn(&view, &SurveyView::BoundaryChanged);
-        view.SetTool(SurveyView::ToolBoundaryPolygon);
-        const QPointF corners[] = {{-40, -30}, {40, -30}, {0, 30}};
-        for (const QPointF& c : corners)
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                              view.mapFromScene(view.MapToScene(c)));
-        QTest::mouseClick(view.viewport(), Qt::RightButton, {},
-                          view.mapFromScene(view.MapToScene(corners[2])));
-        QCOMPARE(drawn.count(), 1);
-        const auto area = drawn.at(0).at(0).value<QVector<QPointF>>();
-        QCOMPARE(area.size(), 3);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY((area[k] - corners[k]).manhattanLength() < 2.0); // a pixel or so
-    }
-
     void imuLevelsAndLinks()
     {
         const double d = qDegreesToRadians(1.0);
@@ -350,55 +241,6 @@ private Q_SLOTS:
         QVERIFY(std::count(links.begin(), links.end(), std::make_pair(1, 2)) == 1);
         for (const auto& link : links)
             QVERIFY(link.second != 3);
-    }
-
-    // Thumbnails are read from the image files at a reduced size while the
-    // images are in sight; a file that is no picture gets none.
-    void thumbnailsFromTheFiles()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("航拍 照片"));
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::copy(QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images/DJI_0024.JPG"),
-                            folder + QStringLiteral("/DJI_0024.JPG")));
-        QFile text(folder + QStringLiteral("/broken.JPG"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture");
-        text.close();
-        auto project = Project({At(0, 0), At(100, 0), At(200, 0)}, -1);
-        kvfd::ImageInfoSet& images = project->GetImageInfoSet();
-        const std::string path = QString2String(folder);
-        images.GetImage(0)->SetPath(path);
-        images.GetImage(0)->SetName("DJI_0024.JPG");
-        images.GetImage(1)->SetPath(path);
-        images.GetImage(1)->SetName("broken.JPG");
-        SurveyView view;
-        view.resize(400, 300);
-        view.SetContext(project.get());
-        view.ShowImage(true);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QTRY_VERIFY(!view.Thumbnail(0).isNull());
-        QVERIFY(std::max(view.Thumbnail(0).width(), view.Thumbnail(0).height()) <= 256);
-        QTest::qWait(100);
-        QVERIFY(view.Thumbnail(1).isNull());
-        QVERIFY(view.Thumbnail(2).isNull()); // no such file
-    }
-
-    // In the main window the map follows the open project; the table stays
-    // one tab away, and a selection on the map is an edit of the project.
-    void mainWindowShowsTheMap()
-    {
-        KvMainWindow window;
-        auto* module = window.FindModule<SurveyModule>();
-        window.SetProject(Project({At(0, 0), At(100, 0), At(200, 0)}, -1));
-        QCOMPARE(module->View()->ImageCount(), 3);
-        QCOMPARE(module->Tabs()->currentWidget()->findChild<SurveyView*>(), module->View());
-        module->View()->SelectInRect(QRectF(50, -10, 200, 20));
-        QVERIFY(window.IsProjectModified());
-        window.SetProject(Project({At(0, 0)}, -1));
-        QCOMPARE(module->View()->ImageCount(), 1);
-        window.SetProjectModified(false);
     }
 
     // Tiles from the stand-in service line up under the survey; a server that
