@@ -106,22 +106,6 @@ private Q_SLOTS:
         QVERIFY(!Ext(0)->visible && !Ext(1)->visible && Ext(2)->visible);
     }
 
-    // A flight's row selects none of its images (the main window's suite
-    // sees the images' selection go both ways).
-    void selection()
-    {
-        Open(Project({"a", "b", "c"}, {1, 1, 2}));
-        m_tree->topLevelItem(0)->setSelected(true);
-        std::vector<int> ids;
-        m_context->GetSelected(ids);
-        QVERIFY(ids.empty());
-
-        m_tree->clearSelection();
-        m_tree->topLevelItem(1)->child(0)->setSelected(true);
-        m_context->GetSelected(ids);
-        QCOMPARE(ids, std::vector<int>({2}));
-    }
-
     void hiddenBarWaitsForLazyUpdate()
     {
         Open(Project({"a", "b"}, {1, 1}));
@@ -151,33 +135,6 @@ private Q_SLOTS:
         QVERIFY(!Ext(1)->visible);
     }
 
-    void menu()
-    {
-        Open(Project({"a", "b"}, {1, 1}));
-        QSignalSpy views(m_bar.get(), &CatalogBar::UpdateView);
-        m_bar->ClickMenuDisable();
-        m_bar->ClickMenuDelete();
-        QCOMPARE(views.count(), 0);
-        QVERIFY(Ext(0)->enabled && Ext(1)->enabled);
-
-        Ext(0)->selected = true;
-        m_bar->ClickMenuDelete();
-        QCOMPARE(views.count(), 1);
-        QCOMPARE(Texts(m_tree->topLevelItem(0)), QStringList({"b"}));
-    }
-
-    // Projects without images, with one image, and no project at all.
-    void smallProjects()
-    {
-        Open(Project({}, {}));
-        QCOMPARE(m_tree->topLevelItemCount(), 0);
-        Open(Project({"only"}, {0}));
-        kvkernel::KvSetContext(nullptr);
-        m_bar->ClickEnableView();
-        m_bar->ClickMenuDelete();
-        QCOMPARE(m_tree->topLevelItemCount(), 0);
-    }
-
     // Rows get their buttons when they come into view.
     void manyImages()
     {
@@ -194,63 +151,6 @@ private Q_SLOTS:
     }
 
     // The display bar.
-
-    // A switch on and one off at the start say what they switch by their
-    // signal (the main window's suite sees every layer follow); Clear puts
-    // them back silently.
-    void switches_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::addColumn<bool>("initial");
-        auto row = [](const char* button, const char* signal, bool initial) {
-            QTest::newRow(button) << QString(button) << QByteArray(signal) << initial;
-        };
-        row("db_gps_check_btn_", SIGNAL(ShowGPS(bool)), true);
-        row("db_imu_check_btn_", SIGNAL(ShowIMU(bool)), false);
-    }
-
-    void switches()
-    {
-        QFETCH(QString, button);
-        QFETCH(QByteArray, signal);
-        QFETCH(bool, initial);
-        DisplayBar bar;
-        auto* control = bar.findChild<QPushButton*>(button);
-        QCOMPARE(control->isChecked(), initial);
-        QSignalSpy spy(&bar, signal.constData());
-        QTest::mouseClick(control, Qt::LeftButton);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toBool(), !initial);
-        bar.Clear();
-        QCOMPARE(control->isChecked(), initial);
-        QCOMPARE(spy.count(), 1);
-    }
-
-    void flightSelector()
-    {
-        DisplayBar bar;
-        auto* combo = bar.findChild<QComboBox*>("comboBox_airline");
-        bar.InitCombox(2);
-        const auto items = [combo] {
-            QStringList texts;
-            for (int k = 0; k < combo->count(); ++k)
-                texts << combo->itemText(k);
-            return texts;
-        };
-        QSignalSpy changes(&bar, &DisplayBar::OnChangeFlight);
-        combo->setCurrentIndex(3);
-        Q_EMIT combo->activated(3);
-        QCOMPARE(items(), QStringList({"", "Flight1", "Flight2", "Flight3", "New Flight 4"}));
-        combo->setCurrentIndex(0);
-        Q_EMIT combo->activated(0);
-        QCOMPARE(changes.count(), 2);
-        QCOMPARE(changes.at(1).at(0).toInt(), 1); // the empty entry is no flight
-
-        bar.SetIndex(2);
-        bar.SetIndex(9);
-        QCOMPARE(combo->currentIndex(), 2);
-    }
 
     void thresholds_data()
     {

@@ -42,14 +42,6 @@ QString Slots(const kvfd::CameraInfoSet& cameras)
     return names.join(' ');
 }
 
-kvfd::CameraInfoSet Cameras(const QStringList& names)
-{
-    kvfd::CameraInfoSet cameras;
-    for (const QString& name : names)
-        cameras.AddCamera(name == "-" ? kvfd::CameraInfo() : Camera(qPrintable(name)));
-    return cameras;
-}
-
 // One image per camera index, named after it.
 kvfd::ImageInfoSet Images(std::initializer_list<int> cameraIndices)
 {
@@ -77,70 +69,6 @@ class TestCameraSlots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void blankIsOnlyTheDefaultRecord()
-    {
-        QVERIFY(kvui::IsBlankCamera(kvfd::CameraInfo()));
-        kvfd::CameraInfo idOnly;
-        idOnly.id = 0; // a detected camera gets its slot as id: not blank
-        QVERIFY(!kvui::IsBlankCamera(idOnly));
-    }
-
-    void put_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("into an empty set, far out") << QStringList() << 2 << "- - new";
-        QTest::newRow("replaces") << QStringList {"a", "b"} << 0 << "new b";
-        QTest::newRow("fills a blank") << QStringList {"a", "-", "c"} << 1 << "a new c";
-        QTest::newRow("negative index") << QStringList {"a"} << -1 << "a";
-    }
-
-    void put()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(int, index);
-        QFETCH(QString, after);
-        kvfd::CameraInfoSet cameras = Cameras(before);
-        kvui::PutCamera(cameras, index, Camera("new"));
-        QCOMPARE(Slots(cameras), after);
-    }
-
-    void remove_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("cameras");
-        QTest::addColumn<QString>("images"); // images carry 0, 1, 2, 1, 3
-        auto row = [](const char* name, const QStringList& before, int index, const char* cameras,
-                      const char* images) {
-            QTest::newRow(name) << before << index << QString(cameras) << QString(images);
-        };
-        row("middle: the later keep their slots", {"a", "b", "c"}, 1, "a - c", "0 x 2 x 3");
-        row("last: trailing blanks go", {"a", "-", "c"}, 2, "a", "0 1 x 1 3");
-        row("index without a record: its images go", {"a", "b", "c"}, 3, "a b c", "0 1 2 1 x");
-    }
-
-    void remove()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(int, index);
-        QFETCH(QString, cameras);
-        QFETCH(QString, images);
-        kvfd::CameraInfoSet set = Cameras(before);
-        kvfd::ImageInfoSet imageSet = Images({0, 1, 2, 1, 3});
-        kvui::RemoveCameraSlot(set, imageSet, index);
-        QCOMPARE(Slots(set), cameras);
-        QCOMPARE(ImageCameras(imageSet), images);
-    }
-
-    void slotsInUse()
-    {
-        const kvfd::CameraInfoSet cameras = Cameras({"a", "-", "c"});
-        kvfd::ImageInfoSet images = Images({4, -1, 0, 6, 4});
-        images.RemoveImage(3); // a removed image asks for no tab
-        QCOMPARE(kvui::CameraSlotsInUse(cameras, images), (std::vector<int> {0, 2, 4}));
-    }
 
     // Every image keeps its camera through the renumbering.
     void compact()

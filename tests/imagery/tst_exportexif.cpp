@@ -38,69 +38,6 @@ private Q_SLOTS:
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     }
 
-    // Clicks on the image boxes, in order; "All" excludes the others and one
-    // box is always checked.
-    void imageChoice_data()
-    {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("checked"); // A S E
-        QTest::addColumn<int>("images");
-        QTest::newRow("start") << QStringList() << "A" << 0;
-        QTest::newRow("selected and enabled")
-            << QStringList {"esw_selected_check_", "esw_enable_check_"} << "SE" << 3;
-        QTest::newRow("all again")
-            << QStringList {"esw_selected_check_", "esw_enable_check_", "esw_all_check_"} << "A"
-            << 0;
-        QTest::newRow("last one unchecked")
-            << QStringList {"esw_enable_check_", "esw_enable_check_"} << "A" << 0;
-    }
-
-    void imageChoice()
-    {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, checked);
-        QFETCH(int, images);
-        ExportSettingWidget form;
-        // click(): a mouse click in the middle of a form never shown may miss
-        // a short label.
-        for (const QString& name : clicks)
-            kvtest::Find<QAbstractButton>(&form, name)->click();
-        QString state;
-        for (const char* name : {"esw_all_check_", "esw_selected_check_", "esw_enable_check_"}) {
-            if (kvtest::Find<QCheckBox>(&form, QLatin1String(name))->isChecked())
-                state += QChar::fromLatin1(name[4]).toUpper();
-        }
-        QCOMPARE(state, checked);
-        int got = 0;
-        int angle = -1, name = -1, coord = -1;
-        char separator = 0;
-        std::string path = "x";
-        form.Get(got, angle, name, coord, separator, path);
-        QCOMPARE(got, images);
-    }
-
-    // OK waits for a target file; the answers come back as chosen.
-    void exportChoices()
-    {
-        ExportSettingDialog dialog;
-        auto* ok = kvtest::Find<QPushButton>(&dialog, QStringLiteral("esw_ok_btn_"));
-        QVERIFY(!ok->isEnabled());
-        const QString file = m_temp.filePath(QStringLiteral("位置 输出.txt"));
-        QVERIFY(kvtest::ClickAndChooseFile(&dialog, QStringLiteral("esw_save_btn_"), file));
-        QVERIFY(ok->isEnabled());
-        kvtest::Find<QComboBox>(&dialog, QStringLiteral("esw_gap_"))->setCurrentIndex(3);
-        Click(&dialog, QStringLiteral("esw_international_"));
-        Click(&dialog, QStringLiteral("esw_longlat_"));
-        Click(&dialog, QStringLiteral("esw_without_ext_"));
-        int images = 0, angle = 0, name = 0, coord = 0;
-        char separator = 0;
-        std::string path;
-        dialog.Get(images, angle, name, coord, separator, path);
-        QCOMPARE(separator, ';');
-        QCOMPARE(angle * 100 + name * 10 + coord, 111);
-        QCOMPARE(String2QString(path), file);
-    }
-
     // Without a destination the tags are written in place; a folder added
     // twice is listed once.
     void exifInPlace()

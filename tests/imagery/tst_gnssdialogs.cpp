@@ -161,32 +161,6 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(files[0] + files[1]), QStringLiteral("untoucheduntouched"));
     }
 
-    void leverArmRows()
-    {
-        LeverArmDialog dialog;
-        auto* type = kvtest::Find<QComboBox>(&dialog, "law_uavtype_combobox_");
-        type->setCurrentIndex(3);
-        QVERIFY(kvtest::FindNamed(&dialog, "law_gimbal_line_edit_")->isHidden());
-
-        // Get's order: HP POS, orientation, gimbal, output, each trimmed.
-        int got = -1;
-        std::string paths[4];
-        kvtest::ModalAnswer answer;
-        answer
-            .Do([](QWidget* w) {
-                kvtest::Find<QComboBox>(w, "law_uavtype_combobox_")->setCurrentIndex(2);
-                for (int i = 0; i < 4; ++i)
-                    Edit(w, kLeverArmFields[i])->setText(QStringLiteral(" 路径%1 ").arg(i));
-            })
-            .Click("law_ok_btn_")
-            .Arm();
-        QVERIFY(ShowLeverArmDialog(got, paths));
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(got, 2);
-        QCOMPARE(QString::fromStdString(paths[0] + paths[1] + paths[2] + paths[3]),
-                 QStringLiteral("路径0路径2路径1路径3"));
-    }
-
     void leverArmOk_data()
     {
         QTest::addColumn<QString>("fields"); // HP POS|gimbal|orientation|output
@@ -218,59 +192,6 @@ private Q_SLOTS:
         dialog.setResult(QDialog::Rejected);
         dialog.Widget()->ClickOK();
         QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
-    }
-
-    // A failed run says which file is at fault and why.
-    void gpsTool_data()
-    {
-        QTest::addColumn<QByteArray>("rinex");
-        QTest::addColumn<QByteArray>("trajectory");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("message"); // empty: nothing happens
-        // A RINEX 3 file with one camera event at 2020-01-01 00:00:05.
-        const QByteArray header = QByteArray("     3.03").leftJustified(20, ' ') + "O"
-            + QByteArray(39, ' ') + "RINEX VERSION / TYPE\n" + QByteArray(60, ' ')
-            + "END OF HEADER\n";
-        const QByteArray rinex = header + "> 2020 01 01 00 00  5.0000000  5  0\n";
-        const QByteArray trajectory = "2020-01-01 00:00:00 30.5 114.25 100\n"
-                                      "2020-01-01 00:00:10 30.5001 114.25 110\n";
-        const QString failed = QStringLiteral("计算失败！\n");
-        const auto row = [](const char* name, const QByteArray& rinex, const QByteArray& trajectory,
-                            const QString& output, const QString& message) {
-            QTest::newRow(name) << rinex << trajectory << output << message;
-        };
-        row("success, no BA POS", rinex, trajectory, "结果 pos.txt", "计算成功！");
-        row("not RINEX", "junk", trajectory, "结果 pos.txt",
-            failed + "机载.20o is not a RINEX observation file.");
-        row("trajectory line 2", rinex, trajectory.left(trajectory.indexOf("110")), "结果 pos.txt",
-            failed + "轨迹.txt, line 2, cannot be read.");
-        row("output folder missing", rinex, trajectory, "无此目录/结果.txt",
-            failed + "结果.txt cannot be written.");
-        row("no output", rinex, trajectory, "", QString());
-    }
-
-    void gpsTool()
-    {
-        QFETCH(QByteArray, rinex);
-        QFETCH(QByteArray, trajectory);
-        QFETCH(QString, output);
-        QFETCH(QString, message);
-        QVERIFY(WriteFile(m_dir + "/机载.20o", rinex));
-        QVERIFY(WriteFile(m_dir + "/轨迹.txt", trajectory));
-        const QString outputPath = output.isEmpty() ? QString() : m_dir + '/' + output;
-        QFile::remove(outputPath);
-
-        GPSToolDialog dialog;
-        dialog.show();
-        Edit(&dialog, "gtw_rinex_")->setText(m_dir + "/机载.20o");
-        Edit(&dialog, "gtw_trajectory_")->setText(m_dir + "/轨迹.txt");
-        Edit(&dialog, "gtw_pos_")->setText(outputPath);
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(message).Click("kvsb_ok_btn_").Arm(message.isEmpty() ? 200 : 10000);
-        Click(&dialog, "gtw_run_");
-        QVERIFY2(answer.Done() == !message.isEmpty(), qPrintable(answer.Error()));
-        QCOMPARE(QFile::exists(outputPath), message == "计算成功！");
-        QVERIFY(dialog.isVisible()); // the tool stays open for another run
     }
 };
 

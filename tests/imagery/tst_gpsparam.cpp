@@ -24,12 +24,6 @@ std::string Narrow(const QString& path)
     return QString2String(path);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 void Check(QWidget* root, const char* name, bool on)
 {
     kvtest::Find<QAbstractButton>(root, name)->setChecked(on);
@@ -211,94 +205,6 @@ private Q_SLOTS:
         QCOMPARE(param.use_base, base.isEmpty() ? 0 : 1);
         if (!base.isEmpty())
             QVERIFY(std::fabs(param.base_height - (llh[2] + raise)) < 1e-6);
-    }
-
-    // The antenna height from the measured slant values or the vertical
-    // height; anything that is no height keeps the record's value.
-    void antenna_data()
-    {
-        QTest::addColumn<bool>("measured");
-        QTest::addColumn<QStringList>("values"); // S P D L, or VH
-        QTest::addColumn<double>("height");
-        const double kept = 1.25;
-        QTest::newRow("S1.5 D0.3 L0.1 P0.05")
-            << true << QStringList {"1.5", "0.05", "0.3", "0.1"} << std::sqrt(2.25 - 0.0225) + 0.05;
-        QTest::newRow("root not real") << true << QStringList {"0.1", "0", "0.3", "0"} << kept;
-        QTest::newRow("S no number") << true << QStringList {"-", "0", "0.3", "0"} << kept;
-        QTest::newRow("VH 2.5") << false << QStringList {"2.5"} << 2.5;
-        QTest::newRow("VH 0") << false << QStringList {"0"} << kept;
-    }
-
-    void antenna()
-    {
-        QFETCH(bool, measured);
-        QFETCH(QStringList, values);
-        QFETCH(double, height);
-        GPSSettingWidget page;
-        kvgps::GPSParam param;
-        param.antenna_height = 1.25;
-        page.SetGPSParam(param);
-        Check(&page, measured ? "gpssw_r1_" : "gpssw_r2_", true);
-        const char* const fields[] = {"gpssw_s_", "gpssw_p_", "gpssw_d_", "gpssw_l_"};
-        for (int i = 0; i < values.size(); ++i)
-            kvtest::SetText(&page, QLatin1String(measured ? fields[i] : "gpssw_h_"), values[i]);
-        kvtest::SetText(&page, QStringLiteral("gpssw_output_"), m_dir);
-        page.ClickOK();
-        QCOMPARE(page.Result(), WR_NEXT);
-        QCOMPARE(page.GetGPSParam().antenna_height, height);
-    }
-
-    // A long-named rover file beside its navigation file is copied to the
-    // short names; a short name that exists is replaced only when the
-    // operator says so.
-    void shortNames_data()
-    {
-        QTest::addColumn<bool>("existing");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("new") << false << QString();
-        QTest::newRow("kept") << true << QStringLiteral("kvbw2_cancel_");
-        QTest::newRow("replaced") << true << QStringLiteral("kvbw2_ok_");
-    }
-
-    void shortNames()
-    {
-        QFETCH(bool, existing);
-        QFETCH(QString, answer);
-        const QString dir = QDir(m_dir).filePath(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(QDir().mkpath(dir));
-        const QString rover = QDir(dir).filePath(QLatin1String(kAlac));
-        QVERIFY(QFile::copy(kRinex + QLatin1String(kAlac), rover));
-        QVERIFY(
-            QFile::copy(kRinex + QStringLiteral("AMEL00NLD_R_20210010000_01D_MN.rnx"),
-                        QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D_MN.rnx"))));
-        const QString shortObs
-            = QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D.99o"));
-        const QString shortNav
-            = QDir(dir).filePath(QStringLiteral("ALAC00ESP_R_20220090000_01D.99n"));
-        if (existing)
-            QVERIFY(WriteFile(shortObs, "other survey"));
-
-        GPSSettingWidget page;
-        kvgps::GPSParam param;
-        param.rover_obs_path = Narrow(rover);
-        page.SetGPSParam(param);
-        kvtest::SetText(&page, QStringLiteral("gpssw_output_"), dir);
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { page.ClickOK(); }, answer);
-        QCOMPARE(boxes.size(), existing ? 1 : 0);
-        QCOMPARE(ReadAll(shortObs),
-                 answer == QStringLiteral("kvbw2_cancel_") ? QByteArray("other survey")
-                                                           : ReadAll(rover));
-        QCOMPARE(ReadAll(shortNav), ReadAll(kRinex + "AMEL00NLD_R_20210010000_01D_MN.rnx"));
-        QCOMPARE(page.Result(), WR_NEXT);
-    }
-
-    void settingsRefusesNoFolder()
-    {
-        GPSSettingWidget page;
-        const QList<QStringList> boxes = kvtest::AnswerEveryBox([&] { page.ClickOK(); });
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].contains(QStringLiteral("请选择工作路径！")));
-        QCOMPARE(page.Result(), WR_CANCEL);
     }
 };
 

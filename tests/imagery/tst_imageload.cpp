@@ -60,19 +60,6 @@ private Q_SLOTS:
         QVERIFY(QFile::link(m_folder + "/b.jpg", m_folder + "/link.jpg"));
     }
 
-    // The chooser lists the image files of the folder, no sub-folder, no link.
-    void folderChooser()
-    {
-        ImageLoadWidget w;
-        kvtest::ModalAnswer answer;
-        answer.Do([this](QWidget* chooser) { kvtest::ChooseFile(chooser, m_folder); }).Arm();
-        Click(&w, "browse_images_btn_");
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(Listed(w, m_folder + '/'),
-                 QStringLiteral("A.JPG b.jpg c.png d.tiff e.jpeg f.bmp g.tif"));
-        QCOMPARE(GetDefaultPath(), m_folder);
-    }
-
     // Batches are merged into the list: appended when they sort after it,
     // interleaved otherwise, in byte order (letter case and separators make
     // other images); a path met twice is listed once, and warned of once.
@@ -106,58 +93,6 @@ private Q_SLOTS:
         if (warned)
             QVERIFY(boxes[0].contains(QStringLiteral("导入数据中存在相同影像！")));
         QCOMPARE(Listed(w), listed);
-    }
-
-    // Cells are made for the rows in view: a long list has the first rows
-    // at once and the last ones once scrolled to.
-    void longListFillsRowsInView()
-    {
-        ImageLoadWidget w;
-        QStringList paths;
-        for (int i = 0; i < 5000; ++i)
-            paths << QStringLiteral("/long/%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
-        w.AddImages(paths);
-        QTableWidget* table = Table(&w);
-        QVERIFY(!table->item(4999, 0));
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        table->scrollToBottom();
-        table->viewport()->repaint();
-        QCOMPARE(table->item(4999, 0)->text() + ' ' + table->item(4999, 1)->text(),
-                 QStringLiteral("04999.jpg /long"));
-    }
-
-    void removeSelectedRows()
-    {
-        ImageLoadWidget w;
-        w.AddImages({"/r/1.jpg", "/r/2.jpg", "/r/3.jpg", "/r/4.jpg", "/r/5.jpg", "/r/6.jpg"});
-        QTableWidget* table = Table(&w);
-        QItemSelection rows;
-        rows.select(table->model()->index(1, 0), table->model()->index(2, 1));
-        rows.select(table->model()->index(4, 0), table->model()->index(4, 1));
-        table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-        Click(&w, "remove_btn_");
-        QCOMPARE(Listed(w), QStringLiteral("/r/1.jpg /r/4.jpg /r/6.jpg"));
-        Click(&w, "clear_btn_");
-        QCOMPARE(table->rowCount() + int(w.Images().size()), 0);
-    }
-
-    void backAndExitLeaveTheProject()
-    {
-        for (const auto& [button, result] :
-             {std::pair {"forward_btn_", WR_BACK}, {"quit_btn_", WR_CANCEL}}) {
-            kvprj::KvProject project = ProjectWith({"a.jpg"});
-            kvtest::ModalAnswer answer;
-            answer
-                .Do([](QWidget* dialog) {
-                    dialog->findChild<ImageLoadWidget*>()->AddImages({"/q/new.jpg"});
-                })
-                .Click(button)
-                .Arm();
-            QCOMPARE(ShowImageDialog(project), result);
-            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-            QCOMPARE(project.GetImageInfoSet().Size(), 1);
-        }
     }
 
     void nextWritesTheListKeepingPositions()

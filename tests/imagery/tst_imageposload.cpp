@@ -5,7 +5,6 @@
 #include "imagerytest.h"
 
 #include <QMenu>
-#include <QTableView>
 #include <QTableWidget>
 
 using namespace imagerytest;
@@ -63,16 +62,6 @@ QString Describe(const kvprj::KvProject& project)
     return lines.join('\n');
 }
 
-QTableView* Table(QWidget* root)
-{
-    return kvtest::Find<QTableView>(root, "image_table_widget_");
-}
-
-QString Cell(QWidget* root, int row, int column)
-{
-    return Table(root)->model()->index(row, column).data().toString();
-}
-
 QPushButton* TabButton(QWidget* root, const QString& text)
 {
     for (QPushButton* button : root->findChildren<QPushButton*>("kv_group_btn")) {
@@ -90,36 +79,6 @@ class TestImagePosLoad : public QObject
 
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
-
-    void columnsFollowTheMode_data()
-    {
-        QTest::addColumn<bool>("fromFlight");
-        QTest::addColumn<QString>("headers");
-        QTest::newRow("plain") << false << QString("Name X Y Z Omega Phi Kappa Path");
-        QTest::newRow("flight") << true
-                                << QString("Enable Update Flight Name X Y Z Omega Phi Kappa Path");
-    }
-
-    void columnsFollowTheMode()
-    {
-        QFETCH(bool, fromFlight);
-        QFETCH(QString, headers);
-        kvprj::KvProject project = MakeProject(2, 3);
-        ImagePosLoadDialog dialog;
-        dialog.Widget()->SetProject(&project, fromFlight);
-        dialog.show();
-        QTableView* table = Table(&dialog);
-        QCOMPARE(Headers(table), headers);
-        dialog.Widget()->ApplyPosRecords({Record("IMG_0_0002.jpg", 500000.5, 3300000.25)},
-                                         PosMatchWithExt, false);
-        const int name = fromFlight ? 3 : 0;
-        QCOMPARE(Cell(&dialog, 1, name + 1) + ' ' + Cell(&dialog, 1, name + 4),
-                 QStringLiteral("500000.50000000 0.572958"));
-        // The second tab shows camera 1's images and camera.
-        QTest::mouseClick(TabButton(&dialog, "2"), Qt::LeftButton);
-        QCOMPARE(Cell(&dialog, 2, name), QStringLiteral("img_1_0003.JPG"));
-        QCOMPARE(Text(&dialog, "iplw_camera_line_edit_"), QStringLiteral("FC8482"));
-    }
 
     // Records that match no image leave the operator's system, and say so;
     // matched projected ones choose the local system. Order matching gives the current camera's
@@ -231,49 +190,6 @@ private Q_SLOTS:
         QCOMPARE(project.GetPrjInfo().meanElevation, 88.5);
     }
 
-    void backAndExitWriteNothing()
-    {
-        for (const auto& [button, result] :
-             {std::pair {"iplw_back_btn_", WR_BACK}, {"iplw_quit_btn_", WR_CANCEL}}) {
-            kvprj::KvProject project = MakeProject(2, 2);
-            const QString before = Describe(project);
-            kvtest::ModalAnswer answer;
-            answer
-                .Do([](QWidget* dialog) {
-                    auto* page = dialog->findChild<ImagePosLoadWidget*>();
-                    page->ApplyPosRecords({Record("img_0_0001.JPG", 114.3, 30.5)}, PosMatchWithExt,
-                                          true);
-                    page->RemoveCamera(1, -1);
-                })
-                .Click(button)
-                .Arm();
-            QCOMPARE(ShowImagePosLoadDialog(project, false), result);
-            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-            QCOMPARE(Describe(project), before);
-        }
-    }
-
-    void removingATabRemovesItsCameraAndImages()
-    {
-        // Three cameras; tab 2 goes while tab 1 is current.
-        kvprj::KvProject project = MakeProject(2, 2, 3);
-        const int third = project.GetImageInfoSet().AddImage("c.JPG", "/survey/2", {}, 2, true);
-        ImagePosLoadDialog dialog;
-        dialog.Widget()->SetProject(&project, true);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(TabButton(&dialog, "2"), Qt::RightButton);
-        auto* menu = dialog.findChild<ButtonGroup*>()->findChild<QMenu*>();
-        QTRY_VERIFY(menu->isVisible());
-        menu->actions().first()->trigger();
-        menu->hide();
-        Click(&dialog, "iplw_next_btn_");
-        // Camera 3 moves up into the freed place and its image follows it.
-        QCOMPARE(project.GetCameraInfoSet().GetCamera(1)->name, std::string("FC6310"));
-        QCOMPARE(project.GetImageInfoSet().GetImage(third)->GetCamera(), 1);
-        QCOMPARE(project.GetImageInfoSet().ValidSize(), 3);
-    }
-
     // A tab without a camera takes it from the first of its photos that has
     // one; a tab with a camera keeps it. "Next" closes the unused slot.
     void addedImagesBringTheirCamera()
@@ -298,32 +214,6 @@ private Q_SLOTS:
         QCOMPARE(cameras.GetCamera(1)->id, 1);
         const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
         QCOMPARE(images.GetImage(images.Size() - 1)->GetCamera(), 1);
-    }
-
-    void editSelectedImages()
-    {
-        kvprj::KvProject project = MakeProject(3, 0);
-        ImagePosLoadDialog dialog;
-        dialog.Widget()->SetProject(&project, true);
-        auto edit = [&dialog](std::initializer_list<int> rows, std::function<void(QWidget*)> act) {
-            QTableView* table = Table(&dialog);
-            table->clearSelection();
-            for (int row : rows)
-                table->selectionModel()->select(table->model()->index(row, 0),
-                                                QItemSelectionModel::Select
-                                                    | QItemSelectionModel::Rows);
-            kvtest::ModalAnswer answer;
-            answer.Do(act).Click("m_Btn_OK").Arm();
-            Click(&dialog, "iplw_edit_image_btn_");
-            QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        };
-        // One image: its values and a new flight are taken.
-        edit({2}, [](QWidget* editor) {
-            kvtest::Find<QTableWidget>(editor, "tableWidget_OPK")->item(1, 0)->setText("28.648");
-            editor->findChild<EditImagePropertyWidget*>()->Slot_ComboxActivated(3);
-        });
-        QCOMPARE(dialog.Widget()->Images().GetImage(2)->GetEOP().Omega, 0.5);
-        QCOMPARE(dialog.Widget()->Images().GetImageExt(2)->flight, 3);
     }
 
     // The page takes an applied height; a dialog left after a query that

@@ -63,53 +63,6 @@ private Q_SLOTS:
         QCOMPARE(eop.Phi, -0.25);
     }
 
-    void flightList_data()
-    {
-        QTest::addColumn<int>("flight");
-        QTest::addColumn<QStringList>("items"); // before and after choosing the new flight
-        QTest::newRow("flight 2") << 2
-                                  << QStringList {"|Flight 1|Flight 2|New Flight 3",
-                                                  "|Flight 1|Flight 2|Flight 3|New Flight 4"};
-        QTest::newRow("flight 0") << 0 << QStringList {"|New Flight 1", "|Flight 1|New Flight 2"};
-    }
-
-    void flightList()
-    {
-        QFETCH(int, flight);
-        QFETCH(QStringList, items);
-        EditImagePropertyDialog dialog;
-        dialog.Widget()->SetImage(MakeImage("a.jpg", "/d"), flight);
-        auto* combo = kvtest::Find<QComboBox>(&dialog, "m_Combox_Stripe");
-        auto shown = [combo] {
-            QStringList texts;
-            for (int i = 0; i < combo->count(); ++i)
-                texts << combo->itemText(i);
-            return texts.join('|');
-        };
-        QCOMPARE(shown(), items[0]);
-        QCOMPARE(combo->currentIndex(), flight);
-        const int last = combo->count() - 1;
-        combo->setCurrentIndex(last);
-        Q_EMIT combo->activated(last);
-        QCOMPARE(shown(), items[1]);
-        QCOMPARE(dialog.Widget()->GetFlightIndex(), last);
-    }
-
-    // Several images: folder and flights only when all share them, no angles.
-    void severalImages()
-    {
-        const kvfd::ImageInfo first = MakeImage("a.jpg", "/d/one");
-        for (const char* other : {"/d/one", "/d/two"}) {
-            const kvfd::ImageInfo second = MakeImage("b.jpg", other);
-            const bool shared = other == QLatin1String("/d/one");
-            EditImagePropertyDialog dialog;
-            dialog.Widget()->SetImages({&first, &second}, {1, shared ? 1 : 2});
-            QCOMPARE(Text(&dialog, "m_ImagePath"), shared ? QString(other) : QString());
-            QCOMPARE(kvtest::Find<QComboBox>(&dialog, "m_Combox_Stripe")->count(), shared ? 3 : 0);
-            QCOMPARE(Cell(&dialog, "tableWidget_OPK", 0)->text(), QString());
-        }
-    }
-
     // The path button asks for a folder: a chosen one replaces the path and is
     // remembered for the next chooser; cancelling keeps the path shown.
     void choosePath()

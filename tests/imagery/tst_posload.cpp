@@ -81,27 +81,6 @@ private Q_SLOTS:
         QCOMPARE(Shown(&w), QStringLiteral("ID X Y Z Omega -Phi Kappa / 4"));
     }
 
-    void columnLabels_data()
-    {
-        QTest::addColumn<QString>("steps"); // column:label ...
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("a second X moves the label") << "2:X" << QString("ID ? X Z ? ? ?");
-        QTest::newRow("-Phi resets Phi") << "5:Phi 6:-Phi" << QString("ID X Y Z ? ? -Phi");
-        QTest::newRow("relabel in place") << "4:Omega 4:Kappa" << QString("ID X Y Z Kappa ? ?");
-        QTest::newRow("nothing selected") << "-1:Omega" << QString("ID X Y Z ? ? ?");
-    }
-
-    void columnLabels()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, labels);
-        PosLoadWidget w;
-        w.LoadFile(kCsv);
-        for (const QString& step : steps.split(' '))
-            Label(&w, step.section(':', 0, 0).toInt(), step.section(':', 1));
-        QCOMPARE(Shown(&w), labels + " / 5");
-    }
-
     void beginLine()
     {
         PosLoadWidget w;

@@ -127,52 +127,6 @@ private Q_SLOTS:
         QVERIFY(selected->isChecked() && !all->isChecked());
     }
 
-    void movesStayInsideTheChain()
-    {
-        BatchDialog dialog;
-        Add(&dialog, Format);
-        Add(&dialog, Rotation);
-        Add(&dialog, ColorBalance);
-        const Chain before = Records(dialog);
-        QListWidget* chain = ChainList(&dialog);
-        chain->setCurrentRow(0);
-        Click(&dialog, "bthw_up_btn_");
-        chain->setCurrentRow(2);
-        Click(&dialog, "bthw_down_btn_");
-        QCOMPARE(Records(dialog), before);
-        chain->setCurrentRow(-1);
-        Click(&dialog, "bthw_remove_btn_");
-        QCOMPARE(Records(dialog), before);
-
-        chain->setCurrentRow(2);
-        Click(&dialog, "bthw_up_btn_");
-        QCOMPARE(ChainNames(&dialog), QStringList({"Format", "Color Balance", "Rotation"}));
-        QCOMPARE(chain->currentRow(), 1);
-        QVERIFY(chain->item(1)->isSelected());
-        Click(&dialog, "bthw_down_btn_");
-        QCOMPARE(Records(dialog), before);
-        for (const KvPtr<AlgoParameter>& record : before)
-            QCOMPARE(record->RefCount(), 2); // the widget's and this copy's
-    }
-
-    void recordsAreSharedWithTheCaller()
-    {
-        Chain first;
-        Chain second {KvPtr<AlgoParameter>(new ColorParameter())};
-        KvPtr<AlgoParameter> replaced = second[0];
-        {
-            BatchDialog dialog;
-            Add(&dialog, Overviews);
-            dialog.GetBatchAlgoParameters(first);
-            dialog.GetBatchAlgoParameters(second);
-            QCOMPARE(first[0]->RefCount(), 3);
-            QCOMPARE(first[0], second[0]);
-            QCOMPARE(replaced->RefCount(), 1);
-        }
-        QCOMPARE(first[0]->RefCount(), 2);
-        QCOMPARE(first[0]->type, 10);
-    }
-
     void distortionPageFollowsTheProjectsFirstCamera()
     {
         BatchDialog dialog;

@@ -117,16 +117,6 @@ private Q_SLOTS:
         QCOMPARE(g_destroyed, 2);
     }
 
-    // The step types' names; any other code has none.
-    void namesOfTypeCodes()
-    {
-        const QMap<int, QString> names {{1, "Color Balance"}, {3, "Distortion"}, {6, "Enhancement"},
-                                        {7, "Format"},        {10, "Overviews"}, {14, "Resample"},
-                                        {15, "Rotation"}};
-        for (int code = -1; code <= 16; ++code)
-            QCOMPARE(AlgoTypeName(code), names.value(code));
-    }
-
     void pagesMakeFreshRecords_data()
     {
         QTest::addColumn<MakePage>("make");
@@ -174,32 +164,6 @@ private Q_SLOTS:
             QCOMPARE(f->format, std::string("GTiff"));
     }
 
-    void toolDialogsReadBack()
-    {
-        ResampleDialog resample;
-        QComboBox* rates = kvtest::Find<QComboBox>(&resample, "rsw_rate_");
-        QCOMPARE(rates->count(), 8);
-        QCOMPARE(rates->findText("1:6"), -1);
-        rates->setCurrentText("1:8");
-        QCOMPARE(resample.GetRate(), 0.125);
-
-        RotateDialog rotate;
-        kvtest::Find<QComboBox>(&rotate, "rtw_angle_")->setCurrentIndex(2);
-        QCOMPARE(rotate.GetType(), 3);
-
-        FormatDialog format;
-        QCOMPARE(format.GetFormat(), std::string("BMP"));
-
-        // A Chinese destination leaves in the local narrow encoding (UTF-8).
-        ColorDialog color;
-        SetText(&color, "clrw_output_", QStringLiteral("/数据/输出"));
-        QCOMPARE(color.GetPath(), std::string("/数据/输出"));
-        QVERIFY(!color.IsSelected());
-        color.SetAll(false);
-        QVERIFY(color.IsSelected());
-        QVERIFY(!kvtest::Find<QRadioButton>(&color, "clrw_all_btn_")->isChecked());
-    }
-
     void okNeedsADestinationExceptForOverviews_data()
     {
         QTest::addColumn<MakeDialog>("make");
@@ -230,36 +194,6 @@ private Q_SLOTS:
         QCOMPARE(Text(dialog.get(), prefix + "output_"), folder.path());
         Click(dialog.get(), prefix + "ok_btn_");
         QCOMPARE(accepted.count(), 1);
-    }
-
-    void distortionModelCodesReadBack_data()
-    {
-        QTest::addColumn<int>("dtype");
-        QTest::addColumn<int>("item");
-        QTest::addColumn<int>("readBack");
-        QTest::newRow("AUS") << 1 << 0 << 1;
-        QTest::newRow("Brown") << 3 << 1 << 3;
-        QTest::newRow("Inpho shows as AUS") << 4 << 0 << 1;
-    }
-
-    void distortionModelCodesReadBack()
-    {
-        QFETCH(int, dtype);
-        QFETCH(int, item);
-        QFETCH(int, readBack);
-        DistortionDialog dialog;
-        const kvfd::CameraInfo camera = Camera("VR-M3", dtype);
-        dialog.SetCamera(camera);
-        // The database's entry is selected, the caller's values shown.
-        QCOMPARE(kvtest::Find<QComboBox>(&dialog, "dstw_camera_")->currentIndex(), 2);
-        QCOMPARE(kvtest::Find<QComboBox>(&dialog, "dstw_dtype_")->currentIndex(), item);
-        const kvfd::CameraInfo back = dialog.GetCamera();
-        QCOMPARE(back.dtype, readBack);
-        QCOMPARE(back.k6, camera.k6);
-        QCOMPARE(back.beta, camera.beta);
-        QCOMPARE(back.width, camera.width);
-        QVERIFY(qAbs(back.focal - camera.focal) < 1e-4);
-        QVERIFY(back.name.empty() && back.fullname.empty());
     }
 
     void distortionOptionsAndOk()

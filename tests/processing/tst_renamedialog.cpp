@@ -181,17 +181,6 @@ private Q_SLOTS:
         QCOMPARE(Files(m_dir->path()), QStringList({"x.jpg"}));
     }
 
-    void switchingRuleClearsTheOther()
-    {
-        RenameDialog dialog;
-        SetText(&dialog, "rnw_before_", "A_");
-        Click(&dialog, "rnw_after_radio_");
-        QVERIFY(!kvtest::FindNamed(&dialog, "rnw_before_")->isEnabled());
-        Click(&dialog, "rnw_before_radio_");
-        QCOMPARE(kvtest::Text(&dialog, "rnw_before_"), QString());
-        QVERIFY(!kvtest::FindNamed(&dialog, "rnw_after_")->isEnabled());
-    }
-
     void rawToTifReturnsThePaths_data()
     {
         QTest::addColumn<bool>("usePos");

@@ -84,64 +84,6 @@ private Q_SLOTS:
         QCOMPARE(out.stdom + out.ftdom + out.sftdom + out.qtdom, 0);
     }
 
-    void seamline_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("readBack");
-        QTest::newRow("4") << 4 << "Fine" << 4;
-        QTest::newRow("1") << 1 << "Regular" << 0;
-        QTest::newRow("5") << 5 << "Regular" << 0;
-    }
-
-    void seamline()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, shown);
-        QFETCH(int, readBack);
-        SettingDialog dialog;
-        kvfd::AlgoSetting in;
-        in.seamlineMode = mode;
-        in.adjustCalibration = false;
-        in.demFilter = 7;
-        in.device = 2;
-        dialog.SetAlgoSetting(in);
-        QCOMPARE(Combo(&dialog, "sw_seamline_")->currentText(), shown);
-        const kvfd::AlgoSetting out = dialog.GetAlgoSetting();
-        QCOMPARE(out.seamlineMode, readBack);
-        QVERIFY(!out.adjustCalibration);
-        QCOMPARE(out.demFilter, 1);
-        QCOMPARE(out.device, 2);
-    }
-
-    // Accepted, the outputs take the boxes; cancelled, they stay.
-    void baSetting_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("result");
-        QTest::newRow("OK") << "basw_ok_" << true;
-        QTest::newRow("Cancel") << "basw_cancel_" << false;
-    }
-
-    void baSetting()
-    {
-        QFETCH(QString, button);
-        QFETCH(bool, result);
-        bool calibration = false;
-        bool ppk = true;
-        bool gcp = false;
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("BA Setting"))
-            .Do([](QWidget* dialog) { Box(dialog, "basw_gcp_")->setChecked(true); })
-            .Click(button)
-            .Arm();
-        QCOMPARE(ShowBASettingDialog(calibration, ppk, gcp), result);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(calibration, result);
-        QCOMPARE(ppk, !result);
-        QCOMPARE(gcp, result);
-    }
-
     void runSetting()
     {
         kvfd::KvConfiguration::Instance()->GetAlgoSetting().hpGps = 1;
@@ -204,54 +146,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         dialog.Get(got, output, undistortion);
         QCOMPARE(QString::fromLocal8Bit(output.c_str()), QStringLiteral("/tmp/导出"));
-    }
-
-    // UnDistortion off empties paths[1] even after a folder was chosen;
-    // an empty project folder keeps the dialog open.
-    void inpho_data()
-    {
-        QTest::addColumn<bool>("undistortion");
-        QTest::addColumn<QString>("images");
-        QTest::newRow("undistorted images") << true << "/data/影像";
-        QTest::newRow("undistortion off") << false << "";
-    }
-
-    void inpho()
-    {
-        QFETCH(bool, undistortion);
-        QFETCH(QString, images);
-        bool toCenter = false;
-        bool undistorted = !undistortion;
-        std::string paths[2] = {"x", "y"};
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("Export Project"))
-            .Do([undistortion](QWidget* dialog) {
-                kvtest::Click(dialog, "iw_ok_");
-                QVERIFY(dialog->isVisible());
-                kvtest::SetText(dialog, "iw_project_", QStringLiteral("/data/工程"));
-                Box(dialog, "iw_has_images_")->click();
-                QVERIFY(kvtest::Find<QWidget>(dialog, "iw_images_")->isEnabled());
-                kvtest::SetText(dialog, "iw_images_", QStringLiteral("/data/影像"));
-                if (!undistortion) {
-                    Box(dialog, "iw_undistortion_")->click();
-                    QVERIFY(!Box(dialog, "iw_has_images_")->isEnabled());
-                    QVERIFY(!Box(dialog, "iw_has_images_")->isChecked());
-                    QVERIFY(!kvtest::Find<QWidget>(dialog, "iw_images_")->isEnabled());
-                }
-            })
-            .Click(QStringLiteral("iw_ok_"))
-            .Arm();
-        QVERIFY(ShowInphoDialog(toCenter, undistorted, paths));
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(toCenter);
-        QCOMPARE(undistorted, undistortion);
-        QCOMPARE(QString::fromLocal8Bit(paths[0].c_str()), QStringLiteral("/data/工程"));
-        QCOMPARE(QString::fromLocal8Bit(paths[1].c_str()), images);
-
-        kvtest::ModalAnswer cancel;
-        cancel.Click(QStringLiteral("iw_cancel_")).Arm();
-        QVERIFY(!ShowInphoDialog(toCenter, undistorted, paths));
-        QCOMPARE(QString::fromLocal8Bit(paths[1].c_str()), images);
     }
 };
 
