@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -101,50 +100,6 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(info.name), message ? QStringLiteral("武汉测区") : name);
         QCOMPARE(QString::fromUtf8(info.description),
                  message ? QStringLiteral("东湖高新区\n第二架次") : description);
-    }
-
-    void roundTrip_data()
-    {
-        QTest::addColumn<int>("aircraft");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("view");
-        QTest::addColumn<QString>("date"); // empty: the current time is shown and stored
-        const QString date = QStringLiteral("2023-04-05T06:07:08");
-        QTest::newRow("fifth") << 4 << 4 << 4 << 0 << date;
-        QTest::newRow("unknown") << 7 << 5 << 99 << 0 << date;
-        QTest::newRow("no date") << 0 << 0 << 0 << 1 << QString();
-    }
-
-    void roundTrip()
-    {
-        QFETCH(int, aircraft);
-        QFETCH(int, index);
-        QFETCH(int, stored);
-        QFETCH(int, view);
-        QFETCH(QString, date);
-        kvprj::KvProject project = DescribedProject();
-        kvprj::PrjInfo& info = project.GetPrjInfo();
-        info.aircraftType = aircraft;
-        info.viewType = view;
-        kvprj::CopyText(info.date, date.toStdString());
-        const QDateTime earliest = QDateTime::currentDateTime().addSecs(-1);
-
-        KvCreatProjectDialog dialog;
-        dialog.SetProject(&project);
-        const QDateTime shown = kvtest::Find<QDateTimeEdit>(&dialog, "prj_date_")->dateTime();
-        if (date.isEmpty())
-            QVERIFY(shown >= earliest && shown <= QDateTime::currentDateTime());
-        else
-            QCOMPARE(shown, QDateTime::fromString(date, Qt::ISODate));
-        QCOMPARE(kvtest::Find<QComboBox>(&dialog, "prj_uav_type_")->currentIndex(), index);
-        QCOMPARE(kvtest::Find<QRadioButton>(&dialog, "prj_nadir_")->isChecked(), view == 1);
-
-        QVERIFY(ClickShows(&dialog, "prj_nextBtn"));
-        QCOMPARE(info.aircraftType, stored);
-        QCOMPARE(info.viewType, view);
-        QCOMPARE(QDateTime::fromString(info.date, Qt::ISODate),
-                 shown.addMSecs(-shown.time().msec())); // to the second
     }
 
     void flightList()
