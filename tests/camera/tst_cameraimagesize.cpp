@@ -19,11 +19,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button"); // empty: no question
         QTest::addColumn<bool>("confirmed");
         QTest::newRow("same size") << QSize(5472, 3648) << QSize(5472, 3648) << "" << true;
-        QTest::newRow("project size unknown") << QSize(6000, 4000) << QSize(-1, -1) << "" << true;
         QTest::newRow("other width, yes")
             << QSize(6000, 3648) << QSize(5472, 3648) << "kvbw2_ok_" << true;
-        QTest::newRow("other height, no")
-            << QSize(5472, 4000) << QSize(5472, 3648) << "kvbw2_cancel_" << false;
         QTest::newRow("turned, closed")
             << QSize(3648, 5472) << QSize(5472, 3648) << "dialog_close_btn" << false;
     }

@@ -128,12 +128,9 @@ private slots:
     QTest::newRow("width 0")              << with(&CameraInfo::width, 0)          << 3 << false;
     QTest::newRow("focal 0")              << with(&CameraInfo::focal, 0.0)        << 3 << false;
     QTest::newRow("focal nan")            << with(&CameraInfo::focal, kNaN)       << 4 << false;
-    QTest::newRow("pixel size 0")         << with(&CameraInfo::pixel_size_x, 0.0) << 3 << false;
     QTest::newRow("same model, no focal") << with(&CameraInfo::focal, -1.0)       << 1 << false;
     QTest::newRow("fisheye to Brown")     << with(&CameraInfo::dtype, 6)          << 3 << false;
-    QTest::newRow("AUS to fisheye")       << with(&CameraInfo::dtype, 1)          << 6 << false;
     QTest::newRow("unknown source 5")     << with(&CameraInfo::dtype, 5)          << 3 << false;
-    QTest::newRow("unknown target 7")     << with(&CameraInfo::dtype, 1)          << 7 << false;
     QTest::newRow("none, with k1")        << with(&CameraInfo::dtype, 1)          << 0 << false;
     QTest::newRow("fisheye to fisheye")   << with(&CameraInfo::dtype, 6)          << 6 << true;
     QTest::newRow("AUS to partial")       << with(&CameraInfo::dtype, 1)          << 2 << true;

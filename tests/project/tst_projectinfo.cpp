@@ -1,16 +1,12 @@
 #include "kvfd/kvconfiguration.h"
 #include "kvmath/geoprj.h"
 #include "modalanswer.h"
-#include "project/dpmenubar.h"
 #include "project/kvcreatprojectdialog.h"
 #include "project/kvshowprjinfodialog.h"
 #include "project/projectrecord.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -68,9 +64,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("label");
         QTest::newRow("local") << -1 << QString();
-        QTest::newRow("unknown") << 12345 << QString();
         QTest::newRow("utm") << 32650 << QStringLiteral("UTM zone 50N");
-        QTest::newRow("cgcs") << 4502 << QStringLiteral("CGCS2000 / Gauss-Kruger CM 75E");
     }
 
     void coordinate()
@@ -109,18 +103,6 @@ private Q_SLOTS:
             QStringLiteral("far.jpg|114.000000|95.000000|1.000000|0.000000|0.000000|0.000000"));
         // The caller's project keeps its degrees.
         QCOMPARE(project.GetImageInfoSet().GetImage(0)->GetEOP().X, 114.3);
-    }
-
-    // Exit ends the summary with nothing changed (Finish and Back: the wizard
-    // runs and the test below).
-    void showPreviewDialog()
-    {
-        kvprj::KvProject project = SurveyProject(32650);
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("Project Information")).Click("cancelBtn").Arm();
-        QCOMPARE(int(ShowPreviewDialog(project)), int(WR_CANCEL));
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QCOMPARE(project.GetImageInfoSet().GetImage(2)->GetEOP().Y, 30.51);
     }
 
     // Finish is refused while no image is left (all were left out for want
@@ -195,38 +177,6 @@ private Q_SLOTS:
         // The page shows no more than a name may have.
         QVERIFY(!edit.contains(QStringLiteral("李")));
         QCOMPARE(edit, record.left(KvCreatProjectWidget::kMaxNameLength));
-    }
-
-    // Save is announced and closes the menu; the others leave it open. Quit
-    // comes when the menu goes.
-    void menuBar_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("edit") << "dpmn_edit_btn_" << QByteArray(SIGNAL(EditProject()));
-        QTest::newRow("save") << "dpmn_save_btn_" << QByteArray(SIGNAL(SaveProject()));
-    }
-
-    void menuBar()
-    {
-        QFETCH(QString, button);
-        QFETCH(QByteArray, signal);
-        QPointer<DpMenuBar> bar = new DpMenuBar();
-        QSignalSpy clicked(bar.data(), signal.constData());
-        QSignalSpy quit(bar.data(), &DpMenuBar::Quit);
-        bar->show();
-        QVERIFY(QTest::qWaitForWindowExposed(bar));
-
-        QTest::mouseClick(kvtest::Find<QPushButton>(bar, button), Qt::LeftButton);
-        if (signal == SIGNAL(SaveProject())) {
-            QTRY_VERIFY(bar.isNull());
-        } else {
-            QTest::qWait(50);
-            QVERIFY(bar && bar->isVisible() && quit.isEmpty());
-            delete bar;
-        }
-        QCOMPARE(quit.count(), 1);
-        QCOMPARE(clicked.count(), 1);
     }
 };
 

@@ -5,12 +5,9 @@
 
 #include "framework/framedialog.h"
 #include "framework/language.h"
-#include "kvprj/kvproject.h"
 #include "languagecheck.h"
 #include "modalanswer.h"
 #include "project/flyprjsettingdialog.h"
-#include "project/kvcreatprojectdialog.h"
-#include "project/kvshowprjinfodialog.h"
 #include "project/projectmanager.h"
 #include "project/tiledscene.h"
 
@@ -22,19 +19,6 @@
 #include <memory>
 
 namespace {
-
-// A project without images whose names are digits only: data, which the
-// language check may not flag.
-kvprj::KvProject Survey()
-{
-    kvprj::KvProject project;
-    kvprj::PrjInfo& info = project.GetPrjInfo();
-    kvprj::CopyText(info.name, "2024-05");
-    kvprj::CopyText(info.prjOperator, "07");
-    kvprj::CopyText(info.date, "2024-05-06T07:08:09");
-    info.meanElevation = 35.5;
-    return project;
-}
 
 QString ExistingProjectFile()
 {
@@ -64,32 +48,18 @@ std::unique_ptr<ProjectManagerDialog> StartPage()
 
 std::unique_ptr<QWidget> Build(const QString& form)
 {
-    // A new project: the name is empty.
-    if (form == QLatin1String("description"))
-        return std::make_unique<KvCreatProjectDialog>();
-    if (form == QLatin1String("summary without images")) {
-        kvprj::KvProject project = Survey();
-        auto dialog = std::make_unique<KvShowPrjInfoDialog>();
-        dialog->SetProject(&project);
-        return dialog;
-    }
     if (form == QLatin1String("flight images"))
         return std::make_unique<FlyPrjSettingDialog>();
     return StartPage();
 }
 
 // Clicks the named button, or does to the start page's tiles what the
-// operator does: the Delete button under the selected tile, Export, or a
-// double-click on the tile whose file has gone.
+// operator does: a double-click on the tile whose file has gone.
 void Act(QWidget* form, const QString& action)
 {
     auto* page = qobject_cast<ProjectManagerDialog*>(form);
     TiledScene* scene = page ? page->Widget()->Scene() : nullptr;
-    if (action == QLatin1String("delete tile"))
-        emit scene->DeleteButton()->PixmapItemClicked();
-    else if (action == QLatin1String("export tile"))
-        scene->ExportItem();
-    else if (action == QLatin1String("open gone tile"))
+    if (action == QLatin1String("open gone tile"))
         scene->Items().at(1)->Activate();
     else
         kvtest::Click(form, action);
@@ -131,20 +101,10 @@ private Q_SLOTS:
             QTest::addRow("%s, %s", form, action)
                 << form << action << true << message << QStringList();
         };
-        const QStringList projects {QStringLiteral("工程文件 (*.db)")};
         chooser("flight images", "fpsw_add_images_", QStringLiteral("添加影像"),
                 {QStringLiteral("影像 (*.bmp *.jpg *.tif)"), QStringLiteral("BMP 影像 (*.bmp)"),
                  QStringLiteral("JPG 影像 (*.jpg)"), QStringLiteral("TIF 影像 (*.tif)")});
-        chooser("flight images", "fpsw_add_folder_", QStringLiteral("打开文件夹"), {});
-        chooser("start page", "pmw_open_prj_btn_", QStringLiteral("打开工程"), projects);
-        chooser("start page", "export tile", QStringLiteral("导出工程"), projects);
-        box("summary without images", "finishBtn",
-            QStringLiteral("工程中没有影像。请返回上一步添加带位置的影像，或退出。"));
-        box("start page", "delete tile",
-            QStringLiteral("是否从列表中移除“2024-05”？工程文件本身将保留。"));
         box("start page", "open gone tile", QStringLiteral("工程不存在，是否删除记录？"));
-        box("description", "prj_nextBtn", QStringLiteral("工程名不能为空！"));
-        box("flight images", "fpsw_ok_btn_", QStringLiteral("请导入影像数据!"));
     }
 
     void modalsReadInTheLanguage()

@@ -13,9 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGraphicsView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,19 +74,6 @@ private Q_SLOTS:
 
     void init() { QFile::remove(ProjectManager::ConfigPath()); }
 
-    void pageShowsTheListAndSearches()
-    {
-        for (const char* name : {"Beta", "ALPHA one", "Gamma", "alphabet"})
-            ProjectManager::UpdateConfig(Described(QStringLiteral("/%1.db").arg(name), name));
-        ProjectManagerDialog dialog(false, nullptr);
-        ProjectManagerWidget* page = dialog.Widget();
-        QTest::keyClicks(kvtest::Find<QLineEdit>(page, "pmw_search_content_"), "alp");
-        int shown = 0;
-        for (ProjectGraphicsItem* tile : page->Scene()->Items())
-            shown += tile->isVisible() ? 1 : 0;
-        QCOMPARE(shown, 2);
-    }
-
     void importCopyAndOpen()
     {
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/测试 目录XXXXXX"));
@@ -116,84 +100,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromUtf8(dialog.GetProject().GetPrjInfo().name), QStringLiteral("one"));
         QCOMPARE(Paths(), (QStringList {one, two, copy}));
-    }
-
-    // Delete under the selected tile asks first; only Yes drops the entry, and
-    // the project file always stays.
-    void deleteAsksBeforeDropping_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("dropped");
-        QTest::newRow("yes") << "kvbw2_ok_" << true;
-        QTest::newRow("box closed") << "dialog_close_btn" << false;
-    }
-    void deleteAsksBeforeDropping()
-    {
-        QFETCH(QString, button);
-        QFETCH(bool, dropped);
-        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/删除 测试XXXXXX"));
-        const QString one = Saved(dir.filePath(QStringLiteral("一.db")), u8"第一");
-        const QString two = Saved(dir.filePath(QStringLiteral("two.db")), "two");
-        QVERIFY(!one.isEmpty() && !two.isEmpty());
-        ProjectManagerDialog dialog(false, nullptr);
-        dialog.Widget()->AddProjectFiles({one, two});
-        QCOMPARE(Paths(), (QStringList {two, one}));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-        TiledScene* scene = dialog.Widget()->Scene();
-        // The button's pictures are the host's resources; a plain one stands in.
-        QPixmap picture(32, 32);
-        picture.fill(Qt::red);
-        scene->DeleteButton()->SetNormalPixmap(picture);
-        scene->Items().at(1)->setSelected(true);
-        auto* view = kvtest::Find<QGraphicsView>(dialog.Widget(), "pmw_view_");
-        const QPoint button_at
-            = view->mapFromScene(scene->DeleteButton()->sceneBoundingRect().center());
-        kvtest::ModalAnswer question;
-        question
-            .ExpectText(QStringLiteral(u"Remove \"第一\" from the list? The project file "
-                                       u"itself is kept."))
-            .Click(button)
-            .Arm();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, button_at);
-        QVERIFY2(question.Done(), qPrintable(question.Error()));
-
-        QCOMPARE(Paths(), dropped ? QStringList {two} : (QStringList {two, one}));
-        QCOMPARE(scene->Items().size(), dropped ? 1 : 2);
-        QVERIFY(QFileInfo(one).isFile());
-    }
-
-    void entryThatIsNoProjectAsks()
-    {
-        const QString junk = kvtest::TemporaryDataDir() + QStringLiteral("/junk.db");
-        QVERIFY(Write(junk, "SQLite format 3? no"));
-        ProjectManager::WriteConfig({PrjInfo {QString(), junk, "junk", "", "", ""}});
-        ProjectManagerDialog dialog(false, nullptr);
-        ProjectManagerWidget* page = dialog.Widget();
-
-        kvtest::ModalAnswer yes;
-        yes.ExpectText(Message(128)).Click("kvbw2_ok_").Arm();
-        page->Scene()->Items().first()->Activate();
-        QVERIFY2(yes.Done(), qPrintable(yes.Error()));
-        QVERIFY(page->Scene()->Items().isEmpty());
-        QVERIFY(Paths().isEmpty() && QFile::exists(junk));
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-
-    void imageModeGroupsImagesByFour()
-    {
-        ProjectManagerDialog dialog(true, nullptr);
-        QStringList files;
-        for (int i = 0; i < 9; ++i)
-            files << QStringLiteral("/photos/IMG_%1.jpg").arg(i);
-        dialog.Widget()->NewImageProject(files);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const kvprj::KvProject project = dialog.GetProject();
-        const kvfd::ImageInfoSet& images = project.GetImageInfoSet();
-        QCOMPARE(images.GetImage(8)->GetFullName(), std::string("/photos/IMG_8.jpg"));
-        QVERIFY(images.GetImageExt(3)->flight == 0 && images.GetImageExt(4)->flight == 1
-                && images.GetImageExt(8)->flight == 2);
     }
 
     // The new project's images are grouped into flight lines before the page closes.

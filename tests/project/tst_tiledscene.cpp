@@ -2,10 +2,7 @@
 #include "modalanswer.h"
 #include "project/tiledscene.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <QSignalSpy>
-#include <QStyleOptionGraphicsItem>
 #include <QTest>
 #include <functional>
 
@@ -38,16 +35,6 @@ void Answer(const char* button, const std::function<void()>& action)
     QVERIFY2(answer.Done(), qPrintable(answer.Error()));
 }
 
-QImage Render(ProjectGraphicsItem* tile)
-{
-    QImage image(ProjectGraphicsItem::kWidth, ProjectGraphicsItem::kHeight, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    QStyleOptionGraphicsItem option;
-    tile->paint(&painter, &option, nullptr);
-    return image;
-}
-
 void SelectOnly(TiledScene& scene, QList<ProjectGraphicsItem*> tiles)
 {
     scene.clearSelection();
@@ -63,25 +50,6 @@ class TestTiledScene : public QObject
 
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
-
-    void shortenText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("short") << "Survey" << 8 << "Survey";
-        QTest::newRow("latin beyond 2n") << "abcdefghijklmnopqr" << 8 << "abcdefghijklmnop...";
-        QTest::newRow("12 chinese")
-            << u8"武汉东湖高新区第二架次测区" << 8 << u8"武汉东湖高新区第...";
-        QTest::newRow("mixed") << u8"测试abcdefghij" << 6 << u8"测试abcdefgh...";
-    }
-    void shortenText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, n);
-        QFETCH(QString, shown);
-        QCOMPARE(ShortenText(text, n), shown);
-    }
 
     void layoutFiltersIgnoringCase()
     {
@@ -176,30 +144,6 @@ private Q_SLOTS:
         mission->SetPrjInfo(record);
         QVERIFY(!mission->IsStale());
         QVERIFY(mission->ShownPath(QFont()).isEmpty()); // names no file, not shown
-    }
-
-    // Two projects of one name are told apart by their paths: the tool tip,
-    // and the end of the path (where they differ) on a hovered or selected
-    // tile, cut at the start to fit.
-    void sameNameTilesShowTheirPaths()
-    {
-        const QString north = QStringLiteral("/data/航测项目/2024 东湖北岸/第一架次/survey.db");
-        const QString south = QStringLiteral("/data/航测项目/2024 东湖北岸/第二架次/survey.db");
-        TiledScene scene;
-        ProjectGraphicsItem* first = AddTile(scene, "Survey", north);
-        ProjectGraphicsItem* second = AddTile(scene, "Survey", south);
-        scene.Layout(QString());
-        QCOMPARE(second->toolTip(), south);
-
-        const QFont font;
-        const QString shownNorth = first->ShownPath(font);
-        const QString shownSouth = second->ShownPath(font);
-        QVERIFY(shownNorth.endsWith(QStringLiteral("第一架次/survey.db")));
-        QVERIFY(shownSouth.endsWith(QStringLiteral("第二架次/survey.db")));
-        QVERIFY(QFontMetrics(font).horizontalAdvance(shownNorth) < ProjectGraphicsItem::kWidth);
-
-        SelectOnly(scene, {first, second});
-        QVERIFY(Render(first) != Render(second));
     }
 };
 

@@ -151,23 +151,6 @@ private Q_SLOTS:
         QCOMPARE(project.GetImageInfoSet().ValidSize(), 1);
         QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("flight"));
     }
-
-    void ExitOnTheLastPageLeavesTheProject()
-    {
-        kvprj::KvProject project;
-        kvprj::CopyText(project.GetPrjInfo().name, "kept");
-        kvtest::ModalAnswer description, images;
-        description.Do([&](QWidget*) { images.Arm(); }).Click(QStringLiteral("prj_nextBtn")).Arm();
-        images
-            .Do([&](QWidget* dialog) {
-                dialog->findChild<ImageLoadWidget*>()->AddImages(m_photos);
-            })
-            .Click(QStringLiteral("quit_btn_"));
-        QVERIFY(!ShowCreateProjectDialog(project, false));
-        VERIFY_ANSWERED(images);
-        QCOMPARE(QString::fromUtf8(project.GetPrjInfo().name), QStringLiteral("kept"));
-        QCOMPARE(project.GetImageInfoSet().Size(), 0);
-    }
 };
 
 QTEST_MAIN(TestWizardPages)
