@@ -21,13 +21,6 @@ QAction* Action(const ViewerWindow& window, const char* name)
     return window.findChild<QAction*>(QLatin1String(name));
 }
 
-// Sends a mouse event with the buttons held, which QTest::mouseMove cannot.
-void SendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 } // namespace
 
 class TestViewerWindow : public QObject
