@@ -108,27 +108,20 @@ private slots:
         const QString block = "/calibration/1001_1.cam";
         row("camera list", list, V("0"), "", none);
         row("calibration address", calibration.arg(1001).arg(1), V("0"), "url", V(Url(block)));
-        row("ids swapped", calibration.arg(1).arg(1001), V("1"));
         row("serial", serial + "SN0001", V("0"), "dpi", V("3.9"));
-        row("serial, case differs", serial + "sn0001", V("1"));
         row("elevation", elevation + "30.5000000000%2C114.25", V("0"), "", V(50.0));
         row("latitude 91", elevation + "91%2C0", V("1"));
         row("unknown path", "/cameracheck/nothing", none, "", none, 404);
         row("traversal", "/calibration/..%2F..%2Fetc%2Fpasswd", none, "", none, 404);
         row("bad escapes", serial + "%zz%&&=%", V("1"), "", none);
         row("over-long query", serial + QString(20000, 'x'), none, "", none, 414);
-        row("repeated keys", elevation + "1%2C2&lat_lng=x", V("0"), "", none);
         row("utf-8 and NUL ids", calibration.arg("%E7%9B%B8", "%00"), V("1"), "", none);
         fault("status 1", {"--status", "1"}, list, "{", V("1"));
-        fault("status number", {"--status-number"}, serial + "SN0001", "{", V(0));
         fault("not JSON", {"--malformed"}, elevation + "1%2C2", "<html>", none);
-        fault("top array", {"--top-array"}, list, "[{", none);
         fault("HTTP 500", {"--http-status", "500"}, elevation + "1%2C2", "{", V("0"), 500);
         fault("empty list", {"--empty-data"}, list, R"({"data":[],)", V("0"));
-        fault("empty object", {"--empty-data"}, serial + "SN0001", R"({"data":{},)", V("0"));
         fault("busy", {"--fail-first", "1"}, list, "busy", none, 503);
         fault("block cut", {"--calibration-size", "127"}, block, "", none);
-        fault("block padded", {"--calibration-size", "129"}, block, "", none);
     }
 
     void replies()
@@ -169,26 +162,6 @@ private slots:
         QCOMPARE(Fetch(Url("/data/getcamera?uas_serial_id=SN0001")).status, 200); // still serving
     }
 
-    void calibrationBlock()
-    {
-        const Reply file = Fetch(Url("/calibration/1001_1.cam"));
-        QCOMPARE(file.status, 200);
-        QCOMPARE(file.contentType, QStringLiteral("application/octet-stream"));
-        QCOMPARE(file.body.size(), kvui::kCameraBlockSize);
-
-        kvfd::CameraInfo camera;
-        camera.name = "kept";
-        QVERIFY(kvui::DecodeCameraBlock(file.body, camera));
-        QCOMPARE(camera.name, std::string("kept"));
-        QVERIFY(camera.width == 5472 && camera.height == 3648 && camera.x0 == 2736.0
-                && qAbs(camera.focal - 8.8) < 1e-9 && qAbs(camera.ccd_width - 13.2) < 1e-9
-                && camera.k1 == -0.0021 && camera.p2 == -0.00007);
-        // The library's writer makes the very same bytes.
-        camera.focal = 8.8;
-        camera.pixel_size_x = 13.2 / 5472;
-        QCOMPARE(kvui::EncodeCameraBlock(camera), file.body);
-    }
-
     void dem_data()
     {
         QTest::addColumn<QString>("option"); // the raster's: "--dem" or "--tiles"
@@ -202,9 +175,7 @@ private slots:
         };
         // Cell (50, 40) of the real DEM holds 2520 (see tests/data/dem/SOURCES.md).
         row("real DEM, a cell centre", kDem, "46.0659729861912%2C-113.262865658724", 2520);
-        row("real DEM, outside", kDem, "30.5%2C114.25", 7);
         row("bilinear", "grid", "21.0%2C11.0", 250);
-        row("edge: nearest centre", "grid", "20.2%2C10.2", 300);
         row("beside no data: nearest", "grid", "20.6%2C12.2", 500);
         row("on no data: flat", "grid", "21.2%2C12.2", 7);
         row("missing DEM", "/nowhere/测试.tif", "1%2C2", qQNaN());
@@ -212,7 +183,7 @@ private slots:
         QFile original(kDem);
         QVERIFY(original.open(QIODevice::ReadOnly));
         const std::pair<const char*, QByteArray> maps[]
-            = {{"empty", ""}, {"text", "not a raster\n"}, {"truncated", original.read(200)}};
+            = {{"text", "not a raster\n"}, {"truncated", original.read(200)}};
         for (const auto& [name, content] : maps) {
             QFile map(m_dir.filePath(QStringLiteral("map %1.tif").arg(name)));
             QVERIFY(map.open(QIODevice::WriteOnly) && map.write(content) == content.size());
@@ -268,7 +239,6 @@ private slots:
         QTest::newRow("holds the raster") << "sat/12/759/1456" << true << true;
         QTest::newRow("inside the raster, any layer") << "any_layer/15/6075/11649" << true << false;
         QTest::newRow("beside it") << "sat/12/760/1456" << false << true;
-        QTest::newRow("far away") << "sat/3/6/3" << false << true;
     }
 
     void tilesOfTheRaster()
@@ -306,10 +276,7 @@ private slots:
     {
         QTest::addColumn<bool>("raster");
         QTest::addColumn<QString>("path");
-        QTest::newRow("x beyond the level") << true << "/tiles/sat/3/8/1.png";
-        QTest::newRow("zoom too deep") << true << "/tiles/sat/23/0/0.png";
         QTest::newRow("not a number") << true << "/tiles/sat/3/a/1.png";
-        QTest::newRow("layer with a slash") << true << "/tiles/s%2Fat/3/1/1.png";
         QTest::newRow("huge x") << true << "/tiles/sat/22/999999999/1.png";
         QTest::newRow("no raster given") << false << "/tiles/sat/0/0/0.png";
     }

@@ -77,18 +77,6 @@ private Q_SLOTS:
         QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4", "5"}));
     }
 
-    void choosingAFlightEmitsItsIndex()
-    {
-        ButtonGroup group;
-        group.AddGroup();
-        group.AddGroup();
-        QSignalSpy current(&group, qOverload<int>(&ButtonGroup::SetCurrent));
-        FlightButton(group, QStringLiteral("3"))->click();
-        QCOMPARE(current.count(), 1);
-        QCOMPARE(current.last().at(0).toInt(), 2);
-        QVERIFY(!FlightButton(group, QStringLiteral("1"))->isChecked()); // exclusive
-    }
-
     // Removing the checked flight falls back to the first; removing another
     // keeps the current. The numbering goes on from the highest given so far.
     void removingAFlight_data()
@@ -116,17 +104,6 @@ private Q_SLOTS:
         QVERIFY(FlightButton(group, QStringLiteral("1"))->isChecked());
         group.AddGroup();
         QCOMPARE(FlightButtons(group), (QStringList {"1", "2", "4"}));
-    }
-
-    void rightClickButtonReportsOnlyRightPresses()
-    {
-        QRightClickButton button;
-        QSignalSpy right(&button, &QRightClickButton::RightClicked);
-        QSignalSpy clicked(&button, &QPushButton::clicked);
-        QTest::mouseClick(&button, Qt::LeftButton);
-        QTest::mouseClick(&button, Qt::RightButton);
-        QCOMPARE(right.count(), 1);
-        QCOMPARE(clicked.count(), 1);
     }
 };
 

@@ -1,8 +1,6 @@
 #include "framework/kvmessagebox.h"
 #include "modalanswer.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QTest>
 
 class TestKvMessageBox : public QObject
@@ -11,18 +9,6 @@ class TestKvMessageBox : public QObject
 
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
-
-    // A box of no known type is its frame alone, closed by its frame. (The
-    // answers of the known types are read by the host's language suite.)
-    void unknownTypeIsItsFrameAlone()
-    {
-        kvtest::ModalAnswer answer;
-        answer.ExpectTitle(QStringLiteral("Warning"))
-            .Click(QStringLiteral("dialog_close_btn"))
-            .Arm();
-        QCOMPARE(KvMessageBox::Show(u8"工程名不合法！", 2), KvMessageBox::BC_CLOSED);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-    }
 
     void enterConfirmsAndEscapeDoesNot()
     {
@@ -44,26 +30,6 @@ private Q_SLOTS:
         const std::string junk("\xff\xfe\x80 abc \xe5\xb7", 11);
         QCOMPARE(KvMessageBox::Show(junk, KvMessageBox::BT_OK), KvMessageBox::BC_OK);
         QVERIFY(answer.SeenTexts().join(QString()).contains(QStringLiteral("abc")));
-    }
-
-    // A long message (a list of names, a network reason) is shown whole.
-    void longMessagesAreNotCutOff()
-    {
-        std::string text;
-        for (int i = 0; i < 10; ++i)
-            text += "line " + std::to_string(i) + " of a message\n";
-        kvtest::ModalAnswer answer;
-        bool fits = false;
-        answer
-            .Do([&](QWidget* box) {
-                auto* message = box->findChild<QLabel*>(QStringLiteral("kvsb_msg_"));
-                fits = message->heightForWidth(message->width()) <= message->height();
-            })
-            .Click(QStringLiteral("kvsb_ok_btn_"))
-            .Arm();
-        KvMessageBox::Show(text, KvMessageBox::BT_OK);
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(fits);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -66,24 +65,6 @@ class TestKvProgress : public QObject
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    // Reports are cut to one per whole percent, plus the last step.
-    void reportsAreThrottled()
-    {
-        KvProgressImpl progress;
-        QSignalSpy spy(&progress, &KvProgressImpl::OnSetInformation);
-        progress.Start("title", 1000);
-        for (int step = 1; step <= 4; ++step)
-            QVERIFY(progress.SetInformation("item", step));
-        QCOMPARE(spy.count(), 0);
-        progress.SetInformation("item", 5); // 0.5 % rounds to 1
-        QCOMPARE(spy.count(), 1);
-        for (int step = 6; step <= 999; ++step)
-            progress.SetInformation("item", step);
-        QCOMPARE(spy.count(), 100);            // 1 % to 100 %, the last at step 995
-        progress.SetInformation("last", 1000); // the last step always reports
-        QCOMPARE(spy.count(), 101);
-    }
-
     // Cancel and the frame's close button ask first, the worker held while
     // asked; confirmed, the worker is told to stop and the dialog waits for
     // its End; declined, the run goes on.
@@ -95,8 +76,6 @@ private Q_SLOTS:
                                            << "kvbw2_ok_";
         QTest::newRow("cancel, declined") << "cancel_btn_"
                                           << "kvbw2_cancel_";
-        QTest::newRow("close, confirmed") << "dialog_close_btn"
-                                          << "kvbw2_ok_";
     }
 
     void cancelAsksFirst()
@@ -152,30 +131,6 @@ private Q_SLOTS:
             QCOMPARE(visibleBeforeEnd, confirmed);
     }
 
-    void neverEndKeepsTheDialogOpen()
-    {
-        KvProgressImpl progress;
-        progress.NeverEnd(true);
-        std::atomic<bool> ended {false};
-        Worker worker([&] {
-            progress.Start("work", 10);
-            progress.End(true);
-            ended = true;
-        });
-        bool openAfterEnd = false;
-        RunWith(
-            progress,
-            [&] {
-                QTRY_VERIFY_WITH_TIMEOUT(ended.load(), kPatienceMs);
-                // Whatever the worker sent was posted before it ended.
-                QCoreApplication::processEvents();
-                openAfterEnd = progress.Dialog().isVisible();
-            },
-            [&] { progress.Dialog().End(true); }); // the host closes it itself
-        QVERIFY(openAfterEnd);
-        QVERIFY(progress.Success());
-    }
-
     // Pause holds the worker in its next report until Continue.
     void pauseBlocksTheWorker()
     {
@@ -212,33 +167,6 @@ private Q_SLOTS:
                     pause->click();
             });
         QCOMPARE(afterWait, atPause);
-    }
-
-    void popupNoCancels()
-    {
-        KvProgressImpl progress;
-        std::atomic<bool> result {true};
-        Worker worker([&] {
-            progress.Start("work", 10);
-            progress.Popup(u8"可用空间较小，是否继续？");
-            // The question reaches the screen through the GUI thread's queue;
-            // from then on SetInformation waits for the answer.
-            const auto giveUp
-                = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
-            while (!progress.Dialog().IsWaiting() && !progress.IsCanceled()
-                   && std::chrono::steady_clock::now() < giveUp)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            result = progress.SetInformation("next", 1);
-            progress.End(true);
-        });
-        kvtest::ModalAnswer answer;
-        answer.ExpectText(QStringLiteral("可用空间较小，是否继续？"))
-            .Click(QStringLiteral("kvbw2_cancel_"))
-            .Arm(kPatienceMs);
-        progress.Run();
-        QVERIFY2(answer.Done(), qPrintable(answer.Error()));
-        QVERIFY(!result);
-        QVERIFY(!progress.Success());
     }
 };
 

@@ -57,13 +57,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen");
         QTest::addColumn<QString>("trail");
 
-        const int N = WR_NEXT, B = WR_BACK, C = WR_CANCEL;
+        const int N = WR_NEXT, B = WR_BACK;
         const auto row = [](const char* name, int pages, QVector<int> answers, bool finished,
                             const char* seen, const char* trail) {
             QTest::newRow(name) << pages << answers << finished << QString(seen) << QString(trail);
         };
         row("straight through", 4, {N, N, N, N}, true, "0:p 1:p0 2:p01 3:p012", "p0123");
-        row("exit on the last page", 4, {N, N, N, C}, false, "0:p 1:p0 2:p01 3:p012", "p");
         // The second run of page 2 starts from page 1's output, not from the
         // edits abandoned with Back.
         row("next next back next", 4, {N, N, B, N, N, N}, true,

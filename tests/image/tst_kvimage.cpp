@@ -16,7 +16,6 @@ using Lla = std::array<double, 3>; // longitude, latitude, altitude
 namespace {
 
 const QString kImages = QStringLiteral(KVUI_SOURCE_DIR "/tests/data/images");
-const QString kCorpus = QStringLiteral(KVUI_SOURCE_DIR "/tests/fuzz/corpus/exif/");
 const Lla kUntouched = {-12345.0, -12345.0, -12345.0};
 const QString kDjiPosition = QStringLiteral("46.842864611, -91.993696667, 198.409");
 const QString kLensCapPosition = QStringLiteral("-8.303950000, 115.484150000, 1189.641");
@@ -191,14 +190,6 @@ private slots:
 
         const QString none = QStringLiteral(""), skip;
         QTest::newRow("north-west, table") << "DJI_0024.JPG" << kDjiPosition << kDjiCamera;
-        QTest::newRow("no GPSAltitudeRef, table with letter case differing")
-            << "tiny_drone_image.jpg"
-            << "41.226369950, -81.705501090, 438.1885965"
-            << "Canon PowerShot S110 | Canon PowerShot S110 | 48x36 | f 5.2 | 7.44x5.58";
-        QTest::newRow("below sea level, table with model without make")
-            << "GoPro.jpg"
-            << "40.658419200, -73.993354300, -3.983"
-            << "HERO6 Black | GoPro HERO6 Black | 4000x3000 | f 3 | 6.17x4.6275";
         QTest::newRow("south-east, altitude from XMP, recent model")
             << kLensCap << kLensCapPosition << kLensCapCamera;
         QTest::newRow("Chinese path") << Temp(kChinese) << kLensCapPosition << kLensCapCamera;
@@ -206,10 +197,6 @@ private slots:
         QTest::newRow("EXIF without GPS, scaled down, table")
             << "Canon.jpg" << none
             << "Canon EOS DIGITAL REBEL | Canon EOS DIGITAL REBEL | 160x120 | f 34 | 22.7x17.025";
-        QTest::newRow("focal plane, 0.878 x 0.584 inch")
-            << "IMG_0031.jpg" << skip
-            << "Canon EOS DIGITAL REBEL XSi | Canon EOS DIGITAL REBEL XSi | 4272x2848 | f 30 | "
-               "22.3012x14.8336";
         QTest::newRow("unknown model") << Temp("unknown_model.jpg") << skip << none;
         QTest::newRow("no EXIF") << "drone-testdata-agung-1-example.jpg" << none << none;
         // What is no photo, or what is left of one.
@@ -220,13 +207,10 @@ private slots:
             QTest::newRow(name) << Temp(name) << none << none;
         };
         bad("cut inside the EXIF block", dji.left(400));
-        bad("JPEG marker only", dji.left(2));
         bad("text renamed .jpg", "Not a photo: a text file renamed to .jpg\n");
-        bad("empty file", QByteArray());
         QVERIFY(QDir().mkpath(Temp("folder.jpg")));
         QTest::newRow("folder") << Temp("folder.jpg") << none << none;
         QTest::newRow("missing file") << Temp("missing.jpg") << none << none;
-        QTest::newRow("empty path") << QString() << none << none;
         QVERIFY(WriteFile(Temp("cut after its tags.jpg"), dji.left(64 * 1024)));
         QTest::newRow("cut after its tags")
             << Temp("cut after its tags.jpg") << kDjiPosition << kDjiCamera;
@@ -332,43 +316,6 @@ private slots:
         QVERIFY(SameBits(fast, exiv2));
     }
 
-    // A photo cut anywhere in its first 4 KiB (all of it for the small ones)
-    // gets Exiv2's answer.
-    void truncated_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("DJI_0024") << kImages + "/DJI_0024.JPG";
-        QTest::newRow("GoPro") << kImages + "/GoPro.jpg";
-        QTest::newRow("lens cap tags, altitude from XMP") << kCorpus + "agung-lens-cap-tags.jpg";
-        QTest::newRow("DJI_0024 tags") << kCorpus + "brighton-DJI_0024-tags.jpg";
-    }
-
-    void truncated()
-    {
-        QFETCH(QString, path);
-        const QByteArray photo = ReadFile(path);
-        QVERIFY(!photo.isEmpty());
-        const QString cut = Temp("cut.jpg");
-        const int last = photo.size() < 8192 ? photo.size() : 4096;
-        int first_fast = -1;
-        for (int n = 0; n <= last; ++n) {
-            Lla fast = kUntouched, exiv2 = kUntouched;
-            if (!Fast(photo, fast, n)) {
-                // Exiv2 answers, as it did before; once the image data has
-                // begun, every longer cut holds all the tags.
-                QVERIFY2(first_fast < 0, qPrintable(QString::number(n)));
-                continue;
-            }
-            if (first_fast < 0)
-                first_fast = n;
-            QVERIFY(WriteFile(cut, photo.left(n)));
-            if (!kvimage::detail::GpsFromExiv2(Image(cut), exiv2.data()) || !SameBits(fast, exiv2))
-                QFAIL(qPrintable(QStringLiteral("differs from Exiv2 when cut at %1").arg(n)));
-        }
-        // Cuts of a big photo's first 4 KiB all end inside its tags.
-        QCOMPARE(first_fast >= 0, photo.size() < 8192);
-    }
-
     // Hand-made tags: the fast reader answers where it is sure and leaves the
     // rest to Exiv2, whose answer the caller gets either way.
     void handMade_data()
@@ -412,38 +359,16 @@ private slots:
                  QByteArray(element).replace("<drone-dji:AbsoluteAltitude>",
                                              "?<drone-dji:AbsoluteAltitude>")),
             false, plain);
-        row("XMP in another RDF namespace",
-            Jpeg(Tiff(PlainGps()), QByteArray(xmp).replace("-ns#", "-ns")), false, xmpHeight);
-
-        Ifd header = altitude;
-        header.tags.last().value = QByteArray(8, '\0'); // rewritten below to point at 0
-        QByteArray in_header = Jpeg(Tiff(header));
-        const int pointer = in_header.indexOf(QByteArray("\x00\x06\x00\x05\x00\x00\x00\x01", 8));
-        QVERIFY(pointer > 0);
-        row("altitude read from the TIFF header",
-            in_header.replace(pointer + 8, 4, QByteArray(4, '\0')), false, plain);
-        row("GPS IFD is IFD0", Jpeg(Tiff(PlainGps(), 8)), false);
-        row("GPS IFD is the Exif IFD", Jpeg(Tiff(PlainGps(), 26, 38)), false);
         row("GPS IFD out of range", Jpeg(Tiff(PlainGps(), 0xfffffff0u)), false);
         row("huge count", gps([](Ifd& i) { i.tags[1].count = 0x20000000u; }), false);
         // LONG instead of RATIONAL
         row("latitude of the wrong type", gps([](Ifd& i) { i.tags[1].type = 4; }), false);
-        row("reference of an unknown type", gps([](Ifd& i) { i.tags[3].type = 99; }), false);
-        row("latitude twice", gps([](Ifd& i) {
-                i.Add(2, 5, 3, U32({1, 1, 0, 1, 0, 1}));
-            }),
-            false, plain);
         row("zero denominator", gps([](Ifd& i) {
                 i.tags[1].value = U32({8, 0, 18, 1, 1422, 100});
             }),
             false);
         row("numerator above 2^31 reads negative", gps([](Ifd& i) {
                 i.tags[3].value = U32({0x80000073u, 1, 29, 1, 3, 1});
-            }),
-            false);
-        row("257 entries and more", gps([](Ifd& i) {
-                for (int k = 0; k < 260; ++k)
-                    i.Add(quint16(100 + k), 3, 1, QByteArray(2, '\0'));
             }),
             false);
         row("next IFD loops to itself", gps([](Ifd& i) { i.next = 26; }), true, plain);

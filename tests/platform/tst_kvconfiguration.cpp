@@ -2,13 +2,11 @@
 #include "platformtest.h"
 
 #include <QtTest>
-#include <set>
 #include <tuple>
 
 using kvfd::AlgoSetting;
 using kvfd::CameraInfo;
 using kvfd::CameraInfoSet;
-using kvfd::CoordinateInfo;
 using kvfd::CoordinateInfoSet;
 using kvfd::KvConfiguration;
 
@@ -76,51 +74,6 @@ private slots:
         QVERIFY(Tie(config->GetAlgoSetting()) == Tie(AlgoSetting()));
     }
 
-    void catalogue()
-    {
-        // Per type: WGS84 and UTM north and south, 4 Gauss-Krueger families of 11,
-        // 11, 21 and 21 for each Chinese datum, the local system. Ids and names
-        // unique, types in ascending blocks, each with its datum and EPSG code.
-        const CoordinateInfoSet all = CoordinateInfoSet::Catalogue();
-        const int counts[] = {121, 64, 64, 64, 1, 0};
-        for (int type = 0; type < 6; ++type)
-            QCOMPARE(all.GetCoordinates(type).Size(), counts[type]);
-        QCOMPARE(all.Size(), 121 + 3 * 64 + 1);
-        const char* const datums[] = {"WGS 84", "Beijing 1954", "Xian 1980", "CGCS2000", ""};
-        std::set<int> ids;
-        std::set<std::string> names;
-        for (int i = 0; i < all.Size(); ++i) {
-            const CoordinateInfo c = all.GetCoordinate(i);
-            QVERIFY2(ids.insert(c.id).second && names.insert(c.name).second, c.name.c_str());
-            QVERIFY(i == 0 || all.GetCoordinate(i - 1).type <= c.type);
-            QCOMPARE(c.datum, std::string(datums[c.type]));
-            QCOMPARE(Q(c.definition), c.id < 0 ? QString() : QStringLiteral("EPSG:%1").arg(c.id));
-        }
-        QCOMPARE(all.GetCoordinates(kvfd::CT_XIAN80).GetCoordinate(22).id, 2349);
-        QCOMPARE(all.GetWGS84().definition, std::string("EPSG:4326"));
-        // One of every family: the code goes with the name.
-        for (const auto& [id, name] : std::initializer_list<std::pair<int, const char*>> {
-                 {4326, "WGS 84"},
-                 {32701, "UTM zone 1S"},
-                 {21463, "Beijing 1954 / Gauss-Kruger CM 135E"},
-                 {2421, "Beijing 1954 / 3-degree Gauss-Kruger zone 45"},
-                 {2338, "Xian 1980 / Gauss-Kruger CM 75E"},
-                 {4491, "CGCS2000 / Gauss-Kruger zone 13"},
-                 {4554, "CGCS2000 / 3-degree Gauss-Kruger CM 135E"},
-                 {-1, "Local"}}) {
-            CoordinateInfo c;
-            QVERIFY(all.GetCoordinateByID(id, c));
-            QCOMPARE(Q(c.name), QString(name));
-        }
-
-        // Misses leave the output alone; out of range gives the local system.
-        CoordinateInfo c;
-        c.id = 7;
-        QVERIFY(!all.GetCoordinateByID(32661, c) && !all.GetCoordinateByID(0, c) && c.id == 7);
-        for (int i : {-1, all.Size(), 100000})
-            QVERIFY(all.GetCoordinate(i).type == kvfd::CT_LOCAL && all.GetCoordinate(i).id == -1);
-    }
-
     // A download's database, its values stored as text or as numbers; files that
     // are none leave the cameras as they were and are never made.
     void cameraDatabase_data()
@@ -130,8 +83,6 @@ private slots:
         QTest::newRow("values as text") << QByteArray() << 0;
         QTest::newRow("values as numbers") << QByteArray() << 1;
         QTest::newRow("missing") << QByteArray() << -1;
-        QTest::newRow("empty") << QByteArray("") << -1;
-        QTest::newRow("text") << QByteArray("id,name\n1,FC6310\n") << -1;
         QTest::newRow("random bytes") << RandomBytes(8192) << -1;
         QTest::newRow("sqlite header, garbage")
             << QByteArray("SQLite format 3\0", 16) + RandomBytes(8192) << -1;

@@ -421,22 +421,6 @@ private slots:
         ::close(pipeEnds[0]);
         ::close(pipeEnds[1]);
         QCOMPARE(ReadFile(file.fileName()), QByteArray("14"));
-        {
-            WriteFaults faults(FaultCall::Sync, 1, EIO);
-            QCOMPARE(::fsync(file.handle()), -1);
-            QCOMPARE(errno, EIO);
-            QCOMPARE(::fdatasync(file.handle()), 0); // failed once only
-            QCOMPARE(faults.Calls(), 2);
-        }
-        {
-            const QByteArray a = QFile::encodeName(file.fileName()), b = a + ".moved";
-            WriteFaults faults(FaultCall::Rename, 1, EROFS, false, inside);
-            QCOMPARE(std::rename(a, b), -1);
-            QCOMPARE(errno, EROFS);
-            QVERIFY(QFile::exists(file.fileName()));
-            QCOMPARE(std::rename(a, b), 0);
-            QCOMPARE(faults.Failed(), 1);
-        }
 
         // A file moved into place before a successful sync is noticed; one synced
         // first, or whose failed sync was repeated successfully, is not.

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -110,26 +109,6 @@ private Q_SLOTS:
         QVERIFY(!pid.isEmpty());
         LoadImagesToViewer({kvtest::kTiny.toStdString(), kvtest::kDji.toStdString()});
         QCOMPARE(WaitReport(2, 1).value(QStringLiteral("pid")), pid);
-    }
-
-    // By hand: photos as arguments open in a window of their own (no hand
-    // over). Refusals by hand are in the language suite.
-    void photosAsArguments()
-    {
-        const QString chinese
-            = Copy(QStringLiteral("tiny_drone_image.jpg"), QStringLiteral("航拍/小 图.jpg"));
-        QProcess viewer;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("KVUI_VIEWER_QUIT_MS"), QStringLiteral("3000"));
-        viewer.setProcessEnvironment(environment);
-        viewer.start(Viewer(), {chinese, QStringLiteral("missing.jpg")});
-        const Report report = WaitReport(2, 1);
-        QCOMPARE(report.value(QStringLiteral("file")), chinese);
-        QCOMPARE(report.value(QStringLiteral("shown")), QStringLiteral("48x36"));
-        QCOMPARE(report.value(QStringLiteral("pid")), QString::number(viewer.processId()));
-        QVERIFY(viewer.waitForFinished(kvtest::kPatienceMs));
-        QCOMPARE(viewer.exitCode(), 0);
-        m_started.clear();
     }
 };
 

@@ -40,20 +40,6 @@ private:
 private Q_SLOTS:
     void initTestCase() { kvtest::UseTemporaryEnvironment(); }
 
-    // kvimage knows no sensor for this model: make, model and focal length
-    // still come from the tags. (A photo without tags is in the window's
-    // suite; the position comes through kvimage, whose suite tests it.)
-    void cameraWithoutAKnownSensor()
-    {
-        const QByteArray path = Write(
-            QStringLiteral("unknown_model.jpg"),
-            ReadFile(kImages + QStringLiteral("/GoPro.jpg")).replace("HERO6 Black", "XYZW9 Prism"));
-        const kvviewer::PhotoTags tags = kvviewer::ReadPhotoTags(path);
-        QCOMPARE(tags.camera, QStringLiteral("GoPro XYZW9 Prism"));
-        QCOMPARE(qRound(tags.focal * 100), 300);
-        QCOMPARE(tags.imageSize, QSize());
-    }
-
     // A file that is no photo, or only part of one, is shown as far as it
     // can be or says why not; nothing throws or crashes.
     void filesThatAreNoPhoto_data()
@@ -63,8 +49,6 @@ private Q_SLOTS:
         const QByteArray photo = ReadFile(kImages + QStringLiteral("/DJI_0024.JPG"));
         QTest::newRow("missing") << m_dir.filePath(QStringLiteral("none.jpg")).toUtf8()
                                  << QStringLiteral("The file does not exist.");
-        QTest::newRow("empty") << Write(QStringLiteral("empty.jpg"), {})
-                               << QStringLiteral("The file is empty.");
         QTest::newRow("a folder") << QFile::encodeName(kImages)
                                   << QStringLiteral("This is not a file.");
         QTest::newRow("text named .jpg")
